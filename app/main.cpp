@@ -1,0 +1,27 @@
+// Morvel: the celestial triangle and great-circle sailing for navigators.
+#include "shell/program.h"
+#include "toolkit/form.h"
+#include "toolkit/services.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Morvel"));
+    QApplication::setDesktopFileName(QStringLiteral("morvel"));
+    morvel::toolkit::initialise();
+
+    morvel::toolkit::QtMessageBox messages;
+    morvel::toolkit::QtPrinter printer;
+    morvel::toolkit::QtQuit quitter;
+    auto& s = morvel::toolkit::services();
+    s.messages = &messages;
+    s.printer = &printer;
+    s.quitter = &quitter;
+
+    morvel::shell::Program program;
+    program.start();
+    return app.exec();
+}

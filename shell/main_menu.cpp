@@ -1,0 +1,93 @@
+#include "shell/main_menu.h"
+
+#include "calc/decimal_window.h"
+#include "calc/dm_window.h"
+#include "gcs/gcs_window.h"
+#include "shell/program.h"
+#include "toolkit/services.h"
+
+namespace morvel::shell {
+
+using namespace toolkit;
+
+namespace {
+
+template <class T>
+T& placed(T& c, const QString& caption, double left, double top, double width, double height, int tabIndex)
+{
+    c.setCaption(caption);
+    c.move(left, top, width, height);
+    c.setTabIndex(tabIndex);
+    return c;
+}
+
+}  // namespace
+
+Morvelf::Morvelf(Program& program)
+    : Form(QStringLiteral("morvelf"), programTitle, 6285, 4245),
+      Label1(add<Label>(QStringLiteral("Label1"))),
+      cmdDM(add<CommandButton>(QStringLiteral("cmdDM"))),
+      cmdDD(add<CommandButton>(QStringLiteral("cmdDD"))),
+      cmdGC(add<CommandButton>(QStringLiteral("cmdGC"))),
+      Text1(add<TextBox>(QStringLiteral("Text1"))),
+      lblNotice(add<Label>(QStringLiteral("lblNotice"))),
+      program_(program)
+{
+    QFont bold(QStringLiteral("MS Sans Serif"));
+    bold.setPointSizeF(8.25);
+    bold.setBold(true);
+
+    placed(Label1, QStringLiteral("Click below for data format"), 1620, 480, 2415, 255, 0);
+    placed(cmdDM, QStringLiteral("Degrees and minutes"), 1560, 960, 2415, 495, 1);
+    placed(cmdDD, QStringLiteral("Decimal degrees"), 1560, 1800, 2415, 495, 2);
+    placed(cmdGC, QStringLiteral("Great Circle Sailing"), 1560, 2640, 2415, 495, 3);
+    for (Control* c : {static_cast<Control*>(&Label1), static_cast<Control*>(&cmdDM),
+                       static_cast<Control*>(&cmdDD), static_cast<Control*>(&cmdGC)})
+        c->widget()->setFont(bold);
+    for (CommandButton* b : {&cmdDM, &cmdDD, &cmdGC})
+        b->setBackColor(colors::buttonFace);
+
+    Text1.setText(QStringLiteral("Version 1.3"));
+    Text1.move(360, 3480, 1215, 375);
+    Text1.setTabIndex(4);
+    Text1.setTabStop(false);
+    Text1.setBackColor(colors::lightYellow);
+
+    placed(lblNotice, QStringLiteral("Check every result against the almanac and tables before you rely on it."),
+           2760, 3360, 3015, 600, 5);
+
+    cmdDD.onClick = [this] { cmdDD_Click(); };
+    cmdDM.onClick = [this] { cmdDM_Click(); };
+    cmdGC.onClick = [this] { cmdGC_Click(); };
+}
+
+void Morvelf::cmdDD_Click()
+{
+    program_.locddf().load();
+    hideForm();
+    program_.locdmf().hideForm();
+    program_.locddf().showForm();
+    program_.gcsf().hideForm();
+}
+
+void Morvelf::cmdDM_Click()
+{
+    program_.locdmf().load();
+    program_.locddf().load();
+    hideForm();
+    program_.locddf().hideForm();
+    program_.locdmf().showForm();
+    program_.gcsf().hideForm();
+}
+
+void Morvelf::cmdGC_Click()
+{
+    program_.gcsf().load();
+    program_.locddf().load();
+    hideForm();
+    program_.gcsf().showForm();
+    program_.locddf().hideForm();
+    program_.locdmf().hideForm();
+}
+
+}  // namespace morvel::shell

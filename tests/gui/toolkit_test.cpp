@@ -1,0 +1,249 @@
+// The toolkit on real widgets, headless: grouping, visibility, geometry,
+// keyboard, printing, and the main menu's load / hide / show sequences.
+#include "calc/decimal_window.h"
+#include "calc/dm_window.h"
+#include "gcs/gcs_window.h"
+#include "shell/main_menu.h"
+#include "shell/program.h"
+#include "toolkit/form.h"
+#include "toolkit/services.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace morvel;
+using namespace morvel::toolkit;
+
+namespace {
+
+/// A small window with two frames of option buttons, boxes and buttons.
+struct TestForm : Form {
+    TestForm() : Form(QStringLiteral("test"), QStringLiteral("Test"), 3000, 1500) {}
+    int loads = 0;
+
+protected:
+    void Form_Load() override { ++loads; }
+};
+
+struct Widgets : ::testing::Test {
+    TestForm f;
+    Frame& fraA = f.add<Frame>(QStringLiteral("fraA"));
+    Frame& fraB = f.add<Frame>(QStringLiteral("fraB"));
+    OptionButton& a1 = f.add<OptionButton>(QStringLiteral("a1"), -1, &fraA);
+    OptionButton& a2 = f.add<OptionButton>(QStringLiteral("a2"), -1, &fraA);
+    OptionButton& b1 = f.add<OptionButton>(QStringLiteral("b1"), -1, &fraB);
+    Label& lbl = f.add<Label>(QStringLiteral("lbl"));
+    ControlArray<TextBox> box = f.addArray<TextBox>(QStringLiteral("box"), 0, 2);
+    CommandButton& ok = f.add<CommandButton>(QStringLiteral("ok"));
+    CommandButton& other = f.add<CommandButton>(QStringLiteral("other"));
+    int okClicks = 0, otherClicks = 0;
+
+    void SetUp() override
+    {
+        fraA.move(0, 0, 1200, 600);
+        fraB.move(1500, 0, 1200, 600);
+        a1.move(120, 60, 900, 240);
+        a2.move(120, 300, 900, 240);
+        b1.move(120, 60, 900, 240);
+        lbl.setCaption(QStringLiteral("&Width"));
+        lbl.setTabIndex(3);
+        for (int i = 0; i < 3; ++i) {
+            box(i).move(120, 700 + 240 * i, 900, 225);
+            box(i).setTabIndex(i * 2);  // 0, 2, 4: the label (3) sits before box(2)
+        }
+        ok.setCaption(QStringLiteral("&Go"));
+        ok.setTabIndex(6);
+        other.setCaption(QStringLiteral("&Other"));
+        other.setTabIndex(5);
+        ok.onClick = [this] { ++okClicks; };
+        other.onClick = [this] { ++otherClicks; };
+        f.setDefaultButton(&ok);
+        f.showForm();
+    }
+};
+
+TEST_F(Widgets, OptionButtonsAreExclusiveWithinTheirFrameOnly)
+{
+    a1.click();
+    b1.click();
+    EXPECT_TRUE(a1.value());
+    EXPECT_TRUE(b1.value());
+    a2.click();
+    EXPECT_FALSE(a1.value());
+    EXPECT_TRUE(a2.value());
+    EXPECT_TRUE(b1.value());
+}
+
+TEST_F(Widgets, EveryOptionButtonCanBeDeselectedByCodeButNotByAClick)
+{
+    EXPECT_FALSE(a1.value());
+    EXPECT_FALSE(a2.value());
+    a1.click();
+    a1.click();  // clicking the selected button keeps it selected
+    EXPECT_TRUE(a1.value());
+    a1.setValue(false);
+    EXPECT_FALSE(a1.value());
+    EXPECT_FALSE(a2.value());
+}
+
+TEST_F(Widgets, VisibleIsTheControlsOwnFlag)
+{
+    f.hideForm();
+    EXPECT_TRUE(box(0).visible());
+    EXPECT_FALSE(box(0).showing());
+    box(0).setVisible(false);
+    f.showForm();
+    EXPECT_FALSE(box(0).visible());
+    EXPECT_FALSE(box(0).widget()->isVisible());
+    fraA.setVisible(false);
+    EXPECT_TRUE(a1.visible());
+    EXPECT_FALSE(a1.showing());
+}
+
+TEST_F(Widgets, PositionsAreTwipsAtFifteenToAPixel)
+{
+    EXPECT_EQ(f.width(), 200);
+    EXPECT_EQ(f.height(), 100);
+    EXPECT_EQ(box(1).widget()->geometry(), QRect(8, 63, 60, 15));
+    EXPECT_EQ(a2.widget()->geometry(), QRect(8, 20, 60, 16));  // inside its frame
+    box(1).setLeft(1500);
+    EXPECT_EQ(box(1).widget()->x(), 100);
+}
+
+TEST_F(Widgets, EnterPressesTheDefaultButtonFromAnyControl)
+{
+    box(1).setFocus();
+    QTest::keyClick(box(1).widget(), Qt::Key_Return);
+    other.setFocus();
+    QTest::keyClick(other.widget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(okClicks, 2);
+    EXPECT_EQ(otherClicks, 0);
+    ok.setVisible(false);  // a hidden default button is not pressed
+    QTest::keyClick(box(1).widget(), Qt::Key_Return);
+    EXPECT_EQ(okClicks, 2);
+}
+
+TEST_F(Widgets, AccessKeysPressButtonsAndMoveFocusFromLabels)
+{
+    box(0).setFocus();
+    QTest::keyClick(box(0).widget(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(otherClicks, 1);
+    QTest::keyClick(box(0).widget(), Qt::Key_W, Qt::AltModifier);
+    EXPECT_TRUE(box(2).hasFocus());  // the control after the label in tab order
+    EXPECT_EQ(f.focusedControl(), &box(2));
+    EXPECT_FALSE(f.accessKey(QChar(u'Q')));
+    EXPECT_EQ(ok.accessKey(), QChar(u'G'));
+    EXPECT_EQ(qobject_cast<QPushButton*>(ok.widget())->shortcut(), QKeySequence());
+}
+
+TEST_F(Widgets, TabFollowsTheTabIndices)
+{
+    box(0).setFocus();
+    std::vector<Control*> seen;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+        seen.push_back(f.focusedControl());
+    }
+    // Option buttons have tab index 0 here and come first; then boxes and buttons.
+    std::vector<Control*> order = f.tabOrder();
+    ASSERT_GE(order.size(), 6u);
+    auto at = std::find(order.begin(), order.end(), &box(0)) - order.begin();
+    for (size_t i = 0; i < seen.size(); ++i)
+        EXPECT_EQ(seen[i], order[(at + 1 + i) % order.size()]) << i;
+}
+
+TEST_F(Widgets, FormLoadRunsOnceAndHideLoads)
+{
+    TestForm g;
+    g.hideForm();
+    EXPECT_TRUE(g.loaded());
+    g.load();
+    g.showForm();
+    EXPECT_EQ(g.loads, 1);
+}
+
+TEST(Printing, RecordingPrinterKeepsTheImage)
+{
+    RecordingPrinter p;
+    QImage img(20, 10, QImage::Format_RGB32);
+    p.print(img, QStringLiteral("locddf"));
+    ASSERT_EQ(p.jobs.size(), 1u);
+    EXPECT_EQ(p.jobs[0].image.size(), QSize(20, 10));
+}
+
+TEST(Printing, PdfFallbackWritesARealPdf)
+{
+    QTemporaryDir dir;
+    QImage img(300, 200, QImage::Format_RGB32);
+    img.fill(Qt::yellow);
+    const QString path = dir.filePath(QStringLiteral("w.pdf"));
+    ASSERT_TRUE(QtPrinter::writePdf(img, path, QStringLiteral("Morvel")));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray data = f.readAll();
+    EXPECT_TRUE(data.startsWith("%PDF-"));
+    EXPECT_TRUE(data.contains("/Image") || data.contains("/XObject"));
+    EXPECT_FALSE(QtPrinter::writePdf(img, QStringLiteral("/nonexistent/dir/w.pdf"), QStringLiteral("x")));
+}
+
+TEST(Printing, PdfPathIsInTheDocumentsFolder)
+{
+    const QString p = QtPrinter::pdfPath(QStringLiteral("Morvel locddf"));
+    EXPECT_TRUE(p.endsWith(QStringLiteral(".pdf")));
+    EXPECT_TRUE(p.contains(QStringLiteral("Morvel locddf")));
+}
+
+/// Each menu button: all three calculators loaded (each Form_Load once, as
+/// the registry shows), exactly one window visible, the menu hidden.
+class MenuSequence : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(MenuSequence, LoadsAllCalculatorsAndShowsExactlyOne)
+{
+    RecordingQuit quit;
+    services().quitter = &quit;
+    shell::Program program;
+    program.start();
+    auto& menu = program.morvelf();
+    const QString button = QString::fromLatin1(GetParam());
+    static_cast<ButtonControl*>(menu.find(button))->click();
+
+    const std::map<QString, QString> shown = {
+        {QStringLiteral("cmdDD"), QStringLiteral("locddf")},
+        {QStringLiteral("cmdDM"), QStringLiteral("locdmf")},
+        {QStringLiteral("cmdGC"), QStringLiteral("gcsf")}};
+    for (const char* name : {"locddf", "locdmf", "gcsf"}) {
+        Form* w = program.existing(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(w->loaded()) << name;
+        EXPECT_EQ(w->isVisible(), shown.at(button) == QString::fromLatin1(name)) << name;
+    }
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_EQ(engine::forms[1], static_cast<engine::CalcWindow*>(&program.locddf()));
+    EXPECT_EQ(engine::forms[3], static_cast<engine::CalcWindow*>(&program.gcsf()));
+    if (button == u"cmdGC") {
+        EXPECT_EQ(engine::forms[2], static_cast<engine::CalcWindow*>(&program.locdmf()));
+    }
+
+    // Closing the calculator by its title bar ends the program.
+    program.window(shown.at(button))->close();
+    EXPECT_EQ(quit.count, 1);
+    services().quitter = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, MenuSequence, ::testing::Values("cmdDD", "cmdDM", "cmdGC"));
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    initialise();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,551 @@
+#include "toolkit/controls.h"
+
+#include "toolkit/form.h"
+#include "toolkit/services.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cmath>
+
+namespace morvel::toolkit {
+
+namespace {
+
+int px(double twips) { return int(std::lround(twips / twipsPerPixel)); }
+
+/// "&Latitude, deg" as rich text with the access key underlined; "&&" is a
+/// literal ampersand.
+QString mnemonicHtml(const QString& caption)
+{
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        QChar c = caption[i];
+        if (c == u'&' && i + 1 < caption.size()) {
+            QChar n = caption[++i];
+            out += n == u'&' ? QStringLiteral("&amp;") : QStringLiteral("<u>") + QString(n).toHtmlEscaped() + QStringLiteral("</u>");
+        } else {
+            out += QString(c).toHtmlEscaped();
+        }
+    }
+    return out;
+}
+
+void setColors(QWidget* w, QPalette::ColorRole backRole, QPalette::ColorRole foreRole, VbColor back, VbColor fore)
+{
+    QPalette pal = w->palette();
+    pal.setColor(backRole, toQColor(back));
+    pal.setColor(foreRole, toQColor(fore));
+    w->setPalette(pal);
+}
+
+}  // namespace
+
+// ---- Control ----
+
+Control::Control(Form& form, Control* container, QString name, int index)
+    : form_(form), container_(container), name_(std::move(name)), index_(index)
+{
+}
+
+Control::~Control() = default;
+
+QString Control::qualifiedName() const
+{
+    return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_);
+}
+
+QWidget* Control::parentWidget() const
+{
+    if (container_ && container_->widget())
+        return container_->widget();
+    return &form_;
+}
+
+void Control::attach(QWidget* w)
+{
+    w_ = w;
+    geometryChanged();
+    w->setVisible(visible_);
+    w->setEnabled(enabled_);
+    colorsChanged();
+    w->setFocusPolicy(focusable() ? (tabStop_ ? Qt::StrongFocus : Qt::ClickFocus) : Qt::NoFocus);
+}
+
+void Control::setLeft(double v) { left_ = v; geometryChanged(); }
+void Control::setTop(double v) { top_ = v; geometryChanged(); }
+void Control::setWidth(double v) { width_ = v; geometryChanged(); }
+void Control::setHeight(double v) { height_ = v; geometryChanged(); }
+
+void Control::move(double left, double top, double width, double height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    geometryChanged();
+}
+
+void Control::geometryChanged()
+{
+    if (w_)
+        w_->setGeometry(px(left_), px(top_), px(width_), px(height_));
+}
+
+void Control::setVisible(bool v)
+{
+    if (v == visible_)
+        return;
+    visible_ = v;
+    visibilityChanged();
+}
+
+void Control::visibilityChanged()
+{
+    if (w_)
+        w_->setVisible(visible_);
+}
+
+bool Control::showing() const
+{
+    for (const Control* c = this; c; c = c->container())
+        if (!c->visible())
+            return false;
+    return form_.isVisible();
+}
+
+void Control::setEnabled(bool v)
+{
+    enabled_ = v;
+    if (w_)
+        w_->setEnabled(v);
+}
+
+void Control::setBackColor(VbColor c)
+{
+    back_ = c;
+    colorsChanged();
+}
+
+void Control::setForeColor(VbColor c)
+{
+    fore_ = c;
+    colorsChanged();
+}
+
+void Control::colorsChanged() {}
+
+void Control::setTabStop(bool v)
+{
+    tabStop_ = v;
+    if (w_ && focusable())
+        w_->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Control::setFocus()
+{
+    if (w_ && focusable())
+        w_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Control::hasFocus() const
+{
+    return w_ && form_.focusWidget() == w_;
+}
+
+QVariant Control::property(const QString& prop) const
+{
+    if (prop == u"Left") return left_;
+    if (prop == u"Top") return top_;
+    if (prop == u"Width") return width_;
+    if (prop == u"Height") return height_;
+    if (prop == u"Visible") return visible_;
+    if (prop == u"Enabled") return enabled_;
+    if (prop == u"BackColor") return QVariant::fromValue(back_);
+    if (prop == u"ForeColor") return QVariant::fromValue(fore_);
+    if (prop == u"TabIndex") return tabIndex_;
+    if (prop == u"TabStop") return tabStop_;
+    return {};
+}
+
+// ---- CaptionedControl ----
+
+void CaptionedControl::setCaption(const QString& text)
+{
+    caption_ = text;
+    captionChanged();
+}
+
+QChar CaptionedControl::accessKey() const
+{
+    for (qsizetype i = 0; i + 1 < caption_.size(); ++i) {
+        if (caption_[i] != u'&')
+            continue;
+        if (caption_[i + 1] == u'&') {
+            ++i;
+            continue;
+        }
+        return caption_[i + 1].toUpper();
+    }
+    return {};
+}
+
+QVariant CaptionedControl::property(const QString& prop) const
+{
+    if (prop == u"Caption" || prop == u"Text")
+        return caption_;
+    return Control::property(prop);
+}
+
+// ---- Label ----
+
+Label::Label(Form& form, Control* container, QString name, int index)
+    : CaptionedControl(form, container, std::move(name), index), label_(new QLabel(parentWidget()))
+{
+    label_->setAutoFillBackground(true);
+    label_->setTextFormat(Qt::RichText);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setWordWrap(true);
+    setBackColor(form.backColor());
+    attach(label_);
+}
+
+QWidget* Label::widget() const { return label_; }
+
+void Label::captionChanged() { label_->setText(mnemonicHtml(caption())); }
+
+void Label::colorsChanged()
+{
+    setColors(label_, QPalette::Window, QPalette::WindowText, backColor(), foreColor());
+}
+
+Control* Label::buddy() const
+{
+    if (buddy_)
+        return buddy_;
+    // The next control after this label in tab order that can take the focus.
+    auto order = form().tabOrder(false);
+    for (Control* c : order)
+        if (c->tabIndex() > tabIndex() && c->showing() && c->enabled())
+            return c;
+    for (Control* c : order)
+        if (c->showing() && c->enabled())
+            return c;
+    return nullptr;
+}
+
+void Label::activateAccessKey()
+{
+    if (Control* b = buddy())
+        b->setFocus();
+}
+
+// ---- TextBox ----
+
+TextBox::TextBox(Form& form, Control* container, QString name, int index)
+    : Control(form, container, std::move(name), index), edit_(new QLineEdit(parentWidget()))
+{
+    attach(edit_);
+}
+
+QWidget* TextBox::widget() const { return edit_; }
+QString TextBox::text() const { return edit_->text(); }
+void TextBox::setText(const QString& t) { edit_->setText(t); }
+
+void TextBox::colorsChanged()
+{
+    setColors(edit_, QPalette::Base, QPalette::Text, backColor(), foreColor());
+}
+
+QVariant TextBox::property(const QString& prop) const
+{
+    if (prop == u"Text")
+        return text();
+    return Control::property(prop);
+}
+
+// ---- Buttons ----
+
+ButtonControl::ButtonControl(Form& form, Control* container, QString name, int index)
+    : CaptionedControl(form, container, std::move(name), index)
+{
+}
+
+void ButtonControl::adopt(QAbstractButton* b)
+{
+    button_ = b;
+    attach(b);
+}
+
+QWidget* ButtonControl::widget() const { return button_; }
+
+void ButtonControl::captionChanged()
+{
+    button_->setText(caption());
+    // Access keys are routed by the window (Form::accessKey), not by Qt's
+    // own mnemonic shortcuts, so that one path serves users and tests.
+    button_->setShortcut(QKeySequence());
+}
+
+void ButtonControl::colorsChanged()
+{
+    setColors(button_, QPalette::Button, QPalette::ButtonText, backColor(), foreColor());
+    setColors(button_, QPalette::Window, QPalette::WindowText, backColor(), foreColor());
+}
+
+void ButtonControl::click() { button_->click(); }
+
+void ButtonControl::activateAccessKey()
+{
+    setFocus();
+    click();
+}
+
+CommandButton::CommandButton(Form& form, Control* container, QString name, int index)
+    : ButtonControl(form, container, std::move(name), index)
+{
+    auto* b = new QPushButton(parentWidget());
+    b->setAutoDefault(false);
+    QObject::connect(b, &QPushButton::clicked, b, [this] {
+        if (onClick)
+            onClick();
+    });
+    adopt(b);
+}
+
+OptionButton::OptionButton(Form& form, Control* container, QString name, int index)
+    : ButtonControl(form, container, std::move(name), index)
+{
+    auto* b = new QRadioButton(parentWidget());
+    b->setAutoExclusive(false);  // grouping is ours, so every button may be unselected
+    b->setAutoFillBackground(true);
+    QObject::connect(b, &QRadioButton::clicked, b, [this] {
+        setValue(true);  // a user's click selects, never deselects
+        if (onClick)
+            onClick();
+    });
+    adopt(b);
+}
+
+bool OptionButton::value() const { return button_->isChecked(); }
+
+void OptionButton::setValue(bool v)
+{
+    if (v)
+        for (const auto& c : form().controls())
+            if (auto* o = dynamic_cast<OptionButton*>(c.get()); o && o != this && o->container() == container())
+                o->button_->setChecked(false);
+    const bool changed = button_->isChecked() != v;
+    button_->setChecked(v);
+    if (changed && onChange)
+        onChange();
+}
+
+void OptionButton::click() { button_->click(); }
+
+QVariant OptionButton::property(const QString& prop) const
+{
+    if (prop == u"Value")
+        return value();
+    return ButtonControl::property(prop);
+}
+
+CheckBox::CheckBox(Form& form, Control* container, QString name, int index)
+    : ButtonControl(form, container, std::move(name), index)
+{
+    auto* b = new QCheckBox(parentWidget());
+    b->setAutoFillBackground(true);
+    // Click runs on every change of the value, by the user or by code.
+    QObject::connect(b, &QCheckBox::toggled, b, [this] {
+        if (onClick)
+            onClick();
+    });
+    adopt(b);
+}
+
+int CheckBox::value() const { return button_->isChecked() ? 1 : 0; }
+void CheckBox::setValue(int v) { button_->setChecked(v != 0); }
+void CheckBox::click() { button_->click(); }
+
+QVariant CheckBox::property(const QString& prop) const
+{
+    if (prop == u"Value")
+        return value();
+    return ButtonControl::property(prop);
+}
+
+// ---- Frame ----
+
+Frame::Frame(Form& form, Control* container, QString name, int index)
+    : Control(form, container, std::move(name), index), box_(new QGroupBox(parentWidget()))
+{
+    box_->setAutoFillBackground(true);
+    attach(box_);
+}
+
+QWidget* Frame::widget() const { return box_; }
+
+void Frame::colorsChanged()
+{
+    setColors(box_, QPalette::Window, QPalette::WindowText, backColor(), foreColor());
+}
+
+// ---- Painted items ----
+
+PaintedItem::PaintedItem(Form& form, QString name, int index)
+    : Control(form, nullptr, std::move(name), index)
+{
+}
+
+void PaintedItem::repaint() const { form().update(); }
+void PaintedItem::geometryChanged() { repaint(); }
+void PaintedItem::visibilityChanged() { repaint(); }
+void PaintedItem::colorsChanged() { repaint(); }
+
+void PaintedItem::setBorderColor(VbColor c)
+{
+    border_ = c;
+    repaint();
+}
+
+void PaintedItem::setBorderWidth(int w)
+{
+    borderWidth_ = w;
+    repaint();
+}
+
+Line::Line(Form& form, QString name, int index) : PaintedItem(form, std::move(name), index) {}
+
+void Line::setX1(double v) { x1_ = v; repaint(); }
+void Line::setY1(double v) { y1_ = v; repaint(); }
+void Line::setX2(double v) { x2_ = v; repaint(); }
+void Line::setY2(double v) { y2_ = v; repaint(); }
+
+void Line::setPoints(double x1, double y1, double x2, double y2)
+{
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    repaint();
+}
+
+void Line::setDashed(bool d)
+{
+    dashed_ = d;
+    repaint();
+}
+
+void Line::paint(QPainter& p) const
+{
+    if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) || !std::isfinite(y2_))
+        return;
+    QPen pen(toQColor(borderColor()), borderWidth(), dashed_ ? Qt::DashLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    const double k = 1 / twipsPerPixel;
+    p.drawLine(QLineF(x1_ * k, y1_ * k, x2_ * k, y2_ * k));
+}
+
+QVariant Line::property(const QString& prop) const
+{
+    if (prop == u"X1") return x1_;
+    if (prop == u"Y1") return y1_;
+    if (prop == u"X2") return x2_;
+    if (prop == u"Y2") return y2_;
+    if (prop == u"BorderColor") return QVariant::fromValue(borderColor());
+    return Control::property(prop);
+}
+
+Shape::Shape(Form& form, QString name, int index) : PaintedItem(form, std::move(name), index) {}
+
+void Shape::setShape(int s)
+{
+    shape_ = s;
+    repaint();
+}
+
+void Shape::setFilled(bool f)
+{
+    filled_ = f;
+    repaint();
+}
+
+void Shape::paint(QPainter& p) const
+{
+    const double k = 1 / twipsPerPixel;
+    QRectF box(left() * k, top() * k, width() * k, height() * k);
+    if (!std::isfinite(box.x()) || !std::isfinite(box.y()) || !std::isfinite(box.width()) || !std::isfinite(box.height()))
+        return;
+    // Keep the outline inside the box, as a control's border is.
+    const double inset = borderWidth() / 2.0;
+    p.setPen(QPen(toQColor(borderColor()), borderWidth()));
+    p.setBrush(filled_ ? QBrush(toQColor(backColor())) : Qt::NoBrush);
+    if (shape_ == 3) {
+        const double d = std::min(box.width(), box.height());
+        QRectF circle(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
+        p.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
+    } else if (shape_ == 2) {
+        p.drawEllipse(box.adjusted(inset, inset, -inset, -inset));
+    } else {
+        p.drawRect(box.adjusted(inset, inset, -inset, -inset));
+    }
+}
+
+QVariant Shape::property(const QString& prop) const
+{
+    if (prop == u"Shape") return shape_;
+    if (prop == u"BorderColor") return QVariant::fromValue(borderColor());
+    return Control::property(prop);
+}
+
+// ---- Timer ----
+
+Timer::Timer(Form& form, QString name, int index)
+    : Control(form, nullptr, std::move(name), index), timer_(new QTimer(&form))
+{
+    QObject::connect(timer_, &QTimer::timeout, timer_, [this] { fire(); });
+}
+
+Timer::~Timer() = default;
+
+void Timer::setInterval(int ms)
+{
+    interval_ = ms;
+    sync();
+}
+
+void Timer::setEnabled(bool on)
+{
+    on_ = on;
+    sync();
+}
+
+void Timer::sync()
+{
+    if (on_ && interval_ > 0 && !services().manualTimers)
+        timer_->start(interval_);
+    else
+        timer_->stop();
+}
+
+void Timer::fire()
+{
+    if (on_ && onTimer)
+        onTimer();
+}
+
+QVariant Timer::property(const QString& prop) const
+{
+    if (prop == u"Enabled") return on_;
+    if (prop == u"Interval") return interval_;
+    return {};
+}
+
+}  // namespace morvel::toolkit

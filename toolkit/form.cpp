@@ -1,0 +1,212 @@
+#include "toolkit/form.h"
+
+#include "toolkit/services.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <cmath>
+
+namespace morvel::toolkit {
+
+Form::Form(QString name, const QString& caption, double widthTwips, double heightTwips, VbColor back)
+    : name_(std::move(name)), widthTwips_(widthTwips), heightTwips_(heightTwips), back_(back)
+{
+    setObjectName(name_);
+    setWindowTitle(caption);
+    setFixedSize(int(std::lround(widthTwips / twipsPerPixel)), int(std::lround(heightTwips / twipsPerPixel)));
+    setAutoFillBackground(true);
+    setBackColor(back);
+}
+
+Form::~Form() = default;
+
+void Form::setBackColor(VbColor c)
+{
+    back_ = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(c));
+    setPalette(pal);
+}
+
+void Form::setFormFont(const QString& family, double points, bool bold)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    setFont(f);
+}
+
+void Form::load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    applyTabOrder();
+    Form_Load();
+}
+
+void Form::showForm()
+{
+    load();
+    show();
+    // The focus starts on the first control in tab order, as the window's
+    // user expects, even before the window manager activates it.
+    if (!focusWidget())
+        for (Control* c : tabOrder())
+            if (c->showing() && c->enabled()) {
+                c->setFocus();
+                break;
+            }
+}
+
+void Form::hideForm()
+{
+    load();
+    hide();
+}
+
+void Form::registerControl(std::unique_ptr<Control> c)
+{
+    byName_[{c->name(), c->index()}] = c.get();
+    if (auto* item = dynamic_cast<PaintedItem*>(c.get()))
+        painted_.push_back(item);
+    controls_.push_back(std::move(c));
+}
+
+Control* Form::find(const QString& name, int index) const
+{
+    auto it = byName_.find({name, index});
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+bool Form::pressDefault()
+{
+    // A window without a default button (the main menu) presses the
+    // focused button instead.
+    ButtonControl* b = default_ ? default_ : dynamic_cast<CommandButton*>(focusedControl());
+    if (!b || !b->showing() || !b->enabled())
+        return false;
+    b->setFocus();
+    b->click();
+    return true;
+}
+
+std::vector<Control*> Form::tabOrder(bool tabStopsOnly) const
+{
+    std::vector<Control*> order;
+    for (const auto& c : controls_)
+        if (c->focusable() && (c->tabStop() || !tabStopsOnly))
+            order.push_back(c.get());
+    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
+    return order;
+}
+
+void Form::applyTabOrder()
+{
+    auto order = tabOrder(true);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
+}
+
+bool Form::accessKey(QChar letter)
+{
+    letter = letter.toUpper();
+    std::vector<Control*> all;
+    for (const auto& c : controls_)
+        all.push_back(c.get());
+    std::stable_sort(all.begin(), all.end(), [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
+    for (Control* c : all) {
+        if (c->accessKey() == letter && c->showing() && c->enabled()) {
+            c->activateAccessKey();
+            return true;
+        }
+    }
+    return false;
+}
+
+Control* Form::focusedControl() const
+{
+    QWidget* f = focusWidget();
+    if (!f)
+        return nullptr;
+    for (const auto& c : controls_)
+        if (c->widget() == f)
+            return c.get();
+    return nullptr;
+}
+
+QImage Form::image()
+{
+    ensurePolished();
+    return grab().toImage();
+}
+
+void Form::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const PaintedItem* item : painted_)
+        if (item->visible())
+            item->paint(p);
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    if (quitOnClose_ && services().quitter)
+        services().quitter->quit();
+}
+
+namespace {
+
+/// Routes Enter to the window's default button and Alt+letter to the
+/// control whose caption carries that access key, wherever the focus is.
+class KeyRouter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override
+    {
+        if (ev->type() != QEvent::KeyPress)
+            return false;
+        auto* w = qobject_cast<QWidget*>(obj);
+        auto* form = w ? dynamic_cast<Form*>(w->window()) : nullptr;
+        if (!form)
+            return false;
+        auto* k = static_cast<QKeyEvent*>(ev);
+        const auto mods = k->modifiers() & ~Qt::KeypadModifier;
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && mods == Qt::NoModifier)
+            return form->pressDefault();
+        if (mods == Qt::AltModifier && ((k->key() >= Qt::Key_A && k->key() <= Qt::Key_Z) ||
+                                        (k->key() >= Qt::Key_0 && k->key() <= Qt::Key_9)))
+            return form->accessKey(QChar(k->key()));
+        return false;
+    }
+};
+
+}  // namespace
+
+void initialise()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    // The windows name the font they were laid out in; Liberation Sans has
+    // the same metrics family and ships with every Debian desktop.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(s);
+    QFont base(QStringLiteral("MS Sans Serif"));
+    base.setPointSizeF(8.25);
+    QApplication::setFont(base);
+    qApp->installEventFilter(new KeyRouter(qApp));
+}
+
+}  // namespace morvel::toolkit
