@@ -3,13 +3,20 @@
 namespace morvel::calc {
 
 CalculatorWindow::CalculatorWindow(int index, const QString& name, const QString& caption,
-                                   double widthTwips, double heightTwips)
-    : Form(name, caption, widthTwips, heightTwips), index_(index)
+                                   double widthTwips, double heightTwips, int captions,
+                                   const diagram::DiagramPlacement& placement)
+    : Form(name, caption, widthTwips, heightTwips),
+      lblDat(addArray<toolkit::Label>(QStringLiteral("lblDat"), 0, captions - 1)),
+      txtOther(add<toolkit::TextBox>(QStringLiteral("txtOther"))),
+      dc(*this, placement),
+      index_(index)
 {
     setFormFont(QStringLiteral("MS Sans Serif"), 8.25, true);
     // Closing the visible calculator by its title bar ends the program, as
     // "&Quit" does: the other windows are hidden and nothing may keep running.
     setQuitOnClose(true);
+    txtOther.setBackColor(toolkit::colors::lightYellow);
+    txtOther.setTabStop(false);
 }
 
 engine::CalcWindow* registered(int index)

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTimer>
 
 #include <cmath>
@@ -44,6 +46,29 @@ void setColors(QWidget* w, QPalette::ColorRole backRole, QPalette::ColorRole for
     pal.setColor(foreRole, toQColor(fore));
     w->setPalette(pal);
 }
+
+/// A push button whose caption wraps onto more lines when it does not fit,
+/// as "Sin&gle Step/ Stop Auto" does on a narrow button.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        const QString caption = opt.text;
+        opt.text.clear();
+        p.drawControl(QStyle::CE_PushButton, opt);
+        QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this).adjusted(1, 0, -1, 0);
+        int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        flags |= style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, this) ? Qt::TextShowMnemonic : Qt::TextHideMnemonic;
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        p.drawText(r, flags, caption);
+    }
+};
 
 }  // namespace
 
@@ -310,7 +335,7 @@ void ButtonControl::activateAccessKey()
 CommandButton::CommandButton(Form& form, Control* container, QString name, int index)
     : ButtonControl(form, container, std::move(name), index)
 {
-    auto* b = new QPushButton(parentWidget());
+    auto* b = new WrappingButton(parentWidget());
     b->setAutoDefault(false);
     QObject::connect(b, &QPushButton::clicked, b, [this] {
         if (onClick)
@@ -420,7 +445,7 @@ void PaintedItem::setBorderWidth(int w)
     repaint();
 }
 
-Line::Line(Form& form, QString name, int index) : PaintedItem(form, std::move(name), index) {}
+Line::Line(Form& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
 
 void Line::setX1(double v) { x1_ = v; repaint(); }
 void Line::setY1(double v) { y1_ = v; repaint(); }
@@ -463,7 +488,7 @@ QVariant Line::property(const QString& prop) const
     return Control::property(prop);
 }
 
-Shape::Shape(Form& form, QString name, int index) : PaintedItem(form, std::move(name), index) {}
+Shape::Shape(Form& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
 
 void Shape::setShape(int s)
 {
@@ -507,7 +532,7 @@ QVariant Shape::property(const QString& prop) const
 
 // ---- Timer ----
 
-Timer::Timer(Form& form, QString name, int index)
+Timer::Timer(Form& form, Control*, QString name, int index)
     : Control(form, nullptr, std::move(name), index), timer_(new QTimer(&form))
 {
     QObject::connect(timer_, &QTimer::timeout, timer_, [this] { fire(); });

@@ -224,7 +224,8 @@ private:
 };
 
 /// Light items painted by their window, in creation order, above its
-/// background and below the widget controls.
+/// background and below the widget controls. They are always placed in
+/// window coordinates, whatever container they are created with.
 class PaintedItem : public Control {
 public:
     virtual void paint(QPainter& p) const = 0;
@@ -247,7 +248,7 @@ private:
 
 class Line : public PaintedItem {
 public:
-    Line(Form& form, QString name, int index = -1);
+    Line(Form& form, Control* container, QString name, int index = -1);
     double x1() const { return x1_; }
     double y1() const { return y1_; }
     double x2() const { return x2_; }
@@ -270,7 +271,7 @@ private:
 /// A shape: 0 rectangle, 3 circle (drawn in the middle of its box), 2 oval.
 class Shape : public PaintedItem {
 public:
-    Shape(Form& form, QString name, int index = -1);
+    Shape(Form& form, Control* container, QString name, int index = -1);
     int shape() const { return shape_; }
     void setShape(int s);
     bool filled() const { return filled_; }
@@ -287,7 +288,7 @@ private:
 /// With the manual timer service (tests) it fires only when told.
 class Timer : public Control {
 public:
-    Timer(Form& form, QString name, int index = -1);
+    Timer(Form& form, Control* container, QString name, int index = -1);
     ~Timer() override;
     int interval() const { return interval_; }
     void setInterval(int ms);
