@@ -91,8 +91,13 @@ void QtPrinter::print(const QImage& image, const QString& documentName)
 
 void QtQuit::quit()
 {
+    // Closing a calculator asks to quit again; once is enough.
+    if (quitting_)
+        return;
+    quitting_ = true;
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
+    quitting_ = false;
 }
 
 }  // namespace morvel::toolkit

@@ -68,6 +68,9 @@ public:
 class QtQuit : public QuitService {
 public:
     void quit() override;
+
+private:
+    bool quitting_ = false;
 };
 
 // Test doubles.

@@ -236,6 +236,21 @@ TEST_P(MenuSequence, LoadsAllCalculatorsAndShowsExactlyOne)
     services().quitter = nullptr;
 }
 
+TEST(Quit, QuitClosesEveryWindowOnce)
+{
+    QtQuit quit;
+    services().quitter = &quit;
+    {
+        shell::Program program;
+        program.start();
+        static_cast<ButtonControl*>(program.morvelf().find(QStringLiteral("cmdDD")))->click();
+        quit.quit();  // closing the calculator asks to quit again
+        for (const char* name : {"morvelf", "locddf", "locdmf", "gcsf"})
+            EXPECT_FALSE(program.window(QString::fromLatin1(name))->isVisible()) << name;
+    }
+    services().quitter = nullptr;
+}
+
 INSTANTIATE_TEST_SUITE_P(Buttons, MenuSequence, ::testing::Values("cmdDD", "cmdDM", "cmdGC"));
 
 }  // namespace
