@@ -200,12 +200,12 @@ private:
         return {s.left(open), index};
     }
 
-    Control& control(Form& form, const QString& spec)
+    Control& control(Form& form, const QString& written)
     {
-        auto [name, index] = controlName(spec);
+        auto [name, index] = controlName(written);
         if (Control* c = form.find(name, index))
             return *c;
-        throw Failure(QStringLiteral("a control of %1").arg(form.name()), quoted(spec));
+        throw Failure(QStringLiteral("a control of %1").arg(form.name()), quoted(written));
     }
 
     /// WIN.CTRL
