@@ -46,6 +46,9 @@ double clampUnit(double x)
 constexpr double sameSide = 1e-6;
 constexpr double sameAngle = 1e-6;
 
+// A sine this small is rounding of an angle of exactly 0 or 180 degrees.
+constexpr double onMeridian = 1e-12;
+
 }  // namespace
 
 double angcos(double a, double b, double c)
@@ -80,7 +83,8 @@ double sidesin(double a, double b, double c)
     const double p = std::sin(c) * std::cos(a);
     const double sb = std::sin(b);
     // Both angles on the meridian: the sine rule says nothing; keep side a.
-    if (std::abs(p) < 1e-6 && std::abs(sb) < 1e-6)
+    // Off the meridian, however close, the ratio below is the answer.
+    if (std::abs(p) < onMeridian && std::abs(sb) < onMeridian)
         return a;
     if (std::abs(p) > std::abs(sb)) {
         nout = 0;
@@ -118,6 +122,11 @@ double napside(double a, double b, double c, double d)
     // the pole and the zenith.
     if (std::abs(c) < sameAngle && std::abs(d) < sameAngle)
         return a + b - halfPi;
+    // Both angles 180 degrees: the three sides make up the whole great circle
+    // (the body on the lower meridian, beyond the pole and the nadir). The
+    // analogy is 0/0 there.
+    if (std::abs(c - std::numbers::pi) < sameAngle && std::abs(d - std::numbers::pi) < sameAngle)
+        return -halfPi - a - b;
     const bool isosceles = std::abs(c - d) < sameAngle && std::abs(a - b) <= sameSide;
     if (!isosceles) {
         if (c == d) {
