@@ -324,6 +324,10 @@ void Locddf::reset()
         txtDeg(i).setBackColor(colors::white);
         txtIo(i).setText(QString());
         txtIo(i).setVisible(false);
+        // Not in Part 3.3's list, but without it a row that was a result and
+        // is now an input shows its "Input" marker cyan after the next
+        // calculation, against "a second Calculate leaves nothing of the first".
+        txtIo(i).setBackColor(colors::white);
         txtDeg2(i).setText(QString());
         txtDeg2(i).setBackColor(colors::white);
         txtDeg2(i).setVisible(false);
