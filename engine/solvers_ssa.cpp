@@ -25,17 +25,20 @@ void azdec(double L, double t, double alt, double X, double h, double lha, doubl
 }
 
 /// The latitude form that side(angle) gives, trying the supplement of the
-/// angle when the angle forms no triangle; angle becomes the one used.
-/// beyondPole when neither fits.
+/// angle when the angle forms no triangle, or only the degenerate one with
+/// the observer at the pole (equal sides: the third side 0); angle becomes
+/// the one used. beyondPole when neither fits.
 template <class Side>
 double withSupplement(double& angle, Side side)
 {
-    double l = side(angle);
-    if (beyondAPole(l)) {
-        angle = std::numbers::pi - angle;
-        l = side(angle);
-    }
-    return l;
+    const double l = side(angle);
+    if (!beyondAPole(l) && std::abs(l) != halfPi)
+        return l;
+    const double other = side(std::numbers::pi - angle);
+    if (beyondAPole(other) || (!beyondAPole(l) && std::abs(other) == halfPi))
+        return l;
+    angle = std::numbers::pi - angle;
+    return other;
 }
 
 }  // namespace
