@@ -70,9 +70,11 @@ void solvelth(double& lat, double& t, double& dec1Out, double& dec2Out, double& 
     azdec(L, tt, al, X, h, lh, z, r);
     az1Out = z;
     dec1Out = h * r;
-    azdec(L, tt, al, std::numbers::pi - X, h, lh, z, r);
-    az2Out = z;
-    dec2Out = h * r;
+    if (n == 2) {  // like the other solvers, set 2 only when it is a solution
+        azdec(L, tt, al, std::numbers::pi - X, h, lh, z, r);
+        az2Out = z;
+        dec2Out = h * r;
+    }
     output(dec1Out, dec2Out, n, 3);
     output(az1Out, az2Out, n, 5);
     transfer();
@@ -101,9 +103,11 @@ void solveldz(double& lat, double& lha1Out, double& lha2Out, double& dec, double
     double m = napang(D, L, A, X);     // the meridian angle
     alt1Out = sidecos(L, D, m);
     tolha(m, zv, lha1Out);
-    m = napang(D, L, A, std::numbers::pi - X);
-    alt2Out = sidecos(L, D, m);
-    tolha(m, zv, lha2Out);
+    if (n == 2) {
+        m = napang(D, L, A, std::numbers::pi - X);
+        alt2Out = sidecos(L, D, m);
+        tolha(m, zv, lha2Out);
+    }
     output(lha1Out, lha2Out, n, 2);
     output(alt1Out, alt2Out, n, 4);
     transfer();
