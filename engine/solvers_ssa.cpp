@@ -25,17 +25,20 @@ void azdec(double L, double t, double alt, double X, double h, double lha, doubl
 }
 
 /// The latitude form that side(angle) gives, trying the supplement of the
-/// angle when the angle forms no triangle; angle becomes the one used.
-/// beyondPole when neither fits.
+/// angle when the angle forms no triangle, or only the degenerate one with
+/// the observer at the pole (equal sides: the third side 0); angle becomes
+/// the one used. beyondPole when neither fits.
 template <class Side>
 double withSupplement(double& angle, Side side)
 {
-    double l = side(angle);
-    if (beyondAPole(l)) {
-        angle = std::numbers::pi - angle;
-        l = side(angle);
-    }
-    return l;
+    const double l = side(angle);
+    if (!beyondAPole(l) && std::abs(l) != halfPi)
+        return l;
+    const double other = side(std::numbers::pi - angle);
+    if (beyondAPole(other) || (!beyondAPole(l) && std::abs(other) == halfPi))
+        return l;
+    angle = std::numbers::pi - angle;
+    return other;
 }
 
 }  // namespace
@@ -67,9 +70,11 @@ void solvelth(double& lat, double& t, double& dec1Out, double& dec2Out, double& 
     azdec(L, tt, al, X, h, lh, z, r);
     az1Out = z;
     dec1Out = h * r;
-    azdec(L, tt, al, std::numbers::pi - X, h, lh, z, r);
-    az2Out = z;
-    dec2Out = h * r;
+    if (n == 2) {  // like the other solvers, set 2 only when it is a solution
+        azdec(L, tt, al, std::numbers::pi - X, h, lh, z, r);
+        az2Out = z;
+        dec2Out = h * r;
+    }
     output(dec1Out, dec2Out, n, 3);
     output(az1Out, az2Out, n, 5);
     transfer();
@@ -98,9 +103,11 @@ void solveldz(double& lat, double& lha1Out, double& lha2Out, double& dec, double
     double m = napang(D, L, A, X);     // the meridian angle
     alt1Out = sidecos(L, D, m);
     tolha(m, zv, lha1Out);
-    m = napang(D, L, A, std::numbers::pi - X);
-    alt2Out = sidecos(L, D, m);
-    tolha(m, zv, lha2Out);
+    if (n == 2) {
+        m = napang(D, L, A, std::numbers::pi - X);
+        alt2Out = sidecos(L, D, m);
+        tolha(m, zv, lha2Out);
+    }
     output(lha1Out, lha2Out, n, 2);
     output(alt1Out, alt2Out, n, 4);
     transfer();
