@@ -1,0 +1,123 @@
+// The primitives at their tolerances and limits.
+#include "engine/primitives.h"
+#include "engine/state.h"
+#include "harness.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace e = morvel::engine;
+
+namespace morvel::test {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+struct MessageLog : e::MessageService {
+    std::vector<std::string> texts;
+    void show(const std::string& text) override { texts.push_back(text); }
+};
+
+class Primitives : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        e::messages = &log;
+        e::nout = 1;
+    }
+    void TearDown() override { e::messages = nullptr; }
+    MessageLog log;
+};
+
+struct Row {
+    const char* name;
+    std::function<double()> call;
+    double expected;
+    const char* message;  // nullptr: none
+    int16_t nout;         // nout afterwards (the test starts from 1)
+};
+
+// angcos(a, 0, c) has x = sin a / cos c: a = -90 degrees and cos c = 1/k
+// give x = -k.
+double angcosAt(double x)
+{
+    const double c = std::acos(1 / std::abs(x));
+    return e::angcos(x < 0 ? -pi / 2 : pi / 2, 0, c);
+}
+
+TEST_F(Primitives, TolerancesAndLimits)
+{
+    const Row rows[] = {
+        {"angcos x exactly -1 gives pi", [] { return e::angcos(-pi / 2, 0, 0); }, pi, nullptr, 1},
+        {"angcos x -1.000001 gives pi", [] { return angcosAt(-1.000001); }, pi, nullptr, 1},
+        {"angcos x 1.000001 gives 0", [] { return angcosAt(1.000001); }, 0, nullptr, 1},
+        {"angcos x 1.00003 has no solution", [] { return angcosAt(1.00003); }, 0, "No Solution", 0},
+        {"angcos x 0 gives pi/2", [] { return e::angcos(0, 0, 0.7); }, pi / 2, nullptr, 1},
+        {"angcos at the zenith is 0 without a message", [] { return e::angcos(0.3, 0.3, pi / 2); }, 0, nullptr, 1},
+        {"angcos at the pole, inconsistent side", [] { return e::angcos(0.3, pi / 2, 0.5); }, 0, "No Solution", 0},
+        {"angsin x 1 gives pi/2", [] { return e::angsin(0, 0, pi / 2); }, pi / 2, nullptr, 1},
+        {"angsin x -1 gives -pi/2", [] { return e::angsin(0, 0, -pi / 2); }, -pi / 2, nullptr, 1},
+        {"sidecos x 1 gives pi/2", [] { return e::sidecos(0, 0, 0); }, pi / 2, nullptr, 1},
+        {"sidecos x -1 gives -pi/2", [] { return e::sidecos(0, 0, pi); }, -pi / 2, nullptr, 1},
+        {"sidecos 8N 8S LHA 180 is the nadir", [] { return e::sidecos(8 * degree, -8 * degree, pi); }, -pi / 2,
+         nullptr, 1},
+        {"sidesin c 0 and b 0 keeps a", [] { return e::sidesin(0.4, 0, 0); }, 0.4, nullptr, 1},
+        {"sidesin c 0 and b pi keeps a", [] { return e::sidesin(0.4, pi, 0); }, 0.4, nullptr, 1},
+        {"sidesin c 0 otherwise gives pi/2", [] { return e::sidesin(0.4, 1, 0); }, pi / 2, nullptr, 1},
+        {"sidesin near the meridian keeps the ratio", [] { return e::sidesin(0, 1e-6, 0.9e-6); },
+         std::acos(0.9), nullptr, 1},
+        {"sidesin beyond 1 has no solution", [] { return e::sidesin(0, 0.2, 0.3); }, 0, "No Solution", 0},
+        {"napside both angles 0", [] { return e::napside(0.3, 0.5, 0, 0); }, 0.3 + 0.5 - pi / 2, nullptr, 1},
+        {"napside both angles 180", [] { return e::napside(-0.3, -0.5, pi, pi); }, -pi / 2 + 0.8, nullptr, 1},
+        {"napside larger angle opposite the smaller side", [] { return e::napside(0.5, 0.3, 1.0, 0.8); },
+         e::beyondPole, nullptr, 1},
+        {"napside isosceles with obtuse base angles",
+         [] { return e::napside(0.2, 0.2, 2.0, 2.0); },
+         pi / 2 - 2 * std::asin(std::tan(pi - std::asin(std::sin(2.0) * std::cos(0.2))) / std::tan(2.0)), nullptr, 1},
+        {"napang with equal angles opposite unequal sides", [] { return e::napang(-0.3, 0.3, pi / 2, pi / 2); }, pi,
+         nullptr, 1},
+        {"ssacount equal sides", [] { return double(e::ssacount(0.4, 0.4, 1.0)); }, 1, nullptr, 1},
+        {"ssacount at the limit", [] { return double(e::ssacount(0.5, -0.5, pi / 2)); }, 1, nullptr, 1},
+        {"ssacount two on the crest's side", [] { return double(e::ssacount(0.3, 0.8, 0.2)); }, 2, nullptr, 2},
+        {"ssacount none against the crest", [] { return double(e::ssacount(0.3, 0.8, 2.9)); }, 0, "No solution", 0},
+        {"ssacount none beyond the perpendicular", [] { return double(e::ssacount(0.1, 1.4, 1.2)); }, 0,
+         "No solution", 0},
+        {"aascount a 0 never has a message", [] { return double(e::aascount(0, 1.5, 0.5)); }, 1, nullptr, 1},
+        {"aascount none", [] { return double(e::aascount(0.5, 0.1, 0.2)); }, 0, "No solution", 1},
+        {"aascount proposes two", [] { return double(e::aascount(0.5, 0.1, 1.2)); }, 2, nullptr, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        log.texts.clear();
+        e::nout = 1;
+        EXPECT_NEAR(row.call(), row.expected, 1e-12);
+        if (row.message)
+            EXPECT_EQ(log.texts, std::vector<std::string>{row.message});
+        else
+            EXPECT_TRUE(log.texts.empty());
+        EXPECT_EQ(e::nout, row.nout);
+    }
+}
+
+TEST_F(Primitives, TolhaKeepsTheMeridianAngleOnTheMeridianAndWest)
+{
+    struct {
+        const char* name;
+        double t, zn, lha;
+    } rows[] = {
+        {"west", 0.5, 4.0, 0.5},
+        {"east", 0.5, 1.0, 2 * pi - 0.5},
+        {"azimuth exactly pi", 0.5, pi, 0.5},
+        {"meridian angle exactly pi", pi, 1.0, pi},
+    };
+    for (const auto& row : rows) {
+        double lha = -1;
+        e::tolha(row.t, row.zn, lha);
+        EXPECT_DOUBLE_EQ(lha, row.lha) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace morvel::test
