@@ -36,7 +36,7 @@ public:
     diagram::DiagramControls dc;
 
 protected:
-    /// The last steps of every calculator's reset (Part 3.3 steps 5 and 6):
+    /// The last steps of every calculator's reset:
     /// hide linPP, linQQ, linDec, linAlt, lblPn, lblPs, lblQ, lblQ2, linV,
     /// linH, LinA, LinB (the listed indices), then txtOther, cmdDraw1,
     /// cmdDraw2, txtMD and shpBody. The frame stays.

@@ -1,5 +1,5 @@
-// Stand-ins for the meridian diagram's drawmd and mdchoose (Part 5.1) until
-// the diagram issue lands: the diagram's own procedures replace this file.
+// Stand-ins for the meridian diagram's drawmd and mdchoose until the
+// diagram's own procedures replace this file.
 #include "calc/decimal_window.h"
 
 namespace morvel::calc {

@@ -174,7 +174,7 @@ void Locddf::Form_Load()
     engine::forms[3] = registered(3);
 }
 
-// ---- Part 3.1 ----
+// ---- Calculation ----
 
 void Locddf::calculate()
 {
@@ -266,7 +266,7 @@ void Locddf::calculate()
     engine::calcflag = 1;
 }
 
-// ---- Part 3.2 ----
+// ---- Results ----
 
 void Locddf::output(double x1, double x2, int16_t f, int16_t m)
 {
@@ -312,7 +312,7 @@ void Locddf::output(double x1, double x2, int16_t f, int16_t m)
     }
 }
 
-// ---- Part 3.3 ----
+// ---- Housekeeping ----
 
 void Locddf::reset()
 {
@@ -324,7 +324,7 @@ void Locddf::reset()
         txtDeg(i).setBackColor(colors::white);
         txtIo(i).setText(QString());
         txtIo(i).setVisible(false);
-        // Not in Part 3.3's list, but without it a row that was a result and
+        // Without this a row that was a result and
         // is now an input shows its "Input" marker cyan after the next
         // calculation, against "a second Calculate leaves nothing of the first".
         txtIo(i).setBackColor(colors::white);

@@ -21,7 +21,7 @@ public:
     void drawmd(int16_t mmm) override;
     void mdchoose() override;
 
-    /// Removes all results and markers (Part 3.3).
+    /// Removes all results and markers.
     void reset();
 
     // Event handlers.

@@ -1,6 +1,6 @@
 /// \file numtext.h
-/// \brief The Overview's text-to-number and number-to-text rules, and the
-/// decimal-degrees rounding and padding of Part 3.2, as pure functions
+/// \brief The rules for reading numbers from text and writing them back, and the
+/// decimal-degrees rounding and padding, as pure functions
 /// shared by the three calculator windows. No Qt, no window state.
 ///
 /// Reading ("text to number"): the value of the longest leading decimal
@@ -38,7 +38,7 @@ struct TextNumber {
 /// The text-to-number rule.
 TextNumber textToNumber(std::string_view text);
 
-/// The given flag of the Overview: the text is neither empty nor exactly one
+/// The given flag: the text is neither empty nor exactly one
 /// blank. Two blanks, letters or a zero make a field given.
 bool isGiven(std::string_view text);
 
@@ -50,11 +50,11 @@ std::string numberText(double x, int digits = 15);
 /// A 32-bit value: 7 significant digits.
 inline std::string numberText(float x) { return numberText(double(x), 7); }
 
-/// Part 3.2's round3: the angle x (radians) in degrees, rounded to five
+/// round3: the angle x (radians) in degrees, rounded to five
 /// decimals, halves toward plus infinity: floor(x * 100000 / deg + 0.5) / 100000.
 double round3(double x, double deg);
 
-/// Part 3.2's addzeros: the text of Y with exactly five decimals for whole
+/// addzeros: the text of Y with exactly five decimals for whole
 /// and ordinary values (" 12.50000", " 45.00000", "-.25000"); exponent forms
 /// get no zeros (" 1E-05"). Empty for a value that is not finite.
 std::string addzeros(double Y);

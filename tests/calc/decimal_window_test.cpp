@@ -151,7 +151,7 @@ TEST_F(Decimal, OutputFormatsAndColours)
     EXPECT_EQ(w->optDecN.backColor(), colors::white);
     EXPECT_FALSE(w->optDecN.value());
     EXPECT_FALSE(w->optDecS.value());
-    // Halves go up, for negative values too (Part 3.2's example).
+    // Halves go up, for negative values too.
     w->output(-1.234565 * deg, 0, 1, 4);
     EXPECT_EQ(w->txtDeg(3).text(), QStringLiteral("-1.23456"));
     w->output(359.999996 * deg, 0, 1, 5);
