@@ -23,7 +23,7 @@ public:
     int registryIndex() const { return index_; }
 
     void output(double, double, int16_t, int16_t) override {}
-    /// Parts 1.1, 3.2, 4.2: "Many Other Solutions" on cyan in txtOther when
+    /// "Many Other Solutions" on cyan in txtOther when
     /// |sin z| or |sin t| is at most 2e-6 (the body on the meridian).
     void other(double z, double t) override;
 
