@@ -1,6 +1,5 @@
 /// \file decimal_window.h
-/// \brief locddf, the celestial triangle in decimal degrees (Parts 3.1 to
-/// 3.3). It also carries the meridian diagram's procedures (transfer,
+/// \brief locddf, the celestial triangle in decimal degrees. It also carries the meridian diagram's procedures (transfer,
 /// drawmd, mdchoose), which act on whichever calculator started the
 /// calculation (forms(actform)).
 #pragma once
