@@ -24,22 +24,29 @@ void azdec(double L, double t, double alt, double X, double h, double lha, doubl
     z = trueAzimuth(z, h, lha);
 }
 
-/// The latitude form that side(angle) gives, trying the supplement of the
-/// angle when the angle forms no triangle, or only the degenerate one with
-/// the observer at the pole (equal sides: the third side 0); angle becomes
-/// the one used. beyondPole when neither fits.
+/// The first candidate that forms a triangle: side(false) for the acute
+/// angle of the sine rule, else side(true) for its supplement, which is also
+/// preferred to a candidate that only puts the observer on the pole (equal
+/// sides: the third side 0). supplement tells which was taken; beyondPole
+/// when neither fits.
 template <class Side>
-double withSupplement(double& angle, Side side)
+double firstFitting(Side side, bool& supplement)
 {
-    const double l = side(angle);
+    supplement = false;
+    const double l = side(false);
     if (!beyondAPole(l) && std::abs(l) != halfPi)
         return l;
-    const double other = side(std::numbers::pi - angle);
+    const double other = side(true);
     if (beyondAPole(other) || (!beyondAPole(l) && std::abs(other) == halfPi))
         return l;
-    angle = std::numbers::pi - angle;
+    supplement = true;
     return other;
 }
+
+// napside(a, b, c, pi - d) equals napside(-a, -b, pi - c, d): the colunar
+// triangle, reached across the apex, has the supplementary angles and sides.
+// Written that way, two angles near 180 degrees keep their small difference
+// exact instead of losing it to the rounding of pi - d.
 
 }  // namespace
 
@@ -121,8 +128,14 @@ void solvetdh(double& lat1Out, double& lat2Out, double& t, double& dec, double& 
     const double h = de < 0 ? -1 : 1;
     const double D = std::abs(de);
     int16_t n = ssacount(D, al, tt);
-    double A = angsin(al, D, tt);  // the azimuth angle
-    const double l1 = withSupplement(A, [&](double a) { return napside(D, al, a, tt); });
+    // The azimuth angle; sin t is taken as sin(pi - t) beyond 90 degrees so
+    // that it matches the colunar form below to the last bit.
+    const double A = angsin(al, D, tt > halfPi ? std::numbers::pi - tt : tt);
+    auto latitude = [&](bool supplement) {
+        return supplement ? napside(-D, -al, A, std::numbers::pi - tt) : napside(D, al, A, tt);
+    };
+    bool supplement = false;
+    const double l1 = firstFitting(latitude, supplement);
     if (beyondAPole(l1)) {
         msgbox("No Solution fns1");
         n = 0;
@@ -131,15 +144,14 @@ void solvetdh(double& lat1Out, double& lat2Out, double& t, double& dec, double& 
     setcount(noutArg, n);
     if (n == 0)
         return;
-    az1Out = trueAzimuth(A, h, lh);
+    az1Out = trueAzimuth(supplement ? std::numbers::pi - A : A, h, lh);
     if (n == 2) {
-        const double A2 = std::numbers::pi - A;
-        const double l2 = napside(D, al, A2, tt);
+        const double l2 = latitude(!supplement);
         if (beyondAPole(l2)) {
             n = 1;
         } else {
             lat2Out = h * l2;
-            az2Out = trueAzimuth(A2, h, lh);
+            az2Out = trueAzimuth(supplement ? A : std::numbers::pi - A, h, lh);
         }
     }
     setcount(noutArg, n);
@@ -167,24 +179,30 @@ void solvedhz(double& lat1Out, double& lat2Out, double& lha1Out, double& lha2Out
     // signed declination and the azimuth angle from north.
     const double A = de < 0 ? std::numbers::pi - zz : zz;
     int16_t n = ssacount(al, std::abs(de), A);
-    double m = angsin(de, al, zz);  // the meridian angle
-    const double l1 = withSupplement(m, [&](double a) { return napside(de, al, zz, a); });
+    // The meridian angle; sin Z is taken as sin(pi - Z) beyond 90 degrees so
+    // that it matches the colunar form below to the last bit.
+    const double m = angsin(de, al, zz > halfPi ? std::numbers::pi - zz : zz);
+    auto latitude = [&](bool supplement) {
+        return supplement ? napside(-de, -al, std::numbers::pi - zz, m) : napside(de, al, zz, m);
+    };
+    bool supplement = false;
+    const double l1 = firstFitting(latitude, supplement);
     if (beyondAPole(l1)) {
         msgbox("No Solution fns1");
         n = 0;
     }
+    const double m1 = supplement ? std::numbers::pi - m : m, m2 = std::numbers::pi - m1;
     lat1Out = beyondAPole(l1) ? 0 : l1;
-    lha1Out = m;
+    lha1Out = m1;
     setcount(noutArg, n);
     if (n == 0)
         return;
-    const double m2 = std::numbers::pi - m;
     lha2Out = m2;
     const bool east = zv < std::numbers::pi;
     if (east)
-        lha1Out = twoPi - m;
+        lha1Out = twoPi - m1;
     if (n == 2) {
-        const double l2 = napside(de, al, zz, m2);
+        const double l2 = latitude(!supplement);
         if (beyondAPole(l2)) {
             n = 1;
         } else {

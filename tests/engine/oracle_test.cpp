@@ -17,7 +17,7 @@ namespace {
 constexpr double pi = std::numbers::pi;
 
 #ifdef MORVEL_SANITIZED
-constexpr int sampleDivisor = 10;  // the sanitizers run about ten times slower
+constexpr int sampleDivisor = 4;  // the sanitizers run about ten times slower
 #else
 constexpr int sampleDivisor = 1;
 #endif
@@ -73,6 +73,33 @@ bool inToleranceBand(int16_t code, const Angles& a, const Unknown& u)
     return false;
 }
 
+/// Whether the solutions move by more than 1e-9 rad when the LHA and the
+/// azimuth move by the rounding of folding them (2pi - x): the answer is then
+/// not determined to 1e-9 by the angles the solver receives.
+bool illConditioned(int16_t code, const Angles& a, const std::vector<double>& roots)
+{
+    const auto g = givenOf(code);
+    if (roots.empty() || !(g[1] || g[4]) || code == 28 || code == 19)
+        return false;
+    for (double s : {1.0, -1.0}) {
+        Angles b = a;
+        b.lha += s * 1e-15;
+        b.zn -= s * 1e-15;
+        bool tangent = false;
+        const std::vector<double> moved = trueRoots(unknownOf(code, b), tangent);
+        if (tangent || moved.size() < std::min<size_t>(roots.size(), code == 25 ? 1 : 2))
+            return true;
+        for (double r : roots) {
+            double nearest = HUGE_VAL;
+            for (double m : moved)
+                nearest = std::min(nearest, std::abs(m - r));
+            if (nearest > 1e-9)
+                return true;
+        }
+    }
+    return false;
+}
+
 struct Tally {
     int rows = 0, strict = 0, loose = 0, lost = 0, phantom = 0, nan = 0, noTriangle = 0;
     double worst = 0;
@@ -105,10 +132,14 @@ void check(int16_t code, const Angles& a, Tally& tally)
 
     const Unknown u = unknownOf(code, a);
     bool nearTangent = false;
-    std::vector<double> roots = (code == 28 || code == 19) ? std::vector<double>{0.0} : trueRoots(u, nearTangent);
-    if (code == 25 && !roots.empty())
-        roots.resize(1);  // the two antipodal crossings are one body
-    const bool loose = nearTangent || inToleranceBand(code, a, u);
+    std::vector<double> roots;
+    if (code == 28 || code == 19)
+        roots.push_back(0);
+    else
+        roots = trueRoots(u, nearTangent);
+    if (code == 25 && roots.size() > 1)
+        roots.erase(roots.begin() + 1, roots.end());  // the two antipodal crossings are one body
+    const bool loose = nearTangent || inToleranceBand(code, a, u) || illConditioned(code, a, roots);
     const double tolerance = loose ? 1e-4 : 1e-9;
     ++(loose ? tally.loose : tally.strict);
     if (roots.empty() && !loose)

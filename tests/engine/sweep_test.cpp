@@ -14,7 +14,7 @@ namespace morvel::test {
 namespace {
 
 #ifdef MORVEL_SANITIZED
-constexpr int inputs = 100'000;
+constexpr int inputs = 250'000;
 #else
 constexpr int inputs = 1'000'000;
 #endif
