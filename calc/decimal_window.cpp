@@ -1,5 +1,7 @@
 #include "calc/decimal_window.h"
 
+#include "diagram/meridian_diagram.h"
+
 namespace morvel::calc {
 
 namespace {
@@ -28,6 +30,16 @@ Locddf::Locddf()
     : CalculatorWindow(1, QStringLiteral("locddf"), QStringLiteral("Morvel (Decimal Degrees)"), 8880, 6795, 5,
                        placement())
 {
+}
+
+void Locddf::drawmd(int16_t mmm)
+{
+    diagram::drawmd(mmm);
+}
+
+void Locddf::mdchoose()
+{
+    diagram::mdchoose();
 }
 
 void Locddf::Form_Load()

@@ -12,6 +12,9 @@ class Locddf : public CalculatorWindow {
 public:
     Locddf();
 
+    void drawmd(int16_t mmm) override;
+    void mdchoose() override;
+
 protected:
     void Form_Load() override;
 };
