@@ -1,5 +1,9 @@
 #include "calc/calculator_window.h"
 
+#include "toolkit/services.h"
+
+#include <cmath>
+
 namespace morvel::calc {
 
 CalculatorWindow::CalculatorWindow(int index, const QString& name, const QString& caption,
@@ -17,6 +21,49 @@ CalculatorWindow::CalculatorWindow(int index, const QString& name, const QString
     setQuitOnClose(true);
     txtOther.setBackColor(toolkit::colors::lightYellow);
     txtOther.setTabStop(false);
+}
+
+void CalculatorWindow::other(double z, double t)
+{
+    if (std::abs(std::sin(z)) <= 2e-6 || std::abs(std::sin(t)) <= 2e-6) {
+        txtOther.setVisible(true);
+        txtOther.setText(QStringLiteral("Many Other Solutions"));
+        txtOther.setBackColor(toolkit::colors::cyan);
+    }
+}
+
+void CalculatorWindow::hideDiagramResults()
+{
+    for (toolkit::Control* c : {static_cast<toolkit::Control*>(&dc.linPP), static_cast<toolkit::Control*>(&dc.linQQ),
+                                static_cast<toolkit::Control*>(&dc.linDec), static_cast<toolkit::Control*>(&dc.linAlt),
+                                static_cast<toolkit::Control*>(&dc.lblPn), static_cast<toolkit::Control*>(&dc.lblPs),
+                                static_cast<toolkit::Control*>(&dc.lblQ), static_cast<toolkit::Control*>(&dc.lblQ2)})
+        c->setVisible(false);
+    for (int i = 0; i <= 41; ++i) {
+        dc.linV(i).setVisible(false);
+        dc.linH(i).setVisible(false);
+    }
+    for (int i = 0; i <= 16; ++i) {
+        dc.LinA(i).setVisible(false);
+        dc.LinB(i).setVisible(false);
+    }
+    txtOther.setVisible(false);
+    dc.cmdDraw1.setVisible(false);
+    dc.cmdDraw2.setVisible(false);
+    dc.txtMD.setVisible(false);
+    dc.shpBody.setVisible(false);
+}
+
+void CalculatorWindow::message(const QString& text)
+{
+    if (toolkit::MessageBoxService* box = toolkit::services().messages)
+        box->show(text);
+}
+
+void CalculatorWindow::place(toolkit::Control& c, double left, double top, double width, double height, int tabIndex)
+{
+    c.move(left, top, width, height);
+    c.setTabIndex(tabIndex);
 }
 
 engine::CalcWindow* registered(int index)

@@ -2,7 +2,9 @@
 /// \brief What the three calculator windows share: a window the engine
 /// reports to, with the common font, colours and close behaviour, the
 /// quantity captions lblDat, the remark box txtOther and the meridian
-/// diagram's controls.
+/// diagram's controls; `other` (the same on every calculator), the hiding of
+/// the diagram's results that every `reset` ends with, and small helpers for
+/// laying out controls and showing messages.
 #pragma once
 
 #include "diagram/diagram_controls.h"
@@ -21,7 +23,9 @@ public:
     int registryIndex() const { return index_; }
 
     void output(double, double, int16_t, int16_t) override {}
-    void other(double, double) override {}
+    /// Parts 1.1, 3.2, 4.2: "Many Other Solutions" on cyan in txtOther when
+    /// |sin z| or |sin t| is at most 2e-6 (the body on the meridian).
+    void other(double z, double t) override;
 
     diagram::DiagramControls& diagramControls() override { return dc; }
     toolkit::Label& caption(int i) override { return lblDat(i); }
@@ -30,6 +34,19 @@ public:
     toolkit::ControlArray<toolkit::Label> lblDat;
     toolkit::TextBox& txtOther;
     diagram::DiagramControls dc;
+
+protected:
+    /// The last steps of every calculator's reset (Part 3.3 steps 5 and 6):
+    /// hide linPP, linQQ, linDec, linAlt, lblPn, lblPs, lblQ, lblQ2, linV,
+    /// linH, LinA, LinB (the listed indices), then txtOther, cmdDraw1,
+    /// cmdDraw2, txtMD and shpBody. The frame stays.
+    void hideDiagramResults();
+
+    /// A modal message with one OK button, captioned with the program's title.
+    static void message(const QString& text);
+
+    /// Places a control: Left, Top, Width, Height in twips, and tab index.
+    static void place(toolkit::Control& c, double left, double top, double width, double height, int tabIndex);
 
 private:
     int index_;
