@@ -3,6 +3,9 @@
 #include "diagram/drawing.h"
 #include "engine/state.h"
 
+#include <QFontMetricsF>
+#include <QWidget>
+
 #include <algorithm>
 #include <cmath>
 
@@ -18,8 +21,13 @@ int sgn(double x)
     return (x > 0) - (x < 0);
 }
 
+/// Places a frame or pole label and shows it. The label is made just as
+/// wide as its letters, so that its background never covers the circle
+/// next to it.
 void showAt(Label& l, double left, double top)
 {
+    const QFontMetricsF metrics(l.widget()->font());
+    l.setWidth((std::ceil(metrics.horizontalAdvance(l.caption())) + 2) * toolkit::twipsPerPixel);
     l.setLeft(left);
     l.setTop(top);
     l.setVisible(true);
