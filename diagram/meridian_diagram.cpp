@@ -59,8 +59,10 @@ void drawmd(int16_t mmm)
     const toolkit::VbColor captionColors[] = {quantityColors::latitude, quantityColors::lha,
                                               quantityColors::declination, quantityColors::altitude,
                                               quantityColors::azimuth};
+    // A new colour restyles the label; most drawings find it already set.
     for (int i = 0; i < 5; ++i)
-        s->caption(i).setForeColor(captionColors[i]);
+        if (s->caption(i).foreColor() != captionColors[i])
+            s->caption(i).setForeColor(captionColors[i]);
 
     const bool first = engine::mdset == 1;
     const double lat = first ? engine::lat1 : engine::lat2;
