@@ -11,6 +11,8 @@
 #include "toolkit/form.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -511,6 +513,34 @@ TEST_F(Diagram, AtAPoleTheBodyStaysOnTheMeridianCircle)
             }
         }
     }
+}
+
+TEST_F(Diagram, PaintedWhereItIsPlaced)
+{
+    // The window's own image, at whatever device-pixel ratio the screen
+    // has (the suite also runs at QT_SCALE_FACTOR=2).
+    activate(decimal);
+    window().showForm();
+    draw(solved(40, 20, 30), true);
+    const QImage image = window().image();
+    const double k = image.devicePixelRatio() / toolkit::twipsPerPixel;
+    auto pixel = [&](Pt p) { return QColor(image.pixel(int(p.x * k), int(p.y * k))); };
+
+    // The body is a filled black disc on the white circle.
+    const Pt b = bodyCentre();
+    EXPECT_EQ(pixel(b), QColor(Qt::black));
+    EXPECT_EQ(pixel({b.x, b.y + 80}), QColor(Qt::white));
+    // The parallel of altitude is drawn in red right of the body, and the
+    // vertical circle (solid, west) in purple halfway down.
+    const Pt onAlt{b.x + 300, b.y};
+    EXPECT_GT(pixel(onAlt).red(), 200);
+    EXPECT_LT(pixel(onAlt).green(), 100);
+    const Pt onCircle = start(dc().linV(18));
+    const QColor purple = pixel(onCircle);
+    EXPECT_GT(purple.red(), 120);
+    EXPECT_GT(purple.blue(), 120);
+    EXPECT_LT(purple.green(), 100);
+    window().hideForm();
 }
 
 /// Every coordinate of every control on the window is a finite number.
