@@ -36,15 +36,23 @@ void storeTriangle(double lhaDeg)
         engine::az1 += 2 * std::numbers::pi;
 }
 
-void drawAndRepaint(benchmark::State& state, bool ellipse, double lhaDeg, bool repaint)
+/// The decimal-degrees window, shown and exposed, as the active window
+/// with the triangle of this LHA as set 1.
+calc::Locddf& shownWindow(shell::Program& program, benchmark::State& state, double lhaDeg)
 {
-    shell::Program program;
     calc::Locddf& w = program.locddf();
     w.showForm();
     if (!QTest::qWaitForWindowExposed(&w))
         state.SkipWithError("the window was never exposed");
     engine::setup(1);
     storeTriangle(lhaDeg);
+    return w;
+}
+
+void drawAndRepaint(benchmark::State& state, bool ellipse, double lhaDeg, bool repaint)
+{
+    shell::Program program;
+    calc::Locddf& w = shownWindow(program, state, lhaDeg);
     w.dc.chkEllipse.setValue(ellipse ? 1 : 0);
     for (auto _ : state) {
         diagram::drawmd(1);
@@ -61,16 +69,11 @@ void BM_ArcsEast(benchmark::State& s) { drawAndRepaint(s, false, 330, true); }
 void BM_EllipseDrawOnly(benchmark::State& s) { drawAndRepaint(s, true, 30, false); }
 void BM_ArcsDrawOnly(benchmark::State& s) { drawAndRepaint(s, false, 30, false); }
 
-// The repaint alone, of a window with a diagram drawn.
+// The repaint alone, of the window without (0) and with (1) a diagram.
 void BM_RepaintOnly(benchmark::State& state)
 {
     shell::Program program;
-    calc::Locddf& w = program.locddf();
-    w.showForm();
-    if (!QTest::qWaitForWindowExposed(&w))
-        state.SkipWithError("the window was never exposed");
-    engine::setup(1);
-    storeTriangle(30);
+    calc::Locddf& w = shownWindow(program, state, 30);
     if (state.range(0))
         diagram::drawmd(1);
     for (auto _ : state)
