@@ -37,6 +37,7 @@ struct Frame {
 };
 constexpr Frame decimal{"locddf", 1, 6300, 4280, 2000};
 constexpr Frame greatCircle{"gcsf", 3, 7800, 4940, 1380};
+constexpr Frame degreesMinutes{"locdmf", 2, 6300, 4280, 2000};
 
 /// A solution set in radians.
 struct Triangle {
@@ -157,6 +158,7 @@ TEST_F(Diagram, FrameAndTickMarks)
     };
     const Row rows[] = {
         {decimal, {8300, 4280}, {8200, 4280}, {6300, 6280}, {6300, 6180}},
+        {degreesMinutes, {8300, 4280}, {8200, 4280}, {6300, 6280}, {6300, 6180}},
         {greatCircle, {9180, 4940}, {9080, 4940}, {7800, 6320}, {7800, 6220}},
     };
     for (const Row& row : rows) {
@@ -183,6 +185,12 @@ TEST_F(Diagram, FrameAndTickMarks)
         EXPECT_AT(end(c.linPV), j2, k2 + r);
         EXPECT_AT((Pt{c.lblZ.left(), c.lblZ.top()}), j2 - 50, k2 - r - 240);
         EXPECT_AT((Pt{c.lblS.left(), c.lblS.top()}), j2 + r + 80, k2 - 100);
+
+        const toolkit::VbColor captions[] = {0xFF0000, 0x8000, 0x4080, 0xFF, 0xC000C0};
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(window().lblDat(i).foreColor(), captions[i]) << "lblDat(" << i << ")";
+        // The decimal-degrees window's check box is shown whichever window draws.
+        EXPECT_TRUE(program.locddf().dc.chkEllipse.visible());
     }
 }
 
@@ -441,23 +449,14 @@ TEST_F(Diagram, AzimuthExactly180ShowsNoVerticalCircle)
             EXPECT_TRUE(shownIndices(dc().linV).empty());
             if (ellipse) {
                 EXPECT_EQ(shownIndices(dc().LinA), std::vector<int>{0});
+            } else {
+                // The body is on the meridian circle: no arc, no
+                // construction line, but the remark all the same.
+                for (const auto* a : {&dc().linH, &dc().LinA, &dc().LinB})
+                    EXPECT_TRUE(shownIndices(*a).empty());
+                EXPECT_TRUE(dc().txtCircarc.visible());
             }
         }
-    }
-}
-
-TEST_F(Diagram, CaptionsTakeTheirQuantitysColour)
-{
-    for (const Frame& f : {decimal, greatCircle}) {
-        activate(f);
-        draw(solved(40, 20, 30), true);
-        const toolkit::VbColor colours[] = {0xFF0000, 0x8000, 0x4080, 0xFF, 0xC000C0};
-        for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(window().lblDat(i).foreColor(), colours[i]) << f.name << " lblDat(" << i << ")";
-        EXPECT_EQ(dc().linDec.borderColor(), 0x4080u);
-        EXPECT_EQ(dc().linAlt.borderColor(), 0xFFu);
-        // The decimal-degrees window's check box is shown whichever window draws.
-        EXPECT_TRUE(program.locddf().dc.chkEllipse.visible());
     }
 }
 
