@@ -475,7 +475,24 @@ void Line::paint(QPainter& p) const
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
     const double k = 1 / twipsPerPixel;
-    p.drawLine(QLineF(x1_ * k, y1_ * k, x2_ * k, y2_ * k));
+    QLineF line(x1_ * k, y1_ * k, x2_ * k, y2_ * k);
+    // A horizontal or vertical line is centred on the row or column of
+    // device pixels its position falls in (on a pixel edge for an even
+    // width), so that it shows as one sharp row rather than two faint ones.
+    const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const bool oddWidth = std::lround(borderWidth() * dpr) % 2 == 1;
+    auto snap = [&](double v) {
+        return oddWidth ? (std::floor(v * dpr) + 0.5) / dpr : std::round(v * dpr) / dpr;
+    };
+    constexpr double level = 1e-3;  // pixels
+    if (std::abs(line.y2() - line.y1()) < level) {
+        const double y = snap(line.y1());
+        line.setLine(line.x1(), y, line.x2(), y);
+    } else if (std::abs(line.x2() - line.x1()) < level) {
+        const double x = snap(line.x1());
+        line.setLine(x, line.y1(), x, line.y2());
+    }
+    p.drawLine(line);
 }
 
 QVariant Line::property(const QString& prop) const
