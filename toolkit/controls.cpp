@@ -4,7 +4,7 @@
 #include "toolkit/services.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -326,6 +326,19 @@ void ButtonControl::colorsChanged()
 
 void ButtonControl::click() { button_->click(); }
 
+void ButtonControl::geometryChanged()
+{
+    Control::geometryChanged();
+    if (!button_ || qobject_cast<QPushButton*>(button_))
+        return;
+    // A check box or option button laid out shorter than its indicator
+    // keeps its box's vertical centre and grows to show the indicator whole.
+    const int need = button_->sizeHint().height();
+    QRect g = button_->geometry();
+    if (g.height() < need)
+        button_->setGeometry(g.x(), g.center().y() - need / 2, g.width(), need);
+}
+
 void ButtonControl::activateAccessKey()
 {
     setFocus();
@@ -408,8 +421,9 @@ QVariant CheckBox::property(const QString& prop) const
 // ---- Frame ----
 
 Frame::Frame(Form& form, Control* container, QString name, int index)
-    : Control(form, container, std::move(name), index), box_(new QGroupBox(parentWidget()))
+    : Control(form, container, std::move(name), index), box_(new QFrame(parentWidget()))
 {
+    box_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     box_->setAutoFillBackground(true);
     attach(box_);
 }

@@ -25,7 +25,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QCheckBox;
-class QGroupBox;
+class QFrame;
 class QTimer;
 class QAbstractButton;
 class QPainter;
@@ -177,6 +177,7 @@ public:
 protected:
     ButtonControl(Form& form, Control* container, QString name, int index);
     void captionChanged() override;
+    void geometryChanged() override;
     void colorsChanged() override;
     void adopt(QAbstractButton* b);
     QAbstractButton* button_ = nullptr;
@@ -220,7 +221,7 @@ protected:
     void colorsChanged() override;
 
 private:
-    QGroupBox* box_;
+    QFrame* box_;
 };
 
 /// Light items painted by their window, in creation order, above its
