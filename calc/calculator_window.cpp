@@ -21,6 +21,31 @@ CalculatorWindow::CalculatorWindow(int index, const QString& name, const QString
     setQuitOnClose(true);
     txtOther.setBackColor(toolkit::colors::lightYellow);
     txtOther.setTabStop(false);
+
+    dc.cmdDraw1.onClick = [this] { drawSet(1); };
+    dc.cmdDraw2.onClick = [this] { drawSet(2); };
+    dc.chkEllipse.onClick = [] { chkEllipse_Click(); };
+}
+
+void CalculatorWindow::drawSet(int16_t n)
+{
+    // The diagram's procedures are carried by the decimal-degrees window for
+    // every calculator; the buttons are only shown on the active window.
+    if (engine::CalcWindow* drawing = engine::form(1))
+        drawing->drawmd(n);
+    engine::mdset = n;
+    dc.txtMD.setVisible(true);
+    dc.txtMD.setText(QStringLiteral("Meridian Diagram #%1").arg(n));
+}
+
+void CalculatorWindow::chkEllipse_Click()
+{
+    // Redraw the set on show in the other mode; nothing before a diagram is
+    // drawn or while the choice between two sets is pending.
+    if (engine::mdset < 1)
+        return;
+    if (engine::CalcWindow* drawing = engine::form(1))
+        drawing->drawmd(engine::mdset);
 }
 
 void CalculatorWindow::other(double z, double t)

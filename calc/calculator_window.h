@@ -35,6 +35,11 @@ public:
     toolkit::TextBox& txtOther;
     diagram::DiagramControls dc;
 
+    /// Draw #1 / Draw #2: draws that solution set and names it in txtMD.
+    void drawSet(int16_t n);
+    /// "Ell&ipse" changed: the diagram on show is drawn again in the other mode.
+    static void chkEllipse_Click();
+
 protected:
     /// The last steps of every calculator's reset:
     /// hide linPP, linQQ, linDec, linAlt, lblPn, lblPs, lblQ, lblQ2, linV,
