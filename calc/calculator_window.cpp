@@ -25,6 +25,56 @@ CalculatorWindow::CalculatorWindow(int index, const QString& name, const QString
     dc.cmdDraw1.onClick = [this] { drawSet(1); };
     dc.cmdDraw2.onClick = [this] { drawSet(2); };
     dc.chkEllipse.onClick = [] { chkEllipse_Click(); };
+    if (dc.Auto) {
+        dc.Auto->onClick = [this] { Auto_Click(); };
+        dc.Step->onClick = [this] { Step_Click(); };
+        dc.timer->onTimer = [this] { Timer_Timer(); };
+    }
+    autoSkipsRecalculation_ = placement.animation && placement.animation->autoSkipsRecalculation;
+}
+
+namespace {
+
+void stepOnce()
+{
+    if (engine::CalcWindow* drawing = engine::form(1))
+        drawing->increment();
+}
+
+}  // namespace
+
+void CalculatorWindow::Auto_Click()
+{
+    if (autoSkipsRecalculation_)
+        engine::calcflag = 1;
+    engine::ticks = 0;
+    dc.timer->setEnabled(true);
+}
+
+void CalculatorWindow::Step_Click()
+{
+    engine::calcflag = 1;
+    stepOnce();
+    dc.timer->setEnabled(false);
+}
+
+void CalculatorWindow::Timer_Timer()
+{
+    // A run makes 24 steps of 15 degrees, a full turn, and stops on the 25th
+    // tick. In continuous mode the count is not needed; it stops growing
+    // past 25 so that it cannot overflow.
+    if (engine::ticks <= 25)
+        ++engine::ticks;
+    if (dc.chkContinuous->value() != 0) {
+        stepOnce();
+        return;
+    }
+    if (engine::ticks <= 24)
+        stepOnce();
+    if (engine::ticks == 25) {
+        engine::ticks = 0;
+        dc.timer->setEnabled(false);
+    }
 }
 
 void CalculatorWindow::drawSet(int16_t n)

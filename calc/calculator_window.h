@@ -40,6 +40,14 @@ public:
     /// "Ell&ipse" changed: the diagram on show is drawn again in the other mode.
     static void chkEllipse_Click();
 
+    // The animation, on the celestial-triangle windows.
+    void Auto_Click();
+    void Step_Click();
+    void Timer_Timer();
+    /// After an animation step: the latitude, LHA and declination rows read
+    /// "Input" on white, as after a calculation from those three.
+    virtual void markStepInputs() {}
+
 protected:
     /// The last steps of every calculator's reset:
     /// hide linPP, linQQ, linDec, linAlt, lblPn, lblPs, lblQ, lblQ2, linV,
@@ -55,6 +63,7 @@ protected:
 
 private:
     int index_;
+    bool autoSkipsRecalculation_ = false;
 };
 
 /// The global window with this registry index, created when needed.

@@ -1,7 +1,8 @@
 /// \file decimal_window.h
-/// \brief locddf, the celestial triangle in decimal degrees. It also carries the meridian diagram's procedures (transfer,
-/// drawmd, mdchoose), which act on whichever calculator started the
-/// calculation (forms(actform)).
+/// \brief locddf, the celestial triangle in decimal degrees. It also
+/// carries the meridian diagram's procedures (transfer, drawmd, mdchoose,
+/// increment), which act on whichever calculator started the calculation
+/// (forms(actform)).
 #pragma once
 
 #include "calc/calculator_window.h"
@@ -19,6 +20,9 @@ public:
     void clearall() override;
     void drawmd(int16_t mmm) override;
     void mdchoose() override;
+    /// One animation step on the active window: the LHA moves on 15 degrees
+    /// and the triangle is solved again from latitude, LHA and declination.
+    void increment() override;
 
     /// Removes all results and markers.
     void reset();
@@ -52,6 +56,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void markStepInputs() override;
 };
 
 }  // namespace morvel::calc

@@ -19,7 +19,7 @@ diagram::DiagramPlacement placement()
     p.linHCount = 43;
     p.animation = diagram::DiagramPlacement::Animation{
         {720, 4620, 1095, 495, 80}, {2040, 4620, 1215, 495, 81}, {1920, 6120, 1815, 195, 82},
-        QStringLiteral("Sin&gle Step/  Auto Stop"), QStringLiteral("Timer2")};
+        QStringLiteral("Sin&gle Step/  Auto Stop"), QStringLiteral("Timer2"), true};
     return p;
 }
 

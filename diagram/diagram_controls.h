@@ -30,6 +30,9 @@ struct DiagramPlacement {
         Place Auto, Step, chkContinuous;
         QString stepCaption;
         QString timerName;           ///< "Timer1" or "Timer2"
+        /// "Aut&o Step" marks the inputs as calculated, so that the first
+        /// tick never recalculates (degrees and minutes).
+        bool autoSkipsRecalculation = false;
     };
     std::optional<Animation> animation;
 };
