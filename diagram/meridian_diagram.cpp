@@ -74,7 +74,7 @@ void drawmd(int16_t mmm)
     drawpq(lat);
     drawdec(lat, dec);
     drawalt(alt);
-    body(lat, dec, alt);
+    body(lat, dec, alt, lha);
     marks(j2, k2, r);
 
     if (dc.chkEllipse.value() == 1) {
@@ -187,7 +187,7 @@ void drawalt(double h)
              quantityColors::altitude);
 }
 
-void body(double l, double d, double h)
+void body(double l, double d, double h, double t)
 {
     DiagramSurface* s = activeSurface();
     if (!s)
@@ -199,13 +199,16 @@ void body(double l, double d, double h)
     // The body lies on the parallel of altitude, a chord reaching
     // cos h either side of the zenith-nadir line. At a pole the parallels of
     // altitude and declination coincide, tan L is of the order of 1e16 and
-    // xb is rounding noise: the body is then put where the parallel meets
-    // the meridian circle on the side of the equator's upper end Q, its
-    // place at meridian passage. Anywhere else a body off its chord can only
-    // come from rounding in an inconsistent set, and is pulled back onto it.
+    // xb is rounding noise: the body is then put where its hour circle,
+    // the half-ellipse u = sgn(L) cos t sin(theta), crosses the parallel of
+    // altitude, at u = sgn(L) cos t cos h. Anywhere else a body off its chord
+    // can only come from rounding in an inconsistent set, and is pulled back
+    // onto it.
     const double edge = std::cos(h);
-    if (std::abs(std::cos(l)) < 1e-9 || std::isnan(xb))
-        xb = (l < 0 ? -1 : 1) * edge;
+    if (std::abs(std::cos(l)) < 1e-9)
+        xb = (l < 0 ? -1 : 1) * std::cos(t) * edge;
+    else if (std::isnan(xb))
+        xb = edge;
     else
         xb = std::clamp(xb, -edge, edge);
 

@@ -55,8 +55,9 @@ void drawpq(double l);
 void drawdec(double l, double d);
 /// Parallel of altitude: the horizontal chord at h.
 void drawalt(double h);
-/// The body where the two parallels meet; sets xb, yb.
-void body(double l, double d, double h);
+/// The body where the two parallels meet; sets xb, yb. At a pole the two
+/// parallels coincide and the LHA t places the body on its hour circle.
+void body(double l, double d, double h, double t = 0);
 /// Vertical circle through the body as a half-ellipse Z-Na, and the dashed
 /// azimuth construction line.
 void drawvc(double z);

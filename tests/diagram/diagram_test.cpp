@@ -488,7 +488,7 @@ TEST_F(Diagram, ChoosingASetDrawsNothing)
     }
 }
 
-TEST_F(Diagram, AtAPoleTheBodyStaysOnTheMeridianCircle)
+TEST_F(Diagram, AtAPoleTheBodyStaysOnItsHourCircle)
 {
     struct Row {
         const char* name;
@@ -506,9 +506,14 @@ TEST_F(Diagram, AtAPoleTheBodyStaysOnTheMeridianCircle)
                 SCOPED_TRACE(std::string(f.name) + ", " + row.name + (ellipse ? ", ellipse" : ", arcs"));
                 activate(f);
                 draw(row.t, ellipse);
+                // At a pole the hour circle is the half-ellipse
+                // u = sgn(L) cos t sin(theta), v = -cos(theta) (north), which
+                // meets the parallel of altitude at u = sgn(L) cos t cos h.
                 const Pt b = bodyCentre();
-                EXPECT_NEAR(distance(b, {f.j2, f.k2}), f.r, 1);
+                const double sgn = row.t.lat > 0 ? 1 : -1;
+                EXPECT_NEAR(b.x, f.j2 + f.r * sgn * std::cos(row.t.lha) * std::cos(row.t.alt), 1);
                 EXPECT_NEAR(b.y, f.k2 - f.r * std::sin(row.t.alt), 1);
+                EXPECT_LE(distance(b, {f.j2, f.k2}), f.r + 1);
             }
         }
     }
