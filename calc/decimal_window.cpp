@@ -14,16 +14,12 @@ namespace {
 
 diagram::DiagramPlacement placement()
 {
-    diagram::DiagramPlacement p;
-    p.centreX = 6300;
-    p.centreY = 4280;
-    p.radius = 2000;
+    diagram::DiagramPlacement p = celestialPlacement();
     p.cmdDraw1 = {720, 3360, 1095, 495, 41};
     p.cmdDraw2 = {2040, 3360, 1095, 495, 42};
     p.txtMD = {960, 4080, 1935, 285, 46};
     p.chkEllipse = {840, 6120, 900, 195, 48};
     p.txtCircarc = {0, 6480, 5415, 285, 52};
-    p.circarcText = QStringLiteral("Plotted values of LHA & Zn may differ from numerical values");
     p.animation = diagram::DiagramPlacement::Animation{
         {720, 4560, 1095, 495, 50}, {2040, 4560, 1200, 495, 49}, {2040, 6120, 1815, 195, 51},
         QStringLiteral("Sin&gle Step/ Stop Auto"), QStringLiteral("Timer1")};

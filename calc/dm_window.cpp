@@ -6,16 +6,12 @@ namespace {
 
 diagram::DiagramPlacement placement()
 {
-    diagram::DiagramPlacement p;
-    p.centreX = 6300;
-    p.centreY = 4280;
-    p.radius = 2000;
+    diagram::DiagramPlacement p = celestialPlacement();
     p.cmdDraw1 = {720, 3360, 1095, 495, 48};
     p.cmdDraw2 = {2040, 3360, 1095, 495, 49};
     p.txtMD = {960, 4080, 1935, 285, 53};
     p.chkEllipse = {720, 6120, 900, 195, 79};
     p.txtCircarc = {0, 6360, 5415, 285, 83};
-    p.circarcText = QStringLiteral("Plotted values of LHA & Zn may differ from numerical values");
     p.linHCount = 43;
     p.animation = diagram::DiagramPlacement::Animation{
         {720, 4620, 1095, 495, 80}, {2040, 4620, 1215, 495, 81}, {1920, 6120, 1815, 195, 82},
