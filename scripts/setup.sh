@@ -1,10 +1,13 @@
-# Shared by scripts/run and scripts/test: installs what is missing and
-# builds Morvel into build/ (Release). Sourced, not run.
+# Shared by scripts/run, scripts/test and scripts/fuzz: installs what is
+# missing and builds Morvel into build/ (Release) or build-asan/ (clang,
+# sanitizers and fuzz targets). Sourced, not run.
 set -euo pipefail
 
 MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# clang and its compiler runtime build the sanitized tests and the libFuzzer
+# targets.
 MORVEL_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-                 libgeographiclib-dev fonts-liberation)
+                 libgeographiclib-dev fonts-liberation clang libclang-rt-14-dev)
 
 morvel_install() {
     local missing=()
@@ -26,4 +29,14 @@ morvel_build() {
     shift
     cmake -S "$MORVEL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# morvel_build_sanitized: the whole program, its tests and the fuzz targets,
+# built by clang with AddressSanitizer and UndefinedBehaviorSanitizer into
+# build-asan/, and the sanitizers' options for what runs from it.
+morvel_build_sanitized() {
+    morvel_build "$MORVEL_ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+        -DMORVEL_BENCH=OFF -DMORVEL_SANITIZE=ON -DMORVEL_FUZZ=ON
+    export LSAN_OPTIONS="suppressions=$MORVEL_ROOT/tests/sanitizer.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1"
 }
