@@ -77,6 +77,12 @@ void CalculatorWindow::Timer_Timer()
     }
 }
 
+void CalculatorWindow::stopAnimation()
+{
+    if (dc.timer)
+        dc.timer->setEnabled(false);
+}
+
 void CalculatorWindow::drawSet(int16_t n)
 {
     // The diagram's procedures are carried by the decimal-degrees window for

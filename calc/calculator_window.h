@@ -44,6 +44,10 @@ public:
     void Auto_Click();
     void Step_Click();
     void Timer_Timer();
+    /// Stops the window's automatic run: "Cl&ear" ends it, so that no tick
+    /// refills the cleared window. (The animation's own steps clear the
+    /// window too, and must not stop it.)
+    void stopAnimation();
     /// After an animation step: the latitude, LHA and declination rows read
     /// "Input" on white, as after a calculation from those three.
     virtual void markStepInputs() {}

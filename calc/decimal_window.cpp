@@ -372,7 +372,11 @@ void Locddf::cmdStart_Click()
     calculate();
 }
 
-void Locddf::Clear_Click() { clearall(); }
+void Locddf::Clear_Click()
+{
+    stopAnimation();
+    clearall();
+}
 
 void Locddf::Print_Click()
 {
