@@ -4,6 +4,7 @@
 #include "toolkit/form.h"
 #include "toolkit/services.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -246,12 +247,28 @@ private:
             throw Failure(QStringLiteral("a text box"), quoted(a[0]));
         requireUsable(c, a[0]);
         const QString text = stringArg(a[1]);
+        QLineEdit* edit = box->lineEdit();
         box->setFocus();
-        box->lineEdit()->selectAll();
+        edit->selectAll();
         if (text.isEmpty())
-            QTest::keyClick(box->lineEdit(), Qt::Key_Delete);
+            QTest::keyClick(edit, Qt::Key_Delete);
+        for (char32_t c : text.toUcs4())
+            typeCharacter(edit, c);
+    }
+
+    /// One character as the user enters it: a key of the keyboard for
+    /// printable ASCII, a key event carrying the character for any other
+    /// printable one (as an input method sends it), and a paste for the rest
+    /// (a tab would move the focus if it were pressed).
+    static void typeCharacter(QLineEdit* edit, char32_t c)
+    {
+        const QString text = QString::fromUcs4(&c, 1);
+        if (c >= 0x20 && c < 0x7F)
+            QTest::keyClick(edit, char(c));
+        else if (QChar::isPrint(c))
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
         else
-            QTest::keyClicks(box->lineEdit(), text);
+            edit->insert(text);
     }
 
     void key(const QStringList& a)
@@ -389,8 +406,12 @@ private:
         const int n = w.size() == 3 ? w[2].toInt(&ok) : 1;
         if (!ok || n < 0)
             throw Failure(QStringLiteral("a count"), w[2]);
-        for (int i = 0; i < n && t->enabled(); ++i)
+        // Between ticks the event loop delivers what a tick posted (repaints
+        // above all), as it does in a real run.
+        for (int i = 0; i < n && t->enabled(); ++i) {
             t->fire();
+            QCoreApplication::sendPostedEvents();
+        }
     }
 
     void snapshot(const QStringList& a)

@@ -5,7 +5,7 @@
 /// ignored. Commands:
 ///
 ///     click WIN.CTRL                  a user's click on a shown, enabled button
-///     type WIN.CTRL "text"            select all of a text box, then type the text
+///     type WIN.CTRL "text"            select all of a text box, then type the text (any Unicode)
 ///     key WIN KEY                     Return, Tab, Escape or Alt+X where the focus is
 ///     expect WIN.CTRL.PROP VALUE      "string", true/false, integer (twips, within 1), 0x hex colour
 ///     expect WIN.PROP VALUE           Visible, Caption, Width, Height, BackColor of the window
@@ -14,7 +14,8 @@
 ///     expect no message
 ///     print WIN.CTRL.PROP | WIN.PROP  writes "WIN.CTRL.PROP = VALUE"
 ///     messages                        writes each unread message and reads it
-///     tick WIN.TIMER [N]              the timer fires N times (1) while enabled
+///     tick WIN.TIMER [N]              the timer fires N times (1) while enabled, the
+///                                     window repainted after each
 ///     snapshot WIN FILE.png           saves the window's current image
 ///
 /// Each file starts from a fresh program showing the main menu. A failure
