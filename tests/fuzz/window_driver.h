@@ -1,8 +1,8 @@
 /// \file window_driver.h
 /// \brief A fuzz driver over a calculator window: arbitrary texts in every
 /// entry box and arbitrary option and check box states, then "&Calculate",
-/// on the real window, headless. A target for a window is its description
-/// and one call:
+/// on the real window, headless, repainted after each calculation. A target
+/// for a window is its description and one call:
 ///
 ///     extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t n)
 ///     { return morvel::fuzz::fuzzWindow(locddf, d, n); }
