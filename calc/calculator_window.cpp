@@ -77,6 +77,16 @@ void CalculatorWindow::Timer_Timer()
     }
 }
 
+void CalculatorWindow::printForm(int index)
+{
+    // AutoRedraw is implicit: a window always draws all it shows.
+    auto* window = dynamic_cast<toolkit::Form*>(engine::form(index));
+    if (!window)
+        window = this;
+    if (toolkit::PrintService* printer = toolkit::services().printer)
+        printer->print(*window);
+}
+
 void CalculatorWindow::stopAnimation()
 {
     if (dc.timer)

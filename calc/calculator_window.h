@@ -35,6 +35,10 @@ public:
     toolkit::TextBox& txtOther;
     diagram::DiagramControls dc;
 
+    /// "&Print": prints the window registered as forms(index), or this one
+    /// while none is.
+    void printForm(int index);
+
     /// Draw #1 / Draw #2: draws that solution set and names it in txtMD.
     void drawSet(int16_t n);
     /// "Ell&ipse" changed: the diagram on show is drawn again in the other mode.

@@ -378,15 +378,7 @@ void Locddf::Clear_Click()
     clearall();
 }
 
-void Locddf::Print_Click()
-{
-    // AutoRedraw is implicit: a window's image always holds all it shows.
-    auto* window = dynamic_cast<Form*>(engine::form(1));
-    if (!window)
-        window = this;
-    if (PrintService* printer = services().printer)
-        printer->print(window->image(), window->caption());
-}
+void Locddf::Print_Click() { printForm(1); }
 
 void Locddf::cmdExit_Click()
 {

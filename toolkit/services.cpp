@@ -1,15 +1,19 @@
 #include "toolkit/services.h"
 
+#include "toolkit/form.h"
+
 #include <QApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace morvel::toolkit {
 
@@ -27,66 +31,163 @@ void QtMessageBox::show(const QString& text)
 
 namespace {
 
-/// Draws the image as large as it fits on the page, keeping its proportions,
-/// centred at the top.
-bool paintFitted(QPaintDevice& device, const QRect& page, const QImage& image)
+/// Holds back Qt's warnings while it lives: the user is told what happened
+/// in a message of ours; the maintainer gets Qt's words on the standard
+/// error only when something failed (passOn).
+class HeldWarnings {
+public:
+    HeldWarnings() { previous_ = qInstallMessageHandler(&HeldWarnings::hold); }
+    ~HeldWarnings() { qInstallMessageHandler(previous_); held().clear(); }
+    HeldWarnings(const HeldWarnings&) = delete;
+    HeldWarnings& operator=(const HeldWarnings&) = delete;
+
+    void passOn() const
+    {
+        const QMessageLogContext context;
+        for (const auto& [type, text] : held()) {
+            if (previous_)
+                previous_(type, context, text);
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        }
+    }
+
+private:
+    static std::vector<std::pair<QtMsgType, QString>>& held()
+    {
+        static std::vector<std::pair<QtMsgType, QString>> h;
+        return h;
+    }
+    static void hold(QtMsgType type, const QMessageLogContext&, const QString& text) { held().push_back({type, text}); }
+
+    QtMessageHandler previous_ = nullptr;
+};
+
+/// "NAME yyyyMMdd-HHmmss.pdf", then " (2)", " (3)" ... before ".pdf".
+QString pdfName(const QString& name, const QString& stamp, int n)
 {
-    QPainter p;
-    if (!p.begin(&device))
-        return false;
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    QRect target(page.left() + (page.width() - size.width()) / 2, page.top(), size.width(), size.height());
-    p.drawImage(target, image);
-    return p.end();
+    return n == 1 ? QStringLiteral("%1 %2.pdf").arg(name, stamp) : QStringLiteral("%1 %2 (%3).pdf").arg(name, stamp).arg(n);
 }
 
 }  // namespace
 
-bool QtPrinter::writePdf(const QImage& image, const QString& path, const QString& title)
+bool QtPrinter::render(QWidget& window, QPagedPaintDevice& device)
 {
-    QPdfWriter writer(path);
-    writer.setTitle(title);
-    writer.setCreator(programTitle);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
-    writer.setResolution(300);
-    const QRect page(QPoint(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    return paintFitted(writer, page, image) && QFileInfo(path).size() > 0;
+    device.setPageOrientation(QPageLayout::Landscape);
+    device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    QPainter p;
+    if (!p.begin(&device))
+        return false;
+    // The painter starts at the top left of the printable area.
+    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const double scale = std::min(double(page.width()) / window.width(), double(page.height()) / window.height());
+    p.translate((page.width() - window.width() * scale) / 2, 0);
+    p.scale(scale, scale);
+    // The style draws some control faces through a bitmap cache whenever the
+    // painter only scales; a shear far below a device pixel makes it draw
+    // them as shapes, so that they stay sharp at any resolution.
+    p.shear(0, 1e-9);
+    window.render(&p, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return p.end();
 }
 
-QString QtPrinter::pdfPath(const QString& documentName)
+QStringList QtPrinter::pdfFolders()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty())
-        dir = QDir::homePath();
-    QDir().mkpath(dir);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    return QDir(dir).filePath(QStringLiteral("%1 %2.pdf").arg(documentName, stamp));
+    QStringList folders;
+    // Without HOME there is no documents folder, only a guess at one.
+    if (!qEnvironmentVariableIsEmpty("HOME")) {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!documents.isEmpty())
+            folders << documents;
+    }
+    const QString temp = QDir::tempPath();
+    if (!folders.contains(temp))
+        folders << temp;
+    return folders;
 }
 
-void QtPrinter::print(const QImage& image, const QString& documentName)
+QtPrinter::SavedPdf QtPrinter::savePdf(QWidget& window, const QString& name, const QStringList& folders,
+                                       const QDateTime& when)
 {
+    SavedPdf saved;
+    const QString stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // A name can hold no folder separator.
+    QString safeName = name;
+    safeName.replace(u'/', u'-');
+    for (const QString& folder : folders) {
+        auto refuse = [&](const QString& why) {
+            saved.refused << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(folder), why);
+        };
+        if (!QDir().mkpath(folder)) {
+            refuse(QStringLiteral("the folder could not be created"));
+            continue;
+        }
+        // Opening only a new file keeps every earlier print.
+        QFile file;
+        for (int n = 1; n <= 1000; ++n) {
+            file.setFileName(QDir(folder).filePath(pdfName(safeName, stamp, n)));
+            if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || !file.exists())
+                break;
+        }
+        if (!file.isOpen()) {
+            refuse(file.errorString());
+            continue;
+        }
+        bool drawn;
+        {
+            QPdfWriter writer(&file);
+            writer.setTitle(name);
+            writer.setCreator(programTitle);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setResolution(1200);
+            drawn = render(window, writer);
+        }
+        file.close();
+        if (drawn && file.error() == QFileDevice::NoError && file.size() > 0) {
+            saved.path = file.fileName();
+            return saved;
+        }
+        refuse(drawn ? file.errorString() : QStringLiteral("the page could not be drawn"));
+        file.remove();
+    }
+    return saved;
+}
+
+void QtPrinter::print(Form& window)
+{
+    MessageBoxService* box = services().messages;
+    HeldWarnings warnings;
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
         QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(documentName);
-        printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
-        const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-        if (paintFitted(printer, page, image))
+        printer.setDocName(window.caption());
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        if (render(window, printer))
             return;
-        if (services().messages)
-            services().messages->show(QStringLiteral("The window could not be printed on %1.").arg(info.printerName()));
+        warnings.passOn();
+        if (box)
+            box->show(QStringLiteral("The window could not be printed on %1.").arg(info.printerName()));
         return;
     }
-    const QString path = pdfPath(documentName);
-    MessageBoxService* box = services().messages;
-    if (writePdf(image, path, documentName)) {
-        if (box)
-            box->show(QStringLiteral("No printer is installed. The window was saved as %1").arg(QDir::toNativeSeparators(path)));
-    } else if (box) {
-        box->show(QStringLiteral("No printer is installed, and %1 could not be written.").arg(QDir::toNativeSeparators(path)));
+    const SavedPdf saved = savePdf(window, window.caption(), pdfFolders());
+    if (saved.path.isEmpty())
+        warnings.passOn();
+    if (!box)
+        return;
+    const QString why = saved.refused.join(u'\n');
+    if (!saved.path.isEmpty()) {
+        QString text = QStringLiteral("No printer is installed. The window was saved as %1").arg(QDir::toNativeSeparators(saved.path));
+        if (!why.isEmpty())
+            text += QStringLiteral("\n\nIt could not be saved in\n%1").arg(why);
+        box->show(text);
+    } else {
+        box->show(QStringLiteral("No printer is installed, and the window could not be saved as a PDF:\n%1").arg(why));
     }
+}
+
+void RecordingPrinter::print(Form& window)
+{
+    jobs.push_back({window.image(), window.caption()});
 }
 
 void QtQuit::quit()

@@ -4,6 +4,7 @@
 /// a test double; the program installs one set at start.
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,12 @@
 #include <memory>
 #include <vector>
 
+class QPagedPaintDevice;
+class QWidget;
+
 namespace morvel::toolkit {
+
+class Form;
 
 /// The program's title, the caption of every message box.
 inline const QString programTitle = QStringLiteral("Morvel");
@@ -26,8 +32,8 @@ public:
 class PrintService {
 public:
     virtual ~PrintService() = default;
-    /// Prints the image of a window; documentName names the job or file.
-    virtual void print(const QImage& image, const QString& documentName) = 0;
+    /// Prints the window as it stands; its caption names the job or file.
+    virtual void print(Form& window) = 0;
 };
 
 class QuitService {
@@ -53,16 +59,35 @@ public:
     void show(const QString& text) override;
 };
 
-/// Prints on the default printer; where no printer is installed, writes a
-/// PDF of the image to the user's documents folder and says where.
+/// Prints on the default printer; where no printer is installed, saves the
+/// page as a PDF and says where it went, or why nothing could be written.
+/// The page is landscape: the window's controls and painted items drawn at
+/// the device's resolution (as vectors in a PDF), as large as the printable
+/// area allows. Qt's warnings while printing are held back from the
+/// standard error unless printing fails.
 class QtPrinter : public PrintService {
 public:
-    void print(const QImage& image, const QString& documentName) override;
-    /// Writes the image as a one-page PDF, scaled to fit an A4 page;
-    /// returns false when the file cannot be written.
-    static bool writePdf(const QImage& image, const QString& path, const QString& title);
-    /// Where the PDF fallback writes: documents folder, name with a time stamp.
-    static QString pdfPath(const QString& documentName);
+    void print(Form& window) override;
+
+    /// Draws the window on one landscape page of the device.
+    static bool render(QWidget& window, QPagedPaintDevice& device);
+
+    /// The folders a PDF may go to, in order: the documents folder (none
+    /// when HOME is unset), then the temporary folder.
+    static QStringList pdfFolders();
+
+    /// Where a PDF went (path), or, when it went nowhere, why: one
+    /// "FOLDER: reason" for each folder that did not take it.
+    struct SavedPdf {
+        QString path;
+        QStringList refused;
+    };
+    /// Saves the window as a PDF in the first folder that takes it (created
+    /// when missing), named "NAME yyyyMMdd-HHmmss.pdf" after `when`, or
+    /// "NAME yyyyMMdd-HHmmss (2).pdf" and so on when that name is taken:
+    /// a save never overwrites a file.
+    static SavedPdf savePdf(QWidget& window, const QString& name, const QStringList& folders,
+                            const QDateTime& when = QDateTime::currentDateTime());
 };
 
 class QtQuit : public QuitService {
@@ -80,12 +105,10 @@ public:
     std::vector<QString> texts;  ///< every message shown, oldest first
 };
 
+/// Keeps the image and caption of every window printed.
 class RecordingPrinter : public PrintService {
 public:
-    void print(const QImage& image, const QString& documentName) override
-    {
-        jobs.push_back({image, documentName});
-    }
+    void print(Form& window) override;
     struct Job {
         QImage image;
         QString name;

@@ -9,9 +9,12 @@
 #include "toolkit/services.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -171,32 +174,101 @@ TEST_F(Widgets, FormLoadRunsOnceAndHideLoads)
 TEST(Printing, RecordingPrinterKeepsTheImage)
 {
     RecordingPrinter p;
-    QImage img(20, 10, QImage::Format_RGB32);
-    p.print(img, QStringLiteral("locddf"));
+    TestForm g;
+    p.print(g);
     ASSERT_EQ(p.jobs.size(), 1u);
-    EXPECT_EQ(p.jobs[0].image.size(), QSize(20, 10));
+    EXPECT_EQ(p.jobs[0].image.size() / p.jobs[0].image.devicePixelRatio(), QSize(200, 100));
+    EXPECT_EQ(p.jobs[0].name, QStringLiteral("Test"));
 }
 
+/// The window drawn into a PDF: a landscape A4 page, its text as text (a
+/// font, no picture of the window).
 TEST(Printing, PdfFallbackWritesARealPdf)
 {
     QTemporaryDir dir;
-    QImage img(300, 200, QImage::Format_RGB32);
-    img.fill(Qt::yellow);
-    const QString path = dir.filePath(QStringLiteral("w.pdf"));
-    ASSERT_TRUE(QtPrinter::writePdf(img, path, QStringLiteral("Morvel")));
-    QFile f(path);
+    TestForm g;
+    Label& lbl = g.add<Label>(QStringLiteral("lbl"));
+    lbl.setCaption(QStringLiteral("Latitude"));
+    lbl.move(0, 0, 1500, 300);
+    const QtPrinter::SavedPdf saved = QtPrinter::savePdf(g, QStringLiteral("Morvel"), {dir.path()});
+    ASSERT_FALSE(saved.path.isEmpty());
+    EXPECT_TRUE(saved.refused.isEmpty());
+    QFile f(saved.path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray data = f.readAll();
     EXPECT_TRUE(data.startsWith("%PDF-"));
-    EXPECT_TRUE(data.contains("/Image") || data.contains("/XObject"));
-    EXPECT_FALSE(QtPrinter::writePdf(img, QStringLiteral("/nonexistent/dir/w.pdf"), QStringLiteral("x")));
+    EXPECT_TRUE(data.contains("/MediaBox [0 0 842"));
+    EXPECT_TRUE(data.contains("/FontFile2"));
+    EXPECT_FALSE(data.contains("/Subtype /Image"));
 }
 
 TEST(Printing, PdfPathIsInTheDocumentsFolder)
 {
-    const QString p = QtPrinter::pdfPath(QStringLiteral("Morvel locddf"));
-    EXPECT_TRUE(p.endsWith(QStringLiteral(".pdf")));
-    EXPECT_TRUE(p.contains(QStringLiteral("Morvel locddf")));
+    const QStringList folders = QtPrinter::pdfFolders();
+    ASSERT_EQ(folders.size(), 2);
+    EXPECT_EQ(folders[0], QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(folders[1], QDir::tempPath());
+}
+
+TEST(Printing, WithoutHomeOnlyTheTemporaryFolder)
+{
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    const QStringList folders = QtPrinter::pdfFolders();
+    qputenv("HOME", home);
+    EXPECT_EQ(folders, QStringList{QDir::tempPath()});
+}
+
+/// Folders for the PDF, built in a scratch folder: "new" does not exist
+/// yet, "file" is a plain file, "file/sub" cannot be made.
+struct FallbackRow {
+    const char* name;
+    std::vector<const char*> folders;
+    int goesTo;  ///< index of the folder that takes the PDF; -1 none
+    int refused;
+};
+
+class PdfFallback : public ::testing::TestWithParam<FallbackRow> {};
+
+TEST_P(PdfFallback, GoesToTheFirstFolderThatTakesIt)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QStringList folders;
+    for (const char* f : GetParam().folders)
+        folders << dir.filePath(QString::fromLatin1(f));
+    TestForm g;
+    const QtPrinter::SavedPdf saved = QtPrinter::savePdf(g, QStringLiteral("Morvel"), folders);
+    EXPECT_EQ(saved.refused.size(), GetParam().refused) << saved.refused.join(u'\n').toStdString();
+    if (GetParam().goesTo < 0) {
+        EXPECT_TRUE(saved.path.isEmpty());
+    } else {
+        EXPECT_EQ(QFileInfo(saved.path).path(), folders[GetParam().goesTo]);
+        EXPECT_TRUE(QFileInfo(saved.path).size() > 0);
+    }
+    for (int i = 0; i < saved.refused.size(); ++i)
+        EXPECT_TRUE(saved.refused[i].startsWith(folders[i] + u':')) << saved.refused[i].toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, PdfFallback,
+    ::testing::Values(FallbackRow{"DocumentsCreatedWhenMissing", {"new", "tmp"}, 0, 0},
+                      FallbackRow{"DocumentsIsAFile", {"file", "tmp"}, 1, 1},
+                      FallbackRow{"DocumentsCannotBeMade", {"file/sub", "tmp"}, 1, 1},
+                      FallbackRow{"NothingWritable", {"file", "file/sub"}, -1, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Printing, TwoPrintsInTheSameSecondKeepBoth)
+{
+    QTemporaryDir dir;
+    TestForm g;
+    const QDateTime when(QDate(2026, 3, 1), QTime(12, 0, 5));
+    const QString first = QtPrinter::savePdf(g, QStringLiteral("Morvel (Decimal Degrees)"), {dir.path()}, when).path;
+    const QString second = QtPrinter::savePdf(g, QStringLiteral("Morvel (Decimal Degrees)"), {dir.path()}, when).path;
+    EXPECT_EQ(QFileInfo(first).fileName(), QStringLiteral("Morvel (Decimal Degrees) 20260301-120005.pdf"));
+    EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("Morvel (Decimal Degrees) 20260301-120005 (2).pdf"));
+    EXPECT_TRUE(QFileInfo::exists(first));
 }
 
 /// Each menu button: all three calculators loaded (each Form_Load once, as
