@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -322,6 +323,50 @@ TEST(Quit, QuitClosesEveryWindowOnce)
     }
     services().quitter = nullptr;
 }
+
+/// "&Quit", or closing the window, during an automatic run on real timers:
+/// the event loop ends with status 0 after some ticks, and nothing runs on.
+class QuitDuringARun : public ::testing::TestWithParam<bool> {};
+
+TEST_P(QuitDuringARun, EndsTheEventLoop)
+{
+    QtQuit quit;
+    RecordingMessageBox box;
+    services().quitter = &quit;
+    services().messages = &box;
+    int rc = -1;
+    int16_t ticks = 0;
+    {
+        shell::Program program;
+        program.start();
+        program.morvelf().cmdDD.click();
+        calc::Locddf& w = program.locddf();
+        w.txtDeg(0).setText(QStringLiteral("40"));
+        w.optLatN.setValue(true);
+        w.txtDeg(1).setText(QStringLiteral("10"));
+        w.txtDeg(2).setText(QStringLiteral("20"));
+        w.optDecN.setValue(true);
+        w.cmdStart.click();
+        w.dc.Auto->click();
+        const bool byClose = GetParam();
+        QTimer::singleShot(1200, &w, [&] {
+            ticks = engine::ticks;
+            if (byClose)
+                w.close();
+            else
+                w.cmdExit.click();
+        });
+        QTimer::singleShot(10000, &w, [] { QCoreApplication::exit(2); });  // a safety net only
+        rc = QApplication::exec();
+    }
+    services() = Services{};
+    EXPECT_EQ(rc, 0);
+    EXPECT_GE(ticks, 2);
+    EXPECT_TRUE(box.texts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, QuitDuringARun, ::testing::Values(false, true),
+                         [](const auto& info) { return std::string(info.param ? "Closed" : "Quit"); });
 
 INSTANTIATE_TEST_SUITE_P(Buttons, MenuSequence, ::testing::Values("cmdDD", "cmdDM", "cmdGC"));
 
