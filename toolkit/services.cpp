@@ -161,7 +161,6 @@ void QtPrinter::print(Form& window)
     if (!info.isNull()) {
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(window.caption());
-        printer.setPageSize(QPageSize(QPageSize::A4));
         if (render(window, printer))
             return;
         warnings.passOn();

@@ -341,11 +341,12 @@ TEST_P(QuitDuringARun, EndsTheEventLoop)
         program.start();
         program.morvelf().cmdDD.click();
         calc::Locddf& w = program.locddf();
-        w.txtDeg(0).setText(QStringLiteral("40"));
-        w.optLatN.setValue(true);
-        w.txtDeg(1).setText(QStringLiteral("10"));
-        w.txtDeg(2).setText(QStringLiteral("20"));
-        w.optDecN.setValue(true);
+        // Latitude 10 S, LHA 350, declination 5 S: a run of 24 real steps.
+        const char* inputs[3] = {"10", "350", "5"};
+        for (int i = 0; i <= 2; ++i)
+            w.txtDeg(i).setText(QString::fromLatin1(inputs[i]));
+        for (OptionButton* south : {&w.optLatS, &w.optDecS})
+            south->setValue(true);
         w.cmdStart.click();
         w.dc.Auto->click();
         const bool byClose = GetParam();
