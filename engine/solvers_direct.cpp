@@ -12,8 +12,9 @@ namespace morvel::engine {
 void solveltd(double& lat, double& t, double& dec, double& /*alt*/, double& Z, double& lha, double& /*zn*/)
 {
     const double la = lat, tt = t, de = dec, lh = lha;
-    alt1 = sidecos(la, de, tt);
-    const double z = angcos(de, la, alt1);
+    const SideAngle s = sas(la, de, tt);
+    alt1 = s.side;
+    const double z = s.angle;
     Z = z;
     // West of the meridian the azimuth is reflected; at LHA 0 with the body
     // north this gives 2pi, which the diagram expects.
@@ -30,8 +31,9 @@ void solveltd(double& lat, double& t, double& dec, double& /*alt*/, double& Z, d
 void solvelhz(double& lat, double& t, double& /*dec*/, double& alt, double& Z, double& /*lha*/, double& zn)
 {
     const double la = lat, al = alt, zz = Z, zv = zn;
-    dec1 = sidecos(la, al, zz);
-    const double m = angcos(al, la, dec1);
+    const SideAngle s = sas(la, al, zz);
+    dec1 = s.side;
+    const double m = s.angle;  // the meridian angle; 0 for a body at a pole
     t = m;
     lha1 = m;
     lat1 = la;
