@@ -72,19 +72,34 @@ double angcos(double a, double b, double c)
     return 2 * std::atan2(std::sqrt(std::max(opposite, 0.0)), std::sqrt(std::max(adjacent, 0.0)));
 }
 
-SideAngle sas(double a, double b, double c)
+namespace {
+
+/// The two terms of the angle opposite b in sas: its cosine and sine, both
+/// times the cosine of the third side.
+struct Across {
+    double x, y;
+};
+
+Across across(Trig a, Trig b, Trig c)
 {
-    const double sa = std::sin(a), ca = std::cos(a), sb = std::sin(b), cb = std::cos(b);
-    const double x = ca * sb - sa * cb * std::cos(c);
-    const double y = cb * std::sin(c);
-    const double z = sa * sb + ca * cb * std::cos(c);
-    const double across = std::hypot(x, y);
-    return {std::atan2(z, across), across < noDirection ? 0 : std::atan2(y, x)};
+    // cos b sin c is not negative for c in 0..pi; abs drops the sign of a
+    // zero (an hour angle typed as -0), which would turn the angle to -pi.
+    return {a.c * b.s - a.s * b.c * c.c, std::abs(b.c * c.s)};
 }
 
-double sidecos(double a, double b, double c)
+}  // namespace
+
+SideAngle sas(Trig a, Trig b, Trig c)
 {
-    return sas(a, b, c).side;
+    const Across u = across(a, b, c);
+    const double r = std::sqrt(u.x * u.x + u.y * u.y);
+    return {std::atan2(a.s * b.s + a.c * b.c * c.c, r), r < noDirection ? 0 : std::atan2(u.y, u.x)};
+}
+
+double sidecos(Trig a, Trig b, Trig c)
+{
+    const Across u = across(a, b, c);
+    return std::atan2(a.s * b.s + a.c * b.c * c.c, std::sqrt(u.x * u.x + u.y * u.y));
 }
 
 double sidesin(double a, double b, double c)
@@ -103,44 +118,62 @@ double sidesin(double a, double b, double c)
     return arccosine(p / sb);
 }
 
-int16_t sincosroots(double A, double B, double C, double& y1, double& y2)
+int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, Root& y2)
 {
     // A sin y + B cos y = R sin(y + psi): the wave rises through C at
-    // y + psi = alpha and falls through it at y + psi = pi - alpha.
+    // y + psi = alpha and falls through it at y + psi = pi - alpha, where
+    // tan alpha = C / sqrt(R^2 - C^2) and tan psi = B / A. R^2 - C^2 is
+    // formed from whichever of its two forms has the smaller terms.
     const double R = std::hypot(A, B);
-    if (R == 0 || std::abs(C) > R * (1 + 1e-15))
+    const double disc = std::max(R * R, C * C) < std::max(u * u, v * v) ? (R - C) * (R + C) : (u - v) * (u + v);
+    if (R == 0 || disc < 0)
         return 0;
-    const double c = std::clamp(C, -R, R);
-    const double alpha = std::atan2(c, std::sqrt((R - c) * (R + c)));
-    const double psi = std::atan2(B, A);
-    const double roots[2] = {wrap(alpha - psi), wrap(std::numbers::pi - alpha - psi)};
+    const double D = std::sqrt(disc), Rc = std::hypot(C, D);
+    const double alpha = std::atan2(C, D), psi = std::atan2(B, A);
+    const double sa = Rc == 0 ? 0 : C / Rc, ca = Rc == 0 ? 1 : D / Rc, sp = B / R, cp = A / R;
+    const Root roots[2] = {
+        {wrap(alpha - psi), {sa * cp - ca * sp, ca * cp + sa * sp}},
+        {wrap(std::numbers::pi - alpha - psi), {sa * cp + ca * sp, sa * sp - ca * cp}},
+    };
     int16_t n = 0;
-    double* out[2] = {&y1, &y2};
-    for (int i = 0; i < 2; ++i) {
-        const double y = roots[i];
-        if (std::abs(y) > halfPi + poleSlack || (n == 1 && y == *out[0]))
+    Root* out[2] = {&y1, &y2};
+    for (const Root& r : roots) {
+        if (std::abs(r.y) > halfPi + poleSlack || (n == 1 && r.y == out[0]->y))
             continue;
-        *out[n++] = std::clamp(y, -halfPi, halfPi);
+        // On the globe the cosine of a latitude is not negative; a root put
+        // on the pole has cosine 0.
+        Root& kept = *out[n++];
+        kept = r;
+        if (std::abs(r.y) > halfPi) {
+            kept.y = std::copysign(halfPi, r.y);
+            kept.at = {std::copysign(1.0, r.y), 0};
+        }
+        kept.at.c = std::max(kept.at.c, 0.0);
     }
     return n;
 }
 
-int16_t ssacount(double a, double b, double c, double& y1, double& y2)
+int16_t ssacount(double a, double b, double c, Root& y1, Root& y2)
 {
-    const double A = std::sin(a), B = std::cos(a) * std::cos(c), C = std::sin(b);
+    const Trig ta = trig(a), tb = trig(b), tc = trig(c);
+    const double A = ta.s, B = ta.c * tc.c, C = tb.s;
+
     int16_t n = 0;
     if (std::hypot(A, B) < noDirection) {
         // Side a on the equator of the angle c (a = 0, c = 90 degrees): the
         // third side vanishes from the equation. Any y fits when b is 0 too;
         // report y = 0.
         if (std::abs(C) < noDirection) {
-            y1 = 0;
+            y1 = {0, {0, 1}};
             n = 1;
         }
     } else {
         // The rising root is where the angle opposite a is acute: the slope
         // of A sin y + B cos y is cos b times the cosine of that angle.
-        n = sincosroots(A, B, C, y1, y2);
+        // cos a sin c is the sine of the perpendicular from the vertex between
+        // a and b; cos^2 b - that^2 is A^2 + B^2 - C^2, with all its digits
+        // near the zenith (cos b small).
+        n = sincosroots(A, B, C, tb.c, ta.c * tc.s, y1, y2);
     }
     if (n == 0)
         msgbox("No solution");

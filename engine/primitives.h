@@ -15,6 +15,7 @@
 /// one returns 0; angcos, sidesin and ssacount then also set nout to 0.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <numbers>
 
@@ -30,6 +31,15 @@ inline constexpr double twoPi = 2 * std::numbers::pi;
 /// undefined: 0, no message.
 double angcos(double a, double b, double c);
 
+/// The sine and cosine of an angle, worked out once.
+struct Trig {
+    double s, c;
+};
+inline Trig trig(double x)
+{
+    return {std::sin(x), std::cos(x)};
+}
+
 /// The third side (latitude form, -pi/2..pi/2) and the angle opposite side b
 /// (0..pi) of the triangle with sides a and b and the angle c between them
 /// (0..pi). When the third side ends at a pole (the body at the zenith or
@@ -38,10 +48,18 @@ double angcos(double a, double b, double c);
 struct SideAngle {
     double side, angle;
 };
-SideAngle sas(double a, double b, double c);
+SideAngle sas(Trig a, Trig b, Trig c);
+inline SideAngle sas(double a, double b, double c)
+{
+    return sas(trig(a), trig(b), trig(c));
+}
 
 /// The third side of sas, alone.
-double sidecos(double a, double b, double c);
+double sidecos(Trig a, Trig b, Trig c);
+inline double sidecos(double a, double b, double c)
+{
+    return sidecos(trig(a), trig(b), trig(c));
+}
 
 /// The side opposite angle c, where b is the angle opposite side a (sine
 /// rule), as its absolute latitude form in 0..pi/2: the sine rule gives only
@@ -50,18 +68,27 @@ double sidecos(double a, double b, double c);
 /// "No Solution" when no side fits.
 double sidesin(double a, double b, double c);
 
+/// A latitude y in -pi/2..pi/2 with its sine and cosine.
+struct Root {
+    double y;
+    Trig at;
+};
+
 /// The latitudes y in -pi/2..pi/2 with A sin y + B cos y = C, at most two:
 /// first the root on the rising side of the wave, then the one on the
-/// falling side. A root within rounding of a pole is put on the pole. When
-/// A, B and C all vanish every y fits and 0 is reported. Returns the count.
-int16_t sincosroots(double A, double B, double C, double& y1, double& y2);
+/// falling side. u and v are two terms with u^2 - v^2 = A^2 + B^2 - C^2,
+/// which keep the digits of that difference where A, B and C lose them (near
+/// a double root at the zenith); it is negative when there is no root. A
+/// root within rounding of a pole is put on the pole. Returns the count; 0
+/// also when A and B both vanish.
+int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, Root& y2);
 
 /// The triangles with sides a and b and the angle c opposite b: the count
 /// 0, 1 or 2, stored in nout, with "No solution" for 0; y1 and y2 receive
 /// the latitude forms of the unknown side, the one enclosed with a by the
 /// angle c (sin a sin y + cos a cos c cos y = sin b). y1 is the triangle
 /// whose angle opposite a is acute.
-int16_t ssacount(double a, double b, double c, double& y1, double& y2);
+int16_t ssacount(double a, double b, double c, Root& y1, Root& y2);
 
 /// Whether triangles with angles a and c and the side b opposite c can
 /// exist: "No solution" and 0 when the sine rule rules them out, else 2 (the

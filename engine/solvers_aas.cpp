@@ -36,41 +36,44 @@ double meridianLatitude(double t, double dec, double h, double Z)
 }
 
 /// The triangles of an angle-angle-side case: the latitudes y with
-/// A sin y + B cos y = C, each with its missing side v(y), the larger v in
-/// set 1. When all three coefficients vanish (both angles on the meridian,
+/// A sin y + B cos y = C (u^2 - v^2 = A^2 + B^2 - C^2), each with its missing
+/// side v(y), the larger v in set 1. When all three coefficients vanish (both angles on the meridian,
 /// or the body at a pole on the meridian) every latitude fits: the missing
 /// side is then the sine rule's candidate v0 (the known side) and its
 /// negative, with the latitude on the meridian. Returns the count.
 template <class Side, class Meridian>
-int16_t aasTriangles(double A, double B, double C, double v0, Side side, Meridian onMeridian, double& lat1v,
-                     double& v1, double& lat2v, double& v2)
+int16_t aasTriangles(double A, double B, double C, double u, double v, double v0, Side side,
+                     Meridian onMeridian, double& lat1v, double& v1, double& lat2v, double& v2)
 {
-    double lat[2] = {0, 0}, v[2] = {0, 0};
+    double lat[2] = {0, 0}, missing[2] = {0, 0};
     int16_t n = 0;
     if (std::hypot(A, B) < 1e-12 && std::abs(C) < 1e-12) {
         for (double candidate : {v0, -v0}) {
             const double l = onMeridian(candidate);
             if (std::abs(l) <= halfPi + 1e-12) {
                 lat[n] = std::clamp(l, -halfPi, halfPi);
-                v[n++] = candidate;
+                missing[n++] = candidate;
             }
             if (v0 == 0)
                 break;
         }
     } else {
-        n = sincosroots(A, B, C, lat[0], lat[1]);
-        for (int i = 0; i < n; ++i)
-            v[i] = side(lat[i]);
-        if (n == 2 && v[1] > v[0]) {
+        Root roots[2] = {};
+        n = sincosroots(A, B, C, u, v, roots[0], roots[1]);
+        for (int i = 0; i < n; ++i) {
+            lat[i] = roots[i].y;
+            missing[i] = side(roots[i].at);
+        }
+        if (n == 2 && missing[1] > missing[0]) {
             std::swap(lat[0], lat[1]);
-            std::swap(v[0], v[1]);
+            std::swap(missing[0], missing[1]);
         }
     }
     lat1v = lat[0];
-    v1 = v[0];
+    v1 = missing[0];
     if (n == 2) {
         lat2v = lat[1];
-        v2 = v[1];
+        v2 = missing[1];
     }
     return n;
 }
@@ -95,10 +98,11 @@ void solvetdz(double& lat1Out, double& lat2Out, double& t, double& dec, double& 
     }
     // The body bears Z: (cos lat sin dec - sin lat cos dec cos t) sin Z =
     // cos dec sin t cos Z.
-    const double sd = std::sin(de), cd = std::cos(de), sz = std::sin(zz);
+    const Trig d = trig(de), tT = trig(tt), z = trig(zz);
+    const double p = d.c * tT.s;  // sin Z cos altitude
     n = aasTriangles(
-        -cd * std::cos(tt) * sz, sd * sz, cd * std::sin(tt) * std::cos(zz), v,
-        [&](double lat) { return sidecos(lat, de, tt); },
+        -d.c * tT.c * z.s, d.s * z.s, p * z.c, z.s, p, v,
+        [&](Trig lat) { return sidecos(lat, d, tT); },
         [&](double altitude) { return meridianLatitude(tt, de, altitude, zz); }, lat1Out, alt1Out, lat2Out,
         alt2Out);
     setcount(noutArg, n);
@@ -129,10 +133,11 @@ void solvethz(double& lat1Out, double& lat2Out, double& t, double& dec1Out, doub
     }
     // The body is on the hour circle t: (cos lat sin alt - sin lat cos alt
     // cos Z) sin t = cos alt sin Z cos t.
-    const double sh = std::sin(al), ch = std::cos(al), st = std::sin(tt);
+    const Trig h = trig(al), tT = trig(tt), z = trig(zz);
+    const double p = h.c * z.s;  // sin t cos declination
     n = aasTriangles(
-        -ch * std::cos(zz) * st, sh * st, ch * std::sin(zz) * std::cos(tt), v,
-        [&](double lat) { return sidecos(lat, al, zz); },
+        -h.c * z.c * tT.s, h.s * tT.s, p * tT.c, tT.s, p, v,
+        [&](Trig lat) { return sidecos(lat, h, z); },
         [&](double declination) { return meridianLatitude(tt, declination, al, zz); }, lat1Out, dec1Out, lat2Out,
         dec2Out);
     setcount(noutArg, n);

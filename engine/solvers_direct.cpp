@@ -5,6 +5,7 @@
 #include "engine/solvers.h"
 #include "engine/state.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace morvel::engine {
@@ -88,8 +89,10 @@ void solveltz(double& lat, double& t, double& /*dec*/, double& /*alt*/, double& 
     const double a1 = s == 0 ? sign(nn) * halfPi : std::atan(nn / s);
     const double c = std::cos((tt + zz) / 2);
     const double a2 = dn == 0 ? sign(c) * halfPi : std::atan(c / dn);
-    dec1 = a2 + a1;
-    alt1 = a2 - a1;
+    // A body at a pole or at the zenith comes out beyond 90 degrees by
+    // rounding of the sum.
+    dec1 = std::clamp(a2 + a1, -halfPi, halfPi);
+    alt1 = std::clamp(a2 - a1, -halfPi, halfPi);
     lat1 = la;
     lha1 = lh;
     az1 = zv;

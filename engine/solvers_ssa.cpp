@@ -25,7 +25,7 @@ void solvelth(double& lat, double& t, double& dec1Out, double& dec2Out, double& 
     // Solved with the elevated pole in the observer's hemisphere.
     const double h = la < 0 ? -1 : 1;
     const double L = std::abs(la);
-    double y[2] = {0, 0};  // the declinations
+    Root y[2] = {};  // the declinations
     const int16_t n = ssacount(L, al, tt, y[0], y[1]);
     if (n == 0)
         return;
@@ -41,9 +41,10 @@ void solvelth(double& lat, double& t, double& dec1Out, double& dec2Out, double& 
     }
     double* dec[2] = {&dec1Out, &dec2Out};
     double* az[2] = {&az1Out, &az2Out};
+    const Trig tL = trig(L), tT = trig(tt);
     for (int i = 0; i < n; ++i) {
-        *dec[i] = h * y[i];
-        *az[i] = trueAzimuth(sas(L, y[i], tt).angle, h, lh);
+        *dec[i] = h * y[i].y;
+        *az[i] = trueAzimuth(sas(tL, y[i].at, tT).angle, h, lh);
     }
     output(dec1Out, dec2Out, n, 3);
     output(az1Out, az2Out, n, 5);
@@ -65,16 +66,17 @@ void solveldz(double& lat, double& lha1Out, double& lha2Out, double& dec, double
         D = -de;
         A = std::abs(zv - std::numbers::pi);
     }
-    double y[2] = {0, 0};  // the altitudes
+    Root y[2] = {};  // the altitudes
     const int16_t n = ssacount(L, D, A, y[0], y[1]);
     setcount(noutArg, n);
     if (n == 0)
         return;
     double* alt[2] = {&alt1Out, &alt2Out};
     double* lhaOut[2] = {&lha1Out, &lha2Out};
+    const Trig tL = trig(L), tA = trig(A);
     for (int i = 0; i < n; ++i) {
-        *alt[i] = y[i];
-        tolha(sas(L, y[i], A).angle, zv, *lhaOut[i]);
+        *alt[i] = y[i].y;
+        tolha(sas(tL, y[i].at, tA).angle, zv, *lhaOut[i]);
     }
     output(lha1Out, lha2Out, n, 2);
     output(alt1Out, alt2Out, n, 4);
@@ -88,7 +90,7 @@ void solvetdh(double& lat1Out, double& lat2Out, double& t, double& dec, double& 
     // Solved with the elevated pole in the body's hemisphere.
     const double h = de < 0 ? -1 : 1;
     const double D = std::abs(de);
-    double y[2] = {0, 0};  // the latitudes
+    Root y[2] = {};  // the latitudes
     int16_t n = ssacount(D, al, tt, y[0], y[1]);
     setcount(noutArg, n);
     if (n == 0)
@@ -109,9 +111,10 @@ void solvetdh(double& lat1Out, double& lat2Out, double& t, double& dec, double& 
     }
     double* lat[2] = {&lat1Out, &lat2Out};
     double* az[2] = {&az1Out, &az2Out};
+    const Trig tD = trig(D), tT = trig(tt);
     for (int i = 0; i < n; ++i) {
-        *lat[i] = h * y[i];
-        *az[i] = trueAzimuth(sas(y[i], D, tt).angle, h, lh);
+        *lat[i] = h * y[i].y;
+        *az[i] = trueAzimuth(sas(y[i].at, tD, tT).angle, h, lh);
     }
     output(lat1Out, lat2Out, n, 1);
     output(az1Out, az2Out, n, 5);
@@ -125,16 +128,17 @@ void solvedhz(double& lat1Out, double& lat2Out, double& lha1Out, double& lha2Out
     dec1 = dec2 = de;
     alt1 = alt2 = al;
     az1 = az2 = zv;
-    double y[2] = {0, 0};  // the latitudes
+    Root y[2] = {};  // the latitudes
     const int16_t n = ssacount(al, de, zz, y[0], y[1]);
     setcount(noutArg, n);
     if (n == 0)
         return;
     double* lat[2] = {&lat1Out, &lat2Out};
     double* lhaOut[2] = {&lha1Out, &lha2Out};
+    const Trig tAlt = trig(al), tZ = trig(zz);
     for (int i = 0; i < n; ++i) {
-        *lat[i] = y[i];
-        tolha(sas(y[i], al, zz).angle, zv, *lhaOut[i]);
+        *lat[i] = y[i].y;
+        tolha(sas(y[i].at, tAlt, tZ).angle, zv, *lhaOut[i]);
     }
     output(lat1Out, lat2Out, n, 1);
     output(lha1Out, lha2Out, n, 2);
