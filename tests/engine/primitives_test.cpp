@@ -50,15 +50,15 @@ double angcosAt(double x)
 // The roots of ssacount: the first, or the second when there are two.
 double ssaFirst(double a, double b, double c)
 {
-    double y1 = 0, y2 = 0;
+    e::Root y1{}, y2{};
     e::ssacount(a, b, c, y1, y2);
-    return y1;
+    return y1.y;
 }
 
 double ssaSecond(double a, double b, double c)
 {
-    double y1 = 0, y2 = 0;
-    return e::ssacount(a, b, c, y1, y2) == 2 ? y2 : -1;
+    e::Root y1{}, y2{};
+    return e::ssacount(a, b, c, y1, y2) == 2 ? y2.y : -1;
 }
 
 TEST_F(Primitives, TolerancesAndLimits)
