@@ -1,14 +1,19 @@
-// morvel-gui-bench: the time from pressing "&Calculate" on locddf to the
-// repainted window, offscreen, for a one-solution and a two-solution case.
-// Each iteration: click cmdStart (setup, reset, validation, solver, output,
-// transfer), then the repaint: /0 lets the event loop repaint what changed
-// (as a user sees it), /1 forces a synchronous repaint of the whole window
-// (an upper bound). The boxes the previous iteration filled with results are
-// emptied outside the timing. paints counts the window's paint events per
-// iteration, to show that the window really was repainted.
+// morvel-gui-bench: the time from pressing "&Calculate" on a celestial
+// window (locddf, locdmf) to the repainted window, offscreen, for a
+// one-solution and a two-solution case; and from pressing the single-step
+// button to the repainted window on each.
+// Each Calculate iteration: click cmdStart (setup, reset, validation,
+// solver, output, transfer), then the repaint: /0 lets the event loop
+// repaint what changed (as a user sees it), /1 forces a synchronous repaint
+// of the whole window (an upper bound). The boxes the previous iteration
+// filled with results are typed again outside the timing. A step iteration
+// clicks Step (clearall, solveltd, output, the diagram) and repaints the
+// same way. paints counts the window's paint events per iteration, to show
+// that the window really was repainted.
 // Besides Google Benchmark's mean, each run reports the median and the 90th
 // percentile of the single iterations (median_us, p90_us).
 #include "calc/decimal_window.h"
+#include "calc/dm_window.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
 #include "toolkit/form.h"
@@ -43,14 +48,15 @@ QApplication& app()
     return *a;
 }
 
+/// The program with one celestial window shown: locddf, or locdmf.
 struct Window {
     toolkit::RecordingMessageBox box;
     toolkit::RecordingPrinter printer;
     toolkit::RecordingQuit quitter;
     std::unique_ptr<shell::Program> program;
-    calc::Locddf* w = nullptr;
+    calc::CelestialWindow* w = nullptr;
 
-    Window()
+    explicit Window(bool degreesMinutes)
     {
         app();
         toolkit::services().messages = &box;
@@ -59,8 +65,13 @@ struct Window {
         toolkit::services().manualTimers = true;
         program = std::make_unique<shell::Program>();
         program->start();
-        program->morvelf().cmdDD.click();
-        w = &program->locddf();
+        if (degreesMinutes) {
+            program->morvelf().cmdDM.click();
+            w = &program->locdmf();
+        } else {
+            program->morvelf().cmdDD.click();
+            w = &program->locddf();
+        }
         QApplication::processEvents();
     }
     ~Window()
@@ -81,15 +92,30 @@ struct PaintCounter : QObject {
     }
 };
 
-/// inputs: the five boxes' texts; hemi: the option buttons to select.
-void run(benchmark::State& state, const char* const (&inputs)[5], std::vector<toolkit::OptionButton*> (*hemi)(calc::Locddf&))
+/// What a benchmark types: each row's degrees and, on locdmf, minutes, and
+/// the hemispheres it selects.
+struct Inputs {
+    const char* degrees[5];
+    const char* minutes[5];
+    bool latNorth, decNorth;
+};
+
+void type(calc::CelestialWindow& w, const Inputs& in)
 {
-    Window win;
-    calc::Locddf& w = *win.w;
-    for (int i = 0; i < 5; ++i)
-        w.txtDeg(i).setText(QString::fromLatin1(inputs[i]));
-    for (toolkit::OptionButton* o : hemi(w))
-        o->setValue(true);
+    auto* dm = dynamic_cast<calc::Locdmf*>(&w);
+    for (int i = 0; i < 5; ++i) {
+        w.txtDeg(i).setText(QString::fromLatin1(in.degrees[i]));
+        if (dm)
+            dm->txtMin(i).setText(QString::fromLatin1(in.minutes[i]));
+    }
+}
+
+/// Times action (a click) to the repainted window; before each iteration,
+/// outside the timing, prepare() runs.
+template <class Prepare, class Action>
+void timeToRepaint(benchmark::State& state, Window& win, Prepare prepare, Action action)
+{
+    calc::CelestialWindow& w = *win.w;
     const bool full = state.range(0) == 1;
     PaintCounter counter;
     std::vector<double> times;
@@ -97,15 +123,14 @@ void run(benchmark::State& state, const char* const (&inputs)[5], std::vector<to
     long paints = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        for (int i = 0; i < 5; ++i)
-            w.txtDeg(i).setText(QString::fromLatin1(inputs[i]));
+        prepare();
         w.repaint();
         QApplication::processEvents();
         app().installEventFilter(&counter);
         counter.paints = 0;
         state.ResumeTiming();
         const auto t0 = std::chrono::steady_clock::now();
-        w.cmdStart.click();
+        action();
         if (full)
             w.repaint();
         else
@@ -127,23 +152,49 @@ void run(benchmark::State& state, const char* const (&inputs)[5], std::vector<to
     state.counters["paints"] = double(paints) / double(times.size());
 }
 
-void BM_CalculateOneSolution(benchmark::State& state)
+void calculate(benchmark::State& state, bool degreesMinutes, const Inputs& in)
 {
-    // Latitude 40 N, LHA 30, declination 20 N (code 28).
-    static const char* const inputs[5] = {"40", "30", "20", "", ""};
-    run(state, inputs, [](calc::Locddf& w) { return std::vector<toolkit::OptionButton*>{&w.optLatN, &w.optDecN}; });
+    Window win(degreesMinutes);
+    calc::CelestialWindow& w = *win.w;
+    w.optLatN.setValue(in.latNorth);
+    w.optDecN.setValue(in.decNorth);
+    timeToRepaint(state, win, [&] { type(w, in); }, [&] { w.cmdStart.click(); });
 }
 
-void BM_CalculateTwoSolutions(benchmark::State& state)
+// Latitude 40 N, LHA 30, declination 20 N (code 28); on locdmf the
+// latitude is 40 degrees 12.3 minutes.
+const Inputs oneSolution = {{"40", "30", "20", "", ""}, {"12.3", "", "", "", ""}, true, true};
+// LHA 50, declination 15 N, altitude 30 (code 14): two latitudes.
+const Inputs twoSolutions = {{"", "50", "15", "30", ""}, {"", "", "", "", ""}, false, true};
+
+void BM_CalculateOneSolution(benchmark::State& state) { calculate(state, false, oneSolution); }
+void BM_CalculateTwoSolutions(benchmark::State& state) { calculate(state, false, twoSolutions); }
+void BM_DmCalculateOneSolution(benchmark::State& state) { calculate(state, true, oneSolution); }
+void BM_DmCalculateTwoSolutions(benchmark::State& state) { calculate(state, true, twoSolutions); }
+
+/// The single-step button after a one-solution calculation: each step moves
+/// the LHA on 15 degrees and solves and draws again.
+void singleStep(benchmark::State& state, bool degreesMinutes)
 {
-    // LHA 50, declination 15 N, altitude 30 (code 14): two latitudes.
-    static const char* const inputs[5] = {"", "50", "15", "30", ""};
-    run(state, inputs, [](calc::Locddf& w) { return std::vector<toolkit::OptionButton*>{&w.optDecN}; });
+    Window win(degreesMinutes);
+    calc::CelestialWindow& w = *win.w;
+    w.optLatN.setValue(true);
+    w.optDecN.setValue(true);
+    type(w, oneSolution);
+    w.cmdStart.click();
+    timeToRepaint(state, win, [] {}, [&] { w.dc.Step->click(); });
 }
+
+void BM_SingleStep(benchmark::State& state) { singleStep(state, false); }
+void BM_DmSingleStep(benchmark::State& state) { singleStep(state, true); }
 
 }  // namespace
 
 BENCHMARK(BM_CalculateOneSolution)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CalculateTwoSolutions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DmCalculateOneSolution)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DmCalculateTwoSolutions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SingleStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DmSingleStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -38,15 +38,4 @@ void Locddf::increment()
     calcflag = 1;
 }
 
-void Locddf::markStepInputs()
-{
-    for (int i = 0; i <= 2; ++i) {
-        txtIo(i).setText(QStringLiteral("Input"));
-        txtDeg(i).setBackColor(toolkit::colors::white);
-        txtIo(i).setBackColor(toolkit::colors::white);
-    }
-    for (toolkit::OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS})
-        o->setBackColor(toolkit::colors::white);
-}
-
 }  // namespace morvel::calc

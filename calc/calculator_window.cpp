@@ -157,16 +157,6 @@ void CalculatorWindow::place(toolkit::Control& c, double left, double top, doubl
     c.setTabIndex(tabIndex);
 }
 
-diagram::DiagramPlacement celestialPlacement()
-{
-    diagram::DiagramPlacement p;
-    p.centreX = 6300;
-    p.centreY = 4280;
-    p.radius = 2000;
-    p.circarcText = QStringLiteral("Plotted values of LHA & Zn may differ from numerical values");
-    return p;
-}
-
 engine::CalcWindow* registered(int index)
 {
     return engine::windowFactory ? engine::windowFactory(index) : engine::form(index);

@@ -74,10 +74,6 @@ private:
     bool autoSkipsRecalculation_ = false;
 };
 
-/// What the two celestial-triangle windows' diagrams share: the meridian
-/// circle's place and the circle-arc remark. Each window adds its commands.
-diagram::DiagramPlacement celestialPlacement();
-
 /// The global window with this registry index, created when needed.
 engine::CalcWindow* registered(int index);
 

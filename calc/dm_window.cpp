@@ -2,31 +2,85 @@
 
 namespace morvel::calc {
 
+using namespace toolkit;
+
 namespace {
 
-diagram::DiagramPlacement placement()
+// The LHA's minutes message ends with a blank; "from to to" is the
+// window's own wording.
+const CelestialTable table = {
+    .rows = {{
+        {QStringLiteral("&Latitude"), QStringLiteral("Enter a value of latitude degrees from 0 to 90"),
+         QStringLiteral("Enter a value of latitude minutes from to to 59.9")},
+        {QStringLiteral("L&HA"), QStringLiteral("Enter a Value of LHA degrees from 0 to 360"),
+         QStringLiteral("Enter a value of LHA minutes from to to 59.9 ")},
+        {QStringLiteral("&Declination"), QStringLiteral("Enter a value of declination degrees from 0 to 90"),
+         QStringLiteral("Enter a value of declination minutes from 0 to 59.9")},
+        {QStringLiteral("&Altitude"), QStringLiteral("Enter a value of altitude degrees from -90 to 90"),
+         QStringLiteral("Enter a value of altitude minutes from 0 to 59.9")},
+        {QStringLiteral("A&zimuth"), QStringLiteral("Enter a value of azimuth degrees from 0 to 360"),
+         QStringLiteral("Enter a value of azimuth minutes from 0 to 59.9")},
+    }},
+    .calculateSetsCalcflag = false,
+    .resetBlackensCaptions = true,
+    .clearHidesCircarc = false,
+};
+
+/// A result as whole degrees and minutes to a tenth; only the altitude
+/// shows a sign.
+DegMinText degreesMinutesText(double x, double deg, int16_t m)
 {
-    diagram::DiagramPlacement p = celestialPlacement();
-    p.cmdDraw1 = {720, 3360, 1095, 495, 48};
-    p.cmdDraw2 = {2040, 3360, 1095, 495, 49};
-    p.txtMD = {960, 4080, 1935, 285, 53};
-    p.chkEllipse = {720, 6120, 900, 195, 79};
-    p.txtCircarc = {0, 6360, 5415, 285, 83};
-    p.linHCount = 43;
-    p.animation = diagram::DiagramPlacement::Animation{
-        {720, 4620, 1095, 495, 80}, {2040, 4620, 1215, 495, 81}, {1920, 6120, 1815, 195, 82},
-        QStringLiteral("Sin&gle Step/  Auto Stop"), QStringLiteral("Timer2"), true};
-    return p;
+    return degMinText(x / deg, m == 4);
 }
 
 }  // namespace
 
 Locdmf::Locdmf()
-    : CalculatorWindow(2, QStringLiteral("locdmf"), QStringLiteral("Morvel (Degrees and Minutes)"), 8880, 6795, 5,
-                       placement())
+    : CelestialWindow(2, QStringLiteral("locdmf"), QStringLiteral("Morvel (Degrees and Minutes)"), table),
+      lblDeg(addArray<Label>(QStringLiteral("lblDeg"), 0, 4)),
+      txtMin(addArray<TextBox>(QStringLiteral("txtMin"), 0, 4)),
+      lblMin(addArray<Label>(QStringLiteral("lblMin"), 0, 4)),
+      lblDeg2(addArray<Label>(QStringLiteral("lblDeg2"), 0, 4)),
+      txtMin2(addArray<TextBox>(QStringLiteral("txtMin2"), 0, 4)),
+      lblmin2(addArray<Label>(QStringLiteral("lblmin2"), 0, 4))
 {
+    AngleEntry entry;
+    entry.format = degreesMinutesText;
+    entry.minutes = txtMin;
+    entry.minutes2 = txtMin2;
+    entry.captions2 = {lblDeg2, lblmin2};
+    setEntry(std::move(entry));
+    for (int i = 0; i <= 4; ++i) {
+        const double top = rowTop(i);
+        place(lblDat(i), 120, top, 1080, 195, 3 * i);
+        place(txtDeg(i), 1200, top, 600, 285, 3 * i + 1);
+        place(lblDeg(i), 1830, top, 375, 255, 54 + i);
+        place(txtMin(i), 2280, top, 600, 285, 3 * i + 2);
+        place(lblMin(i), 3000, top, 300, 255, 74 + i);
+        place(txtIo(i), 4560, top, 975, 285, 24 + i);
+        place(txtDeg2(i), 5640, top, 600, 285, 69 + i);
+        place(lblDeg2(i), 6270, top, 375, 255, 64 + i);
+        place(txtMin2(i), 6720, top, 600, 285, 29 + i);
+        place(lblmin2(i), 7380, top, 300, 255, 59 + i);
+
+        txtMin(i).setBackColor(colors::white);
+        txtMin2(i).setBackColor(colors::white);
+        txtMin2(i).setVisible(false);
+        for (Label* l : {&lblDeg(i), &lblDeg2(i)})
+            l->setCaption(QStringLiteral("Deg"));
+        for (Label* l : {&lblMin(i), &lblmin2(i)})
+            l->setCaption(QStringLiteral("Min"));
+        for (Label* l : {&lblDeg(i), &lblMin(i), &lblDeg2(i), &lblmin2(i)})
+            l->setBackColor(colors::lightYellow);
+        lblDeg2(i).setVisible(false);
+        lblmin2(i).setVisible(false);
+    }
 }
 
-void Locdmf::Form_Load() {}
+void Locdmf::Form_Load()
+{
+    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS, &optLatN2, &optLatS2, &optDecN2, &optDecS2})
+        o->setValue(false);
+}
 
 }  // namespace morvel::calc

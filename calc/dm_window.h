@@ -1,14 +1,25 @@
 /// \file dm_window.h
-/// \brief locdmf, the celestial triangle in degrees and minutes.
+/// \brief locdmf, the celestial triangle in degrees and minutes: each angle
+/// typed as degrees in one box and minutes in a second, results shown as
+/// whole degrees and minutes to a tenth.
 #pragma once
 
-#include "calc/calculator_window.h"
+#include "calc/celestial_window.h"
 
 namespace morvel::calc {
 
-class Locdmf : public CalculatorWindow {
+class Locdmf : public CelestialWindow {
 public:
     Locdmf();
+
+    // lblDat, txtDeg, txtIo, txtDeg2 and the hemisphere buttons are in
+    // CelestialWindow.
+    toolkit::ControlArray<toolkit::Label> lblDeg;    ///< "Deg"
+    toolkit::ControlArray<toolkit::TextBox> txtMin;  ///< entry and first result (minutes)
+    toolkit::ControlArray<toolkit::Label> lblMin;    ///< "Min"
+    toolkit::ControlArray<toolkit::Label> lblDeg2;   ///< "Deg" of the second result
+    toolkit::ControlArray<toolkit::TextBox> txtMin2; ///< second result (minutes)
+    toolkit::ControlArray<toolkit::Label> lblmin2;   ///< "Min" of the second result
 
 protected:
     void Form_Load() override;

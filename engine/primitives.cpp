@@ -2,6 +2,7 @@
 
 #include "engine/state.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace morvel::engine {
@@ -12,14 +13,24 @@ namespace {
 // a pole; the cosine rule then divides by nothing.
 constexpr double poleProduct = 1e-12;
 
-/// arcsine by the arc tangent; x at or beyond +-1 (rounding) gives +-pi/2.
-double arcsine(double x)
+// Below this, the two terms of an angle's arc tangent are rounding: the
+// angle's vertex is at a pole or its far side ends there.
+constexpr double noDirection = 1e-12;
+
+// A sine this small is rounding of an angle of exactly 0 or 180 degrees.
+constexpr double onMeridian = 1e-12;
+
+// A root this far beyond a pole is rounding of a root on the pole.
+constexpr double poleSlack = 1e-12;
+
+/// x moved into (-pi, pi].
+double wrap(double x)
 {
-    if (x >= 1)
-        return halfPi;
-    if (x <= -1)
-        return -halfPi;
-    return std::atan(x / std::sqrt((1 - x) * (1 + x)));
+    if (x > std::numbers::pi)
+        return x - twoPi;
+    if (x <= -std::numbers::pi)
+        return x + twoPi;
+    return x;
 }
 
 /// arccosine by the arc tangent, moved into 0..pi; x at or beyond +-1 gives
@@ -30,24 +41,8 @@ double arccosine(double x)
         return 0;
     if (x <= -1)
         return std::numbers::pi;
-    if (x == 0)
-        return halfPi;
-    const double r = std::atan(std::sqrt((1 - x) * (1 + x)) / x);
-    return r < 0 ? r + std::numbers::pi : r;
+    return std::atan2(std::sqrt((1 - x) * (1 + x)), x);
 }
-
-double clampUnit(double x)
-{
-    return x > 1 ? 1 : x < -1 ? -1 : x;
-}
-
-// Within these, two sides or two angles count as equal (isosceles) and an
-// angle counts as 0 (the body on the meridian).
-constexpr double sameSide = 1e-6;
-constexpr double sameAngle = 1e-6;
-
-// A sine this small is rounding of an angle of exactly 0 or 180 degrees.
-constexpr double onMeridian = 1e-12;
 
 }  // namespace
 
@@ -64,18 +59,47 @@ double angcos(double a, double b, double c)
         msgbox("No Solution");
         return 0;
     }
-    // Within 1.00002 the excess is rounding of a meridian passage.
-    return arccosine(num / den);
+    // Half-angle form on the sides 90 - a, 90 - b, 90 - c and their half sum
+    // s: tan(A/2) = sqrt(sin(s - b) sin(s - c) / (sin s sin(s - a))). Sides
+    // that miss a triangle by rounding (a meridian passage) make one product
+    // negative: the angle is then 0 or 180 degrees.
+    const double s = (3 * halfPi - a - b - c) / 2;
+    const double sa = (halfPi + a - b - c) / 2;
+    const double sb = (halfPi - a + b - c) / 2;
+    const double sc = (halfPi - a - b + c) / 2;
+    const double opposite = std::sin(sb) * std::sin(sc);
+    const double adjacent = std::sin(s) * std::sin(sa);
+    return 2 * std::atan2(std::sqrt(std::max(opposite, 0.0)), std::sqrt(std::max(adjacent, 0.0)));
 }
 
-double angsin(double a, double b, double c)
+namespace {
+
+/// The two terms of the angle opposite b in sas: its cosine and sine, both
+/// times the cosine of the third side.
+struct Across {
+    double x, y;
+};
+
+Across across(Trig a, Trig b, Trig c)
 {
-    return arcsine(std::sin(c) * std::cos(b) / std::cos(a));
+    // cos b sin c is not negative for c in 0..pi; abs drops the sign of a
+    // zero (an hour angle typed as -0), which would turn the angle to -pi.
+    return {a.c * b.s - a.s * b.c * c.c, std::abs(b.c * c.s)};
 }
 
-double sidecos(double a, double b, double c)
+}  // namespace
+
+SideAngle sas(Trig a, Trig b, Trig c)
 {
-    return arcsine(std::sin(a) * std::sin(b) + std::cos(b) * std::cos(a) * std::cos(c));
+    const Across u = across(a, b, c);
+    const double r = std::sqrt(u.x * u.x + u.y * u.y);
+    return {std::atan2(a.s * b.s + a.c * b.c * c.c, r), r < noDirection ? 0 : std::atan2(u.y, u.x)};
+}
+
+double sidecos(Trig a, Trig b, Trig c)
+{
+    const Across u = across(a, b, c);
+    return std::atan2(a.s * b.s + a.c * b.c * c.c, std::sqrt(u.x * u.x + u.y * u.y));
 }
 
 double sidesin(double a, double b, double c)
@@ -94,76 +118,62 @@ double sidesin(double a, double b, double c)
     return arccosine(p / sb);
 }
 
-double napang(double a, double b, double c, double d)
+int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, Root& y2)
 {
-    const bool isosceles = std::abs(c - d) < sameAngle && std::abs(a - b) <= sameSide;
-    if (!isosceles) {
-        // Equal angles opposite unequal sides: the analogy tends to +-pi from
-        // either side, i.e. the two sides lie on one great circle.
-        if (c == d)
-            return std::numbers::pi;
-        double r = 2 * std::atan(std::sin((b - a) / 2) / (std::tan((c - d) / 2) * std::cos((a + b) / 2)));
-        if (r < 0)
-            r += twoPi;
-        return r;
-    }
-    // Isosceles: z is the perpendicular from the apex, of the same affection
-    // as the base angle c; v is half the apex angle.
-    double z = arcsine(clampUnit(std::sin(c) * std::cos(a)));
-    if (c > halfPi)
-        z = std::numbers::pi - z;
-    const double w = clampUnit(std::tan(a) * std::tan(z));
-    return 2 * arccosine(w);
-}
-
-double napside(double a, double b, double c, double d)
-{
-    // Both angles 0: the three points lie on one meridian, the body between
-    // the pole and the zenith.
-    if (std::abs(c) < sameAngle && std::abs(d) < sameAngle)
-        return a + b - halfPi;
-    // Both angles 180 degrees: the three sides make up the whole great circle
-    // (the body on the lower meridian, beyond the pole and the nadir). The
-    // analogy is 0/0 there.
-    if (std::abs(c - std::numbers::pi) < sameAngle && std::abs(d - std::numbers::pi) < sameAngle)
-        return -halfPi - a - b;
-    const bool isosceles = std::abs(c - d) < sameAngle && std::abs(a - b) <= sameSide;
-    if (!isosceles) {
-        if (c == d) {
-            // Equal angles opposite unequal sides: only sides adding up to
-            // 180 degrees, with the third side 180 degrees, fit.
-            return std::abs(a + b) <= sameSide ? -halfPi : beyondPole;
-        }
-        const double q = std::tan((a - b) / 2) * std::sin((c + d) / 2) / std::sin((d - c) / 2);
-        // A negative tangent of half the third side: larger angle opposite
-        // the smaller side, no triangle.
-        if (q < 0)
-            return beyondPole;
-        return halfPi - 2 * std::atan(q);
-    }
-    // Isosceles: z is the perpendicular from the apex, of the same affection
-    // as the base angle c; v is half the base.
-    double z = arcsine(clampUnit(std::sin(c) * std::cos(b)));
-    if (c > halfPi)
-        z = std::numbers::pi - z;
-    const double v = arcsine(clampUnit(std::tan(z) / std::tan(c)));
-    return halfPi - 2 * v;
-}
-
-int16_t ssacount(double a, double b, double c)
-{
-    // cos a * sin c is the sine of the perpendicular from the vertex between
-    // the two sides; side b must reach it.
+    // A sin y + B cos y = R sin(y + psi): the wave rises through C at
+    // y + psi = alpha and falls through it at y + psi = pi - alpha, where
+    // tan alpha = C / sqrt(R^2 - C^2) and tan psi = B / A. R^2 - C^2 is
+    // formed from whichever of its two forms has the smaller terms.
+    const double R = std::hypot(A, B);
+    const double disc = std::max(R * R, C * C) < std::max(u * u, v * v) ? (R - C) * (R + C) : (u - v) * (u + v);
+    if (R == 0 || disc < 0)
+        return 0;
+    const double D = std::sqrt(disc), Rc = std::hypot(C, D);
+    const double alpha = std::atan2(C, D), psi = std::atan2(B, A);
+    const double sa = Rc == 0 ? 0 : C / Rc, ca = Rc == 0 ? 1 : D / Rc, sp = B / R, cp = A / R;
+    const Root roots[2] = {
+        {wrap(alpha - psi), {sa * cp - ca * sp, ca * cp + sa * sp}},
+        {wrap(std::numbers::pi - alpha - psi), {sa * cp + ca * sp, sa * sp - ca * cp}},
+    };
     int16_t n = 0;
-    if (std::sin(c) * std::cos(a) <= std::cos(b)) {
-        // The unknown third side y solves sin a sin y + cos a cos c cos y =
-        // sin b over -90..90 degrees: a half sine wave from -sin a to sin a
-        // whose crest has the sign of cos c. Values between the ends are met
-        // once, values beyond an end up to the crest twice.
-        if (std::abs(std::sin(b)) <= std::abs(std::sin(a)))
+    Root* out[2] = {&y1, &y2};
+    for (const Root& r : roots) {
+        if (std::abs(r.y) > halfPi + poleSlack || (n == 1 && r.y == out[0]->y))
+            continue;
+        // On the globe the cosine of a latitude is not negative; a root put
+        // on the pole has cosine 0.
+        Root& kept = *out[n++];
+        kept = r;
+        if (std::abs(r.y) > halfPi) {
+            kept.y = std::copysign(halfPi, r.y);
+            kept.at = {std::copysign(1.0, r.y), 0};
+        }
+        kept.at.c = std::max(kept.at.c, 0.0);
+    }
+    return n;
+}
+
+int16_t ssacount(double a, double b, double c, Root& y1, Root& y2)
+{
+    const Trig ta = trig(a), tb = trig(b), tc = trig(c);
+    const double A = ta.s, B = ta.c * tc.c, C = tb.s;
+
+    int16_t n = 0;
+    if (std::hypot(A, B) < noDirection) {
+        // Side a on the equator of the angle c (a = 0, c = 90 degrees): the
+        // third side vanishes from the equation. Any y fits when b is 0 too;
+        // report y = 0.
+        if (std::abs(C) < noDirection) {
+            y1 = {0, {0, 1}};
             n = 1;
-        else if (std::sin(b) * std::cos(c) > 0)
-            n = 2;
+        }
+    } else {
+        // The rising root is where the angle opposite a is acute: the slope
+        // of A sin y + B cos y is cos b times the cosine of that angle.
+        // cos a sin c is the sine of the perpendicular from the vertex between
+        // a and b; cos^2 b - that^2 is A^2 + B^2 - C^2, with all its digits
+        // near the zenith (cos b small).
+        n = sincosroots(A, B, C, tb.c, ta.c * tc.s, y1, y2);
     }
     if (n == 0)
         msgbox("No solution");
@@ -174,13 +184,11 @@ int16_t ssacount(double a, double b, double c)
 int16_t aascount(double a, double b, double c)
 {
     if (std::abs(std::sin(a)) < 1e-6)
-        return c < a ? 2 : 1;
+        return 2;
     if (std::sin(c) / std::sin(a) < std::cos(b)) {
         msgbox("No solution");
         return 0;
     }
-    // Both signs of the missing side are proposed; the solver drops the
-    // candidates whose latitude lies beyond a pole.
     return 2;
 }
 

@@ -51,12 +51,6 @@ inline bool atZenith(double alt)
     return std::abs(alt - halfPi) < 2e-6;
 }
 
-/// A latitude that napside marked as no triangle.
-inline bool beyondAPole(double lat)
-{
-    return std::abs(lat) > halfPi;
-}
-
 /// The true azimuth of an azimuth angle z counted from the elevated pole:
 /// reflected to the east when the body is east (lha below pi) in the north,
 /// counted from south in the south (h = -1). At lha exactly pi the body is on

@@ -29,13 +29,22 @@
 /// active window (rows: 1 latitude, 2 LHA, 3 declination, 4 altitude,
 /// 5 azimuth), possibly other(Z, t), and then transfer() on forms[1]. A
 /// triangle that does not exist is reported by a message instead, with nout
-/// 0 and no output.
+/// 0 and no output: a message and a result never come together. Every set
+/// reported is a triangle with the three given parts, and every value lies
+/// in its range (latitude and declination -90..90 degrees, LHA and azimuth
+/// 0..360).
 ///
 /// Conventions kept on purpose: a zero latitude or declination counts as
 /// north; a body on the upper meridian north of the observer has azimuth
 /// 2pi when the LHA is 0 (code 28) and LHA 2pi in code 22's east set; a body
-/// at the zenith (altitude within 2e-6 rad of 90 degrees) is reported with
+/// at the zenith (altitude within 2e-6 rad of 90 degrees, and an LHA at
+/// which a body can stand there) is reported in codes 26 and 14 with
 /// azimuth 0 and declination (latitude) equal to the latitude (declination).
+/// Where a direction has no meaning it is 0: the azimuth of a body at the
+/// zenith or nadir, the hour angle of a body at a pole. For an observer at a
+/// pole the azimuth is the limit reached along the meridian of the LHA's
+/// origin: 180 degrees plus the LHA at the north pole, 360 less the LHA at
+/// the south pole.
 #pragma once
 
 #include <cstdint>

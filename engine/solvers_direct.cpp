@@ -5,6 +5,7 @@
 #include "engine/solvers.h"
 #include "engine/state.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace morvel::engine {
@@ -12,8 +13,9 @@ namespace morvel::engine {
 void solveltd(double& lat, double& t, double& dec, double& /*alt*/, double& Z, double& lha, double& /*zn*/)
 {
     const double la = lat, tt = t, de = dec, lh = lha;
-    alt1 = sidecos(la, de, tt);
-    const double z = angcos(de, la, alt1);
+    const SideAngle s = sas(la, de, tt);
+    alt1 = s.side;
+    const double z = s.angle;
     Z = z;
     // West of the meridian the azimuth is reflected; at LHA 0 with the body
     // north this gives 2pi, which the diagram expects.
@@ -30,8 +32,9 @@ void solveltd(double& lat, double& t, double& dec, double& /*alt*/, double& Z, d
 void solvelhz(double& lat, double& t, double& /*dec*/, double& alt, double& Z, double& /*lha*/, double& zn)
 {
     const double la = lat, al = alt, zz = Z, zv = zn;
-    dec1 = sidecos(la, al, zz);
-    const double m = angcos(al, la, dec1);
+    const SideAngle s = sas(la, al, zz);
+    dec1 = s.side;
+    const double m = s.angle;  // the meridian angle; 0 for a body at a pole
     t = m;
     lha1 = m;
     lat1 = la;
@@ -86,8 +89,10 @@ void solveltz(double& lat, double& t, double& /*dec*/, double& /*alt*/, double& 
     const double a1 = s == 0 ? sign(nn) * halfPi : std::atan(nn / s);
     const double c = std::cos((tt + zz) / 2);
     const double a2 = dn == 0 ? sign(c) * halfPi : std::atan(c / dn);
-    dec1 = a2 + a1;
-    alt1 = a2 - a1;
+    // A body at a pole or at the zenith comes out beyond 90 degrees by
+    // rounding of the sum.
+    dec1 = std::clamp(a2 + a1, -halfPi, halfPi);
+    alt1 = std::clamp(a2 - a1, -halfPi, halfPi);
     lat1 = la;
     lha1 = lh;
     az1 = zv;

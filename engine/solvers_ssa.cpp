@@ -1,9 +1,11 @@
 // The cases with two sides and the angle opposite one of them (26, 21, 14,
-// 7). ssacount decides whether there are 0, 1 or 2 triangles; the unknown
-// angle opposite the other known side comes from the sine rule, which gives
-// an acute value X and its supplement pi - X. With one triangle the right one
-// is the angle of the same affection as its opposite side; where that side
-// is in the elevated pole's hemisphere (latitude form >= 0) it is X.
+// 7). The unknown third side y of each satisfies one cosine-rule equation,
+// sin a sin y + cos a cos c cos y = sin b, whose roots ssacount finds in
+// closed form; the rest of each triangle follows from two sides and the
+// angle between them. Set 1 is the triangle whose angle opposite side a is
+// acute. Every reported set is a triangle with the three given parts: the
+// observer at a pole (the equal-sides case) and the body at the zenith are
+// roots like any other.
 #include "engine/primitives.h"
 #include "engine/report.h"
 #include "engine/solvers.h"
@@ -13,43 +15,6 @@
 
 namespace morvel::engine {
 
-namespace {
-
-/// One solution of solvelth for the parallactic angle X: the true azimuth z
-/// and the declination r in the frame of the elevated pole.
-void azdec(double L, double t, double alt, double X, double h, double lha, double& z, double& r)
-{
-    z = napang(alt, L, t, X);
-    r = sidecos(L, alt, z);
-    z = trueAzimuth(z, h, lha);
-}
-
-/// The first candidate that forms a triangle: side(false) for the acute
-/// angle of the sine rule, else side(true) for its supplement, which is also
-/// preferred to a candidate that only puts the observer on the pole (equal
-/// sides: the third side 0). supplement tells which was taken; beyondPole
-/// when neither fits.
-template <class Side>
-double firstFitting(Side side, bool& supplement)
-{
-    supplement = false;
-    const double l = side(false);
-    if (!beyondAPole(l) && std::abs(l) != halfPi)
-        return l;
-    const double other = side(true);
-    if (beyondAPole(other) || (!beyondAPole(l) && std::abs(other) == halfPi))
-        return l;
-    supplement = true;
-    return other;
-}
-
-// napside(a, b, c, pi - d) equals napside(-a, -b, pi - c, d): the colunar
-// triangle, reached across the apex, has the supplementary angles and sides.
-// Written that way, two angles near 180 degrees keep their small difference
-// exact instead of losing it to the rounding of pi - d.
-
-}  // namespace
-
 void solvelth(double& lat, double& t, double& dec1Out, double& dec2Out, double& alt, double& az1Out,
               double& az2Out, double& lha)
 {
@@ -57,7 +22,15 @@ void solvelth(double& lat, double& t, double& dec1Out, double& dec2Out, double& 
     lat1 = lat2 = la;
     lha1 = lha2 = lh;
     alt1 = alt2 = al;
+    // Solved with the elevated pole in the observer's hemisphere.
+    const double h = la < 0 ? -1 : 1;
+    const double L = std::abs(la);
+    Root y[2] = {};  // the declinations
+    const int16_t n = ssacount(L, al, tt, y[0], y[1]);
+    if (n == 0)
+        return;
     if (atZenith(al)) {
+        // The body at the zenith has no azimuth; report 0.
         nout = 1;
         dec1Out = la;
         az1Out = 0;
@@ -66,21 +39,12 @@ void solvelth(double& lat, double& t, double& dec1Out, double& dec2Out, double& 
         transfer();
         return;
     }
-    // Solved with the elevated pole in the observer's hemisphere.
-    const double h = la < 0 ? -1 : 1;
-    const double L = std::abs(la);
-    const int16_t n = ssacount(L, al, tt);
-    if (n == 0)
-        return;
-    const double X = angsin(al, L, tt);  // the parallactic angle
-    double z = 0, r = 0;
-    azdec(L, tt, al, X, h, lh, z, r);
-    az1Out = z;
-    dec1Out = h * r;
-    if (n == 2) {  // like the other solvers, set 2 only when it is a solution
-        azdec(L, tt, al, std::numbers::pi - X, h, lh, z, r);
-        az2Out = z;
-        dec2Out = h * r;
+    double* dec[2] = {&dec1Out, &dec2Out};
+    double* az[2] = {&az1Out, &az2Out};
+    const Trig tL = trig(L), tT = trig(tt);
+    for (int i = 0; i < n; ++i) {
+        *dec[i] = h * y[i].y;
+        *az[i] = trueAzimuth(sas(tL, y[i].at, tT).angle, h, lh);
     }
     output(dec1Out, dec2Out, n, 3);
     output(az1Out, az2Out, n, 5);
@@ -102,18 +66,17 @@ void solveldz(double& lat, double& lha1Out, double& lha2Out, double& dec, double
         D = -de;
         A = std::abs(zv - std::numbers::pi);
     }
-    const int16_t n = ssacount(L, D, A);
+    Root y[2] = {};  // the altitudes
+    const int16_t n = ssacount(L, D, A, y[0], y[1]);
     setcount(noutArg, n);
     if (n == 0)
         return;
-    const double X = angsin(D, L, A);  // the parallactic angle
-    double m = napang(D, L, A, X);     // the meridian angle
-    alt1Out = sidecos(L, D, m);
-    tolha(m, zv, lha1Out);
-    if (n == 2) {
-        m = napang(D, L, A, std::numbers::pi - X);
-        alt2Out = sidecos(L, D, m);
-        tolha(m, zv, lha2Out);
+    double* alt[2] = {&alt1Out, &alt2Out};
+    double* lhaOut[2] = {&lha1Out, &lha2Out};
+    const Trig tL = trig(L), tA = trig(A);
+    for (int i = 0; i < n; ++i) {
+        *alt[i] = y[i].y;
+        tolha(sas(tL, y[i].at, tA).angle, zv, *lhaOut[i]);
     }
     output(lha1Out, lha2Out, n, 2);
     output(alt1Out, alt2Out, n, 4);
@@ -127,44 +90,34 @@ void solvetdh(double& lat1Out, double& lat2Out, double& t, double& dec, double& 
     // Solved with the elevated pole in the body's hemisphere.
     const double h = de < 0 ? -1 : 1;
     const double D = std::abs(de);
-    int16_t n = ssacount(D, al, tt);
-    // The azimuth angle; sin t is taken as sin(pi - t) beyond 90 degrees so
-    // that it matches the colunar form below to the last bit.
-    const double A = angsin(al, D, tt > halfPi ? std::numbers::pi - tt : tt);
-    auto latitude = [&](bool supplement) {
-        return supplement ? napside(-D, -al, A, std::numbers::pi - tt) : napside(D, al, A, tt);
-    };
-    bool supplement = false;
-    const double l1 = firstFitting(latitude, supplement);
-    if (beyondAPole(l1)) {
-        msgbox("No Solution fns1");
-        n = 0;
-    }
-    lat1Out = beyondAPole(l1) ? 0 : h * l1;
+    Root y[2] = {};  // the latitudes
+    int16_t n = ssacount(D, al, tt, y[0], y[1]);
     setcount(noutArg, n);
     if (n == 0)
         return;
-    az1Out = trueAzimuth(supplement ? std::numbers::pi - A : A, h, lh);
-    if (n == 2) {
-        const double l2 = latitude(!supplement);
-        if (beyondAPole(l2)) {
-            n = 1;
-        } else {
-            lat2Out = h * l2;
-            az2Out = trueAzimuth(supplement ? A : std::numbers::pi - A, h, lh);
-        }
-    }
-    setcount(noutArg, n);
     dec1 = dec2 = de;
     alt1 = alt2 = al;
     lha1 = lha2 = lh;
     if (atZenith(al)) {
+        // The body at the zenith: the latitude is the declination, and the
+        // body has no azimuth; report 0.
+        setcount(noutArg, 1);
+        lat1Out = de;
+        az1Out = 0;
         output(de, 0, 1, 1);
         output(0, 0, 1, 5);
-    } else {
-        output(lat1Out, lat2Out, n, 1);
-        output(az1Out, az2Out, n, 5);
+        transfer();
+        return;
     }
+    double* lat[2] = {&lat1Out, &lat2Out};
+    double* az[2] = {&az1Out, &az2Out};
+    const Trig tD = trig(D), tT = trig(tt);
+    for (int i = 0; i < n; ++i) {
+        *lat[i] = h * y[i].y;
+        *az[i] = trueAzimuth(sas(y[i].at, tD, tT).angle, h, lh);
+    }
+    output(lat1Out, lat2Out, n, 1);
+    output(az1Out, az2Out, n, 5);
     transfer();
 }
 
@@ -175,43 +128,18 @@ void solvedhz(double& lat1Out, double& lat2Out, double& lha1Out, double& lha2Out
     dec1 = dec2 = de;
     alt1 = alt2 = al;
     az1 = az2 = zv;
-    // Counted with the azimuth angle from the body's pole; solved with the
-    // signed declination and the azimuth angle from north.
-    const double A = de < 0 ? std::numbers::pi - zz : zz;
-    int16_t n = ssacount(al, std::abs(de), A);
-    // The meridian angle; sin Z is taken as sin(pi - Z) beyond 90 degrees so
-    // that it matches the colunar form below to the last bit.
-    const double m = angsin(de, al, zz > halfPi ? std::numbers::pi - zz : zz);
-    auto latitude = [&](bool supplement) {
-        return supplement ? napside(-de, -al, std::numbers::pi - zz, m) : napside(de, al, zz, m);
-    };
-    bool supplement = false;
-    const double l1 = firstFitting(latitude, supplement);
-    if (beyondAPole(l1)) {
-        msgbox("No Solution fns1");
-        n = 0;
-    }
-    const double m1 = supplement ? std::numbers::pi - m : m, m2 = std::numbers::pi - m1;
-    lat1Out = beyondAPole(l1) ? 0 : l1;
-    lha1Out = m1;
+    Root y[2] = {};  // the latitudes
+    const int16_t n = ssacount(al, de, zz, y[0], y[1]);
     setcount(noutArg, n);
     if (n == 0)
         return;
-    lha2Out = m2;
-    const bool east = zv < std::numbers::pi;
-    if (east)
-        lha1Out = twoPi - m1;
-    if (n == 2) {
-        const double l2 = latitude(!supplement);
-        if (beyondAPole(l2)) {
-            n = 1;
-        } else {
-            lat2Out = l2;
-            if (east)
-                lha2Out = twoPi - m2;
-        }
+    double* lat[2] = {&lat1Out, &lat2Out};
+    double* lhaOut[2] = {&lha1Out, &lha2Out};
+    const Trig tAlt = trig(al), tZ = trig(zz);
+    for (int i = 0; i < n; ++i) {
+        *lat[i] = y[i].y;
+        tolha(sas(y[i].at, tAlt, tZ).angle, zv, *lhaOut[i]);
     }
-    setcount(noutArg, n);
     output(lat1Out, lat2Out, n, 1);
     output(lha1Out, lha2Out, n, 2);
     transfer();

@@ -16,6 +16,11 @@ Angles degrees(double lat, double lha, double dec, double alt, double zn)
 
 Record solve(int16_t code, const Angles& a)
 {
+    return solve(code, engine::Givens{a.lat, a.lha, a.dec, a.alt, a.zn, engine::fold(a.lha), engine::fold(a.zn)});
+}
+
+Record solve(int16_t code, engine::Givens g)
+{
     static Recorder recorder;
     Record r;
     recorder.into = &r;
@@ -23,7 +28,6 @@ Record solve(int16_t code, const Angles& a)
     engine::messages = &recorder;
     engine::setup(1);
     engine::nout = 1;
-    engine::Givens g{a.lat, a.lha, a.dec, a.alt, a.zn, engine::fold(a.lha), engine::fold(a.zn)};
     engine::solvecase(code, g);
     r.nout = engine::nout;
     r.sets[0] = {engine::lat1, engine::lha1, engine::dec1, engine::alt1, engine::az1};

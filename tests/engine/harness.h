@@ -59,5 +59,7 @@ Angles degrees(double lat, double lha, double dec, double alt, double zn);
 /// Solves case code from a (radians) as a window does: setup, nout = 1, t and
 /// Z folded from lha and zn. The recorder stays installed afterwards.
 Record solve(int16_t code, const Angles& a);
+/// The same from the solver's givens as they are.
+Record solve(int16_t code, engine::Givens g);
 
 }  // namespace morvel::test

@@ -111,8 +111,8 @@ TEST(Solvers, UseTheIsoscelesFormulaOnlyForIsoscelesTriangles)  // F4
     const Row rows[] = {
         {"code 14 a ten-thousandth of a degree off the meridian", 14, 0, 0.0001, 49.2000062329, 38.5173217357, 0,
          {{-2.28267, any, any, any, any}}, {}},
-        {"code 7 with equal declination and altitude", 7, 0, 0, -42.06009, -42.06009, 203.947929,
-         {{-0.73249, 156.05207, any, any, any}}, {}},
+        {"code 7 with equal declination and altitude: also the observer at the north pole", 7, 0, 0, -42.06009,
+         -42.06009, 203.947929, {{90, 23.947929, any, any, any}, {-0.73249, 156.05207, any, any, any}}, {}},
         {"code 21 latitude opposite the declination, due west", 21, 15.2566591415, 0, -15.2566591415, 0, 270,
          {{any, 180, any, -90, any}}, {}},
     };
@@ -129,6 +129,73 @@ TEST(Solvers, StayFiniteAtTheNadirAndTheZenith)  // F5, F6
     };
     for (const Row& row : rows)
         checkRow(row);
+}
+
+TEST(Solvers, FindTheObserverAtAPoleAndNothingBeyond)
+{
+    const Row rows[] = {
+        {"code 14 obtuse LHA: only the north pole", 14, 0, 135, 45, 45, 0, {{90, 135, 45, 45, 315}}, {}},
+        {"code 14 acute LHA: the pole beside the other triangle", 14, 0, 45, 45, 45, 0,
+         {{19.47122, 45, 45, 45, 315}, {90, 45, 45, 45, 225}}, {}},
+        {"code 14 south declination, body below the horizon: the south pole", 14, 0, 135, -45, 45, 0,
+         {{-90, 135, -45, 45, any}}, {}},
+        {"code 7 equal declination and altitude", 7, 0, 0, 45, 45, 225, {{90, 45, 45, 45, 225}}, {}},
+        {"code 13 LHA and azimuth adding up to 360", 13, 0, 135, 45, 0, 225, {{-90, 135, 45, -45, 225}}, {}},
+        {"code 26 body at the pole seen from the equator", 26, -0.000001, 89.999, 0, -0.000001, 0,
+         {{-0.000001, 89.999, 90, -0.000001, 360}}, {}},
+        {"code 26 near the zenith, but not at that LHA", 26, 62.25, 37.763, 0, 89.999999, 0, {}, {"No solution"}},
+        {"code 26 at the zenith only on the meridian", 26, 62.25, 0, 0, 90, 0, {{62.25, 0, 62.25, 90, 0}}, {}},
+        {"code 14 at the zenith only on the meridian", 14, 0, 10, 20, 90, 0, {}, {"No solution"}},
+    };
+    for (const Row& row : rows)
+        checkRow(row);
+}
+
+TEST(Solvers, NeverShowAMessageBesideAResult)
+{
+    const Row rows[] = {
+        {"code 28 a millionth of a degree from the zenith", 28, 0, 0, 0.000001, 0, 0,
+         {{0, 0, 0.000001, 89.999999, 360}}, {}},
+        {"code 19 on the lower meridian at the horizon", 19, 0.000001, 0, 0, -0.00001, 0,
+         {{0.000001, 180, 89.999989, -0.00001, 0}}, {}},
+    };
+    for (const Row& row : rows)
+        checkRow(row);
+}
+
+/// Triangles from whole degrees whose answers are whole degrees: the value
+/// the window rounds to five decimals must be exact, so the engine must be
+/// far closer than half a unit of the fifth decimal.
+TEST(Solvers, HitTheMeridianAndTheZenithExactly)
+{
+    struct {
+        const char* name;
+        int16_t code;
+        double lat, lha, dec, alt, zn;
+        int row;         // output row to look at
+        double exact;    // degrees
+    } rows[] = {
+        {"code 19 body on the lower meridian", 19, 40, 0, 0, 30, 0, 2, 180},
+        {"code 19 its declination", 19, 40, 0, 0, 30, 0, 3, 80},
+        {"code 28 upper meridian altitude", 28, 30, 0, 10, 0, 0, 4, 70},
+        {"code 28 lower meridian altitude", 28, 50, 180, 60, 0, 0, 4, 20},
+        {"code 28 at the zenith", 28, 25, 0, 25, 0, 0, 4, 90},
+        {"code 26 on the meridian", 26, 30, 0, 0, 70, 0, 3, 10},
+        {"code 21 on the meridian", 21, 30, 0, 10, 0, 180, 4, 70},
+        {"code 14 on the meridian", 14, 0, 0, 10, 70, 0, 1, 10},
+        {"code 7 on the meridian", 7, 0, 0, 10, 70, 180, 1, 30},
+    };
+    for (const auto& row : rows) {
+        const Record r = solve(row.code, degrees(row.lat, row.lha, row.dec, row.alt, row.zn));
+        bool seen = false;
+        for (const OutputCall& o : r.outputs)
+            if (o.m == row.row) {
+                seen = true;
+                EXPECT_NEAR(std::abs(o.x1) / degree, row.exact, 1e-7) << row.name;
+            }
+        EXPECT_TRUE(seen) << row.name;
+        EXPECT_TRUE(r.messages.empty()) << row.name;
+    }
 }
 
 TEST(Solvers, ReflectTheAzimuthOnTheLowerMeridianInTheSouth)
@@ -169,7 +236,7 @@ TEST(Solvers, GiveTwoSetsEastAndWestInCode22)
 TEST(Solvers, ReportTheZenithWithAzimuth0)
 {
     const double zenith = 90 - 1e-6 / degree;
-    Record r = solve(26, degrees(-35, 123, 0, zenith, 0));
+    Record r = solve(26, degrees(-35, 0, 0, zenith, 0));
     ASSERT_EQ(r.outputs.size(), 2u);
     EXPECT_DOUBLE_EQ(r.outputs[0].x1, -35 * degree);
     EXPECT_EQ(r.outputs[0].f, 1);

@@ -230,6 +230,9 @@ std::vector<double> trueRoots(const Unknown& u, bool& nearTangent)
         values.push_back(u.f(x));
 
     std::vector<double> roots;
+    // A true root on an end of the range (a pole, the zenith) shows no sign
+    // change; f there is rounding.
+    auto atEnd = [&](double x) { return !u.periodic && std::abs(u.f(x)) < 1e-13; };
     auto add = [&](double x) {
         if (u.side) {
             const double s = u.side(x);
@@ -243,16 +246,15 @@ std::vector<double> trueRoots(const Unknown& u, bool& nearTangent)
                 return;
         roots.push_back(x);
     };
+    for (double end : {u.lo, u.hi})
+        if (atEnd(end))
+            add(end);
     for (size_t i = 0; i < grid.size(); ++i) {
         if (values[i] == 0)
             add(grid[i]);
         else if (i + 1 < grid.size() && values[i + 1] != 0 && (values[i] < 0) != (values[i + 1] < 0))
             add(bisect(u.f, grid[i], grid[i + 1]));
     }
-    // A zero at an end of the range is a pole or the zenith.
-    for (double r : roots)
-        if (!u.periodic && (r - u.lo < 1e-7 || u.hi - r < 1e-7))
-            nearTangent = true;
     return roots;
 }
 

@@ -1,0 +1,77 @@
+#include "gcs/sailing.h"
+
+#include "engine/primitives.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace morvel::gcs {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+constexpr double degree = pi / 180;
+
+/// x moved into -pi..pi by one turn, when it lies beyond.
+double withinHalfTurn(double x)
+{
+    return std::abs(x) > pi ? x - std::copysign(engine::twoPi, x) : x;
+}
+
+}  // namespace
+
+double altitudeOf(double miles)
+{
+    return (90 - miles / 60) * degree;
+}
+
+double milesOf(double alt)
+{
+    return (90 - alt / degree) * 60;
+}
+
+double westward(double dlo, bool east)
+{
+    return east ? engine::twoPi - dlo : dlo;
+}
+
+double dloBetween(double lonDep, double lonDes)
+{
+    const double lha = lonDep - lonDes;
+    return lha < 0 ? lha + engine::twoPi : lha;
+}
+
+engine::Givens givens(double latDep, double lha, double latDes, double alt, double course)
+{
+    return {latDep, lha, latDes, alt, course, engine::fold(lha), engine::fold(course)};
+}
+
+double longitudeOfDestination(double lonDep, double lha)
+{
+    return withinHalfTurn(lonDep - lha);
+}
+
+double longitudeOfDeparture(double lonDes, double lha)
+{
+    return withinHalfTurn(lonDes + lha);
+}
+
+double finalCourse(double lat, double lha, double dec, double course)
+{
+    // B, the angle at the destination between its meridian (towards the
+    // north) and the great circle back to the departure.
+    const engine::SideAngle s = engine::sas(dec, lat, engine::fold(lha));
+    constexpr double slack = 1e-12;
+    if (s.side > engine::halfPi - slack)  // no distance: no turn
+        return course;
+    if (s.side < -engine::halfPi + slack) {  // the antipode
+        const double c = pi - course;
+        return c < 0 ? c + engine::twoPi : c;
+    }
+    // An easterly course arrives on 180 - B, a westerly one on 180 + B.
+    if (course < pi)
+        return pi - s.angle;
+    return course > pi ? pi + s.angle : pi;
+}
+
+}  // namespace morvel::gcs

@@ -1,0 +1,55 @@
+/// \file sailing.h
+/// \brief Great-circle sailing on the celestial triangle's engine. No Qt.
+///
+/// The triangle pole / departure / destination is the celestial triangle
+/// with the departure as the observer and the destination as the body, so
+/// the engine's ten solvers serve both. The slots:
+///
+///   latitude     latitude of departure, signed, north positive
+///   LHA          the DLo measured westward from the departure, 0..2pi
+///   t            the DLo's magnitude, at most pi (the LHA folded)
+///   declination  latitude of destination, signed, north positive
+///   altitude     90 degrees less the distance as an arc
+///   azimuth      the initial course, 0..2pi (Z folded into 0..pi)
+///
+/// One nautical mile is one minute of arc: 10800 miles is half a great
+/// circle. Longitudes are signed, east positive, radians throughout.
+#pragma once
+
+#include "engine/cases.h"
+
+namespace morvel::gcs {
+
+/// The altitude slot of a distance in nautical miles.
+double altitudeOf(double miles);
+
+/// The distance in nautical miles of the altitude slot.
+double milesOf(double alt);
+
+/// The westward DLo (the LHA slot) of a DLo of magnitude dlo towards the
+/// east or the west: dlo for West, 2pi - dlo for East.
+double westward(double dlo, bool east);
+
+/// The westward DLo from a departure at longitude lonDep to a destination at
+/// lonDes, 0..2pi.
+double dloBetween(double lonDep, double lonDes);
+
+/// The solvers' givens of a passage. The DLo's magnitude t is the westward
+/// DLo folded into 0..pi: a DLo of 193 degrees east is the passage of 167
+/// degrees west.
+engine::Givens givens(double latDep, double lha, double latDes, double alt, double course);
+
+/// The longitude of the far end, in -pi..pi: the destination's from the
+/// departure's and the westward DLo, or the departure's from the
+/// destination's.
+double longitudeOfDestination(double lonDep, double lha);
+double longitudeOfDeparture(double lonDes, double lha);
+
+/// The course on arrival at the destination, 0..2pi, of the passage in a
+/// solution set (latitude of departure, westward DLo, latitude of
+/// destination, initial course). At zero distance it is the initial course;
+/// at the antipode the great circle arrives on 180 degrees less the initial
+/// course.
+double finalCourse(double lat, double lha, double dec, double course);
+
+}  // namespace morvel::gcs
