@@ -18,9 +18,10 @@
 ///   - no box shows "nan" or "inf" unless the user typed it there;
 ///   - every listed result box that shows a result (visible, on the result
 ///     colour) holds a number inside its range;
-///   - a message and a result never both: after a message nothing is on
-///     the result colour;
-///   - a calculation that showed a message leaves every entry text and
+///   - a message and a result never both: after a message that stops the
+///     calculation nothing is on the result colour (a warning, after which
+///     the calculation goes on, may come with a result);
+///   - a calculation that a message stopped leaves every entry text and
 ///     every option and check box as the user set them;
 ///   - every control and painted item has a finite position.
 #pragma once
@@ -52,6 +53,7 @@ struct WindowUnderTest {
     std::vector<std::pair<QString, QString>> optionPairs;  ///< North/South and the like
     std::vector<QString> checkBoxes;
     std::vector<ResultBox> results;      ///< every box that can show a result
+    std::vector<QString> warnings;       ///< messages after which the calculation goes on
     QString calculate = QStringLiteral("cmdStart");
     QString clear = QStringLiteral("Clear");
 };
