@@ -3,6 +3,7 @@
 // west of the meridian (solid curves) and east of it (dashed).
 //
 //   morvel-diagram-bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include "bench/headless.h"
 #include "calc/decimal_window.h"
 #include "diagram/meridian_diagram.h"
 #include "engine/state.h"
@@ -92,10 +93,7 @@ BENCHMARK(BM_RepaintOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    toolkit::initialise();
+    const auto app = bench::headlessApplication(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -6,6 +6,7 @@
 // the end of the first 1,000 steps, when the caches are warm, to the last.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/morvel-soak
+#include "bench/headless.h"
 #include "calc/decimal_window.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
@@ -41,10 +42,7 @@ double residentMb()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    toolkit::initialise();
+    const auto app = bench::headlessApplication(argc, argv);
     const long steps = argc > 1 ? std::atol(argv[1]) : 20000;
     constexpr long warmUp = 1000;
     if (steps <= warmUp) {
