@@ -30,6 +30,16 @@ double milesOf(double alt)
     return (90 - alt / degree) * 60;
 }
 
+double shownMiles(double alt)
+{
+    return std::floor(milesOf(alt) * 10 + 0.5) / 10;
+}
+
+double shownDlo(double lha)
+{
+    return engine::fold(std::abs(lha));
+}
+
 double westward(double dlo, bool east)
 {
     return east ? engine::twoPi - dlo : dlo;

@@ -26,6 +26,13 @@ double altitudeOf(double miles);
 /// The distance in nautical miles of the altitude slot.
 double milesOf(double alt);
 
+/// The distance shown for the altitude slot: nautical miles to a tenth,
+/// halves up.
+double shownMiles(double alt);
+
+/// The DLo shown for a westward DLo: its magnitude, at most pi.
+double shownDlo(double lha);
+
 /// The westward DLo (the LHA slot) of a DLo of magnitude dlo towards the
 /// east or the west: dlo for West, 2pi - dlo for East.
 double westward(double dlo, bool east);

@@ -23,6 +23,8 @@ TEST(Sailing, Slots)
     EXPECT_NEAR(g::milesOf(30 * degree), 3600, 1e-9);
     EXPECT_NEAR(g::milesOf(-10 * degree), 6000, 1e-9);
     EXPECT_NEAR(g::altitudeOf(10800), -pi / 2, 1e-15);
+    EXPECT_EQ(g::shownMiles(g::altitudeOf(1234.56)), 1234.6);
+    EXPECT_NEAR(g::shownDlo(200 * degree), 160 * degree, 1e-13);
     EXPECT_NEAR(g::westward(30 * degree, true), 330 * degree, 1e-15);
     // 170 E to 170 W is 20 degrees east: 340 measured westward.
     EXPECT_NEAR(g::dloBetween(170 * degree, -170 * degree), 340 * degree, 1e-13);
