@@ -3,7 +3,6 @@
 #include "cli/angles.h"
 #include "gcs/sailing.h"
 
-#include <numbers>
 
 namespace morvel::cli {
 
@@ -37,15 +36,6 @@ const FieldInfo fields[] = {
 const FieldInfo& info(Field f)
 {
     return fields[static_cast<size_t>(f)];
-}
-
-/// West of the meridian (a westward angle below 180) the direction must be
-/// westerly (above 180), and the reverse; exactly 180 in either never
-/// disagrees.
-bool disagree(double lha, double direction)
-{
-    constexpr double pi = std::numbers::pi;
-    return (direction > pi && lha > pi) || (direction < pi && lha < pi);
 }
 
 class Reader {
@@ -107,7 +97,7 @@ ProblemRead celestial(const std::vector<Entry>& entries, Reader& r)
     }
     const auto& lha = p.q[1];
     const auto& zn = p.q[4];
-    if (lha && zn && disagree(*lha, *zn))
+    if (lha && zn && gcs::courseDisagrees(*lha, *zn))  // the same rule for the body
         return {std::nullopt, r.name(Field::lha) + " and " + r.name(Field::zn) +
                                   " disagree: a body west of the meridian (LHA below 180) bears west (azimuth "
                                   "above 180), and the reverse"};
@@ -182,8 +172,9 @@ ProblemRead passage(const std::vector<Entry>& entries, Reader& r)
     } else if (count != 3) {
         return {std::nullopt, std::to_string(count) + " inputs besides the longitudes; " + sets()};
     }
-    if (p.lha && p.course && disagree(*p.lha, *p.course))
-        return {std::nullopt, r.name(Field::dlo) + " and " + r.name(Field::course) +
+    if (p.lha && p.course && gcs::courseDisagrees(*p.lha, *p.course))
+        return {std::nullopt, (p.fromLon && p.toLon ? std::string("the longitudes") : r.name(Field::dlo)) + " and " +
+                                  r.name(Field::course) +
                                   " disagree: a destination to the west needs a westerly course (above 180), one "
                                   "to the east an easterly course"};
     return {Problem{p}, {}};

@@ -5,13 +5,10 @@
 #include "gcs/sailing.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace morvel::cli {
 
 namespace {
-
-constexpr double pi = std::numbers::pi;
 
 double value(const std::optional<double>& x)
 {
@@ -20,16 +17,12 @@ double value(const std::optional<double>& x)
 
 }  // namespace
 
-Solver::Solver()
-{
-    engine::forms = {nullptr, this, nullptr, nullptr};
-    engine::messages = this;
-}
+Solver::Solver() : forms_(engine::forms), messages_before_(engine::messages) {}
 
 Solver::~Solver()
 {
-    engine::forms = {};
-    engine::messages = nullptr;
+    engine::forms = forms_;
+    engine::messages = messages_before_;
 }
 
 void Solver::output(double, double, int16_t f, int16_t)
@@ -52,12 +45,15 @@ void Solver::show(const std::string& text)
 
 void Solver::run(int16_t code, engine::Givens g)
 {
-    engine::forms = {nullptr, this, nullptr, nullptr};
-    engine::messages = this;
     shown_ = -1;
     manyOther_ = false;
     messages_.clear();
     engine::setup(1);
+    // After setup, which would fill the registry with the windows of a
+    // program that has them.
+    engine::forms = {nullptr, this, nullptr, nullptr};
+    engine::actform = 1;
+    engine::messages = this;
     engine::nout = 1;
     engine::solvecase(code, g);
 }
@@ -122,14 +118,12 @@ PassageResult Solver::solve(const PassageProblem& p)
             s.toLon = *p.toLon;
             s.fromLon = gcs::longitudeOfDeparture(*p.toLon, s.lha);
         }
-        // A typed DLo is shown as typed. One formed from the longitudes is
-        // East from half a turn westward on; one the engine found follows
-        // the course: a westerly course makes a westerly DLo.
+        // A typed DLo is shown as typed.
         if (r.given[size_t(Row::dlo)]) {
             s.dloEast = p.dloEast;
             s.dlo = p.dloEast ? engine::twoPi - s.lha : s.lha;
         } else {
-            s.dloEast = formed ? !(s.lha < pi) : !(s.course > pi);
+            s.dloEast = gcs::dloShownEast(s.lha, s.course, formed);
             s.dlo = gcs::shownDlo(s.lha);
         }
     }

@@ -2,10 +2,11 @@
 /// \brief Solving a problem on the engine as the calculator windows do, and
 /// what the windows would show of it. No Qt.
 ///
-/// The Solver registers itself as the engine's forms[1], its active window
-/// and its message service: the case solvers report to it through output,
-/// other and transfer, and show their messages ("No Solution", "No
-/// solution") through it. Only one Solver may exist at a time.
+/// For each solve the Solver registers itself as the engine's forms[1], its
+/// active window and its message service: the case solvers report to it
+/// through output, other and transfer, and show their messages ("No
+/// Solution", "No solution") through it. What was registered before is put
+/// back when the Solver goes. One Solver at a time.
 ///
 /// A result holds the solutions the windows show (0, 1 or 2) as complete
 /// sets of radians, the given quantities among them as read. Great-circle
@@ -74,6 +75,10 @@ public:
 private:
     /// Clears what the last solve recorded and solves code as a window does.
     void run(int16_t code, engine::Givens g);
+
+    // The registry and message service there were before, put back at the end.
+    std::array<engine::CalcWindow*, 4> forms_;
+    engine::MessageService* messages_before_;
 
     int shown_ = -1;  ///< the count of the first output call; -1 before one
     bool manyOther_ = false;
