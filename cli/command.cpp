@@ -120,10 +120,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             continue;
         }
         // Values run to the next option: --lat 40 12.3N is one latitude.
-        if (!value) {
-            for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i)
-                value = value ? *value + " " + args[i + 1] : args[i + 1];
-        }
+        for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i)
+            value = value ? *value + " " + args[i + 1] : args[i + 1];
         const std::optional<Field> field = fieldOfOption(name);
         if (name != "batch" && name != "waypoints" && !field)
             return fail("unknown option " + option + " (see --help)");
