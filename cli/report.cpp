@@ -131,6 +131,21 @@ struct JsonObject {
     void close() { out += '}'; }
 };
 
+/// [{...},{...}]: one object per item, filled by each.
+template <class T, class Fill>
+void jsonArray(std::string& out, const std::vector<T>& items, Fill&& each)
+{
+    out += '[';
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i)
+            out += ',';
+        JsonObject o(out);
+        each(o, items[i]);
+        o.close();
+    }
+    out += ']';
+}
+
 // ---- Plain text ----
 
 size_t displayWidth(const std::string& s)
@@ -339,39 +354,21 @@ void writeRouteJson(std::string& out, const Route& route, double spacing, double
         v.close();
     }
     o.key("equator_crossings");
-    out += '[';
-    for (size_t i = 0; i < route.crossings.size(); ++i) {
-        if (i)
-            out += ',';
-        JsonObject c(out);
-        c.number("lon", shown(route.crossings[i].lon, true));
-        c.number("course", shown(route.crossings[i].course, false));
-        c.close();
-    }
-    out += ']';
+    jsonArray(out, route.crossings, [](JsonObject& c, const RoutePoint& p) {
+        c.number("lon", shown(p.lon, true));
+        c.number("course", shown(p.course, false));
+    });
     o.key("waypoints");
-    out += '[';
-    for (size_t i = 0; i < route.waypoints.size(); ++i) {
-        if (i)
-            out += ',';
-        JsonObject w(out);
-        w.number("lat", shown(route.waypoints[i].lat, true));
-        w.number("lon", shown(route.waypoints[i].lon, true));
-        w.number("course", shown(route.waypoints[i].course, false));
-        w.close();
-    }
-    out += ']';
+    jsonArray(out, route.waypoints, [](JsonObject& w, const RoutePoint& p) {
+        w.number("lat", shown(p.lat, true));
+        w.number("lon", shown(p.lon, true));
+        w.number("course", shown(p.course, false));
+    });
     o.key("legs");
-    out += '[';
-    for (size_t i = 0; i < route.legs.size(); ++i) {
-        if (i)
-            out += ',';
-        JsonObject l(out);
-        l.number("rhumb_course", shown(route.legs[i].course, false));
-        l.number("rhumb_distance", tenths(route.legs[i].miles));
-        l.close();
-    }
-    out += ']';
+    jsonArray(out, route.legs, [](JsonObject& l, const Leg& leg) {
+        l.number("rhumb_course", shown(leg.course, false));
+        l.number("rhumb_distance", tenths(leg.miles));
+    });
     o.number("rhumb_distance", tenths(route.rhumbMiles));
     o.number("great_circle_distance", greatCircle);
     o.close();
@@ -497,23 +494,34 @@ void writePlain(std::string& out, const PassageResult& r, const Routes* routes, 
 
 // ---- One answer in JSON ----
 
-void writeJson(std::string& out, const CelestialResult& r, int line)
+namespace {
+
+/// What the answers of both triangles tell alike.
+struct Outcome {
+    const char* problem;
+    int code, count;
+    bool manyOther;
+    const std::string& message;
+};
+
+/// An answer's object: line (in a batch), problem, case, the keys of the
+/// given quantities, the solutions (objects filled by each(object, k)),
+/// the remark and the message.
+template <class Fill>
+void writeAnswer(std::string& out, int line, const Outcome& r, const std::vector<const char*>& given, Fill&& each)
 {
     JsonObject o(out);
     if (line > 0)
         o.number("line", line);
-    o.text("problem", "celestial");
+    o.text("problem", r.problem);
     o.number("case", r.code);
     o.key("given");
     out += '[';
-    bool first = true;
-    for (int i = 0; i < 5; ++i)
-        if (r.given[size_t(i)]) {
-            if (!first)
-                out += ',';
-            first = false;
-            jsonString(out, celestialKeys[i]);
-        }
+    for (size_t i = 0; i < given.size(); ++i) {
+        if (i)
+            out += ',';
+        jsonString(out, given[i]);
+    }
     out += ']';
     o.key("solutions");
     out += '[';
@@ -521,8 +529,7 @@ void writeJson(std::string& out, const CelestialResult& r, int line)
         if (k)
             out += ',';
         JsonObject s(out);
-        for (int i = 0; i < 5; ++i)
-            s.number(celestialKeys[i], shown(r.sets[size_t(k)][size_t(i)], i == 0 || i == 2));
+        each(s, k);
         s.close();
     }
     out += ']';
@@ -534,46 +541,37 @@ void writeJson(std::string& out, const CelestialResult& r, int line)
     out += '\n';
 }
 
+}  // namespace
+
+void writeJson(std::string& out, const CelestialResult& r, int line)
+{
+    std::vector<const char*> given;
+    for (int i = 0; i < 5; ++i)
+        if (r.given[size_t(i)])
+            given.push_back(celestialKeys[i]);
+    writeAnswer(out, line, {"celestial", r.code, r.count, r.manyOther, r.message}, given, [&](JsonObject& s, int k) {
+        for (int i = 0; i < 5; ++i)
+            s.number(celestialKeys[i], shown(r.sets[size_t(k)][size_t(i)], i == 0 || i == 2));
+    });
+}
+
 void writeJson(std::string& out, const PassageResult& r, const Routes* routes, int line)
 {
-    JsonObject o(out);
-    if (line > 0)
-        o.number("line", line);
-    o.text("problem", "great circle");
-    o.number("case", r.code);
-    o.key("given");
-    out += '[';
-    bool first = true;
+    std::vector<const char*> given;
     for (Row row : passageOrder)
-        if (r.given[size_t(row)]) {
-            if (!first)
-                out += ',';
-            first = false;
-            jsonString(out, key(row));
-        }
-    out += ']';
-    o.key("solutions");
-    out += '[';
-    for (int k = 0; k < r.count; ++k) {
-        if (k)
-            out += ',';
-        JsonObject s(out);
+        if (r.given[size_t(row)])
+            given.push_back(key(row));
+    const Outcome outcome{"great circle", r.code, r.count, r.manyOther, r.message};
+    writeAnswer(out, line, outcome, given, [&](JsonObject& s, int k) {
+        const Passage& set = r.sets[size_t(k)];
         for (Row row : passageOrder)
             if (shownRow(r, row))
-                s.number(key(row), passageNumber(row, r.sets[size_t(k)]));
+                s.number(key(row), passageNumber(row, set));
         if (routes && size_t(k) < routes->routes.size()) {
             s.key("route");
-            writeRouteJson(out, routes->routes[size_t(k)], routes->spacing, gcs::shownMiles(r.sets[size_t(k)].alt));
+            writeRouteJson(out, routes->routes[size_t(k)], routes->spacing, gcs::shownMiles(set.alt));
         }
-        s.close();
-    }
-    out += ']';
-    if (r.manyOther)
-        o.text("remark", "Many Other Solutions");
-    if (r.count == 0)
-        o.text("message", r.message);
-    o.close();
-    out += '\n';
+    });
 }
 
 void writeJsonError(std::string& out, int line, const std::string& why)

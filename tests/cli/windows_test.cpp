@@ -11,9 +11,6 @@
 #include "shell/program.h"
 #include "toolkit/services.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -173,17 +170,4 @@ TEST_F(Windows, DegreesAndMinutes)
 TEST_F(Windows, DecimalDegrees)
 {
     compare(program->locddf(), true);
-}
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir runtime;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    morvel::toolkit::initialise();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
