@@ -268,7 +268,7 @@ double passageNumber(Row row, const Passage& s)
     return 0;
 }
 
-/// A passage's given quantity: the same in every set, read off set 1.
+/// The longitude rows are shown only when a longitude was given.
 bool shownRow(const PassageResult& r, Row row)
 {
     return !isLongitude(row) || r.longitudes;
