@@ -30,6 +30,16 @@ double milesOf(double alt)
     return (90 - alt / degree) * 60;
 }
 
+double shownMiles(double alt)
+{
+    return std::floor(milesOf(alt) * 10 + 0.5) / 10;
+}
+
+double shownDlo(double lha)
+{
+    return engine::fold(std::abs(lha));
+}
+
 double westward(double dlo, bool east)
 {
     return east ? engine::twoPi - dlo : dlo;
@@ -39,6 +49,16 @@ double dloBetween(double lonDep, double lonDes)
 {
     const double lha = lonDep - lonDes;
     return lha < 0 ? lha + engine::twoPi : lha;
+}
+
+bool courseDisagrees(double lha, double course)
+{
+    return (course > pi && lha > pi) || (course < pi && lha < pi);
+}
+
+bool dloShownEast(double lha, double course, bool fromLongitudes)
+{
+    return fromLongitudes ? !(lha < pi) : !(course > pi);
 }
 
 engine::Givens givens(double latDep, double lha, double latDes, double alt, double course)

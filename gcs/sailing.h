@@ -26,6 +26,13 @@ double altitudeOf(double miles);
 /// The distance in nautical miles of the altitude slot.
 double milesOf(double alt);
 
+/// The distance shown for the altitude slot: nautical miles to a tenth,
+/// halves up.
+double shownMiles(double alt);
+
+/// The DLo shown for a westward DLo: its magnitude, at most pi.
+double shownDlo(double lha);
+
 /// The westward DLo (the LHA slot) of a DLo of magnitude dlo towards the
 /// east or the west: dlo for West, 2pi - dlo for East.
 double westward(double dlo, bool east);
@@ -33,6 +40,17 @@ double westward(double dlo, bool east);
 /// The westward DLo from a departure at longitude lonDep to a destination at
 /// lonDes, 0..2pi.
 double dloBetween(double lonDep, double lonDes);
+
+/// Whether a DLo and an initial course point opposite ways: a destination
+/// to the west (westward DLo below pi) needs a westerly course (above pi),
+/// one to the east an easterly course. A DLo or a course of exactly pi
+/// never disagrees.
+bool courseDisagrees(double lha, double course);
+
+/// Whether the DLo of a result is shown East: one formed from two
+/// longitudes from half a turn westward on, one the engine found when the
+/// initial course is not westerly (at most pi).
+bool dloShownEast(double lha, double course, bool fromLongitudes);
 
 /// The solvers' givens of a passage. The DLo's magnitude t is the westward
 /// DLo folded into 0..pi: a DLo of 193 degrees east is the passage of 167

@@ -23,6 +23,8 @@ TEST(Sailing, Slots)
     EXPECT_NEAR(g::milesOf(30 * degree), 3600, 1e-9);
     EXPECT_NEAR(g::milesOf(-10 * degree), 6000, 1e-9);
     EXPECT_NEAR(g::altitudeOf(10800), -pi / 2, 1e-15);
+    EXPECT_EQ(g::shownMiles(g::altitudeOf(1234.56)), 1234.6);
+    EXPECT_NEAR(g::shownDlo(200 * degree), 160 * degree, 1e-13);
     EXPECT_NEAR(g::westward(30 * degree, true), 330 * degree, 1e-15);
     // 170 E to 170 W is 20 degrees east: 340 measured westward.
     EXPECT_NEAR(g::dloBetween(170 * degree, -170 * degree), 340 * degree, 1e-13);
@@ -48,6 +50,28 @@ TEST(Sailing, TheFarLongitudeLiesWithin180EastAndWest)
         const double lon = row.fromDeparture ? g::longitudeOfDestination(row.lon * degree, row.lha * degree)
                                              : g::longitudeOfDeparture(row.lon * degree, row.lha * degree);
         EXPECT_NEAR(lon / degree, row.expected, 1e-12) << row.name;
+    }
+}
+
+TEST(Sailing, DirectionOfTheDlo)
+{
+    struct {
+        const char* name;
+        double lha, course;  // degrees
+        bool formed, disagrees, east;
+    } rows[] = {
+        {"west, westerly", 30, 280, false, false, false},
+        {"west, easterly", 30, 80, false, true, true},
+        {"east, westerly", 330, 280, false, true, false},
+        {"east, easterly", 330, 80, false, false, true},
+        {"half a turn agrees with any course", 180, 80, false, false, true},
+        {"due south agrees with any DLo", 30, 180, false, false, true},
+        {"formed: east from half a turn on", 180, 0, true, false, true},
+        {"formed: west below it", 179, 0, true, true, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(g::courseDisagrees(row.lha * degree, row.course * degree), row.disagrees) << row.name;
+        EXPECT_EQ(g::dloShownEast(row.lha * degree, row.course * degree, row.formed), row.east) << row.name;
     }
 }
 
