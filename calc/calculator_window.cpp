@@ -3,6 +3,7 @@
 #include "toolkit/services.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace morvel::calc {
 
@@ -133,6 +134,70 @@ void CalculatorWindow::message(const QString& text)
 {
     if (toolkit::MessageBoxService* box = toolkit::services().messages)
         box->show(text);
+}
+
+bool CalculatorWindow::checkRow(const AngleReading& a, const RowCheck& row)
+{
+    // A row not given passes; a given one must read as a finite number within
+    // the range. The bounds are exact multiples of pi (90 degrees is pi / 2).
+    constexpr double pi = std::numbers::pi;
+    auto inRange = [&](double degrees) {
+        const double x = degrees * (pi / 180);
+        return !a.given || (!a.overflow && row.lo / 180 * pi <= x && x <= row.hi / 180 * pi);
+    };
+    for (Check check : row.order) {
+        switch (check) {
+        case Check::range:
+            if (!inRange(a.degrees)) {
+                message(row.rangeMessage);
+                return false;
+            }
+            break;
+        case Check::minutes:
+            // Warned whether or not the row is given; the value is used as typed.
+            if (!minutesInRange(a.minutes))
+                message(row.minutesMessage);
+            break;
+        case Check::hemisphere:
+            if (a.given && !row.first->value() && !row.second->value()) {
+                message(row.directionMessage);
+                return false;
+            }
+            break;
+        case Check::combine:
+            // 90 degrees 30 minutes of latitude is out of range although
+            // both its parts are within theirs.
+            if (!inRange(a.combined)) {
+                message(row.rangeMessage);
+                return false;
+            }
+            break;
+        case Check::marker:
+            if (a.given) {
+                row.marker.setText(QStringLiteral("Input"));
+                row.marker.setVisible(true);
+            }
+            break;
+        }
+    }
+    return true;
+}
+
+void CalculatorWindow::Print_Click()
+{
+    // The image of this window as registered; AutoRedraw is implicit: a
+    // window's image always holds all it shows.
+    auto* window = dynamic_cast<Form*>(engine::form(registryIndex()));
+    if (!window)
+        window = this;
+    if (toolkit::PrintService* printer = toolkit::services().printer)
+        printer->print(window->image(), window->caption());
+}
+
+void CalculatorWindow::cmdExit_Click()
+{
+    if (toolkit::QuitService* q = toolkit::services().quitter)
+        q->quit();
 }
 
 void CalculatorWindow::place(toolkit::Control& c, double left, double top, double width, double height, int tabIndex)
