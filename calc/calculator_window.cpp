@@ -183,6 +183,20 @@ bool CalculatorWindow::checkRow(const AngleReading& a, const RowCheck& row)
     return true;
 }
 
+void CalculatorWindow::showHemispheres(double x1, double x2, int16_t f, const HemisphereButtons& b)
+{
+    auto choose = [](double x, toolkit::OptionButton& north, toolkit::OptionButton& south) {
+        toolkit::OptionButton& chosen = x > 0 ? north : south;
+        chosen.setValue(true);
+        chosen.setBackColor(toolkit::colors::cyan);
+    };
+    choose(x1, b.north, b.south);
+    if (f == 2) {
+        b.frame2.setVisible(true);
+        choose(x2, b.north2, b.south2);
+    }
+}
+
 void CalculatorWindow::Print_Click()
 {
     // The image of this window as registered; AutoRedraw is implicit: a

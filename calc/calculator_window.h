@@ -42,6 +42,15 @@ struct RowCheck {
     toolkit::TextBox& marker;
 };
 
+/// A latitude's hemisphere buttons, and those of its second solution.
+struct HemisphereButtons {
+    toolkit::OptionButton& north;
+    toolkit::OptionButton& south;
+    toolkit::Frame& frame2;
+    toolkit::OptionButton& north2;
+    toolkit::OptionButton& south2;
+};
+
 class CalculatorWindow : public toolkit::Form, public engine::CalcWindow, public diagram::DiagramSurface {
 public:
     /// index is the window's place in the engine's registry (1, 2 or 3);
@@ -96,6 +105,11 @@ protected:
     /// stop shows its message and returns false; the minutes warning is
     /// shown and the minutes used as typed.
     static bool checkRow(const AngleReading& a, const RowCheck& row);
+
+    /// The hemisphere of a latitude result x1 chosen and coloured cyan:
+    /// North above 0, else South (exactly 0 is South); with f = 2 the
+    /// second frame is shown and x2's hemisphere chosen there the same way.
+    static void showHemispheres(double x1, double x2, int16_t f, const HemisphereButtons& b);
 
     /// Places a control: Left, Top, Width, Height in twips, and tab index.
     static void place(toolkit::Control& c, double left, double top, double width, double height, int tabIndex);

@@ -330,25 +330,10 @@ void CelestialWindow::output(double x1, double x2, int16_t f, int16_t m)
         txtIo(i).setText(QStringLiteral("2 Outputs"));
     }
 
-    // Hemispheres: exactly 0 counts as South.
-    auto hemisphere = [](double x, OptionButton& north, OptionButton& south) {
-        OptionButton& chosen = x > 0 ? north : south;
-        chosen.setValue(true);
-        chosen.setBackColor(colors::cyan);
-    };
-    if (m == 1) {
-        hemisphere(x1, optLatN, optLatS);
-        if (f == 2) {
-            fraLat2.setVisible(true);
-            hemisphere(x2, optLatN2, optLatS2);
-        }
-    } else if (m == 3) {
-        hemisphere(x1, optDecN, optDecS);
-        if (f == 2) {
-            fraDec2.setVisible(true);
-            hemisphere(x2, optDecN2, optDecS2);
-        }
-    }
+    if (m == 1)
+        showHemispheres(x1, x2, f, {optLatN, optLatS, fraLat2, optLatN2, optLatS2});
+    else if (m == 3)
+        showHemispheres(x1, x2, f, {optDecN, optDecS, fraDec2, optDecN2, optDecS2});
 }
 
 void CelestialWindow::markStepInputs()
