@@ -320,16 +320,14 @@ void Gcsf::cmdStart_Click()
     double lha = westward(dlo.radians, optDloE.value());
     const double dec = sign(2, latDes.radians);
 
-    // The distance only warns when out of range and is used as typed; a
-    // number too large to hold cannot be used at all.
+    // No two places are more than half a great circle apart: a distance
+    // beyond it (or below 0) has no passage, and solving it anyway would
+    // show latitudes beyond 90 degrees.
     const std::string milesText = txtDeg(3).text().toStdString();
     const calc::TextNumber miles = calc::textToNumber(milesText);
     const bool distance = calc::isGiven(milesText);
-    if (miles.overflow || miles.value < 0 || miles.value > halfCircleMiles) {
-        message(distanceMessage);
-        if (miles.overflow)
-            return;
-    }
+    if (miles.overflow || miles.value < 0 || miles.value > halfCircleMiles)
+        return message(distanceMessage);
     const double alt = altitudeOf(miles.value);
     if (distance) {
         txtIo(3).setText(QStringLiteral("Input"));
@@ -339,8 +337,9 @@ void Gcsf::cmdStart_Click()
     if (!readRow(4, course))
         return;
     const double zn = course.radians;
+    const QString inconsistent = QStringLiteral("DLo and Initial Course Inconsistent. Reenter");
     if (dlo.given && course.given && !agree(lha, zn))
-        return message(QStringLiteral("DLo and Initial Course Inconsistent. Reenter"));
+        return message(inconsistent);
 
     if (!readRow(5, lonDep) || !readRow(6, lonDes))
         return;
@@ -352,8 +351,13 @@ void Gcsf::cmdStart_Click()
     if (set == InputSet::rejected)
         return inmessage();
     const bool formed = set == InputSet::dloFromLongitudes;
-    if (formed)
+    if (formed) {
         lha = dloBetween(lo1, lo2);
+        // A course away from the destination would be solved as its mirror
+        // image, the passage on the other side of the meridian.
+        if (course.given && !agree(lha, zn))
+            return message(inconsistent);
+    }
 
     engine::Givens g = givens(lat, lha, dec, alt, zn);
     engine::solvecase(engine::casecode(latDep.given, dlo.given || formed, latDes.given, distance, course.given), g);

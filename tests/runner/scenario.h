@@ -17,6 +17,10 @@
 ///     tick WIN.TIMER [N]              the timer fires N times (1) while enabled
 ///     snapshot WIN FILE.png           saves the window's current image
 ///
+/// A double-quoted string may hold the escapes \" and \\, and \r and \n for a
+/// carriage return and a line feed (a message of two lines); any other
+/// backslash stands for itself.
+///
 /// Each file starts from a fresh program showing the main menu. A failure
 /// is reported as "FILE:LINE: expected ..., got ..." and ends that file.
 #pragma once
