@@ -215,8 +215,10 @@ Gcsf::Gcsf()
 
     // The direction frames: the first column's beside the minutes, the
     // second's at the right, hidden; two buttons one above the other.
+    // screenRow counts from the top; tab is the frame's tab index, its
+    // buttons' follow.
     struct Pair {
-        int screenRow;
+        int screenRow, tab;
         Frame& frame;
         OptionButton& first;
         const char* firstCaption;
@@ -228,17 +230,16 @@ Gcsf::Gcsf()
         bool north;
     };
     const Pair pairs[] = {
-        {0, fraLat, optLatN, "&North", optLatS, "&South", fraLat2, optLatN2, optLatS2, true},
-        {1, fraLoDep, optLodepE, "East", optLodepW, "West", fraLodep2, optLodepE2, optLodepW2, false},
-        {2, fraDec, optDecN, "Nor&th", optDecS, "So&uth", fraDec2, optDecN2, optDecS2, true},
-        {3, fraLodes, optLodesE, "East", optLodesW, "West", fraLodes2, optLodesE2, optLodesW2, false},
-        {4, fraDlo, optDloE, "East", optDloW, "West", fraDlo2, optDloE2, optDloW2, false},
+        {0, 17, fraLat, optLatN, "&North", optLatS, "&South", fraLat2, optLatN2, optLatS2, true},
+        {1, 29, fraLoDep, optLodepE, "East", optLodepW, "West", fraLodep2, optLodepE2, optLodepW2, false},
+        {2, 20, fraDec, optDecN, "Nor&th", optDecS, "So&uth", fraDec2, optDecN2, optDecS2, true},
+        {3, 35, fraLodes, optLodesE, "East", optLodesW, "West", fraLodes2, optLodesE2, optLodesW2, false},
+        {4, 23, fraDlo, optDloE, "East", optDloW, "West", fraDlo2, optDloE2, optDloW2, false},
     };
-    const int pairTab[] = {17, 29, 20, 35, 23};
     for (const Pair& p : pairs) {
         const double top = rowTop(p.screenRow);
         const bool dlo = &p.frame == &fraDlo;
-        const int tab = pairTab[p.screenRow];
+        const int tab = p.tab;
         const int tab2 = secondColumnTab + 16 + 3 * p.screenRow;
         place(p.frame, dlo ? 4560 : 4620, top, dlo ? 855 : 915, 390, tab);
         place(p.frame2, 9120, top, 1035, 390, tab2);
