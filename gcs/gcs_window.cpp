@@ -339,7 +339,7 @@ void Gcsf::cmdStart_Click()
         return;
     const double zn = course.radians;
     const QString inconsistent = QStringLiteral("DLo and Initial Course Inconsistent. Reenter");
-    if (dlo.given && course.given && !agree(lha, zn))
+    if (dlo.given && course.given && courseDisagrees(lha, zn))
         return message(inconsistent);
 
     if (!readRow(5, lonDep) || !readRow(6, lonDes))
@@ -356,7 +356,7 @@ void Gcsf::cmdStart_Click()
         lha = dloBetween(lo1, lo2);
         // A course away from the destination would be solved as its mirror
         // image, the passage on the other side of the meridian.
-        if (course.given && !agree(lha, zn))
+        if (course.given && courseDisagrees(lha, zn))
             return message(inconsistent);
     }
 
@@ -425,17 +425,17 @@ void Gcsf::output(double x1, double x2, int16_t f, int16_t m)
         showHemispheres(x1, x2, f, {optDecN, optDecS, fraDec2, optDecN2, optDecS2});
     } else if (m == 2) {
         // A destination to the west is reached on a westerly course.
-        (engine::az1 > std::numbers::pi ? optDloW : optDloE).setValue(true);
+        (dloShownEast(x1, engine::az1, false) ? optDloE : optDloW).setValue(true);
         if (f == 2)
             fraDlo2.setVisible(true);
-        (engine::az2 > std::numbers::pi ? optDloW2 : optDloE2).setValue(true);
+        (dloShownEast(x2, engine::az2, false) ? optDloE2 : optDloW2).setValue(true);
     }
 }
 
 void Gcsf::showFormedDlo(double lha)
 {
     output(lha, 0, 1, 2);
-    (lha < std::numbers::pi ? optDloW : optDloE).setValue(true);
+    (dloShownEast(lha, 0, true) ? optDloE : optDloW).setValue(true);
 }
 
 void Gcsf::longout(int16_t n1, double lo1, double lo2)

@@ -51,9 +51,14 @@ double dloBetween(double lonDep, double lonDes)
     return lha < 0 ? lha + engine::twoPi : lha;
 }
 
-bool agree(double lha, double course)
+bool courseDisagrees(double lha, double course)
 {
-    return !((course > pi && lha > pi) || (course < pi && lha < pi));
+    return (course > pi && lha > pi) || (course < pi && lha < pi);
+}
+
+bool dloShownEast(double lha, double course, bool fromLongitudes)
+{
+    return fromLongitudes ? !(lha < pi) : !(course > pi);
 }
 
 InputSet inputSet(int given, bool dlo, bool lonDep, bool lonDes)

@@ -41,10 +41,16 @@ double westward(double dlo, bool east);
 /// lonDes, 0..2pi.
 double dloBetween(double lonDep, double lonDes);
 
-/// A westward DLo and an initial course agree: a destination to the west
-/// (lha below pi) is reached on a westerly course (above pi), one to the east
-/// on an easterly course. A DLo or a course of exactly pi agrees with any.
-bool agree(double lha, double course);
+/// Whether a DLo and an initial course point opposite ways: a destination
+/// to the west (westward DLo below pi) needs a westerly course (above pi),
+/// one to the east an easterly course. A DLo or a course of exactly pi
+/// never disagrees.
+bool courseDisagrees(double lha, double course);
+
+/// Whether the DLo of a result is shown East: one formed from two
+/// longitudes from half a turn westward on, one the engine found when the
+/// initial course is not westerly (at most pi).
+bool dloShownEast(double lha, double course, bool fromLongitudes);
 
 /// What the given quantities of a passage make. given counts the latitude
 /// of departure, the DLo, the latitude of destination, the distance and the
