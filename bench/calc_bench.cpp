@@ -1,7 +1,9 @@
 // morvel-gui-bench: the time from pressing "&Calculate" on a celestial
 // window (locddf, locdmf) to the repainted window, offscreen, for a
-// one-solution and a two-solution case; and from pressing the single-step
-// button to the repainted window on each.
+// one-solution and a two-solution case; the same on the great-circle window
+// (gcsf) for a passage between two longitudes and a two-solution passage;
+// and from pressing the single-step button to the repainted window on each
+// celestial window.
 // Each Calculate iteration: click cmdStart (setup, reset, validation,
 // solver, output, transfer), then the repaint: /0 lets the event loop
 // repaint what changed (as a user sees it), /1 forces a synchronous repaint
@@ -14,6 +16,7 @@
 // percentile of the single iterations (median_us, p90_us).
 #include "calc/decimal_window.h"
 #include "calc/dm_window.h"
+#include "gcs/gcs_window.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
 #include "toolkit/form.h"
@@ -48,15 +51,17 @@ QApplication& app()
     return *a;
 }
 
-/// The program with one celestial window shown: locddf, or locdmf.
+enum class Calculator { decimal, degreesMinutes, greatCircle };
+
+/// The program with one calculator shown.
 struct Window {
     toolkit::RecordingMessageBox box;
     toolkit::RecordingPrinter printer;
     toolkit::RecordingQuit quitter;
     std::unique_ptr<shell::Program> program;
-    calc::CelestialWindow* w = nullptr;
+    calc::CalculatorWindow* w = nullptr;
 
-    explicit Window(bool degreesMinutes)
+    explicit Window(Calculator which)
     {
         app();
         toolkit::services().messages = &box;
@@ -65,12 +70,19 @@ struct Window {
         toolkit::services().manualTimers = true;
         program = std::make_unique<shell::Program>();
         program->start();
-        if (degreesMinutes) {
-            program->morvelf().cmdDM.click();
-            w = &program->locdmf();
-        } else {
+        switch (which) {
+        case Calculator::decimal:
             program->morvelf().cmdDD.click();
             w = &program->locddf();
+            break;
+        case Calculator::degreesMinutes:
+            program->morvelf().cmdDM.click();
+            w = &program->locdmf();
+            break;
+        case Calculator::greatCircle:
+            program->morvelf().cmdGC.click();
+            w = &program->gcsf();
+            break;
         }
         QApplication::processEvents();
     }
@@ -79,6 +91,7 @@ struct Window {
         program.reset();
         toolkit::services() = toolkit::Services{};
     }
+    calc::CelestialWindow& celestial() { return *static_cast<calc::CelestialWindow*>(w); }
 };
 
 /// Counts paint events of the window and its controls.
@@ -115,7 +128,7 @@ void type(calc::CelestialWindow& w, const Inputs& in)
 template <class Prepare, class Action>
 void timeToRepaint(benchmark::State& state, Window& win, Prepare prepare, Action action)
 {
-    calc::CelestialWindow& w = *win.w;
+    calc::CalculatorWindow& w = *win.w;
     const bool full = state.range(0) == 1;
     PaintCounter counter;
     std::vector<double> times;
@@ -154,8 +167,8 @@ void timeToRepaint(benchmark::State& state, Window& win, Prepare prepare, Action
 
 void calculate(benchmark::State& state, bool degreesMinutes, const Inputs& in)
 {
-    Window win(degreesMinutes);
-    calc::CelestialWindow& w = *win.w;
+    Window win(degreesMinutes ? Calculator::degreesMinutes : Calculator::decimal);
+    calc::CelestialWindow& w = win.celestial();
     w.optLatN.setValue(in.latNorth);
     w.optDecN.setValue(in.decNorth);
     timeToRepaint(state, win, [&] { type(w, in); }, [&] { w.cmdStart.click(); });
@@ -176,8 +189,8 @@ void BM_DmCalculateTwoSolutions(benchmark::State& state) { calculate(state, true
 /// the LHA on 15 degrees and solves and draws again.
 void singleStep(benchmark::State& state, bool degreesMinutes)
 {
-    Window win(degreesMinutes);
-    calc::CelestialWindow& w = *win.w;
+    Window win(degreesMinutes ? Calculator::degreesMinutes : Calculator::decimal);
+    calc::CelestialWindow& w = win.celestial();
     w.optLatN.setValue(true);
     w.optDecN.setValue(true);
     type(w, oneSolution);
@@ -188,12 +201,60 @@ void singleStep(benchmark::State& state, bool degreesMinutes)
 void BM_SingleStep(benchmark::State& state) { singleStep(state, false); }
 void BM_DmSingleStep(benchmark::State& state) { singleStep(state, true); }
 
+/// A passage on gcsf: the degrees and minutes of its seven rows (latitude of
+/// departure, DLo, latitude of destination, distance, initial course,
+/// longitude of departure, longitude of destination) and the direction
+/// buttons it selects. Typing them all again also empties the boxes the
+/// previous iteration's results went into.
+struct Passage {
+    const char* degrees[7];
+    const char* minutes[7];
+    std::vector<toolkit::OptionButton*> (*directions)(gcs::Gcsf&);
+};
+
+void greatCircle(benchmark::State& state, const Passage& p)
+{
+    Window win(Calculator::greatCircle);
+    auto& w = static_cast<gcs::Gcsf&>(*win.w);
+    auto type = [&] {
+        for (int i = 0; i < 7; ++i) {
+            w.txtDeg(i).setText(QString::fromLatin1(p.degrees[i]));
+            if (i != 3)
+                w.txtMin(i).setText(QString::fromLatin1(p.minutes[i]));
+        }
+        for (toolkit::OptionButton* o : p.directions(w))
+            o->setValue(true);
+    };
+    timeToRepaint(state, win, type, [&] { w.cmdStart.click(); });
+}
+
+// 40 30 N 73 50 W to 49 57 N 5 42 W: the DLo formed from the longitudes,
+// then distance, both courses and the diagram.
+const Passage twoLongitudes = {{"40", "", "49", "", "", "73", "5"},
+                               {"30", "", "57", "", "", "50", "42"},
+                               [](gcs::Gcsf& w) {
+                                   return std::vector<toolkit::OptionButton*>{&w.optLatN, &w.optDecN, &w.optLodepW,
+                                                                              &w.optLodesW};
+                               }};
+// 40 N 10 W, DLo 30 W, 1500 miles: two destinations, the longitude of
+// destination and two final courses; the choice of the set to draw.
+const Passage twoDestinations = {{"40", "30", "", "1500", "", "10", ""},
+                                 {"", "", "", "", "", "", ""},
+                                 [](gcs::Gcsf& w) {
+                                     return std::vector<toolkit::OptionButton*>{&w.optLatN, &w.optDloW, &w.optLodepW};
+                                 }};
+
+void BM_GcsCalculateTwoLongitudes(benchmark::State& state) { greatCircle(state, twoLongitudes); }
+void BM_GcsCalculateTwoSolutions(benchmark::State& state) { greatCircle(state, twoDestinations); }
+
 }  // namespace
 
 BENCHMARK(BM_CalculateOneSolution)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CalculateTwoSolutions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DmCalculateOneSolution)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DmCalculateTwoSolutions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GcsCalculateTwoLongitudes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GcsCalculateTwoSolutions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SingleStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DmSingleStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

@@ -3,6 +3,7 @@
 #include "toolkit/services.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace morvel::calc {
 
@@ -149,6 +150,78 @@ void CalculatorWindow::message(const QString& text)
 {
     if (toolkit::MessageBoxService* box = toolkit::services().messages)
         box->show(text);
+}
+
+bool CalculatorWindow::checkRow(const AngleReading& a, const RowCheck& row)
+{
+    // A row not given passes; a given one must read as a finite number within
+    // the range. The bounds are exact multiples of pi (90 degrees is pi / 2).
+    constexpr double pi = std::numbers::pi;
+    auto inRange = [&](double degrees) {
+        const double x = degrees * (pi / 180);
+        return !a.given || (!a.overflow && row.lo / 180 * pi <= x && x <= row.hi / 180 * pi);
+    };
+    for (Check check : row.order) {
+        switch (check) {
+        case Check::range:
+            if (!inRange(a.degrees)) {
+                message(row.rangeMessage);
+                return false;
+            }
+            break;
+        case Check::minutes:
+            // Warned whether or not the row is given; the value is used as typed.
+            if (!minutesInRange(a.minutes))
+                message(row.minutesMessage);
+            break;
+        case Check::hemisphere:
+            if (a.given && !row.first->value() && !row.second->value()) {
+                message(row.directionMessage);
+                return false;
+            }
+            break;
+        case Check::combine:
+            // 90 degrees 30 minutes of latitude is out of range although
+            // both its parts are within theirs.
+            if (!inRange(a.combined)) {
+                message(row.rangeMessage);
+                return false;
+            }
+            break;
+        case Check::marker:
+            if (a.given) {
+                row.marker.setText(QStringLiteral("Input"));
+                row.marker.setVisible(true);
+            }
+            break;
+        }
+    }
+    return true;
+}
+
+void CalculatorWindow::showHemispheres(double x1, double x2, int16_t f, const HemisphereButtons& b)
+{
+    auto choose = [](double x, toolkit::OptionButton& north, toolkit::OptionButton& south) {
+        toolkit::OptionButton& chosen = x > 0 ? north : south;
+        chosen.setValue(true);
+        chosen.setBackColor(toolkit::colors::cyan);
+    };
+    choose(x1, b.north, b.south);
+    if (f == 2) {
+        b.frame2.setVisible(true);
+        choose(x2, b.north2, b.south2);
+    }
+}
+
+void CalculatorWindow::Print_Click()
+{
+    printForm(registryIndex());
+}
+
+void CalculatorWindow::cmdExit_Click()
+{
+    if (toolkit::QuitService* q = toolkit::services().quitter)
+        q->quit();
 }
 
 void CalculatorWindow::place(toolkit::Control& c, double left, double top, double width, double height, int tabIndex)

@@ -1,7 +1,6 @@
 #include "calc/celestial_window.h"
 
 #include "engine/cases.h"
-#include "toolkit/services.h"
 
 #include <cmath>
 
@@ -10,15 +9,6 @@ namespace morvel::calc {
 using namespace toolkit;
 
 namespace {
-
-/// The checks made on a row, each where its quantity makes it.
-enum class Check {
-    range,       ///< the degrees alone in range, or stop
-    minutes,     ///< minutes in 0 to under 60, or warn and go on
-    hemisphere,  ///< North or South chosen, or stop
-    combine,     ///< degrees and minutes together in range, or stop
-    marker,      ///< "Input" beside a given row
-};
 
 enum class Hemisphere { none, latitude, declination };
 
@@ -219,57 +209,17 @@ bool CelestialWindow::readRow(int i, Value& v)
     const Quantity& q = quantities[i];
     const CelestialTable::Row& texts = table_.rows[size_t(i)];
     const AngleReading a = read(i, q.signedDegrees);
-    const double pi = engine::pi;
-    const double deg = engine::deg;
-    // A row not given passes; a given one must read as a finite number within
-    // the range. The bounds are exact multiples of pi (90 degrees is pi / 2).
-    auto inRange = [&](double degrees) {
-        const double x = degrees * deg;
-        return !a.given || (!a.overflow && q.lo / 180 * pi <= x && x <= q.hi / 180 * pi);
-    };
     OptionButton* north = q.hemisphere == Hemisphere::latitude ? &optLatN
                           : q.hemisphere == Hemisphere::declination ? &optDecN : nullptr;
     OptionButton* south = q.hemisphere == Hemisphere::latitude ? &optLatS
                           : q.hemisphere == Hemisphere::declination ? &optDecS : nullptr;
-
-    for (Check check : q.checks) {
-        switch (check) {
-        case Check::range:
-            if (!inRange(a.degrees)) {
-                message(texts.rangeMessage);
-                return false;
-            }
-            break;
-        case Check::minutes:
-            // Warned whether or not the row is given; the value is used as typed.
-            if (!minutesInRange(a.minutes))
-                message(texts.minutesMessage);
-            break;
-        case Check::hemisphere:
-            if (a.given && !north->value() && !south->value()) {
-                message(q.hemisphere == Hemisphere::latitude ? QStringLiteral("Select N or S Latitude")
-                                                             : QStringLiteral("Select N or S Declination"));
-                return false;
-            }
-            break;
-        case Check::combine:
-            // 90 degrees 30 minutes of latitude is out of range although
-            // both its parts are within theirs.
-            if (!inRange(a.combined)) {
-                message(texts.rangeMessage);
-                return false;
-            }
-            break;
-        case Check::marker:
-            if (a.given) {
-                txtIo(i).setText(input);
-                txtIo(i).setVisible(true);
-            }
-            break;
-        }
-    }
+    const QString hemisphereMessage = q.hemisphere == Hemisphere::latitude ? QStringLiteral("Select N or S Latitude")
+                                                                           : QStringLiteral("Select N or S Declination");
+    if (!checkRow(a, {q.lo, q.hi, q.checks, texts.rangeMessage, texts.minutesMessage, hemisphereMessage, north, south,
+                      txtIo(i)}))
+        return false;
     v.given = a.given;
-    v.radians = a.combined * deg;
+    v.radians = a.combined * engine::deg;
     // South is negative, whether the row is given or not.
     if (south && south->value())
         v.radians = -v.radians;
@@ -380,25 +330,10 @@ void CelestialWindow::output(double x1, double x2, int16_t f, int16_t m)
         txtIo(i).setText(QStringLiteral("2 Outputs"));
     }
 
-    // Hemispheres: exactly 0 counts as South.
-    auto hemisphere = [](double x, OptionButton& north, OptionButton& south) {
-        OptionButton& chosen = x > 0 ? north : south;
-        chosen.setValue(true);
-        chosen.setBackColor(colors::cyan);
-    };
-    if (m == 1) {
-        hemisphere(x1, optLatN, optLatS);
-        if (f == 2) {
-            fraLat2.setVisible(true);
-            hemisphere(x2, optLatN2, optLatS2);
-        }
-    } else if (m == 3) {
-        hemisphere(x1, optDecN, optDecS);
-        if (f == 2) {
-            fraDec2.setVisible(true);
-            hemisphere(x2, optDecN2, optDecS2);
-        }
-    }
+    if (m == 1)
+        showHemispheres(x1, x2, f, {optLatN, optLatS, fraLat2, optLatN2, optLatS2});
+    else if (m == 3)
+        showHemispheres(x1, x2, f, {optDecN, optDecS, fraDec2, optDecN2, optDecS2});
 }
 
 void CelestialWindow::markStepInputs()
@@ -471,14 +406,6 @@ void CelestialWindow::Clear_Click()
 {
     stopAnimation();
     clearall();
-}
-
-void CelestialWindow::Print_Click() { printForm(registryIndex()); }
-
-void CelestialWindow::cmdExit_Click()
-{
-    if (QuitService* q = services().quitter)
-        q->quit();
 }
 
 }  // namespace morvel::calc

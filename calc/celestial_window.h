@@ -74,8 +74,6 @@ public:
     // Event handlers.
     void cmdStart_Click();
     void Clear_Click();
-    void Print_Click();
-    void cmdExit_Click();
 
     toolkit::ControlArray<toolkit::TextBox> txtDeg;   ///< entry and first result (degrees)
     toolkit::Frame& fraLat;

@@ -1,8 +1,88 @@
 #include "gcs/gcs_window.h"
 
+#include "calc/numtext.h"
+#include "engine/cases.h"
+#include "gcs/sailing.h"
+
+#include <cmath>
+#include <numbers>
+
 namespace morvel::gcs {
 
+using namespace toolkit;
+using calc::Check;
+
 namespace {
+
+constexpr double degree = std::numbers::pi / 180;
+
+/// The rules of a row typed in degrees and minutes: range in degrees, the
+/// checks in their order and their messages. The distance (3) and the final
+/// course (7) are not read this way.
+struct EntryRule {
+    double lo, hi;
+    std::vector<Check> order;
+    QString rangeMessage, minutesMessage, directionMessage;
+};
+
+// The wording is the window's own: "from to to", the missing blank in
+// "longitudeof", the two blanks before "degrees" and the blank that ends
+// the DLo's minutes message.
+const EntryRule rules[8] = {
+    {0, 90, {Check::range, Check::minutes, Check::hemisphere, Check::combine, Check::marker},
+     QStringLiteral("Enter a value of latitude degrees from 0 to 90"),
+     QStringLiteral("Enter a value of latitude minutes from to to 59.9"),
+     QStringLiteral("Select N or S Latitude of Departure")},
+    // The DLo is marked before its direction and minutes are looked at.
+    {0, 360, {Check::range, Check::marker, Check::hemisphere, Check::minutes, Check::combine},
+     QStringLiteral("Enter a Value of DLo degrees from 0 to 360"),
+     QStringLiteral("Enter a value of DLo minutes from to to 59.9 "), QStringLiteral("Select E or W DLo")},
+    // The destination's hemisphere is asked for before its minutes.
+    {0, 90, {Check::range, Check::hemisphere, Check::minutes, Check::combine, Check::marker},
+     QStringLiteral("Enter a value of declination degrees from 0 to 90"),
+     QStringLiteral("Enter a value of declination minutes from 0 to 59.9"),
+     QStringLiteral("Select N or S Latitude of destination")},
+    {},
+    {0, 360, {Check::range, Check::minutes, Check::combine, Check::marker},
+     QStringLiteral("Enter a value of azimuth degrees from 0 to 360"),
+     QStringLiteral("Enter a value of azimuth minutes from 0 to 59.9"), QString()},
+    // A longitude is marked before its direction is asked for.
+    {0, 180, {Check::range, Check::minutes, Check::combine, Check::marker, Check::hemisphere},
+     QStringLiteral("Enter a value of longitudeof departure  degrees from 0 to 180"),
+     QStringLiteral("Enter a value of longitude of departure minutes from 0 to 59.9"),
+     QStringLiteral("Select E or W Longitude of Departure")},
+    {0, 180, {Check::range, Check::minutes, Check::combine, Check::marker, Check::hemisphere},
+     QStringLiteral("Enter a value of longitude of destination degrees from 0 to 180"),
+     QStringLiteral("Enter a value of longitude of destination minutes from 0 to 59.9"),
+     QStringLiteral("Select E or W Longitude of Destination")},
+    {},
+};
+
+const QString distanceMessage = QStringLiteral("Enter a value of distancefrom 0 to 10800 nm");
+constexpr double halfCircleMiles = 10800;
+
+// ---- Layout: Left, Top, Width, Height in twips ----
+
+/// The rows from the top, 420 twips apart: the box index of each and the
+/// index of its caption, "Deg" and "Min" labels.
+struct ScreenRow {
+    int box, caption;
+};
+constexpr ScreenRow screenRows[8] = {{0, 0}, {5, 1}, {2, 2}, {6, 5}, {1, 6}, {3, 3}, {4, 4}, {7, 7}};
+constexpr double rowTop(int k) { return 120 + 420 * k; }
+
+const char* const captions[8] = {
+    "&Latitude of Departure", "Longitude of Departure", "Latitude of &Destination", "Dist&ance",
+    "Initial Course (Cn)",    "Longitude of Destination", "DLo",                    "Final Course",
+};
+
+/// Tab order: the five triangle rows (caption, degrees, minutes), then
+/// "&Calculate", "Cl&ear", the direction buttons of those rows, the two
+/// longitude rows with theirs, "&Print", "&Quit", the final course row;
+/// the diagram's commands and the result columns after them.
+constexpr int rowTab(int box) { return box <= 4 ? 3 * box : box == 5 ? 26 : box == 6 ? 32 : 41; }
+constexpr int cmdStartTab = 15, ClearTab = 16, PrintTab = 38, cmdExitTab = 39, txtOtherTab = 40;
+constexpr int txtIoTab = 51, secondColumnTab = 70, unitLabelTab = 130;
 
 diagram::DiagramPlacement placement()
 {
@@ -21,19 +101,424 @@ diagram::DiagramPlacement placement()
     return p;
 }
 
+/// A minutes column: its elements for every row but the distance's.
+template <class T>
+MinutesColumn<T> minutesColumn(Form& form, const QString& name)
+{
+    MinutesColumn<T> column;
+    for (int i = 0; i <= 7; ++i)
+        if (MinutesColumn<T>::has(i))
+            column.set(i, form.add<T>(name, i));
+    return column;
+}
+
 }  // namespace
 
 Gcsf::Gcsf()
     : CalculatorWindow(3, QStringLiteral("gcsf"), QStringLiteral("Great Circle Sailing"), 10380, 6795, 8,
-                       placement())
+                       placement()),
+      txtDeg(addArray<TextBox>(QStringLiteral("txtDeg"), 0, 7)),
+      txtMin(minutesColumn<TextBox>(*this, QStringLiteral("txtMin"))),
+      lblDeg(addArray<Label>(QStringLiteral("lblDeg"), 0, 7)),
+      lblMin(minutesColumn<Label>(*this, QStringLiteral("lblMin"))),
+      txtIo(addArray<TextBox>(QStringLiteral("txtIo"), 0, 7)),
+      txtDeg2(addArray<TextBox>(QStringLiteral("txtDeg2"), 0, 7)),
+      txtMin2(minutesColumn<TextBox>(*this, QStringLiteral("txtMin2"))),
+      lblDeg2(addArray<Label>(QStringLiteral("lblDeg2"), 0, 7)),
+      lblMin2(minutesColumn<Label>(*this, QStringLiteral("lblMin2"))),
+      fraLat(add<Frame>(QStringLiteral("fraLat"))),
+      optLatN(add<OptionButton>(QStringLiteral("optLatN"), -1, &fraLat)),
+      optLatS(add<OptionButton>(QStringLiteral("optLatS"), -1, &fraLat)),
+      fraLoDep(add<Frame>(QStringLiteral("fraLoDep"))),
+      optLodepE(add<OptionButton>(QStringLiteral("optLodepE"), -1, &fraLoDep)),
+      optLodepW(add<OptionButton>(QStringLiteral("optLodepW"), -1, &fraLoDep)),
+      fraDec(add<Frame>(QStringLiteral("fraDec"))),
+      optDecN(add<OptionButton>(QStringLiteral("optDecN"), -1, &fraDec)),
+      optDecS(add<OptionButton>(QStringLiteral("optDecS"), -1, &fraDec)),
+      fraLodes(add<Frame>(QStringLiteral("fraLodes"))),
+      optLodesE(add<OptionButton>(QStringLiteral("optLodesE"), -1, &fraLodes)),
+      optLodesW(add<OptionButton>(QStringLiteral("optLodesW"), -1, &fraLodes)),
+      fraDlo(add<Frame>(QStringLiteral("fraDlo"))),
+      optDloE(add<OptionButton>(QStringLiteral("optDloE"), -1, &fraDlo)),
+      optDloW(add<OptionButton>(QStringLiteral("optDloW"), -1, &fraDlo)),
+      fraLat2(add<Frame>(QStringLiteral("fraLat2"))),
+      optLatN2(add<OptionButton>(QStringLiteral("optLatN2"), -1, &fraLat2)),
+      optLatS2(add<OptionButton>(QStringLiteral("optLatS2"), -1, &fraLat2)),
+      fraLodep2(add<Frame>(QStringLiteral("fraLodep2"))),
+      optLodepE2(add<OptionButton>(QStringLiteral("optLodepE2"), -1, &fraLodep2)),
+      optLodepW2(add<OptionButton>(QStringLiteral("optLodepW2"), -1, &fraLodep2)),
+      fraDec2(add<Frame>(QStringLiteral("fraDec2"))),
+      optDecN2(add<OptionButton>(QStringLiteral("optDecN2"), -1, &fraDec2)),
+      optDecS2(add<OptionButton>(QStringLiteral("optDecS2"), -1, &fraDec2)),
+      fraLodes2(add<Frame>(QStringLiteral("fraLodes2"))),
+      optLodesE2(add<OptionButton>(QStringLiteral("optLodesE2"), -1, &fraLodes2)),
+      optLodesW2(add<OptionButton>(QStringLiteral("optLodesW2"), -1, &fraLodes2)),
+      fraDlo2(add<Frame>(QStringLiteral("fraDlo2"))),
+      optDloE2(add<OptionButton>(QStringLiteral("optDloE2"), -1, &fraDlo2)),
+      optDloW2(add<OptionButton>(QStringLiteral("optDloW2"), -1, &fraDlo2)),
+      cmdStart(add<CommandButton>(QStringLiteral("cmdStart"))),
+      Clear(add<CommandButton>(QStringLiteral("Clear"))),
+      Print(add<CommandButton>(QStringLiteral("Print"))),
+      cmdExit(add<CommandButton>(QStringLiteral("cmdExit")))
 {
     move(165 / 15, 450 / 15);
+    directions_[0] = {&optLatN, &optLatS};
+    directions_[1] = {&optDloE, &optDloW};
+    directions_[2] = {&optDecN, &optDecS};
+    directions_[5] = {&optLodepE, &optLodepW};
+    directions_[6] = {&optLodesE, &optLodesW};
+
+    // The rows. Each second-solution control stands in the row of the
+    // first-solution control with its index.
+    for (int k = 0; k <= 7; ++k) {
+        const auto [i, c] = screenRows[k];
+        const double top = rowTop(k);
+        const bool miles = i == 3;
+        lblDat(c).setCaption(QString::fromLatin1(captions[c]));
+        place(lblDat(c), 120, top, 2160, 195, rowTab(i));
+        lblDat(c).setBackColor(colors::lightYellow);
+        // The access key of a caption moves the focus to its row's box.
+        lblDat(c).setBuddy(&txtDeg(i));
+        place(txtDeg(i), 2400, top, miles ? 975 : 600, 285, rowTab(i) + 1);
+        place(lblDeg(c), miles ? 3480 : 3030, top, 375, 255, unitLabelTab + c);
+        place(txtIo(i), 5640, top, 975, 285, txtIoTab + i);
+        place(txtDeg2(i), 6720, top, miles ? 975 : 600, 285, secondColumnTab + 2 * i);
+        // The second distance is as wide as the first: its "nmi" stands
+        // where a minutes box would, as in the first column, clear of it.
+        place(lblDeg2(i), miles ? 7920 : 7440, top, 375, 255, unitLabelTab + 8 + i);
+        for (Label* l : {&lblDeg(c), &lblDeg2(i)}) {
+            l->setCaption(miles ? QStringLiteral("nmi") : QStringLiteral("Deg"));
+            l->setBackColor(colors::lightYellow);
+        }
+        for (TextBox* b : {&txtDeg(i), &txtIo(i), &txtDeg2(i)})
+            b->setBackColor(colors::white);
+        for (Control* hidden : {static_cast<Control*>(&txtIo(i)), static_cast<Control*>(&txtDeg2(i)),
+                                static_cast<Control*>(&lblDeg2(i))})
+            hidden->setVisible(false);
+        if (miles)
+            continue;
+        place(txtMin(i), 3480, top, 600, 285, rowTab(i) + 2);
+        place(lblMin(c), 4200, top, 375, 255, unitLabelTab + 16 + c);
+        place(txtMin2(i), 7920, top, 600, 285, secondColumnTab + 2 * i + 1);
+        place(lblMin2(i), 8700, top, 375, 255, unitLabelTab + 24 + i);
+        for (Label* l : {&lblMin(c), &lblMin2(i)}) {
+            l->setCaption(QStringLiteral("Min"));
+            l->setBackColor(colors::lightYellow);
+        }
+        for (TextBox* b : {&txtMin(i), &txtMin2(i)})
+            b->setBackColor(colors::white);
+        txtMin2(i).setVisible(false);
+        lblMin2(i).setVisible(false);
+    }
+    // The final course row waits for a result.
+    showFinalCourseRow(false);
+
+    // The direction frames: the first column's beside the minutes, the
+    // second's at the right, hidden; two buttons one above the other.
+    // screenRow counts from the top; tab is the frame's tab index, its
+    // buttons' follow.
+    struct Pair {
+        int screenRow, tab;
+        Frame& frame;
+        OptionButton& first;
+        const char* firstCaption;
+        OptionButton& second;
+        const char* secondCaption;
+        Frame& frame2;
+        OptionButton& first2;
+        OptionButton& second2;
+        bool north;
+    };
+    const Pair pairs[] = {
+        {0, 17, fraLat, optLatN, "&North", optLatS, "&South", fraLat2, optLatN2, optLatS2, true},
+        {1, 29, fraLoDep, optLodepE, "East", optLodepW, "West", fraLodep2, optLodepE2, optLodepW2, false},
+        {2, 20, fraDec, optDecN, "Nor&th", optDecS, "So&uth", fraDec2, optDecN2, optDecS2, true},
+        {3, 35, fraLodes, optLodesE, "East", optLodesW, "West", fraLodes2, optLodesE2, optLodesW2, false},
+        {4, 23, fraDlo, optDloE, "East", optDloW, "West", fraDlo2, optDloE2, optDloW2, false},
+    };
+    for (const Pair& p : pairs) {
+        const double top = rowTop(p.screenRow);
+        const bool dlo = &p.frame == &fraDlo;
+        const int tab = p.tab;
+        const int tab2 = secondColumnTab + 16 + 3 * p.screenRow;
+        place(p.frame, dlo ? 4560 : 4620, top, dlo ? 855 : 915, 390, tab);
+        place(p.frame2, 9120, top, 1035, 390, tab2);
+        p.frame2.setVisible(false);
+        p.first.setCaption(QString::fromLatin1(p.firstCaption));
+        p.second.setCaption(QString::fromLatin1(p.secondCaption));
+        p.first2.setCaption(p.north ? QStringLiteral("North") : QStringLiteral("East"));
+        p.second2.setCaption(p.north ? QStringLiteral("South") : QStringLiteral("West"));
+        const double inner = (dlo ? 855 : 915) - 120;
+        place(p.first, 90, 0, inner, 195, tab + 1);
+        place(p.second, 90, 195, inner, 195, tab + 2);
+        place(p.first2, 90, 0, 1035 - 120, 195, tab2 + 1);
+        place(p.second2, 90, 195, 1035 - 120, 195, tab2 + 2);
+        for (Control* c : {static_cast<Control*>(&p.frame), static_cast<Control*>(&p.first),
+                           static_cast<Control*>(&p.second), static_cast<Control*>(&p.frame2),
+                           static_cast<Control*>(&p.first2), static_cast<Control*>(&p.second2)})
+            c->setBackColor(colors::white);
+        for (OptionButton* o : {&p.first, &p.second, &p.first2, &p.second2})
+            o->setValue(false);
+    }
+
+    place(cmdStart, 720, 3660, 1095, 495, cmdStartTab);
+    cmdStart.setCaption(QStringLiteral("&Calculate"));
+    setDefaultButton(&cmdStart);
+    place(Clear, 2040, 3660, 1095, 495, ClearTab);
+    Clear.setCaption(QStringLiteral("Cl&ear"));
+    place(Print, 720, 5520, 1095, 495, PrintTab);
+    Print.setCaption(QStringLiteral("&Print"));
+    place(cmdExit, 2040, 5520, 1095, 495, cmdExitTab);
+    cmdExit.setCaption(QStringLiteral("&Quit"));
+    for (CommandButton* b : {&cmdStart, &Clear, &cmdExit})
+        b->setBackColor(colors::white);
+    Print.setBackColor(colors::buttonFace);
+    place(txtOther, 240, 4200, 3375, 195, txtOtherTab);
+
+    cmdStart.onClick = [this] { cmdStart_Click(); };
+    Clear.onClick = [this] { Clear_Click(); };
+    Print.onClick = [this] { Print_Click(); };
+    cmdExit.onClick = [] { cmdExit_Click(); };
 }
 
 void Gcsf::Form_Load()
 {
+    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS, &optLatN2, &optLatS2, &optDecN2, &optDecS2})
+        o->setValue(false);
     for (int i = 1; i <= 3; ++i)
-        engine::forms[i] = calc::registered(i);
+        engine::forms[size_t(i)] = calc::registered(i);
+}
+
+// ---- Calculation ----
+
+bool Gcsf::readRow(int i, Angle& a)
+{
+    const EntryRule& r = rules[i];
+    const calc::AngleReading typed =
+        calc::readAngle(txtDeg(i).text().toStdString(), txtMin(i).text().toStdString(), false);
+    const Directions& d = directions_[size_t(i)];
+    if (!checkRow(typed, {r.lo, r.hi, r.order, r.rangeMessage, r.minutesMessage, r.directionMessage, d.first,
+                          d.second, txtIo(i)}))
+        return false;
+    a.given = typed.given;
+    a.radians = typed.combined * degree;
+    return true;
+}
+
+void Gcsf::cmdStart_Click()
+{
+    engine::setup(3);
+    reset();
+    engine::nout = 1;
+    engine::actform = 3;
+
+    // South and West are negative; the DLo is measured westward.
+    auto sign = [this](int i, double x) { return directions_[size_t(i)].second->value() ? -x : x; };
+    Angle latDep, dlo, latDes, course, lonDep, lonDes;
+    if (!readRow(0, latDep) || !readRow(1, dlo) || !readRow(2, latDes))
+        return;
+    const double lat = sign(0, latDep.radians);
+    double lha = westward(dlo.radians, optDloE.value());
+    const double dec = sign(2, latDes.radians);
+
+    // No two places are more than half a great circle apart: a distance
+    // beyond it (or below 0) has no passage, and solving it anyway would
+    // show latitudes beyond 90 degrees.
+    const std::string milesText = txtDeg(3).text().toStdString();
+    const calc::TextNumber miles = calc::textToNumber(milesText);
+    const bool distance = calc::isGiven(milesText);
+    if (miles.overflow || miles.value < 0 || miles.value > halfCircleMiles)
+        return message(distanceMessage);
+    const double alt = altitudeOf(miles.value);
+    if (distance) {
+        txtIo(3).setText(QStringLiteral("Input"));
+        txtIo(3).setVisible(true);
+    }
+
+    if (!readRow(4, course))
+        return;
+    const double zn = course.radians;
+    const QString inconsistent = QStringLiteral("DLo and Initial Course Inconsistent. Reenter");
+    if (dlo.given && course.given && courseDisagrees(lha, zn))
+        return message(inconsistent);
+
+    if (!readRow(5, lonDep) || !readRow(6, lonDes))
+        return;
+    const double lo1 = sign(5, lonDep.radians), lo2 = sign(6, lonDes.radians);
+    const int16_t loncode = int16_t(2 * lonDep.given + 4 * lonDes.given);
+
+    const int given = latDep.given + dlo.given + latDes.given + distance + course.given;
+    const InputSet set = inputSet(given, dlo.given, lonDep.given, lonDes.given);
+    if (set == InputSet::rejected)
+        return inmessage();
+    const bool formed = set == InputSet::dloFromLongitudes;
+    if (formed) {
+        lha = dloBetween(lo1, lo2);
+        // A course away from the destination would be solved as its mirror
+        // image, the passage on the other side of the meridian.
+        if (course.given && courseDisagrees(lha, zn))
+            return message(inconsistent);
+    }
+
+    engine::Givens g = givens(lat, lha, dec, alt, zn);
+    engine::solvecase(engine::casecode(latDep.given, dlo.given || formed, latDes.given, distance, course.given), g);
+    // The DLo between the longitudes is shown with the passage it belongs
+    // to; without one the engine's message stands alone.
+    if (formed && engine::nout > 0)
+        showFormedDlo(lha);
+    if (loncode == 2 || loncode == 4)
+        longout(loncode, lo1, lo2);
+    xout();
+}
+
+void Gcsf::inmessage()
+{
+    message(QStringLiteral("Enter one or no longitude and 2 other inputs\r\nor 2 longitudes and 2 other inputs, no DLo"));
+    reset();
+}
+
+// ---- Results ----
+
+void Gcsf::show(int i, double x, bool second)
+{
+    TextBox& degrees = second ? txtDeg2(i) : txtDeg(i);
+    if (i == 3) {
+        degrees.setText(QString::fromStdString(calc::numberText(shownMiles(x))));
+    } else {
+        // Latitudes and longitudes by their buttons, the DLo as at most 180.
+        const double magnitude = i == 1 ? shownDlo(x) : std::abs(x);
+        const calc::DegMinText t = calc::degMinText(magnitude / degree, false);
+        degrees.setText(QString::fromStdString(t.degrees));
+        TextBox& minutes = second ? txtMin2(i) : txtMin(i);
+        minutes.setText(QString::fromStdString(t.minutes));
+        minutes.setBackColor(colors::cyan);
+        if (second) {
+            minutes.setVisible(true);
+            lblMin2(i).setVisible(true);
+        }
+    }
+    degrees.setBackColor(colors::cyan);
+    if (second) {
+        degrees.setVisible(true);
+        lblDeg2(i).setVisible(true);
+    }
+}
+
+void Gcsf::output(double x1, double x2, int16_t f, int16_t m)
+{
+    if (f == 0 || m < 1 || m > 8)
+        return;
+    const int i = m - 1;
+    show(i, x1, false);
+    txtIo(i).setVisible(true);
+    txtIo(i).setBackColor(colors::cyan);
+    if (f == 1) {
+        txtIo(i).setText(QStringLiteral("Output"));
+    } else {
+        show(i, x2, true);
+        txtIo(i).setText(QStringLiteral("2 Outputs"));
+    }
+
+    if (m == 1) {
+        showHemispheres(x1, x2, f, {optLatN, optLatS, fraLat2, optLatN2, optLatS2});
+    } else if (m == 3) {
+        showHemispheres(x1, x2, f, {optDecN, optDecS, fraDec2, optDecN2, optDecS2});
+    } else if (m == 2) {
+        // A destination to the west is reached on a westerly course.
+        (dloShownEast(x1, engine::az1, false) ? optDloE : optDloW).setValue(true);
+        if (f == 2)
+            fraDlo2.setVisible(true);
+        (dloShownEast(x2, engine::az2, false) ? optDloE2 : optDloW2).setValue(true);
+    }
+}
+
+void Gcsf::showFormedDlo(double lha)
+{
+    output(lha, 0, 1, 2);
+    (dloShownEast(lha, 0, true) ? optDloE : optDloW).setValue(true);
+}
+
+void Gcsf::longout(int16_t n1, double lo1, double lo2)
+{
+    // Without a passage there is no far end.
+    if (engine::nout == 0 || (n1 != 2 && n1 != 4))
+        return;
+    const bool destination = n1 == 2;
+    const double L = destination ? longitudeOfDestination(lo1, engine::lha1) : longitudeOfDeparture(lo2, engine::lha1);
+    // Exactly 0 is West.
+    if (destination)
+        (L > 0 ? optLodesE : optLodesW).setValue(true);
+    else
+        (L > 0 ? optLodepE : optLodepW).setValue(true);
+    output(std::abs(L), 0, 1, destination ? 7 : 6);
+}
+
+void Gcsf::xout()
+{
+    // Without a passage there is no course on arrival: the row stays hidden.
+    const int16_t n = engine::nout;
+    if (n == 0)
+        return;
+    using engine::lat1, engine::lha1, engine::dec1, engine::az1;
+    using engine::lat2, engine::lha2, engine::dec2, engine::az2;
+    const double fc1 = finalCourse(lat1, lha1, dec1, az1);
+    const double fc2 = n == 2 ? finalCourse(lat2, lha2, dec2, az2) : 0;
+    showFinalCourseRow(true);
+    output(fc1, fc2, n, 8);
+}
+
+// ---- Housekeeping ----
+
+void Gcsf::showFinalCourseRow(bool visible)
+{
+    for (Control* c : {static_cast<Control*>(&lblDat(7)), static_cast<Control*>(&lblDeg(7)),
+                       static_cast<Control*>(&lblMin(7)), static_cast<Control*>(&txtDeg(7)),
+                       static_cast<Control*>(&txtMin(7))})
+        c->setVisible(visible);
+}
+
+void Gcsf::reset()
+{
+    for (OptionButton* o : {&optLatN2, &optLatS2, &optDecN2, &optDecS2})
+        o->setValue(false);
+    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS, &optLodepE, &optLodepW})
+        o->setBackColor(colors::white);
+    for (int i = 0; i <= 7; ++i) {
+        if (txtMin.has(i)) {
+            txtMin(i).setBackColor(colors::white);
+            txtMin2(i).setVisible(false);
+            lblMin2(i).setVisible(false);
+        }
+        txtDeg(i).setBackColor(colors::white);
+        txtIo(i).setText(QString());
+        txtIo(i).setBackColor(colors::white);
+        txtDeg2(i).setText(QString());
+        txtDeg2(i).setBackColor(colors::white);
+        txtDeg2(i).setVisible(false);
+        txtIo(i).setVisible(false);
+        lblDeg2(i).setVisible(false);
+        lblDat(i).setForeColor(colors::black);
+    }
+    showFinalCourseRow(false);
+    for (Frame* f : {&fraDec2, &fraLat2, &fraDlo2})
+        f->setVisible(false);
+    for (OptionButton* o : {&optLatN2, &optLatS2, &optDecN2, &optDecS2, &optLodepE2, &optLodepW2})
+        o->setBackColor(colors::white);
+    hideDiagramResults();
+}
+
+void Gcsf::Clear_Click()
+{
+    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS, &optDloE, &optDloW, &optLodepE, &optLodepW,
+                            &optLodesE, &optLodesW})
+        o->setValue(false);
+    reset();
+    for (int i = 0; i <= 7; ++i) {
+        txtDeg(i).setText(QString());
+        if (txtMin.has(i))
+            txtMin(i).setText(QString());
+    }
+    txtDeg(0).setFocus();
 }
 
 }  // namespace morvel::gcs

@@ -61,6 +61,13 @@ bool dloShownEast(double lha, double course, bool fromLongitudes)
     return fromLongitudes ? !(lha < pi) : !(course > pi);
 }
 
+InputSet inputSet(int given, bool dlo, bool lonDep, bool lonDes)
+{
+    if (lonDep && lonDes)
+        return given == 2 && !dlo ? InputSet::dloFromLongitudes : InputSet::rejected;
+    return given == 3 ? InputSet::three : InputSet::rejected;
+}
+
 engine::Givens givens(double latDep, double lha, double latDes, double alt, double course)
 {
     return {latDep, lha, latDes, alt, course, engine::fold(lha), engine::fold(course)};
@@ -84,14 +91,16 @@ double finalCourse(double lat, double lha, double dec, double course)
     constexpr double slack = 1e-12;
     if (s.side > engine::halfPi - slack)  // no distance: no turn
         return course;
+    if (std::abs(dec) > engine::halfPi - slack)  // along a meridian into the pole
+        return dec > 0 ? 0 : pi;
     if (s.side < -engine::halfPi + slack) {  // the antipode
         const double c = pi - course;
         return c < 0 ? c + engine::twoPi : c;
     }
-    // An easterly course arrives on 180 - B, a westerly one on 180 + B.
-    if (course < pi)
-        return pi - s.angle;
-    return course > pi ? pi + s.angle : pi;
+    // A westerly course arrives on 180 + B, any other on 180 - B. Due north
+    // or due south the way back runs along a meridian, B is 0 or 180, and
+    // the passage arrives on 000 or 180 as it crosses a pole or not.
+    return course > pi ? pi + s.angle : pi - s.angle;
 }
 
 }  // namespace morvel::gcs

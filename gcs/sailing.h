@@ -52,6 +52,14 @@ bool courseDisagrees(double lha, double course);
 /// initial course is not westerly (at most pi).
 bool dloShownEast(double lha, double course, bool fromLongitudes);
 
+/// What the given quantities of a passage make. given counts the latitude
+/// of departure, the DLo, the latitude of destination, the distance and the
+/// initial course. Accepted: three of those with at most one longitude
+/// (solved as given), or both longitudes with two of them and no DLo (the
+/// DLo is formed from the longitudes).
+enum class InputSet { rejected, three, dloFromLongitudes };
+InputSet inputSet(int given, bool dlo, bool lonDep, bool lonDes);
+
 /// The solvers' givens of a passage. The DLo's magnitude t is the westward
 /// DLo folded into 0..pi: a DLo of 193 degrees east is the passage of 167
 /// degrees west.
@@ -66,8 +74,9 @@ double longitudeOfDeparture(double lonDes, double lha);
 /// The course on arrival at the destination, 0..2pi, of the passage in a
 /// solution set (latitude of departure, westward DLo, latitude of
 /// destination, initial course). At zero distance it is the initial course;
-/// at the antipode the great circle arrives on 180 degrees less the initial
-/// course.
+/// at a pole it is the meridian's way in (0 at the north pole, pi at the
+/// south); at the antipode the great circle arrives on 180 degrees less the
+/// initial course.
 double finalCourse(double lat, double lha, double dec, double course);
 
 }  // namespace morvel::gcs

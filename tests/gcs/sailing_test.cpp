@@ -88,11 +88,38 @@ TEST(Sailing, FinalCourseAtTheEndsOfTheGreatCircle)
         {"due south from the south", -20, 0, -50, 180, 180},
         {"over the pole", 80, 180, 70, 0, 180},
         {"from the equator westward", 0, 90, 0, 270, 270},
+        {"due south over the south pole", 40, 180, -53.3, 180, 0},
+        {"due south from the south over the pole", -20, 180, -50, 180, 0},
+        {"into the north pole", 40, 30, 90, 0, 0},
+        {"into the south pole", 40, 30, -90, 180, 180},
+        {"out of the south pole", -90, 30, 10, 0, 0},
     };
     for (const auto& row : rows)
         EXPECT_NEAR(g::finalCourse(row.lat * degree, row.lha * degree, row.dec * degree, row.course * degree) / degree,
                     row.expected, 1e-9)
             << row.name;
+}
+
+TEST(Sailing, AcceptedInputSets)
+{
+    using g::InputSet;
+    struct {
+        const char* name;
+        int given;
+        bool dlo, lonDep, lonDes;
+        InputSet expected;
+    } rows[] = {
+        {"three, no longitude", 3, true, false, false, InputSet::three},
+        {"three and one longitude", 3, false, true, false, InputSet::three},
+        {"two and one longitude", 2, false, false, true, InputSet::rejected},
+        {"two and both longitudes", 2, false, true, true, InputSet::dloFromLongitudes},
+        {"both longitudes and a DLo", 2, true, true, true, InputSet::rejected},
+        {"both longitudes and three", 3, false, true, true, InputSet::rejected},
+        {"four", 4, true, false, false, InputSet::rejected},
+        {"none", 0, false, false, false, InputSet::rejected},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(g::inputSet(row.given, row.dlo, row.lonDep, row.lonDes), row.expected) << row.name;
 }
 
 #ifdef MORVEL_SANITIZED

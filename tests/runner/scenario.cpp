@@ -33,9 +33,14 @@ QString quoted(const QString& s)
 {
     QString out = QStringLiteral("\"");
     for (QChar c : s) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\';
-        out += c;
+        if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'"' || c == u'\\')
+            out += QStringLiteral("\\") + c;
+        else
+            out += c;
     }
     return out + u'"';
 }
@@ -50,7 +55,8 @@ QString number(double v)
 QString hex(uint32_t c) { return QStringLiteral("0x%1").arg(c, 8, 16, QChar(u'0')).toUpper().replace(u'X', u'x'); }
 
 /// Splits a line into words; a double-quoted word may hold blanks and the
-/// escapes \" and \\ (any other backslash stands for itself).
+/// escapes \" and \\, and \r and \n for a carriage return and a line feed
+/// (any other backslash stands for itself).
 QStringList words(const QString& line)
 {
     QStringList out;
@@ -70,6 +76,8 @@ QStringList words(const QString& line)
                 QChar c = line[i++];
                 if (c == u'\\' && i < line.size() && (line[i] == u'"' || line[i] == u'\\')) {
                     s += line[i++];
+                } else if (c == u'\\' && i < line.size() && (line[i] == u'r' || line[i] == u'n')) {
+                    s += line[i++] == u'r' ? u'\r' : u'\n';
                 } else if (c == u'"') {
                     closed = true;
                     break;

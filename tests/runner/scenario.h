@@ -18,6 +18,10 @@
 ///                                     window repainted after each
 ///     snapshot WIN FILE.png           saves the window's current image
 ///
+/// A double-quoted string may hold the escapes \" and \\, and \r and \n for a
+/// carriage return and a line feed (a message of two lines); any other
+/// backslash stands for itself.
+///
 /// Each file starts from a fresh program showing the main menu. A failure
 /// is reported as "FILE:LINE: expected ..., got ..." and ends that file.
 #pragma once
