@@ -35,6 +35,10 @@ morvel_build() {
 # built by clang with AddressSanitizer and UndefinedBehaviorSanitizer into
 # build-asan/, and the sanitizers' options for what runs from it.
 morvel_build_sanitized() {
+    # A build-asan/ configured with another compiler cannot switch to clang.
+    if grep -qs '^CMAKE_CXX_COMPILER:.*g++' "$MORVEL_ROOT/build-asan/CMakeCache.txt"; then
+        rm -rf "$MORVEL_ROOT/build-asan"
+    fi
     morvel_build "$MORVEL_ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
         -DMORVEL_BENCH=OFF -DMORVEL_SANITIZE=ON -DMORVEL_FUZZ=ON
     export LSAN_OPTIONS="suppressions=$MORVEL_ROOT/tests/sanitizer.supp:print_suppressions=0"
