@@ -51,6 +51,16 @@ double dloBetween(double lonDep, double lonDes)
     return lha < 0 ? lha + engine::twoPi : lha;
 }
 
+bool courseDisagrees(double lha, double course)
+{
+    return (course > pi && lha > pi) || (course < pi && lha < pi);
+}
+
+bool dloShownEast(double lha, double course, bool fromLongitudes)
+{
+    return fromLongitudes ? !(lha < pi) : !(course > pi);
+}
+
 engine::Givens givens(double latDep, double lha, double latDes, double alt, double course)
 {
     return {latDep, lha, latDes, alt, course, engine::fold(lha), engine::fold(course)};

@@ -41,6 +41,17 @@ double westward(double dlo, bool east);
 /// lonDes, 0..2pi.
 double dloBetween(double lonDep, double lonDes);
 
+/// Whether a DLo and an initial course point opposite ways: a destination
+/// to the west (westward DLo below pi) needs a westerly course (above pi),
+/// one to the east an easterly course. A DLo or a course of exactly pi
+/// never disagrees.
+bool courseDisagrees(double lha, double course);
+
+/// Whether the DLo of a result is shown East: one formed from two
+/// longitudes from half a turn westward on, one the engine found when the
+/// initial course is not westerly (at most pi).
+bool dloShownEast(double lha, double course, bool fromLongitudes);
+
 /// The solvers' givens of a passage. The DLo's magnitude t is the westward
 /// DLo folded into 0..pi: a DLo of 193 degrees east is the passage of 167
 /// degrees west.

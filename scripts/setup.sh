@@ -4,7 +4,7 @@ set -euo pipefail
 
 MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 MORVEL_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-                 libgeographiclib-dev fonts-liberation
+                 libgeographiclib-dev geographiclib-tools fonts-liberation
                  dpkg-dev librsvg2-bin desktop-file-utils appstream lintian)
 
 morvel_install() {

@@ -53,6 +53,28 @@ TEST(Sailing, TheFarLongitudeLiesWithin180EastAndWest)
     }
 }
 
+TEST(Sailing, DirectionOfTheDlo)
+{
+    struct {
+        const char* name;
+        double lha, course;  // degrees
+        bool formed, disagrees, east;
+    } rows[] = {
+        {"west, westerly", 30, 280, false, false, false},
+        {"west, easterly", 30, 80, false, true, true},
+        {"east, westerly", 330, 280, false, true, false},
+        {"east, easterly", 330, 80, false, false, true},
+        {"half a turn agrees with any course", 180, 80, false, false, true},
+        {"due south agrees with any DLo", 30, 180, false, false, true},
+        {"formed: east from half a turn on", 180, 0, true, false, true},
+        {"formed: west below it", 179, 0, true, true, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(g::courseDisagrees(row.lha * degree, row.course * degree), row.disagrees) << row.name;
+        EXPECT_EQ(g::dloShownEast(row.lha * degree, row.course * degree, row.formed), row.east) << row.name;
+    }
+}
+
 TEST(Sailing, FinalCourseAtTheEndsOfTheGreatCircle)
 {
     struct {

@@ -1,0 +1,311 @@
+#include "cli/angles.h"
+
+#include "calc/degmin.h"
+#include "calc/numtext.h"
+#include "gcs/sailing.h"
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace morvel::cli {
+
+namespace {
+
+constexpr double degree = std::numbers::pi / 180;
+
+/// A word of an angle: a number or a hemisphere letter, with where it stands
+/// in the text (after normalize).
+struct Token {
+    bool letter = false;
+    std::string text;
+    size_t begin = 0, end = 0;
+};
+
+/// The degree and minute signs become blanks; the rest stays.
+std::string normalize(std::string_view s)
+{
+    if (s.find_first_of("'\xC2\xE2") == std::string_view::npos)
+        return std::string(s);
+    static const std::string_view marks[] = {"\xC2\xB0", "\xC2\xBA", "\xE2\x80\xB2", "\xE2\x80\x99", "'"};
+    std::string out;
+    for (size_t i = 0; i < s.size();) {
+        bool mark = false;
+        for (std::string_view m : marks)
+            if (s.substr(i, m.size()) == m) {
+                out += ' ';
+                i += m.size();
+                mark = true;
+                break;
+            }
+        if (!mark)
+            out += s[i++];
+    }
+    return out;
+}
+
+bool blank(char c) { return c == ' ' || c == '\t'; }
+bool digit(char c) { return c >= '0' && c <= '9'; }
+bool alpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool numberChar(char c) { return digit(c) || c == '.' || c == '+' || c == '-'; }
+char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+/// Splits a normalized text into numbers and letters; false, with the
+/// offending text in bad, at anything else.
+bool tokenize(const std::string& s, std::vector<Token>& tokens, std::string& bad)
+{
+    for (size_t i = 0; i < s.size();) {
+        if (blank(s[i])) {
+            ++i;
+            continue;
+        }
+        size_t j = i;
+        if (alpha(s[i])) {
+            while (j < s.size() && alpha(s[j]))
+                ++j;
+            tokens.push_back({true, s.substr(i, j - i), i, j});
+        } else if (numberChar(s[i])) {
+            while (j < s.size() && numberChar(s[j]))
+                ++j;
+            tokens.push_back({false, s.substr(i, j - i), i, j});
+        } else {
+            // One whole UTF-8 character.
+            while (++j < s.size() && (static_cast<unsigned char>(s[j]) & 0xC0) == 0x80) {
+            }
+            bad = s.substr(i, j - i);
+            return false;
+        }
+        i = j;
+    }
+    return true;
+}
+
+/// [+-]digits[.digits] or [+-].digits; sign and point where allowed.
+bool wellFormed(const std::string& t, bool sign, bool point)
+{
+    size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        if (!sign)
+            return false;
+        ++i;
+    }
+    int digits = 0;
+    bool seenPoint = false;
+    for (; i < t.size(); ++i) {
+        if (digit(t[i]))
+            ++digits;
+        else if (t[i] == '.' && point && !seenPoint)
+            seenPoint = true;
+        else
+            return false;
+    }
+    return digits > 0;
+}
+
+std::string quoted(std::string_view text)
+{
+    std::string q(1, '\'');
+    q += text;
+    q += '\'';
+    return q;
+}
+
+AngleRead fail(std::string_view text, const std::string& why)
+{
+    return {false, 0, false, quoted(text) + ": " + why};
+}
+
+std::string kindName(AngleKind kind)
+{
+    switch (kind) {
+    case AngleKind::latitude: return "a latitude";
+    case AngleKind::longitude: return "a longitude";
+    case AngleKind::altitude: return "an altitude";
+    case AngleKind::circle: return "an angle";
+    case AngleKind::dlo: return "a DLo";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string allowed(AngleKind kind)
+{
+    switch (kind) {
+    case AngleKind::latitude: return "0 to 90 degrees with N or S, or signed (40 12.3N, 40°12.3'N, 40.205N, -40.205)";
+    case AngleKind::longitude: return "0 to 180 degrees with E or W, or signed (70 30.5W, 70.508W, -70.508)";
+    case AngleKind::altitude: return "-90 to 90 degrees (30 15.2, -12 15, -0 30, -12.25)";
+    case AngleKind::circle: return "0 to 360 degrees (351 41.9, 351.698)";
+    case AngleKind::dlo: return "0 to 360 degrees with E or W (73 22E, 73.367W)";
+    }
+    return {};
+}
+
+AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view what)
+{
+    const std::string name = what.empty() ? kindName(kind) : std::string(what);
+    const std::string s = normalize(text);
+    std::vector<Token> tokens;
+    std::string bad;
+    if (!tokenize(s, tokens, bad))
+        return fail(text, "unexpected " + quoted(bad) + "; " + name + " is " + allowed(kind));
+    if (tokens.empty())
+        return fail(text, "no value; " + name + " is " + allowed(kind));
+
+    // At most one hemisphere letter, first or last.
+    char letter = 0;
+    std::vector<const Token*> numbers;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        if (!t.letter) {
+            numbers.push_back(&t);
+            continue;
+        }
+        if (letter || (i != 0 && i + 1 != tokens.size()) || t.text.size() != 1)
+            return fail(text, "unexpected " + quoted(t.text) + "; " + name + " is " + allowed(kind));
+        letter = upper(t.text[0]);
+    }
+    const bool northSouth = kind == AngleKind::latitude;
+    const bool eastWest = kind == AngleKind::longitude || kind == AngleKind::dlo;
+    if (letter) {
+        const bool fits = northSouth ? (letter == 'N' || letter == 'S')
+                          : eastWest ? (letter == 'E' || letter == 'W')
+                                     : false;
+        if (!fits)
+            return fail(text, std::string("the letter ") + letter + " does not belong here; " + name +
+                                  " is " + allowed(kind));
+    } else if (kind == AngleKind::dlo) {
+        return fail(text, "say E or W; a DLo is " + allowed(kind));
+    }
+    if (numbers.empty() || numbers.size() > 2)
+        return fail(text, name + " is degrees, or degrees and minutes: " + allowed(kind));
+
+    // A sign only where the angle may carry one, and never beside a letter.
+    const bool signAllowed = kind == AngleKind::altitude || ((northSouth || kind == AngleKind::longitude) && !letter);
+    const std::string& degrees = numbers[0]->text;
+    const bool withMinutes = numbers.size() == 2;
+    const bool signed_ = degrees[0] == '-' || degrees[0] == '+';
+    if (signed_ && !signAllowed && wellFormed(degrees, true, true)) {
+        if (letter)
+            return fail(text, "give a sign or a hemisphere letter, not both");
+        if (degrees[0] == '-')
+            return fail(text, "out of range; " + name + " is " + allowed(kind));
+    }
+    if (!wellFormed(degrees, signAllowed, !withMinutes)) {
+        if (withMinutes && wellFormed(degrees, signAllowed, true))
+            return fail(text, "degrees before minutes must be whole");
+        return fail(text, "not a number of degrees; " + name + " is " + allowed(kind));
+    }
+    const std::string minutes = withMinutes ? numbers[1]->text : std::string();
+    if (withMinutes && !wellFormed(minutes, false, true))
+        return fail(text, "minutes are a number from 0 to under 60");
+
+    const bool signedDegrees = kind == AngleKind::altitude || degrees[0] == '-';
+    const calc::AngleReading a = calc::readAngle(degrees, minutes, signedDegrees);
+    if (!calc::minutesInRange(a.minutes))
+        return fail(text, "minutes are a number from 0 to under 60");
+    const double c = a.combined;
+    bool inRange = !a.overflow;
+    switch (kind) {
+    case AngleKind::latitude: inRange = inRange && std::abs(c) <= 90; break;
+    case AngleKind::longitude: inRange = inRange && std::abs(c) <= 180; break;
+    case AngleKind::altitude: inRange = inRange && std::abs(c) <= 90; break;
+    case AngleKind::circle:
+    case AngleKind::dlo: inRange = inRange && c >= 0 && c <= 360; break;
+    }
+    if (!inRange)
+        return fail(text, "out of range; " + name + " is " + allowed(kind));
+
+    double x = c * degree;
+    if (letter == 'S' || letter == 'W')
+        x = -x;
+    if (kind == AngleKind::dlo)
+        x = gcs::westward(c * degree, letter == 'E');
+    return {true, x, letter == 'E', {}};
+}
+
+PositionRead readPosition(std::string_view text)
+{
+    auto failed = [&](const std::string& why) {
+        return PositionRead{false, 0, std::nullopt, quoted(text) + ": " + why};
+    };
+    const std::string howto =
+        "a position is a latitude and a longitude (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)";
+
+    // Where the latitude ends and the longitude begins.
+    std::string lat, lon;
+    const size_t comma = text.find(',');
+    if (comma != std::string_view::npos) {
+        if (text.find(',', comma + 1) != std::string_view::npos)
+            return failed("more than one comma; " + howto);
+        lat = std::string(text.substr(0, comma));
+        lon = std::string(text.substr(comma + 1));
+        if (lon.find_first_not_of(" \t") == std::string::npos)
+            return failed("no longitude after the comma; " + howto);
+    } else {
+        const std::string s = normalize(text);
+        std::vector<Token> tokens;
+        std::string bad;
+        if (!tokenize(s, tokens, bad))
+            return failed("unexpected " + quoted(bad) + "; " + howto);
+        size_t ns = tokens.size();
+        for (size_t i = 0; i < tokens.size() && ns == tokens.size(); ++i)
+            if (tokens[i].letter && (upper(tokens[i].text[0]) == 'N' || upper(tokens[i].text[0]) == 'S'))
+                ns = i;
+        size_t split = tokens.size();  // first token of the longitude
+        if (ns == 0) {
+            // N40 12.3 W70 30.5: the longitude begins at its letter.
+            for (size_t i = 1; i < tokens.size() && split == tokens.size(); ++i)
+                if (tokens[i].letter)
+                    split = i;
+        } else if (ns < tokens.size()) {
+            split = ns + 1;
+        } else {
+            size_t count = 0;
+            for (const Token& t : tokens)
+                count += !t.letter;
+            if (count == 2)
+                split = tokens[0].letter ? 2 : 1;
+            else if (count != 1)
+                return failed("write minutes with hemisphere letters; " + howto);
+        }
+        if (tokens.empty())
+            return failed("no value; " + howto);
+        lat = s.substr(tokens[0].begin, tokens[split - 1].end - tokens[0].begin);
+        if (split < tokens.size())
+            lon = s.substr(tokens[split].begin, tokens.back().end - tokens[split].begin);
+    }
+
+    const AngleRead la = readNavAngle(lat, AngleKind::latitude);
+    if (!la.ok)
+        return failed("latitude " + la.error);
+    PositionRead p{true, la.radians, std::nullopt, {}};
+    if (!lon.empty()) {
+        const AngleRead lo = readNavAngle(lon, AngleKind::longitude);
+        if (!lo.ok)
+            return failed("longitude " + lo.error);
+        p.lon = lo.radians;
+    }
+    return p;
+}
+
+MilesRead readMiles(std::string_view text)
+{
+    std::string s(text);
+    while (!s.empty() && blank(s.back()))
+        s.pop_back();
+    if (s.size() >= 2 && upper(s[s.size() - 1]) == 'M' && upper(s[s.size() - 2]) == 'N')
+        s.resize(s.size() - 2);
+    const size_t first = s.find_first_not_of(" \t");
+    const size_t last = s.find_last_not_of(" \t");
+    const std::string number = first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
+    const std::string range = "a distance is 0 to 10800 nautical miles (2999.4, 500nm)";
+    if (!wellFormed(number, true, true))
+        return {false, 0, quoted(text) + ": not a number; " + range};
+    const calc::TextNumber n = calc::textToNumber(number);
+    if (n.overflow || n.value < 0 || n.value > 10800)
+        return {false, 0, quoted(text) + ": out of range; " + range};
+    return {true, n.value, {}};
+}
+
+}  // namespace morvel::cli

@@ -1,0 +1,33 @@
+/// \file batch.h
+/// \brief Problems from CSV, one a line, answered in order. No Qt.
+///
+/// The first line names the columns: lat, lha, dec, alt, zn for the
+/// celestial triangle; from_lat, from_lon, to_lat, to_lon, dlo, distance,
+/// course (and from, to for whole positions) for the great circle. Each
+/// following line is one problem: its cells are written as on the command
+/// line, an empty cell is a quantity not given, so one file may mix the
+/// cases. Cells may be double-quoted ("40 12.3N, 70 30.5W" as one
+/// position). Blank lines and lines starting with # are skipped.
+///
+/// The answer is CSV too (report.h gives the columns), one line per
+/// problem, each starting with the number of the line it answers; a bad
+/// line is answered with status "error" and the reason, and the rest go on.
+/// With JSON every answer is one JSON object on its own line.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace morvel::cli {
+
+struct BatchOptions {
+    bool decimal = false;
+    bool json = false;
+    double spacing = 0;  ///< waypoints every spacing degrees (JSON only); 0 none
+};
+
+/// Answers every problem of in on out; returns the exit status (command.h).
+int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
+             const BatchOptions& options);
+
+}  // namespace morvel::cli

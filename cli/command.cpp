@@ -1,0 +1,176 @@
+#include "cli/command.h"
+
+#include "calc/numtext.h"
+#include "cli/angles.h"
+#include "cli/batch.h"
+#include "cli/problem.h"
+#include "cli/report.h"
+#include "cli/solve.h"
+
+#include <fstream>
+#include <iostream>
+#include <optional>
+
+namespace morvel::cli {
+
+namespace {
+
+bool isOption(const std::string& arg)
+{
+    return arg.size() > 2 && arg.compare(0, 2, "--") == 0;
+}
+
+/// The spacing of --waypoints in degrees, or an error.
+std::optional<double> spacingOf(const std::string& text, std::string& error)
+{
+    const std::string allowed = "--waypoints takes the spacing of the meridians in degrees of longitude, "
+                                "from 0.1 to 180 (10, 5, 2.5)";
+    const AngleRead a = readNavAngle(text, AngleKind::circle);
+    if (!a.ok || text.find_first_of(" \t'") != std::string::npos) {
+        error = allowed + "; not '" + text + "'";
+        return std::nullopt;
+    }
+    const double degrees = calc::textToNumber(text).value;
+    if (degrees < 0.1 || degrees > 180) {
+        error = allowed + "; not '" + text + "'";
+        return std::nullopt;
+    }
+    return degrees;
+}
+
+}  // namespace
+
+std::string helpText()
+{
+    return "Usage: morvel-solve [options]\n"
+           "Solves the celestial triangle of sight reduction or a great-circle passage on the\n"
+           "engine of the Morvel calculator, and prints what its windows show.\n"
+           "\n"
+           "Celestial triangle: give exactly three of\n"
+           "  --lat A    latitude, N or S       --lha A   local hour angle, 0 to 360\n"
+           "  --dec A    declination, N or S    --alt A   altitude, -90 to 90\n"
+           "  --zn A     true azimuth, 0 to 360\n"
+           "  Both solutions are shown where there are two, \"Many Other Solutions\" where the\n"
+           "  body is on the meridian, and the engine's message where there is none.\n"
+           "\n"
+           "Great circle: --from POS --to POS, or --from POS with two of --dlo, --distance,\n"
+           "--course; in general three of latitude of departure, DLo, latitude of destination,\n"
+           "distance and initial course with at most one longitude, or both longitudes with\n"
+           "two of the others and no DLo.\n"
+           "  --from POS, --to POS        departure, destination: a latitude, or latitude and longitude\n"
+           "  --from-lat A, --from-lon A  the parts of the departure apart\n"
+           "  --to-lat A, --to-lon A      the parts of the destination apart\n"
+           "  --dlo A                     difference of longitude, E or W, 0 to 360\n"
+           "  --distance NM               nautical miles, 0 to 10800\n"
+           "  --course A                  initial course, 0 to 360\n"
+           "  --waypoints N               also the vertex, the equator crossings and waypoints on\n"
+           "                              every meridian that is a multiple of N degrees, with the\n"
+           "                              rhumb-line legs between them (needs a longitude)\n"
+           "\n"
+           "Output and batch:\n"
+           "  --decimal      decimal degrees to five decimals instead of degrees and minutes\n"
+           "  --json         one JSON object (decimal degrees, nautical miles)\n"
+           "  --batch FILE   problems from a CSV file (- for standard input), one a line, with a\n"
+           "                 header naming the columns (lat,lha,dec,alt,zn or from_lat,from_lon,\n"
+           "                 to_lat,to_lon,dlo,distance,course); one CSV answer line per problem\n"
+           "  --help, --version\n"
+           "\n"
+           "Angles: 40 12.3N, 40°12.3'N, N40 12.3, 40.205N, -40.205 (minus is S or W),\n"
+           "351 41.9, -12 15 (altitude). Positions: \"40 12.3N 70 30.5W\", 40.205N,70.508W,\n"
+           "\"40.205 -70.508\". A value may be one argument or several (--lat 40 12.3N).\n"
+           "\n"
+           "Exit status: 0 solved, 1 no solution, 2 bad input (batch: the worst line).\n";
+}
+
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    auto fail = [&](const std::string& why) {
+        err << "morvel-solve: " << why << "\n";
+        return 2;
+    };
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            out << helpText();
+            return 0;
+        }
+        if (a == "--version") {
+            out << "morvel-solve " << MORVEL_VERSION << "\n";
+            return 0;
+        }
+    }
+
+    Style style;
+    std::optional<std::string> batch;
+    std::string waypoints;
+    std::vector<Entry> entries;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string option = args[i];
+        if (!isOption(option))
+            return fail("unexpected '" + option + "'; options start with -- (see --help)");
+        std::optional<std::string> value;
+        if (const size_t eq = option.find('='); eq != std::string::npos) {
+            value = option.substr(eq + 1);
+            option.resize(eq);
+        }
+        const std::string name = option.substr(2);
+        if (name == "decimal" || name == "json") {
+            if (value)
+                return fail(option + " takes no value");
+            (name == "json" ? style.json : style.decimal) = true;
+            continue;
+        }
+        // Values run to the next option: --lat 40 12.3N is one latitude.
+        for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i)
+            value = value ? *value + " " + args[i + 1] : args[i + 1];
+        const std::optional<Field> field = fieldOfOption(name);
+        if (name != "batch" && name != "waypoints" && !field)
+            return fail("unknown option " + option + " (see --help)");
+        if (!value || value->empty())
+            return fail(option + " needs a value (see --help)");
+        if (name == "batch") {
+            if (batch)
+                return fail("--batch given twice");
+            batch = *value;
+        } else if (name == "waypoints") {
+            if (!waypoints.empty())
+                return fail("--waypoints given twice");
+            waypoints = *value;
+        } else {
+            entries.push_back({*field, *value});
+        }
+    }
+    if (!waypoints.empty()) {
+        std::string error;
+        const std::optional<double> spacing = spacingOf(waypoints, error);
+        if (!spacing)
+            return fail(error);
+        style.spacing = *spacing;
+    }
+
+    if (batch) {
+        if (!entries.empty())
+            return fail("--batch takes its problems from the file; leave out " + optionName(entries.front().field));
+        const BatchOptions options{style.decimal, style.json, style.spacing};
+        if (*batch == "-")
+            return runBatch(in, "standard input", out, err, options);
+        std::ifstream file(*batch, std::ios::binary);
+        if (!file)
+            return fail("--batch: cannot read '" + *batch + "'");
+        return runBatch(file, *batch, out, err, options);
+    }
+
+    const ProblemRead p = readProblem(entries, false);
+    if (!p.problem)
+        return fail(p.error);
+    if (style.spacing > 0)
+        if (const std::string why = waypointsRefused(*p.problem, false); !why.empty())
+            return fail(why);
+    Solver solver;
+    std::string text;
+    const int count = answer(solver, *p.problem, style, 0, text);
+    out << text;
+    out.flush();
+    return count > 0 ? 0 : 1;
+}
+
+}  // namespace morvel::cli

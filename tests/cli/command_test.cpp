@@ -1,0 +1,181 @@
+// morvel-solve's options: every option refuses a bad value, with exit
+// status 2 and a message on standard error that names it; no solution is
+// status 1; a batch answers every line in order and goes on past bad ones.
+#include "run.h"
+
+#include <gtest/gtest.h>
+
+namespace morvel::test {
+namespace {
+
+TEST(Command, BadInputNamesTheOptionAndExitsTwo)
+{
+    const std::vector<std::string> sight = {"--lha", "10", "--dec", "5N"};
+    auto with = [&](std::vector<std::string> a) {
+        a.insert(a.end(), sight.begin(), sight.end());
+        return a;
+    };
+    struct {
+        const char* name;
+        std::vector<std::string> args;
+        const char* says;  // in the message
+    } rows[] = {
+        {"latitude beyond 90", with({"--lat", "95N"}), "--lat '95N': out of range"},
+        {"latitude of 90 30", with({"--lat", "90", "30N"}), "--lat '90 30N': out of range"},
+        {"minutes of 60", with({"--lat", "40", "60N"}), "minutes are a number from 0 to under 60"},
+        {"fractional degrees with minutes", with({"--lat", "40.5", "30N"}), "degrees before minutes must be whole"},
+        {"east for a latitude", with({"--lat", "40E"}), "the letter E does not belong here"},
+        {"sign and letter", with({"--lat", "-40N"}), "a sign or a hemisphere letter, not both"},
+        {"two letters", with({"--lat", "N40S"}), "unexpected"},
+        {"exponent", with({"--lat", "1e5N"}), "unexpected 'e'"},
+        {"no value", {"--lat"}, "--lat needs a value"},
+        {"LHA beyond 360", {"--lat", "40N", "--lha", "361", "--dec", "5N"}, "--lha '361': out of range"},
+        {"negative LHA", {"--lat", "40N", "--lha", "-5", "--dec", "5N"}, "--lha '-5': out of range"},
+        {"declination beyond 90", {"--lat", "40N", "--lha", "1", "--dec", "91S"}, "--dec '91S': out of range"},
+        {"altitude beyond 90", {"--lat", "40N", "--dec", "5N", "--alt", "-91"}, "--alt '-91': out of range"},
+        {"altitude with a letter", {"--lat", "40N", "--dec", "5N", "--alt", "30N"}, "the letter N does not"},
+        {"azimuth beyond 360", {"--lat", "40N", "--dec", "5N", "--zn", "400"}, "--zn '400': out of range"},
+        {"four quantities", with({"--lat", "40N", "--alt", "30"}), "give exactly three of --lat, --lha"},
+        {"two quantities", {"--lat", "40N", "--lha", "10"}, "give exactly three"},
+        {"LHA and azimuth apart", {"--lat", "40N", "--lha", "100", "--zn", "90"}, "--lha and --zn disagree"},
+        {"an option twice", {"--lat", "40N", "--lat", "30N"}, "--lat given twice"},
+        {"both triangles", {"--lat", "40N", "--from", "40N", "--lha", "1"}, "--lat belongs to the celestial"},
+        {"unknown option", {"--foo", "1"}, "unknown option --foo"},
+        {"a stray word", {"40N"}, "unexpected '40N'"},
+        {"a flag with a value", {"--json=1"}, "--json takes no value"},
+        {"a position with minutes and no letters", {"--from", "40 12.3 70 30.5", "--to", "1N 1E"},
+         "--from '40 12.3 70 30.5': write minutes with hemisphere letters"},
+        {"a bad longitude", {"--from", "40N 190W", "--to", "1N 1E"}, "--from '40N 190W': longitude"},
+        {"a bad --to-lon", {"--from", "40N 10W", "--to-lat", "1N", "--to-lon", "10N"}, "--to-lon '10N'"},
+        {"DLo without E or W", {"--from", "40N", "--dlo", "30", "--distance", "100"}, "--dlo '30': say E or W"},
+        {"DLo beyond 360", {"--from", "40N", "--dlo", "361E", "--distance", "100"}, "--dlo '361E': out of range"},
+        {"distance beyond half the earth", {"--from", "40N", "--course", "10", "--distance", "10800.1"},
+         "--distance '10800.1': out of range"},
+        {"distance not a number", {"--from", "40N", "--course", "10", "--distance", "far"}, "not a number"},
+        {"course beyond 360", {"--from", "40N", "--course", "360.5", "--distance", "10"}, "--course '360.5'"},
+        {"two inputs", {"--from", "40N", "--to", "30N"}, "2 inputs besides the longitudes"},
+        {"both longitudes and a DLo", {"--from", "40N 10W", "--to", "30N 20E", "--dlo", "30E"}, "leave out --dlo"},
+        {"both longitudes and three more", {"--from", "40N 10W", "--to", "30N 20E", "--distance", "5"},
+         "5 inputs with both longitudes"},
+        {"a position and its part", {"--from", "40N 10W", "--from-lat", "40N", "--to", "30N 20E"},
+         "--from and --from-lat both give it"},
+        {"DLo and course apart", {"--from", "40N", "--dlo", "30W", "--course", "90"}, "--dlo and --course disagree"},
+        {"formed DLo and course apart", {"--from", "40N 10W", "--to-lon", "20E", "--course", "270"},
+         "the longitudes and --course disagree"},
+        {"waypoints of 0", {"--from", "40N 10W", "--to", "30N 20E", "--waypoints", "0"}, "from 0.1 to 180"},
+        {"waypoints in words", {"--from", "40N 10W", "--to", "30N 20E", "--waypoints", "ten"}, "--waypoints"},
+        {"waypoints for a sight", with({"--lat", "40N", "--waypoints", "5"}), "belong to the great circle"},
+        {"waypoints without a longitude", {"--from", "40N", "--to", "30N", "--distance", "500", "--waypoints", "5"},
+         "--waypoints need a longitude"},
+        {"batch and options", {"--batch", "-", "--lat", "40N"}, "leave out --lat"},
+        {"batch file missing", {"--batch", "/nonexistent/sights.csv"}, "cannot read '/nonexistent/sights.csv'"},
+        {"nothing", {}, "nothing to solve"},
+    };
+    for (const auto& row : rows) {
+        const CliRun r = runCli(row.args);
+        EXPECT_EQ(r.status, 2) << row.name;
+        EXPECT_EQ(r.out, "") << row.name;
+        EXPECT_NE(r.err.find(row.says), std::string::npos) << row.name << ": " << r.err;
+        EXPECT_EQ(r.err.rfind("morvel-solve: ", 0), 0u) << row.name;
+    }
+}
+
+TEST(Command, NoSolutionIsTheEnginesMessageAndExitsOne)
+{
+    // The sun 70 degrees high at noon is out of reach of 40 N with declination 5 N.
+    CliRun r = runCli({"--lat", "40N", "--dec", "5N", "--alt", "70"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("No Solution"), std::string::npos) << r.out;
+    r = runCli({"--lat", "40N", "--dec", "5N", "--alt", "70", "--json"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("\"solutions\":[],\"message\":\"No Solution\""), std::string::npos) << r.out;
+}
+
+TEST(Command, HelpAndVersion)
+{
+    CliRun r = runCli({"--lat", "95N", "--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Usage: morvel-solve", 0), 0u);
+    for (const char* option : {"--lat", "--lha", "--dec", "--alt", "--zn", "--from", "--to", "--dlo", "--distance",
+                               "--course", "--waypoints", "--decimal", "--json", "--batch", "--version"})
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+    r = runCli({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("morvel-solve ") + MORVEL_VERSION + "\n");
+}
+
+TEST(Command, BatchAnswersEveryLineInOrder)
+{
+    const std::string sights = "lat,lha,dec,alt,zn\n"
+                               "40N,10,5N,,\n"
+                               "\n"
+                               "# the same sight again, quoted\n"
+                               "\"40 0N\",\"10\",\"5N\",,\n"
+                               "95N,10,5N,,\n"
+                               "40N,,5N,70,\n"
+                               "40N,10,5N,,,7\n"
+                               "40N,,20N,30,\n";
+    const CliRun r = runCli({"--batch", "-"}, sights);
+    EXPECT_EQ(r.status, 2);
+    std::istringstream lines(r.out);
+    std::string header, line;
+    std::getline(lines, header);
+    EXPECT_EQ(header, "line,status,solutions,lat,lha,dec,alt,zn,lat_2,lha_2,dec_2,alt_2,zn_2,remark");
+    struct {
+        const char* starts;
+    } expected[] = {
+        {"2,ok,1,40°0'N,10°0',5°0'N,"},
+        {"5,ok,1,40°0'N,10°0',5°0'N,"},
+        {"6,error,,,,,,,,,,,,\"lat '95N': out of range"},
+        {"7,no solution,0,,,,,,,,,,,No Solution"},
+        {"8,error,,,,,,,,,,,,6 cells for 5 columns"},
+        {"9,ok,2,40°0'N,"},
+    };
+    for (const auto& e : expected) {
+        ASSERT_TRUE(std::getline(lines, line));
+        EXPECT_EQ(line.rfind(e.starts, 0), 0u) << line;
+    }
+    EXPECT_FALSE(std::getline(lines, line)) << line;
+    EXPECT_EQ(r.err, "morvel-solve: standard input: 2 lines with errors, 1 without solution\n");
+
+    // Without bad lines the worst is no solution; all good is 0.
+    EXPECT_EQ(runCli({"--batch", "-"}, "lat,dec,alt\n40N,5N,70\n40N,5N,30\n").status, 1);
+    EXPECT_EQ(runCli({"--batch", "-"}, "from,to\n40N 10W,30N 20E\n").status, 0);
+}
+
+TEST(Command, BatchRefusesAFileItCannotRead)
+{
+    struct {
+        const char* name;
+        std::string input;
+        const char* says;
+    } rows[] = {
+        {"empty", "", "no header line"},
+        {"unknown column", "lat,lha,declination\n", "unknown column 'declination'"},
+        {"a column twice", "lat,lat,dec\n", "column 'lat' twice"},
+        {"both triangles", "lat,from_lon\n", "columns of the celestial triangle and of the great circle"},
+    };
+    for (const auto& row : rows) {
+        const CliRun r = runCli({"--batch", "-"}, row.input);
+        EXPECT_EQ(r.status, 2) << row.name;
+        EXPECT_NE(r.err.find(row.says), std::string::npos) << row.name << ": " << r.err;
+    }
+    EXPECT_EQ(runCli({"--batch", "-", "--waypoints", "10"}, "from,to\n").status, 2);
+}
+
+TEST(Command, BatchInJsonWithWaypoints)
+{
+    const CliRun r = runCli({"--batch", "-", "--json", "--waypoints", "10"},
+                         "from,to,distance\n40N 10W,30N 20E,\n40N,30N,500\n");
+    EXPECT_EQ(r.status, 2);
+    std::istringstream lines(r.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line.rfind("{\"line\":2,\"problem\":\"great circle\"", 0), 0u) << line;
+    EXPECT_NE(line.find("\"route\":{\"spacing\":10,"), std::string::npos) << line;
+    std::getline(lines, line);
+    EXPECT_EQ(line.rfind("{\"line\":3,\"error\":\"waypoints need a longitude", 0), 0u) << line;
+}
+
+}  // namespace
+}  // namespace morvel::test

@@ -1,0 +1,150 @@
+// Waypoints and rhumb-line legs against GeographicLib's Geodesic and Rhumb
+// on a sphere (flattening 0; radius 1, so one minute of arc is one nautical
+// mile): random passages with every spacing, and the tracks that meet a
+// pole, follow the equator or have no length.
+#include "cli/route.h"
+#include "cli/solve.h"
+#include "gcs/sailing.h"
+
+#include <GeographicLib/Geodesic.hpp>
+#include <GeographicLib/Rhumb.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+
+namespace morvel::test {
+namespace {
+
+constexpr double degree = std::numbers::pi / 180;
+
+/// |a - b| in degrees with whole turns removed.
+double gap(double a, double b)
+{
+    return std::abs(std::remainder(a - b, 360));
+}
+
+cli::PassageResult passage(cli::Solver& solver, double lat1, double lon1, double lat2, double lon2)
+{
+    cli::PassageProblem p;
+    p.fromLat = lat1 * degree;
+    p.fromLon = lon1 * degree;
+    p.toLat = lat2 * degree;
+    p.toLon = lon2 * degree;
+    p.lha = gcs::dloBetween(*p.fromLon, *p.toLon);
+    return solver.solve(p);
+}
+
+#ifdef MORVEL_SANITIZED
+constexpr int samples = 300;
+#else
+constexpr int samples = 2000;
+#endif
+
+TEST(Route, WaypointsAndLegsMatchGeographicLib)
+{
+    const GeographicLib::Geodesic sphere(1, 0);
+    const GeographicLib::Rhumb rhumb(1, 0);
+    const double spacings[] = {1, 2.5, 5, 10, 45, 180};
+    std::mt19937_64 rng(12);
+    std::uniform_real_distribution<double> latitude(-89, 89), longitude(-180, 180);
+    cli::Solver solver;
+    for (int i = 0; i < samples; ++i) {
+        const double lat1 = latitude(rng), lon1 = longitude(rng), lat2 = latitude(rng), lon2 = longitude(rng);
+        const double spacing = spacings[i % std::size(spacings)];
+        const cli::PassageResult r = passage(solver, lat1, lon1, lat2, lon2);
+        ASSERT_EQ(r.count, 1);
+        const cli::Route route = cli::route(r.sets[0], spacing);
+        double s12, azi1, azi2;
+        sphere.Inverse(lat1, lon1, lat2, lon2, s12, azi1, azi2);
+        const double length = s12 / degree;  // degrees of arc
+
+        // Every waypoint lies on the track on a multiple of the spacing,
+        // in order, with the track's course there.
+        ASSERT_GE(route.waypoints.size(), 2u);
+        ASSERT_EQ(route.legs.size(), route.waypoints.size() - 1);
+        double along = 0, legs = 0;
+        for (size_t k = 0; k < route.waypoints.size(); ++k) {
+            const cli::RoutePoint& w = route.waypoints[k];
+            double d, a1, a2;
+            sphere.Inverse(lat1, lon1, w.lat / degree, w.lon / degree, d, a1, a2);
+            if (k > 0) {
+                EXPECT_LT(gap(a1, azi1), 1e-7) << i << " waypoint " << k;
+                EXPECT_LT(gap(a2, w.course / degree), 1e-7) << i << " waypoint " << k;
+                EXPECT_GT(d / degree, along) << i << " waypoint " << k;
+                EXPECT_LE(d / degree, length + 1e-9) << i << " waypoint " << k;
+                along = d / degree;
+            }
+            if (k > 0 && k + 1 < route.waypoints.size()) {
+                const double multiple = w.lon / degree / spacing;
+                EXPECT_NEAR(multiple, std::round(multiple), 1e-9) << i << " waypoint " << k;
+            }
+            if (k + 1 < route.waypoints.size()) {
+                const cli::RoutePoint& next = route.waypoints[k + 1];
+                double rs12, razi;
+                rhumb.Inverse(w.lat / degree, w.lon / degree, next.lat / degree, next.lon / degree, rs12, razi);
+                EXPECT_NEAR(route.legs[k].miles, rs12 / degree * 60, 1e-6) << i << " leg " << k;
+                EXPECT_LT(gap(route.legs[k].course / degree, razi), 1e-7) << i << " leg " << k;
+                legs += route.legs[k].miles;
+            }
+        }
+        // One waypoint a meridian crossed, and the legs no shorter than the
+        // great circle.
+        const double dlon = std::abs(std::remainder(lon2 - lon1, 360));
+        const double crossed = std::floor(dlon / spacing);
+        EXPECT_LE(std::abs(double(route.waypoints.size()) - 2 - crossed), 1) << i;
+        EXPECT_NEAR(route.rhumbMiles, legs, 1e-6) << i;
+        EXPECT_GE(route.rhumbMiles, length * 60 - 1e-6) << i;
+
+        // The vertex: on the great circle, crossing it at right angles to
+        // the meridian, as far from the equator as the great circle goes.
+        ASSERT_NE(route.vertexPlace, cli::Route::VertexPlace::none) << i;
+        const double reach = 90 - std::abs(std::asin(std::sin(azi1 * degree) * std::cos(lat1 * degree)) / degree);
+        EXPECT_NEAR(std::abs(route.vertex.lat / degree), reach, 1e-7) << i;
+        double vd, va1, va2;
+        sphere.Inverse(lat1, lon1, route.vertex.lat / degree, route.vertex.lon / degree, vd, va1, va2);
+        EXPECT_NEAR(std::abs(std::remainder(va2, 180)), 90, 1e-6) << i;
+        const bool between = route.vertexPlace == cli::Route::VertexPlace::between;
+        EXPECT_EQ(between, gap(va1, azi1) < 1e-6 && vd <= s12 + 1e-12) << i;
+
+        // The equator crossings: on the track, strictly between the ends.
+        EXPECT_EQ(route.crossings.size(), size_t((lat1 < 0) != (lat2 < 0))) << i;
+        for (const cli::RoutePoint& c : route.crossings) {
+            double cd, ca1, ca2;
+            sphere.Inverse(lat1, lon1, 0, c.lon / degree, cd, ca1, ca2);
+            EXPECT_LT(gap(ca1, azi1), 1e-7) << i;
+            EXPECT_LT(gap(ca2, c.course / degree), 1e-7) << i;
+        }
+    }
+}
+
+TEST(Route, TracksAtThePolesAndTheEquator)
+{
+    struct {
+        const char* name;
+        double lat1, lon1, lat2, lon2, spacing;
+        int waypoints;
+        cli::Route::VertexPlace vertex;
+        double rhumbMiles;
+    } rows[] = {
+        {"over the north pole", 40, -10, 56 + 40.0 / 60, 170, 10, 3, cli::Route::VertexPlace::between, 5000},
+        {"along the equator", 0, -10, 0, 50, 15, 6, cli::Route::VertexPlace::none, 3600},
+        {"no distance", 40, -10, 40, -10, 10, 2, cli::Route::VertexPlace::none, 0},
+        {"from the north pole", 90, 0, 10, -20, 10, 2, cli::Route::VertexPlace::between, 4800},
+        {"up a meridian short of the pole", -30, 20, 60, 20, 10, 2, cli::Route::VertexPlace::beyondDestination, 5400},
+    };
+    cli::Solver solver;
+    for (const auto& row : rows) {
+        const cli::PassageResult r = passage(solver, row.lat1, row.lon1, row.lat2, row.lon2);
+        const cli::Route route = cli::route(r.sets[0], row.spacing);
+        EXPECT_EQ(int(route.waypoints.size()), row.waypoints) << row.name;
+        EXPECT_EQ(route.vertexPlace, row.vertex) << row.name;
+        EXPECT_NEAR(route.rhumbMiles, row.rhumbMiles, 1e-6) << row.name;
+        for (const cli::Leg& leg : route.legs)
+            EXPECT_TRUE(std::isfinite(leg.course) && std::isfinite(leg.miles)) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace morvel::test
