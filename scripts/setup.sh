@@ -7,7 +7,8 @@ MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # clang and its compiler runtime build the sanitized tests and the libFuzzer
 # targets.
 MORVEL_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-                 libgeographiclib-dev geographiclib-tools fonts-liberation clang libclang-rt-14-dev)
+                 libgeographiclib-dev geographiclib-tools fonts-liberation clang libclang-rt-14-dev
+                 dpkg-dev librsvg2-bin desktop-file-utils appstream lintian)
 
 morvel_install() {
     local missing=()

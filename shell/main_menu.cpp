@@ -47,7 +47,7 @@ Morvelf::Morvelf(Program& program)
     for (CommandButton* b : {&cmdDM, &cmdDD, &cmdGC})
         b->setBackColor(colors::buttonFace);
 
-    Text1.setText(QStringLiteral("Version 1.3"));
+    Text1.setText(QStringLiteral("Version " MORVEL_VERSION));
     Text1.move(360, 3480, 1215, 375);
     Text1.setTabIndex(4);
     Text1.setTabStop(false);
