@@ -124,11 +124,12 @@ int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, 
     // y + psi = alpha and falls through it at y + psi = pi - alpha, where
     // tan alpha = C / sqrt(R^2 - C^2) and tan psi = B / A. R^2 - C^2 is
     // formed from whichever of its two forms has the smaller terms.
-    const double R = std::hypot(A, B);
+    // The terms are sines and cosines, far from overflow: no need of hypot.
+    const double R = std::sqrt(A * A + B * B);
     const double disc = std::max(R * R, C * C) < std::max(u * u, v * v) ? (R - C) * (R + C) : (u - v) * (u + v);
     if (R == 0 || disc < 0)
         return 0;
-    const double D = std::sqrt(disc), Rc = std::hypot(C, D);
+    const double D = std::sqrt(disc), Rc = std::sqrt(C * C + disc);
     const double alpha = std::atan2(C, D), psi = std::atan2(B, A);
     const double sa = Rc == 0 ? 0 : C / Rc, ca = Rc == 0 ? 1 : D / Rc, sp = B / R, cp = A / R;
     const Root roots[2] = {
@@ -159,7 +160,7 @@ int16_t ssacount(double a, double b, double c, Root& y1, Root& y2)
     const double A = ta.s, B = ta.c * tc.c, C = tb.s;
 
     int16_t n = 0;
-    if (std::hypot(A, B) < noDirection) {
+    if (A * A + B * B < noDirection * noDirection) {
         // Side a on the equator of the angle c (a = 0, c = 90 degrees): the
         // third side vanishes from the equation. Any y fits when b is 0 too;
         // report y = 0.

@@ -47,7 +47,7 @@ int16_t aasTriangles(double A, double B, double C, double u, double v, double v0
 {
     double lat[2] = {0, 0}, missing[2] = {0, 0};
     int16_t n = 0;
-    if (std::hypot(A, B) < 1e-12 && std::abs(C) < 1e-12) {
+    if (A * A + B * B < 1e-24 && std::abs(C) < 1e-12) {
         for (double candidate : {v0, -v0}) {
             const double l = onMeridian(candidate);
             if (std::abs(l) <= halfPi + 1e-12) {
