@@ -4,13 +4,16 @@
 #include "toolkit/services.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Morvel"));
-    QApplication::setDesktopFileName(QStringLiteral("morvel"));
+    // The desktop entry and the icon the package installs.
+    QApplication::setDesktopFileName(QStringLiteral("org.morvel.Morvel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.morvel.Morvel")));
     morvel::toolkit::initialise();
 
     morvel::toolkit::QtMessageBox messages;
