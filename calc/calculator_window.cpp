@@ -78,16 +78,6 @@ void CalculatorWindow::Timer_Timer()
     }
 }
 
-void CalculatorWindow::printForm(int index)
-{
-    // AutoRedraw is implicit: a window always draws all it shows.
-    auto* window = dynamic_cast<toolkit::Form*>(engine::form(index));
-    if (!window)
-        window = this;
-    if (toolkit::PrintService* printer = toolkit::services().printer)
-        printer->print(*window);
-}
-
 void CalculatorWindow::stopAnimation()
 {
     if (dc.timer)
@@ -215,7 +205,12 @@ void CalculatorWindow::showHemispheres(double x1, double x2, int16_t f, const He
 
 void CalculatorWindow::Print_Click()
 {
-    printForm(registryIndex());
+    // AutoRedraw is implicit: a window always draws all it shows.
+    auto* window = dynamic_cast<toolkit::Form*>(engine::form(registryIndex()));
+    if (!window)
+        window = this;
+    if (toolkit::PrintService* printer = toolkit::services().printer)
+        printer->print(*window);
 }
 
 void CalculatorWindow::cmdExit_Click()

@@ -73,16 +73,13 @@ public:
     toolkit::TextBox& txtOther;
     diagram::DiagramControls dc;
 
-    /// "&Print": prints the window registered as forms(index), or this one
-    /// while none is.
-    void printForm(int index);
-
     /// Draw #1 / Draw #2: draws that solution set and names it in txtMD.
     void drawSet(int16_t n);
     /// "Ell&ipse" changed: the diagram on show is drawn again in the other mode.
     static void chkEllipse_Click();
 
-    /// "&Print": this window as registered, on the printer.
+    /// "&Print": the window registered under this window's index (this one
+    /// while none is), on the printer.
     void Print_Click();
     /// "&Quit": ends the program.
     static void cmdExit_Click();
