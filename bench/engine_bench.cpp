@@ -1,6 +1,7 @@
 // Each case solver on the same fixed set of true triangles, beside
 // GeographicLib's spherical Inverse on those triangles, so that the ratios
 // come from one run. The windows are stubs that do nothing.
+#include "engine/angles.h"
 #include "engine/cases.h"
 #include "engine/state.h"
 
@@ -16,7 +17,7 @@
 namespace {
 
 namespace e = morvel::engine;
-constexpr double degree = std::numbers::pi / 180;
+using morvel::math::degree;
 
 struct Quiet : e::CalcWindow, e::MessageService {
     void output(double, double, int16_t, int16_t) override {}

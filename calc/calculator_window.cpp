@@ -1,5 +1,6 @@
 #include "calc/calculator_window.h"
 
+#include "engine/angles.h"
 #include "toolkit/services.h"
 
 #include <cmath>
@@ -107,7 +108,7 @@ void CalculatorWindow::chkEllipse_Click()
 
 void CalculatorWindow::other(double z, double t)
 {
-    if (std::abs(std::sin(z)) <= 2e-6 || std::abs(std::sin(t)) <= 2e-6) {
+    if (math::onMeridian(z, t)) {
         txtOther.setVisible(true);
         txtOther.setText(QStringLiteral("Many Other Solutions"));
         txtOther.setBackColor(toolkit::colors::cyan);

@@ -62,7 +62,7 @@ public:
 
     void output(double, double, int16_t, int16_t) override {}
     /// "Many Other Solutions" on cyan in txtOther when
-    /// |sin z| or |sin t| is at most 2e-6 (the body on the meridian).
+    /// the body is on the meridian (math::onMeridian).
     void other(double z, double t) override;
 
     diagram::DiagramControls& diagramControls() override { return dc; }

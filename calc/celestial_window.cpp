@@ -1,5 +1,6 @@
 #include "calc/celestial_window.h"
 
+#include "engine/angles.h"
 #include "engine/cases.h"
 
 #include <cmath>
@@ -219,7 +220,7 @@ bool CelestialWindow::readRow(int i, Value& v)
                       txtIo(i)}))
         return false;
     v.given = a.given;
-    v.radians = a.combined * engine::deg;
+    v.radians = a.combined * math::degree;
     // South is negative, whether the row is given or not.
     if (south && south->value())
         v.radians = -v.radians;
@@ -241,7 +242,7 @@ void CelestialWindow::calculate()
 
     // West of the meridian (LHA below 180) the body bears west (azimuth above
     // 180), and the reverse; exactly 180 in either is never inconsistent.
-    const double pi = engine::pi;
+    constexpr double pi = math::pi;
     if (lha.given && zn.given &&
         ((zn.radians > pi && lha.radians > pi) || (zn.radians < pi && lha.radians < pi)))
         return message(QStringLiteral("LHA and Azimuth\\ Inconsistent. Reenter"));
@@ -317,7 +318,7 @@ void CelestialWindow::output(double x1, double x2, int16_t f, int16_t m)
 {
     if (f == 0 || m < 1 || m > 5)
         return;
-    const double deg = engine::deg != 0 ? engine::deg : std::atan(1.0) * 4 / 180;
+    constexpr double deg = math::degree;
     const int i = m - 1;
 
     show(i, x1, deg, false);

@@ -1,6 +1,7 @@
 #include "cli/angles.h"
 
 #include "calc/degmin.h"
+#include "engine/angles.h"
 #include "calc/numtext.h"
 #include "gcs/sailing.h"
 
@@ -12,7 +13,7 @@ namespace morvel::cli {
 
 namespace {
 
-constexpr double degree = std::numbers::pi / 180;
+using math::degree;
 
 /// A word of an angle: a number or a hemisphere letter, with where it stands
 /// in the text (after normalize).

@@ -1,6 +1,7 @@
 #include "cli/report.h"
 
 #include "calc/degmin.h"
+#include "engine/angles.h"
 #include "calc/numtext.h"
 #include "gcs/sailing.h"
 
@@ -14,7 +15,7 @@ namespace morvel::cli {
 
 namespace {
 
-constexpr double degree = std::numbers::pi / 180;
+using math::degree;
 
 /// A window's text without its leading blank.
 std::string trimmed(std::string s)

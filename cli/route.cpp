@@ -1,5 +1,6 @@
 #include "cli/route.h"
 
+#include "engine/angles.h"
 #include "gcs/sailing.h"
 
 #include <algorithm>
@@ -10,10 +11,7 @@ namespace morvel::cli {
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
-constexpr double twoPi = 2 * pi;
-constexpr double halfPi = pi / 2;
-constexpr double degree = pi / 180;
+using math::pi, math::twoPi, math::halfPi, math::degree;
 /// Arcs and longitudes closer than this (about 0.0002') are the same.
 constexpr double slack = 1e-9;
 

@@ -1,5 +1,6 @@
 #include "cli/solve.h"
 
+#include "engine/angles.h"
 #include "engine/cases.h"
 #include "engine/primitives.h"
 #include "gcs/sailing.h"
@@ -34,7 +35,7 @@ void Solver::output(double, double, int16_t f, int16_t)
 
 void Solver::other(double z, double t)
 {
-    if (std::abs(std::sin(z)) <= 2e-6 || std::abs(std::sin(t)) <= 2e-6)
+    if (math::onMeridian(z, t))
         manyOther_ = true;
 }
 

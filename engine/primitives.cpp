@@ -9,19 +9,7 @@ namespace morvel::engine {
 
 namespace {
 
-// Below this, |cos b * cos c| means that b or c is within about 1e-12 rad of
-// a pole; the cosine rule then divides by nothing.
-constexpr double poleProduct = 1e-12;
-
-// Below this, the two terms of an angle's arc tangent are rounding: the
-// angle's vertex is at a pole or its far side ends there.
-constexpr double noDirection = 1e-12;
-
-// A sine this small is rounding of an angle of exactly 0 or 180 degrees.
-constexpr double onMeridian = 1e-12;
-
-// A root this far beyond a pole is rounding of a root on the pole.
-constexpr double poleSlack = 1e-12;
+using math::noDirection, math::poleProduct, math::poleSlack;
 
 /// x moved into (-pi, pi].
 double wrap(double x)
@@ -54,7 +42,7 @@ double angcos(double a, double b, double c)
     // A consistent triangle then has a numerator as small as the denominator.
     if (std::abs(den) < poleProduct && std::abs(num) <= 1e-9)
         return 0;
-    if (std::abs(num) >= 1.00002 * std::abs(den)) {
+    if (std::abs(num) >= math::cosineSlack * std::abs(den)) {
         nout = 0;
         msgbox("No Solution");
         return 0;
@@ -108,7 +96,7 @@ double sidesin(double a, double b, double c)
     const double sb = std::sin(b);
     // Both angles on the meridian: the sine rule says nothing; keep side a.
     // Off the meridian, however close, the ratio below is the answer.
-    if (std::abs(p) < onMeridian && std::abs(sb) < onMeridian)
+    if (std::abs(p) < math::meridianRounding && std::abs(sb) < math::meridianRounding)
         return a;
     if (std::abs(p) > std::abs(sb)) {
         nout = 0;
@@ -184,7 +172,7 @@ int16_t ssacount(double a, double b, double c, Root& y1, Root& y2)
 
 int16_t aascount(double a, double b, double c)
 {
-    if (std::abs(std::sin(a)) < 1e-6)
+    if (std::abs(std::sin(a)) < math::aasMeridianSine)
         return 2;
     if (std::sin(c) / std::sin(a) < std::cos(b)) {
         msgbox("No solution");

@@ -15,14 +15,16 @@
 /// one returns 0; angcos, sidesin and ssacount then also set nout to 0.
 #pragma once
 
+#include "engine/angles.h"
+
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 
 namespace morvel::engine {
 
-inline constexpr double halfPi = std::numbers::pi / 2;
-inline constexpr double twoPi = 2 * std::numbers::pi;
+using math::halfPi;
+using math::twoPi;
 
 /// The angle opposite side a, enclosed by sides b and c (three sides known),
 /// 0..pi, by the half-angle formula. Sides that miss a triangle by less than

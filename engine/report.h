@@ -45,11 +45,7 @@ inline double sign(double x)
     return (x > 0) - (x < 0);
 }
 
-/// Within 2e-6 rad of 90 degrees the body counts as at the zenith.
-inline bool atZenith(double alt)
-{
-    return std::abs(alt - halfPi) < 2e-6;
-}
+using math::atZenith;
 
 /// The true azimuth of an azimuth angle z counted from the elevated pole:
 /// reflected to the east when the body is east (lha below pi) in the north,

@@ -1,6 +1,6 @@
 #include "engine/state.h"
 
-#include <cmath>
+#include "engine/angles.h"
 
 namespace morvel::engine {
 
@@ -12,8 +12,8 @@ void msgbox(const std::string& text)
 
 void setup(int16_t form)
 {
-    pi = 4 * std::atan(1.0);
-    deg = pi / 180;
+    pi = math::pi;
+    deg = math::degree;
     if (windowFactory)
         for (int i = 1; i <= 3; ++i)
             forms[i] = windowFactory(i);

@@ -12,6 +12,8 @@
 /// solutions; nout says how many there are (0, 1 or 2).
 #pragma once
 
+#include "engine/angles.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -45,9 +47,9 @@ public:
     virtual void show(const std::string& text) = 0;
 };
 
-// Constants, set by setup.
-inline double pi = 0;
-inline double deg = 0;
+// The half turn and radians per degree, from angles.h; setup sets them again.
+inline double pi = math::pi;
+inline double deg = math::degree;
 
 // Count and solution sets of the last solve.
 inline int16_t nout = 0;

@@ -1,6 +1,7 @@
 #include "gcs/gcs_window.h"
 
 #include "calc/numtext.h"
+#include "engine/angles.h"
 #include "engine/cases.h"
 #include "gcs/sailing.h"
 
@@ -14,7 +15,7 @@ using calc::Check;
 
 namespace {
 
-constexpr double degree = std::numbers::pi / 180;
+using math::degree;
 
 /// The rules of a row typed in degrees and minutes: range in degrees, the
 /// checks in their order and their messages. The distance (3) and the final

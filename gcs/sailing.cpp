@@ -1,5 +1,6 @@
 #include "gcs/sailing.h"
 
+#include "engine/angles.h"
 #include "engine/primitives.h"
 
 #include <cmath>
@@ -9,8 +10,7 @@ namespace morvel::gcs {
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
-constexpr double degree = pi / 180;
+using math::pi, math::degree;
 
 /// x moved into -pi..pi by one turn, when it lies beyond.
 double withinHalfTurn(double x)

@@ -1,0 +1,68 @@
+/// \file angles.h
+/// \brief The angles and tolerances of the whole program, each in one place.
+///
+/// Angles are radians. Each tolerance says which case it settles; the
+/// engine, the windows and morvel-solve all take them from here, so that a
+/// window and the command line never disagree on where a special case
+/// begins.
+#pragma once
+
+#include <cmath>
+#include <numbers>
+
+namespace morvel::math {
+
+inline constexpr double pi = std::numbers::pi;
+inline constexpr double halfPi = pi / 2;
+inline constexpr double twoPi = 2 * pi;
+/// Radians in one degree.
+inline constexpr double degree = pi / 180;
+
+/// A body whose azimuth angle or meridian angle has a sine this small is on
+/// the meridian: the remark "Many Other Solutions" goes with its answer.
+inline constexpr double meridianSine = 2e-6;
+
+/// Within this of 90 degrees the altitude is the zenith: codes 26 and 14
+/// put the body there, with the declination (latitude) equal to the other
+/// and azimuth 0.
+inline constexpr double zenithSlack = 2e-6;
+
+/// Below this |sin| the angle a of aascount is on the meridian, where the
+/// sine rule does not rule a triangle out (codes 13 and 11).
+inline constexpr double aasMeridianSine = 1e-6;
+
+/// angcos (codes 22 and 21's checks): a cosine up to this beyond 1 is the
+/// rounding of a meridian passage, not an impossible triangle.
+inline constexpr double cosineSlack = 1.00002;
+
+/// |cos b cos c| below this: b or c is within about 1e-12 rad of a pole,
+/// where the cosine rule divides by nothing (angcos).
+inline constexpr double poleProduct = 1e-12;
+
+/// Below this the two terms of an angle's arc tangent are rounding: the
+/// angle's vertex is at a pole or its far side ends there (sas, ssacount).
+inline constexpr double noDirection = 1e-12;
+
+/// A sine this small is the rounding of an angle of exactly 0 or 180
+/// degrees (sidesin: both angles on the meridian).
+inline constexpr double meridianRounding = 1e-12;
+
+/// A root this far beyond a pole is the rounding of a root on the pole
+/// (sincosroots, and the meridian triangles of codes 13 and 11).
+inline constexpr double poleSlack = 1e-12;
+
+/// The body on the meridian: the azimuth angle z or the meridian angle t
+/// within meridianSine of 0 or 180 degrees. Windows and morvel-solve show
+/// "Many Other Solutions" then.
+inline bool onMeridian(double z, double t)
+{
+    return std::abs(std::sin(z)) <= meridianSine || std::abs(std::sin(t)) <= meridianSine;
+}
+
+/// The body at the zenith: the altitude within zenithSlack of 90 degrees.
+inline bool atZenith(double alt)
+{
+    return std::abs(alt - halfPi) < zenithSlack;
+}
+
+}  // namespace morvel::math
