@@ -3,19 +3,7 @@
 #include "engine/solvers.h"
 #include "engine/state.h"
 
-#include <numbers>
-
 namespace morvel::engine {
-
-int16_t casecode(bool lat, bool lha, bool dec, bool alt, bool az)
-{
-    return int16_t(16 * lat + 8 * lha + 4 * dec + 2 * alt + az);
-}
-
-double fold(double x)
-{
-    return x > std::numbers::pi ? 2 * std::numbers::pi - x : x;
-}
 
 bool solvecase(int16_t code, Givens& g)
 {

@@ -1,7 +1,5 @@
 #include "engine/primitives.h"
 
-#include "engine/state.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -34,7 +32,7 @@ double arccosine(double x)
 
 }  // namespace
 
-double angcos(double a, double b, double c)
+double angcos(double a, double b, double c, Messages& said)
 {
     const double num = std::sin(a) - std::sin(c) * std::sin(b);
     const double den = std::cos(c) * std::cos(b);
@@ -43,8 +41,7 @@ double angcos(double a, double b, double c)
     if (std::abs(den) < poleProduct && std::abs(num) <= 1e-9)
         return 0;
     if (std::abs(num) >= math::cosineSlack * std::abs(den)) {
-        nout = 0;
-        msgbox("No Solution");
+        said.add("No Solution");
         return 0;
     }
     // Half-angle form on the sides 90 - a, 90 - b, 90 - c and their half sum
@@ -90,7 +87,7 @@ double sidecos(Trig a, Trig b, Trig c)
     return std::atan2(a.s * b.s + a.c * b.c * c.c, std::sqrt(u.x * u.x + u.y * u.y));
 }
 
-double sidesin(double a, double b, double c)
+double sidesin(double a, double b, double c, Messages& said)
 {
     const double p = std::sin(c) * std::cos(a);
     const double sb = std::sin(b);
@@ -99,8 +96,7 @@ double sidesin(double a, double b, double c)
     if (std::abs(p) < math::meridianRounding && std::abs(sb) < math::meridianRounding)
         return a;
     if (std::abs(p) > std::abs(sb)) {
-        nout = 0;
-        msgbox("No Solution");
+        said.add("No Solution");
         return 0;
     }
     return arccosine(p / sb);
@@ -142,7 +138,7 @@ int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, 
     return n;
 }
 
-int16_t ssacount(double a, double b, double c, Root& y1, Root& y2)
+int16_t ssacount(double a, double b, double c, Root& y1, Root& y2, Messages& said)
 {
     const Trig ta = trig(a), tb = trig(b), tc = trig(c);
     const double A = ta.s, B = ta.c * tc.c, C = tb.s;
@@ -165,17 +161,16 @@ int16_t ssacount(double a, double b, double c, Root& y1, Root& y2)
         n = sincosroots(A, B, C, tb.c, ta.c * tc.s, y1, y2);
     }
     if (n == 0)
-        msgbox("No solution");
-    nout = n;
+        said.add("No solution");
     return n;
 }
 
-int16_t aascount(double a, double b, double c)
+int16_t aascount(double a, double b, double c, Messages& said)
 {
     if (std::abs(std::sin(a)) < math::aasMeridianSine)
         return 2;
     if (std::sin(c) / std::sin(a) < std::cos(b)) {
-        msgbox("No solution");
+        said.add("No solution");
         return 0;
     }
     return 2;

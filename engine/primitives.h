@@ -10,12 +10,14 @@
 /// cosine of a value near 1: a body near the zenith or the pole and a body
 /// on the meridian come out to the last digit the windows show.
 ///
-/// Three messages belong to these procedures: "No Solution" (angcos,
-/// sidesin) and "No solution" (ssacount, aascount). A primitive that shows
-/// one returns 0; angcos, sidesin and ssacount then also set nout to 0.
+/// Two messages belong to these procedures: "No Solution" (angcos,
+/// sidesin) and "No solution" (ssacount, aascount). A primitive that finds
+/// no triangle adds its message to `said` and returns 0. None reads or
+/// writes a global.
 #pragma once
 
 #include "engine/angles.h"
+#include "engine/triangle.h"
 
 #include <cmath>
 #include <cstdint>
@@ -31,7 +33,7 @@ using math::twoPi;
 /// the rounding of a meridian passage (a cosine within 1.00002) give 0 or pi;
 /// beyond that "No Solution" and 0. With b or c at a pole the angle is
 /// undefined: 0, no message.
-double angcos(double a, double b, double c);
+double angcos(double a, double b, double c, Messages& said);
 
 /// The sine and cosine of an angle, worked out once.
 struct Trig {
@@ -68,7 +70,7 @@ inline double sidecos(double a, double b, double c)
 /// the cosine, so the side may also be the negative of the result. With both
 /// angles on the meridian the rule says nothing and side a is returned.
 /// "No Solution" when no side fits.
-double sidesin(double a, double b, double c);
+double sidesin(double a, double b, double c, Messages& said);
 
 /// A latitude y in -pi/2..pi/2 with its sine and cosine.
 struct Root {
@@ -86,17 +88,17 @@ struct Root {
 int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, Root& y2);
 
 /// The triangles with sides a and b and the angle c opposite b: the count
-/// 0, 1 or 2, stored in nout, with "No solution" for 0; y1 and y2 receive
+/// 0, 1 or 2, with "No solution" for 0; y1 and y2 receive
 /// the latitude forms of the unknown side, the one enclosed with a by the
 /// angle c (sin a sin y + cos a cos c cos y = sin b). y1 is the triangle
 /// whose angle opposite a is acute.
-int16_t ssacount(double a, double b, double c, Root& y1, Root& y2);
+int16_t ssacount(double a, double b, double c, Root& y1, Root& y2, Messages& said);
 
 /// Whether triangles with angles a and c and the side b opposite c can
 /// exist: "No solution" and 0 when the sine rule rules them out, else 2 (the
 /// solver then keeps the candidates that fit). With a on the meridian the
-/// rule is not applied. Leaves nout alone.
-int16_t aascount(double a, double b, double c);
+/// rule is not applied.
+int16_t aascount(double a, double b, double c, Messages& said);
 
 /// The LHA of a body at meridian angle t and true azimuth zn: t when it is
 /// west of the meridian, 2pi - t when east (zn and t both below pi).

@@ -1,89 +1,70 @@
 // The four cases with a direct answer: 28, 19 and 25 have one solution, 22
 // always the pair east and west of the meridian.
+#include "engine/case_solvers.h"
 #include "engine/primitives.h"
-#include "engine/report.h"
-#include "engine/solvers.h"
-#include "engine/state.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace morvel::engine {
+namespace morvel::engine::cases {
 
-void solveltd(double& lat, double& t, double& dec, double& /*alt*/, double& Z, double& lha, double& /*zn*/)
+namespace {
+
+/// -1, 0 or +1.
+double sign(double x)
 {
-    const double la = lat, tt = t, de = dec, lh = lha;
-    const SideAngle s = sas(la, de, tt);
-    alt1 = s.side;
-    const double z = s.angle;
-    Z = z;
+    return (x > 0) - (x < 0);
+}
+
+Solved one(const Triangle& t)
+{
+    Solved r;
+    r.count = 1;
+    r.sets[0] = t;
+    return r;
+}
+
+}  // namespace
+
+Solved ltd(const Givens& g)
+{
+    const SideAngle s = sas(g.lat, g.dec, g.t);
     // West of the meridian the azimuth is reflected; at LHA 0 with the body
     // north this gives 2pi, which the diagram expects.
-    az1 = lh < std::numbers::pi ? twoPi - z : z;
-    output(alt1, 0, 1, 4);
-    output(az1, 0, 1, 5);
-    lat1 = la;
-    lha1 = lh;
-    dec1 = de;
-    nout = 1;
-    transfer();
+    return one({g.lat, g.lha, g.dec, s.side, g.lha < math::pi ? twoPi - s.angle : s.angle});
 }
 
-void solvelhz(double& lat, double& t, double& /*dec*/, double& alt, double& Z, double& /*lha*/, double& zn)
+Solved lhz(const Givens& g)
 {
-    const double la = lat, al = alt, zz = Z, zv = zn;
-    const SideAngle s = sas(la, al, zz);
-    dec1 = s.side;
+    const SideAngle s = sas(g.lat, g.alt, g.Z);
     const double m = s.angle;  // the meridian angle; 0 for a body at a pole
-    t = m;
-    lha1 = m;
-    lat1 = la;
-    alt1 = al;
-    az1 = zv;
-    nout = 1;
-    if (zv < std::numbers::pi && m < std::numbers::pi)
-        lha1 = twoPi - m;
-    output(dec1, 0, 1, 3);
-    output(lha1, 0, 1, 2);
-    transfer();
+    const double lha = (g.zn < math::pi && m < math::pi) ? twoPi - m : m;
+    return one({g.lat, lha, s.side, g.alt, g.zn});
 }
 
-void solveldh(double& lat, double& dec, double& alt, double& lha1Out, double& lha2Out, double& az1Out,
-              double& az2Out)
+Solved ldh(const Givens& g)
 {
-    lat1 = lat;
-    dec1 = dec;
-    alt1 = alt;
-    // The window sets nout to 1 before every solve; set it here as well so
-    // that a failure of angcos (which sets 0) is told apart from a stale 0.
-    nout = 1;
-    const double z = angcos(dec1, lat1, alt1);
-    az1Out = z;
-    if (nout == 0)
-        return;
-    const double m = angcos(alt1, lat1, dec1);
-    lha2Out = m;
-    if (nout == 0)
-        return;
-    lat2 = lat1;
-    dec2 = dec1;
-    alt2 = alt1;
+    Solved r;
+    const double z = angcos(g.dec, g.lat, g.alt, r.messages);
+    if (r.messages.count)
+        return r;
+    const double m = angcos(g.alt, g.lat, g.dec, r.messages);
+    if (r.messages.count)
+        return r;
     // Set 1 is the body east of the meridian, set 2 west of it.
-    lha1Out = twoPi - m;
-    az2Out = twoPi - z;
-    nout = 2;
-    output(lha1Out, lha2Out, 2, 2);
-    output(az1Out, az2Out, 2, 5);
-    transfer();
+    r.count = 2;
+    r.sets[0] = {g.lat, twoPi - m, g.dec, g.alt, z};
+    r.sets[1] = {g.lat, m, g.dec, g.alt, twoPi - z};
+    return r;
 }
 
-void solveltz(double& lat, double& t, double& /*dec*/, double& /*alt*/, double& Z, double& lha, double& zn)
+Solved ltz(const Givens& g)
 {
-    const double la = lat, tt = t, zz = Z, lh = lha, zv = zn;
+    const double tt = g.t, zz = g.Z;
     // Napier's analogies on the side pole-zenith and its two adjacent angles:
     // a1 is half of declination - altitude, a2 half of their sum.
     const double s = std::sin((tt + zz) / 2);
-    const double k = std::tan(std::numbers::pi / 4 - la / 2);
+    const double k = std::tan(math::pi / 4 - g.lat / 2);
     const double dn = std::cos((tt - zz) / 2) * k;
     const double nn = std::sin((tt - zz) / 2) * k;
     const double a1 = s == 0 ? sign(nn) * halfPi : std::atan(nn / s);
@@ -91,16 +72,7 @@ void solveltz(double& lat, double& t, double& /*dec*/, double& /*alt*/, double& 
     const double a2 = dn == 0 ? sign(c) * halfPi : std::atan(c / dn);
     // A body at a pole or at the zenith comes out beyond 90 degrees by
     // rounding of the sum.
-    dec1 = std::clamp(a2 + a1, -halfPi, halfPi);
-    alt1 = std::clamp(a2 - a1, -halfPi, halfPi);
-    lat1 = la;
-    lha1 = lh;
-    az1 = zv;
-    nout = 1;
-    output(dec1, 0, 1, 3);
-    output(alt1, 0, 1, 4);
-    other(zz, tt);
-    transfer();
+    return one({g.lat, g.lha, std::clamp(a2 + a1, -halfPi, halfPi), std::clamp(a2 - a1, -halfPi, halfPi), g.zn});
 }
 
-}  // namespace morvel::engine
+}  // namespace morvel::engine::cases

@@ -1,0 +1,72 @@
+#include "engine/triangle.h"
+
+#include "engine/angles.h"
+#include "engine/case_solvers.h"
+
+namespace morvel::engine {
+
+std::string Messages::joined() const
+{
+    std::string s;
+    for (int i = 0; i < count; ++i)
+        s += (i ? "; " : "") + std::string(text[size_t(i)]);
+    return s;
+}
+
+int16_t casecode(bool lat, bool lha, bool dec, bool alt, bool az)
+{
+    return int16_t(16 * lat + 8 * lha + 4 * dec + 2 * alt + az);
+}
+
+double fold(double x)
+{
+    return x > math::pi ? math::twoPi - x : x;
+}
+
+Givens givens(double lat, double lha, double dec, double alt, double zn)
+{
+    return {lat, lha, dec, alt, zn, fold(lha), fold(zn)};
+}
+
+namespace {
+
+using Case = Solved (*)(const Givens&);
+
+Case solverOf(int16_t code)
+{
+    switch (code) {
+    case 28: return cases::ltd;
+    case 19: return cases::lhz;
+    case 22: return cases::ldh;
+    case 25: return cases::ltz;
+    case 26: return cases::lth;
+    case 21: return cases::ldz;
+    case 14: return cases::tdh;
+    case 7: return cases::dhz;
+    case 13: return cases::tdz;
+    case 11: return cases::thz;
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+bool hasSolver(int16_t code)
+{
+    return solverOf(code) != nullptr;
+}
+
+Solved solveTriangle(int16_t code, const Givens& g)
+{
+    const Case solver = solverOf(code);
+    if (!solver)
+        return Solved{code};
+    Solved s = solver(g);
+    s.code = code;
+    // With the LHA and the azimuth given (25, 13) a body on the meridian
+    // leaves the triangle free along it.
+    s.manyOther = s.count > 0 && (code == 25 || code == 13) && math::onMeridian(g.Z, g.t);
+    return s;
+}
+
+}  // namespace morvel::engine
