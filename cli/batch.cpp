@@ -141,7 +141,6 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
     if (options.spacing > 0 && celestial)
         return fatal(0, "--waypoints belong to the great circle, not the celestial triangle");
 
-    Solver solver;
     const Style style{options.decimal, options.json, options.spacing};
     std::string buffer = options.json ? std::string() : csvHeader(celestial);
     int bad = 0, unsolved = 0;
@@ -172,16 +171,13 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
                 writeJsonError(buffer, number, why);
             else
                 writeCsvError(buffer, number, why, celestial);
-        } else if (options.json) {
-            unsolved += answer(solver, *problem, style, number, buffer) == 0;
-        } else if (const auto* c = std::get_if<CelestialProblem>(&*problem)) {
-            const CelestialResult r = solver.solve(*c);
-            unsolved += r.count == 0;
-            writeCsv(buffer, number, r, options.decimal);
         } else {
-            const PassageResult r = solver.solve(std::get<PassageProblem>(*problem));
-            unsolved += r.count == 0;
-            writeCsv(buffer, number, r, options.decimal);
+            const Answer a = answerOf(*problem, style.spacing);
+            unsolved += a.count() == 0;
+            if (options.json)
+                write(buffer, a, style, number);
+            else
+                writeCsv(buffer, number, a, options.decimal);
         }
         if (buffer.size() > (1 << 20)) {
             out.write(buffer.data(), std::streamsize(buffer.size()));

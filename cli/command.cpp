@@ -165,12 +165,12 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (style.spacing > 0)
         if (const std::string why = waypointsRefused(*p.problem, false); !why.empty())
             return fail(why);
-    Solver solver;
+    const Answer a = answerOf(*p.problem, style.spacing);
     std::string text;
-    const int count = answer(solver, *p.problem, style, 0, text);
+    write(text, a, style, 0);
     out << text;
     out.flush();
-    return count > 0 ? 0 : 1;
+    return a.count() > 0 ? 0 : 1;
 }
 
 }  // namespace morvel::cli

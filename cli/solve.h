@@ -1,12 +1,7 @@
 /// \file solve.h
-/// \brief Solving a problem on the engine as the calculator windows do, and
-/// what the windows would show of it. No Qt.
-///
-/// For each solve the Solver registers itself as the engine's forms[1], its
-/// active window and its message service: the case solvers report to it
-/// through output, other and transfer, and show their messages ("No
-/// Solution", "No solution") through it. What was registered before is put
-/// back when the Solver goes. One Solver at a time.
+/// \brief Solving a problem on the engine's solved triangle
+/// (engine::solveTriangle), and what the windows would show of it. No Qt,
+/// no global state: any number of threads may solve at once.
 ///
 /// A result holds the solutions the windows show (0, 1 or 2) as complete
 /// sets of radians, the given quantities among them as read. Great-circle
@@ -16,8 +11,7 @@
 #pragma once
 
 #include "cli/problem.h"
-#include "engine/cases.h"
-#include "engine/state.h"
+#include "engine/triangle.h"
 
 #include <array>
 #include <cstdint>
@@ -33,7 +27,7 @@ struct CelestialResult {
     int count = 0;  ///< solutions shown
     std::array<std::array<double, 5>, 2> sets{};
     bool manyOther = false;  ///< "Many Other Solutions": the body on the meridian
-    std::string message;     ///< the engine's messages when count is 0
+    std::string message;     ///< the engine's messages when count is 0, joined by "; "
 };
 
 /// One passage: radians, north and east positive; lha the DLo measured
@@ -58,31 +52,7 @@ struct PassageResult {
     std::string message;
 };
 
-class Solver : public engine::CalcWindow, public engine::MessageService {
-public:
-    Solver();
-    ~Solver() override;
-    Solver(const Solver&) = delete;
-    Solver& operator=(const Solver&) = delete;
-
-    CelestialResult solve(const CelestialProblem& p);
-    PassageResult solve(const PassageProblem& p);
-
-    void output(double x1, double x2, int16_t f, int16_t m) override;
-    void other(double z, double t) override;
-    void show(const std::string& text) override;
-
-private:
-    /// Clears what the last solve recorded and solves code as a window does.
-    void run(int16_t code, engine::Givens g);
-
-    // The registry and message service there were before, put back at the end.
-    std::array<engine::CalcWindow*, 4> forms_;
-    engine::MessageService* messages_before_;
-
-    int shown_ = -1;  ///< the count of the first output call; -1 before one
-    bool manyOther_ = false;
-    std::string messages_;
-};
+CelestialResult solve(const CelestialProblem& p);
+PassageResult solve(const PassageProblem& p);
 
 }  // namespace morvel::cli

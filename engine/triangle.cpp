@@ -8,8 +8,11 @@ namespace morvel::engine {
 std::string Messages::joined() const
 {
     std::string s;
-    for (int i = 0; i < count; ++i)
-        s += (i ? "; " : "") + std::string(text[size_t(i)]);
+    for (int i = 0; i < count; ++i) {
+        if (i)
+            s += "; ";
+        s += text[size_t(i)];
+    }
     return s;
 }
 
@@ -59,8 +62,11 @@ bool hasSolver(int16_t code)
 Solved solveTriangle(int16_t code, const Givens& g)
 {
     const Case solver = solverOf(code);
-    if (!solver)
-        return Solved{code};
+    if (!solver) {
+        Solved none;
+        none.code = code;
+        return none;
+    }
     Solved s = solver(g);
     s.code = code;
     // With the LHA and the azimuth given (25, 13) a body on the meridian

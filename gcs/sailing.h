@@ -16,7 +16,7 @@
 /// circle. Longitudes are signed, east positive, radians throughout.
 #pragma once
 
-#include "engine/cases.h"
+#include "engine/triangle.h"
 
 namespace morvel::gcs {
 

@@ -54,15 +54,14 @@ struct Answer {
 
 Answer cliSays(const Example& e, const std::string& what)
 {
-    static cli::Solver solver;
     const cli::ProblemRead p = cli::readProblem(e.given, false);
     if (const auto* c = std::get_if<cli::CelestialProblem>(&*p.problem)) {
-        const cli::CelestialResult r = solver.solve(*c);
+        const cli::CelestialResult r = cli::solve(*c);
         if (what == "alt")
             return {r.sets[0][3] / degree, cli::altitudeText(r.sets[0][3], false)};
         return {r.sets[0][4] / degree, cli::circleText(r.sets[0][4], false)};
     }
-    const cli::PassageResult r = solver.solve(std::get<cli::PassageProblem>(*p.problem));
+    const cli::PassageResult r = cli::solve(std::get<cli::PassageProblem>(*p.problem));
     const cli::Passage& s = r.sets[0];
     const cli::Route route = cli::route(s, 180);
     if (what == "distance")

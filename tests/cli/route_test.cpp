@@ -25,7 +25,7 @@ double gap(double a, double b)
     return std::abs(std::remainder(a - b, 360));
 }
 
-cli::PassageResult passage(cli::Solver& solver, double lat1, double lon1, double lat2, double lon2)
+cli::PassageResult passage(double lat1, double lon1, double lat2, double lon2)
 {
     cli::PassageProblem p;
     p.fromLat = lat1 * degree;
@@ -33,7 +33,7 @@ cli::PassageResult passage(cli::Solver& solver, double lat1, double lon1, double
     p.toLat = lat2 * degree;
     p.toLon = lon2 * degree;
     p.lha = gcs::dloBetween(*p.fromLon, *p.toLon);
-    return solver.solve(p);
+    return cli::solve(p);
 }
 
 #ifdef MORVEL_SANITIZED
@@ -49,11 +49,10 @@ TEST(Route, WaypointsAndLegsMatchGeographicLib)
     const double spacings[] = {1, 2.5, 5, 10, 45, 180};
     std::mt19937_64 rng(12);
     std::uniform_real_distribution<double> latitude(-89, 89), longitude(-180, 180);
-    cli::Solver solver;
     for (int i = 0; i < samples; ++i) {
         const double lat1 = latitude(rng), lon1 = longitude(rng), lat2 = latitude(rng), lon2 = longitude(rng);
         const double spacing = spacings[i % std::size(spacings)];
-        const cli::PassageResult r = passage(solver, lat1, lon1, lat2, lon2);
+        const cli::PassageResult r = passage(lat1, lon1, lat2, lon2);
         ASSERT_EQ(r.count, 1);
         const cli::Route route = cli::route(r.sets[0], spacing);
         double s12, azi1, azi2;
@@ -134,9 +133,8 @@ TEST(Route, TracksAtThePolesAndTheEquator)
         {"from the north pole", 90, 0, 10, -20, 10, 2, cli::Route::VertexPlace::between, 4800},
         {"up a meridian short of the pole", -30, 20, 60, 20, 10, 2, cli::Route::VertexPlace::beyondDestination, 5400},
     };
-    cli::Solver solver;
     for (const auto& row : rows) {
-        const cli::PassageResult r = passage(solver, row.lat1, row.lon1, row.lat2, row.lon2);
+        const cli::PassageResult r = passage(row.lat1, row.lon1, row.lat2, row.lon2);
         const cli::Route route = cli::route(r.sets[0], row.spacing);
         EXPECT_EQ(int(route.waypoints.size()), row.waypoints) << row.name;
         EXPECT_EQ(route.vertexPlace, row.vertex) << row.name;

@@ -139,8 +139,7 @@ struct Windows : ::testing::Test {
                     entries.push_back({fields[i], p.q[i]});
             const cli::ProblemRead read = cli::readProblem(entries, false);
             ASSERT_TRUE(read.problem) << p.name << ": " << read.error;
-            cli::Solver solver;
-            const cli::CelestialResult r = solver.solve(std::get<cli::CelestialProblem>(*read.problem));
+            const cli::CelestialResult r = cli::solve(std::get<cli::CelestialProblem>(*read.problem));
             std::vector<std::string> solved;
             for (int i = 0; i < 5; ++i)
                 for (int k = 0; k < r.count && !r.given[size_t(i)]; ++k) {
