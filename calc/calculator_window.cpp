@@ -108,11 +108,15 @@ void CalculatorWindow::chkEllipse_Click()
 
 void CalculatorWindow::other(double z, double t)
 {
-    if (math::onMeridian(z, t)) {
-        txtOther.setVisible(true);
-        txtOther.setText(QStringLiteral("Many Other Solutions"));
-        txtOther.setBackColor(toolkit::colors::cyan);
-    }
+    if (math::onMeridian(z, t))
+        remark();
+}
+
+void CalculatorWindow::remark()
+{
+    txtOther.setVisible(true);
+    txtOther.setText(QStringLiteral("Many Other Solutions"));
+    txtOther.setBackColor(toolkit::colors::cyan);
 }
 
 void CalculatorWindow::hideDiagramResults()

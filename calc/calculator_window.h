@@ -64,6 +64,8 @@ public:
     /// "Many Other Solutions" on cyan in txtOther when
     /// the body is on the meridian (math::onMeridian).
     void other(double z, double t) override;
+    /// "Many Other Solutions" on cyan in txtOther.
+    void remark() override;
 
     diagram::DiagramControls& diagramControls() override { return dc; }
     toolkit::Label& caption(int i) override { return lblDat(i); }

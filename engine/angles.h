@@ -47,6 +47,11 @@ inline constexpr double noDirection = 1e-12;
 /// degrees (sidesin: both angles on the meridian).
 inline constexpr double meridianRounding = 1e-12;
 
+/// A sine or cosine this small is the rounding of an exact zero: the
+/// cosine of 90 degrees is 6e-17 in doubles, the sine of 180 degrees 1.2e-16
+/// (sincosroots: a double root at the nadir or at a pole).
+inline constexpr double trigRounding = 1e-15;
+
 /// A root this far beyond a pole is the rounding of a root on the pole
 /// (sincosroots, and the meridian triangles of codes 13 and 11).
 inline constexpr double poleSlack = 1e-12;
@@ -57,6 +62,16 @@ inline constexpr double poleSlack = 1e-12;
 inline bool onMeridian(double z, double t)
 {
     return std::abs(std::sin(z)) <= meridianSine || std::abs(std::sin(t)) <= meridianSine;
+}
+
+/// Within this of a pole the LHA no longer matters to the answer of latitude,
+/// declination and altitude (code 22): "Many Other Solutions".
+inline constexpr double poleFreeSlack = 2e-6;
+
+/// A latitude or declination at a pole, within poleFreeSlack.
+inline bool atPole(double x)
+{
+    return std::abs(x) > halfPi - poleFreeSlack;
 }
 
 /// The body at the zenith: the altitude within zenithSlack of 90 degrees.

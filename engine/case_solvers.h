@@ -3,8 +3,10 @@
 /// the solved triangle (see triangle.h for the cases and conventions).
 /// solveTriangle() picks one by its code; nothing else calls them.
 ///
-/// Each fills count, the sets (givens copied into every set it reports) and
-/// the messages; solveTriangle() sets the code and the remark.
+/// Each fills count, the sets (givens copied into every set it reports), the
+/// messages, and manyOther where its equation vanishes and every value of
+/// the unknown fits; solveTriangle() sets the code and adds the remark's
+/// other cases.
 #pragma once
 
 #include "engine/triangle.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace morvel::engine {
 
@@ -110,7 +111,12 @@ int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, 
     // formed from whichever of its two forms has the smaller terms.
     // The terms are sines and cosines, far from overflow: no need of hypot.
     const double R = std::sqrt(A * A + B * B);
-    const double disc = std::max(R * R, C * C) < std::max(u * u, v * v) ? (R - C) * (R + C) : (u - v) * (u + v);
+    double disc = std::max(R * R, C * C) < std::max(u * u, v * v) ? (R - C) * (R + C) : (u - v) * (u + v);
+    // u and v both the rounding of an exact zero (a side of exactly 90
+    // degrees, an angle of exactly 180): the double root of a body at the
+    // nadir or at a pole, which rounding must not take away.
+    if (disc < 0 && std::max(std::abs(u), std::abs(v)) < math::trigRounding)
+        disc = 0;
     if (R == 0 || disc < 0)
         return 0;
     const double D = std::sqrt(disc), Rc = std::sqrt(C * C + disc);
@@ -122,7 +128,8 @@ int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, 
     };
     int16_t n = 0;
     Root* out[2] = {&y1, &y2};
-    for (const Root& r : roots) {
+    // A double root is one triangle.
+    for (const Root& r : std::span(roots, D == 0 ? 1 : 2)) {
         if (std::abs(r.y) > halfPi + poleSlack || (n == 1 && r.y == out[0]->y))
             continue;
         // On the globe the cosine of a latitude is not negative; a root put
@@ -138,7 +145,7 @@ int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, 
     return n;
 }
 
-int16_t ssacount(double a, double b, double c, Root& y1, Root& y2, Messages& said)
+int16_t ssacount(double a, double b, double c, Root& y1, Root& y2, Messages& said, bool* anyY)
 {
     const Trig ta = trig(a), tb = trig(b), tc = trig(c);
     const double A = ta.s, B = ta.c * tc.c, C = tb.s;
@@ -151,6 +158,8 @@ int16_t ssacount(double a, double b, double c, Root& y1, Root& y2, Messages& sai
         if (std::abs(C) < noDirection) {
             y1 = {0, {0, 1}};
             n = 1;
+            if (anyY)
+                *anyY = true;
         }
     } else {
         // The rising root is where the angle opposite a is acute: the slope
@@ -174,6 +183,11 @@ int16_t aascount(double a, double b, double c, Messages& said)
         return 0;
     }
     return 2;
+}
+
+double poleAzimuth(double lat, double lha)
+{
+    return lat > 0 ? std::fmod(std::numbers::pi + lha, twoPi) : twoPi - lha;
 }
 
 void tolha(double t, double zn, double& lha)

@@ -91,14 +91,20 @@ int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, 
 /// 0, 1 or 2, with "No solution" for 0; y1 and y2 receive
 /// the latitude forms of the unknown side, the one enclosed with a by the
 /// angle c (sin a sin y + cos a cos c cos y = sin b). y1 is the triangle
-/// whose angle opposite a is acute.
-int16_t ssacount(double a, double b, double c, Root& y1, Root& y2, Messages& said);
+/// whose angle opposite a is acute. Where every y fits (a on the equator
+/// of the angle c, and b 0) y1 is 0 and *anyY, when given, is set.
+int16_t ssacount(double a, double b, double c, Root& y1, Root& y2, Messages& said, bool* anyY = nullptr);
 
 /// Whether triangles with angles a and c and the side b opposite c can
 /// exist: "No solution" and 0 when the sine rule rules them out, else 2 (the
 /// solver then keeps the candidates that fit). With a on the meridian the
 /// rule is not applied.
 int16_t aascount(double a, double b, double c, Messages& said);
+
+/// The azimuth seen from a pole (lat +-pi/2) of a body at LHA lha: the
+/// limit reached along the meridian of the LHA's origin, pi + lha at the
+/// north pole, 2pi - lha at the south pole, within 0..2pi.
+double poleAzimuth(double lat, double lha);
 
 /// The LHA of a body at meridian angle t and true azimuth zn: t when it is
 /// west of the meridian, 2pi - t when east (zn and t both below pi).

@@ -14,7 +14,7 @@ namespace {
 
 /// The two result rows each case reports, in order (1 latitude, 2 LHA,
 /// 3 declination, 4 altitude, 5 azimuth), and whether it asks the window
-/// about the meridian (other).
+/// about the meridian (other, codes 25 and 13).
 struct Rows {
     int16_t first, second;
     bool other;
@@ -70,8 +70,12 @@ Solved run(int16_t code, const Givens& g)
     for (int16_t m : {rows.first, rows.second})
         if (active)
             active->output(field(s.sets[0], m), field(s.sets[1], m), s.count, m);
-    if (rows.other && active)
+    // 25 and 13 ask the window about the meridian; wherever the givens
+    // leave a whole arc of triangles the remark is shown outright.
+    if (active && rows.other)
         active->other(g.Z, g.t);
+    if (active && s.manyOther)
+        active->remark();
     if (CalcWindow* drawing = form(1))
         drawing->transfer();
     return s;

@@ -7,7 +7,8 @@
 /// nout in the engine's variables, the messages through msgbox, each result
 /// row through output(x1, x2, count, row) on the active window (rows:
 /// 1 latitude, 2 LHA, 3 declination, 4 altitude, 5 azimuth), other(Z, t)
-/// in codes 25 and 13, and then transfer() on forms[1]. A triangle that does
+/// in codes 25 and 13, remark() where the givens leave a whole arc of
+/// triangles (Solved::manyOther), and then transfer() on forms[1]. A triangle that does
 /// not exist is reported by its message instead, with nout 0 and no output:
 /// a message and a result never come together.
 ///

@@ -44,13 +44,14 @@ struct LatSide {
 /// vanish (both angles on the meridian, or the body at a pole on the
 /// meridian) every latitude fits: the missing side is then the sine rule's
 /// candidate v0 (the known side) and its negative, with the latitude on the
-/// meridian. Returns the count.
+/// meridian, and free is set. Returns the count.
 template <class Side, class Meridian>
 int16_t aasTriangles(double A, double B, double C, double u, double v, double v0, Side side,
-                     Meridian onMeridian, LatSide (&out)[2])
+                     Meridian onMeridian, LatSide (&out)[2], bool& free)
 {
     int16_t n = 0;
     if (A * A + B * B < math::noDirection * math::noDirection && std::abs(C) < math::noDirection) {
+        free = true;
         for (double candidate : {v0, -v0}) {
             const double l = onMeridian(candidate);
             if (std::abs(l) <= halfPi + math::poleSlack)
@@ -88,7 +89,7 @@ Solved tdz(const Givens& g)
     LatSide found[2];
     r.count = aasTriangles(
         -d.c * tT.c * z.s, d.s * z.s, p * z.c, z.s, p, v, [&](Trig lat) { return sidecos(lat, d, tT); },
-        [&](double altitude) { return meridianLatitude(tt, de, altitude, zz); }, found);
+        [&](double altitude) { return meridianLatitude(tt, de, altitude, zz); }, found, r.manyOther);
     if (r.count == 0)
         r.messages.add("No Solution");
     for (int i = 0; i < r.count; ++i)
@@ -111,7 +112,7 @@ Solved thz(const Givens& g)
     LatSide found[2];
     r.count = aasTriangles(
         -h.c * z.c * tT.s, h.s * tT.s, p * tT.c, tT.s, p, v, [&](Trig lat) { return sidecos(lat, h, z); },
-        [&](double declination) { return meridianLatitude(tt, declination, al, zz); }, found);
+        [&](double declination) { return meridianLatitude(tt, declination, al, zz); }, found, r.manyOther);
     if (r.count == 0)
         r.messages.add("No Solution");
     for (int i = 0; i < r.count; ++i)

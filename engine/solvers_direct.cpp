@@ -55,6 +55,11 @@ Solved ldh(const Givens& g)
     r.count = 2;
     r.sets[0] = {g.lat, twoPi - m, g.dec, g.alt, z};
     r.sets[1] = {g.lat, m, g.dec, g.alt, twoPi - z};
+    // The observer at a pole: every LHA fits (the remark says so); these
+    // are the two at LHA 0, with the azimuth of the pole's convention.
+    if (std::cos(g.lat) < math::noDirection)
+        for (Triangle& s : r.sets)
+            s.zn = poleAzimuth(g.lat, s.lha);
     return r;
 }
 

@@ -18,9 +18,12 @@ namespace {
 /// The true azimuth of an azimuth angle z counted from the elevated pole:
 /// reflected to the east when the body is east (lha below pi) in the north,
 /// counted from south in the south (h = -1). At lha exactly pi the body is on
-/// the lower meridian, where east and west agree.
-double trueAzimuth(double z, double h, double lha)
+/// the lower meridian, where east and west agree. A body at the nadir (alt)
+/// has no azimuth: 0.
+double trueAzimuth(double z, double h, double lha, double alt)
 {
+    if (std::cos(alt) < math::noDirection)
+        return 0;
     if (h > 0)
         return (lha < math::pi && z < math::pi) ? twoPi - z : z;
     return (lha < math::pi ? z : -z) + math::pi;
@@ -45,14 +48,14 @@ Solved lth(const Givens& g)
     const double h = g.lat < 0 ? -1 : 1;
     const double L = std::abs(g.lat);
     Root y[2] = {};  // the declinations
-    r.count = ssacount(L, g.alt, g.t, y[0], y[1], r.messages);
+    r.count = ssacount(L, g.alt, g.t, y[0], y[1], r.messages, &r.manyOther);
     if (r.count == 0)
         return r;
     if (math::atZenith(g.alt))
         return atZenith(g, g.lat);
     const Trig tL = trig(L), tT = trig(g.t);
     for (int i = 0; i < r.count; ++i)
-        r.sets[size_t(i)] = {g.lat, g.lha, h * y[i].y, g.alt, trueAzimuth(sas(tL, y[i].at, tT).angle, h, g.lha)};
+        r.sets[size_t(i)] = {g.lat, g.lha, h * y[i].y, g.alt, trueAzimuth(sas(tL, y[i].at, tT).angle, h, g.lha, g.alt)};
     return r;
 }
 
@@ -68,7 +71,7 @@ Solved ldz(const Givens& g)
         A = std::abs(g.zn - math::pi);
     }
     Root y[2] = {};  // the altitudes
-    r.count = ssacount(L, D, A, y[0], y[1], r.messages);
+    r.count = ssacount(L, D, A, y[0], y[1], r.messages, &r.manyOther);
     const Trig tL = trig(L), tA = trig(A);
     for (int i = 0; i < r.count; ++i) {
         double lha = 0;
@@ -85,14 +88,14 @@ Solved tdh(const Givens& g)
     const double h = g.dec < 0 ? -1 : 1;
     const double D = std::abs(g.dec);
     Root y[2] = {};  // the latitudes
-    r.count = ssacount(D, g.alt, g.t, y[0], y[1], r.messages);
+    r.count = ssacount(D, g.alt, g.t, y[0], y[1], r.messages, &r.manyOther);
     if (r.count == 0)
         return r;
     if (math::atZenith(g.alt))
         return atZenith(g, g.dec);
     const Trig tD = trig(D), tT = trig(g.t);
     for (int i = 0; i < r.count; ++i)
-        r.sets[size_t(i)] = {h * y[i].y, g.lha, g.dec, g.alt, trueAzimuth(sas(y[i].at, tD, tT).angle, h, g.lha)};
+        r.sets[size_t(i)] = {h * y[i].y, g.lha, g.dec, g.alt, trueAzimuth(sas(y[i].at, tD, tT).angle, h, g.lha, g.alt)};
     return r;
 }
 
@@ -100,7 +103,7 @@ Solved dhz(const Givens& g)
 {
     Solved r;
     Root y[2] = {};  // the latitudes
-    r.count = ssacount(g.alt, g.dec, g.Z, y[0], y[1], r.messages);
+    r.count = ssacount(g.alt, g.dec, g.Z, y[0], y[1], r.messages, &r.manyOther);
     const Trig tAlt = trig(g.alt), tZ = trig(g.Z);
     for (int i = 0; i < r.count; ++i) {
         double lha = 0;

@@ -32,6 +32,8 @@ public:
     virtual void output(double x1, double x2, int16_t f, int16_t m) = 0;
     /// Flags "Many Other Solutions" when the body is on the meridian.
     virtual void other(double z, double t) = 0;
+    /// Shows "Many Other Solutions": the givens leave a whole arc of triangles.
+    virtual void remark() {}
     virtual void transfer() {}
     virtual void calculate() {}
     virtual void clearall() {}

@@ -3,6 +3,8 @@
 #include "engine/angles.h"
 #include "engine/case_solvers.h"
 
+#include <cmath>
+
 namespace morvel::engine {
 
 std::string Messages::joined() const
@@ -52,6 +54,23 @@ Case solverOf(int16_t code)
     }
 }
 
+/// Whether the givens leave a whole arc of triangles beyond those the
+/// solvers find in their equations (which vanish where every value of the
+/// unknown fits): with the meridian angle and the azimuth angle given
+/// (25, 13; both on it for 11), the body on the meridian; with latitude, declination and
+/// altitude (22), the observer or the body at a pole, where every LHA fits.
+bool leavesFree(int16_t code, const Givens& g)
+{
+    switch (code) {
+    case 25:
+    case 13: return math::onMeridian(g.Z, g.t);
+    // One angle alone on the meridian puts the body at a pole.
+    case 11: return std::abs(std::sin(g.Z)) <= math::meridianSine && std::abs(std::sin(g.t)) <= math::meridianSine;
+    case 22: return math::atPole(g.lat) || math::atPole(g.dec);
+    default: return false;
+    }
+}
+
 }  // namespace
 
 bool hasSolver(int16_t code)
@@ -69,9 +88,7 @@ Solved solveTriangle(int16_t code, const Givens& g)
     }
     Solved s = solver(g);
     s.code = code;
-    // With the LHA and the azimuth given (25, 13) a body on the meridian
-    // leaves the triangle free along it.
-    s.manyOther = s.count > 0 && (code == 25 || code == 13) && math::onMeridian(g.Z, g.t);
+    s.manyOther = s.count > 0 && (s.manyOther || leavesFree(code, g));
     return s;
 }
 

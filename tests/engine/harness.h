@@ -3,6 +3,7 @@
 // both solution sets.
 #pragma once
 
+#include "engine/angles.h"
 #include "engine/cases.h"
 #include "engine/state.h"
 
@@ -30,6 +31,7 @@ struct Record {
     std::vector<std::string> messages;
     std::vector<OutputCall> outputs;
     int others = 0;
+    bool remark = false;  ///< a window would show "Many Other Solutions"
     int transfers = 0;
     int16_t nout = 0;
     std::array<Solution, 2> sets{};
@@ -44,7 +46,12 @@ class Recorder : public engine::CalcWindow, public engine::MessageService {
 public:
     Record* into = nullptr;
     void output(double x1, double x2, int16_t f, int16_t m) override { into->outputs.push_back({x1, x2, f, m}); }
-    void other(double, double) override { ++into->others; }
+    void other(double z, double t) override
+    {
+        ++into->others;
+        into->remark = into->remark || math::onMeridian(z, t);
+    }
+    void remark() override { into->remark = true; }
     void transfer() override { ++into->transfers; }
     void show(const std::string& text) override { into->messages.push_back(text); }
 };

@@ -6,7 +6,9 @@
 //  - every set shown is a true triangle with the given values;
 //  - every isolated true solution that an independent search finds is shown;
 //  - every value shown lies in its range;
-//  - a message and a result never come together, and one of them always does.
+//  - a message and a result never come together, and one of them always does;
+//  - where the givens leave a whole arc of triangles, the remark "Many Other
+//    Solutions" stands beside the answer.
 #include "harness.h"
 #include "sphere.h"
 
@@ -83,7 +85,7 @@ double sensitivity(int16_t code, const Angles& a, const std::vector<double>& roo
 
 struct Tally {
     int rows = 0, isolated = 0, noTriangle = 0;
-    int lost = 0, phantom = 0, nan = 0, outOfRange = 0, messageAndResult = 0;
+    int lost = 0, phantom = 0, nan = 0, outOfRange = 0, messageAndResult = 0, unremarked = 0;
     double worst = 0;
 };
 
@@ -153,6 +155,10 @@ void check(int16_t code, const Angles& a, Tally& tally)
     const bool continuum = roots.size() > 2;
     const bool isolated = !nearTangent && !continuum;
     tally.isolated += isolated;
+    if (continuum && shown > 0 && !r.remark) {
+        ++tally.unremarked;
+        ADD_FAILURE() << "a whole arc of triangles without the remark, " << where;
+    }
 
     // Every set shown is a triangle with the givens.
     const double tolerance = residualTolerance(code, a, u);
@@ -311,14 +317,15 @@ TEST_P(Oracle, ReportsExactlyTheTrueSolutions)
         check(code, a, tally);
     }
     std::printf("code %2d: %5d rows, %5d with isolated solutions (%4d without triangle); lost %d, phantom %d, "
-                "NaN %d, out of range %d, message with result %d; worst residual %.1e rad\n",
+                "NaN %d, out of range %d, message with result %d, arc without remark %d; worst residual %.1e rad\n",
                 code, tally.rows, tally.isolated, tally.noTriangle, tally.lost, tally.phantom, tally.nan,
-                tally.outOfRange, tally.messageAndResult, tally.worst);
+                tally.outOfRange, tally.messageAndResult, tally.unremarked, tally.worst);
     EXPECT_EQ(tally.lost, 0);
     EXPECT_EQ(tally.phantom, 0);
     EXPECT_EQ(tally.nan, 0);
     EXPECT_EQ(tally.outOfRange, 0);
     EXPECT_EQ(tally.messageAndResult, 0);
+    EXPECT_EQ(tally.unremarked, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCases, Oracle, testing::Values(28, 19, 22, 25, 26, 21, 14, 7, 13, 11),

@@ -151,6 +151,43 @@ TEST(Solvers, FindTheObserverAtAPoleAndNothingBeyond)
         checkRow(row);
 }
 
+TEST(Solvers, SolveTheExactBoundaries)
+{
+    const Row rows[] = {
+        {"code 26 body at the nadir", 26, 40, 180, 0, -90, 0, {{40, 180, -40, -90, 0}}, {}},
+        {"code 14 body at the nadir", 14, 0, 180, -40, -90, 0, {{40, 180, -40, -90, 0}}, {}},
+        {"code 21 body at the south pole, due south", 21, 30, 0, -90, 0, 180, {{30, any, -90, -30, 180}}, {}},
+        {"code 7 body at the south pole", 7, 0, 0, -90, 40, 180, {{-40, any, -90, 40, 180}}, {}},
+        {"code 22 observer at the north pole: the azimuth of code 28", 22, 90, 0, 20, 20, 0,
+         {{90, 360, 20, 20, 180}, {90, 0, 20, 20, 180}}, {}},
+    };
+    for (const Row& row : rows)
+        checkRow(row);
+}
+
+TEST(Solvers, RemarkEveryWholeArcOfTriangles)
+{
+    struct {
+        const char* name;
+        int16_t code;
+        double lat, lha, dec, alt, zn;
+        bool remark;
+    } rows[] = {
+        {"code 11 on the meridian", 11, 0, 0, 0, 30, 180, true},
+        {"code 11 on the lower meridian", 11, 0, 180, 0, 30, 0, true},
+        {"code 11 off it", 11, 0, 30, 0, 40, 200, false},
+        {"code 11 azimuth alone on it: the body at the pole", 11, 0, 300, 0, 35, 0, false},
+        {"code 11 body at the zenith", 11, 0, 0, 0, 90, 0, true},
+        {"code 13 equinoctial due east", 13, 0, 270, 0, 0, 90, true},
+        {"code 7 on the horizon due east, declination 0", 7, 0, 0, 0, 0, 90, true},
+        {"code 22 observer at the pole", 22, 90, 0, 20, 20, 0, true},
+        {"code 22 body at the pole", 22, 40, 0, 90, 40, 0, true},
+        {"code 22 elsewhere", 22, 40, 0, 20, 30, 0, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(solve(row.code, degrees(row.lat, row.lha, row.dec, row.alt, row.zn)).remark, row.remark) << row.name;
+}
+
 TEST(Solvers, NeverShowAMessageBesideAResult)
 {
     const Row rows[] = {
