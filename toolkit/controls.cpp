@@ -1,8 +1,5 @@
 #include "toolkit/controls.h"
 
-#include "toolkit/form.h"
-#include "toolkit/services.h"
-
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -14,6 +11,7 @@
 #include <QStylePainter>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace morvel::toolkit {
@@ -74,7 +72,7 @@ protected:
 
 // ---- Control ----
 
-Control::Control(Form& form, Control* container, QString name, int index)
+Control::Control(ControlHost& form, Control* container, QString name, int index)
     : form_(form), container_(container), name_(std::move(name)), index_(index)
 {
 }
@@ -230,7 +228,7 @@ QVariant CaptionedControl::property(const QString& prop) const
 
 // ---- Label ----
 
-Label::Label(Form& form, Control* container, QString name, int index)
+Label::Label(ControlHost& form, Control* container, QString name, int index)
     : CaptionedControl(form, container, std::move(name), index), label_(new QLabel(parentWidget()))
 {
     label_->setAutoFillBackground(true);
@@ -273,7 +271,7 @@ void Label::activateAccessKey()
 
 // ---- TextBox ----
 
-TextBox::TextBox(Form& form, Control* container, QString name, int index)
+TextBox::TextBox(ControlHost& form, Control* container, QString name, int index)
     : Control(form, container, std::move(name), index), edit_(new QLineEdit(parentWidget()))
 {
     attach(edit_);
@@ -297,7 +295,7 @@ QVariant TextBox::property(const QString& prop) const
 
 // ---- Buttons ----
 
-ButtonControl::ButtonControl(Form& form, Control* container, QString name, int index)
+ButtonControl::ButtonControl(ControlHost& form, Control* container, QString name, int index)
     : CaptionedControl(form, container, std::move(name), index)
 {
 }
@@ -345,7 +343,7 @@ void ButtonControl::activateAccessKey()
     click();
 }
 
-CommandButton::CommandButton(Form& form, Control* container, QString name, int index)
+CommandButton::CommandButton(ControlHost& form, Control* container, QString name, int index)
     : ButtonControl(form, container, std::move(name), index)
 {
     auto* b = new WrappingButton(parentWidget());
@@ -357,7 +355,7 @@ CommandButton::CommandButton(Form& form, Control* container, QString name, int i
     adopt(b);
 }
 
-OptionButton::OptionButton(Form& form, Control* container, QString name, int index)
+OptionButton::OptionButton(ControlHost& form, Control* container, QString name, int index)
     : ButtonControl(form, container, std::move(name), index)
 {
     auto* b = new QRadioButton(parentWidget());
@@ -394,7 +392,7 @@ QVariant OptionButton::property(const QString& prop) const
     return ButtonControl::property(prop);
 }
 
-CheckBox::CheckBox(Form& form, Control* container, QString name, int index)
+CheckBox::CheckBox(ControlHost& form, Control* container, QString name, int index)
     : ButtonControl(form, container, std::move(name), index)
 {
     auto* b = new QCheckBox(parentWidget());
@@ -420,7 +418,7 @@ QVariant CheckBox::property(const QString& prop) const
 
 // ---- Frame ----
 
-Frame::Frame(Form& form, Control* container, QString name, int index)
+Frame::Frame(ControlHost& form, Control* container, QString name, int index)
     : Control(form, container, std::move(name), index), box_(new QFrame(parentWidget()))
 {
     box_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -437,7 +435,7 @@ void Frame::colorsChanged()
 
 // ---- Painted items ----
 
-PaintedItem::PaintedItem(Form& form, QString name, int index)
+PaintedItem::PaintedItem(ControlHost& form, QString name, int index)
     : Control(form, nullptr, std::move(name), index)
 {
 }
@@ -459,7 +457,7 @@ void PaintedItem::setBorderWidth(int w)
     repaint();
 }
 
-Line::Line(Form& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
+Line::Line(ControlHost& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
 
 void Line::setX1(double v) { x1_ = v; repaint(); }
 void Line::setY1(double v) { y1_ = v; repaint(); }
@@ -519,7 +517,7 @@ QVariant Line::property(const QString& prop) const
     return Control::property(prop);
 }
 
-Shape::Shape(Form& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
+Shape::Shape(ControlHost& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
 
 void Shape::setShape(int s)
 {
@@ -563,13 +561,17 @@ QVariant Shape::property(const QString& prop) const
 
 // ---- Timer ----
 
-Timer::Timer(Form& form, Control*, QString name, int index)
+Timer::Timer(ControlHost& form, Control*, QString name, int index)
     : Control(form, nullptr, std::move(name), index), timer_(new QTimer(&form))
 {
     QObject::connect(timer_, &QTimer::timeout, timer_, [this] { fire(); });
 }
 
 Timer::~Timer() = default;
+
+bool Timer::manual_ = false;
+
+void Timer::setManual(bool on) { manual_ = on; }
 
 void Timer::setInterval(int ms)
 {
@@ -585,7 +587,7 @@ void Timer::setEnabled(bool on)
 
 void Timer::sync()
 {
-    if (on_ && interval_ > 0 && !services().manualTimers)
+    if (on_ && interval_ > 0 && !manual_)
         timer_->start(interval_);
     else
         timer_->stop();
@@ -602,6 +604,41 @@ QVariant Timer::property(const QString& prop) const
     if (prop == u"Enabled") return on_;
     if (prop == u"Interval") return interval_;
     return {};
+}
+
+// ---- ControlHost ----
+
+ControlHost::ControlHost(VbColor back) { setBackColor(back); }
+
+ControlHost::~ControlHost() = default;
+
+void ControlHost::setBackColor(VbColor c)
+{
+    back_ = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(c));
+    setPalette(pal);
+}
+
+std::vector<Control*> ControlHost::tabOrder(bool tabStopsOnly) const
+{
+    std::vector<Control*> order;
+    for (const auto& c : controls_)
+        if (c->focusable() && (c->tabStop() || !tabStopsOnly))
+            order.push_back(c.get());
+    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
+    return order;
+}
+
+Control* ControlHost::focusedControl() const
+{
+    QWidget* f = focusWidget();
+    if (!f)
+        return nullptr;
+    for (const auto& c : controls_)
+        if (c->widget() == f)
+            return c.get();
+    return nullptr;
 }
 
 }  // namespace morvel::toolkit
