@@ -104,7 +104,6 @@ void Control::attach(QWidget* w)
 void Control::setLeft(double v) { left_ = v; geometryChanged(); }
 void Control::setTop(double v) { top_ = v; geometryChanged(); }
 void Control::setWidth(double v) { width_ = v; geometryChanged(); }
-void Control::setHeight(double v) { height_ = v; geometryChanged(); }
 
 void Control::move(double left, double top, double width, double height)
 {
@@ -377,10 +376,7 @@ void OptionButton::setValue(bool v)
         for (const auto& c : form().controls())
             if (auto* o = dynamic_cast<OptionButton*>(c.get()); o && o != this && o->container() == container())
                 o->button_->setChecked(false);
-    const bool changed = button_->isChecked() != v;
     button_->setChecked(v);
-    if (changed && onChange)
-        onChange();
 }
 
 void OptionButton::click() { button_->click(); }
@@ -451,18 +447,7 @@ void PaintedItem::setBorderColor(VbColor c)
     repaint();
 }
 
-void PaintedItem::setBorderWidth(int w)
-{
-    borderWidth_ = w;
-    repaint();
-}
-
 Line::Line(ControlHost& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
-
-void Line::setX1(double v) { x1_ = v; repaint(); }
-void Line::setY1(double v) { y1_ = v; repaint(); }
-void Line::setX2(double v) { x2_ = v; repaint(); }
-void Line::setY2(double v) { y2_ = v; repaint(); }
 
 void Line::setPoints(double x1, double y1, double x2, double y2)
 {
@@ -473,17 +458,11 @@ void Line::setPoints(double x1, double y1, double x2, double y2)
     repaint();
 }
 
-void Line::setDashed(bool d)
-{
-    dashed_ = d;
-    repaint();
-}
-
 void Line::paint(QPainter& p) const
 {
     if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) || !std::isfinite(y2_))
         return;
-    QPen pen(toQColor(borderColor()), borderWidth(), dashed_ ? Qt::DashLine : Qt::SolidLine);
+    QPen pen(toQColor(borderColor()), 1);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
     const double k = 1 / twipsPerPixel;
@@ -492,7 +471,7 @@ void Line::paint(QPainter& p) const
     // device pixels its position falls in (on a pixel edge for an even
     // width), so that it shows as one sharp row rather than two faint ones.
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const bool oddWidth = std::lround(borderWidth() * dpr) % 2 == 1;
+    const bool oddWidth = std::lround(dpr) % 2 == 1;
     auto snap = [&](double v) {
         return oddWidth ? (std::floor(v * dpr) + 0.5) / dpr : std::round(v * dpr) / dpr;
     };
@@ -525,31 +504,19 @@ void Shape::setShape(int s)
     repaint();
 }
 
-void Shape::setFilled(bool f)
-{
-    filled_ = f;
-    repaint();
-}
-
 void Shape::paint(QPainter& p) const
 {
     const double k = 1 / twipsPerPixel;
     QRectF box(left() * k, top() * k, width() * k, height() * k);
     if (!std::isfinite(box.x()) || !std::isfinite(box.y()) || !std::isfinite(box.width()) || !std::isfinite(box.height()))
         return;
-    // Keep the outline inside the box, as a control's border is.
-    const double inset = borderWidth() / 2.0;
-    p.setPen(QPen(toQColor(borderColor()), borderWidth()));
-    p.setBrush(filled_ ? QBrush(toQColor(backColor())) : Qt::NoBrush);
-    if (shape_ == 3) {
-        const double d = std::min(box.width(), box.height());
-        QRectF circle(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
-        p.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
-    } else if (shape_ == 2) {
-        p.drawEllipse(box.adjusted(inset, inset, -inset, -inset));
-    } else {
-        p.drawRect(box.adjusted(inset, inset, -inset, -inset));
-    }
+    // Keep the one-pixel outline inside the box, as a control's border is.
+    constexpr double inset = 0.5;
+    p.setPen(QPen(toQColor(borderColor()), 1));
+    p.setBrush(toQColor(backColor()));
+    const double d = std::min(box.width(), box.height());
+    QRectF circle(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
+    p.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
 }
 
 QVariant Shape::property(const QString& prop) const

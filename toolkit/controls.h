@@ -55,7 +55,6 @@ public:
     void setLeft(double v);
     void setTop(double v);
     void setWidth(double v);
-    void setHeight(double v);
     void move(double left, double top, double width, double height);
 
     bool visible() const { return visible_; }
@@ -199,7 +198,6 @@ public:
     void setValue(bool v);
     void click() override;
     QVariant property(const QString& prop) const override;
-    std::function<void()> onChange;
 };
 
 class CheckBox : public ButtonControl {
@@ -227,14 +225,13 @@ private:
 
 /// Light items painted by their window, in creation order, above its
 /// background and below the widget controls. They are always placed in
-/// window coordinates, whatever container they are created with.
+/// window coordinates, whatever container they are created with. Lines and
+/// outlines are one pixel wide.
 class PaintedItem : public Control {
 public:
     virtual void paint(QPainter& p) const = 0;
     VbColor borderColor() const { return border_; }
     void setBorderColor(VbColor c);
-    int borderWidth() const { return borderWidth_; }  ///< pixels
-    void setBorderWidth(int px);
 
 protected:
     PaintedItem(ControlHost& form, QString name, int index);
@@ -245,7 +242,6 @@ protected:
 
 private:
     VbColor border_ = colors::black;
-    int borderWidth_ = 1;
 };
 
 class Line : public PaintedItem {
@@ -255,35 +251,26 @@ public:
     double y1() const { return y1_; }
     double x2() const { return x2_; }
     double y2() const { return y2_; }
-    void setX1(double v);
-    void setY1(double v);
-    void setX2(double v);
-    void setY2(double v);
     void setPoints(double x1, double y1, double x2, double y2);
-    bool dashed() const { return dashed_; }
-    void setDashed(bool d);
     void paint(QPainter& p) const override;
     QVariant property(const QString& prop) const override;
 
 private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
-    bool dashed_ = false;
 };
 
-/// A shape: 0 rectangle, 3 circle (drawn in the middle of its box), 2 oval.
+/// A shape filled with its BackColor. Shape 3, a circle drawn in the middle
+/// of its box, is the only one the windows use and the only one drawn.
 class Shape : public PaintedItem {
 public:
     Shape(ControlHost& form, Control* container, QString name, int index = -1);
     int shape() const { return shape_; }
     void setShape(int s);
-    bool filled() const { return filled_; }
-    void setFilled(bool f);  ///< BackStyle: filled with BackColor, else transparent
     void paint(QPainter& p) const override;
     QVariant property(const QString& prop) const override;
 
 private:
     int shape_ = 3;
-    bool filled_ = true;
 };
 
 /// A timer control: Interval in milliseconds, Enabled, and the tick handler.
@@ -294,7 +281,6 @@ public:
     /// While set, timers started from then on fire only when told (fire()):
     /// tests tick them by hand.
     static void setManual(bool on);
-    int interval() const { return interval_; }
     void setInterval(int ms);
     void setEnabled(bool on);
     bool enabled() const { return on_; }
@@ -311,13 +297,11 @@ private:
     QTimer* timer_ = nullptr;
 };
 
-/// A control array: txtDeg(3). Elements are looked up by index.
+/// A control array: txtDeg(3). Elements are looked up by index, from 0.
 template <class T>
 class ControlArray {
 public:
-    T& operator()(int i) const { return *items_.at(size_t(i - base_)); }
-    int lbound() const { return base_; }
-    int ubound() const { return base_ + int(items_.size()) - 1; }
+    T& operator()(int i) const { return *items_.at(size_t(i)); }
     int count() const { return int(items_.size()); }
     void add(T& c) { items_.push_back(&c); }
     auto begin() const { return items_.begin(); }
@@ -325,7 +309,6 @@ public:
 
 private:
     std::vector<T*> items_;
-    int base_ = 0;
 };
 
 /// The widget a window's controls sit on: it owns them, in creation order,

@@ -63,7 +63,6 @@ public:
     Control* find(const QString& name, int index = -1) const;
 
     void setDefaultButton(ButtonControl* b) { default_ = b; }
-    ButtonControl* defaultButton() const { return default_; }
     /// Presses the default button (Enter anywhere in the window); without
     /// one, the focused command button.
     bool pressDefault();
@@ -75,8 +74,6 @@ public:
 
     /// The window's current image, at the screen's device-pixel ratio.
     QImage image();
-
-    void repaintItems() { update(); }
 
 protected:
     virtual void Form_Load() {}
