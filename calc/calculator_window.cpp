@@ -220,12 +220,6 @@ void CalculatorWindow::cmdExit_Click()
         q->quit();
 }
 
-void CalculatorWindow::place(toolkit::Control& c, double left, double top, double width, double height, int tabIndex)
-{
-    c.move(left, top, width, height);
-    c.setTabIndex(tabIndex);
-}
-
 engine::CalcWindow* registered(int index)
 {
     return engine::windowFactory ? engine::windowFactory(index) : engine::form(index);

@@ -114,6 +114,12 @@ void Control::move(double left, double top, double width, double height)
     geometryChanged();
 }
 
+void place(Control& c, double left, double top, double width, double height, int tabIndex)
+{
+    c.move(left, top, width, height);
+    c.setTabIndex(tabIndex);
+}
+
 void Control::geometryChanged()
 {
     if (w_)

@@ -112,6 +112,16 @@ private:
     QWidget* w_ = nullptr;
 };
 
+/// A control's place: Left, Top, Width, Height in twips, and its tab index.
+struct Place {
+    double left, top, width, height;
+    int tabIndex = 0;
+};
+
+/// Moves a control to its place and gives it its tab index.
+void place(Control& c, double left, double top, double width, double height, int tabIndex);
+inline void place(Control& c, const Place& p) { place(c, p.left, p.top, p.width, p.height, p.tabIndex); }
+
 /// A control with a caption that may carry an access key ("&Quit").
 class CaptionedControl : public Control {
 public:
