@@ -67,7 +67,7 @@ struct Window {
         toolkit::services().messages = &box;
         toolkit::services().printer = &printer;
         toolkit::services().quitter = &quitter;
-        toolkit::services().manualTimers = true;
+        toolkit::Timer::setManual(true);
         program = std::make_unique<shell::Program>();
         program->start();
         switch (which) {
@@ -90,6 +90,7 @@ struct Window {
     {
         program.reset();
         toolkit::services() = toolkit::Services{};
+        toolkit::Timer::setManual(false);
     }
     calc::CelestialWindow& celestial() { return *static_cast<calc::CelestialWindow*>(w); }
 };

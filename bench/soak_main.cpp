@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     toolkit::services().messages = &box;
     toolkit::services().printer = &printer;
     toolkit::services().quitter = &quitter;
-    toolkit::services().manualTimers = true;  // the loop below is the timer
+    toolkit::Timer::setManual(true);  // the loop below is the timer
     const double atStart = residentMb();
     {
         shell::Program program;
@@ -100,5 +100,6 @@ int main(int argc, char** argv)
         }
     }
     toolkit::services() = toolkit::Services{};
+    toolkit::Timer::setManual(false);
     return 0;
 }

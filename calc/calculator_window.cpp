@@ -20,7 +20,7 @@ CalculatorWindow::CalculatorWindow(int index, const QString& name, const QString
     setFormFont(QStringLiteral("MS Sans Serif"), 8.25, true);
     // Closing the visible calculator by its title bar ends the program, as
     // "&Quit" does: the other windows are hidden and nothing may keep running.
-    setQuitOnClose(true);
+    onClose = [] { cmdExit_Click(); };
     txtOther.setBackColor(toolkit::colors::lightYellow);
     txtOther.setTabStop(false);
 
@@ -222,12 +222,6 @@ void CalculatorWindow::cmdExit_Click()
 {
     if (toolkit::QuitService* q = toolkit::services().quitter)
         q->quit();
-}
-
-void CalculatorWindow::place(toolkit::Control& c, double left, double top, double width, double height, int tabIndex)
-{
-    c.move(left, top, width, height);
-    c.setTabIndex(tabIndex);
 }
 
 engine::CalcWindow* registered(int index)

@@ -4,8 +4,8 @@
 /// quantity captions lblDat, the remark box txtOther and the meridian
 /// diagram's controls; `other` (the same on every calculator), the hiding of
 /// the diagram's results that every `reset` ends with, the checks of a row
-/// typed in degrees (and minutes), "&Print" and "&Quit", and small helpers
-/// for laying out controls and showing messages.
+/// typed in degrees (and minutes), "&Print" and "&Quit", and a small helper
+/// for showing messages.
 #pragma once
 
 #include "calc/degmin.h"
@@ -117,9 +117,6 @@ protected:
     /// North above 0, else South (exactly 0 is South); with f = 2 the
     /// second frame is shown and x2's hemisphere chosen there the same way.
     static void showHemispheres(double x1, double x2, int16_t f, const HemisphereButtons& b);
-
-    /// Places a control: Left, Top, Width, Height in twips, and tab index.
-    static void place(toolkit::Control& c, double left, double top, double width, double height, int tabIndex);
 
 private:
     int index_;

@@ -38,12 +38,6 @@ const Quantity quantities[5] = {
 
 const QString input = QStringLiteral("Input");
 
-void put(Control& c, const diagram::Place& p)
-{
-    c.move(p.left, p.top, p.width, p.height);
-    c.setTabIndex(p.tabIndex);
-}
-
 }  // namespace
 
 // ---- Where the controls the two windows share stand ----
@@ -51,7 +45,7 @@ void put(Control& c, const diagram::Place& p)
 namespace layout {
 namespace {
 
-using diagram::Place;
+using toolkit::Place;
 constexpr int decimalColumn = 0, degMinColumn = 1;
 
 /// A hemisphere frame and its North and South buttons' tab indices; the
@@ -195,12 +189,12 @@ void CelestialWindow::placeSharedControls(int index)
             o->setValue(false);
         }
     }
-    put(cmdStart, layout::cmdStart[c]);
+    place(cmdStart, layout::cmdStart[c]);
     cmdStart.setBackColor(layout::cmdStartColor[c]);
-    put(Clear, layout::Clear[c]);
-    put(txtOther, layout::txtOther[c]);
-    put(Print, layout::Print[c]);
-    put(cmdExit, layout::cmdExit[c]);
+    place(Clear, layout::Clear[c]);
+    place(txtOther, layout::txtOther[c]);
+    place(Print, layout::Print[c]);
+    place(cmdExit, layout::cmdExit[c]);
 }
 
 // ---- Calculation ----

@@ -6,12 +6,6 @@ using namespace toolkit;
 
 namespace {
 
-void put(Control& c, const Place& p)
-{
-    c.move(p.left, p.top, p.width, p.height);
-    c.setTabIndex(p.tabIndex);
-}
-
 Label& letter(Form& f, const QString& name, const QString& caption)
 {
     Label& l = f.add<Label>(name);
@@ -82,40 +76,40 @@ DiagramControls::DiagramControls(Form& f, const DiagramPlacement& p)
         s->setVisible(false);
     }
 
-    put(txtCircarc, p.txtCircarc);
+    place(txtCircarc, p.txtCircarc);
     txtCircarc.setText(p.circarcText);
     txtCircarc.setBackColor(colors::pink);
     txtCircarc.setVisible(false);
 
-    put(chkEllipse, p.chkEllipse);
+    place(chkEllipse, p.chkEllipse);
     chkEllipse.setCaption(QStringLiteral("Ell&ipse"));
     chkEllipse.setBackColor(colors::lightYellow);
     chkEllipse.setValue(1);
 
-    put(cmdDraw1, p.cmdDraw1);
+    place(cmdDraw1, p.cmdDraw1);
     cmdDraw1.setCaption(QStringLiteral("Draw #&1"));
-    put(cmdDraw2, p.cmdDraw2);
+    place(cmdDraw2, p.cmdDraw2);
     cmdDraw2.setCaption(QStringLiteral("Draw #&2"));
     for (CommandButton* b : {&cmdDraw1, &cmdDraw2}) {
         b->setBackColor(colors::white);
         b->setVisible(false);
     }
 
-    put(txtMD, p.txtMD);
+    place(txtMD, p.txtMD);
     txtMD.setVisible(false);
 
     if (p.animation) {
         const auto& a = *p.animation;
         Auto = &f.add<CommandButton>(QStringLiteral("Auto"));
-        put(*Auto, a.Auto);
+        place(*Auto, a.Auto);
         Auto->setCaption(QStringLiteral("Aut&o Step"));
         Auto->setBackColor(colors::buttonFace);
         Step = &f.add<CommandButton>(QStringLiteral("Step"));
-        put(*Step, a.Step);
+        place(*Step, a.Step);
         Step->setCaption(a.stepCaption);
         Step->setBackColor(colors::buttonFace);
         chkContinuous = &f.add<CheckBox>(QStringLiteral("chkContinuous"));
-        put(*chkContinuous, a.chkContinuous);
+        place(*chkContinuous, a.chkContinuous);
         chkContinuous->setCaption(QStringLiteral("Continuous step"));
         chkContinuous->setBackColor(colors::lightYellow);
         timer = &f.add<Timer>(a.timerName);

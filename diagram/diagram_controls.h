@@ -11,23 +11,17 @@
 
 namespace morvel::diagram {
 
-/// A control's place: Left, Top, Width, Height in twips, and its tab index.
-struct Place {
-    double left, top, width, height;
-    int tabIndex = 0;
-};
-
 /// Where one window puts the diagram's commands and remark, and what differs
 /// between windows.
 struct DiagramPlacement {
     int centreX, centreY, radius;  ///< the meridian circle at design time
-    Place cmdDraw1, cmdDraw2, txtMD, chkEllipse, txtCircarc;
+    toolkit::Place cmdDraw1, cmdDraw2, txtMD, chkEllipse, txtCircarc;
     QString circarcText;            ///< the remark shown in circle-arc mode
     int linHCount = 42;             ///< elements of linH (42 or 43)
     bool departureMarker = false;   ///< shpBody2, the great-circle departure
     /// The animation commands, on the two celestial-triangle windows only.
     struct Animation {
-        Place Auto, Step, chkContinuous;
+        toolkit::Place Auto, Step, chkContinuous;
         QString stepCaption;
         QString timerName;           ///< "Timer1" or "Timer2"
         /// "Aut&o Step" marks the inputs as calculated, so that the first

@@ -10,19 +10,6 @@ namespace morvel::shell {
 
 using namespace toolkit;
 
-namespace {
-
-template <class T>
-T& placed(T& c, const QString& caption, double left, double top, double width, double height, int tabIndex)
-{
-    c.setCaption(caption);
-    c.move(left, top, width, height);
-    c.setTabIndex(tabIndex);
-    return c;
-}
-
-}  // namespace
-
 Morvelf::Morvelf(Program& program)
     : Form(QStringLiteral("morvelf"), programTitle, 6285, 4245),
       Label1(add<Label>(QStringLiteral("Label1"))),
@@ -37,10 +24,14 @@ Morvelf::Morvelf(Program& program)
     bold.setPointSizeF(8.25);
     bold.setBold(true);
 
-    placed(Label1, QStringLiteral("Click below for data format"), 1620, 480, 2415, 255, 0);
-    placed(cmdDM, QStringLiteral("Degrees and minutes"), 1560, 960, 2415, 495, 1);
-    placed(cmdDD, QStringLiteral("Decimal degrees"), 1560, 1800, 2415, 495, 2);
-    placed(cmdGC, QStringLiteral("Great Circle Sailing"), 1560, 2640, 2415, 495, 3);
+    Label1.setCaption(QStringLiteral("Click below for data format"));
+    place(Label1, 1620, 480, 2415, 255, 0);
+    cmdDM.setCaption(QStringLiteral("Degrees and minutes"));
+    place(cmdDM, 1560, 960, 2415, 495, 1);
+    cmdDD.setCaption(QStringLiteral("Decimal degrees"));
+    place(cmdDD, 1560, 1800, 2415, 495, 2);
+    cmdGC.setCaption(QStringLiteral("Great Circle Sailing"));
+    place(cmdGC, 1560, 2640, 2415, 495, 3);
     for (Control* c : {static_cast<Control*>(&Label1), static_cast<Control*>(&cmdDM),
                        static_cast<Control*>(&cmdDD), static_cast<Control*>(&cmdGC)})
         c->widget()->setFont(bold);
@@ -48,13 +39,12 @@ Morvelf::Morvelf(Program& program)
         b->setBackColor(colors::buttonFace);
 
     Text1.setText(QStringLiteral("Version " MORVEL_VERSION));
-    Text1.move(360, 3480, 1215, 375);
-    Text1.setTabIndex(4);
+    place(Text1, 360, 3480, 1215, 375, 4);
     Text1.setTabStop(false);
     Text1.setBackColor(colors::lightYellow);
 
-    placed(lblNotice, QStringLiteral("Check every result against the almanac and tables before you rely on it."),
-           2760, 3360, 3015, 600, 5);
+    lblNotice.setCaption(QStringLiteral("Check every result against the almanac and tables before you rely on it."));
+    place(lblNotice, 2760, 3360, 3015, 600, 5);
 
     cmdDD.onClick = [this] { cmdDD_Click(); };
     cmdDM.onClick = [this] { cmdDM_Click(); };

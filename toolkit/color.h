@@ -14,11 +14,6 @@ inline QColor toQColor(VbColor c)
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
-inline VbColor fromQColor(const QColor& c)
-{
-    return VbColor(c.red()) | (VbColor(c.green()) << 8) | (VbColor(c.blue()) << 16);
-}
-
 namespace colors {
 inline constexpr VbColor lightYellow = 0x0080FFFF;  ///< window and label background
 inline constexpr VbColor white = 0x00FFFFFF;        ///< idle boxes and buttons

@@ -1,8 +1,5 @@
 #include "toolkit/controls.h"
 
-#include "toolkit/form.h"
-#include "toolkit/services.h"
-
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -14,6 +11,7 @@
 #include <QStylePainter>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace morvel::toolkit {
@@ -74,7 +72,7 @@ protected:
 
 // ---- Control ----
 
-Control::Control(Form& form, Control* container, QString name, int index)
+Control::Control(ControlHost& form, Control* container, QString name, int index)
     : form_(form), container_(container), name_(std::move(name)), index_(index)
 {
 }
@@ -106,7 +104,6 @@ void Control::attach(QWidget* w)
 void Control::setLeft(double v) { left_ = v; geometryChanged(); }
 void Control::setTop(double v) { top_ = v; geometryChanged(); }
 void Control::setWidth(double v) { width_ = v; geometryChanged(); }
-void Control::setHeight(double v) { height_ = v; geometryChanged(); }
 
 void Control::move(double left, double top, double width, double height)
 {
@@ -115,6 +112,12 @@ void Control::move(double left, double top, double width, double height)
     width_ = width;
     height_ = height;
     geometryChanged();
+}
+
+void place(Control& c, double left, double top, double width, double height, int tabIndex)
+{
+    c.move(left, top, width, height);
+    c.setTabIndex(tabIndex);
 }
 
 void Control::geometryChanged()
@@ -230,7 +233,7 @@ QVariant CaptionedControl::property(const QString& prop) const
 
 // ---- Label ----
 
-Label::Label(Form& form, Control* container, QString name, int index)
+Label::Label(ControlHost& form, Control* container, QString name, int index)
     : CaptionedControl(form, container, std::move(name), index), label_(new QLabel(parentWidget()))
 {
     label_->setAutoFillBackground(true);
@@ -273,7 +276,7 @@ void Label::activateAccessKey()
 
 // ---- TextBox ----
 
-TextBox::TextBox(Form& form, Control* container, QString name, int index)
+TextBox::TextBox(ControlHost& form, Control* container, QString name, int index)
     : Control(form, container, std::move(name), index), edit_(new QLineEdit(parentWidget()))
 {
     attach(edit_);
@@ -297,7 +300,7 @@ QVariant TextBox::property(const QString& prop) const
 
 // ---- Buttons ----
 
-ButtonControl::ButtonControl(Form& form, Control* container, QString name, int index)
+ButtonControl::ButtonControl(ControlHost& form, Control* container, QString name, int index)
     : CaptionedControl(form, container, std::move(name), index)
 {
 }
@@ -345,7 +348,7 @@ void ButtonControl::activateAccessKey()
     click();
 }
 
-CommandButton::CommandButton(Form& form, Control* container, QString name, int index)
+CommandButton::CommandButton(ControlHost& form, Control* container, QString name, int index)
     : ButtonControl(form, container, std::move(name), index)
 {
     auto* b = new WrappingButton(parentWidget());
@@ -357,7 +360,7 @@ CommandButton::CommandButton(Form& form, Control* container, QString name, int i
     adopt(b);
 }
 
-OptionButton::OptionButton(Form& form, Control* container, QString name, int index)
+OptionButton::OptionButton(ControlHost& form, Control* container, QString name, int index)
     : ButtonControl(form, container, std::move(name), index)
 {
     auto* b = new QRadioButton(parentWidget());
@@ -379,10 +382,7 @@ void OptionButton::setValue(bool v)
         for (const auto& c : form().controls())
             if (auto* o = dynamic_cast<OptionButton*>(c.get()); o && o != this && o->container() == container())
                 o->button_->setChecked(false);
-    const bool changed = button_->isChecked() != v;
     button_->setChecked(v);
-    if (changed && onChange)
-        onChange();
 }
 
 void OptionButton::click() { button_->click(); }
@@ -394,7 +394,7 @@ QVariant OptionButton::property(const QString& prop) const
     return ButtonControl::property(prop);
 }
 
-CheckBox::CheckBox(Form& form, Control* container, QString name, int index)
+CheckBox::CheckBox(ControlHost& form, Control* container, QString name, int index)
     : ButtonControl(form, container, std::move(name), index)
 {
     auto* b = new QCheckBox(parentWidget());
@@ -420,7 +420,7 @@ QVariant CheckBox::property(const QString& prop) const
 
 // ---- Frame ----
 
-Frame::Frame(Form& form, Control* container, QString name, int index)
+Frame::Frame(ControlHost& form, Control* container, QString name, int index)
     : Control(form, container, std::move(name), index), box_(new QFrame(parentWidget()))
 {
     box_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -437,7 +437,7 @@ void Frame::colorsChanged()
 
 // ---- Painted items ----
 
-PaintedItem::PaintedItem(Form& form, QString name, int index)
+PaintedItem::PaintedItem(ControlHost& form, QString name, int index)
     : Control(form, nullptr, std::move(name), index)
 {
 }
@@ -453,18 +453,7 @@ void PaintedItem::setBorderColor(VbColor c)
     repaint();
 }
 
-void PaintedItem::setBorderWidth(int w)
-{
-    borderWidth_ = w;
-    repaint();
-}
-
-Line::Line(Form& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
-
-void Line::setX1(double v) { x1_ = v; repaint(); }
-void Line::setY1(double v) { y1_ = v; repaint(); }
-void Line::setX2(double v) { x2_ = v; repaint(); }
-void Line::setY2(double v) { y2_ = v; repaint(); }
+Line::Line(ControlHost& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
 
 void Line::setPoints(double x1, double y1, double x2, double y2)
 {
@@ -475,17 +464,11 @@ void Line::setPoints(double x1, double y1, double x2, double y2)
     repaint();
 }
 
-void Line::setDashed(bool d)
-{
-    dashed_ = d;
-    repaint();
-}
-
 void Line::paint(QPainter& p) const
 {
     if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) || !std::isfinite(y2_))
         return;
-    QPen pen(toQColor(borderColor()), borderWidth(), dashed_ ? Qt::DashLine : Qt::SolidLine);
+    QPen pen(toQColor(borderColor()), 1);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
     const double k = 1 / twipsPerPixel;
@@ -494,7 +477,7 @@ void Line::paint(QPainter& p) const
     // device pixels its position falls in (on a pixel edge for an even
     // width), so that it shows as one sharp row rather than two faint ones.
     const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const bool oddWidth = std::lround(borderWidth() * dpr) % 2 == 1;
+    const bool oddWidth = std::lround(dpr) % 2 == 1;
     auto snap = [&](double v) {
         return oddWidth ? (std::floor(v * dpr) + 0.5) / dpr : std::round(v * dpr) / dpr;
     };
@@ -519,17 +502,11 @@ QVariant Line::property(const QString& prop) const
     return Control::property(prop);
 }
 
-Shape::Shape(Form& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
+Shape::Shape(ControlHost& form, Control*, QString name, int index) : PaintedItem(form, std::move(name), index) {}
 
 void Shape::setShape(int s)
 {
     shape_ = s;
-    repaint();
-}
-
-void Shape::setFilled(bool f)
-{
-    filled_ = f;
     repaint();
 }
 
@@ -539,19 +516,13 @@ void Shape::paint(QPainter& p) const
     QRectF box(left() * k, top() * k, width() * k, height() * k);
     if (!std::isfinite(box.x()) || !std::isfinite(box.y()) || !std::isfinite(box.width()) || !std::isfinite(box.height()))
         return;
-    // Keep the outline inside the box, as a control's border is.
-    const double inset = borderWidth() / 2.0;
-    p.setPen(QPen(toQColor(borderColor()), borderWidth()));
-    p.setBrush(filled_ ? QBrush(toQColor(backColor())) : Qt::NoBrush);
-    if (shape_ == 3) {
-        const double d = std::min(box.width(), box.height());
-        QRectF circle(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
-        p.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
-    } else if (shape_ == 2) {
-        p.drawEllipse(box.adjusted(inset, inset, -inset, -inset));
-    } else {
-        p.drawRect(box.adjusted(inset, inset, -inset, -inset));
-    }
+    // Keep the one-pixel outline inside the box, as a control's border is.
+    constexpr double inset = 0.5;
+    p.setPen(QPen(toQColor(borderColor()), 1));
+    p.setBrush(toQColor(backColor()));
+    const double d = std::min(box.width(), box.height());
+    QRectF circle(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
+    p.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
 }
 
 QVariant Shape::property(const QString& prop) const
@@ -563,13 +534,17 @@ QVariant Shape::property(const QString& prop) const
 
 // ---- Timer ----
 
-Timer::Timer(Form& form, Control*, QString name, int index)
+Timer::Timer(ControlHost& form, Control*, QString name, int index)
     : Control(form, nullptr, std::move(name), index), timer_(new QTimer(&form))
 {
     QObject::connect(timer_, &QTimer::timeout, timer_, [this] { fire(); });
 }
 
 Timer::~Timer() = default;
+
+bool Timer::manual_ = false;
+
+void Timer::setManual(bool on) { manual_ = on; }
 
 void Timer::setInterval(int ms)
 {
@@ -585,7 +560,7 @@ void Timer::setEnabled(bool on)
 
 void Timer::sync()
 {
-    if (on_ && interval_ > 0 && !services().manualTimers)
+    if (on_ && interval_ > 0 && !manual_)
         timer_->start(interval_);
     else
         timer_->stop();
@@ -602,6 +577,41 @@ QVariant Timer::property(const QString& prop) const
     if (prop == u"Enabled") return on_;
     if (prop == u"Interval") return interval_;
     return {};
+}
+
+// ---- ControlHost ----
+
+ControlHost::ControlHost(VbColor back) { setBackColor(back); }
+
+ControlHost::~ControlHost() = default;
+
+void ControlHost::setBackColor(VbColor c)
+{
+    back_ = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(c));
+    setPalette(pal);
+}
+
+std::vector<Control*> ControlHost::tabOrder(bool tabStopsOnly) const
+{
+    std::vector<Control*> order;
+    for (const auto& c : controls_)
+        if (c->focusable() && (c->tabStop() || !tabStopsOnly))
+            order.push_back(c.get());
+    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
+    return order;
+}
+
+Control* ControlHost::focusedControl() const
+{
+    QWidget* f = focusWidget();
+    if (!f)
+        return nullptr;
+    for (const auto& c : controls_)
+        if (c->widget() == f)
+            return c.get();
+    return nullptr;
 }
 
 }  // namespace morvel::toolkit

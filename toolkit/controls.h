@@ -15,11 +15,12 @@
 
 #include <QString>
 #include <QVariant>
+#include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
-class QWidget;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,7 +33,7 @@ class QPainter;
 
 namespace morvel::toolkit {
 
-class Form;
+class ControlHost;
 
 class Control {
 public:
@@ -43,7 +44,7 @@ public:
     const QString& name() const { return name_; }
     int index() const { return index_; }  ///< -1 when the control is not in an array
     QString qualifiedName() const;       ///< "txtDeg(3)" or "cmdStart"
-    Form& form() const { return form_; }
+    ControlHost& form() const { return form_; }
     Control* container() const { return container_; }
     virtual QWidget* widget() const { return nullptr; }
 
@@ -54,7 +55,6 @@ public:
     void setLeft(double v);
     void setTop(double v);
     void setWidth(double v);
-    void setHeight(double v);
     void move(double left, double top, double width, double height);
 
     bool visible() const { return visible_; }
@@ -89,7 +89,7 @@ public:
     virtual QVariant property(const QString& prop) const;
 
 protected:
-    Control(Form& form, Control* container, QString name, int index);
+    Control(ControlHost& form, Control* container, QString name, int index);
     /// The widget's parent: the frame's widget or the window.
     QWidget* parentWidget() const;
     virtual void geometryChanged();
@@ -98,7 +98,7 @@ protected:
     void attach(QWidget* w);  ///< adopt a widget: geometry, visibility, colours
 
 private:
-    Form& form_;
+    ControlHost& form_;
     Control* container_;
     QString name_;
     int index_;
@@ -111,6 +111,16 @@ private:
     VbColor fore_ = colors::black;
     QWidget* w_ = nullptr;
 };
+
+/// A control's place: Left, Top, Width, Height in twips, and its tab index.
+struct Place {
+    double left, top, width, height;
+    int tabIndex = 0;
+};
+
+/// Moves a control to its place and gives it its tab index.
+void place(Control& c, double left, double top, double width, double height, int tabIndex);
+inline void place(Control& c, const Place& p) { place(c, p.left, p.top, p.width, p.height, p.tabIndex); }
 
 /// A control with a caption that may carry an access key ("&Quit").
 class CaptionedControl : public Control {
@@ -130,7 +140,7 @@ private:
 
 class Label : public CaptionedControl {
 public:
-    Label(Form& form, Control* container, QString name, int index = -1);
+    Label(ControlHost& form, Control* container, QString name, int index = -1);
     QWidget* widget() const override;
     void activateAccessKey() override;
     /// The control that takes the focus on this label's access key; by
@@ -149,7 +159,7 @@ private:
 
 class TextBox : public Control {
 public:
-    TextBox(Form& form, Control* container, QString name, int index = -1);
+    TextBox(ControlHost& form, Control* container, QString name, int index = -1);
     QWidget* widget() const override;
     QString text() const;
     void setText(const QString& t);
@@ -175,7 +185,7 @@ public:
     void activateAccessKey() override;
 
 protected:
-    ButtonControl(Form& form, Control* container, QString name, int index);
+    ButtonControl(ControlHost& form, Control* container, QString name, int index);
     void captionChanged() override;
     void geometryChanged() override;
     void colorsChanged() override;
@@ -185,7 +195,7 @@ protected:
 
 class CommandButton : public ButtonControl {
 public:
-    CommandButton(Form& form, Control* container, QString name, int index = -1);
+    CommandButton(ControlHost& form, Control* container, QString name, int index = -1);
 };
 
 /// Option buttons are grouped by their container (a frame or the window):
@@ -193,17 +203,16 @@ public:
 /// deselect any of them.
 class OptionButton : public ButtonControl {
 public:
-    OptionButton(Form& form, Control* container, QString name, int index = -1);
+    OptionButton(ControlHost& form, Control* container, QString name, int index = -1);
     bool value() const;
     void setValue(bool v);
     void click() override;
     QVariant property(const QString& prop) const override;
-    std::function<void()> onChange;
 };
 
 class CheckBox : public ButtonControl {
 public:
-    CheckBox(Form& form, Control* container, QString name, int index = -1);
+    CheckBox(ControlHost& form, Control* container, QString name, int index = -1);
     int value() const;  ///< 0 cleared, 1 ticked
     void setValue(int v);
     void click() override;
@@ -214,7 +223,7 @@ public:
 /// are placed relative to it.
 class Frame : public Control {
 public:
-    Frame(Form& form, Control* container, QString name, int index = -1);
+    Frame(ControlHost& form, Control* container, QString name, int index = -1);
     QWidget* widget() const override;
 
 protected:
@@ -226,17 +235,16 @@ private:
 
 /// Light items painted by their window, in creation order, above its
 /// background and below the widget controls. They are always placed in
-/// window coordinates, whatever container they are created with.
+/// window coordinates, whatever container they are created with. Lines and
+/// outlines are one pixel wide.
 class PaintedItem : public Control {
 public:
     virtual void paint(QPainter& p) const = 0;
     VbColor borderColor() const { return border_; }
     void setBorderColor(VbColor c);
-    int borderWidth() const { return borderWidth_; }  ///< pixels
-    void setBorderWidth(int px);
 
 protected:
-    PaintedItem(Form& form, QString name, int index);
+    PaintedItem(ControlHost& form, QString name, int index);
     void geometryChanged() override;
     void visibilityChanged() override;
     void colorsChanged() override;
@@ -244,76 +252,66 @@ protected:
 
 private:
     VbColor border_ = colors::black;
-    int borderWidth_ = 1;
 };
 
 class Line : public PaintedItem {
 public:
-    Line(Form& form, Control* container, QString name, int index = -1);
+    Line(ControlHost& form, Control* container, QString name, int index = -1);
     double x1() const { return x1_; }
     double y1() const { return y1_; }
     double x2() const { return x2_; }
     double y2() const { return y2_; }
-    void setX1(double v);
-    void setY1(double v);
-    void setX2(double v);
-    void setY2(double v);
     void setPoints(double x1, double y1, double x2, double y2);
-    bool dashed() const { return dashed_; }
-    void setDashed(bool d);
     void paint(QPainter& p) const override;
     QVariant property(const QString& prop) const override;
 
 private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
-    bool dashed_ = false;
 };
 
-/// A shape: 0 rectangle, 3 circle (drawn in the middle of its box), 2 oval.
+/// A shape filled with its BackColor. Shape 3, a circle drawn in the middle
+/// of its box, is the only one the windows use and the only one drawn.
 class Shape : public PaintedItem {
 public:
-    Shape(Form& form, Control* container, QString name, int index = -1);
+    Shape(ControlHost& form, Control* container, QString name, int index = -1);
     int shape() const { return shape_; }
     void setShape(int s);
-    bool filled() const { return filled_; }
-    void setFilled(bool f);  ///< BackStyle: filled with BackColor, else transparent
     void paint(QPainter& p) const override;
     QVariant property(const QString& prop) const override;
 
 private:
     int shape_ = 3;
-    bool filled_ = true;
 };
 
 /// A timer control: Interval in milliseconds, Enabled, and the tick handler.
-/// With the manual timer service (tests) it fires only when told.
 class Timer : public Control {
 public:
-    Timer(Form& form, Control* container, QString name, int index = -1);
+    Timer(ControlHost& form, Control* container, QString name, int index = -1);
     ~Timer() override;
-    int interval() const { return interval_; }
+    /// While set, timers started from then on fire only when told (fire()):
+    /// tests tick them by hand.
+    static void setManual(bool on);
     void setInterval(int ms);
     void setEnabled(bool on);
     bool enabled() const { return on_; }
     std::function<void()> onTimer;
-    /// One tick, when enabled (used by the manual service and the runner).
+    /// One tick, when enabled.
     void fire();
     QVariant property(const QString& prop) const override;
 
 private:
     void sync();
+    static bool manual_;
     int interval_ = 0;
     bool on_ = false;
     QTimer* timer_ = nullptr;
 };
 
-/// A control array: txtDeg(3). Elements are looked up by index.
+/// A control array: txtDeg(3). Elements are looked up by index, from 0.
 template <class T>
 class ControlArray {
 public:
-    T& operator()(int i) const { return *items_.at(size_t(i - base_)); }
-    int lbound() const { return base_; }
-    int ubound() const { return base_ + int(items_.size()) - 1; }
+    T& operator()(int i) const { return *items_.at(size_t(i)); }
     int count() const { return int(items_.size()); }
     void add(T& c) { items_.push_back(&c); }
     auto begin() const { return items_.begin(); }
@@ -321,7 +319,29 @@ public:
 
 private:
     std::vector<T*> items_;
-    int base_ = 0;
+};
+
+/// The widget a window's controls sit on: it owns them, in creation order,
+/// and gives them its background colour and their tab order. Form builds
+/// the window on it.
+class ControlHost : public QWidget {
+public:
+    ~ControlHost() override;
+
+    VbColor backColor() const { return back_; }
+    void setBackColor(VbColor c);
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    /// The focusable controls in tab order (tab stops only).
+    std::vector<Control*> tabOrder(bool tabStopsOnly = true) const;
+    Control* focusedControl() const;
+
+protected:
+    explicit ControlHost(VbColor back);
+    void adopt(std::unique_ptr<Control> c) { controls_.push_back(std::move(c)); }
+
+private:
+    VbColor back_;
+    std::vector<std::unique_ptr<Control>> controls_;
 };
 
 }  // namespace morvel::toolkit

@@ -1,7 +1,5 @@
 #include "toolkit/form.h"
 
-#include "toolkit/services.h"
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,24 +12,15 @@
 namespace morvel::toolkit {
 
 Form::Form(QString name, const QString& caption, double widthTwips, double heightTwips, VbColor back)
-    : name_(std::move(name)), widthTwips_(widthTwips), heightTwips_(heightTwips), back_(back)
+    : ControlHost(back), name_(std::move(name)), widthTwips_(widthTwips), heightTwips_(heightTwips)
 {
     setObjectName(name_);
     setWindowTitle(caption);
     setFixedSize(int(std::lround(widthTwips / twipsPerPixel)), int(std::lround(heightTwips / twipsPerPixel)));
     setAutoFillBackground(true);
-    setBackColor(back);
 }
 
 Form::~Form() = default;
-
-void Form::setBackColor(VbColor c)
-{
-    back_ = c;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(c));
-    setPalette(pal);
-}
 
 void Form::setFormFont(const QString& family, double points, bool bold)
 {
@@ -75,7 +64,7 @@ void Form::registerControl(std::unique_ptr<Control> c)
     byName_[{c->name(), c->index()}] = c.get();
     if (auto* item = dynamic_cast<PaintedItem*>(c.get()))
         painted_.push_back(item);
-    controls_.push_back(std::move(c));
+    adopt(std::move(c));
 }
 
 Control* Form::find(const QString& name, int index) const
@@ -96,16 +85,6 @@ bool Form::pressDefault()
     return true;
 }
 
-std::vector<Control*> Form::tabOrder(bool tabStopsOnly) const
-{
-    std::vector<Control*> order;
-    for (const auto& c : controls_)
-        if (c->focusable() && (c->tabStop() || !tabStopsOnly))
-            order.push_back(c.get());
-    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
-    return order;
-}
-
 void Form::applyTabOrder()
 {
     auto order = tabOrder(true);
@@ -117,7 +96,7 @@ bool Form::accessKey(QChar letter)
 {
     letter = letter.toUpper();
     std::vector<Control*> all;
-    for (const auto& c : controls_)
+    for (const auto& c : controls())
         all.push_back(c.get());
     std::stable_sort(all.begin(), all.end(), [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
     for (Control* c : all) {
@@ -127,17 +106,6 @@ bool Form::accessKey(QChar letter)
         }
     }
     return false;
-}
-
-Control* Form::focusedControl() const
-{
-    QWidget* f = focusWidget();
-    if (!f)
-        return nullptr;
-    for (const auto& c : controls_)
-        if (c->widget() == f)
-            return c.get();
-    return nullptr;
 }
 
 QImage Form::image()
@@ -158,8 +126,8 @@ void Form::paintEvent(QPaintEvent*)
 void Form::closeEvent(QCloseEvent* e)
 {
     e->accept();
-    if (quitOnClose_ && services().quitter)
-        services().quitter->quit();
+    if (onClose)
+        onClose();
 }
 
 namespace {

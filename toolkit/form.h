@@ -10,7 +10,6 @@
 #include "toolkit/controls.h"
 
 #include <QImage>
-#include <QWidget>
 
 #include <map>
 #include <memory>
@@ -18,7 +17,7 @@
 
 namespace morvel::toolkit {
 
-class Form : public QWidget {
+class Form : public ControlHost {
 public:
     /// name is the window's code name ("locddf"); size is the client area.
     Form(QString name, const QString& caption, double widthTwips, double heightTwips,
@@ -28,8 +27,6 @@ public:
     const QString& name() const { return name_; }
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& c) { setWindowTitle(c); }
-    VbColor backColor() const { return back_; }
-    void setBackColor(VbColor c);
     double widthTwips() const { return widthTwips_; }
     double heightTwips() const { return heightTwips_; }
     /// "MS Sans Serif" 8.25 pt bold and the like; the family is substituted.
@@ -39,8 +36,9 @@ public:
     void load();
     void showForm();
     void hideForm();
-    /// True when a title-bar close should end the program (the calculators).
-    void setQuitOnClose(bool q) { quitOnClose_ = q; }
+    /// Runs when the window is closed by its title bar; the calculators end
+    /// the program there.
+    std::function<void()> onClose;
 
     /// Creates a control owned by this window. container is a frame or null.
     template <class T>
@@ -63,10 +61,8 @@ public:
 
     /// A control by name and index (-1 for a single control), or null.
     Control* find(const QString& name, int index = -1) const;
-    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
     void setDefaultButton(ButtonControl* b) { default_ = b; }
-    ButtonControl* defaultButton() const { return default_; }
     /// Presses the default button (Enter anywhere in the window); without
     /// one, the focused command button.
     bool pressDefault();
@@ -75,14 +71,9 @@ public:
     bool accessKey(QChar letter);
     /// Orders keyboard focus by the controls' tab indices.
     void applyTabOrder();
-    /// The focusable controls in tab order (tab stops only).
-    std::vector<Control*> tabOrder(bool tabStopsOnly = true) const;
-    Control* focusedControl() const;
 
     /// The window's current image, at the screen's device-pixel ratio.
     QImage image();
-
-    void repaintItems() { update(); }
 
 protected:
     virtual void Form_Load() {}
@@ -94,11 +85,8 @@ private:
 
     QString name_;
     double widthTwips_, heightTwips_;
-    VbColor back_;
     bool loaded_ = false;
-    bool quitOnClose_ = false;
     ButtonControl* default_ = nullptr;
-    std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::pair<QString, int>, Control*> byName_;
     std::vector<PaintedItem*> painted_;
 };

@@ -1,6 +1,6 @@
 /// \file services.h
 /// \brief The platform services behind small interfaces: message box,
-/// timers, printing and ending the program. Each has a Qt implementation and
+/// printing and ending the program. Each has a Qt implementation and
 /// a test double; the program installs one set at start.
 #pragma once
 
@@ -43,12 +43,11 @@ public:
     virtual void quit() = 0;
 };
 
-/// The services in force. manualTimers makes timers fire only when told.
+/// The services in force.
 struct Services {
     MessageBoxService* messages = nullptr;
     PrintService* printer = nullptr;
     QuitService* quitter = nullptr;
-    bool manualTimers = false;
 };
 
 Services& services();

@@ -31,7 +31,7 @@ struct Decimal : ::testing::Test {
         services().messages = &box;
         services().printer = &printer;
         services().quitter = &quitter;
-        services().manualTimers = true;
+        Timer::setManual(true);
         program = std::make_unique<shell::Program>();
         program->start();
         program->morvelf().cmdDD.click();
@@ -41,6 +41,7 @@ struct Decimal : ::testing::Test {
     {
         program.reset();
         services() = Services{};
+        Timer::setManual(false);
     }
 
     void enter(int i, const char* text) { w->txtDeg(i).setText(QString::fromLatin1(text)); }

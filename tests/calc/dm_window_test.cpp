@@ -28,7 +28,7 @@ protected:
     {
         toolkit::services().messages = &box;
         toolkit::services().printer = &printer;
-        toolkit::services().manualTimers = true;
+        toolkit::Timer::setManual(true);
         program = std::make_unique<shell::Program>();
         program->start();
         program->morvelf().cmdDM.click();
@@ -38,6 +38,7 @@ protected:
     {
         program.reset();
         toolkit::services() = toolkit::Services{};
+        toolkit::Timer::setManual(false);
     }
 
     /// Latitude and declination North, and the LHA, in whole degrees.

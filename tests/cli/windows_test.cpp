@@ -51,7 +51,7 @@ struct Windows : ::testing::Test {
     void SetUp() override
     {
         toolkit::services().messages = &box;
-        toolkit::services().manualTimers = true;
+        toolkit::Timer::setManual(true);
         program = std::make_unique<shell::Program>();
         program->start();
         program->morvelf().cmdDM.click();
@@ -60,6 +60,7 @@ struct Windows : ::testing::Test {
     {
         program.reset();
         toolkit::services() = toolkit::Services{};
+        toolkit::Timer::setManual(false);
     }
 
     /// Types a problem into a window: degrees, minutes where it has them,

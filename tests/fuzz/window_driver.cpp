@@ -45,7 +45,7 @@ struct Harness {
         services().messages = &messages;
         services().printer = &printer;
         services().quitter = &quitter;
-        services().manualTimers = true;
+        Timer::setManual(true);
         program = std::make_unique<shell::Program>();
         program->start();
     }

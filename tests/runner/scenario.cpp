@@ -133,13 +133,14 @@ public:
         services().messages = &messages_;
         services().printer = &printer_;
         services().quitter = &quit_;
-        services().manualTimers = true;
+        Timer::setManual(true);
         program_.start();
     }
 
     ~Run()
     {
         services() = Services{};
+        Timer::setManual(false);
     }
 
     bool run()
