@@ -66,7 +66,7 @@ DegMinText degMinText(double d, bool signedDegrees)
     if (!(std::abs(d) < maxDegrees))
         return {};
     const DegMin s = splitDegMin(d);
-    const bool negative = signedDegrees && d < 0;
+    const bool negative = signedDegrees && isNegative(d, s);
     DegMinText t;
     t.degrees = negative && s.degrees == 0 ? std::string("-0") : numberText(double(negative ? -s.degrees : s.degrees));
     t.minutes = numberText(s.minutes);

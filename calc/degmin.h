@@ -22,7 +22,9 @@
 /// (" 45", " 30", " 30.5"). Minutes never carry a sign. The degrees are
 /// shown without sign, except where they carry their own sign (the
 /// altitude): then a negative angle shows "-D", and "-0" when D is 0
-/// (-0.5 is "-0" and " 30"; -0.99999 carries to "-1" and " 0").
+/// (-0.5 is "-0" and " 30"; -0.99999 carries to "-1" and " 0"). An angle
+/// that rounds to 0 degrees 0.0 minutes has no sign: -0.0001 is " 0" and
+/// " 0".
 #pragma once
 
 #include <string>
@@ -55,6 +57,10 @@ struct DegMin {
 /// Splits |d| (degrees), with the carry at 60 minutes. A magnitude that is
 /// not finite or from 32768 degrees up has no split (0 and 0).
 DegMin splitDegMin(double d);
+
+/// Whether the angle d, split as s, is shown with a minus: below 0 and not
+/// rounded to nothing.
+inline bool isNegative(double d, const DegMin& s) { return d < 0 && (s.degrees != 0 || s.minutes != 0); }
 
 /// The texts of the degrees box and the minutes box.
 struct DegMinText {

@@ -93,8 +93,9 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
         return 2;
     };
 
-    // The lines, each without its end (LF or CR LF).
-    size_t pos = 0;
+    // The lines, each without its end (LF or CR LF), after the byte-order
+    // mark that some spreadsheets write first.
+    size_t pos = data.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     int number = 0;
     auto nextLine = [&](std::string_view& line) {
         if (pos >= data.size())

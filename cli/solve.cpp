@@ -3,6 +3,8 @@
 #include "engine/angles.h"
 #include "gcs/sailing.h"
 
+#include <algorithm>
+
 namespace morvel::cli {
 
 namespace {
@@ -30,6 +32,10 @@ CelestialResult solve(const CelestialProblem& p)
         const engine::Triangle& t = s.sets[size_t(k)];
         r.sets[size_t(k)] = {t.lat, t.lha, t.dec, t.alt, t.zn};
     }
+    // Without a solution the givens are still shown as they were read.
+    if (s.count == 0)
+        for (size_t i = 0; i < 5; ++i)
+            r.sets[0][i] = value(p.q[i]);
     return r;
 }
 
@@ -48,8 +54,11 @@ PassageResult solve(const PassageProblem& p)
     r.count = solved.count;
     r.manyOther = solved.manyOther;
     r.message = solved.messages.joined();
-    for (int k = 0; k < r.count; ++k) {
-        const engine::Triangle& t = solved.sets[size_t(k)];
+    // Without a solution the givens are still shown as they were read: the
+    // set of the triangle as given.
+    const engine::Triangle asGiven{value(p.fromLat), value(p.lha), value(p.toLat), alt, value(p.course)};
+    for (int k = 0; k < std::max(r.count, 1); ++k) {
+        const engine::Triangle& t = r.count ? solved.sets[size_t(k)] : asGiven;
         Passage& s = r.sets[size_t(k)];
         s.fromLat = t.lat;
         s.lha = t.lha;

@@ -42,7 +42,7 @@ std::string degMin(double x, bool signedDegrees)
     if (!(std::abs(d) < 32768))
         return {};
     const calc::DegMin s = calc::splitDegMin(d);
-    const bool negative = signedDegrees && d < 0;
+    const bool negative = signedDegrees && calc::isNegative(d, s);
     std::string t = negative ? "-" : "";
     t += numberTextOf(s.degrees, 15);
     t += "\xC2\xB0";
