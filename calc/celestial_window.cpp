@@ -11,15 +11,14 @@ using namespace toolkit;
 
 namespace {
 
-enum class Hemisphere { none, latitude, declination };
-
 /// The five quantities of the celestial triangle, in field order. Ranges are
 /// in degrees, inclusive. With decimal degrees there are no minutes: the
 /// minutes step never warns and the combined value is the value checked
 /// first, so the order below reduces to range, hemisphere, marker.
 struct Quantity {
     double lo, hi;
-    Hemisphere hemisphere;
+    /// The message for a latitude or declination without its hemisphere.
+    const char* hemisphereMessage;
     /// The altitude's sign comes from what is typed; latitude and
     /// declination take theirs from the hemisphere buttons.
     bool signedDegrees;
@@ -27,16 +26,19 @@ struct Quantity {
 };
 
 const Quantity quantities[5] = {
-    {0, 90, Hemisphere::latitude, false, {Check::range, Check::minutes, Check::hemisphere, Check::combine, Check::marker}},
+    {0, 90, "Select N or S Latitude", false,
+     {Check::range, Check::minutes, Check::hemisphere, Check::combine, Check::marker}},
     // The LHA is marked before its minutes are looked at.
-    {0, 360, Hemisphere::none, false, {Check::range, Check::marker, Check::minutes, Check::combine}},
+    {0, 360, "", false, {Check::range, Check::marker, Check::minutes, Check::combine}},
     // The declination's hemisphere is asked for before its minutes.
-    {0, 90, Hemisphere::declination, false, {Check::range, Check::hemisphere, Check::minutes, Check::combine, Check::marker}},
-    {-90, 90, Hemisphere::none, true, {Check::range, Check::minutes, Check::combine, Check::marker}},
-    {0, 360, Hemisphere::none, false, {Check::range, Check::minutes, Check::combine, Check::marker}},
+    {0, 90, "Select N or S Declination", false,
+     {Check::range, Check::hemisphere, Check::minutes, Check::combine, Check::marker}},
+    {-90, 90, "", true, {Check::range, Check::minutes, Check::combine, Check::marker}},
+    {0, 360, "", false, {Check::range, Check::minutes, Check::combine, Check::marker}},
 };
 
-const QString input = QStringLiteral("Input");
+bool everyRowHasMinutes(int) { return true; }
+bool noRowHasMinutes(int) { return false; }
 
 }  // namespace
 
@@ -108,54 +110,25 @@ diagram::DiagramPlacement placement(int index)
 }  // namespace layout
 
 CelestialWindow::CelestialWindow(int index, const QString& name, const QString& caption, const CelestialTable& table)
-    : CalculatorWindow(index, name, caption, 8880, 6795, 5, layout::placement(index)),
-      txtDeg(addArray<TextBox>(QStringLiteral("txtDeg"), 0, 4)),
-      fraLat(add<Frame>(QStringLiteral("fraLat"))),
-      optLatN(add<OptionButton>(QStringLiteral("optLatN"), -1, &fraLat)),
-      optLatS(add<OptionButton>(QStringLiteral("optLatS"), -1, &fraLat)),
-      fraDec(add<Frame>(QStringLiteral("fraDec"))),
-      optDecN(add<OptionButton>(QStringLiteral("optDecN"), -1, &fraDec)),
-      optDecS(add<OptionButton>(QStringLiteral("optDecS"), -1, &fraDec)),
-      txtIo(addArray<TextBox>(QStringLiteral("txtIo"), 0, 4)),
-      txtDeg2(addArray<TextBox>(QStringLiteral("txtDeg2"), 0, 4)),
-      fraLat2(add<Frame>(QStringLiteral("fraLat2"))),
-      optLatN2(add<OptionButton>(QStringLiteral("optLatN2"), -1, &fraLat2)),
-      optLatS2(add<OptionButton>(QStringLiteral("optLatS2"), -1, &fraLat2)),
-      fraDec2(add<Frame>(QStringLiteral("fraDec2"))),
-      optDecN2(add<OptionButton>(QStringLiteral("optDecN2"), -1, &fraDec2)),
-      optDecS2(add<OptionButton>(QStringLiteral("optDecS2"), -1, &fraDec2)),
-      cmdStart(add<CommandButton>(QStringLiteral("cmdStart"))),
-      Clear(add<CommandButton>(QStringLiteral("Clear"))),
-      Print(add<CommandButton>(QStringLiteral("Print"))),
-      cmdExit(add<CommandButton>(QStringLiteral("cmdExit"))),
+    : CalculatorWindow(index, name, caption, 8880, 6795,
+                       {.count = 5,
+                        .hasMinutes = table.minutes ? everyRowHasMinutes : noRowHasMinutes,
+                        .resetBlackensCaptions = table.resetBlackensCaptions,
+                        .resetEmptiesSecondMinutes = true},
+                       layout::placement(index)),
       table_(table)
 {
     // The access key of a caption moves the focus to its row's (degrees)
     // box, whatever the caption's own tab index.
     for (int i = 0; i <= 4; ++i) {
-        lblDat(i).setCaption(table.rows[size_t(i)].caption);
-        lblDat(i).setBackColor(colors::lightYellow);
+        const Quantity& q = quantities[i];
+        const CelestialTable::Row& texts = table.rows[size_t(i)];
+        lblDat(i).setCaption(texts.caption);
         lblDat(i).setBuddy(&txtDeg(i));
-        txtDeg(i).setBackColor(colors::white);
-        for (TextBox* b : {&txtIo(i), &txtDeg2(i)}) {
-            b->setBackColor(colors::white);
-            b->setVisible(false);
-        }
+        rules_[size_t(i)] = {q.lo, q.hi, q.checks, texts.rangeMessage, texts.minutesMessage,
+                             QString::fromLatin1(q.hemisphereMessage), q.signedDegrees};
     }
     placeSharedControls(index);
-    cmdStart.setCaption(QStringLiteral("&Calculate"));
-    setDefaultButton(&cmdStart);
-    Clear.setCaption(QStringLiteral("Cl&ear"));
-    Clear.setBackColor(colors::white);
-    Print.setCaption(QStringLiteral("&Print"));
-    Print.setBackColor(colors::buttonFace);
-    cmdExit.setCaption(QStringLiteral("&Quit"));
-    cmdExit.setBackColor(colors::white);
-
-    cmdStart.onClick = [this] { cmdStart_Click(); };
-    Clear.onClick = [this] { Clear_Click(); };
-    Print.onClick = [this] { Print_Click(); };
-    cmdExit.onClick = [this] { cmdExit_Click(); };
 }
 
 void CelestialWindow::placeSharedControls(int index)
@@ -164,30 +137,19 @@ void CelestialWindow::placeSharedControls(int index)
     struct Hemi {
         Frame& frame;
         const layout::HemispherePlace& place;
-        bool visible;
         OptionButton& north;
-        const char* northCaption;
         OptionButton& south;
-        const char* southCaption;
     };
     const Hemi hemis[] = {
-        {fraLat, layout::fraLat[c], true, optLatN, "&North", optLatS, "&South"},
-        {fraDec, layout::fraDec[c], true, optDecN, "Nor&th", optDecS, "So&uth"},
-        {fraLat2, layout::fraLat2[c], false, optLatN2, "North", optLatS2, "South"},
-        {fraDec2, layout::fraDec2[c], false, optDecN2, "North", optDecS2, "South"},
+        {fraLat, layout::fraLat[c], optLatN, optLatS},
+        {fraDec, layout::fraDec[c], optDecN, optDecS},
+        {fraLat2, layout::fraLat2[c], optLatN2, optLatS2},
+        {fraDec2, layout::fraDec2[c], optDecN2, optDecS2},
     };
     for (const Hemi& h : hemis) {
         place(h.frame, h.place.left, h.place.top, 1035, 505, h.place.frameTab);
-        h.frame.setBackColor(colors::white);
-        h.frame.setVisible(h.visible);
-        h.north.setCaption(QString::fromLatin1(h.northCaption));
         place(h.north, 120, 60, 855, 195, h.place.northTab);
-        h.south.setCaption(QString::fromLatin1(h.southCaption));
         place(h.south, 120, 300, 855, 195, h.place.southTab);
-        for (OptionButton* o : {&h.north, &h.south}) {
-            o->setBackColor(colors::white);
-            o->setValue(false);
-        }
     }
     place(cmdStart, layout::cmdStart[c]);
     cmdStart.setBackColor(layout::cmdStartColor[c]);
@@ -199,28 +161,6 @@ void CelestialWindow::placeSharedControls(int index)
 
 // ---- Calculation ----
 
-bool CelestialWindow::readRow(int i, Value& v)
-{
-    const Quantity& q = quantities[i];
-    const CelestialTable::Row& texts = table_.rows[size_t(i)];
-    const AngleReading a = read(i, q.signedDegrees);
-    OptionButton* north = q.hemisphere == Hemisphere::latitude ? &optLatN
-                          : q.hemisphere == Hemisphere::declination ? &optDecN : nullptr;
-    OptionButton* south = q.hemisphere == Hemisphere::latitude ? &optLatS
-                          : q.hemisphere == Hemisphere::declination ? &optDecS : nullptr;
-    const QString hemisphereMessage = q.hemisphere == Hemisphere::latitude ? QStringLiteral("Select N or S Latitude")
-                                                                           : QStringLiteral("Select N or S Declination");
-    if (!checkRow(a, {q.lo, q.hi, q.checks, texts.rangeMessage, texts.minutesMessage, hemisphereMessage, north, south,
-                      txtIo(i)}))
-        return false;
-    v.given = a.given;
-    v.radians = a.combined * math::degree;
-    // South is negative, whether the row is given or not.
-    if (south && south->value())
-        v.radians = -v.radians;
-    return true;
-}
-
 void CelestialWindow::calculate()
 {
     engine::setup(int16_t(registryIndex()));
@@ -228,10 +168,10 @@ void CelestialWindow::calculate()
     engine::nout = 1;
     engine::actform = int16_t(registryIndex());
 
-    Value lat, lha, dec, alt, zn;
-    Value* rows[5] = {&lat, &lha, &dec, &alt, &zn};
+    RowValue lat, lha, dec, alt, zn;
+    RowValue* rows[5] = {&lat, &lha, &dec, &alt, &zn};
     for (int i = 0; i <= 4; ++i)
-        if (!readRow(i, *rows[i]))
+        if (!readRow(i, rules_[size_t(i)], *rows[i]))
             return;
 
     // West of the meridian (LHA below 180) the body bears west (azimuth above
@@ -246,9 +186,9 @@ void CelestialWindow::calculate()
         message(QStringLiteral("Enter three and only three inputs"));
 
     engine::Givens g;
-    g.lat = lat.radians;
+    g.lat = lat.signedRadians();
     g.lha = lha.radians;
-    g.dec = dec.radians;
+    g.dec = dec.signedRadians();
     g.alt = alt.radians;
     g.zn = zn.radians;
     g.t = engine::fold(lha.radians);
@@ -259,82 +199,12 @@ void CelestialWindow::calculate()
         engine::calcflag = 1;
 }
 
-// ---- The angle entry ----
-
-AngleReading CelestialWindow::read(int i, bool signedDegrees) const
-{
-    const QString minutes = entry_.minutes.count() ? entry_.minutes(i).text() : QString();
-    return readAngle(txtDeg(i).text().toStdString(), minutes.toStdString(), signedDegrees);
-}
-
-std::vector<TextBox*> CelestialWindow::inputs(int i) const
-{
-    if (entry_.minutes.count())
-        return {&txtDeg(i), &entry_.minutes(i)};
-    return {&txtDeg(i)};
-}
-
-void CelestialWindow::show(int i, double x, double deg, bool second)
-{
-    const DegMinText t = entry_.format(x, deg, int16_t(i + 1));
-    TextBox& degrees = second ? txtDeg2(i) : txtDeg(i);
-    degrees.setText(QString::fromStdString(t.degrees));
-    degrees.setBackColor(colors::cyan);
-    degrees.setVisible(true);
-    const auto& minuteBoxes = second ? entry_.minutes2 : entry_.minutes;
-    if (minuteBoxes.count()) {
-        minuteBoxes(i).setText(QString::fromStdString(t.minutes));
-        minuteBoxes(i).setBackColor(colors::cyan);
-        minuteBoxes(i).setVisible(true);
-    }
-    if (second)
-        for (const auto& captions : entry_.captions2)
-            captions(i).setVisible(true);
-}
-
-void CelestialWindow::hideSecond(int i)
-{
-    std::vector<TextBox*> boxes{&txtDeg2(i)};
-    if (entry_.minutes2.count())
-        boxes.push_back(&entry_.minutes2(i));
-    for (TextBox* b : boxes) {
-        b->setText(QString());
-        b->setBackColor(colors::white);
-        b->setVisible(false);
-    }
-    for (const auto& captions : entry_.captions2)
-        captions(i).setVisible(false);
-}
-
-// ---- Results ----
-
-void CelestialWindow::output(double x1, double x2, int16_t f, int16_t m)
-{
-    if (f == 0 || m < 1 || m > 5)
-        return;
-    constexpr double deg = math::degree;
-    const int i = m - 1;
-
-    show(i, x1, deg, false);
-    txtIo(i).setVisible(true);
-    txtIo(i).setBackColor(colors::cyan);
-    if (f == 1) {
-        txtIo(i).setText(QStringLiteral("Output"));
-    } else {
-        show(i, x2, deg, true);
-        txtIo(i).setText(QStringLiteral("2 Outputs"));
-    }
-
-    if (m == 1)
-        showHemispheres(x1, x2, f, {optLatN, optLatS, fraLat2, optLatN2, optLatS2});
-    else if (m == 3)
-        showHemispheres(x1, x2, f, {optDecN, optDecS, fraDec2, optDecN2, optDecS2});
-}
+// ---- The animation ----
 
 void CelestialWindow::markStepInputs()
 {
     for (int i = 0; i <= 2; ++i) {
-        txtIo(i).setText(input);
+        txtIo(i).setText(QStringLiteral("Input"));
         for (TextBox* b : inputs(i))
             b->setBackColor(colors::white);
         txtIo(i).setBackColor(colors::white);
@@ -345,44 +215,9 @@ void CelestialWindow::markStepInputs()
 
 // ---- Housekeeping ----
 
-void CelestialWindow::reset()
-{
-    for (OptionButton* o : {&optLatN2, &optLatS2, &optDecN2, &optDecS2})
-        o->setValue(false);
-    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS})
-        o->setBackColor(colors::white);
-    for (int i = 0; i <= 4; ++i) {
-        for (TextBox* b : inputs(i))
-            b->setBackColor(colors::white);
-        txtIo(i).setText(QString());
-        txtIo(i).setVisible(false);
-        // Without this a row that was a result and is now an input shows its
-        // "Input" marker cyan after the next calculation.
-        txtIo(i).setBackColor(colors::white);
-        hideSecond(i);
-        if (table_.resetBlackensCaptions)
-            lblDat(i).setForeColor(colors::black);
-    }
-    fraDec2.setVisible(false);
-    fraLat2.setVisible(false);
-    for (OptionButton* o : {&optLatN2, &optLatS2, &optDecN2, &optDecS2})
-        o->setBackColor(colors::white);
-    hideDiagramResults();
-}
-
 void CelestialWindow::clearall()
 {
-    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS})
-        o->setValue(false);
-    reset();
-    for (int i = 0; i <= 4; ++i) {
-        for (TextBox* b : inputs(i)) {
-            b->setText(QString());
-            b->setBackColor(colors::white);
-        }
-        txtIo(i).setBackColor(colors::white);
-    }
-    txtDeg(0).setFocus();
+    clearRows();
     engine::calcflag = 0;
     // The remark of the window that calculated last; none before the first
     // calculation.

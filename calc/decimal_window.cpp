@@ -1,6 +1,7 @@
 #include "calc/decimal_window.h"
 
 #include "calc/numtext.h"
+#include "engine/angles.h"
 
 #include <cmath>
 
@@ -18,27 +19,17 @@ const CelestialTable table = {
         {QStringLiteral("&Altitude, deg"), QStringLiteral("Enter an Altitude Value from -90 to 90 deg."), {}},
         {QStringLiteral("A&zimuth, deg"), QStringLiteral("Enter an Azimuth Value from 0 to 360 deg."), {}},
     }},
+    .minutes = false,
     .calculateSetsCalcflag = true,
     .resetBlackensCaptions = false,
     .clearHidesCircarc = true,
 };
-
-/// A result in decimal degrees, rounded to five decimals and padded to five
-/// (" 12.50000"); latitude and declination without sign.
-DegMinText decimalText(double x, double deg, int16_t m)
-{
-    const bool magnitude = m == 1 || m == 3;
-    return {addzeros(round3(magnitude ? std::abs(x) : x, deg)), {}};
-}
 
 }  // namespace
 
 Locddf::Locddf()
     : CelestialWindow(1, QStringLiteral("locddf"), QStringLiteral("Morvel (Decimal Degrees)"), table)
 {
-    AngleEntry entry;
-    entry.format = decimalText;
-    setEntry(std::move(entry));
     const int labelTabs[5] = {47, 1, 3, 5, 7};
     for (int i = 0; i <= 4; ++i) {
         place(lblDat(i), 120, rowTop(i), i == 2 ? 1455 : 1215, 195, labelTabs[i]);
@@ -46,6 +37,14 @@ Locddf::Locddf()
         place(txtIo(i), 4140, rowTop(i), 975, 285, 17 + i);
         place(txtDeg2(i), 5220, rowTop(i), 1200, 285, 22 + i);
     }
+}
+
+DegMinText Locddf::resultText(int i, double x) const
+{
+    // Rounded to five decimals and padded to five (" 12.50000"); latitude
+    // and declination without sign.
+    const bool magnitude = i == 0 || i == 2;
+    return {addzeros(round3(magnitude ? std::abs(x) : x, math::degree)), {}};
 }
 
 void Locddf::Form_Load()

@@ -1,5 +1,7 @@
 #include "calc/dm_window.h"
 
+#include "engine/angles.h"
+
 namespace morvel::calc {
 
 using namespace toolkit;
@@ -21,35 +23,21 @@ const CelestialTable table = {
         {QStringLiteral("A&zimuth"), QStringLiteral("Enter a value of azimuth degrees from 0 to 360"),
          QStringLiteral("Enter a value of azimuth minutes from 0 to 59.9")},
     }},
+    .minutes = true,
     .calculateSetsCalcflag = false,
     .resetBlackensCaptions = true,
     .clearHidesCircarc = false,
 };
-
-/// A result as whole degrees and minutes to a tenth; only the altitude
-/// shows a sign.
-DegMinText degreesMinutesText(double x, double deg, int16_t m)
-{
-    return degMinText(x / deg, m == 4);
-}
 
 }  // namespace
 
 Locdmf::Locdmf()
     : CelestialWindow(2, QStringLiteral("locdmf"), QStringLiteral("Morvel (Degrees and Minutes)"), table),
       lblDeg(addArray<Label>(QStringLiteral("lblDeg"), 0, 4)),
-      txtMin(addArray<TextBox>(QStringLiteral("txtMin"), 0, 4)),
       lblMin(addArray<Label>(QStringLiteral("lblMin"), 0, 4)),
       lblDeg2(addArray<Label>(QStringLiteral("lblDeg2"), 0, 4)),
-      txtMin2(addArray<TextBox>(QStringLiteral("txtMin2"), 0, 4)),
       lblmin2(addArray<Label>(QStringLiteral("lblmin2"), 0, 4))
 {
-    AngleEntry entry;
-    entry.format = degreesMinutesText;
-    entry.minutes = txtMin;
-    entry.minutes2 = txtMin2;
-    entry.captions2 = {lblDeg2, lblmin2};
-    setEntry(std::move(entry));
     for (int i = 0; i <= 4; ++i) {
         const double top = rowTop(i);
         place(lblDat(i), 120, top, 1080, 195, 3 * i);
@@ -63,24 +51,26 @@ Locdmf::Locdmf()
         place(txtMin2(i), 6720, top, 600, 285, 29 + i);
         place(lblmin2(i), 7380, top, 300, 255, 59 + i);
 
-        txtMin(i).setBackColor(colors::white);
-        txtMin2(i).setBackColor(colors::white);
-        txtMin2(i).setVisible(false);
         for (Label* l : {&lblDeg(i), &lblDeg2(i)})
             l->setCaption(QStringLiteral("Deg"));
         for (Label* l : {&lblMin(i), &lblmin2(i)})
             l->setCaption(QStringLiteral("Min"));
         for (Label* l : {&lblDeg(i), &lblMin(i), &lblDeg2(i), &lblmin2(i)})
             l->setBackColor(colors::lightYellow);
-        lblDeg2(i).setVisible(false);
-        lblmin2(i).setVisible(false);
+        addSecondCaption(i, lblDeg2(i));
+        addSecondCaption(i, lblmin2(i));
     }
+}
+
+DegMinText Locdmf::resultText(int i, double x) const
+{
+    // Whole degrees and minutes to a tenth; only the altitude shows a sign.
+    return degMinText(x / math::degree, i == 3);
 }
 
 void Locdmf::Form_Load()
 {
-    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS, &optLatN2, &optLatS2, &optDecN2, &optDecS2})
-        o->setValue(false);
+    deselectHemispheres();
 }
 
 }  // namespace morvel::calc

@@ -12,17 +12,15 @@ class Locdmf : public CelestialWindow {
 public:
     Locdmf();
 
-    // lblDat, txtDeg, txtIo, txtDeg2 and the hemisphere buttons are in
-    // CelestialWindow.
-    toolkit::ControlArray<toolkit::Label> lblDeg;    ///< "Deg"
-    toolkit::ControlArray<toolkit::TextBox> txtMin;  ///< entry and first result (minutes)
-    toolkit::ControlArray<toolkit::Label> lblMin;    ///< "Min"
-    toolkit::ControlArray<toolkit::Label> lblDeg2;   ///< "Deg" of the second result
-    toolkit::ControlArray<toolkit::TextBox> txtMin2; ///< second result (minutes)
-    toolkit::ControlArray<toolkit::Label> lblmin2;   ///< "Min" of the second result
+    // The boxes and the hemisphere buttons are in CalculatorWindow.
+    toolkit::ControlArray<toolkit::Label> lblDeg;   ///< "Deg"
+    toolkit::ControlArray<toolkit::Label> lblMin;   ///< "Min"
+    toolkit::ControlArray<toolkit::Label> lblDeg2;  ///< "Deg" of the second result
+    toolkit::ControlArray<toolkit::Label> lblmin2;  ///< "Min" of the second result
 
 protected:
     void Form_Load() override;
+    DegMinText resultText(int i, double x) const override;
 };
 
 }  // namespace morvel::calc

@@ -12,24 +12,17 @@ namespace morvel::gcs {
 
 using namespace toolkit;
 using calc::Check;
+using calc::RowRule;
 
 namespace {
 
 using math::degree;
 
-/// The rules of a row typed in degrees and minutes: range in degrees, the
-/// checks in their order and their messages. The distance (3) and the final
-/// course (7) are not read this way.
-struct EntryRule {
-    double lo, hi;
-    std::vector<Check> order;
-    QString rangeMessage, minutesMessage, directionMessage;
-};
-
 // The wording is the window's own: "from to to", the missing blank in
 // "longitudeof", the two blanks before "degrees" and the blank that ends
-// the DLo's minutes message.
-const EntryRule rules[8] = {
+// the DLo's minutes message. The distance (3) and the final course (7) are
+// not read as angles.
+const RowRule rules[8] = {
     {0, 90, {Check::range, Check::minutes, Check::hemisphere, Check::combine, Check::marker},
      QStringLiteral("Enter a value of latitude degrees from 0 to 90"),
      QStringLiteral("Enter a value of latitude minutes from to to 59.9"),
@@ -102,72 +95,49 @@ diagram::DiagramPlacement placement()
     return p;
 }
 
-/// A minutes column: its elements for every row but the distance's.
-template <class T>
-MinutesColumn<T> minutesColumn(Form& form, const QString& name)
-{
-    MinutesColumn<T> column;
-    for (int i = 0; i <= 7; ++i)
-        if (MinutesColumn<T>::has(i))
-            column.set(i, form.add<T>(name, i));
-    return column;
-}
+/// Every row has minutes but the distance's.
+bool hasMinutes(int row) { return row != 3; }
 
 }  // namespace
 
 Gcsf::Gcsf()
-    : CalculatorWindow(3, QStringLiteral("gcsf"), QStringLiteral("Great Circle Sailing"), 10380, 6795, 8,
+    : CalculatorWindow(3, QStringLiteral("gcsf"), QStringLiteral("Great Circle Sailing"), 10380, 6795,
+                       {.count = 8,
+                        .hasMinutes = hasMinutes,
+                        .resetBlackensCaptions = true,
+                        .resetEmptiesSecondMinutes = false},
                        placement()),
-      txtDeg(addArray<TextBox>(QStringLiteral("txtDeg"), 0, 7)),
-      txtMin(minutesColumn<TextBox>(*this, QStringLiteral("txtMin"))),
       lblDeg(addArray<Label>(QStringLiteral("lblDeg"), 0, 7)),
-      lblMin(minutesColumn<Label>(*this, QStringLiteral("lblMin"))),
-      txtIo(addArray<TextBox>(QStringLiteral("txtIo"), 0, 7)),
-      txtDeg2(addArray<TextBox>(QStringLiteral("txtDeg2"), 0, 7)),
-      txtMin2(minutesColumn<TextBox>(*this, QStringLiteral("txtMin2"))),
+      lblMin(addMinutesColumn<Label>(QStringLiteral("lblMin"), hasMinutes)),
       lblDeg2(addArray<Label>(QStringLiteral("lblDeg2"), 0, 7)),
-      lblMin2(minutesColumn<Label>(*this, QStringLiteral("lblMin2"))),
-      fraLat(add<Frame>(QStringLiteral("fraLat"))),
-      optLatN(add<OptionButton>(QStringLiteral("optLatN"), -1, &fraLat)),
-      optLatS(add<OptionButton>(QStringLiteral("optLatS"), -1, &fraLat)),
+      lblMin2(addMinutesColumn<Label>(QStringLiteral("lblMin2"), hasMinutes)),
       fraLoDep(add<Frame>(QStringLiteral("fraLoDep"))),
       optLodepE(add<OptionButton>(QStringLiteral("optLodepE"), -1, &fraLoDep)),
       optLodepW(add<OptionButton>(QStringLiteral("optLodepW"), -1, &fraLoDep)),
-      fraDec(add<Frame>(QStringLiteral("fraDec"))),
-      optDecN(add<OptionButton>(QStringLiteral("optDecN"), -1, &fraDec)),
-      optDecS(add<OptionButton>(QStringLiteral("optDecS"), -1, &fraDec)),
       fraLodes(add<Frame>(QStringLiteral("fraLodes"))),
       optLodesE(add<OptionButton>(QStringLiteral("optLodesE"), -1, &fraLodes)),
       optLodesW(add<OptionButton>(QStringLiteral("optLodesW"), -1, &fraLodes)),
       fraDlo(add<Frame>(QStringLiteral("fraDlo"))),
       optDloE(add<OptionButton>(QStringLiteral("optDloE"), -1, &fraDlo)),
       optDloW(add<OptionButton>(QStringLiteral("optDloW"), -1, &fraDlo)),
-      fraLat2(add<Frame>(QStringLiteral("fraLat2"))),
-      optLatN2(add<OptionButton>(QStringLiteral("optLatN2"), -1, &fraLat2)),
-      optLatS2(add<OptionButton>(QStringLiteral("optLatS2"), -1, &fraLat2)),
       fraLodep2(add<Frame>(QStringLiteral("fraLodep2"))),
       optLodepE2(add<OptionButton>(QStringLiteral("optLodepE2"), -1, &fraLodep2)),
       optLodepW2(add<OptionButton>(QStringLiteral("optLodepW2"), -1, &fraLodep2)),
-      fraDec2(add<Frame>(QStringLiteral("fraDec2"))),
-      optDecN2(add<OptionButton>(QStringLiteral("optDecN2"), -1, &fraDec2)),
-      optDecS2(add<OptionButton>(QStringLiteral("optDecS2"), -1, &fraDec2)),
       fraLodes2(add<Frame>(QStringLiteral("fraLodes2"))),
       optLodesE2(add<OptionButton>(QStringLiteral("optLodesE2"), -1, &fraLodes2)),
       optLodesW2(add<OptionButton>(QStringLiteral("optLodesW2"), -1, &fraLodes2)),
       fraDlo2(add<Frame>(QStringLiteral("fraDlo2"))),
       optDloE2(add<OptionButton>(QStringLiteral("optDloE2"), -1, &fraDlo2)),
-      optDloW2(add<OptionButton>(QStringLiteral("optDloW2"), -1, &fraDlo2)),
-      cmdStart(add<CommandButton>(QStringLiteral("cmdStart"))),
-      Clear(add<CommandButton>(QStringLiteral("Clear"))),
-      Print(add<CommandButton>(QStringLiteral("Print"))),
-      cmdExit(add<CommandButton>(QStringLiteral("cmdExit")))
+      optDloW2(add<OptionButton>(QStringLiteral("optDloW2"), -1, &fraDlo2))
 {
     move(165 / 15, 450 / 15);
-    directions_[0] = {&optLatN, &optLatS};
-    directions_[1] = {&optDloE, &optDloW};
-    directions_[2] = {&optDecN, &optDecS};
-    directions_[5] = {&optLodepE, &optLodepW};
-    directions_[6] = {&optLodesE, &optLodesW};
+    setDirections(1, {fraDlo, optDloE, optDloW}, {fraDlo2, optDloE2, optDloW2});
+    setDirections(5, {fraLoDep, optLodepE, optLodepW}, {fraLodep2, optLodepE2, optLodepW2});
+    setDirections(6, {fraLodes, optLodesE, optLodesW}, {fraLodes2, optLodesE2, optLodesW2});
+    for (OptionButton* o : {&optDloE, &optLodepE, &optLodesE, &optDloE2, &optLodepE2, &optLodesE2})
+        o->setCaption(QStringLiteral("East"));
+    for (OptionButton* o : {&optDloW, &optLodepW, &optLodesW, &optDloW2, &optLodepW2, &optLodesW2})
+        o->setCaption(QStringLiteral("West"));
 
     // The rows. Each second-solution control stands in the row of the
     // first-solution control with its index.
@@ -177,7 +147,6 @@ Gcsf::Gcsf()
         const bool miles = i == 3;
         lblDat(c).setCaption(QString::fromLatin1(captions[c]));
         place(lblDat(c), 120, top, 2160, 195, rowTab(i));
-        lblDat(c).setBackColor(colors::lightYellow);
         // The access key of a caption moves the focus to its row's box.
         lblDat(c).setBuddy(&txtDeg(i));
         place(txtDeg(i), 2400, top, miles ? 975 : 600, 285, rowTab(i) + 1);
@@ -191,11 +160,7 @@ Gcsf::Gcsf()
             l->setCaption(miles ? QStringLiteral("nmi") : QStringLiteral("Deg"));
             l->setBackColor(colors::lightYellow);
         }
-        for (TextBox* b : {&txtDeg(i), &txtIo(i), &txtDeg2(i)})
-            b->setBackColor(colors::white);
-        for (Control* hidden : {static_cast<Control*>(&txtIo(i)), static_cast<Control*>(&txtDeg2(i)),
-                                static_cast<Control*>(&lblDeg2(i))})
-            hidden->setVisible(false);
+        addSecondCaption(i, lblDeg2(i));
         if (miles)
             continue;
         place(txtMin(i), 3480, top, 600, 285, rowTab(i) + 2);
@@ -206,36 +171,30 @@ Gcsf::Gcsf()
             l->setCaption(QStringLiteral("Min"));
             l->setBackColor(colors::lightYellow);
         }
-        for (TextBox* b : {&txtMin(i), &txtMin2(i)})
-            b->setBackColor(colors::white);
-        txtMin2(i).setVisible(false);
-        lblMin2(i).setVisible(false);
+        addSecondCaption(i, lblMin2(i));
     }
     // The final course row waits for a result.
     showFinalCourseRow(false);
 
     // The direction frames: the first column's beside the minutes, the
-    // second's at the right, hidden; two buttons one above the other.
-    // screenRow counts from the top; tab is the frame's tab index, its
-    // buttons' follow.
+    // second's at the right; two buttons one above the other. screenRow
+    // counts from the top; tab is the frame's tab index, its buttons'
+    // follow.
     struct Pair {
         int screenRow, tab;
         Frame& frame;
         OptionButton& first;
-        const char* firstCaption;
         OptionButton& second;
-        const char* secondCaption;
         Frame& frame2;
         OptionButton& first2;
         OptionButton& second2;
-        bool north;
     };
     const Pair pairs[] = {
-        {0, 17, fraLat, optLatN, "&North", optLatS, "&South", fraLat2, optLatN2, optLatS2, true},
-        {1, 29, fraLoDep, optLodepE, "East", optLodepW, "West", fraLodep2, optLodepE2, optLodepW2, false},
-        {2, 20, fraDec, optDecN, "Nor&th", optDecS, "So&uth", fraDec2, optDecN2, optDecS2, true},
-        {3, 35, fraLodes, optLodesE, "East", optLodesW, "West", fraLodes2, optLodesE2, optLodesW2, false},
-        {4, 23, fraDlo, optDloE, "East", optDloW, "West", fraDlo2, optDloE2, optDloW2, false},
+        {0, 17, fraLat, optLatN, optLatS, fraLat2, optLatN2, optLatS2},
+        {1, 29, fraLoDep, optLodepE, optLodepW, fraLodep2, optLodepE2, optLodepW2},
+        {2, 20, fraDec, optDecN, optDecS, fraDec2, optDecN2, optDecS2},
+        {3, 35, fraLodes, optLodesE, optLodesW, fraLodes2, optLodesE2, optLodesW2},
+        {4, 23, fraDlo, optDloE, optDloW, fraDlo2, optDloE2, optDloW2},
     };
     for (const Pair& p : pairs) {
         const double top = rowTop(p.screenRow);
@@ -244,67 +203,28 @@ Gcsf::Gcsf()
         const int tab2 = secondColumnTab + 16 + 3 * p.screenRow;
         place(p.frame, dlo ? 4560 : 4620, top, dlo ? 855 : 915, 390, tab);
         place(p.frame2, 9120, top, 1035, 390, tab2);
-        p.frame2.setVisible(false);
-        p.first.setCaption(QString::fromLatin1(p.firstCaption));
-        p.second.setCaption(QString::fromLatin1(p.secondCaption));
-        p.first2.setCaption(p.north ? QStringLiteral("North") : QStringLiteral("East"));
-        p.second2.setCaption(p.north ? QStringLiteral("South") : QStringLiteral("West"));
         const double inner = (dlo ? 855 : 915) - 120;
         place(p.first, 90, 0, inner, 195, tab + 1);
         place(p.second, 90, 195, inner, 195, tab + 2);
         place(p.first2, 90, 0, 1035 - 120, 195, tab2 + 1);
         place(p.second2, 90, 195, 1035 - 120, 195, tab2 + 2);
-        for (Control* c : {static_cast<Control*>(&p.frame), static_cast<Control*>(&p.first),
-                           static_cast<Control*>(&p.second), static_cast<Control*>(&p.frame2),
-                           static_cast<Control*>(&p.first2), static_cast<Control*>(&p.second2)})
-            c->setBackColor(colors::white);
-        for (OptionButton* o : {&p.first, &p.second, &p.first2, &p.second2})
-            o->setValue(false);
     }
 
     place(cmdStart, 720, 3660, 1095, 495, cmdStartTab);
-    cmdStart.setCaption(QStringLiteral("&Calculate"));
-    setDefaultButton(&cmdStart);
     place(Clear, 2040, 3660, 1095, 495, ClearTab);
-    Clear.setCaption(QStringLiteral("Cl&ear"));
     place(Print, 720, 5520, 1095, 495, PrintTab);
-    Print.setCaption(QStringLiteral("&Print"));
     place(cmdExit, 2040, 5520, 1095, 495, cmdExitTab);
-    cmdExit.setCaption(QStringLiteral("&Quit"));
-    for (CommandButton* b : {&cmdStart, &Clear, &cmdExit})
-        b->setBackColor(colors::white);
-    Print.setBackColor(colors::buttonFace);
     place(txtOther, 240, 4200, 3375, 195, txtOtherTab);
-
-    cmdStart.onClick = [this] { cmdStart_Click(); };
-    Clear.onClick = [this] { Clear_Click(); };
-    Print.onClick = [this] { Print_Click(); };
-    cmdExit.onClick = [] { cmdExit_Click(); };
 }
 
 void Gcsf::Form_Load()
 {
-    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS, &optLatN2, &optLatS2, &optDecN2, &optDecS2})
-        o->setValue(false);
+    deselectHemispheres();
     for (int i = 1; i <= 3; ++i)
         engine::forms[size_t(i)] = calc::registered(i);
 }
 
 // ---- Calculation ----
-
-bool Gcsf::readRow(int i, Angle& a)
-{
-    const EntryRule& r = rules[i];
-    const calc::AngleReading typed =
-        calc::readAngle(txtDeg(i).text().toStdString(), txtMin(i).text().toStdString(), false);
-    const Directions& d = directions_[size_t(i)];
-    if (!checkRow(typed, {r.lo, r.hi, r.order, r.rangeMessage, r.minutesMessage, r.directionMessage, d.first,
-                          d.second, txtIo(i)}))
-        return false;
-    a.given = typed.given;
-    a.radians = typed.combined * degree;
-    return true;
-}
 
 void Gcsf::cmdStart_Click()
 {
@@ -314,13 +234,12 @@ void Gcsf::cmdStart_Click()
     engine::actform = 3;
 
     // South and West are negative; the DLo is measured westward.
-    auto sign = [this](int i, double x) { return directions_[size_t(i)].second->value() ? -x : x; };
-    Angle latDep, dlo, latDes, course, lonDep, lonDes;
-    if (!readRow(0, latDep) || !readRow(1, dlo) || !readRow(2, latDes))
+    calc::RowValue latDep, dlo, latDes, course, lonDep, lonDes;
+    if (!readRow(0, rules[0], latDep) || !readRow(1, rules[1], dlo) || !readRow(2, rules[2], latDes))
         return;
-    const double lat = sign(0, latDep.radians);
+    const double lat = latDep.signedRadians();
     double lha = westward(dlo.radians, optDloE.value());
-    const double dec = sign(2, latDes.radians);
+    const double dec = latDes.signedRadians();
 
     // No two places are more than half a great circle apart: a distance
     // beyond it (or below 0) has no passage, and solving it anyway would
@@ -331,21 +250,19 @@ void Gcsf::cmdStart_Click()
     if (miles.overflow || miles.value < 0 || miles.value > halfCircleMiles)
         return message(distanceMessage);
     const double alt = altitudeOf(miles.value);
-    if (distance) {
-        txtIo(3).setText(QStringLiteral("Input"));
-        txtIo(3).setVisible(true);
-    }
+    if (distance)
+        markInput(3);
 
-    if (!readRow(4, course))
+    if (!readRow(4, rules[4], course))
         return;
     const double zn = course.radians;
     const QString inconsistent = QStringLiteral("DLo and Initial Course Inconsistent. Reenter");
     if (dlo.given && course.given && courseDisagrees(lha, zn))
         return message(inconsistent);
 
-    if (!readRow(5, lonDep) || !readRow(6, lonDes))
+    if (!readRow(5, rules[5], lonDep) || !readRow(6, rules[6], lonDes))
         return;
-    const double lo1 = sign(5, lonDep.radians), lo2 = sign(6, lonDes.radians);
+    const double lo1 = lonDep.signedRadians(), lo2 = lonDes.signedRadians();
     const int16_t loncode = int16_t(2 * lonDep.given + 4 * lonDes.given);
 
     const int given = latDep.given + dlo.given + latDes.given + distance + course.given;
@@ -380,51 +297,19 @@ void Gcsf::inmessage()
 
 // ---- Results ----
 
-void Gcsf::show(int i, double x, bool second)
+calc::DegMinText Gcsf::resultText(int i, double x) const
 {
-    TextBox& degrees = second ? txtDeg2(i) : txtDeg(i);
-    if (i == 3) {
-        degrees.setText(QString::fromStdString(calc::numberText(shownMiles(x))));
-    } else {
-        // Latitudes and longitudes by their buttons, the DLo as at most 180.
-        const double magnitude = i == 1 ? shownDlo(x) : std::abs(x);
-        const calc::DegMinText t = calc::degMinText(magnitude / degree, false);
-        degrees.setText(QString::fromStdString(t.degrees));
-        TextBox& minutes = second ? txtMin2(i) : txtMin(i);
-        minutes.setText(QString::fromStdString(t.minutes));
-        minutes.setBackColor(colors::cyan);
-        if (second) {
-            minutes.setVisible(true);
-            lblMin2(i).setVisible(true);
-        }
-    }
-    degrees.setBackColor(colors::cyan);
-    if (second) {
-        degrees.setVisible(true);
-        lblDeg2(i).setVisible(true);
-    }
+    if (i == 3)
+        return {calc::numberText(shownMiles(x)), {}};
+    // Latitudes and longitudes by their buttons, the DLo as at most 180.
+    const double magnitude = i == 1 ? shownDlo(x) : std::abs(x);
+    return calc::degMinText(magnitude / degree, false);
 }
 
 void Gcsf::output(double x1, double x2, int16_t f, int16_t m)
 {
-    if (f == 0 || m < 1 || m > 8)
-        return;
-    const int i = m - 1;
-    show(i, x1, false);
-    txtIo(i).setVisible(true);
-    txtIo(i).setBackColor(colors::cyan);
-    if (f == 1) {
-        txtIo(i).setText(QStringLiteral("Output"));
-    } else {
-        show(i, x2, true);
-        txtIo(i).setText(QStringLiteral("2 Outputs"));
-    }
-
-    if (m == 1) {
-        showHemispheres(x1, x2, f, {optLatN, optLatS, fraLat2, optLatN2, optLatS2});
-    } else if (m == 3) {
-        showHemispheres(x1, x2, f, {optDecN, optDecS, fraDec2, optDecN2, optDecS2});
-    } else if (m == 2) {
+    CalculatorWindow::output(x1, x2, f, m);
+    if (f != 0 && m == 2) {
         // A destination to the west is reached on a westerly course.
         (dloShownEast(x1, engine::az1, false) ? optDloE : optDloW).setValue(true);
         if (f == 2)
@@ -480,46 +365,13 @@ void Gcsf::showFinalCourseRow(bool visible)
 
 void Gcsf::reset()
 {
-    for (OptionButton* o : {&optLatN2, &optLatS2, &optDecN2, &optDecS2})
-        o->setValue(false);
-    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS, &optLodepE, &optLodepW})
-        o->setBackColor(colors::white);
-    for (int i = 0; i <= 7; ++i) {
-        if (txtMin.has(i)) {
-            txtMin(i).setBackColor(colors::white);
-            txtMin2(i).setVisible(false);
-            lblMin2(i).setVisible(false);
-        }
-        txtDeg(i).setBackColor(colors::white);
-        txtIo(i).setText(QString());
-        txtIo(i).setBackColor(colors::white);
-        txtDeg2(i).setText(QString());
-        txtDeg2(i).setBackColor(colors::white);
-        txtDeg2(i).setVisible(false);
-        txtIo(i).setVisible(false);
-        lblDeg2(i).setVisible(false);
-        lblDat(i).setForeColor(colors::black);
-    }
+    CalculatorWindow::reset();
     showFinalCourseRow(false);
-    for (Frame* f : {&fraDec2, &fraLat2, &fraDlo2})
-        f->setVisible(false);
-    for (OptionButton* o : {&optLatN2, &optLatS2, &optDecN2, &optDecS2, &optLodepE2, &optLodepW2})
-        o->setBackColor(colors::white);
-    hideDiagramResults();
 }
 
 void Gcsf::Clear_Click()
 {
-    for (OptionButton* o : {&optLatN, &optLatS, &optDecN, &optDecS, &optDloE, &optDloW, &optLodepE, &optLodepW,
-                            &optLodesE, &optLodesW})
-        o->setValue(false);
-    reset();
-    for (int i = 0; i <= 7; ++i) {
-        txtDeg(i).setText(QString());
-        if (txtMin.has(i))
-            txtMin(i).setText(QString());
-    }
-    txtDeg(0).setFocus();
+    clearRows();
 }
 
 }  // namespace morvel::gcs

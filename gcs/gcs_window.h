@@ -20,22 +20,7 @@
 
 #include "calc/calculator_window.h"
 
-#include <array>
-
 namespace morvel::gcs {
-
-/// A column of boxes or captions beside every row but the distance's (3),
-/// which has no minutes.
-template <class T>
-class MinutesColumn {
-public:
-    T& operator()(int i) const { return *items_.at(size_t(i)); }
-    static bool has(int i) { return i != 3; }
-    void set(int i, T& c) { items_.at(size_t(i)) = &c; }
-
-private:
-    std::array<T*, 8> items_{};
-};
 
 class Gcsf : public calc::CalculatorWindow {
 public:
@@ -44,13 +29,12 @@ public:
     /// "&Calculate": reads and checks the rows in their order, forms the
     /// DLo from two longitudes, solves the passage, then fills in the
     /// missing longitude and the final course.
-    void cmdStart_Click();
+    void cmdStart_Click() override;
     void calculate() override { cmdStart_Click(); }
     /// The message for a set of inputs that is not a passage; then reset.
     void inmessage();
-    /// Shows x1 (and x2 when f is 2) in row m - 1: degrees and minutes to a
-    /// tenth, the DLo as at most 180 degrees, the distance in nautical miles
-    /// to a tenth; sets the direction buttons of rows 0 to 2.
+    /// Shows x1 (and x2 when f is 2) in row m - 1 as CalculatorWindow does;
+    /// the DLo's direction from the courses.
     void output(double x1, double x2, int16_t f, int16_t m) override;
     /// The longitude not given, from the one given (n1 = 2 the departure's,
     /// 4 the destination's) and the first solution's DLo.
@@ -58,31 +42,21 @@ public:
     /// The course on arrival, for each solution, in row 7.
     void xout();
 
-    /// Restores the result side: colours, the status and second-solution
-    /// columns, the final course row and the diagram's results. The typed
-    /// texts and the direction buttons of the input rows stay.
-    void reset();
-    void Clear_Click();
+    /// Restores the result side as CalculatorWindow does, and hides the
+    /// final course row. The second minutes keep their texts.
+    void reset() override;
+    void Clear_Click() override;
 
-    toolkit::ControlArray<toolkit::TextBox> txtDeg;  ///< degrees (miles for the distance)
-    MinutesColumn<toolkit::TextBox> txtMin;
-    toolkit::ControlArray<toolkit::Label> lblDeg;    ///< "Deg" ("nmi")
-    MinutesColumn<toolkit::Label> lblMin;            ///< "Min"
-    toolkit::ControlArray<toolkit::TextBox> txtIo;
-    toolkit::ControlArray<toolkit::TextBox> txtDeg2;
-    MinutesColumn<toolkit::TextBox> txtMin2;
+    // The boxes, the latitudes' direction buttons and the commands are in
+    // CalculatorWindow.
+    toolkit::ControlArray<toolkit::Label> lblDeg;  ///< "Deg" ("nmi")
+    calc::MinutesColumn<toolkit::Label> lblMin;    ///< "Min"
     toolkit::ControlArray<toolkit::Label> lblDeg2;
-    MinutesColumn<toolkit::Label> lblMin2;
+    calc::MinutesColumn<toolkit::Label> lblMin2;
 
-    toolkit::Frame& fraLat;
-    toolkit::OptionButton& optLatN;
-    toolkit::OptionButton& optLatS;
     toolkit::Frame& fraLoDep;
     toolkit::OptionButton& optLodepE;
     toolkit::OptionButton& optLodepW;
-    toolkit::Frame& fraDec;
-    toolkit::OptionButton& optDecN;
-    toolkit::OptionButton& optDecS;
     toolkit::Frame& fraLodes;
     toolkit::OptionButton& optLodesE;
     toolkit::OptionButton& optLodesW;
@@ -90,15 +64,9 @@ public:
     toolkit::OptionButton& optDloE;
     toolkit::OptionButton& optDloW;
 
-    toolkit::Frame& fraLat2;
-    toolkit::OptionButton& optLatN2;
-    toolkit::OptionButton& optLatS2;
     toolkit::Frame& fraLodep2;
     toolkit::OptionButton& optLodepE2;
     toolkit::OptionButton& optLodepW2;
-    toolkit::Frame& fraDec2;
-    toolkit::OptionButton& optDecN2;
-    toolkit::OptionButton& optDecS2;
     toolkit::Frame& fraLodes2;
     toolkit::OptionButton& optLodesE2;
     toolkit::OptionButton& optLodesW2;
@@ -106,37 +74,17 @@ public:
     toolkit::OptionButton& optDloE2;
     toolkit::OptionButton& optDloW2;
 
-    toolkit::CommandButton& cmdStart;
-    toolkit::CommandButton& Clear;
-    toolkit::CommandButton& Print;
-    toolkit::CommandButton& cmdExit;
-
 protected:
     void Form_Load() override;
+    /// Degrees and minutes to a tenth, the DLo as at most 180 degrees, the
+    /// distance in nautical miles to a tenth.
+    calc::DegMinText resultText(int i, double x) const override;
 
 private:
-    /// A row typed in degrees and minutes, after its checks.
-    struct Angle {
-        bool given = false;
-        double radians = 0;  ///< degrees and minutes together, not signed
-    };
-    /// Reads row i and makes its checks in its order; false when one of
-    /// them stopped the calculation.
-    bool readRow(int i, Angle& a);
-    /// Writes the degrees and minutes (or the miles) of x in row i, in the
-    /// first column or the second, on cyan.
-    void show(int i, double x, bool second);
     /// The DLo formed from two longitudes, with East or West from itself.
     void showFormedDlo(double lha);
     /// lblDat(7), lblDeg(7), lblMin(7), txtDeg(7) and txtMin(7).
     void showFinalCourseRow(bool visible);
-
-    /// The direction buttons of rows 0, 1, 2, 5 and 6: North or East first.
-    struct Directions {
-        toolkit::OptionButton* first = nullptr;
-        toolkit::OptionButton* second = nullptr;
-    };
-    std::array<Directions, 8> directions_;
 };
 
 }  // namespace morvel::gcs

@@ -94,7 +94,7 @@ TEST(DegMinText, Table)
         {"altitude -5.5", -5.5, true, "-5", " 30"},
         {"altitude -0.5 is -0", -0.5, true, "-0", " 30"},
         {"altitude -0.99999 carries to -1", -0.99999, true, "-1", " 0"},
-        {"altitude -0.0001 rounds to -0 and 0", -0.0001, true, "-0", " 0"},
+        {"altitude -0.0001 rounds to nothing, without a sign", -0.0001, true, " 0", " 0"},
         {"altitude 10.25", 10.25, true, " 10", " 15"},
         {"not finite", std::numeric_limits<double>::quiet_NaN(), true, "", ""},
         {"beyond 16-bit degrees", 40000, false, "", ""},
