@@ -174,11 +174,7 @@ void CelestialWindow::calculate()
         if (!readRow(i, rules_[size_t(i)], *rows[i]))
             return;
 
-    // West of the meridian (LHA below 180) the body bears west (azimuth above
-    // 180), and the reverse; exactly 180 in either is never inconsistent.
-    constexpr double pi = math::pi;
-    if (lha.given && zn.given &&
-        ((zn.radians > pi && lha.radians > pi) || (zn.radians < pi && lha.radians < pi)))
+    if (lha.given && zn.given && engine::sidesDisagree(lha.radians, zn.radians))
         return message(QStringLiteral("LHA and Azimuth\\ Inconsistent. Reenter"));
 
     // No case matches another count, so no solver runs then.

@@ -97,7 +97,7 @@ ProblemRead celestial(const std::vector<Entry>& entries, Reader& r)
     }
     const auto& lha = p.q[1];
     const auto& zn = p.q[4];
-    if (lha && zn && gcs::courseDisagrees(*lha, *zn))  // the same rule for the body
+    if (lha && zn && engine::sidesDisagree(*lha, *zn))
         return {std::nullopt, r.name(Field::lha) + " and " + r.name(Field::zn) +
                                   " disagree: a body west of the meridian (LHA below 180) bears west (azimuth "
                                   "above 180), and the reverse"};

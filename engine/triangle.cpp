@@ -73,6 +73,12 @@ bool leavesFree(int16_t code, const Givens& g)
 
 }  // namespace
 
+bool sidesDisagree(double lha, double zn)
+{
+    auto side = [](double x) { return x == 0 || x == math::pi || x == math::twoPi ? 0 : x < math::pi ? -1 : 1; };
+    return side(lha) * side(zn) > 0;
+}
+
 bool hasSolver(int16_t code)
 {
     return solverOf(code) != nullptr;

@@ -101,6 +101,13 @@ double fold(double x);
 /// The givens of the five quantities, t and Z folded from lha and zn.
 Givens givens(double lat, double lha, double dec, double alt, double zn);
 
+/// Whether an LHA and a true azimuth put the body on opposite sides of the
+/// meridian: west of it (LHA below pi) it bears west (azimuth above pi), and
+/// the reverse. On the meridian (an LHA of 0, pi or 2pi) or due north or
+/// south (an azimuth of 0, pi or 2pi) they never disagree. Great-circle
+/// sailing takes the same rule for the westward DLo and the initial course.
+bool sidesDisagree(double lha, double zn);
+
 /// Whether code is one of the ten cases above.
 bool hasSolver(int16_t code);
 

@@ -53,7 +53,7 @@ double dloBetween(double lonDep, double lonDes)
 
 bool courseDisagrees(double lha, double course)
 {
-    return (course > pi && lha > pi) || (course < pi && lha < pi);
+    return engine::sidesDisagree(lha, course);
 }
 
 bool dloShownEast(double lha, double course, bool fromLongitudes)

@@ -43,8 +43,8 @@ double dloBetween(double lonDep, double lonDes);
 
 /// Whether a DLo and an initial course point opposite ways: a destination
 /// to the west (westward DLo below pi) needs a westerly course (above pi),
-/// one to the east an easterly course. A DLo or a course of exactly pi
-/// never disagrees.
+/// one to the east an easterly course: engine::sidesDisagree. A DLo of
+/// exactly 0, pi or 2pi and a course due north or south never disagree.
 bool courseDisagrees(double lha, double course);
 
 /// Whether the DLo of a result is shown East: one formed from two

@@ -67,7 +67,8 @@ TEST(Sailing, DirectionOfTheDlo)
         {"half a turn agrees with any course", 180, 80, false, false, true},
         {"due south agrees with any DLo", 30, 180, false, false, true},
         {"formed: east from half a turn on", 180, 0, true, false, true},
-        {"formed: west below it", 179, 0, true, true, false},
+        {"formed: west below it", 179, 90, true, true, false},
+        {"on the meridian agrees with any course", 0, 0, false, false, true},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(g::courseDisagrees(row.lha * degree, row.course * degree), row.disagrees) << row.name;
