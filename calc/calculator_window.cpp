@@ -154,7 +154,11 @@ void CalculatorWindow::drawSet(int16_t n)
         drawing->drawmd(n);
     engine::mdset = n;
     dc.txtMD.setVisible(true);
+    dc.txtMD.setBackColor(toolkit::colors::white);
     dc.txtMD.setText(QStringLiteral("Meridian Diagram #%1").arg(n));
+    // The choice is made: the remark that waited in txtMD takes its box back.
+    if (remarked_)
+        remark();
 }
 
 void CalculatorWindow::chkEllipse_Click()
@@ -175,6 +179,7 @@ void CalculatorWindow::other(double z, double t)
 
 void CalculatorWindow::remark()
 {
+    remarked_ = true;
     txtOther.setVisible(true);
     txtOther.setText(QStringLiteral("Many Other Solutions"));
     txtOther.setBackColor(toolkit::colors::cyan);
@@ -182,6 +187,7 @@ void CalculatorWindow::remark()
 
 void CalculatorWindow::hideDiagramResults()
 {
+    remarked_ = false;
     for (toolkit::Control* c : {static_cast<toolkit::Control*>(&dc.linPP), static_cast<toolkit::Control*>(&dc.linQQ),
                                 static_cast<toolkit::Control*>(&dc.linDec), static_cast<toolkit::Control*>(&dc.linAlt),
                                 static_cast<toolkit::Control*>(&dc.lblPn), static_cast<toolkit::Control*>(&dc.lblPs),

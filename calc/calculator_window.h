@@ -244,6 +244,7 @@ private:
 
     int index_;
     bool autoSkipsRecalculation_ = false;
+    bool remarked_ = false;  ///< "Many Other Solutions" goes with the results on show
     RowShape shape_;
     std::vector<Row> rows_;
 };

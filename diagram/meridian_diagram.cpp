@@ -141,6 +141,15 @@ void mdchoose()
     if (!s)
         return;
     toolkit::TextBox& prompt = s->remarks();
+    // A remark on show waits in txtMD, beside the Draw buttons, until a set
+    // is drawn: both stay in sight.
+    const QString remark = QStringLiteral("Many Other Solutions");
+    if (prompt.visible() && prompt.text() == remark) {
+        toolkit::TextBox& md = s->diagramControls().txtMD;
+        md.setText(remark);
+        md.setBackColor(toolkit::colors::cyan);
+        md.setVisible(true);
+    }
     prompt.setVisible(true);
     prompt.setText(QStringLiteral("Select Output Set for Meridian Diagram"));
     prompt.setBackColor(toolkit::colors::cyan);
