@@ -4,15 +4,20 @@
 set -euo pipefail
 
 MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# clang and its compiler runtime build the sanitized tests and the libFuzzer
-# targets.
-MORVEL_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-                 libgeographiclib-dev geographiclib-tools fonts-liberation clang libclang-rt-14-dev
-                 dpkg-dev librsvg2-bin desktop-file-utils appstream lintian)
+# What building and running Morvel needs (the window system's plugins too:
+# apt is told to leave recommended packages out).
+MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation)
+# What the tests, benchmarks and package checks need besides: GoogleTest,
+# Google Benchmark, GeographicLib (the independent oracle), clang and its
+# compiler runtime (the sanitized tests and the libFuzzer targets), and the
+# packaging tools.
+MORVEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev libgeographiclib-dev geographiclib-tools clang
+                      libclang-rt-14-dev dpkg-dev librsvg2-bin desktop-file-utils appstream lintian)
 
+# morvel_install PACKAGE...: installs those that are missing.
 morvel_install() {
     local missing=()
-    for p in "${MORVEL_PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -24,12 +29,14 @@ morvel_install() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# morvel_build DIR [cmake options...]
+# morvel_build DIR [cmake options...]: everything, tests and benchmarks
+# included unless the options say otherwise. MORVEL_TARGET, when set,
+# builds that target alone.
 morvel_build() {
     local dir=$1
     shift
-    cmake -S "$MORVEL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$dir" -j "$(nproc)"
+    cmake -S "$MORVEL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DMORVEL_TESTS=ON -DMORVEL_BENCH=ON "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)" ${MORVEL_TARGET:+--target "$MORVEL_TARGET"}
 }
 
 # morvel_build_sanitized: the whole program, its tests and the fuzz targets,
