@@ -257,8 +257,9 @@ bool CalculatorWindow::readRow(int i, const RowRule& rule, RowValue& v)
 
 bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rule)
 {
-    // A row not given passes; a given one must read as a finite number within
-    // the range. The bounds are exact multiples of pi (90 degrees is pi / 2).
+    // A row not given passes; a given one must be typed as numbers and read
+    // as a finite number within the range. The bounds are exact multiples of
+    // pi (90 degrees is pi / 2).
     constexpr double pi = std::numbers::pi;
     auto inRange = [&](double degrees) {
         const double x = degrees * (pi / 180);
@@ -268,7 +269,7 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
     for (Check check : rule.order) {
         switch (check) {
         case Check::range:
-            if (!inRange(a.degrees)) {
+            if (a.mistyped != Mistyped::none || !inRange(a.degrees)) {
                 message(rule.rangeMessage);
                 return false;
             }

@@ -32,7 +32,7 @@ namespace morvel::calc {
 /// The checks made on a row typed as degrees (and minutes), each where its
 /// quantity makes it.
 enum class Check {
-    range,       ///< the degrees alone in range, or stop
+    range,       ///< a given row typed as numbers (degmin.h), its degrees alone in range, or stop
     minutes,     ///< minutes in 0 to under 60, or warn and go on
     hemisphere,  ///< one of the row's direction buttons chosen, or stop
     combine,     ///< degrees and minutes together in range, or stop

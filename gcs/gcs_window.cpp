@@ -243,11 +243,13 @@ void Gcsf::cmdStart_Click()
 
     // No two places are more than half a great circle apart: a distance
     // beyond it (or below 0) has no passage, and solving it anyway would
-    // show latitudes beyond 90 degrees.
+    // show latitudes beyond 90 degrees. A distance typed as no number stops
+    // the same way.
     const std::string milesText = txtDeg(3).text().toStdString();
-    const calc::TextNumber miles = calc::textToNumber(milesText);
+    const std::optional<calc::TextNumber> typed = calc::typedNumber(milesText);
+    const calc::TextNumber miles = typed.value_or(calc::TextNumber{});
     const bool distance = calc::isGiven(milesText);
-    if (miles.overflow || miles.value < 0 || miles.value > halfCircleMiles)
+    if ((distance && !typed) || miles.overflow || miles.value < 0 || miles.value > halfCircleMiles)
         return message(distanceMessage);
     const double alt = altitudeOf(miles.value);
     if (distance)
