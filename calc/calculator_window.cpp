@@ -269,8 +269,12 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
     for (Check check : rule.order) {
         switch (check) {
         case Check::range:
-            if (a.mistyped != Mistyped::none || !inRange(a.degrees)) {
-                message(rule.rangeMessage);
+            if (a.mistyped == Mistyped::minutes) {
+                stop(rule.rangeMessage, txtMin(i));
+                return false;
+            }
+            if (a.mistyped == Mistyped::degrees || !inRange(a.degrees)) {
+                stop(rule.rangeMessage, txtDeg(i));
                 return false;
             }
             break;
@@ -281,7 +285,7 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
             break;
         case Check::hemisphere:
             if (a.given && !row.first->value() && !row.second->value()) {
-                message(rule.directionMessage);
+                stop(rule.directionMessage, txtDeg(i));
                 return false;
             }
             break;
@@ -289,7 +293,7 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
             // 90 degrees 30 minutes of latitude is out of range although
             // both its parts are within theirs.
             if (!inRange(a.combined)) {
-                message(rule.rangeMessage);
+                stop(rule.rangeMessage, txtDeg(i));
                 return false;
             }
             break;
@@ -300,6 +304,12 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
         }
     }
     return true;
+}
+
+void CalculatorWindow::stop(const QString& text, toolkit::TextBox& fault)
+{
+    message(text);
+    fault.focusAndSelect();
 }
 
 void CalculatorWindow::markInput(int i)
