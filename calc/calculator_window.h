@@ -211,6 +211,11 @@ protected:
     void clearRows();
     /// No hemisphere chosen, in either column.
     void deselectHemispheres();
+    /// The hemisphere of x1 chosen in row i: North or East above 0, else
+    /// South or West; with f = 2 the second frame shown and x2's hemisphere
+    /// chosen there. With cyan the chosen buttons turn cyan, as a latitude's
+    /// result does; a longitude's does not.
+    void showHemispheres(int i, double x1, double x2, int16_t f, bool cyan);
 
     /// A modal message with one OK button, captioned with the program's title.
     static void message(const QString& text);
@@ -234,9 +239,6 @@ private:
     /// Empties, whitens and hides row i's second value (its minutes as the
     /// window's reset does) and hides its captions.
     void hideSecond(int i);
-    /// The hemisphere of x1 chosen in row i and coloured cyan; with f = 2
-    /// the second frame shown and x2's hemisphere chosen there.
-    void showHemispheres(int i, double x1, double x2, int16_t f);
     /// Hides linPP, linQQ, linDec, linAlt, lblPn, lblPs, lblQ, lblQ2, linV,
     /// linH, LinA, LinB (the listed indices), then txtOther, cmdDraw1,
     /// cmdDraw2, txtMD and shpBody. The frame stays.

@@ -330,13 +330,16 @@ void Gcsf::longout(int16_t n1, double lo1, double lo2)
     if (engine::nout == 0 || (n1 != 2 && n1 != 4))
         return;
     const bool destination = n1 == 2;
-    const double L = destination ? longitudeOfDestination(lo1, engine::lha1) : longitudeOfDeparture(lo2, engine::lha1);
-    // Exactly 0 is West.
-    if (destination)
-        (L > 0 ? optLodesE : optLodesW).setValue(true);
-    else
-        (L > 0 ? optLodepE : optLodepW).setValue(true);
-    output(std::abs(L), 0, 1, destination ? 7 : 6);
+    auto farEnd = [&](double lha) {
+        return destination ? longitudeOfDestination(lo1, lha) : longitudeOfDeparture(lo2, lha);
+    };
+    // Each passage has its own far end, in the row's two columns; exactly 0
+    // is West.
+    const int16_t n = engine::nout;
+    const double L1 = farEnd(engine::lha1), L2 = n == 2 ? farEnd(engine::lha2) : 0;
+    const int16_t m = destination ? 7 : 6;
+    output(std::abs(L1), std::abs(L2), n, m);
+    showHemispheres(m - 1, L1, L2, n, false);
 }
 
 void Gcsf::xout()
