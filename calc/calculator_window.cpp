@@ -425,8 +425,11 @@ void CalculatorWindow::Print_Click()
     auto* window = dynamic_cast<toolkit::Form*>(engine::form(registryIndex()));
     if (!window)
         window = this;
-    if (toolkit::PrintService* printer = toolkit::services().printer)
-        printer->print(*window);
+    toolkit::Services& s = toolkit::services();
+    if (!s.printer)
+        return;
+    const QString when = s.clock().toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    s.printer->print(*window, QStringLiteral("%1 — printed %2 UTC").arg(window->caption(), when));
 }
 
 void CalculatorWindow::cmdExit_Click()

@@ -157,7 +157,9 @@ public:
     virtual void cmdStart_Click() = 0;
     virtual void Clear_Click() = 0;
     /// "&Print": the window registered under this window's index (this one
-    /// while none is), on the printer.
+    /// while none is), on the printer, under a line with its caption and the
+    /// time of printing in UTC ("Morvel (Decimal Degrees) — printed
+    /// 2026-12-07 14:05 UTC").
     void Print_Click();
     /// "&Quit": ends the program.
     static void cmdExit_Click();
