@@ -214,7 +214,7 @@ Gcsf::Gcsf()
     place(Clear, 2040, 3660, 1095, 495, ClearTab);
     place(Print, 720, 5520, 1095, 495, PrintTab);
     place(cmdExit, 2040, 5520, 1095, 495, cmdExitTab);
-    place(txtOther, 240, 4200, 3375, 195, txtOtherTab);
+    place(txtOther, 240, 4200, 3375, 285, txtOtherTab);
 }
 
 void Gcsf::Form_Load()
