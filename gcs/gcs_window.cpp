@@ -177,7 +177,8 @@ Gcsf::Gcsf()
     showFinalCourseRow(false);
 
     // The direction frames: the first column's beside the minutes, the
-    // second's at the right; two buttons one above the other. screenRow
+    // second's at the right; two buttons one above the other, a pixel
+    // inside the frame's border and as tall as their circles. screenRow
     // counts from the top; tab is the frame's tab index, its buttons'
     // follow.
     struct Pair {
@@ -204,10 +205,10 @@ Gcsf::Gcsf()
         place(p.frame, dlo ? 4560 : 4620, top, dlo ? 855 : 915, 390, tab);
         place(p.frame2, 9120, top, 1035, 390, tab2);
         const double inner = (dlo ? 855 : 915) - 120;
-        place(p.first, 90, 0, inner, 195, tab + 1);
-        place(p.second, 90, 195, inner, 195, tab + 2);
-        place(p.first2, 90, 0, 1035 - 120, 195, tab2 + 1);
-        place(p.second2, 90, 195, 1035 - 120, 195, tab2 + 2);
+        place(p.first, 90, 15, inner, 180, tab + 1);
+        place(p.second, 90, 195, inner, 180, tab + 2);
+        place(p.first2, 90, 15, 1035 - 120, 180, tab2 + 1);
+        place(p.second2, 90, 195, 1035 - 120, 180, tab2 + 2);
     }
 
     place(cmdStart, 720, 3660, 1095, 495, cmdStartTab);
