@@ -1,7 +1,7 @@
 /// \file services.h
 /// \brief The platform services behind small interfaces: message box,
-/// printing, ending the program and the clock. Each has a Qt implementation
-/// and a test double; the program installs one set at start.
+/// printing and ending the program, each with a Qt implementation and a
+/// test double, and the clock; the program installs one set at start.
 #pragma once
 
 #include <QDateTime>
@@ -66,8 +66,9 @@ public:
 /// page as a PDF and says where it went, or why nothing could be written.
 /// The page is landscape: the heading in the window's font, and below it the
 /// window's controls and painted items drawn at the device's resolution (as
-/// vectors in a PDF), both as large as the printable area allows. Qt's warnings while printing are held back from the
-/// standard error unless printing fails.
+/// vectors in a PDF), both as large as the printable area allows. Qt's
+/// warnings while printing are held back from the standard error unless
+/// printing fails.
 class QtPrinter : public PrintService {
 public:
     void print(Form& window, const QString& heading) override;
