@@ -339,7 +339,7 @@ void CalculatorWindow::output(double x1, double x2, int16_t f, int16_t m)
         txtIo(i).setText(QStringLiteral("2 Outputs"));
     }
     if (m == 1 || m == 3)
-        showHemispheres(i, x1, x2, f);
+        showHemispheres(i, x1, x2, f, true);
 }
 
 void CalculatorWindow::show(int i, const DegMinText& t, bool second)
@@ -357,12 +357,13 @@ void CalculatorWindow::show(int i, const DegMinText& t, bool second)
             l->setVisible(true);
 }
 
-void CalculatorWindow::showHemispheres(int i, double x1, double x2, int16_t f)
+void CalculatorWindow::showHemispheres(int i, double x1, double x2, int16_t f, bool cyan)
 {
-    auto choose = [](double x, toolkit::OptionButton* north, toolkit::OptionButton* south) {
+    auto choose = [cyan](double x, toolkit::OptionButton* north, toolkit::OptionButton* south) {
         toolkit::OptionButton& chosen = x > 0 ? *north : *south;
         chosen.setValue(true);
-        chosen.setBackColor(toolkit::colors::cyan);
+        if (cyan)
+            chosen.setBackColor(toolkit::colors::cyan);
     };
     const Row& row = rows_.at(size_t(i));
     choose(x1, row.first, row.second);
@@ -441,8 +442,11 @@ void CalculatorWindow::Print_Click()
     auto* window = dynamic_cast<toolkit::Form*>(engine::form(registryIndex()));
     if (!window)
         window = this;
-    if (toolkit::PrintService* printer = toolkit::services().printer)
-        printer->print(*window);
+    toolkit::Services& s = toolkit::services();
+    if (!s.printer)
+        return;
+    const QString when = s.clock().toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    s.printer->print(*window, QStringLiteral("%1 — printed %2 UTC").arg(window->caption(), when));
 }
 
 void CalculatorWindow::cmdExit_Click()

@@ -157,7 +157,9 @@ public:
     virtual void cmdStart_Click() = 0;
     virtual void Clear_Click() = 0;
     /// "&Print": the window registered under this window's index (this one
-    /// while none is), on the printer.
+    /// while none is), on the printer, under a line with its caption and the
+    /// time of printing in UTC ("Morvel (Decimal Degrees) — printed
+    /// 2026-12-07 14:05 UTC").
     void Print_Click();
     /// "&Quit": ends the program.
     static void cmdExit_Click();
@@ -215,6 +217,11 @@ protected:
     void clearRows();
     /// No hemisphere chosen, in either column.
     void deselectHemispheres();
+    /// The hemisphere of x1 chosen in row i: North or East above 0, else
+    /// South or West; with f = 2 the second frame shown and x2's hemisphere
+    /// chosen there. With cyan the chosen buttons turn cyan, as a latitude's
+    /// result does; a longitude's does not.
+    void showHemispheres(int i, double x1, double x2, int16_t f, bool cyan);
 
     /// A modal message with one OK button, captioned with the program's title.
     static void message(const QString& text);
@@ -238,9 +245,6 @@ private:
     /// Empties, whitens and hides row i's second value (its minutes as the
     /// window's reset does) and hides its captions.
     void hideSecond(int i);
-    /// The hemisphere of x1 chosen in row i and coloured cyan; with f = 2
-    /// the second frame shown and x2's hemisphere chosen there.
-    void showHemispheres(int i, double x1, double x2, int16_t f);
     /// Hides linPP, linQQ, linDec, linAlt, lblPn, lblPs, lblQ, lblQ2, linV,
     /// linH, LinA, LinB (the listed indices), then txtOther, cmdDraw1,
     /// cmdDraw2, txtMD and shpBody. The frame stays.

@@ -65,7 +65,7 @@ const HemispherePlace fraDec2[2] = {{6600, 720, 27, 28, 29}, {7800, 720, 34, 35,
 //                           locddf                         locdmf
 const Place cmdStart[2] = {{720, 2220, 1095, 495, 9}, {720, 2220, 1095, 495, 15}};
 const Place Clear[2] = {{1920, 2220, 1095, 495, 43}, {1920, 2220, 1095, 495, 50}};
-const Place txtOther[2] = {{240, 3000, 3375, 195, 33}, {240, 3000, 3375, 195, 40}};
+const Place txtOther[2] = {{240, 3000, 3375, 285, 33}, {240, 3000, 3375, 285, 40}};
 const Place Print[2] = {{720, 5400, 1095, 495, 45}, {720, 5400, 1095, 495, 52}};
 const Place cmdExit[2] = {{2040, 5400, 1095, 495, 12}, {2040, 5400, 1095, 495, 18}};
 const toolkit::VbColor cmdStartColor[2] = {colors::lightYellow, colors::white};

@@ -23,14 +23,29 @@ int sgn(double x)
 
 /// Places a frame or pole label and shows it. The label is made just as
 /// wide as its letters, so that its background never covers the circle
-/// next to it.
+/// next to it, and is kept inside the window: near the horizon or the
+/// zenith-nadir line the place beyond its point can lie past the edge.
 void showAt(Label& l, double left, double top)
 {
     const QFontMetricsF metrics(l.widget()->font());
     l.setWidth((std::ceil(metrics.horizontalAdvance(l.caption())) + 2) * toolkit::twipsPerPixel);
-    l.setLeft(left);
-    l.setTop(top);
+    const QWidget& window = l.form();
+    l.setLeft(std::max(0.0, std::min(left, window.width() * toolkit::twipsPerPixel - l.width())));
+    l.setTop(std::max(0.0, std::min(top, window.height() * toolkit::twipsPerPixel - l.height())));
     l.setVisible(true);
+}
+
+/// Moves label l, where it stands over or under the frame label `fixed`
+/// (their letters share a column), beside it and level with it: to its
+/// right when right, else to its left.
+void besideIfInItsColumn(Label& l, const Label& fixed, bool right)
+{
+    const double fixedRight = fixed.left() + fixed.width();
+    if (l.left() >= fixedRight || l.left() + l.width() <= fixed.left())
+        return;
+    constexpr double gap = 60;
+    l.setLeft(right ? fixedRight + gap : fixed.left() - gap - l.width());
+    l.setTop(fixed.top());
 }
 
 void showLine(Line& l, double x1, double y1, double x2, double y2, toolkit::VbColor colour)
@@ -175,6 +190,10 @@ void drawpq(double l)
     showAt(dc.lblPs, (j2 - 60) + (r + 420) * c, k2 + (r + 350) * sn - 105);
     showAt(dc.lblQ, (j2 - 60) + (r + 410 - 10 * h) * sn, (k2 - 90) - (r + 320 - 50 * h) * c);
     showAt(dc.lblQ2, (j2 - 60) - (r + 360 + 30 * h) * sn, (k2 - 120) + (r + 420 + 75 * h) * c);
+    // Near the equator Q is close to the zenith and Q' to the nadir: each
+    // stands beside the letter there, on its own side of the meridian.
+    besideIfInItsColumn(dc.lblQ, dc.lblZ, l >= 0);
+    besideIfInItsColumn(dc.lblQ2, dc.lblNa, l < 0);
 }
 
 void drawdec(double l, double d)

@@ -177,7 +177,8 @@ Gcsf::Gcsf()
     showFinalCourseRow(false);
 
     // The direction frames: the first column's beside the minutes, the
-    // second's at the right; two buttons one above the other. screenRow
+    // second's at the right; two buttons one above the other, a pixel
+    // inside the frame's border and as tall as their circles. screenRow
     // counts from the top; tab is the frame's tab index, its buttons'
     // follow.
     struct Pair {
@@ -204,17 +205,17 @@ Gcsf::Gcsf()
         place(p.frame, dlo ? 4560 : 4620, top, dlo ? 855 : 915, 390, tab);
         place(p.frame2, 9120, top, 1035, 390, tab2);
         const double inner = (dlo ? 855 : 915) - 120;
-        place(p.first, 90, 0, inner, 195, tab + 1);
-        place(p.second, 90, 195, inner, 195, tab + 2);
-        place(p.first2, 90, 0, 1035 - 120, 195, tab2 + 1);
-        place(p.second2, 90, 195, 1035 - 120, 195, tab2 + 2);
+        place(p.first, 90, 15, inner, 180, tab + 1);
+        place(p.second, 90, 195, inner, 180, tab + 2);
+        place(p.first2, 90, 15, 1035 - 120, 180, tab2 + 1);
+        place(p.second2, 90, 195, 1035 - 120, 180, tab2 + 2);
     }
 
     place(cmdStart, 720, 3660, 1095, 495, cmdStartTab);
     place(Clear, 2040, 3660, 1095, 495, ClearTab);
     place(Print, 720, 5520, 1095, 495, PrintTab);
     place(cmdExit, 2040, 5520, 1095, 495, cmdExitTab);
-    place(txtOther, 240, 4200, 3375, 195, txtOtherTab);
+    place(txtOther, 240, 4200, 3375, 285, txtOtherTab);
 }
 
 void Gcsf::Form_Load()
@@ -332,13 +333,16 @@ void Gcsf::longout(int16_t n1, double lo1, double lo2)
     if (engine::nout == 0 || (n1 != 2 && n1 != 4))
         return;
     const bool destination = n1 == 2;
-    const double L = destination ? longitudeOfDestination(lo1, engine::lha1) : longitudeOfDeparture(lo2, engine::lha1);
-    // Exactly 0 is West.
-    if (destination)
-        (L > 0 ? optLodesE : optLodesW).setValue(true);
-    else
-        (L > 0 ? optLodepE : optLodepW).setValue(true);
-    output(std::abs(L), 0, 1, destination ? 7 : 6);
+    auto farEnd = [&](double lha) {
+        return destination ? longitudeOfDestination(lo1, lha) : longitudeOfDeparture(lo2, lha);
+    };
+    // Each passage has its own far end, in the row's two columns; exactly 0
+    // is West.
+    const int16_t n = engine::nout;
+    const double L1 = farEnd(engine::lha1), L2 = n == 2 ? farEnd(engine::lha2) : 0;
+    const int16_t m = destination ? 7 : 6;
+    output(std::abs(L1), std::abs(L2), n, m);
+    showHemispheres(m - 1, L1, L2, n, false);
 }
 
 void Gcsf::xout()

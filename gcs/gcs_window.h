@@ -37,7 +37,7 @@ public:
     /// the DLo's direction from the courses.
     void output(double x1, double x2, int16_t f, int16_t m) override;
     /// The longitude not given, from the one given (n1 = 2 the departure's,
-    /// 4 the destination's) and the first solution's DLo.
+    /// 4 the destination's) and each solution's DLo.
     void longout(int16_t n1, double lo1, double lo2);
     /// The course on arrival, for each solution, in row 7.
     void xout();

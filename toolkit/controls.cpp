@@ -342,9 +342,13 @@ void ButtonControl::geometryChanged()
     Control::geometryChanged();
     if (!button_ || qobject_cast<QPushButton*>(button_))
         return;
-    // A check box or option button laid out shorter than its indicator
-    // keeps its box's vertical centre and grows to show the indicator whole.
-    const int need = button_->sizeHint().height();
+    // A check box or option button laid out shorter than its indicator or
+    // its line of text keeps its box's vertical centre and grows to show
+    // them whole; no more, so that it does not cover the button below it.
+    const bool option = qobject_cast<QRadioButton*>(button_);
+    const int indicator = button_->style()->pixelMetric(
+        option ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, nullptr, button_);
+    const int need = std::max(indicator, button_->fontMetrics().height());
     QRect g = button_->geometry();
     if (g.height() < need)
         button_->setGeometry(g.x(), g.center().y() - need / 2, g.width(), need);

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
@@ -71,18 +73,28 @@ QString pdfName(const QString& name, const QString& stamp, int n)
 
 }  // namespace
 
-bool QtPrinter::render(QWidget& window, QPagedPaintDevice& device)
+bool QtPrinter::render(QWidget& window, const QString& heading, QPagedPaintDevice& device)
 {
     device.setPageOrientation(QPageLayout::Landscape);
     device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter p;
     if (!p.begin(&device))
         return false;
+    // The heading is laid out in the window's pixels, a line and half a
+    // line's gap above it, so that it scales with the window's own texts.
+    QFont font = window.font();
+    font.setPixelSize(QFontInfo(window.font()).pixelSize());
+    const QFontMetricsF metrics(font);
+    const double headingHeight = 1.5 * metrics.height();
     // The painter starts at the top left of the printable area.
     const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const double scale = std::min(double(page.width()) / window.width(), double(page.height()) / window.height());
+    const double scale = std::min(double(page.width()) / window.width(),
+                                  double(page.height()) / (window.height() + headingHeight));
     p.translate((page.width() - window.width() * scale) / 2, 0);
     p.scale(scale, scale);
+    p.setFont(font);
+    p.drawText(QPointF(0, metrics.ascent()), heading);
+    p.translate(0, headingHeight);
     // The style draws some control faces through a bitmap cache whenever the
     // painter only scales; a shear far below a device pixel makes it draw
     // them as shapes, so that they stay sharp at any resolution.
@@ -106,8 +118,8 @@ QStringList QtPrinter::pdfFolders()
     return folders;
 }
 
-QtPrinter::SavedPdf QtPrinter::savePdf(QWidget& window, const QString& name, const QStringList& folders,
-                                       const QDateTime& when)
+QtPrinter::SavedPdf QtPrinter::savePdf(QWidget& window, const QString& heading, const QString& name,
+                                       const QStringList& folders, const QDateTime& when)
 {
     SavedPdf saved;
     const QString stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -140,7 +152,7 @@ QtPrinter::SavedPdf QtPrinter::savePdf(QWidget& window, const QString& name, con
             writer.setCreator(programTitle);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(1200);
-            drawn = render(window, writer);
+            drawn = render(window, heading, writer);
         }
         file.close();
         if (drawn && file.error() == QFileDevice::NoError && file.size() > 0) {
@@ -153,7 +165,7 @@ QtPrinter::SavedPdf QtPrinter::savePdf(QWidget& window, const QString& name, con
     return saved;
 }
 
-void QtPrinter::print(Form& window)
+void QtPrinter::print(Form& window, const QString& heading)
 {
     MessageBoxService* box = services().messages;
     HeldWarnings warnings;
@@ -161,14 +173,14 @@ void QtPrinter::print(Form& window)
     if (!info.isNull()) {
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(window.caption());
-        if (render(window, printer))
+        if (render(window, heading, printer))
             return;
         warnings.passOn();
         if (box)
             box->show(QStringLiteral("The window could not be printed on %1.").arg(info.printerName()));
         return;
     }
-    const SavedPdf saved = savePdf(window, window.caption(), pdfFolders());
+    const SavedPdf saved = savePdf(window, heading, window.caption(), pdfFolders());
     if (saved.path.isEmpty())
         warnings.passOn();
     if (!box)
@@ -184,9 +196,9 @@ void QtPrinter::print(Form& window)
     }
 }
 
-void RecordingPrinter::print(Form& window)
+void RecordingPrinter::print(Form& window, const QString& heading)
 {
-    jobs.push_back({window.image(), window.caption()});
+    jobs.push_back({window.image(), window.caption(), heading});
 }
 
 void QtQuit::quit()

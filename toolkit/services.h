@@ -1,7 +1,7 @@
 /// \file services.h
 /// \brief The platform services behind small interfaces: message box,
-/// printing and ending the program. Each has a Qt implementation and
-/// a test double; the program installs one set at start.
+/// printing and ending the program, each with a Qt implementation and a
+/// test double, and the clock; the program installs one set at start.
 #pragma once
 
 #include <QDateTime>
@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,8 +33,9 @@ public:
 class PrintService {
 public:
     virtual ~PrintService() = default;
-    /// Prints the window as it stands; its caption names the job or file.
-    virtual void print(Form& window) = 0;
+    /// Prints the window as it stands under one line of text, heading; its
+    /// caption names the job or file.
+    virtual void print(Form& window, const QString& heading) = 0;
 };
 
 class QuitService {
@@ -48,6 +50,8 @@ struct Services {
     MessageBoxService* messages = nullptr;
     PrintService* printer = nullptr;
     QuitService* quitter = nullptr;
+    /// The time now; tests set a fixed one.
+    std::function<QDateTime()> clock = &QDateTime::currentDateTimeUtc;
 };
 
 Services& services();
@@ -60,16 +64,17 @@ public:
 
 /// Prints on the default printer; where no printer is installed, saves the
 /// page as a PDF and says where it went, or why nothing could be written.
-/// The page is landscape: the window's controls and painted items drawn at
-/// the device's resolution (as vectors in a PDF), as large as the printable
-/// area allows. Qt's warnings while printing are held back from the
-/// standard error unless printing fails.
+/// The page is landscape: the heading in the window's font, and below it the
+/// window's controls and painted items drawn at the device's resolution (as
+/// vectors in a PDF), both as large as the printable area allows. Qt's
+/// warnings while printing are held back from the standard error unless
+/// printing fails.
 class QtPrinter : public PrintService {
 public:
-    void print(Form& window) override;
+    void print(Form& window, const QString& heading) override;
 
-    /// Draws the window on one landscape page of the device.
-    static bool render(QWidget& window, QPagedPaintDevice& device);
+    /// Draws the window under its heading on one landscape page of the device.
+    static bool render(QWidget& window, const QString& heading, QPagedPaintDevice& device);
 
     /// The folders a PDF may go to, in order: the documents folder (none
     /// when HOME is unset), then the temporary folder.
@@ -81,12 +86,12 @@ public:
         QString path;
         QStringList refused;
     };
-    /// Saves the window as a PDF in the first folder that takes it (created
-    /// when missing), named "NAME yyyyMMdd-HHmmss.pdf" after `when`, or
-    /// "NAME yyyyMMdd-HHmmss (2).pdf" and so on when that name is taken:
-    /// a save never overwrites a file.
-    static SavedPdf savePdf(QWidget& window, const QString& name, const QStringList& folders,
-                            const QDateTime& when = QDateTime::currentDateTime());
+    /// Saves the window under its heading as a PDF in the first folder that
+    /// takes it (created when missing), named "NAME yyyyMMdd-HHmmss.pdf"
+    /// after `when`, or "NAME yyyyMMdd-HHmmss (2).pdf" and so on when that
+    /// name is taken: a save never overwrites a file.
+    static SavedPdf savePdf(QWidget& window, const QString& heading, const QString& name,
+                            const QStringList& folders, const QDateTime& when = QDateTime::currentDateTime());
 };
 
 class QtQuit : public QuitService {
@@ -104,13 +109,14 @@ public:
     std::vector<QString> texts;  ///< every message shown, oldest first
 };
 
-/// Keeps the image and caption of every window printed.
+/// Keeps the image, caption and heading of every window printed.
 class RecordingPrinter : public PrintService {
 public:
-    void print(Form& window) override;
+    void print(Form& window, const QString& heading) override;
     struct Job {
         QImage image;
         QString name;
+        QString heading;
     };
     std::vector<Job> jobs;
 };

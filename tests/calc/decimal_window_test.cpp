@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -227,12 +228,14 @@ TEST_F(Decimal, TransferDependsOnTheCount)
     EXPECT_TRUE(w->dc.cmdDraw2.visible());
 }
 
-TEST_F(Decimal, PrintSendsTheImageOfFormsOne)
+TEST_F(Decimal, PrintSendsTheImageOfFormsOneUnderItsCaptionAndTheTimeInUtc)
 {
+    services().clock = [] { return QDateTime(QDate(2026, 12, 7), QTime(15, 5, 59), QTimeZone(3600)); };
     w->Print.click();
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_FALSE(printer.jobs[0].image.isNull());
     EXPECT_EQ(printer.jobs[0].name, QStringLiteral("Morvel (Decimal Degrees)"));
+    EXPECT_EQ(printer.jobs[0].heading, QStringLiteral("Morvel (Decimal Degrees) — printed 2026-12-07 14:05 UTC"));
     EXPECT_GE(printer.jobs[0].image.width(), 8880 / 15);
     EXPECT_EQ(quitter.count, 0);
 }

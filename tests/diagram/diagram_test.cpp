@@ -202,12 +202,14 @@ TEST_F(Diagram, PolarAxisAndEquator)
         double lat;
         Pt pn, ps, q2, q, lblPn, lblQ;
     };
+    // At the equator Q stands beside Z (135 twips wide), 60 twips to its
+    // right and level with it.
     const Row rows[] = {
-        {"equator, calculator", decimal, 0, {4300, 4280}, {8300, 4280}, {6300, 6280}, {6300, 2280}, {3800, 4195}, {6240, 1870}},
+        {"equator, calculator", decimal, 0, {4300, 4280}, {8300, 4280}, {6300, 6280}, {6300, 2280}, {3800, 4195}, {6445, 2040}},
         {"30S, calculator", decimal, -30, {4567.949, 5280}, {8032.051, 3280}, {7300, 6012.051}, {5300, 2547.949},
          {4129.578, 5362.5}, {5030, 2137.52}},
         {"equator, great circle", greatCircle, 0, {6420, 4940}, {9180, 4940}, {7800, 6320}, {7800, 3560}, {5920, 4855},
-         {7740, 3150}},
+         {7945, 3320}},
         {"30S, great circle", greatCircle, -30, {6604.885, 5630}, {8995.115, 4250}, {8490, 6135.115}, {7110, 3744.885},
          {6166.513, 5712.5}, {6840, 3334.456}},
     };
@@ -222,6 +224,7 @@ TEST_F(Diagram, PolarAxisAndEquator)
         EXPECT_AT(end(c.linQQ), row.q.x, row.q.y);
         EXPECT_AT((Pt{c.lblPn.left(), c.lblPn.top()}), row.lblPn.x, row.lblPn.y);
         EXPECT_AT((Pt{c.lblQ.left(), c.lblQ.top()}), row.lblQ.x, row.lblQ.y);
+        EXPECT_LE(c.lblQ2.top() + c.lblQ2.height(), window().heightTwips());
         EXPECT_EQ(c.linPP.borderColor(), 0xFF0000u);
         EXPECT_EQ(c.linQQ.borderColor(), 0xFF0000u);
         for (const toolkit::Control* l : {&c.linPP, &c.linQQ, &c.linDec, &c.linAlt})

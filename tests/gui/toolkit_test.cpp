@@ -176,7 +176,7 @@ TEST(Printing, RecordingPrinterKeepsTheImage)
 {
     RecordingPrinter p;
     TestForm g;
-    p.print(g);
+    p.print(g, {});
     ASSERT_EQ(p.jobs.size(), 1u);
     EXPECT_EQ(p.jobs[0].image.size() / p.jobs[0].image.devicePixelRatio(), QSize(200, 100));
     EXPECT_EQ(p.jobs[0].name, QStringLiteral("Test"));
@@ -191,7 +191,7 @@ TEST(Printing, PdfFallbackWritesARealPdf)
     Label& lbl = g.add<Label>(QStringLiteral("lbl"));
     lbl.setCaption(QStringLiteral("Latitude"));
     lbl.move(0, 0, 1500, 300);
-    const QtPrinter::SavedPdf saved = QtPrinter::savePdf(g, QStringLiteral("Morvel"), {dir.path()});
+    const QtPrinter::SavedPdf saved = QtPrinter::savePdf(g, QStringLiteral("Heading"), QStringLiteral("Morvel"), {dir.path()});
     ASSERT_FALSE(saved.path.isEmpty());
     EXPECT_TRUE(saved.refused.isEmpty());
     QFile f(saved.path);
@@ -241,7 +241,7 @@ TEST_P(PdfFallback, GoesToTheFirstFolderThatTakesIt)
     for (const char* f : GetParam().folders)
         folders << dir.filePath(QString::fromLatin1(f));
     TestForm g;
-    const QtPrinter::SavedPdf saved = QtPrinter::savePdf(g, QStringLiteral("Morvel"), folders);
+    const QtPrinter::SavedPdf saved = QtPrinter::savePdf(g, {}, QStringLiteral("Morvel"), folders);
     EXPECT_EQ(saved.refused.size(), GetParam().refused) << saved.refused.join(u'\n').toStdString();
     if (GetParam().goesTo < 0) {
         EXPECT_TRUE(saved.path.isEmpty());
@@ -265,8 +265,8 @@ TEST(Printing, TwoPrintsInTheSameSecondKeepBoth)
     QTemporaryDir dir;
     TestForm g;
     const QDateTime when(QDate(2026, 3, 1), QTime(12, 0, 5));
-    const QString first = QtPrinter::savePdf(g, QStringLiteral("Morvel (Decimal Degrees)"), {dir.path()}, when).path;
-    const QString second = QtPrinter::savePdf(g, QStringLiteral("Morvel (Decimal Degrees)"), {dir.path()}, when).path;
+    const QString first = QtPrinter::savePdf(g, {}, QStringLiteral("Morvel (Decimal Degrees)"), {dir.path()}, when).path;
+    const QString second = QtPrinter::savePdf(g, {}, QStringLiteral("Morvel (Decimal Degrees)"), {dir.path()}, when).path;
     EXPECT_EQ(QFileInfo(first).fileName(), QStringLiteral("Morvel (Decimal Degrees) 20260301-120005.pdf"));
     EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("Morvel (Decimal Degrees) 20260301-120005 (2).pdf"));
     EXPECT_TRUE(QFileInfo::exists(first));
