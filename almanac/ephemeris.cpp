@@ -1,0 +1,62 @@
+#include "almanac/ephemeris.h"
+
+#include <erfa.h>
+#include <erfam.h>
+#include <libnova/libnova.h>
+
+namespace morvel::almanac::ephemeris {
+
+namespace {
+
+constexpr double auKm = ERFA_DAU / 1000;
+
+// From the inertial mean ecliptic and equinox of J2000 (libnova's VSOP87
+// and ELP 2000-82B both give that) to the ICRS axes: the obliquity of
+// J2000, then the frame bias.
+void fromEclipticJ2000(const double e[3], double p[3])
+{
+    double r[3][3], q[3];
+    eraIr(r);
+    eraRx(-eraObl06(ERFA_DJ00, 0), r);
+    eraRxp(r, const_cast<double*>(e), q);
+    double rb[3][3], rp[3][3], rbp[3][3];
+    eraBp06(ERFA_DJ00, 0, rb, rp, rbp);
+    eraTrxp(rb, q, p);
+}
+
+}  // namespace
+
+void heliocentric(Planet planet, double jdTT, double p[3])
+{
+    ln_helio_posn h{};
+    switch (planet) {
+    case Planet::venus: ln_get_venus_helio_coords(jdTT, &h); break;
+    case Planet::mars: ln_get_mars_helio_coords(jdTT, &h); break;
+    case Planet::jupiter: ln_get_jupiter_helio_coords(jdTT, &h); break;
+    case Planet::saturn: ln_get_saturn_helio_coords(jdTT, &h); break;
+    }
+    double e[3];
+    eraS2p(h.L * ERFA_DD2R, h.B * ERFA_DD2R, h.R, e);
+    fromEclipticJ2000(e, p);
+}
+
+void moon(double jdTT, double p[3])
+{
+    ln_rect_posn m{};
+    ln_get_lunar_geo_posn(jdTT, &m, 0);
+    const double e[3] = {m.X / auKm, m.Y / auKm, m.Z / auKm};
+    fromEclipticJ2000(e, p);
+}
+
+double magnitude(Planet planet, double jdTT)
+{
+    switch (planet) {
+    case Planet::venus: return ln_get_venus_magnitude(jdTT);
+    case Planet::mars: return ln_get_mars_magnitude(jdTT);
+    case Planet::jupiter: return ln_get_jupiter_magnitude(jdTT);
+    case Planet::saturn: return ln_get_saturn_magnitude(jdTT);
+    }
+    return 0;
+}
+
+}  // namespace morvel::almanac::ephemeris
