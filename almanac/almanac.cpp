@@ -1,11 +1,13 @@
 #include "almanac/almanac.h"
 
 #include "almanac/ephemeris.h"
+#include "almanac/magnitude.h"
 #include "almanac/stars.h"
 
 #include <erfa.h>
 #include <erfam.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -27,6 +29,8 @@ constexpr Figure planets[] = {{"Venus", ephemeris::Planet::venus, 6051.8},
                               {"Mars", ephemeris::Planet::mars, 3396.19},
                               {"Jupiter", ephemeris::Planet::jupiter, 71492},
                               {"Saturn", ephemeris::Planet::saturn, 60268}};
+// Saturn's north pole (IAU), ICRS right ascension and declination.
+constexpr double saturnPoleRa = 40.589 * ERFA_DD2R, saturnPoleDec = 83.537 * ERFA_DD2R;
 constexpr double sunRadiusKm = 696000;
 constexpr double moonRadiusKm = 1737.4;
 
@@ -111,6 +115,7 @@ Place Sky::solarSystem(const Body& body) const
     // The body's geocentric position as light left it, au.
     double g[3] = {};
     double radiusKm = 0;
+    std::optional<double> mag;
     const Figure* planet = nullptr;
     if (body.kind == BodyKind::sun) {
         eraSxp(-1, earth, g);
@@ -134,14 +139,18 @@ Place Sky::solarSystem(const Body& body) const
             p.error = "no ephemeris for " + std::string(body.name);
             return p;
         }
-        double tau = 0;
+        double tau = 0, h[3];
         for (int i = 0; i < 3; ++i) {
-            double h[3];
             ephemeris::heliocentric(planet->planet, jd - tau, h);
             eraPmp(h, earth, g);
             tau = norm(g) / cAuDay;
         }
         radiusKm = planet->radiusKm;
+        // Phase: the angle at the planet between the Sun and the Earth.
+        const double phase = std::acos(std::clamp(eraPdp(h, g) / (norm(h) * norm(g)), -1.0, 1.0));
+        double pole[3];
+        eraS2c(saturnPoleRa, saturnPoleDec, pole);
+        mag = magnitude(planet->planet, norm(h), norm(g), phase, std::asin(eraPdp(pole, g) / norm(g)));
     }
     double r = 0, u[3], apparent[3], cirs[3];
     eraPn(g, &r, u);
@@ -155,8 +164,7 @@ Place Sky::solarSystem(const Body& body) const
     p.distance = r;
     p.sd = std::asin(radiusKm / (r * auKm));
     p.hp = std::asin(earthRadiusKm / (r * auKm));
-    if (planet)
-        p.mag = ephemeris::magnitude(planet->planet, jd);
+    p.mag = mag;
     return p;
 }
 

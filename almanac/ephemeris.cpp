@@ -48,15 +48,4 @@ void moon(double jdTT, double p[3])
     fromEclipticJ2000(e, p);
 }
 
-double magnitude(Planet planet, double jdTT)
-{
-    switch (planet) {
-    case Planet::venus: return ln_get_venus_magnitude(jdTT);
-    case Planet::mars: return ln_get_mars_magnitude(jdTT);
-    case Planet::jupiter: return ln_get_jupiter_magnitude(jdTT);
-    case Planet::saturn: return ln_get_saturn_magnitude(jdTT);
-    }
-    return 0;
-}
-
 }  // namespace morvel::almanac::ephemeris

@@ -17,7 +17,4 @@ void heliocentric(Planet planet, double jdTT, double p[3]);
 /// The Moon's geocentric position.
 void moon(double jdTT, double p[3]);
 
-/// The planet's visual magnitude (libnova's formulas).
-double magnitude(Planet planet, double jdTT);
-
 }  // namespace morvel::almanac::ephemeris

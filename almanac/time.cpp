@@ -3,6 +3,7 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -108,15 +109,18 @@ Instant Instant::fromUtc(int year, int month, int day, int hour, int minute, dou
     if (year < 1900 || year > 2100)
         return refused("the almanac covers 1900 to 2100; " + std::to_string(year) + " is outside");
     double u1 = 0, u2 = 0;
-    // eraDtf2d checks the calendar and the clock (second 60 only before a
-    // leap second), warning of years without a table with +1.
-    if (eraDtf2d("UTC", year, month, day, hour, minute, second, &u1, &u2) < 0)
+    // eraDtf2d checks the calendar and the clock: below 0 a bad field, 2 or
+    // 3 a time past the end of the day (second 60 without a leap second);
+    // 1 only warns of a year beyond the table.
+    const int status = eraDtf2d("UTC", year, month, day, hour, minute, second, &u1, &u2);
+    if (status < 0 || status >= 2)
         return refused("no such date and time: " + std::to_string(year) + "-" + std::to_string(month) + "-"
                        + std::to_string(day) + " " + std::to_string(hour) + ":" + std::to_string(minute)
                        + ":" + std::to_string(second));
     Instant i;
     double taiMinusUtc = 0;
-    const double fraction = (hour * 3600 + minute * 60 + second) / ERFA_DAYSEC;
+    // During a leap second the fraction of the day passes 1.
+    const double fraction = std::min((hour * 3600 + minute * 60 + second) / ERFA_DAYSEC, 1.0);
     if (eraDat(year, month, day, fraction, &taiMinusUtc) == 0) {
         double tai1 = 0, tai2 = 0;
         eraUtctai(u1, u2, &tai1, &tai2);

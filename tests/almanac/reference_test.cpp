@@ -21,20 +21,20 @@ namespace {
 constexpr double arcmin = M_PI / (180 * 60);
 
 struct Worst {
-    double gp = 0, sd = 0, hp = 0;
+    double gp = 0, sd = 0, hp = 0, mag = 0;
     std::string gpAt;
 };
 
-// Limits in minutes of arc.
+// Limits in minutes of arc, and of the planets' magnitudes.
 struct Limits {
-    double gp, sd, hp;
+    double gp, sd, hp, mag;
 };
 
 Limits limitsFor(BodyKind kind)
 {
     switch (kind) {
-    case BodyKind::moon: return {0.2, 0.05, 0.1};
-    default: return {0.1, 0.02, 0.1};
+    case BodyKind::moon: return {0.2, 0.05, 0.1, 0};
+    default: return {0.1, 0.02, 0.1, 0.1};
     }
 }
 
@@ -99,14 +99,20 @@ TEST(Reference, EveryBodyWithinItsLimits)
             EXPECT_LE(sd, limits.sd) << f[2] << " at TT JD " << f[0];
             EXPECT_LE(hp, limits.hp) << f[2] << " at TT JD " << f[0];
         }
+        if (!f[7].empty()) {
+            ASSERT_TRUE(p.mag) << f[2];
+            const double mag = std::fabs(*p.mag - std::stod(f[7]));
+            w.mag = std::max(w.mag, mag);
+            EXPECT_LE(mag, limits.mag) << f[2] << " at TT JD " << f[0];
+        }
         ++rows;
     }
     EXPECT_GT(rows, 19000);
-    std::printf("%-16s %9s %9s %9s  (minutes of arc)\n", "body", "GP", "SD", "HP");
+    std::printf("%-16s %9s %9s %9s %6s  (minutes of arc; magnitude)\n", "body", "GP", "SD", "HP", "mag");
     for (const Body& b : bodies()) {
         const auto it = worst.find(std::string(b.name));
         ASSERT_NE(it, worst.end()) << b.name << " has no reference";
-        std::printf("%-16s %9.4f %9.4f %9.4f  %s\n", std::string(b.name).c_str(), it->second.gp, it->second.sd,
-                    it->second.hp, it->second.gpAt.c_str());
+        std::printf("%-16s %9.4f %9.4f %9.4f %6.2f  %s\n", std::string(b.name).c_str(), it->second.gp,
+                    it->second.sd, it->second.hp, it->second.mag, it->second.gpAt.c_str());
     }
 }
