@@ -19,6 +19,8 @@ constexpr double earthRadiusKm = 6378.137;
 constexpr double auKm = ERFA_DAU / 1000;
 // Light's speed in au per day.
 constexpr double cAuDay = ERFA_CMPS * ERFA_DAYSEC / ERFA_DAU;
+// The Moon's mean light time, days (384 400 km).
+constexpr double moonLightTime = 384400 / (ERFA_CMPS / 1000) / ERFA_DAYSEC;
 
 struct Figure {
     const char* name;
@@ -121,10 +123,10 @@ Place Sky::solarSystem(const Body& body) const
         eraSxp(-1, earth, g);
         radiusKm = sunRadiusKm;
     } else if (body.kind == BodyKind::moon) {
+        // One evaluation, at the mean light time: the true one differs by
+        // less than 0.09 s, in which the Moon moves 0.06".
         double m[3];
-        ephemeris::moon(jd, m);
-        double tau = norm(m) / cAuDay;
-        ephemeris::moon(jd - tau, m);
+        ephemeris::moon(jd - moonLightTime, m);
         // The Earth moved on during the light time.
         double shift[3];
         eraSxp(norm(m), const_cast<double*>(v_), shift);
@@ -139,12 +141,14 @@ Place Sky::solarSystem(const Body& body) const
             p.error = "no ephemeris for " + std::string(body.name);
             return p;
         }
-        double tau = 0, h[3];
-        for (int i = 0; i < 3; ++i) {
-            ephemeris::heliocentric(planet->planet, jd - tau, h);
+        double now[3], v[3], h[3];
+        ephemeris::heliocentric(planet->planet, jd, now, v);
+        eraCp(now, h);
+        for (int i = 0; i < 2; ++i) {
             eraPmp(h, earth, g);
-            tau = norm(g) / cAuDay;
+            eraPpsp(now, -norm(g) / cAuDay, v, h);
         }
+        eraPmp(h, earth, g);
         radiusKm = planet->radiusKm;
         // Phase: the angle at the planet between the Sun and the Earth.
         const double phase = std::acos(std::clamp(eraPdp(h, g) / (norm(h) * norm(g)), -1.0, 1.0));

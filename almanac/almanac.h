@@ -27,8 +27,9 @@
 ///
 /// An instant refused by time.h gives a Place whose error() repeats why.
 /// Sky holds what every body at one instant shares (the Earth's place and
-/// velocity, precession-nutation, the Earth's rotation); it is a value, so
-/// that threads need nothing in common.
+/// velocity, precession-nutation, the Earth's rotation); it is a value, and
+/// threads may use their own at once (libnova's calls, which keep a cache
+/// in static storage, take turns behind a lock).
 #pragma once
 
 #include "almanac/bodies.h"

@@ -11,10 +11,12 @@ namespace morvel::almanac::ephemeris {
 
 enum class Planet { venus, mars, jupiter, saturn };
 
-/// The planet's heliocentric position.
-void heliocentric(Planet planet, double jdTT, double p[3]);
+/// The planet's heliocentric position (VSOP87), and its velocity in au
+/// per day from ERFA's eraPlan94, good enough to carry the position back
+/// over the light time (ten metres over an hour).
+void heliocentric(Planet planet, double jdTT, double p[3], double v[3]);
 
-/// The Moon's geocentric position.
+/// The Moon's geocentric position (ELP 2000-82B).
 void moon(double jdTT, double p[3]);
 
 }  // namespace morvel::almanac::ephemeris
