@@ -1,12 +1,13 @@
 #include "almanac/magnitude.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace morvel::almanac {
 
 double magnitude(ephemeris::Planet planet, double r, double delta, double phase, double ringTilt)
 {
-    const double a = phase * 180 / M_PI;  // the fits are in degrees
+    const double a = phase * 180 / std::numbers::pi;  // the fits are in degrees
     double v1 = 0;                        // at unit distances
     switch (planet) {
     case ephemeris::Planet::venus:

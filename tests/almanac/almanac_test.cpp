@@ -6,12 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 using namespace morvel::almanac;
 
 namespace {
-constexpr double deg = M_PI / 180;
+constexpr double deg = std::numbers::pi / 180;
 constexpr double arcmin = deg / 60;
 }  // namespace
 
@@ -103,7 +104,7 @@ TEST(Bodies, StarsByTheirSha)
         if (b.kind != BodyKind::star)
             continue;
         ASSERT_TRUE(p.sha && p.mag) << b.name;
-        EXPECT_NEAR(std::remainder(aries + *p.sha - p.gha, 2 * M_PI), 0, 1e-12) << b.name;
+        EXPECT_NEAR(std::remainder(aries + *p.sha - p.gha, 2 * std::numbers::pi), 0, 1e-12) << b.name;
     }
 }
 
@@ -133,7 +134,7 @@ TEST(Published, Meeus)
         ASSERT_TRUE(p.ok()) << r.name;
         // Aries: the sidereal time is its GHA.
         const double ra = r.body == std::string("Aries") ? p.gha : sky.gast() - p.gha;
-        EXPECT_NEAR(std::remainder(ra - r.ra * deg, 2 * M_PI) / arcmin, 0, r.tolerance) << r.name;
+        EXPECT_NEAR(std::remainder(ra - r.ra * deg, 2 * std::numbers::pi) / arcmin, 0, r.tolerance) << r.name;
         EXPECT_NEAR((p.dec - r.dec * deg) / arcmin, 0, r.tolerance) << r.name;
     }
     // 47.a: equatorial horizontal parallax 0.991990 degrees.

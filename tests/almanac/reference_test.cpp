@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -18,7 +19,8 @@ using namespace morvel::almanac;
 
 namespace {
 
-constexpr double arcmin = M_PI / (180 * 60);
+constexpr double deg = std::numbers::pi / 180;
+constexpr double arcmin = deg / 60;
 
 struct Worst {
     double gp = 0, sd = 0, hp = 0, mag = 0;
@@ -83,7 +85,7 @@ TEST(Reference, EveryBodyWithinItsLimits)
         const Place p = sky->placeOf(*body);
         ASSERT_TRUE(p.ok()) << p.error;
         Worst& w = worst[f[2]];
-        const double gp = between(p.gha, p.dec, std::stod(f[3]) * M_PI / 180, std::stod(f[4]) * M_PI / 180) / arcmin;
+        const double gp = between(p.gha, p.dec, std::stod(f[3]) * deg, std::stod(f[4]) * deg) / arcmin;
         if (gp > w.gp) {
             w.gp = gp;
             w.gpAt = "TT JD " + f[0];
