@@ -263,8 +263,9 @@ bool CalculatorWindow::readRow(int i, const RowRule& rule, RowValue& v)
 
 bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rule)
 {
-    // A row not given passes; a given one must read as a finite number within
-    // the range. The bounds are exact multiples of pi (90 degrees is pi / 2).
+    // A row not given passes; a given one must be typed as numbers and read
+    // as a finite number within the range. The bounds are exact multiples of
+    // pi (90 degrees is pi / 2).
     constexpr double pi = std::numbers::pi;
     auto inRange = [&](double degrees) {
         const double x = degrees * (pi / 180);
@@ -274,8 +275,12 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
     for (Check check : rule.order) {
         switch (check) {
         case Check::range:
-            if (!inRange(a.degrees)) {
-                message(rule.rangeMessage);
+            if (a.mistyped == Mistyped::minutes) {
+                stop(rule.rangeMessage, txtMin(i));
+                return false;
+            }
+            if (a.mistyped == Mistyped::degrees || !inRange(a.degrees)) {
+                stop(rule.rangeMessage, txtDeg(i));
                 return false;
             }
             break;
@@ -286,7 +291,7 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
             break;
         case Check::hemisphere:
             if (a.given && !row.first->value() && !row.second->value()) {
-                message(rule.directionMessage);
+                stop(rule.directionMessage, txtDeg(i));
                 return false;
             }
             break;
@@ -294,7 +299,7 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
             // 90 degrees 30 minutes of latitude is out of range although
             // both its parts are within theirs.
             if (!inRange(a.combined)) {
-                message(rule.rangeMessage);
+                stop(rule.rangeMessage, txtDeg(i));
                 return false;
             }
             break;
@@ -305,6 +310,12 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
         }
     }
     return true;
+}
+
+void CalculatorWindow::stop(const QString& text, toolkit::TextBox& fault)
+{
+    message(text);
+    fault.focusAndSelect();
 }
 
 void CalculatorWindow::markInput(int i)

@@ -32,7 +32,7 @@ namespace morvel::calc {
 /// The checks made on a row typed as degrees (and minutes), each where its
 /// quantity makes it.
 enum class Check {
-    range,       ///< the degrees alone in range, or stop
+    range,       ///< a given row typed as numbers (degmin.h), its degrees alone in range, or stop
     minutes,     ///< minutes in 0 to under 60, or warn and go on
     hemisphere,  ///< one of the row's direction buttons chosen, or stop
     combine,     ///< degrees and minutes together in range, or stop
@@ -196,10 +196,14 @@ protected:
         return column;
     }
 
-    /// Reads row i and makes its checks in the rule's order: a stop shows
-    /// its message and returns false; the minutes warning is shown and the
-    /// minutes used as typed.
+    /// Reads row i and makes its checks in the rule's order: a stop returns
+    /// false, with the focus in the minutes box when its text is not a
+    /// number and in the degrees box otherwise; the minutes warning is shown
+    /// and the minutes used as typed.
     bool readRow(int i, const RowRule& rule, RowValue& v);
+    /// A message that stops the calculation; then the focus returns to the
+    /// box at fault, its text selected for the user to type again.
+    void stop(const QString& text, toolkit::TextBox& fault);
     /// "Input" beside row i.
     void markInput(int i);
     /// The texts of x (radians) in row i: its degrees, and its minutes where

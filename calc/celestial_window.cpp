@@ -175,7 +175,7 @@ void CelestialWindow::calculate()
             return;
 
     if (lha.given && zn.given && engine::sidesDisagree(lha.radians, zn.radians))
-        return message(QStringLiteral("LHA and Azimuth\\ Inconsistent. Reenter"));
+        return stop(QStringLiteral("LHA and Azimuth\\ Inconsistent. Reenter"), txtDeg(4));
 
     // No case matches another count, so no solver runs then.
     if (lat.given + lha.given + dec.given + alt.given + zn.given != 3)

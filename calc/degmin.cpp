@@ -15,10 +15,9 @@ bool beginsWithMinus(std::string_view text)
     return first != std::string_view::npos && text[first] == '-';
 }
 
-/// A minutes text read into single precision, clamped to its range.
-float readMinutes(std::string_view text)
+/// A minutes number read into single precision, clamped to its range.
+float toMinutes(std::string_view text, const TextNumber& n)
 {
-    const TextNumber n = textToNumber(text);
     if (n.overflow)
         return beginsWithMinus(text) ? -FLT_MAX : FLT_MAX;
     if (n.value > FLT_MAX)
@@ -37,10 +36,15 @@ AngleReading readAngle(std::string_view degrees, std::string_view minutes, bool 
 {
     AngleReading a;
     a.given = isGiven(degrees);
-    const TextNumber d = textToNumber(degrees);
-    a.degrees = d.value;
-    a.overflow = d.overflow;
-    a.minutes = readMinutes(minutes);
+    const std::optional<TextNumber> degNumber = typedNumber(degrees);
+    const std::optional<TextNumber> minNumber = typedNumber(minutes);
+    if (a.given && !degNumber)
+        a.mistyped = Mistyped::degrees;
+    else if (a.given && !minNumber && minutes.find_first_not_of(" \t") != std::string_view::npos)
+        a.mistyped = Mistyped::minutes;
+    a.degrees = degNumber ? degNumber->value : 0;
+    a.overflow = degNumber && degNumber->overflow;
+    a.minutes = minNumber ? toMinutes(minutes, *minNumber) : 0;
     const double m = double(a.minutes) / 60;
     a.combined = signedDegrees && beginsWithMinus(degrees) ? a.degrees - m : a.degrees + m;
     return a;

@@ -4,11 +4,15 @@
 /// angle, and splitting an angle into the texts of its degrees and minutes.
 /// Pure functions over the rules of numtext.h; no Qt, no window state.
 ///
-/// Reading. The degrees text is read by the text-to-number rule as a double;
+/// Reading. The degrees text is read by the typed-number rule as a double;
 /// the minutes text by the same rule into single precision (a minutes number
 /// beyond single precision reads as the largest single-precision value of
-/// its sign). An empty minutes text is 0 minutes. Whether the angle is given
-/// depends on the degrees text alone (isGiven). The combined angle is
+/// its sign). A text that is not a number reads as 0: an empty or blank
+/// minutes text is 0 minutes. Whether the angle is given depends on the
+/// degrees text alone (isGiven). A given angle is mistyped when its degrees
+/// text is not a number ("abc", two blanks, "4O.5"), or else when its
+/// minutes text holds more than blanks and is not a number; the windows
+/// then stop with the quantity's range message. The combined angle is
 /// degrees + minutes / 60; where the degrees carry their own sign (the
 /// altitude) and the degrees text begins, after blanks, with "-", the
 /// minutes are subtracted instead: "-5" and "30" is -5.5, "-0" and "30" is
@@ -32,6 +36,9 @@
 
 namespace morvel::calc {
 
+/// The box of a given angle whose text is not a number, degrees first.
+enum class Mistyped { none, degrees, minutes };
+
 /// An angle as typed into a degrees box and a minutes box.
 struct AngleReading {
     bool given = false;     ///< the degrees text is neither empty nor one blank
@@ -39,6 +46,7 @@ struct AngleReading {
     bool overflow = false;  ///< the degrees number is too large for a double
     float minutes = 0;      ///< the minutes text's value, single precision
     double combined = 0;    ///< degrees and minutes as one angle, in degrees
+    Mistyped mistyped = Mistyped::none;
 };
 
 /// Reads a degrees text and a minutes text; signedDegrees applies the

@@ -99,6 +99,45 @@ TextNumber textToNumber(std::string_view s)
     return {negative ? -v : v, false};
 }
 
+std::optional<TextNumber> typedNumber(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    std::string s(text.substr(first, text.find_last_not_of(" \t") + 1 - first));
+    const size_t comma = s.find(',');
+    if (comma != std::string::npos && s.find(',', comma + 1) == std::string::npos &&
+        s.find('.') == std::string::npos)
+        s[comma] = '.';
+
+    size_t i = 0;
+    auto digits = [&] {
+        const size_t from = i;
+        while (i < s.size() && digit(s[i]))
+            ++i;
+        return i - from;
+    };
+    if (s[i] == '+' || s[i] == '-')
+        ++i;
+    size_t mantissa = digits();
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return std::nullopt;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (i != s.size())
+        return std::nullopt;
+    return textToNumber(s);
+}
+
 bool isGiven(std::string_view text)
 {
     return !(text.empty() || text == " ");

@@ -1,7 +1,7 @@
 /// \file numtext.h
 /// \brief The rules for reading numbers from text and writing them back, and the
 /// decimal-degrees rounding and padding, as pure functions
-/// shared by the three calculator windows. No Qt, no window state.
+/// shared by the three calculator windows and morvel-solve. No Qt, no window state.
 ///
 /// Reading ("text to number"): the value of the longest leading decimal
 /// number of the text, blanks ignored, 0 when there is none:
@@ -16,6 +16,22 @@
 ///     flagged as overflow (value 0) so that the caller reports it with the
 ///     field's range message; a number too small for a double reads as 0.
 ///
+/// Reading what the user typed into a window's box ("typed number"): the
+/// text, blanks before and after it aside, must be one number, which then
+/// reads as above (overflow included):
+///   - one optional sign, digits with at most one decimal point, and an
+///     optional exponent "E" or "e" with an optional sign and at least one
+///     digit; exponents belong because the windows print them (" 1E-05")
+///     and a calculation reads its boxes back;
+///   - a comma is the decimal point when it is the only comma and there is
+///     no point: "39,84333" is 39.84333;
+///   - anything else is not a number: blanks alone, letters, "4O.5", "1e",
+///     "--5", "4 0", "1,000.5". A given box whose text is not a number
+///     stops the calculation (degmin.h), so that no mistyped text becomes
+///     a number without a word.
+/// morvel-solve checks its texts its own way before it reads them: there a
+/// comma parts a latitude from a longitude.
+///
 /// Writing ("number to text"), for a 64-bit value: a leading blank for zero
 /// and positive values, "-" for negative ones; at most 15 significant
 /// digits; no zero before the decimal point below 1 (" .5", "-.25"); no
@@ -24,6 +40,7 @@
 /// " 1E+15"). A 32-bit value uses 7 significant digits.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +54,9 @@ struct TextNumber {
 
 /// The text-to-number rule.
 TextNumber textToNumber(std::string_view text);
+
+/// The typed-number rule; no value when the text is not a number.
+std::optional<TextNumber> typedNumber(std::string_view text);
 
 /// The given flag: the text is neither empty nor exactly one
 /// blank. Two blanks, letters or a zero make a field given.

@@ -243,12 +243,14 @@ void Gcsf::cmdStart_Click()
 
     // No two places are more than half a great circle apart: a distance
     // beyond it (or below 0) has no passage, and solving it anyway would
-    // show latitudes beyond 90 degrees.
+    // show latitudes beyond 90 degrees. A distance typed as no number stops
+    // the same way.
     const std::string milesText = txtDeg(3).text().toStdString();
-    const calc::TextNumber miles = calc::textToNumber(milesText);
+    const std::optional<calc::TextNumber> typed = calc::typedNumber(milesText);
+    const calc::TextNumber miles = typed.value_or(calc::TextNumber{});
     const bool distance = calc::isGiven(milesText);
-    if (miles.overflow || miles.value < 0 || miles.value > halfCircleMiles)
-        return message(distanceMessage);
+    if ((distance && !typed) || miles.overflow || miles.value < 0 || miles.value > halfCircleMiles)
+        return stop(distanceMessage, txtDeg(3));
     const double alt = altitudeOf(miles.value);
     if (distance)
         markInput(3);
@@ -258,7 +260,7 @@ void Gcsf::cmdStart_Click()
     const double zn = course.radians;
     const QString inconsistent = QStringLiteral("DLo and Initial Course Inconsistent. Reenter");
     if (dlo.given && course.given && courseDisagrees(lha, zn))
-        return message(inconsistent);
+        return stop(inconsistent, txtDeg(4));
 
     if (!readRow(5, rules[5], lonDep) || !readRow(6, rules[6], lonDes))
         return;
@@ -275,7 +277,7 @@ void Gcsf::cmdStart_Click()
         // A course away from the destination would be solved as its mirror
         // image, the passage on the other side of the meridian.
         if (course.given && courseDisagrees(lha, zn))
-            return message(inconsistent);
+            return stop(inconsistent, txtDeg(4));
     }
 
     engine::Givens g = givens(lat, lha, dec, alt, zn);

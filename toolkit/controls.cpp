@@ -286,6 +286,12 @@ QWidget* TextBox::widget() const { return edit_; }
 QString TextBox::text() const { return edit_->text(); }
 void TextBox::setText(const QString& t) { edit_->setText(t); }
 
+void TextBox::focusAndSelect()
+{
+    setFocus();
+    edit_->selectAll();
+}
+
 void TextBox::colorsChanged()
 {
     setColors(edit_, QPalette::Base, QPalette::Text, backColor(), foreColor());
@@ -295,6 +301,8 @@ QVariant TextBox::property(const QString& prop) const
 {
     if (prop == u"Text")
         return text();
+    if (prop == u"SelText")
+        return edit_->selectedText();
     return Control::property(prop);
 }
 

@@ -1,7 +1,8 @@
 /// \file controls.h
 /// \brief The controls a window is built from, with the properties the
 /// windows use: Text or Caption, Visible, Enabled, Value, BackColor,
-/// ForeColor, Left, Top, Width, Height, X1..Y2, BorderColor, TabIndex.
+/// ForeColor, Left, Top, Width, Height, X1..Y2, BorderColor, TabIndex; and
+/// SelText, the selected part of a box's text.
 ///
 /// Positions and sizes are twips of the containing window's client area (or
 /// of the frame for a control inside a frame). Colours are 0x00BBGGRR.
@@ -163,6 +164,9 @@ public:
     QWidget* widget() const override;
     QString text() const;
     void setText(const QString& t);
+    /// The focus in the box with all its text selected, for the user to
+    /// type it again.
+    void focusAndSelect();
     bool focusable() const override { return true; }
     QVariant property(const QString& prop) const override;
     QLineEdit* lineEdit() const { return edit_; }

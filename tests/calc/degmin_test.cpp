@@ -21,7 +21,9 @@ TEST(ReadAngle, Table)
         bool given;
         double combined;
         bool minutesWarned;
+        Mistyped mistyped = Mistyped::none;
     };
+    constexpr Mistyped degrees = Mistyped::degrees, minutes = Mistyped::minutes;
     const Row rows[] = {
         {"whole degrees, no minutes", "40", "", false, true, 40, false},
         {"minutes added", "40", "15", false, true, 40.25, false},
@@ -38,8 +40,20 @@ TEST(ReadAngle, Table)
         {"only the altitude subtracts", "-5", "30", false, true, -4.5, false},
         {"minutes without degrees: not given", "", "30", false, false, 0.5, false},
         {"one blank is not given", " ", "", false, false, 0, false},
-        {"two blanks are given, as 0", "  ", "", false, true, 0, false},
+        {"two blanks are given, and no number", "  ", "", false, true, 0, false, degrees},
         {"minutes in single precision", "0", "0.1", false, true, double(0.1f) / 60, false},
+        {"a letter O for a zero", "4O.5", "", false, true, 0, false, degrees},
+        {"letters", "abc", "", false, true, 0, false, degrees},
+        {"an exponent without digits", "1e", "", false, true, 0, false, degrees},
+        {"two signs", "--5", "", true, true, 0, false, degrees},
+        {"a comma and a point", "1,000.5", "", false, true, 0, false, degrees},
+        {"mistyped minutes", "40", ".5.", false, true, 40, false, minutes},
+        {"mistyped minutes of a row not given", "", "4O", false, false, 0, false},
+        {"blank minutes are none", "40", "  ", false, true, 40, false},
+        {"blanks around, no digit after or before a point", " 40. ", ".5", false, true, 40 + 0.5 / 60, false},
+        {"an exponent", "1e3", "", false, true, 1000, false},
+        {"a decimal comma", "39,84333", "", false, true, 39.84333, false},
+        {"a decimal comma in the minutes", "40", "30,5", false, true, 40 + 30.5 / 60, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -48,6 +62,7 @@ TEST(ReadAngle, Table)
         EXPECT_EQ(a.combined, r.combined);
         EXPECT_EQ(!minutesInRange(a.minutes), r.minutesWarned);
         EXPECT_FALSE(a.overflow);
+        EXPECT_EQ(a.mistyped, r.mistyped);
     }
 }
 
