@@ -64,13 +64,13 @@ bool isAll(const std::string& name)
 }
 
 /// What one line of an answer says: the body, the instant as given, and its place.
-struct Entry {
+struct Answered {
     Body body;
     std::string at;
     Place place;
 };
 
-void writeJson(std::string& out, const Entry& e)
+void writeJson(std::string& out, const Answered& e)
 {
     JsonObject o(out);
     o.text("body", std::string(e.body.name));
@@ -102,9 +102,13 @@ std::string cell(const std::string& s)
     return q + "\"";
 }
 
-void writeCsv(std::string& out, const Entry& e)
+void writeCsv(std::string& out, const Answered& e)
 {
-    auto number = [](double v) { return calc::numberText(v).substr(v < 0 ? 0 : 1); };
+    auto number = [](double v) {
+        std::string s;
+        jsonNumber(s, v);
+        return s;
+    };
     out += cell(std::string(e.body.name)) + ',' + cell(e.at) + ',';
     out += number(shown(e.place.gha, false)) + ',' + number(shown(e.place.dec, true)) + ',';
     out += (e.place.sha ? number(shown(*e.place.sha, false)) : "") + ',';
@@ -114,22 +118,25 @@ void writeCsv(std::string& out, const Entry& e)
 }
 
 /// The row of a body in a table: name, GHA, declination, SHA, SD, HP, magnitude.
-std::vector<std::string> tableRow(const Entry& e, bool decimal)
+std::vector<std::string> tableRow(const Answered& e, bool decimal)
 {
     const Place& p = e.place;
-    return {std::string(e.body.name), circleText(p.gha, decimal), latitudeText(p.dec, decimal),
+    // Aries is the equinox itself: no declination to show.
+    const bool aries = e.body.kind == BodyKind::aries;
+    return {std::string(e.body.name), circleText(p.gha, decimal), aries ? "" : latitudeText(p.dec, decimal),
             p.sha ? circleText(*p.sha, decimal) : "",
             p.sd ? minutesText(*p.sd) : "",
             p.hp ? minutesText(*p.hp) : "",
             p.mag ? fixed(*p.mag, 1) : ""};
 }
 
-void writeText(std::string& out, const std::vector<Entry>& entries, bool decimal)
+void writeText(std::string& out, const std::vector<Answered>& entries, bool decimal)
 {
     if (entries.size() == 1) {
         const std::vector<std::string> r = tableRow(entries[0], decimal);
-        std::vector<std::vector<std::string>> rows = {{"Body", r[0]}, {"At", entries[0].at}, {"GHA", r[1]},
-                                                      {"Declination", r[2]}};
+        std::vector<std::vector<std::string>> rows = {{"Body", r[0]}, {"At", entries[0].at}, {"GHA", r[1]}};
+        if (!r[2].empty())
+            rows.push_back({"Declination", r[2]});
         const char* captions[] = {"SHA", "Semi-diameter", "Horizontal parallax", "Magnitude"};
         for (size_t i = 0; i < 4; ++i)
             if (!r[i + 3].empty())
@@ -138,7 +145,7 @@ void writeText(std::string& out, const std::vector<Entry>& entries, bool decimal
         return;
     }
     std::vector<std::vector<std::string>> rows = {{"Body", "GHA", "Dec", "SHA", "SD", "HP", "Mag"}};
-    for (const Entry& e : entries)
+    for (const Answered& e : entries)
         rows.push_back(tableRow(e, decimal));
     out += "At " + entries.front().at + "\n";
     writeTable(out, rows);
@@ -151,11 +158,11 @@ int failed(std::ostream& err, const std::string& why)
 }
 
 /// The places of bodies at one instant.
-std::optional<std::vector<Entry>> placesAt(const std::vector<Body>& bodies, const Instant& when, const std::string& at,
+std::optional<std::vector<Answered>> placesAt(const std::vector<Body>& bodies, const Instant& when, const std::string& at,
                                            std::string& error)
 {
     const almanac::Sky sky(when);
-    std::vector<Entry> entries;
+    std::vector<Answered> entries;
     for (const Body& b : bodies) {
         Place p = sky.placeOf(b);
         if (!p.ok()) {
@@ -203,7 +210,7 @@ int runAlmanac(const std::string& body, const std::string& at, const AlmanacOpti
         return failed(err, "--at '" + at + "': " + error);
     std::string text;
     if (options.json)
-        for (const Entry& e : *entries)
+        for (const Answered& e : *entries)
             writeJson(text, e);
     else
         writeText(text, *entries, options.decimal);
@@ -221,7 +228,7 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
     for (const Body& b : almanac::bodies())
         (b.kind == BodyKind::star ? stars : moving).push_back(b);
 
-    std::vector<std::vector<Entry>> hours;
+    std::vector<std::vector<Answered>> hours;
     std::string error;
     for (int h = 0; h < 24; ++h) {
         const std::string at = date + "T" + (h < 10 ? "0" : "") + std::to_string(h) + ":00:00Z";
@@ -240,9 +247,9 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
         if (!options.json)
             text += csvColumns;
         for (const auto& hour : hours)
-            for (const Entry& e : hour)
+            for (const Answered& e : hour)
                 options.json ? writeJson(text, e) : writeCsv(text, e);
-        for (const Entry& e : *starPlaces)
+        for (const Answered& e : *starPlaces)
             options.json ? writeJson(text, e) : writeCsv(text, e);
         out << text;
         return 0;
@@ -253,9 +260,9 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
     // semi-diameters at noon; the stars' SHA and declination at 0h.
     const bool dec = options.decimal;
     std::vector<std::string> head = {"h"};
-    for (const Entry& e : hours[0]) {
+    for (const Answered& e : hours[0]) {
         const std::string name(e.body.name);
-        head.push_back(name + (e.body.kind == BodyKind::aries ? " GHA" : " GHA"));
+        head.push_back(name + " GHA");
         if (e.body.kind != BodyKind::aries)
             head.push_back("Dec");
         if (e.body.kind == BodyKind::moon)
@@ -264,7 +271,7 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
     std::vector<std::vector<std::string>> rows = {head};
     for (size_t h = 0; h < hours.size(); ++h) {
         std::vector<std::string> row = {std::to_string(h)};
-        for (const Entry& e : hours[h]) {
+        for (const Answered& e : hours[h]) {
             row.push_back(circleText(e.place.gha, dec));
             if (e.body.kind != BodyKind::aries)
                 row.push_back(latitudeText(e.place.dec, dec));
@@ -276,7 +283,7 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
     text += "Daily page " + date + " (UT)\n";
     writeTable(text, rows);
     std::string noon = "At 12h:";
-    for (const Entry& e : hours[12]) {
+    for (const Answered& e : hours[12]) {
         if (e.place.mag)
             noon += " " + std::string(e.body.name) + " mag " + fixed(*e.place.mag, 1) + ";";
         if (e.place.sd)
@@ -286,7 +293,7 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
     text += noon;
     text += "\nStars at 0h\n";
     std::vector<std::vector<std::string>> starRows = {{"Star", "SHA", "Dec", "Mag"}};
-    for (const Entry& e : *starPlaces)
+    for (const Answered& e : *starPlaces)
         starRows.push_back({std::string(e.body.name), circleText(*e.place.sha, dec), latitudeText(e.place.dec, dec),
                             e.place.mag ? fixed(*e.place.mag, 1) : ""});
     writeTable(text, starRows);
@@ -328,13 +335,13 @@ int runAlmanacBatch(CsvReader& reader, const std::vector<std::string>& header, c
         else if (!body)
             why = "no body '" + at(bodyColumn) + "'";
         else if (!at(dut1Column).empty()) {
-            const std::optional<double> d = calc::typedNumber(at(dut1Column));
-            if (d)
-                dut1 = *d;
+            const auto d = calc::typedNumber(at(dut1Column));
+            if (d && !d->overflow)
+                dut1 = d->value;
             else
                 why = "dut1 '" + at(dut1Column) + "' is not a number of seconds";
         }
-        std::optional<std::vector<Entry>> entries;
+        std::optional<std::vector<Answered>> entries;
         if (why.empty()) {
             const Instant when = Instant::parse(at(atColumn), dut1);
             if (!when.ok())

@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include "cli/almanac.h"
 #include "cli/csv_reader.h"
 #include "cli/problem.h"
 #include "cli/report.h"
@@ -31,6 +32,11 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
         return fatal(0, "no header line naming the columns (lat,lha,dec or from_lat,from_lon,to_lat,to_lon, ...)");
     if (unclosed)
         return fatal(reader.line(), "an unclosed quote in the header");
+    if (isAlmanacHeader(cells)) {
+        if (options.spacing > 0)
+            return fatal(0, "--waypoints belong to the great circle, not the almanac");
+        return runAlmanacBatch(reader, cells, name, {options.decimal, options.json, 0}, out, err);
+    }
     int number = reader.line();
     std::vector<Field> columns;
     for (const std::string& c : cells) {
