@@ -36,11 +36,6 @@ constexpr double saturnPoleRa = 40.589 * ERFA_DD2R, saturnPoleDec = 83.537 * ERF
 constexpr double sunRadiusKm = 696000;
 constexpr double moonRadiusKm = 1737.4;
 
-double norm(const double p[3])
-{
-    return std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
-}
-
 }  // namespace
 
 Sky::Sky(const Instant& when) : when_(when)
@@ -129,7 +124,7 @@ Place Sky::solarSystem(const Body& body) const
         ephemeris::moon(jd - moonLightTime, m);
         // The Earth moved on during the light time.
         double shift[3];
-        eraSxp(norm(m), const_cast<double*>(v_), shift);
+        eraSxp(eraPm(m), const_cast<double*>(v_), shift);
         eraPmp(m, shift, g);
         radiusKm = moonRadiusKm;
     } else {
@@ -146,15 +141,15 @@ Place Sky::solarSystem(const Body& body) const
         eraCp(now, h);
         for (int i = 0; i < 2; ++i) {
             eraPmp(h, earth, g);
-            eraPpsp(now, -norm(g) / cAuDay, v, h);
+            eraPpsp(now, -eraPm(g) / cAuDay, v, h);
         }
         eraPmp(h, earth, g);
         radiusKm = planet->radiusKm;
         // Phase: the angle at the planet between the Sun and the Earth.
-        const double phase = std::acos(std::clamp(eraPdp(h, g) / (norm(h) * norm(g)), -1.0, 1.0));
+        const double phase = std::acos(std::clamp(eraPdp(h, g) / (eraPm(h) * eraPm(g)), -1.0, 1.0));
         double pole[3];
         eraS2c(saturnPoleRa, saturnPoleDec, pole);
-        mag = magnitude(planet->planet, norm(h), norm(g), phase, std::asin(eraPdp(pole, g) / norm(g)));
+        mag = magnitude(planet->planet, eraPm(h), eraPm(g), phase, std::asin(eraPdp(pole, g) / eraPm(g)));
     }
     double r = 0, u[3], apparent[3], cirs[3];
     eraPn(g, &r, u);
