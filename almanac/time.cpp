@@ -121,13 +121,17 @@ Instant Instant::fromUtc(int year, int month, int day, int hour, int minute, dou
     double taiMinusUtc = 0;
     // During a leap second the fraction of the day passes 1.
     const double fraction = std::min((hour * 3600 + minute * 60 + second) / ERFA_DAYSEC, 1.0);
-    if (eraDat(year, month, day, fraction, &taiMinusUtc) == 0) {
+    // Past the end of ERFA's table (it says "dubious year") the last TAI -
+    // UTC holds until a new leap second is announced: closer than delta T
+    // from a model by several seconds.
+    const int known = eraDat(year, month, day, fraction, &taiMinusUtc);
+    if (known == 0 || (known == 1 && year >= 1972)) {
         double tai1 = 0, tai2 = 0;
         eraUtctai(u1, u2, &tai1, &tai2);
         eraTaitt(tai1, tai2, &i.tt1_, &i.tt2_);
         eraUtcut1(u1, u2, dut1, &i.ut11_, &i.ut12_);
     } else {
-        // Outside the table: UTC runs with UT, and delta T from the model.
+        // Before UTC: the time given runs with UT, and delta T from the model.
         i.ut11_ = u1;
         i.ut12_ = u2 + dut1 / ERFA_DAYSEC;
         const double years = 2000 + ((u1 - ERFA_DJ00) + u2) / ERFA_DJY;

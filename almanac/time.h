@@ -8,12 +8,12 @@
 /// accepted on a day that ends with a leap second. DUT1 = UT1 - UTC in
 /// seconds, |DUT1| <= 0.9 (0 when unknown costs at most 0.23' of GHA).
 ///
-/// Scales. In the leap-second era (UTC from 1960, ERFA's table of TAI - UTC,
-/// trusted to five years after ERFA's release): TAI = UTC + table, TT = TAI
-/// + 32.184 s, UT1 = UTC + DUT1. Before 1960 and after the table, the time
-/// given is taken as UTC all the same, UT1 = UTC + DUT1 and TT = UT1 + delta
-/// T from the Espenak-Meeus polynomials (NASA, Five Millennium Canon of
-/// Solar Eclipses, 2006).
+/// Scales. In the leap-second era (UTC from 1960, ERFA's table of TAI - UTC;
+/// past its end the last value, 37 s, holds until a new leap second):
+/// TAI = UTC + table, TT = TAI + 32.184 s, UT1 = UTC + DUT1. Before 1960
+/// the time given is taken as UTC all the same, UT1 = UTC + DUT1 and TT =
+/// UT1 + delta T from the Espenak-Meeus polynomials (NASA, Five Millennium
+/// Canon of Solar Eclipses, 2006).
 ///
 /// Refusals. A malformed text, a date that does not exist, a DUT1 beyond
 /// 0.9 s and an instant outside 1900-01-01T00:00:00 to 2100-12-31T23:59:60
