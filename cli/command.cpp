@@ -1,12 +1,14 @@
 #include "cli/command.h"
 
 #include "calc/numtext.h"
+#include "cli/almanac.h"
 #include "cli/angles.h"
 #include "cli/batch.h"
 #include "cli/problem.h"
 #include "cli/report.h"
 #include "cli/solve.h"
 
+#include <cmath>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -67,6 +69,15 @@ std::string helpText()
            "                              every meridian that is a multiple of N degrees, with the\n"
            "                              rhumb-line legs between them (needs a longitude)\n"
            "\n"
+           "Almanac: where the navigational bodies stand (apparent, geocentric)\n"
+           "  --almanac BODY --at UTC  GHA and declination of the Sun, Moon, Venus, Mars, Jupiter,\n"
+           "                           Saturn, Aries or a navigational star (SHA too), with semi-\n"
+           "                           diameter, horizontal parallax and magnitude where they apply;\n"
+           "                           BODY all lists every body; UTC as 2026-12-07T17:32:10Z\n"
+           "  --dut1 S                 UT1 - UTC in seconds, -0.9 to 0.9 (0 when not given)\n"
+           "  --daily DATE             the hourly page of a UTC date (2026-12-07); --csv for CSV\n"
+           "  A batch whose header names body,at (and dut1) answers body,at,gha,dec,sha,sd,hp,mag.\n"
+           "\n"
            "Output and batch:\n"
            "  --decimal      decimal degrees to five decimals instead of degrees and minutes\n"
            "  --json         one JSON object (decimal degrees, nautical miles)\n"
@@ -100,7 +111,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
 
     Style style;
-    std::optional<std::string> batch;
+    std::optional<std::string> batch, almanacBody, at, dut1, daily;
+    bool csv = false;
     std::string waypoints;
     std::vector<Entry> entries;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -113,21 +125,30 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             option.resize(eq);
         }
         const std::string name = option.substr(2);
-        if (name == "decimal" || name == "json") {
+        if (name == "decimal" || name == "json" || name == "csv") {
             if (value)
                 return fail(option + " takes no value");
-            (name == "json" ? style.json : style.decimal) = true;
+            (name == "json" ? style.json : name == "csv" ? csv : style.decimal) = true;
             continue;
         }
         // Values run to the next option: --lat 40 12.3N is one latitude.
         for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i)
             value = value ? *value + " " + args[i + 1] : args[i + 1];
         const std::optional<Field> field = fieldOfOption(name);
-        if (name != "batch" && name != "waypoints" && !field)
+        std::optional<std::string>* almanacOption = name == "almanac" ? &almanacBody
+                                                    : name == "at"    ? &at
+                                                    : name == "dut1"  ? &dut1
+                                                    : name == "daily" ? &daily
+                                                                      : nullptr;
+        if (name != "batch" && name != "waypoints" && !field && !almanacOption)
             return fail("unknown option " + option + " (see --help)");
         if (!value || value->empty())
             return fail(option + " needs a value (see --help)");
-        if (name == "batch") {
+        if (almanacOption) {
+            if (*almanacOption)
+                return fail(option + " given twice");
+            *almanacOption = *value;
+        } else if (name == "batch") {
             if (batch)
                 return fail("--batch given twice");
             batch = *value;
@@ -139,6 +160,28 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             entries.push_back({*field, *value});
         }
     }
+    if (almanacBody || at || dut1 || daily) {
+        AlmanacOptions a{style.decimal, style.json, 0};
+        if (dut1) {
+            const auto d = calc::typedNumber(*dut1);
+            if (!d || d->overflow || std::abs(d->value) > 0.9)
+                return fail("--dut1 takes UT1 - UTC in seconds, -0.9 to 0.9; not '" + *dut1 + "'");
+            a.dut1 = d->value;
+        }
+        if (!entries.empty() || !waypoints.empty())
+            return fail("--almanac and --daily take no triangle or passage (see --help)");
+        if (daily && (almanacBody || at))
+            return fail("--daily takes a date alone, without --almanac or --at");
+        if (daily)
+            return runDaily(*daily, csv, a, out, err);
+        if (batch)
+            return fail("an almanac batch is --batch FILE alone, with the columns body,at (and dut1)");
+        if (!almanacBody || !at)
+            return fail("--almanac BODY needs --at, the instant in UTC (2026-12-07T17:32:10Z)");
+        return runAlmanac(*almanacBody, *at, a, out, err);
+    }
+    if (csv)
+        return fail("--csv goes with --daily; a batch answers in CSV by itself");
     if (!waypoints.empty()) {
         std::string error;
         const std::optional<double> spacing = spacingOf(waypoints, error);

@@ -1,3 +1,4 @@
+#include "cli/json_writer.h"
 #include "cli/report.h"
 
 #include "gcs/sailing.h"
@@ -8,61 +9,6 @@
 namespace morvel::cli {
 
 namespace {
-
-void jsonNumber(std::string& out, double v)
-{
-    if (v == 0 || !std::isfinite(v))
-        v = 0;
-    char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, res.ptr);
-}
-
-void jsonString(std::string& out, const std::string& s)
-{
-    out += '"';
-    for (char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static const char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
-/// "name":value pairs of one object, separated by commas.
-struct JsonObject {
-    std::string& out;
-    bool first = true;
-
-    explicit JsonObject(std::string& o) : out(o) { out += '{'; }
-    void key(const char* k)
-    {
-        if (!first)
-            out += ',';
-        first = false;
-        jsonString(out, k);
-        out += ':';
-    }
-    void number(const char* k, double v)
-    {
-        key(k);
-        jsonNumber(out, v);
-    }
-    void text(const char* k, const std::string& v)
-    {
-        key(k);
-        jsonString(out, v);
-    }
-    void close() { out += '}'; }
-};
 
 /// [{...},{...}]: one object per item, filled by each.
 template <class T, class Fill>

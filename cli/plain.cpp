@@ -8,37 +8,6 @@ namespace morvel::cli {
 
 namespace {
 
-size_t displayWidth(const std::string& s)
-{
-    size_t n = 0;
-    for (char c : s)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
-/// Columns padded to their widest cell, two blanks apart, one row a line.
-void writeTable(std::string& out, const std::vector<std::vector<std::string>>& rows, const std::string& indent = {})
-{
-    std::vector<size_t> widths;
-    for (const auto& row : rows)
-        for (size_t i = 0; i < row.size(); ++i) {
-            if (widths.size() <= i)
-                widths.push_back(0);
-            widths[i] = std::max(widths[i], displayWidth(row[i]));
-        }
-    for (const auto& row : rows) {
-        std::string line = indent;
-        for (size_t i = 0; i < row.size(); ++i) {
-            line += row[i];
-            if (i + 1 < row.size())
-                line.append(widths[i] - displayWidth(row[i]) + 2, ' ');
-        }
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        out += line + '\n';
-    }
-}
-
 const char* placeText(Route::VertexPlace place)
 {
     switch (place) {
@@ -94,6 +63,41 @@ void writeRoutePlain(std::string& out, const Route& route, double spacing, doubl
 }
 
 }  // namespace
+
+namespace {
+
+size_t displayWidth(const std::string& s)
+{
+    size_t n = 0;
+    for (char c : s)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+}  // namespace
+
+/// Columns padded to their widest cell, two blanks apart, one row a line.
+void writeTable(std::string& out, const std::vector<std::vector<std::string>>& rows, const std::string& indent)
+{
+    std::vector<size_t> widths;
+    for (const auto& row : rows)
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i)
+                widths.push_back(0);
+            widths[i] = std::max(widths[i], displayWidth(row[i]));
+        }
+    for (const auto& row : rows) {
+        std::string line = indent;
+        for (size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size())
+                line.append(widths[i] - displayWidth(row[i]) + 2, ' ');
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        out += line + '\n';
+    }
+}
 
 void writePlain(std::string& out, const CelestialResult& r, bool dec)
 {

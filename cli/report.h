@@ -8,6 +8,7 @@
 #include "cli/texts.h"
 
 #include <string>
+#include <vector>
 
 namespace morvel::cli {
 
@@ -18,6 +19,10 @@ struct Style {
     bool json = false;
     double spacing = 0;
 };
+
+/// Columns padded to their widest cell, two blanks apart, one row a line,
+/// each after indent.
+void writeTable(std::string& out, const std::vector<std::vector<std::string>>& rows, const std::string& indent = {});
 
 /// One problem's answer, a line each.
 void writePlain(std::string& out, const CelestialResult& r, bool decimal);

@@ -6,7 +6,7 @@ set -euo pipefail
 MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # What building and running Morvel needs (the window system's plugins too:
 # apt is told to leave recommended packages out).
-MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation)
+MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation liberfa-dev libnova-dev)
 # What the tests, benchmarks and package checks need besides: GoogleTest,
 # Google Benchmark, GeographicLib (the independent oracle), clang and its
 # compiler runtime (the sanitized tests and the libFuzzer targets), and the

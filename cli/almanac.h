@@ -1,0 +1,46 @@
+/// \file almanac.h
+/// \brief morvel-solve's almanac: where a body stands at an instant, every
+/// body at once, a batch of bodies and instants, and a day's hourly page.
+/// No Qt; the places are almanac/almanac.h's.
+///
+/// Plain text: GHA, SHA and declination in degrees and minutes as the
+/// windows write them (declination with N or S), or five decimals with
+/// --decimal; semi-diameter and horizontal parallax in minutes of arc to a
+/// tenth; magnitudes to a tenth. JSON: body, at, gha, dec (north positive)
+/// and sha in decimal degrees, sd and hp in minutes of arc, mag. CSV (batch
+/// and the daily page with --batch-style columns): body,at,gha,dec,sha,sd,
+/// hp,mag in decimal degrees and minutes of arc, empty where a value does
+/// not apply.
+#pragma once
+
+#include "cli/csv_reader.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace morvel::cli {
+
+struct AlmanacOptions {
+    bool decimal = false;
+    bool json = false;
+    double dut1 = 0;  ///< UT1 - UTC in seconds
+};
+
+/// --almanac BODY --at INSTANT: one body, or every body for "all".
+int runAlmanac(const std::string& body, const std::string& at, const AlmanacOptions& options, std::ostream& out,
+               std::ostream& err);
+
+/// --daily DATE: the hourly page of a UTC date (YYYY-MM-DD); csv writes
+/// the batch's columns instead of the page.
+int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, std::ostream& out, std::ostream& err);
+
+/// A batch whose header (already read, in header) names body and at, and
+/// optionally dut1: one CSV answer line per line.
+int runAlmanacBatch(CsvReader& reader, const std::vector<std::string>& header, const std::string& name,
+                    const AlmanacOptions& options, std::ostream& out, std::ostream& err);
+
+/// Whether a batch header is the almanac's (it names the body column).
+bool isAlmanacHeader(const std::vector<std::string>& header);
+
+}  // namespace morvel::cli
