@@ -1,0 +1,58 @@
+#include "sight/corrections.h"
+
+#include "engine/angles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace morvel::sight {
+
+namespace {
+
+using math::degree;
+constexpr double arcMinute = degree / 60;
+/// The Earth's flattening (WGS 84).
+constexpr double flattening = 1 / 298.257223563;
+
+/// Refraction at apparent altitude ha (radians), radians.
+double refraction(double ha, double temperature, double pressure)
+{
+    const double h = ha / degree;
+    // The formula diverges below about -4.3 degrees of apparent altitude;
+    // nothing is seen there.
+    const double r0 = 0.0167 / std::tan((h + 7.32 / std::max(h + 4.32, 0.5)) * degree);
+    return std::max(r0, 0.0) * 0.28 * pressure / (temperature + 273) * degree;
+}
+
+}  // namespace
+
+Corrections correct(double hs, const Conditions& c, Limb limb, const BodyFigures& body, double lat)
+{
+    Corrections k;
+    k.index = c.ic * arcMinute;
+    k.dip = -1.76 * std::sqrt(std::max(c.eye, 0.0)) * arcMinute;
+    k.ha = hs + k.index + k.dip;
+    k.lowAltitude = k.ha < 5 * degree;
+    k.refraction = -refraction(k.ha, c.temperature, c.pressure);
+    const double h = k.ha + k.refraction;
+    const double hp = body.moon ? body.hp * (1 - flattening * std::sin(lat) * std::sin(lat)) : body.hp;
+    const double sd = body.moon ? body.sd * (1 + std::sin(hp) * std::sin(h)) : body.sd;
+    k.semiDiameter = limb == Limb::lower ? sd : limb == Limb::upper ? -sd : 0;
+    k.parallax = std::asin(std::sin(hp) * std::cos(h + k.semiDiameter));
+    k.ho = h + k.semiDiameter + k.parallax;
+    return k;
+}
+
+double sextantAltitude(double ho, const Conditions& c, Limb limb, const BodyFigures& body, double lat)
+{
+    double hs = ho;
+    for (int i = 0; i < 20; ++i) {
+        const double miss = correct(hs, c, limb, body, lat).ho - ho;
+        hs -= miss;
+        if (std::abs(miss) < 1e-12)
+            break;
+    }
+    return hs;
+}
+
+}  // namespace morvel::sight
