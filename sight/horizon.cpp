@@ -1,0 +1,27 @@
+#include "sight/horizon.h"
+
+#include "engine/angles.h"
+#include "engine/triangle.h"
+
+#include <cmath>
+
+namespace morvel::sight {
+
+double localHourAngle(double gha, double lon)
+{
+    const double lha = std::fmod(gha + lon, math::twoPi);
+    return lha < 0 ? lha + math::twoPi : lha;
+}
+
+double signedAngle(double x)
+{
+    return std::remainder(x, math::twoPi);
+}
+
+Horizon horizonOf(double gha, double dec, double lat, double lon)
+{
+    const engine::Solved s = engine::solveTriangle(28, engine::givens(lat, localHourAngle(gha, lon), dec, 0, 0));
+    return {s.sets[0].alt, s.sets[0].zn};
+}
+
+}  // namespace morvel::sight
