@@ -7,7 +7,7 @@ namespace morvel::sight {
 
 namespace {
 
-constexpr double day = 86400;
+constexpr double secondsPerDay = 86400;
 
 /// Days from 1970-01-01 to a civil date, and back (the proleptic
 /// Gregorian calendar, H. Hinnant's algorithms).
@@ -56,10 +56,10 @@ std::optional<UtcTime> UtcTime::parse(std::string_view text, std::string& error)
 UtcTime UtcTime::plus(double s) const
 {
     const double total = seconds + s;
-    const double days = std::floor(total / day);
+    const double days = std::floor(total / secondsPerDay);
     UtcTime t;
     civilFromDays(daysFromCivil(year, month, day) + long(days), t.year, t.month, t.day);
-    t.seconds = total - days * day;
+    t.seconds = total - days * secondsPerDay;
     return t;
 }
 

@@ -1,0 +1,236 @@
+// The noon sight, star identification and the sky at a time against the
+// Swiss Ephemeris places of tests/almanac/reference (GHA and declination
+// per body and instant) and the altitude and azimuth of a known position by
+// plain vector geometry.
+#include "sight/identify.h"
+#include "sight/noon.h"
+#include "sight/sky.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace morvel;
+using namespace morvel::sight;
+
+namespace {
+
+constexpr double deg = std::numbers::pi / 180;
+constexpr double arcmin = deg / 60;
+
+struct Row {
+    double tt = 0, ut1 = 0, gha = 0, dec = 0, sd = 0, hp = 0;
+};
+
+/// The reference: the instants in file order, each with its bodies by name.
+const std::vector<std::map<std::string, Row>>& reference()
+{
+    static const std::vector<std::map<std::string, Row>> rows = [] {
+        std::vector<std::map<std::string, Row>> out;
+        std::ifstream in(MORVEL_ALMANAC_REFERENCE);
+        std::string line, last;
+        while (std::getline(in, line)) {
+            if (line.empty() || line[0] == '#')
+                continue;
+            std::vector<std::string> f;
+            std::stringstream s(line);
+            for (std::string c; std::getline(s, c, ',');)
+                f.push_back(c);
+            f.resize(8);
+            if (f[0] != last)
+                out.emplace_back();
+            last = f[0];
+            auto number = [&](int i) { return f[size_t(i)].empty() ? 0.0 : std::stod(f[size_t(i)]); };
+            out.back()[f[2]] = {number(0), number(1), number(3) * deg, number(4) * deg, number(5) * arcmin,
+                                number(6) * arcmin};
+        }
+        return out;
+    }();
+    return rows;
+}
+
+almanac::Instant instantOf(const Row& r)
+{
+    return almanac::Instant::fromJulian(r.tt, r.ut1);
+}
+
+/// The UT1 of a reference row as a UtcTime (UTC taken equal to UT1).
+UtcTime timeOf(const Row& r)
+{
+    return UtcTime{1970, 1, 1, 0}.plus((r.ut1 - 2440587.5) * 86400);
+}
+
+/// Altitude and azimuth of a body at gha, dec from lat, lon (east
+/// positive): the body's geographical position and the observer's zenith
+/// as unit vectors, the azimuth from the north and east unit vectors.
+std::pair<double, double> altAz(double gha, double dec, double lat, double lon)
+{
+    const double b[3] = {std::cos(dec) * std::cos(-gha), std::cos(dec) * std::sin(-gha), std::sin(dec)};
+    const double up[3] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+    const double north[3] = {-std::sin(lat) * std::cos(lon), -std::sin(lat) * std::sin(lon), std::cos(lat)};
+    const double east[3] = {-std::sin(lon), std::cos(lon), 0};
+    auto dot = [&](const double* v) { return b[0] * v[0] + b[1] * v[1] + b[2] * v[2]; };
+    const double zn = std::atan2(dot(east), dot(north));
+    return {std::asin(dot(up)), zn < 0 ? zn + 2 * std::numbers::pi : zn};
+}
+
+double wrapped(double x)
+{
+    return std::remainder(x, 2 * std::numbers::pi);
+}
+
+}  // namespace
+
+TEST(Noon, StationaryShipAtTheSunsMeridianPassage)
+{
+    // At every reference instant put the ship on the Sun's meridian: noon
+    // there is that instant, the noon latitude comes back from a sextant
+    // altitude made for a known latitude, and the longitude from the time.
+    ASSERT_EQ(reference().size(), 300u);
+    double worstTime = 0, worstLat = 0, worstLon = 0;
+    int n = 0;
+    for (const auto& instant : reference()) {
+        const Row& sun = instant.at("Sun");
+        const double lon = wrapped(-sun.gha);
+        const double lat = (n++ % 2 ? sun.dec + 35 * deg : sun.dec - 50 * deg);
+        if (std::fabs(lat) > 80 * deg)
+            continue;
+        // The ship's date is the local one: UT1 + longitude.
+        const UtcTime date = timeOf(sun).plus(lon / deg * 240).midnight();
+        const Noon noon = localApparentNoon(date, {lat + 0.4 * deg, lon, 0, 0});
+        ASSERT_TRUE(noon.ok()) << noon.error;
+        worstTime = std::max(worstTime, std::fabs(noon.time.instant().jdUT1() - sun.ut1) * 86400);
+
+        const Conditions c{-1.5, 12, 10, 1010};
+        const double ho = 90 * deg - std::fabs(lat - sun.dec);
+        const double hs = sextantAltitude(ho, c, Limb::lower, {sun.sd, sun.hp, false}, lat);
+        const NoonLatitude found = noonLatitude(noon, hs, c, Limb::lower);
+        ASSERT_TRUE(found.ok()) << found.error;
+        worstLat = std::max(worstLat, std::fabs(found.lat - lat));
+
+        const NoonLongitude longitude = longitudeAtMaximum(timeOf(sun));
+        ASSERT_TRUE(longitude.ok());
+        worstLon = std::max(worstLon, std::fabs(wrapped(longitude.lon - lon)));
+    }
+    std::printf("worst: noon %.2f s, latitude %.3f', longitude %.3f'\n", worstTime, worstLat / arcmin,
+                worstLon / arcmin);
+    EXPECT_LT(worstTime, 3.0);
+    EXPECT_LT(worstLat, 0.1 * arcmin);
+    EXPECT_LT(worstLon, 0.25 * arcmin);  // UTC is taken for UT1: up to 0.9 s
+}
+
+TEST(Noon, MovingShipHasTheSunOnItsMeridian)
+{
+    struct Case {
+        const char* name;
+        double course, speed;
+    } cases[] = {{"stopped", 0, 0}, {"east 20 kn", 90, 20}, {"west 30 kn", 270, 30}, {"south-west 12 kn", 225, 12}};
+    const DeadReckoning dr{40 * deg, -70 * deg, 0, 0};
+    const UtcTime date{2026, 12, 7, 0};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        DeadReckoning moving = dr;
+        moving.course = k.course * deg;
+        moving.speed = k.speed;
+        const Noon noon = localApparentNoon(date, moving);
+        ASSERT_TRUE(noon.ok()) << noon.error;
+        const almanac::Place sun = almanac::placeOf(*almanac::findBody("Sun"), noon.time.instant());
+        EXPECT_NEAR(wrapped(sun.gha + noon.lon), 0, 0.01 * arcmin);
+        // The DR holds at 12:00 local mean time, 16 800 s after 12:00 UTC
+        // at 70 W; the ship is where it has run to since.
+        const double hours = (noon.time.seconds - 60000) / 3600;
+        EXPECT_NEAR(noon.lat, dr.lat + k.speed * hours * std::cos(k.course * deg) * arcmin, 1e-4 * arcmin);
+        const double midLat = (dr.lat + noon.lat) / 2;
+        EXPECT_NEAR(noon.lon, dr.lon + k.speed * hours * std::sin(k.course * deg) / std::cos(midLat) * arcmin,
+                    1e-4 * arcmin);
+    }
+}
+
+TEST(Identify, TheTrueBodyComesFirst)
+{
+    struct Case {
+        const char* body;
+        int instant;
+        double dLat, dLon;  // the observer from the body's position, degrees
+    } cases[] = {{"Sirius", 3, 20, 30},   {"Vega", 50, -25, -40},    {"Polaris", 120, -45, 10},
+                 {"Jupiter", 200, 15, 50}, {"Acrux", 250, -20, -20}, {"Venus", 17, 30, -35}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.body);
+        const Row& r = reference()[size_t(k.instant)].at(k.body);
+        const double lat = std::clamp(r.dec + k.dLat * deg, -75 * deg, 75 * deg);
+        const double lon = wrapped(-r.gha + k.dLon * deg);
+        const auto [alt, zn] = altAz(r.gha, r.dec, lat, lon);
+        ASSERT_GT(alt, 10 * deg);
+        const double hs = sextantAltitude(alt, {}, Limb::center, {}, lat);
+        const Identification found = identify(instantOf(r), lat, lon, hs, zn);
+        ASSERT_TRUE(found.ok()) << found.error;
+        ASSERT_FALSE(found.candidates.empty());
+        EXPECT_EQ(found.candidates[0].body.name, k.body);
+        EXPECT_LT(found.candidates[0].distance, 0.3 * arcmin);
+        EXPECT_NEAR(found.dec, r.dec, 0.3 * arcmin);
+    }
+}
+
+TEST(Sky, VisibleBodiesAgreeWithTheGeometry)
+{
+    struct Case {
+        int instant;
+        double lat, lon;
+    } cases[] = {{0, 40, -70}, {99, -33.9, 18.4}, {180, 60, 5}, {299, 0, 170}};
+    double worst = 0;
+    for (const Case& k : cases) {
+        const auto& bodies = reference()[size_t(k.instant)];
+        const SkyView view = skyAt(instantOf(bodies.at("Sun")), k.lat * deg, k.lon * deg);
+        ASSERT_TRUE(view.ok()) << view.error;
+        int expected = 0;
+        for (const auto& [name, r] : bodies)
+            expected += name != "Aries" && altAz(r.gha, r.dec, k.lat * deg, k.lon * deg).first > 0;
+        EXPECT_EQ(int(view.bodies.size()), expected);
+        for (const Visible& v : view.bodies) {
+            const Row& r = bodies.at(std::string(v.body.name));
+            const auto [alt, zn] = altAz(r.gha, r.dec, k.lat * deg, k.lon * deg);
+            const double limit = (v.body.kind == almanac::BodyKind::moon ? 0.2 : 0.1) * arcmin;
+            EXPECT_NEAR(v.hc, alt, limit) << v.body.name;
+            EXPECT_NEAR(wrapped(v.zn - zn) * std::cos(alt), 0, limit) << v.body.name;
+            worst = std::max(worst, std::fabs(v.hc - alt));
+        }
+    }
+    std::printf("worst Hc %.3f'\n", worst / arcmin);
+}
+
+TEST(Sky, TwilightsPutTheSunAtMinusSixAndTwelve)
+{
+    struct Case {
+        const char* name;
+        UtcTime day;
+        double lat, lon;
+        int found;  // how many of the four instants the day has
+    } cases[] = {{"mid-latitude winter", {2026, 12, 7, 0}, 40, -70, 4},
+                 {"tropics", {2026, 3, 20, 0}, 10, 20, 4},
+                 {"south summer", {2027, 1, 15, 0}, -45, 170, 4},
+                 {"white nights: no nautical", {2026, 6, 21, 0}, 60, 10, 2},
+                 {"polar summer: none", {2026, 6, 21, 0}, 80, 0, 0}};
+    const double levels[] = {-12 * deg, -6 * deg, -6 * deg, -12 * deg};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        const Twilight t = twilightOf(k.day, k.lat * deg, k.lon * deg);
+        ASSERT_TRUE(t.ok()) << t.error;
+        const std::optional<UtcTime> times[] = {t.nauticalMorning, t.civilMorning, t.civilEvening, t.nauticalEvening};
+        int found = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (!times[i])
+                continue;
+            ++found;
+            EXPECT_EQ(times[i]->day, k.day.day);
+            const almanac::Place sun = almanac::placeOf(*almanac::findBody("Sun"), times[i]->instant());
+            EXPECT_NEAR(altAz(sun.gha, sun.dec, k.lat * deg, k.lon * deg).first, levels[i], 0.01 * deg) << i;
+        }
+        EXPECT_EQ(found, k.found);
+    }
+}
