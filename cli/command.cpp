@@ -4,6 +4,7 @@
 #include "cli/almanac.h"
 #include "cli/angles.h"
 #include "cli/batch.h"
+#include "cli/finder.h"
 #include "cli/problem.h"
 #include "cli/report.h"
 #include "cli/solve.h"
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <optional>
 
 namespace morvel::cli {
@@ -115,6 +117,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     bool csv = false;
     std::string waypoints;
     std::vector<Entry> entries;
+    std::optional<FinderMode> finder;
+    std::map<std::string, std::string> finderValues;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string option = args[i];
         if (!isOption(option))
@@ -125,6 +129,14 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             option.resize(eq);
         }
         const std::string name = option.substr(2);
+        if (FinderMode mode; isFinderMode(name, mode)) {
+            if (value)
+                return fail(option + " takes no value");
+            if (finder)
+                return fail("give one of --noon, --identify and --sky");
+            finder = mode;
+            continue;
+        }
         if (name == "decimal" || name == "json" || name == "csv") {
             if (value)
                 return fail(option + " takes no value");
@@ -140,11 +152,14 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
                                                     : name == "dut1"  ? &dut1
                                                     : name == "daily" ? &daily
                                                                       : nullptr;
-        if (name != "batch" && name != "waypoints" && !field && !almanacOption)
+        if (name != "batch" && name != "waypoints" && !field && !almanacOption && !isFinderOption(name))
             return fail("unknown option " + option + " (see --help)");
         if (!value || value->empty())
             return fail(option + " needs a value (see --help)");
-        if (almanacOption) {
+        if (isFinderOption(name)) {
+            if (!finderValues.emplace(name, *value).second)
+                return fail(option + " given twice");
+        } else if (almanacOption) {
             if (*almanacOption)
                 return fail(option + " given twice");
             *almanacOption = *value;
@@ -160,25 +175,40 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             entries.push_back({*field, *value});
         }
     }
+    AlmanacOptions timing{style.decimal, style.json, 0};
+    if (dut1) {
+        const auto d = calc::typedNumber(*dut1);
+        if (!d || d->overflow || std::abs(d->value) > 0.9)
+            return fail("--dut1 takes UT1 - UTC in seconds, -0.9 to 0.9; not '" + *dut1 + "'");
+        timing.dut1 = d->value;
+    }
+    if (finder) {
+        // The finder shares --at, --alt, --zn and --course with the other modes.
+        for (const Entry& e : entries)
+            if (!finderValues.emplace(optionName(e.field).substr(2), e.text).second)
+                return fail(optionName(e.field) + " given twice");
+        if (at)
+            finderValues.emplace("at", *at);
+        if (dut1)
+            finderValues.emplace("dut1", *dut1);
+        if (almanacBody || daily || batch || csv || !waypoints.empty())
+            return fail("--noon, --identify and --sky take no --almanac, --daily, --batch, --csv or --waypoints");
+        return runFinder(*finder, finderValues, {style.decimal, style.json, timing.dut1}, out, err);
+    }
+    if (!finderValues.empty())
+        return fail("--" + finderValues.begin()->first + " goes with --noon, --identify or --sky (see --help)");
     if (almanacBody || at || dut1 || daily) {
-        AlmanacOptions a{style.decimal, style.json, 0};
-        if (dut1) {
-            const auto d = calc::typedNumber(*dut1);
-            if (!d || d->overflow || std::abs(d->value) > 0.9)
-                return fail("--dut1 takes UT1 - UTC in seconds, -0.9 to 0.9; not '" + *dut1 + "'");
-            a.dut1 = d->value;
-        }
         if (!entries.empty() || !waypoints.empty())
             return fail("--almanac and --daily take no triangle or passage (see --help)");
         if (daily && (almanacBody || at))
             return fail("--daily takes a date alone, without --almanac or --at");
         if (daily)
-            return runDaily(*daily, csv, a, out, err);
+            return runDaily(*daily, csv, timing, out, err);
         if (batch)
             return fail("an almanac batch is --batch FILE alone, with the columns body,at (and dut1)");
         if (!almanacBody || !at)
             return fail("--almanac BODY needs --at, the instant in UTC (2026-12-07T17:32:10Z)");
-        return runAlmanac(*almanacBody, *at, a, out, err);
+        return runAlmanac(*almanacBody, *at, timing, out, err);
     }
     if (csv)
         return fail("--csv goes with --daily; a batch answers in CSV by itself");

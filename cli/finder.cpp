@@ -1,0 +1,397 @@
+#include "cli/finder.h"
+
+#include "calc/numtext.h"
+#include "cli/angles.h"
+#include "cli/json_writer.h"
+#include "cli/report.h"
+#include "engine/angles.h"
+#include "sight/identify.h"
+#include "sight/noon.h"
+#include "sight/sky.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace morvel::cli {
+
+namespace {
+
+using math::degree;
+
+const char* const modeNames[] = {"--noon", "--identify", "--sky"};
+
+/// What each mode takes, and what it needs.
+struct ModeOptions {
+    std::vector<std::string> allowed, needed;
+};
+
+ModeOptions optionsOf(FinderMode mode)
+{
+    switch (mode) {
+    case FinderMode::noon:
+        return {{"date", "pos", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
+                {"date", "pos"}};
+    case FinderMode::identify: return {{"at", "pos", "alt", "zn", "ic", "eye", "dut1"}, {"at", "pos", "alt", "zn"}};
+    case FinderMode::sky: return {{"at", "pos", "dut1"}, {"at", "pos"}};
+    }
+    return {};
+}
+
+/// A failed read: the message is already written.
+struct Refused {};
+
+class Reader {
+public:
+    Reader(const std::map<std::string, std::string>& values, std::ostream& err) : values_(values), err_(err) {}
+
+    bool has(const std::string& name) const { return values_.count(name) > 0; }
+    const std::string& text(const std::string& name) const { return values_.at(name); }
+
+    [[noreturn]] void refuse(const std::string& why) const
+    {
+        err_ << "morvel-solve: " << why << "\n";
+        throw Refused{};
+    }
+
+    double angle(const std::string& name, AngleKind kind) const
+    {
+        const AngleRead a = readNavAngle(text(name), kind);
+        if (!a.ok)
+            refuse("--" + name + ": " + a.error);
+        return a.radians;
+    }
+
+    /// A plain number from low to high, in the unit given.
+    double number(const std::string& name, double low, double high, const std::string& unit, double fallback) const
+    {
+        if (!has(name))
+            return fallback;
+        const auto n = calc::typedNumber(text(name));
+        if (!n || n->overflow || !(n->value >= low && n->value <= high))
+            refuse("--" + name + " takes " + unit + ", " + plainNumber(low) + " to " + plainNumber(high)
+                   + "; not '" + text(name) + "'");
+        return n->value;
+    }
+
+    /// A position with its longitude.
+    std::pair<double, double> position() const
+    {
+        const PositionRead p = readPosition(text("pos"));
+        if (!p.ok)
+            refuse("--pos " + p.error);
+        if (!p.lon)
+            refuse("--pos needs a longitude as well as the latitude (40 12.3N 70 30.5W)");
+        return {p.lat, *p.lon};
+    }
+
+    sight::UtcTime instant(const std::string& name) const
+    {
+        std::string error;
+        const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text(name), error);
+        if (!t || text(name).size() == 10)
+            refuse("--" + name + " '" + text(name) + "': " + (t ? "a date needs a time, as 2026-12-07T17:32:10Z" : error));
+        return *t;
+    }
+
+    sight::UtcTime date() const
+    {
+        std::string error;
+        const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text("date"), error);
+        if (!t || text("date").size() != 10)
+            refuse("--date '" + text("date") + "': a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07"
+                   + (t ? std::string() : "; " + error));
+        return *t;
+    }
+
+    sight::Conditions conditions() const
+    {
+        sight::Conditions c;
+        c.ic = number("ic", -30, 30, "the index correction in minutes of arc (on the arc negative)", 0);
+        c.eye = number("eye", 0, 100, "the height of eye in metres", 0);
+        return c;
+    }
+
+    sight::Limb limb() const
+    {
+        if (!has("limb"))
+            return sight::Limb::lower;
+        const std::string& l = text("limb");
+        if (l == "lower" || l == "LL")
+            return sight::Limb::lower;
+        if (l == "upper" || l == "UL")
+            return sight::Limb::upper;
+        if (l == "centre" || l == "center")
+            return sight::Limb::center;
+        refuse("--limb takes lower, upper or centre (LL, UL); not '" + l + "'");
+    }
+
+private:
+    const std::map<std::string, std::string>& values_;
+    std::ostream& err_;
+};
+
+/// Decimal degrees with the decimal window's rounding, the sign kept.
+double degrees(double x)
+{
+    return shown(x, true);
+}
+
+void instantOrNull(JsonObject& o, const char* key, const std::optional<sight::UtcTime>& t)
+{
+    o.key(key);
+    if (t)
+        jsonString(o.out, t->text());
+    else
+        o.out += "null";
+}
+
+std::string positionText(double lat, double lon, bool decimal)
+{
+    return latitudeText(lat, decimal) + " " + longitudeText(lon, decimal);
+}
+
+std::string failedText(const std::string& why)
+{
+    return "morvel-solve: " + why + "\n";
+}
+
+int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::ostream& err)
+{
+    const sight::UtcTime date = r.date();
+    const auto [lat, lon] = r.position();
+    sight::DeadReckoning dr{lat, lon, 0, 0};
+    if (r.has("course") != r.has("speed"))
+        r.refuse(std::string(r.has("course") ? "--course needs --speed" : "--speed needs --course")
+                 + ": the ship runs on a course at a speed");
+    if (r.has("course")) {
+        dr.course = r.angle("course", AngleKind::circle);
+        dr.speed = r.number("speed", 0, 60, "the speed in knots", 0);
+    }
+    if (!r.has("hs") && (r.has("limb") || r.has("ic") || r.has("eye")))
+        r.refuse("--limb, --ic and --eye correct --hs; give the sextant altitude");
+    const sight::Noon n = sight::localApparentNoon(date, dr, options.dut1);
+    if (!n.ok()) {
+        err << failedText("--noon: " + n.error);
+        return 2;
+    }
+    std::optional<sight::NoonLatitude> latitude;
+    if (r.has("hs")) {
+        const double hs = r.angle("hs", AngleKind::altitude);
+        if (hs <= 0)
+            r.refuse("--hs: the Sun's altitude at noon is above the horizon; not '" + r.text("hs") + "'");
+        latitude = sight::noonLatitude(n, hs, r.conditions(), r.limb());
+        if (!latitude->ok())
+            r.refuse("--hs '" + r.text("hs") + "': " + latitude->error);
+    }
+    std::optional<sight::NoonLongitude> longitude;
+    if (r.has("time-of-max")) {
+        longitude = sight::longitudeAtMaximum(r.instant("time-of-max"), options.dut1);
+        if (!longitude->ok())
+            r.refuse("--time-of-max: " + longitude->error);
+    }
+
+    std::string text;
+    if (options.json) {
+        JsonObject o(text);
+        o.text("noon", n.time.text());
+        if (latitude)
+            o.number("lat", degrees(latitude->lat));
+        if (longitude)
+            o.number("lon", degrees(longitude->lon));
+        o.close();
+        text += '\n';
+    } else {
+        const bool d = options.decimal;
+        std::vector<std::vector<std::string>> rows = {{"Local apparent noon", n.time.text()},
+                                                      {"Ship at noon (DR)", positionText(n.lat, n.lon, d)},
+                                                      {"Sun's declination", latitudeText(n.dec, d)}};
+        if (latitude) {
+            rows.push_back({"Observed altitude", altitudeText(latitude->corrections.ho, d)});
+            rows.push_back({"Sun bears", latitude->sunSouth ? "south" : "north"});
+            rows.push_back({"Latitude", latitudeText(latitude->lat, d)});
+        }
+        if (longitude)
+            rows.push_back({"Longitude", longitudeText(longitude->lon, d)});
+        writeTable(text, rows);
+    }
+    out << text;
+    return 0;
+}
+
+int identify(const Reader& r, const FinderOptions& options, std::ostream& out, std::ostream& err)
+{
+    const sight::UtcTime at = r.instant("at");
+    const auto [lat, lon] = r.position();
+    const double hs = r.angle("alt", AngleKind::altitude);
+    if (hs < 0)
+        r.refuse("--alt: a sextant altitude above the horizon; not '" + r.text("alt") + "'");
+    const double zn = r.angle("zn", AngleKind::circle);
+    const sight::Identification id = sight::identify(at.instant(options.dut1), lat, lon, hs, zn, r.conditions());
+    if (!id.ok()) {
+        err << failedText("--at '" + r.text("at") + "': " + id.error);
+        return 2;
+    }
+
+    std::string text;
+    const bool d = options.decimal;
+    if (options.json) {
+        JsonObject o(text);
+        o.number("dec", degrees(id.dec));
+        o.number("sha", degrees(id.sha));
+        o.key("candidates");
+        text += '[';
+        for (const sight::Candidate& c : id.candidates) {
+            if (&c != &id.candidates.front())
+                text += ',';
+            JsonObject b(text);
+            b.text("body", std::string(c.body.name));
+            b.number("hc", degrees(c.hc));
+            b.number("zn", degrees(c.zn));
+            b.number("d_alt", degrees(c.dAlt));
+            b.number("d_zn", degrees(c.dZn));
+            b.close();
+        }
+        text += ']';
+        o.close();
+        text += '\n';
+    } else {
+        writeTable(text, {{"Observed altitude", altitudeText(id.ho, d)},
+                          {"Declination", latitudeText(id.dec, d)},
+                          {"SHA", circleText(id.sha, d)}});
+        if (!id.candidates.empty()) {
+            std::vector<std::vector<std::string>> rows = {{"Body", "Hc", "Zn", "dAlt", "dZn"}};
+            for (const sight::Candidate& c : id.candidates)
+                rows.push_back({std::string(c.body.name), altitudeText(c.hc, d), circleText(c.zn, d),
+                                altitudeText(c.dAlt, d), altitudeText(c.dZn, d)});
+            text += "\n";
+            writeTable(text, rows);
+        }
+    }
+    out << text;
+    if (id.candidates.empty()) {
+        err << failedText("no star or planet within 5 degrees of that sight");
+        return 1;
+    }
+    return 0;
+}
+
+int sky(const Reader& r, const FinderOptions& options, std::ostream& out, std::ostream& err)
+{
+    const sight::UtcTime at = r.instant("at");
+    const auto [lat, lon] = r.position();
+    const sight::SkyView view = sight::skyAt(at.instant(options.dut1), lat, lon);
+    const sight::Twilight t = sight::twilightOf(at, lat, lon, options.dut1);
+    if (!view.ok() || !t.ok()) {
+        err << failedText("--at '" + r.text("at") + "': " + (view.ok() ? t.error : view.error));
+        return 2;
+    }
+    auto magnitude = [](const sight::Visible& v) {
+        if (!v.mag)
+            return std::string();
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%.1f", *v.mag);
+        return std::string(buf);
+    };
+    const std::optional<sight::UtcTime> times[] = {t.nauticalMorning, t.civilMorning, t.civilEvening,
+                                                   t.nauticalEvening};
+    const char* const keys[] = {"nautical_morning", "civil_morning", "civil_evening", "nautical_evening"};
+    const char* const captions[] = {"Nautical twilight, morning", "Civil twilight, morning",
+                                    "Civil twilight, evening", "Nautical twilight, evening"};
+
+    std::string text;
+    const bool d = options.decimal;
+    if (options.json) {
+        JsonObject o(text);
+        o.key("bodies");
+        text += '[';
+        for (const sight::Visible& v : view.bodies) {
+            if (&v != &view.bodies.front())
+                text += ',';
+            JsonObject b(text);
+            b.text("body", std::string(v.body.name));
+            b.number("hc", degrees(v.hc));
+            b.number("zn", degrees(v.zn));
+            if (v.mag)
+                b.number("mag", std::round(*v.mag * 100) / 100);
+            b.close();
+        }
+        text += ']';
+        o.key("twilight");
+        JsonObject tw(text);
+        for (int i = 0; i < 4; ++i)
+            instantOrNull(tw, keys[i], times[i]);
+        tw.close();
+        o.close();
+        text += '\n';
+    } else {
+        std::vector<std::vector<std::string>> rows = {{"Body", "Hc", "Zn", "Mag"}};
+        for (const sight::Visible& v : view.bodies)
+            rows.push_back({std::string(v.body.name), altitudeText(v.hc, d), circleText(v.zn, d), magnitude(v)});
+        text += "Above the horizon at " + at.text() + " from " + positionText(lat, lon, d) + "\n";
+        writeTable(text, rows);
+        std::vector<std::vector<std::string>> twilight;
+        for (int i = 0; i < 4; ++i)
+            twilight.push_back({captions[i], times[i] ? times[i]->text() : "none this UTC day"});
+        text += "\n";
+        writeTable(text, twilight);
+    }
+    out << text;
+    return 0;
+}
+
+}  // namespace
+
+bool isFinderMode(std::string_view name, FinderMode& mode)
+{
+    for (int i = 0; i < 3; ++i)
+        if (name == std::string_view(modeNames[i]).substr(2)) {
+            mode = FinderMode(i);
+            return true;
+        }
+    return false;
+}
+
+bool isFinderOption(std::string_view name)
+{
+    for (const char* o : {"date", "pos", "speed", "hs", "limb", "ic", "eye", "time-of-max"})
+        if (name == o)
+            return true;
+    return false;
+}
+
+int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const FinderOptions& options,
+              std::ostream& out, std::ostream& err)
+{
+    const char* modeName = modeNames[int(mode)];
+    const ModeOptions taken = optionsOf(mode);
+    for (const auto& [name, text] : values) {
+        bool ok = false;
+        for (const std::string& a : taken.allowed)
+            ok = ok || a == name;
+        if (!ok) {
+            err << failedText(std::string(modeName) + " takes no --" + name + " (see --help)");
+            return 2;
+        }
+    }
+    for (const std::string& n : taken.needed)
+        if (!values.count(n)) {
+            err << failedText(std::string(modeName) + " needs --" + n + " (see --help)");
+            return 2;
+        }
+    const Reader r(values, err);
+    try {
+        switch (mode) {
+        case FinderMode::noon: return noon(r, options, out, err);
+        case FinderMode::identify: return identify(r, options, out, err);
+        case FinderMode::sky: return sky(r, options, out, err);
+        }
+    } catch (const Refused&) {
+        return 2;
+    }
+    return 2;
+}
+
+}  // namespace morvel::cli
