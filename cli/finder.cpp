@@ -139,6 +139,22 @@ double degrees(double x)
     return shown(x, true);
 }
 
+/// A JSON array of one object an item, each written by write.
+template <class T, class Write>
+void jsonArray(JsonObject& o, const char* key, const std::vector<T>& items, Write write)
+{
+    o.key(key);
+    o.out += '[';
+    for (const T& item : items) {
+        if (&item != &items.front())
+            o.out += ',';
+        JsonObject b(o.out);
+        write(b, item);
+        b.close();
+    }
+    o.out += ']';
+}
+
 void instantOrNull(JsonObject& o, const char* key, const std::optional<sight::UtcTime>& t)
 {
     o.key(key);
@@ -241,20 +257,13 @@ int identify(const Reader& r, const FinderOptions& options, std::ostream& out, s
         JsonObject o(text);
         o.number("dec", degrees(id.dec));
         o.number("sha", degrees(id.sha));
-        o.key("candidates");
-        text += '[';
-        for (const sight::Candidate& c : id.candidates) {
-            if (&c != &id.candidates.front())
-                text += ',';
-            JsonObject b(text);
+        jsonArray(o, "candidates", id.candidates, [](JsonObject& b, const sight::Candidate& c) {
             b.text("body", std::string(c.body.name));
             b.number("hc", degrees(c.hc));
             b.number("zn", degrees(c.zn));
             b.number("d_alt", degrees(c.dAlt));
             b.number("d_zn", degrees(c.dZn));
-            b.close();
-        }
-        text += ']';
+        });
         o.close();
         text += '\n';
     } else {
@@ -305,20 +314,13 @@ int sky(const Reader& r, const FinderOptions& options, std::ostream& out, std::o
     const bool d = options.decimal;
     if (options.json) {
         JsonObject o(text);
-        o.key("bodies");
-        text += '[';
-        for (const sight::Visible& v : view.bodies) {
-            if (&v != &view.bodies.front())
-                text += ',';
-            JsonObject b(text);
+        jsonArray(o, "bodies", view.bodies, [](JsonObject& b, const sight::Visible& v) {
             b.text("body", std::string(v.body.name));
             b.number("hc", degrees(v.hc));
             b.number("zn", degrees(v.zn));
             if (v.mag)
                 b.number("mag", std::round(*v.mag * 100) / 100);
-            b.close();
-        }
-        text += ']';
+        });
         o.key("twilight");
         JsonObject tw(text);
         for (int i = 0; i < 4; ++i)

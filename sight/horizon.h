@@ -11,6 +11,9 @@
 
 #include "almanac/almanac.h"
 
+#include <string>
+#include <vector>
+
 namespace morvel::sight {
 
 struct Horizon {
@@ -26,5 +29,18 @@ double signedAngle(double x);
 
 /// Hc and Zn of a body at gha, dec seen from lat, lon.
 Horizon horizonOf(double gha, double dec, double lat, double lon);
+
+/// A body, its place and where it stands in the sky.
+struct Seen {
+    almanac::Body body;
+    almanac::Place place;
+    Horizon horizon;
+};
+
+/// Every body of the almanac but Aries (only the stars and planets when
+/// starsAndPlanets) at the sky's instant, seen from lat, lon, in the
+/// almanac's order; empty, with error set, when the almanac refuses the
+/// instant.
+std::vector<Seen> seenFrom(const almanac::Sky& sky, double lat, double lon, bool starsAndPlanets, std::string& error);
 
 }  // namespace morvel::sight

@@ -19,20 +19,13 @@ Identification identify(const almanac::Instant& when, double lat, double lon, do
     r.dec = s.sets[0].dec;
     r.gha = localHourAngle(s.sets[0].lha, -lon);
     r.sha = localHourAngle(r.gha, -sky.gast());
-    for (const almanac::Body& b : almanac::bodies()) {
-        if (b.kind != almanac::BodyKind::star && b.kind != almanac::BodyKind::planet)
-            continue;
-        const almanac::Place p = sky.placeOf(b);
-        if (!p.ok()) {
-            r.error = p.error;
-            return r;
-        }
-        const Horizon h = horizonOf(p.gha, p.dec, lat, lon);
+    for (const Seen& b : seenFrom(sky, lat, lon, true, r.error)) {
+        const Horizon& h = b.horizon;
         const double dZn = signedAngle(h.zn - zn);
         const double cosd = std::sin(h.hc) * std::sin(r.ho) + std::cos(h.hc) * std::cos(r.ho) * std::cos(dZn);
         const double d = std::acos(std::clamp(cosd, -1.0, 1.0));
         if (d <= within)
-            r.candidates.push_back({b, h.hc, h.zn, h.hc - r.ho, dZn, d});
+            r.candidates.push_back({b.body, h.hc, h.zn, h.hc - r.ho, dZn, d});
     }
     std::stable_sort(r.candidates.begin(), r.candidates.end(),
                      [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });

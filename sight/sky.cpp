@@ -51,19 +51,9 @@ std::optional<UtcTime> crossing(const UtcTime& midnight, double lat, double lon,
 SkyView skyAt(const almanac::Instant& when, double lat, double lon)
 {
     SkyView view;
-    const almanac::Sky sky(when);
-    for (const almanac::Body& b : almanac::bodies()) {
-        if (b.kind == almanac::BodyKind::aries)
-            continue;
-        const almanac::Place p = sky.placeOf(b);
-        if (!p.ok()) {
-            view.error = p.error;
-            return view;
-        }
-        const Horizon h = horizonOf(p.gha, p.dec, lat, lon);
-        if (h.hc > 0)
-            view.bodies.push_back({b, h.hc, h.zn, p.mag});
-    }
+    for (const Seen& b : seenFrom(almanac::Sky(when), lat, lon, false, view.error))
+        if (b.horizon.hc > 0)
+            view.bodies.push_back({b.body, b.horizon.hc, b.horizon.zn, b.place.mag});
     std::stable_sort(view.bodies.begin(), view.bodies.end(), [](const Visible& a, const Visible& b) {
         return a.mag.value_or(-100) < b.mag.value_or(-100);
     });
