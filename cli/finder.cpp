@@ -40,20 +40,27 @@ ModeOptions optionsOf(FinderMode mode)
     return {};
 }
 
-/// A failed read: the message is already written.
-struct Refused {};
-
+/// Reads the options of a mode. The first refusal is kept and the reads
+/// after it give harmless values: a mode reads everything, then asks ok()
+/// before it computes anything.
 class Reader {
 public:
-    Reader(const std::map<std::string, std::string>& values, std::ostream& err) : values_(values), err_(err) {}
+    explicit Reader(const std::map<std::string, std::string>& values) : values_(values) {}
 
     bool has(const std::string& name) const { return values_.count(name) > 0; }
     const std::string& text(const std::string& name) const { return values_.at(name); }
 
-    [[noreturn]] void refuse(const std::string& why) const
+    void refuse(const std::string& why) const
     {
-        err_ << "morvel-solve: " << why << "\n";
-        throw Refused{};
+        if (error_.empty())
+            error_ = why;
+    }
+    bool ok() const { return error_.empty(); }
+    /// Writes the refusal; the exit status of bad input.
+    int failed(std::ostream& err) const
+    {
+        err << "morvel-solve: " << error_ << "\n";
+        return 2;
     }
 
     double angle(const std::string& name, AngleKind kind) const
@@ -70,10 +77,11 @@ public:
         if (!has(name))
             return fallback;
         const auto n = calc::typedNumber(text(name));
-        if (!n || n->overflow || !(n->value >= low && n->value <= high))
-            refuse("--" + name + " takes " + unit + ", " + plainNumber(low) + " to " + plainNumber(high)
-                   + "; not '" + text(name) + "'");
-        return n->value;
+        if (n && !n->overflow && n->value >= low && n->value <= high)
+            return n->value;
+        refuse("--" + name + " takes " + unit + ", " + plainNumber(low) + " to " + plainNumber(high) + "; not '"
+               + text(name) + "'");
+        return fallback;
     }
 
     /// A position with its longitude.
@@ -82,9 +90,9 @@ public:
         const PositionRead p = readPosition(text("pos"));
         if (!p.ok)
             refuse("--pos " + p.error);
-        if (!p.lon)
+        else if (!p.lon)
             refuse("--pos needs a longitude as well as the latitude (40 12.3N 70 30.5W)");
-        return {p.lat, *p.lon};
+        return {p.lat, p.lon.value_or(0)};
     }
 
     sight::UtcTime instant(const std::string& name) const
@@ -93,7 +101,7 @@ public:
         const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text(name), error);
         if (!t || text(name).size() == 10)
             refuse("--" + name + " '" + text(name) + "': " + (t ? "a date needs a time, as 2026-12-07T17:32:10Z" : error));
-        return *t;
+        return t.value_or(sight::UtcTime{});
     }
 
     sight::UtcTime date() const
@@ -103,7 +111,7 @@ public:
         if (!t || text("date").size() != 10)
             refuse("--date '" + text("date") + "': a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07"
                    + (t ? std::string() : "; " + error));
-        return *t;
+        return t.value_or(sight::UtcTime{});
     }
 
     sight::Conditions conditions() const
@@ -126,11 +134,12 @@ public:
         if (l == "centre" || l == "center")
             return sight::Limb::center;
         refuse("--limb takes lower, upper or centre (LL, UL); not '" + l + "'");
+        return sight::Limb::lower;
     }
 
 private:
     const std::map<std::string, std::string>& values_;
-    std::ostream& err_;
+    mutable std::string error_;
 };
 
 /// Decimal degrees with the decimal window's rounding, the sign kept.
@@ -188,6 +197,15 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     }
     if (!r.has("hs") && (r.has("limb") || r.has("ic") || r.has("eye")))
         r.refuse("--limb, --ic and --eye correct --hs; give the sextant altitude");
+    const double hs = r.has("hs") ? r.angle("hs", AngleKind::altitude) : 0;
+    if (r.has("hs") && hs <= 0)
+        r.refuse("--hs takes the Sun's sextant altitude above the horizon; not '" + r.text("hs") + "'");
+    const sight::Conditions conditions = r.conditions();
+    const sight::Limb limb = r.limb();
+    const sight::UtcTime highest = r.has("time-of-max") ? r.instant("time-of-max") : sight::UtcTime{};
+    if (!r.ok())
+        return r.failed(err);
+
     const sight::Noon n = sight::localApparentNoon(date, dr, options.dut1);
     if (!n.ok()) {
         err << failedText("--noon: " + n.error);
@@ -195,18 +213,19 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     }
     std::optional<sight::NoonLatitude> latitude;
     if (r.has("hs")) {
-        const double hs = r.angle("hs", AngleKind::altitude);
-        if (hs <= 0)
-            r.refuse("--hs: the Sun's altitude at noon is above the horizon; not '" + r.text("hs") + "'");
-        latitude = sight::noonLatitude(n, hs, r.conditions(), r.limb());
-        if (!latitude->ok())
-            r.refuse("--hs '" + r.text("hs") + "': " + latitude->error);
+        latitude = sight::noonLatitude(n, hs, conditions, limb);
+        if (!latitude->ok()) {
+            err << failedText("--hs '" + r.text("hs") + "': " + latitude->error);
+            return 2;
+        }
     }
     std::optional<sight::NoonLongitude> longitude;
     if (r.has("time-of-max")) {
-        longitude = sight::longitudeAtMaximum(r.instant("time-of-max"), options.dut1);
-        if (!longitude->ok())
-            r.refuse("--time-of-max: " + longitude->error);
+        longitude = sight::longitudeAtMaximum(highest, options.dut1);
+        if (!longitude->ok()) {
+            err << failedText("--time-of-max: " + longitude->error);
+            return 2;
+        }
     }
 
     std::string text;
@@ -243,9 +262,12 @@ int identify(const Reader& r, const FinderOptions& options, std::ostream& out, s
     const auto [lat, lon] = r.position();
     const double hs = r.angle("alt", AngleKind::altitude);
     if (hs < 0)
-        r.refuse("--alt: a sextant altitude above the horizon; not '" + r.text("alt") + "'");
+        r.refuse("--alt takes the sextant altitude above the horizon; not '" + r.text("alt") + "'");
     const double zn = r.angle("zn", AngleKind::circle);
-    const sight::Identification id = sight::identify(at.instant(options.dut1), lat, lon, hs, zn, r.conditions());
+    const sight::Conditions conditions = r.conditions();
+    if (!r.ok())
+        return r.failed(err);
+    const sight::Identification id = sight::identify(at.instant(options.dut1), lat, lon, hs, zn, conditions);
     if (!id.ok()) {
         err << failedText("--at '" + r.text("at") + "': " + id.error);
         return 2;
@@ -291,6 +313,8 @@ int sky(const Reader& r, const FinderOptions& options, std::ostream& out, std::o
 {
     const sight::UtcTime at = r.instant("at");
     const auto [lat, lon] = r.position();
+    if (!r.ok())
+        return r.failed(err);
     const sight::SkyView view = sight::skyAt(at.instant(options.dut1), lat, lon);
     const sight::Twilight t = sight::twilightOf(at, lat, lon, options.dut1);
     if (!view.ok() || !t.ok()) {
@@ -383,15 +407,11 @@ int runFinder(FinderMode mode, const std::map<std::string, std::string>& values,
             err << failedText(std::string(modeName) + " needs --" + n + " (see --help)");
             return 2;
         }
-    const Reader r(values, err);
-    try {
-        switch (mode) {
-        case FinderMode::noon: return noon(r, options, out, err);
-        case FinderMode::identify: return identify(r, options, out, err);
-        case FinderMode::sky: return sky(r, options, out, err);
-        }
-    } catch (const Refused&) {
-        return 2;
+    const Reader r(values);
+    switch (mode) {
+    case FinderMode::noon: return noon(r, options, out, err);
+    case FinderMode::identify: return identify(r, options, out, err);
+    case FinderMode::sky: return sky(r, options, out, err);
     }
     return 2;
 }
