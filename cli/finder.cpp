@@ -100,7 +100,8 @@ public:
         std::string error;
         const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text(name), error);
         if (!t || text(name).size() == 10)
-            refuse("--" + name + " '" + text(name) + "': " + (t ? "a date needs a time, as 2026-12-07T17:32:10Z" : error));
+            refuse("--" + name + " '" + text(name) + "': "
+                   + (t ? "a date needs a time, as 2026-12-07T17:32:10Z" : error));
         return t.value_or(sight::UtcTime{});
     }
 
