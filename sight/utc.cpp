@@ -1,5 +1,6 @@
 #include "sight/utc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -65,8 +66,9 @@ UtcTime UtcTime::plus(double s) const
 
 almanac::Instant UtcTime::instant(double dut1) const
 {
-    const int h = int(seconds / 3600);
-    const int m = int((seconds - h * 3600) / 60);
+    // A leap second, 23:59:60, is read as 86400 s into its day.
+    const int h = std::min(int(seconds / 3600), 23);
+    const int m = std::min(int((seconds - h * 3600) / 60), 59);
     return almanac::Instant::fromUtc(year, month, day, h, m, seconds - h * 3600 - m * 60, dut1);
 }
 
