@@ -7,50 +7,56 @@
 namespace morvel::test {
 namespace {
 
+/// A bad input: a whole command line, or a good one of a mode with more
+/// arguments after it.
+struct Refusal {
+    const char* name;
+    const char* mode;  // noon, sky or "" for args alone
+    std::vector<std::string> args;
+    const char* says;  // in the message
+};
+
+const Refusal refusals[] = {
+    {"no such date", "", {"--noon", "--date", "2026-02-30", "--pos", "40N 70W"}, "--date '2026-02-30'"},
+    {"an instant for a date", "", {"--noon", "--date", "2026-12-07T12:00:00Z", "--pos", "40N 70W"}, "--date"},
+    {"no date", "", {"--noon", "--pos", "40N 70W"}, "--noon needs --date"},
+    {"position without longitude", "", {"--noon", "--date", "2026-12-07", "--pos", "40N"}, "--pos needs a longitude"},
+    {"speed without course", "noon", {"--speed", "12"}, "--speed needs --course"},
+    {"speed beyond 60", "noon", {"--course", "90", "--speed", "600"}, "--speed takes"},
+    {"course beyond 360", "noon", {"--course", "400", "--speed", "6"}, "--course: '400'"},
+    {"hs below the horizon", "noon", {"--hs", "-3"}, "--hs takes"},
+    {"hs in words", "noon", {"--hs", "high"}, "--hs: "},
+    {"hs beyond the zenith", "noon", {"--hs", "89 58"}, "--hs '89 58'"},
+    {"unknown limb", "noon", {"--hs", "30", "--limb", "left"}, "--limb takes"},
+    {"IC in words", "noon", {"--hs", "30", "--ic", "some"}, "--ic takes"},
+    {"negative eye", "noon", {"--hs", "30", "--eye", "-2"}, "--eye takes"},
+    {"eye without hs", "noon", {"--eye", "12"}, "correct --hs"},
+    {"bad time of max", "noon", {"--time-of-max", "noon"}, "--time-of-max 'noon'"},
+    {"sky for a date", "", {"--sky", "--at", "2026-12-07", "--pos", "40N 70W"}, "--at '2026-12-07'"},
+    {"sky beyond 2100", "", {"--sky", "--at", "2101-01-01T00:00:00Z", "--pos", "40N 70W"}, "--at"},
+    {"sky with hs", "sky", {"--hs", "30"}, "--sky takes no --hs"},
+    {"identify without zn", "", {"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "40"},
+     "--identify needs --zn"},
+    {"identify below the horizon", "",
+     {"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "-4", "--zn", "10"}, "--alt takes"},
+    {"two modes", "sky", {"--noon"}, "one of --noon, --identify and --sky"},
+    {"finder option alone", "", {"--pos", "40N 70W"}, "--pos goes with"},
+    {"with the almanac", "sky", {"--almanac", "Sun"}, "take no --almanac"},
+};
+
 TEST(Finder, BadInputNamesTheOptionAndExitsTwo)
 {
     const std::vector<std::string> noon = {"--noon", "--date", "2026-12-07", "--pos", "40N 70W"};
     const std::vector<std::string> sky = {"--sky", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W"};
-    auto with = [](std::vector<std::string> a, const std::vector<std::string>& more) {
-        a.insert(a.end(), more.begin(), more.end());
-        return a;
-    };
-    struct {
-        const char* name;
-        std::vector<std::string> args;
-        const char* says;  // in the message
-    } rows[] = {
-        {"no such date", {"--noon", "--date", "2026-02-30", "--pos", "40N 70W"}, "--date '2026-02-30'"},
-        {"an instant for a date", {"--noon", "--date", "2026-12-07T12:00:00Z", "--pos", "40N 70W"}, "--date"},
-        {"no date", {"--noon", "--pos", "40N 70W"}, "--noon needs --date"},
-        {"position without longitude", {"--noon", "--date", "2026-12-07", "--pos", "40N"}, "--pos needs a longitude"},
-        {"speed without course", with(noon, {"--speed", "12"}), "--speed needs --course"},
-        {"speed beyond 60", with(noon, {"--course", "90", "--speed", "600"}), "--speed takes"},
-        {"course beyond 360", with(noon, {"--course", "400", "--speed", "6"}), "--course: '400'"},
-        {"hs below the horizon", with(noon, {"--hs", "-3"}), "--hs takes"},
-        {"hs in words", with(noon, {"--hs", "high"}), "--hs: "},
-        {"hs beyond the zenith", with(noon, {"--hs", "89 58"}), "--hs '89 58'"},
-        {"unknown limb", with(noon, {"--hs", "30", "--limb", "left"}), "--limb takes"},
-        {"IC in words", with(noon, {"--hs", "30", "--ic", "some"}), "--ic takes"},
-        {"negative eye", with(noon, {"--hs", "30", "--eye", "-2"}), "--eye takes"},
-        {"eye without hs", with(noon, {"--eye", "12"}), "correct --hs"},
-        {"bad time of max", with(noon, {"--time-of-max", "noon"}), "--time-of-max 'noon'"},
-        {"sky for a date", {"--sky", "--at", "2026-12-07", "--pos", "40N 70W"}, "--at '2026-12-07'"},
-        {"sky beyond 2100", {"--sky", "--at", "2101-01-01T00:00:00Z", "--pos", "40N 70W"}, "--at"},
-        {"sky with hs", with(sky, {"--hs", "30"}), "--sky takes no --hs"},
-        {"identify without zn", {"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "40"},
-         "--identify needs --zn"},
-        {"identify below the horizon",
-         {"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "-4", "--zn", "10"}, "--alt takes"},
-        {"two modes", with(sky, {"--noon"}), "one of --noon, --identify and --sky"},
-        {"finder option alone", {"--pos", "40N 70W"}, "--pos goes with"},
-        {"with the almanac", with(sky, {"--almanac", "Sun"}), "take no --almanac"},
-    };
-    for (const auto& row : rows) {
-        const CliRun r = runCli(row.args);
-        EXPECT_EQ(r.status, 2) << row.name;
-        EXPECT_EQ(r.out, "") << row.name;
-        EXPECT_NE(r.err.find(row.says), std::string::npos) << row.name << ": " << r.err;
+    for (const Refusal& k : refusals) {
+        std::vector<std::string> args = k.mode == std::string("noon") ? noon
+                                        : k.mode == std::string("sky") ? sky
+                                                                       : std::vector<std::string>{};
+        args.insert(args.end(), k.args.begin(), k.args.end());
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 2) << k.name;
+        EXPECT_EQ(r.out, "") << k.name;
+        EXPECT_NE(r.err.find(k.says), std::string::npos) << k.name << ": " << r.err;
     }
 }
 
