@@ -6,6 +6,7 @@
 #include "cli/batch.h"
 #include "cli/problem.h"
 #include "cli/report.h"
+#include "cli/sights.h"
 #include "cli/solve.h"
 
 #include <cmath>
@@ -78,6 +79,15 @@ std::string helpText()
            "  --daily DATE             the hourly page of a UTC date (2026-12-07); --csv for CSV\n"
            "  A batch whose header names body,at (and dut1) answers body,at,gha,dec,sha,sd,hp,mag.\n"
            "\n"
+           "Sights: from the sextant to the fix\n"
+           "  --sights FILE  a sight log (- for standard input): CSV with the header\n"
+           "                 utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon, one sight a line;\n"
+           "                 each sight's corrections, Ho, GHA, declination, LHA, Hc, Zn and\n"
+           "                 intercept at its DR, then the fix at the last sight's time by least\n"
+           "                 squares (earlier lines advanced by the run between the DRs), with the\n"
+           "                 95% error ellipse from three lines on\n"
+           "  --sigma M      standard deviation of an altitude, minutes of arc (0.5 when not given)\n"
+           "\n"
            "Output and batch:\n"
            "  --decimal      decimal degrees to five decimals instead of degrees and minutes\n"
            "  --json         one JSON object (decimal degrees, nautical miles)\n"
@@ -90,7 +100,8 @@ std::string helpText()
            "351 41.9, -12 15 (altitude). Positions: \"40 12.3N 70 30.5W\", 40.205N,70.508W,\n"
            "\"40.205 -70.508\". A value may be one argument or several (--lat 40 12.3N).\n"
            "\n"
-           "Exit status: 0 solved, 1 no solution, 2 bad input (batch: the worst line).\n";
+           "Exit status: 0 solved, 1 no solution (sights: no fix), 2 bad input (batch and sights:\n"
+           "the worst line).\n";
 }
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
@@ -111,7 +122,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
 
     Style style;
-    std::optional<std::string> batch, almanacBody, at, dut1, daily;
+    std::optional<std::string> batch, almanacBody, at, dut1, daily, sights, sigma;
     bool csv = false;
     std::string waypoints;
     std::vector<Entry> entries;
@@ -139,6 +150,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
                                                     : name == "at"    ? &at
                                                     : name == "dut1"  ? &dut1
                                                     : name == "daily" ? &daily
+                                                    : name == "sights" ? &sights
+                                                    : name == "sigma"  ? &sigma
                                                                       : nullptr;
         if (name != "batch" && name != "waypoints" && !field && !almanacOption)
             return fail("unknown option " + option + " (see --help)");
@@ -159,6 +172,26 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         } else {
             entries.push_back({*field, *value});
         }
+    }
+    if (sights || sigma) {
+        SightsOptions o{style.decimal, style.json, 0.5};
+        if (sigma) {
+            const auto d = calc::typedNumber(*sigma);
+            if (!d || d->overflow || !(d->value >= 0.01 && d->value <= 60))
+                return fail("--sigma takes the standard deviation of an altitude in minutes of arc, 0.01 to 60; "
+                            "not '" + *sigma + "'");
+            o.sigma = d->value;
+        }
+        if (!sights)
+            return fail("--sigma goes with --sights FILE");
+        if (almanacBody || at || dut1 || daily || batch || csv || !entries.empty() || !waypoints.empty())
+            return fail("--sights takes its sights from the log alone, with --sigma, --decimal or --json");
+        if (*sights == "-")
+            return runSights(in, "standard input", o, out, err);
+        std::ifstream file(*sights, std::ios::binary);
+        if (!file)
+            return fail("--sights: cannot read '" + *sights + "'");
+        return runSights(file, *sights, o, out, err);
     }
     if (almanacBody || at || dut1 || daily) {
         AlmanacOptions a{style.decimal, style.json, 0};
