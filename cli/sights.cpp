@@ -21,11 +21,19 @@ const char* limbName(sight::Limb l)
     return l == sight::Limb::lower ? "lower" : l == sight::Limb::upper ? "upper" : "center";
 }
 
-/// Nautical miles to a tenth, T toward or A away.
+/// A distance in nautical miles to a tenth, halves up ("0.4", "13.0").
+std::string nmText(double miles)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.1f", tenths(std::abs(miles)));
+    return buf;
+}
+
+/// An intercept in nautical miles to a tenth, T toward or A away.
 std::string interceptText(double miles)
 {
-    const double t = tenths(std::abs(miles));
-    return milesText(t) + (t == 0 ? "" : miles > 0 ? " T" : " A");
+    const std::string t = nmText(miles);
+    return t == "0.0" ? t : t + (miles > 0 ? " T" : " A");
 }
 
 /// Nautical miles to a hundredth (JSON).
@@ -85,7 +93,7 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
     std::vector<std::vector<std::string>> f = {
         {"Latitude", latitudeText(fix.lat, decimal)},
         {"Longitude", longitudeText(fix.lon, decimal)},
-        {"From DR", milesText(tenths(fix.distance)) + " nm, " + circleText(fix.bearing, decimal)},
+        {"From DR", nmText(fix.distance) + " nm, " + circleText(fix.bearing, decimal)},
         {"Widest cut", degreesText(fix.cut) + (fix.weak ? ": weak fix, the lines cut under 15°" : "")},
         {"Iterations", std::to_string(fix.iterations)}};
     if (fix.ellipse) {
