@@ -41,6 +41,21 @@ std::optional<double> spacingOf(const std::string& text, std::string& error)
     return degrees;
 }
 
+/// read on the file named, or on standard input for "-"; 2 when the file
+/// cannot be opened.
+template <class Read>
+int readFrom(const std::string& file, const char* option, std::istream& in, std::ostream& err, Read read)
+{
+    if (file == "-")
+        return read(in, "standard input");
+    std::ifstream f(file, std::ios::binary);
+    if (!f) {
+        err << "morvel-solve: " << option << ": cannot read '" << file << "'\n";
+        return 2;
+    }
+    return read(f, file);
+}
+
 }  // namespace
 
 std::string helpText()
@@ -186,12 +201,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             return fail("--sigma goes with --sights FILE");
         if (almanacBody || at || dut1 || daily || batch || csv || !entries.empty() || !waypoints.empty())
             return fail("--sights takes its sights from the log alone, with --sigma, --decimal or --json");
-        if (*sights == "-")
-            return runSights(in, "standard input", o, out, err);
-        std::ifstream file(*sights, std::ios::binary);
-        if (!file)
-            return fail("--sights: cannot read '" + *sights + "'");
-        return runSights(file, *sights, o, out, err);
+        return readFrom(*sights, "--sights", in, err,
+                        [&](std::istream& s, const std::string& name) { return runSights(s, name, o, out, err); });
     }
     if (almanacBody || at || dut1 || daily) {
         AlmanacOptions a{style.decimal, style.json, 0};
@@ -227,12 +238,9 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (!entries.empty())
             return fail("--batch takes its problems from the file; leave out " + optionName(entries.front().field));
         const BatchOptions options{style.decimal, style.json, style.spacing};
-        if (*batch == "-")
-            return runBatch(in, "standard input", out, err, options);
-        std::ifstream file(*batch, std::ios::binary);
-        if (!file)
-            return fail("--batch: cannot read '" + *batch + "'");
-        return runBatch(file, *batch, out, err, options);
+        return readFrom(*batch, "--batch", in, err, [&](std::istream& s, const std::string& name) {
+            return runBatch(s, name, out, err, options);
+        });
     }
 
     const ProblemRead p = readProblem(entries, false);
