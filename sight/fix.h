@@ -59,7 +59,8 @@ struct Fix {
     /// From the last sight's DR to the fix, by the rhumb line.
     double distance = 0, bearing = 0;
     int iterations = 0;
-    /// Each sight reduced at the fix retired to its instant.
+    /// Each sight reduced at the last trial position (within the tolerance
+    /// of the fix) retired to its instant.
     std::vector<Reduction> lines;
     std::vector<double> residuals;  ///< nautical miles
     std::optional<Ellipse> ellipse;
