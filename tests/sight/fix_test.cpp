@@ -133,6 +133,15 @@ TEST_P(Fixed, FromTrueAltitudes)
         ASSERT_LT(gap, 40) << "no body near " << turn;
         chosen.push_back(*best);
     }
+    // A fourth body, where there is one, whose line cuts the first's under
+    // 15 degrees: the two alone make a weak fix.
+    for (const Seen& s : up) {
+        const double cut = std::abs(std::remainder(s.zn - up[0].zn, 180.0));
+        if (cut > 3 && cut < 14) {
+            chosen.push_back(s);
+            break;
+        }
+    }
 
     std::vector<sight::Sight> sights;
     std::vector<double> trueIntercepts;
@@ -183,6 +192,20 @@ TEST_P(Fixed, FromTrueAltitudes)
     ASSERT_TRUE(fix.ellipse);
     EXPECT_GE(fix.ellipse->major, fix.ellipse->minor);
     EXPECT_LT(fix.ellipse->major, 3);
+
+    // Two lines alone: no ellipse; well crossed, the truth; nearly parallel, weak.
+    const sight::Fix two = sight::fixOf({sights[1], sights[2]});
+    ASSERT_TRUE(two.found()) << two.why;
+    sphere.Inverse(row.lat, row.lon, two.lat / deg, two.lon / deg, miss, a1, a2);
+    EXPECT_LT(miss / deg * 60, 0.3);
+    EXPECT_FALSE(two.weak);
+    EXPECT_FALSE(two.ellipse);
+    if (sights.size() == 4) {
+        const sight::Fix weak = sight::fixOf({sights[0], sights[3]});
+        EXPECT_TRUE(weak.found() && weak.weak) << chosen[3].name << ": " << weak.why;
+        std::printf("%-34s %s and %s cut %.0f degrees: %s\n", "", chosen[0].name.c_str(), chosen[3].name.c_str(),
+                    weak.cut / deg, weak.found() ? "a weak fix" : weak.why.c_str());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sights, Fixed, ::testing::ValuesIn(rows),
