@@ -21,29 +21,11 @@ using almanac::BodyKind;
 using almanac::Instant;
 using almanac::Place;
 
-/// Minutes of arc of an angle.
-double arcMinutes(double x)
-{
-    return x / math::degree * 60;
-}
-
 std::string fixed(double v, int decimals)
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
     return buf;
-}
-
-/// Minutes of arc to a tenth, with the minute sign.
-std::string minutesText(double x)
-{
-    return fixed(arcMinutes(x), 1) + "'";
-}
-
-/// Minutes of arc to a hundredth, for JSON and CSV.
-double minutesNumber(double x)
-{
-    return std::round(arcMinutes(x) * 100) / 100;
 }
 
 std::string knownBodies()

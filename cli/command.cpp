@@ -7,6 +7,7 @@
 #include "cli/finder.h"
 #include "cli/problem.h"
 #include "cli/report.h"
+#include "cli/sights.h"
 #include "cli/solve.h"
 
 #include <cmath>
@@ -40,6 +41,21 @@ std::optional<double> spacingOf(const std::string& text, std::string& error)
         return std::nullopt;
     }
     return degrees;
+}
+
+/// read on the file named, or on standard input for "-"; 2 when the file
+/// cannot be opened.
+template <class Read>
+int readFrom(const std::string& file, const char* option, std::istream& in, std::ostream& err, Read read)
+{
+    if (file == "-")
+        return read(in, "standard input");
+    std::ifstream f(file, std::ios::binary);
+    if (!f) {
+        err << "morvel-solve: " << option << ": cannot read '" << file << "'\n";
+        return 2;
+    }
+    return read(f, file);
 }
 
 }  // namespace
@@ -88,6 +104,14 @@ std::string helpText()
            "  --identify --at UTC --pos POS --alt A --zn A\n"
            "                              the stars and planets within 5 degrees of a sight\n"
            "  --sky --at UTC --pos POS    the bodies above the horizon and the day's twilights\n"
+           "Sights: from the sextant to the fix\n"
+           "  --sights FILE  a sight log (- for standard input): CSV with the header\n"
+           "                 utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon, one sight a line;\n"
+           "                 each sight's corrections, Ho, GHA, declination, LHA, Hc, Zn and\n"
+           "                 intercept at its DR, then the fix at the last sight's time by least\n"
+           "                 squares (earlier lines advanced by the run between the DRs), with the\n"
+           "                 95% error ellipse from three lines on\n"
+           "  --sigma M      standard deviation of an altitude, minutes of arc (0.5 when not given)\n"
            "\n"
            "Output and batch:\n"
            "  --decimal      decimal degrees to five decimals instead of degrees and minutes\n"
@@ -101,7 +125,8 @@ std::string helpText()
            "351 41.9, -12 15 (altitude). Positions: \"40 12.3N 70 30.5W\", 40.205N,70.508W,\n"
            "\"40.205 -70.508\". A value may be one argument or several (--lat 40 12.3N).\n"
            "\n"
-           "Exit status: 0 solved, 1 no solution, 2 bad input (batch: the worst line).\n";
+           "Exit status: 0 solved, 1 no solution (sights: no fix), 2 bad input (batch and sights:\n"
+           "the worst line).\n";
 }
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
@@ -122,7 +147,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
 
     Style style;
-    std::optional<std::string> batch, almanacBody, at, dut1, daily;
+    std::optional<std::string> batch, almanacBody, at, dut1, daily, sights, sigma;
     bool csv = false;
     std::string waypoints;
     std::vector<Entry> entries;
@@ -160,6 +185,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
                                                     : name == "at"    ? &at
                                                     : name == "dut1"  ? &dut1
                                                     : name == "daily" ? &daily
+                                                    : name == "sights" ? &sights
+                                                    : name == "sigma"  ? &sigma
                                                                       : nullptr;
         if (name != "batch" && name != "waypoints" && !field && !almanacOption && !isFinderOption(name))
             return fail("unknown option " + option + " (see --help)");
@@ -190,6 +217,23 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (!d || d->overflow || std::abs(d->value) > 0.9)
             return fail("--dut1 takes UT1 - UTC in seconds, -0.9 to 0.9; not '" + *dut1 + "'");
         timing.dut1 = d->value;
+    }
+    if (sights || sigma) {
+        SightsOptions o{style.decimal, style.json, 0.5};
+        if (sigma) {
+            const auto d = calc::typedNumber(*sigma);
+            if (!d || d->overflow || !(d->value >= 0.01 && d->value <= 60))
+                return fail("--sigma takes the standard deviation of an altitude in minutes of arc, 0.01 to 60; "
+                            "not '" + *sigma + "'");
+            o.sigma = d->value;
+        }
+        if (!sights)
+            return fail("--sigma goes with --sights FILE");
+        if (almanacBody || at || dut1 || daily || batch || csv || finder || !finderValues.empty() || !entries.empty() ||
+            !waypoints.empty())
+            return fail("--sights takes its sights from the log alone, with --sigma, --decimal or --json");
+        return readFrom(*sights, "--sights", in, err,
+                        [&](std::istream& s, const std::string& name) { return runSights(s, name, o, out, err); });
     }
     if (finder) {
         // The finder shares --at, --alt, --zn and --course with the other modes.
@@ -233,12 +277,9 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (!entries.empty())
             return fail("--batch takes its problems from the file; leave out " + optionName(entries.front().field));
         const BatchOptions options{style.decimal, style.json, style.spacing};
-        if (*batch == "-")
-            return runBatch(in, "standard input", out, err, options);
-        std::ifstream file(*batch, std::ios::binary);
-        if (!file)
-            return fail("--batch: cannot read '" + *batch + "'");
-        return runBatch(file, *batch, out, err, options);
+        return readFrom(*batch, "--batch", in, err, [&](std::istream& s, const std::string& name) {
+            return runBatch(s, name, out, err, options);
+        });
     }
 
     const ProblemRead p = readProblem(entries, false);

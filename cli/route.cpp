@@ -80,28 +80,6 @@ struct Circle {
 
 }  // namespace
 
-Leg rhumb(double lat1, double lat2, double dlon)
-{
-    const double dlat = lat2 - lat1;
-    // Along the meridian into or out of a pole.
-    auto meridian = [&] { return Leg{dlat < 0 ? pi : 0, std::abs(dlat) / degree * 60}; };
-    if (atPole(lat1) || atPole(lat2))
-        return meridian();
-    // The difference of the Mercator latitudes atanh(sin lat), in a form
-    // that keeps its digits for short legs: its ratio to the difference of
-    // latitude tends to the cosine of the latitude.
-    double q = std::cos(lat1), dpsi = 0;
-    if (dlat != 0) {
-        const double h = std::sin(dlat / 2), c = std::cos((lat1 + lat2) / 2);
-        const double x = 2 * c * h / (h * h + c * c);
-        if (!(std::abs(x) < 1))
-            return meridian();
-        dpsi = std::atanh(x);
-        q = dlat / dpsi;
-    }
-    return {wrap(std::atan2(dlon, dpsi)), std::hypot(dlat, q * dlon) / degree * 60};
-}
-
 Route route(const Passage& p, double spacing)
 {
     Route r;
@@ -191,7 +169,7 @@ Route route(const Passage& p, double spacing)
     r.waypoints.push_back(to);
 
     for (size_t i = 0; i + 1 < r.waypoints.size(); ++i) {
-        const Leg leg = rhumb(r.waypoints[i].lat, r.waypoints[i + 1].lat, unwrapped[i + 1] - unwrapped[i]);
+        const Leg leg = gcs::rhumb(r.waypoints[i].lat, r.waypoints[i + 1].lat, unwrapped[i + 1] - unwrapped[i]);
         r.legs.push_back(leg);
         r.rhumbMiles += leg.miles;
     }

@@ -24,6 +24,7 @@
 #pragma once
 
 #include "cli/solve.h"
+#include "gcs/rhumb.h"
 
 #include <vector>
 
@@ -34,10 +35,7 @@ struct RoutePoint {
     double course = 0;  ///< the great-circle course here
 };
 
-struct Leg {
-    double course = 0;  ///< the rhumb line's constant course
-    double miles = 0;
-};
+using gcs::Leg;
 
 struct Route {
     enum class VertexPlace { none, between, beforeDeparture, beyondDestination };
@@ -63,9 +61,5 @@ struct Routes {
 
 /// The routes of every solution of r; r must know its longitudes.
 Routes routesOf(const PassageResult& r, double spacing);
-
-/// The rhumb line from latitude lat1 to lat2 across dlon of longitude
-/// (east positive; the way round is the caller's).
-Leg rhumb(double lat1, double lat2, double dlon);
 
 }  // namespace morvel::cli

@@ -6,6 +6,7 @@
 #include "gcs/sailing.h"
 
 #include <cmath>
+#include <cstdio>
 #include <unordered_map>
 
 namespace morvel::cli {
@@ -197,6 +198,19 @@ std::string plainNumber(double x)
 std::string milesText(double miles)
 {
     return numberTextOf(miles, 15);
+}
+
+std::string minutesText(double x, bool sign)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, sign ? "%+.1f'" : "%.1f'", x / degree * 60);
+    // A correction that rounds to nothing has no sign.
+    return std::string(buf) == "-0.0'" || std::string(buf) == "+0.0'" ? "0.0'" : buf;
+}
+
+double minutesNumber(double x)
+{
+    return std::round(x / degree * 60 * 100) / 100;
 }
 
 }  // namespace morvel::cli

@@ -36,6 +36,11 @@ std::string circleText(double x, bool decimal);
 std::string dloText(double dlo, bool east, bool decimal);
 /// Nautical miles to a tenth.
 std::string milesText(double miles);
+/// Minutes of arc of an angle to a tenth with the minute sign ("16.3'");
+/// sign puts + before a positive one (corrections).
+std::string minutesText(double x, bool sign = false);
+/// Minutes of arc of an angle to a hundredth (JSON and CSV).
+double minutesNumber(double x);
 /// A number as the windows write it (15 digits), without their leading blank.
 std::string plainNumber(double x);
 

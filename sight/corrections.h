@@ -16,8 +16,9 @@
 ///   semiDiameter  +SD for the lower limb, -SD for the upper, 0 for the
 ///               centre; the Moon's augmented for its altitude,
 ///               SD (1 + sin HP sin h)
-///   parallax    in altitude, asin(sin HP cos h) at the refracted altitude
-///               h; the Moon's horizontal parallax reduced for the Earth's
+///   parallax    in altitude, asin(sin HP cos h) at the altitude h of the
+///               body's centre (refracted, with the semi-diameter); the
+///               Moon's horizontal parallax reduced for the Earth's
 ///               oblateness at the observer's latitude, HP (1 - f sin^2 lat)
 ///   ho          the observed altitude, the sum
 #pragma once

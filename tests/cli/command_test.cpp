@@ -69,6 +69,11 @@ TEST(Command, BadInputNamesTheOptionAndExitsTwo)
          "--waypoints need a longitude"},
         {"batch and options", {"--batch", "-", "--lat", "40N"}, "leave out --lat"},
         {"batch file missing", {"--batch", "/nonexistent/sights.csv"}, "cannot read '/nonexistent/sights.csv'"},
+        {"sigma alone", {"--sigma", "0.5"}, "--sigma goes with --sights"},
+        {"sigma of nothing", {"--sights", "-", "--sigma", "0"}, "--sigma takes the standard deviation"},
+        {"sigma in words", {"--sights", "-", "--sigma", "small"}, "not 'small'"},
+        {"sights and a triangle", {"--sights", "-", "--lat", "40N"}, "from the log alone"},
+        {"sight log missing", {"--sights", "/nonexistent/log.csv"}, "--sights: cannot read"},
         {"nothing", {}, "nothing to solve"},
     };
     for (const auto& row : rows) {

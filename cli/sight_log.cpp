@@ -1,0 +1,173 @@
+#include "cli/sight_log.h"
+
+#include "calc/numtext.h"
+#include "cli/angles.h"
+#include "cli/csv_reader.h"
+#include "engine/angles.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace morvel::cli {
+
+namespace {
+
+using math::degree;
+
+enum Column { utc, body, limb, hs, ic, eye, temp, pressure, drLat, drLon, columnCount };
+constexpr std::array<const char*, columnCount> names = {"utc",  "body", "limb",     "hs",     "ic",
+                                                        "eye",  "temp", "pressure", "dr_lat", "dr_lon"};
+constexpr std::array<bool, columnCount> needed = {true, true, false, true, false, true, false, false, true, true};
+
+/// A plain number from lo to hi, or nothing.
+std::optional<double> numberIn(const std::string& text, double lo, double hi)
+{
+    const auto n = calc::typedNumber(text);
+    if (!n || n->overflow || !(n->value >= lo && n->value <= hi))
+        return std::nullopt;
+    return n->value;
+}
+
+std::string range(double lo, double hi, const char* unit)
+{
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "a number of %s from %g to %g", unit, lo, hi);
+    return buf;
+}
+
+}  // namespace
+
+std::string SightLogError::text() const
+{
+    std::string s = "line " + std::to_string(line);
+    if (column > 0)
+        s += ", column " + std::to_string(column) + (name.empty() ? "" : " (" + name + ")");
+    return s + ": " + why;
+}
+
+SightLog readSightLog(std::istream& in)
+{
+    SightLog log;
+    CsvReader reader(in);
+    std::vector<std::string> cells;
+    bool unclosed = false;
+    std::array<int, columnCount> at;
+    at.fill(-1);
+    if (!reader.next(cells, unclosed)) {
+        log.badHeader = true;
+        log.errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" +
+                                         std::string("utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon)")});
+        return log;
+    }
+    for (size_t i = 0; i < cells.size(); ++i) {
+        size_t c = 0;
+        while (c < columnCount && cells[i] != names[c])
+            ++c;
+        const std::string why = c == columnCount ? "unknown column '" + cells[i] + "'"
+                                : at[c] >= 0     ? "column '" + cells[i] + "' twice"
+                                                 : std::string();
+        if (!why.empty()) {
+            log.badHeader = true;
+            log.errors.push_back({reader.line(), int(i) + 1, {},
+                                  why + "; a sight log has the columns utc,body,limb,hs,ic,eye,temp,pressure,"
+                                        "dr_lat,dr_lon"});
+            return log;
+        }
+        at[c] = int(i);
+    }
+    for (size_t c = 0; c < columnCount; ++c)
+        if (needed[c] && at[c] < 0) {
+            log.badHeader = true;
+            log.errors.push_back({reader.line(), 0, {}, std::string("no column '") + names[c] + "'"});
+            return log;
+        }
+
+    const size_t width = cells.size();
+    while (reader.next(cells, unclosed)) {
+        const int line = reader.line();
+        if (unclosed) {
+            log.errors.push_back({line, 0, {}, "an unclosed quote"});
+            continue;
+        }
+        if (cells.size() > width) {
+            log.errors.push_back({line, int(width) + 1, {}, std::to_string(cells.size()) + " cells; the header names " +
+                                                            std::to_string(width) + " columns"});
+            continue;
+        }
+        std::optional<SightLogError> bad;
+        auto cell = [&](Column c) { return at[c] >= 0 && size_t(at[c]) < cells.size() ? cells[size_t(at[c])] : ""; };
+        auto refuse = [&](Column c, const std::string& why) {
+            if (!bad)
+                bad = SightLogError{line, at[c] + 1, names[c], why};
+        };
+        sight::Sight s;
+        s.when = almanac::Instant::parse(cell(utc));
+        if (!s.when.ok()) {
+            std::string why = "'";
+            why += cell(utc);
+            why += "': ";
+            why += s.when.error();
+            refuse(utc, why);
+        }
+        if (const auto b = almanac::findBody(cell(body)); !b || b->kind == almanac::BodyKind::aries)
+            refuse(body, "no body '" + cell(body) + "'; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational "
+                                                    "star");
+        else
+            s.body = *b;
+        const std::string l = cell(limb);
+        const bool limbs = s.body.kind == almanac::BodyKind::sun || s.body.kind == almanac::BodyKind::moon;
+        if (l == "lower" || l == "upper") {
+            if (!limbs)
+                refuse(limb, "only the Sun and the Moon have limbs; leave it empty or center");
+            s.limb = l == "lower" ? sight::Limb::lower : sight::Limb::upper;
+        } else if (!l.empty() && l != "center") {
+            refuse(limb, "'" + l + "' is not lower, upper or center");
+        }
+        const AngleRead a = readNavAngle(cell(hs), AngleKind::altitude, "a sextant altitude");
+        if (!a.ok)
+            refuse(hs, a.error);
+        else if (a.radians < 0)
+            refuse(hs, "a sextant altitude runs from 0 to 90 degrees; not '" + cell(hs) + "'");
+        s.hs = a.radians;
+        struct Number {
+            Column column;
+            double lo, hi;
+            const char* unit;
+            double* value;
+        };
+        const Number numbers[] = {{ic, -30, 30, "minutes of arc", &s.conditions.ic},
+                                  {eye, 0, 100, "metres", &s.conditions.eye},
+                                  {temp, -50, 50, "deg C", &s.conditions.temperature},
+                                  {pressure, 900, 1100, "hPa", &s.conditions.pressure}};
+        for (const Number& n : numbers) {
+            const std::string text = cell(n.column);
+            if (text.empty() && n.column != eye)
+                continue;
+            if (const auto v = numberIn(text, n.lo, n.hi))
+                *n.value = *v;
+            else
+                refuse(n.column, "'" + text + "' is not " + range(n.lo, n.hi, n.unit));
+        }
+        const AngleRead la = readNavAngle(cell(drLat), AngleKind::latitude, "the DR latitude");
+        if (!la.ok)
+            refuse(drLat, la.error);
+        else if (std::abs(la.radians) > 89 * degree)
+            refuse(drLat, "a DR latitude beyond 89 degrees is not worked here");
+        const AngleRead lo = readNavAngle(cell(drLon), AngleKind::longitude, "the DR longitude");
+        if (!lo.ok)
+            refuse(drLon, lo.error);
+        s.drLat = la.radians;
+        s.drLon = lo.radians;
+        if (bad) {
+            log.errors.push_back(*bad);
+            continue;
+        }
+        log.sights.push_back(s);
+        log.lines.push_back(line);
+        log.utc.push_back(cell(utc));
+    }
+    return log;
+}
+
+}  // namespace morvel::cli

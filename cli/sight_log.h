@@ -1,0 +1,60 @@
+/// \file sight_log.h
+/// \brief The sight log: one sight a line of CSV, read into sight::Sight
+/// values. No Qt; the command line and the windows read it alike.
+///
+/// The first line that is not a comment is the header naming the columns,
+/// in any order:
+///
+///   utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon
+///
+///   utc       the instant, 2026-12-07T17:32:10Z (almanac::Instant::parse)
+///   body      Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational
+///             star by any name almanac::findBody knows
+///   limb      lower, upper or center; only the Sun and the Moon have limbs;
+///             empty (or no column) is the centre
+///   hs        the sextant altitude, 0 to 90 degrees, as angles.h reads an
+///             altitude (34 12.3, 34°12.3', 34.205)
+///   ic        the index correction, minutes of arc, added to hs (-30..30;
+///             empty 0)
+///   eye       height of eye, metres, 0 to 100
+///   temp      air temperature, deg C, -50 to 50 (empty 10)
+///   pressure  hPa, 900 to 1100 (empty 1010)
+///   dr_lat, dr_lon  the DR at the instant of the sight, as angles.h reads a
+///             latitude and a longitude; latitudes beyond 89 degrees are
+///             refused (the run between DRs is a rhumb line)
+///
+/// utc, body, hs, eye, dr_lat and dr_lon are needed. Blank lines and lines
+/// starting with # are comments (csv_reader.h). A line that cannot be read
+/// is reported with its line number and the column (counted from 1, and
+/// named) and left out; the others are kept.
+#pragma once
+
+#include "sight/reduction.h"
+
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace morvel::cli {
+
+struct SightLogError {
+    int line = 0;
+    int column = 0;  ///< from 1; 0 when the whole line is at fault
+    std::string name;  ///< the column's name in the header, when known
+    std::string why;
+    /// "line 4, column 4 (hs): ..." or "line 4: ...".
+    std::string text() const;
+};
+
+struct SightLog {
+    std::vector<sight::Sight> sights;
+    std::vector<int> lines;  ///< the line of each sight
+    std::vector<std::string> utc;  ///< the instant of each sight as logged
+    std::vector<SightLogError> errors;
+    /// Set when the header cannot be read: nothing else is.
+    bool badHeader = false;
+};
+
+SightLog readSightLog(std::istream& in);
+
+}  // namespace morvel::cli

@@ -1,0 +1,232 @@
+#include "cli/sights.h"
+
+#include "cli/json_writer.h"
+#include "cli/report.h"
+#include "cli/sight_log.h"
+#include "engine/angles.h"
+#include "sight/fix.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+namespace morvel::cli {
+
+namespace {
+
+using math::degree;
+
+const char* limbName(sight::Limb l)
+{
+    return l == sight::Limb::lower ? "lower" : l == sight::Limb::upper ? "upper" : "center";
+}
+
+/// A distance in nautical miles to a tenth, halves up ("0.4", "13.0").
+std::string nmText(double miles)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.1f", tenths(std::abs(miles)));
+    return buf;
+}
+
+/// An intercept in nautical miles to a tenth, T toward or A away.
+std::string interceptText(double miles)
+{
+    const std::string t = nmText(miles);
+    return t == "0.0" ? t : t + (miles > 0 ? " T" : " A");
+}
+
+/// Nautical miles to a hundredth (JSON).
+double hundredths(double miles)
+{
+    return std::round(miles * 100) / 100;
+}
+
+std::string degreesText(double x)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.0f°", x / degree);
+    return buf;
+}
+
+/// A sight read from the log, its line and its reduction at its DR.
+struct Logged {
+    int line;
+    const sight::Sight* sight;
+    sight::Reduction at;  ///< reduced at its DR
+};
+
+void writeText(std::string& out, const std::vector<Logged>& logged, const std::vector<std::string>& utc,
+               const sight::Fix& fix, bool decimal, double sigma)
+{
+    std::vector<std::vector<std::string>> rows = {
+        {"Line", "Body", "Limb", "Hs", "IC", "Dip", "Ha", "Refr", "SD", "Par", "Ho"}};
+    for (const Logged& l : logged) {
+        const sight::Corrections& k = l.at.corrections;
+        rows.push_back({std::to_string(l.line), std::string(l.sight->body.name), limbName(l.sight->limb),
+                        altitudeText(l.sight->hs, decimal), minutesText(k.index, true), minutesText(k.dip, true),
+                        altitudeText(k.ha, decimal), minutesText(k.refraction, true),
+                        minutesText(k.semiDiameter, true), minutesText(k.parallax, true),
+                        altitudeText(k.ho, decimal)});
+    }
+    out += "Corrections\n";
+    writeTable(out, rows, "  ");
+    rows = {{"Line", "Body", "UTC", "DR", "GHA", "Dec", "LHA", "Hc", "Zn", "Intercept"}};
+    for (size_t i = 0; i < logged.size(); ++i) {
+        const Logged& l = logged[i];
+        rows.push_back({std::to_string(l.line), std::string(l.sight->body.name), utc[i],
+                        latitudeText(l.sight->drLat, decimal) + " " + longitudeText(l.sight->drLon, decimal),
+                        circleText(l.at.place.gha, decimal), latitudeText(l.at.place.dec, decimal),
+                        circleText(l.at.lha, decimal), altitudeText(l.at.hc, decimal), circleText(l.at.zn, decimal),
+                        interceptText(l.at.intercept)});
+    }
+    out += "Reduced at the DR\n";
+    writeTable(out, rows, "  ");
+    for (const Logged& l : logged)
+        if (l.at.corrections.lowAltitude)
+            out += "Line " + std::to_string(l.line) + ": below 5° of apparent altitude refraction is unreliable\n";
+    if (!fix.found()) {
+        out += "No fix: " + fix.why + "\n";
+        return;
+    }
+    out += "Fix at " + utc[fix.last] + " (the last sight)\n";
+    std::vector<std::vector<std::string>> f = {
+        {"Latitude", latitudeText(fix.lat, decimal)},
+        {"Longitude", longitudeText(fix.lon, decimal)},
+        {"From DR", nmText(fix.distance) + " nm, " + circleText(fix.bearing, decimal)},
+        {"Widest cut", degreesText(fix.cut) + (fix.weak ? ": weak fix, the lines cut under 15°" : "")},
+        {"Iterations", std::to_string(fix.iterations)}};
+    if (fix.ellipse) {
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "semi-axes %.1f and %.1f nm, major axis %03.0f° (sigma %.2f')",
+                      fix.ellipse->major, fix.ellipse->minor, fix.ellipse->orientation / degree, sigma);
+        f.push_back({"95% ellipse", buf});
+    }
+    writeTable(out, f, "  ");
+    rows = {{"Line", "Body", "Residual"}};
+    for (size_t i = 0; i < logged.size(); ++i) {
+        const double r = fix.residuals[i];
+        rows.push_back({std::to_string(logged[i].line), std::string(logged[i].sight->body.name),
+                        interceptText(r)});
+    }
+    out += "Residuals at the fix\n";
+    writeTable(out, rows, "  ");
+}
+
+void writeJson(std::string& out, const std::vector<Logged>& logged, const std::vector<std::string>& utc,
+               const std::vector<SightLogError>& errors, const sight::Fix& fix)
+{
+    JsonObject top(out);
+    top.key("sights");
+    out += '[';
+    for (size_t i = 0; i < logged.size(); ++i) {
+        const Logged& l = logged[i];
+        const sight::Corrections& k = l.at.corrections;
+        if (i)
+            out += ',';
+        JsonObject o(out);
+        o.number("line", l.line);
+        o.text("body", std::string(l.sight->body.name));
+        o.text("utc", utc[i]);
+        o.text("limb", limbName(l.sight->limb));
+        o.number("hs", shown(l.sight->hs, true));
+        o.number("index", minutesNumber(k.index));
+        o.number("dip", minutesNumber(k.dip));
+        o.number("refraction", minutesNumber(k.refraction));
+        o.number("semi_diameter", minutesNumber(k.semiDiameter));
+        o.number("parallax", minutesNumber(k.parallax));
+        o.number("ho", shown(k.ho, true));
+        o.number("gha", shown(l.at.place.gha, false));
+        o.number("dec", shown(l.at.place.dec, true));
+        o.number("lha", shown(l.at.lha, false));
+        o.number("hc", shown(l.at.hc, true));
+        o.number("zn", shown(l.at.zn, false));
+        o.number("intercept", hundredths(l.at.intercept));
+        o.close();
+    }
+    out += ']';
+    top.key("errors");
+    out += '[';
+    for (size_t i = 0; i < errors.size(); ++i) {
+        if (i)
+            out += ',';
+        JsonObject o(out);
+        o.number("line", errors[i].line);
+        o.number("column", errors[i].column);
+        o.text("error", errors[i].why);
+        o.close();
+    }
+    out += ']';
+    top.key("fix");
+    if (!fix.found()) {
+        out += "null";
+        top.text("why", fix.why);
+        top.close();
+        out += '\n';
+        return;
+    }
+    JsonObject f(out);
+    f.number("lat", shown(fix.lat, true));
+    f.number("lon", shown(fix.lon, true));
+    f.text("time", utc[fix.last]);
+    f.number("distance", hundredths(fix.distance));
+    f.number("bearing", shown(fix.bearing, false));
+    f.number("iterations", fix.iterations);
+    f.number("cut", std::round(fix.cut / degree * 10) / 10);
+    f.key("weak");
+    out += fix.weak ? "true" : "false";
+    if (fix.ellipse) {
+        f.key("ellipse");
+        JsonObject e(out);
+        e.number("major", hundredths(fix.ellipse->major));
+        e.number("minor", hundredths(fix.ellipse->minor));
+        e.number("orientation", std::round(fix.ellipse->orientation / degree * 10) / 10);
+        e.close();
+    }
+    f.key("residuals");
+    out += '[';
+    for (size_t i = 0; i < fix.residuals.size(); ++i) {
+        if (i)
+            out += ',';
+        jsonNumber(out, hundredths(fix.residuals[i]));
+    }
+    out += ']';
+    f.close();
+    top.close();
+    out += '\n';
+}
+
+}  // namespace
+
+int runSights(std::istream& in, const std::string& name, const SightsOptions& options, std::ostream& out,
+              std::ostream& err)
+{
+    const SightLog log = readSightLog(in);
+    for (const SightLogError& e : log.errors)
+        err << "morvel-solve: " << name << ": " << e.text() << "\n";
+    if (log.badHeader)
+        return 2;
+
+    std::vector<Logged> logged;
+    std::vector<std::string> utc;
+    for (size_t i = 0; i < log.sights.size(); ++i) {
+        logged.push_back({log.lines[i], &log.sights[i], sight::reduce(log.sights[i])});
+        utc.push_back(log.utc[i]);
+    }
+    sight::FixOptions fo;
+    fo.sigma = options.sigma;
+    const sight::Fix fix = sight::fixOf(log.sights, fo);
+
+    std::string text;
+    if (options.json)
+        writeJson(text, logged, utc, log.errors, fix);
+    else
+        writeText(text, logged, utc, fix, options.decimal, options.sigma);
+    out << text;
+    out.flush();
+    if (!log.errors.empty())
+        return 2;
+    return fix.found() ? 0 : 1;
+}
+
+}  // namespace morvel::cli

@@ -1,0 +1,41 @@
+/// \file sights.h
+/// \brief morvel-solve --sights: a sight log reduced line by line and the
+/// fix. No Qt; the log is sight_log.h's, the reductions and the fix
+/// sight/reduction.h's and sight/fix.h's.
+///
+/// Plain text: a table of each sight's corrections (minutes of arc, signed
+/// as added) and Ho; a table of its reduction at its DR (GHA, declination,
+/// LHA, Hc, Zn and the intercept in nautical miles, T toward or A away);
+/// then the fix at the instant of the last sight, with its distance and
+/// bearing from that sight's DR, the widest cut, the 95 % ellipse (three
+/// lines or more) and each line's residual. Angles as texts.h writes them,
+/// or decimal degrees with --decimal.
+///
+/// JSON, one object: sights[] (line, body, utc, limb, hs, the corrections
+/// in minutes of arc, ho, gha, dec, lha, hc, zn in decimal degrees, north
+/// and east positive, intercept in nautical miles, positive toward);
+/// errors[] (line, column, error); fix (lat, lon, time, distance, bearing,
+/// iterations, cut, weak, ellipse {major, minor in nautical miles,
+/// orientation in degrees true}, residuals[] in nautical miles), or null
+/// with why beside it.
+///
+/// Exit status: 0 a fix, 1 no fix (fewer than two sights read, parallel
+/// lines, no convergence), 2 a line or the header could not be read (the
+/// lines read are still reduced and fixed).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace morvel::cli {
+
+struct SightsOptions {
+    bool decimal = false;
+    bool json = false;
+    double sigma = 0.5;  ///< minutes of arc
+};
+
+int runSights(std::istream& in, const std::string& name, const SightsOptions& options, std::ostream& out,
+              std::ostream& err);
+
+}  // namespace morvel::cli

@@ -1,0 +1,77 @@
+/// \file fix.h
+/// \brief The fix from two or more sights by the intercept method, with
+/// its 95 % error ellipse. No Qt.
+///
+/// The time of the fix is that of the last sight (the latest instant).
+/// Each sight's line of position is carried to it by the run from the
+/// sight's DR to the last sight's DR, taken as the rhumb line between them:
+/// a running fix when the sights are hours apart. A line of position moves
+/// with the ship, so a trial position X at the time of the fix stands, at
+/// the time of sight i, at X retired by that run; sight i is reduced there
+/// with its own almanac place.
+///
+/// From the trial position each line gives cos Zn dlat + sin Zn dep =
+/// intercept (nautical miles, dlat north, dep east); the least-squares
+/// solution moves the trial position, and the sights are reduced again
+/// from the new one until it moves less than FixOptions::tolerance. The
+/// first trial position is the last sight's DR. A fix that does not settle
+/// within maxIterations, or that runs off towards a pole, is no fix.
+///
+/// Residuals are each line's intercept at the fix, nautical miles, positive
+/// toward the body. With three or more lines the 95 % error ellipse is
+/// 5.991 s^2 (A^T A)^-1 (chi-square, two degrees of freedom), where s^2 is
+/// the larger of the a-priori variance sigma^2 of an altitude and the
+/// variance the residuals show, sum(r^2) / (n - 2): a fix is never shown
+/// tighter than the sextant allows, nor tighter than its own lines agree.
+/// Its semi-axes are in nautical miles, the orientation of the major axis
+/// in radians true, 0..pi.
+///
+/// The cut of two lines is the angle between them, 0..pi/2; when no two
+/// lines cut at 15 degrees or more the fix is weak.
+#pragma once
+
+#include "sight/reduction.h"
+
+#include <optional>
+#include <vector>
+
+namespace morvel::sight {
+
+struct FixOptions {
+    double sigma = 0.5;        ///< standard deviation of an altitude, minutes of arc
+    double tolerance = 0.01;   ///< nautical miles
+    int maxIterations = 20;
+};
+
+struct Ellipse {
+    double major = 0, minor = 0;  ///< semi-axes, nautical miles
+    double orientation = 0;       ///< of the major axis, radians true, 0..pi
+};
+
+struct Fix {
+    enum class Status { fixed, tooFewSights, parallel, noConvergence };
+    Status status = Status::tooFewSights;
+    std::string why;  ///< empty when fixed
+    bool found() const { return status == Status::fixed; }
+
+    double lat = 0, lon = 0;
+    size_t last = 0;  ///< the index of the last sight, whose instant is the fix's
+    /// From the last sight's DR to the fix, by the rhumb line.
+    double distance = 0, bearing = 0;
+    int iterations = 0;
+    /// Each sight reduced at the last trial position (within the tolerance
+    /// of the fix) retired to its instant.
+    std::vector<Reduction> lines;
+    std::vector<double> residuals;  ///< nautical miles
+    std::optional<Ellipse> ellipse;
+    double cut = 0;  ///< the widest cut of two lines, radians
+    bool weak = false;
+};
+
+Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options = {});
+
+/// The 95 % ellipse of a least-squares position from the azimuths of its
+/// lines, their residuals (nautical miles) and sigma (minutes of arc).
+Ellipse errorEllipse(const std::vector<double>& zn, const std::vector<double>& residuals, double sigma);
+
+}  // namespace morvel::sight

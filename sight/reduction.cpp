@@ -1,0 +1,66 @@
+#include "sight/reduction.h"
+
+#include "engine/angles.h"
+#include "engine/triangle.h"
+
+#include <cmath>
+
+namespace morvel::sight {
+
+namespace {
+
+using math::twoPi, math::degree;
+
+double wrap(double x)
+{
+    x = std::fmod(x, twoPi);
+    return x < 0 ? x + twoPi : x;
+}
+
+}  // namespace
+
+BodyFigures figuresOf(const almanac::Body& body, const almanac::Place& place)
+{
+    BodyFigures f;
+    f.hp = place.hp.value_or(0);
+    // A planet's disc is not brought to the horizon: its centre is observed.
+    const bool limbs = body.kind == almanac::BodyKind::sun || body.kind == almanac::BodyKind::moon;
+    f.sd = limbs ? place.sd.value_or(0) : 0;
+    f.moon = body.kind == almanac::BodyKind::moon;
+    return f;
+}
+
+Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double lon)
+{
+    Reduction r;
+    r.place = place;
+    r.lat = lat;
+    r.lon = lon;
+    if (!place.ok()) {
+        r.error = place.error;
+        return r;
+    }
+    r.corrections = correct(s.hs, s.conditions, s.limb, figuresOf(s.body, place), lat);
+    r.lha = wrap(place.gha + lon);
+    const engine::Solved t = engine::solveTriangle(28, engine::givens(lat, r.lha, place.dec, 0, 0));
+    if (t.count < 1) {
+        r.error = t.messages.count ? t.messages.joined() : "the triangle has no solution";
+        return r;
+    }
+    r.hc = t.sets[0].alt;
+    r.zn = t.sets[0].zn;
+    r.intercept = (r.corrections.ho - r.hc) / degree * 60;
+    return r;
+}
+
+Reduction reduce(const Sight& s)
+{
+    if (!s.when.ok()) {
+        Reduction r;
+        r.error = s.when.error();
+        return r;
+    }
+    return reduce(s, almanac::placeOf(s.body, s.when), s.drLat, s.drLon);
+}
+
+}  // namespace morvel::sight

@@ -1,0 +1,58 @@
+/// \file reduction.h
+/// \brief One sight reduced at a position: its corrections, the body's
+/// place, the computed altitude and azimuth, and the intercept. No Qt.
+///
+/// Angles in radians: latitudes and declinations signed north positive,
+/// longitudes east positive (-pi..pi); GHA and LHA westward, 0..2pi, with
+/// LHA = GHA + east longitude; azimuth Zn true, from north through east,
+/// 0..2pi. Hc and Zn come from the celestial triangle by code 28
+/// (engine::solveTriangle: latitude, LHA, declination).
+///
+/// The intercept is Ho - Hc in nautical miles (one minute of arc a mile):
+/// positive toward the body's geographical position, negative away.
+///
+/// The corrections take the latitude of the position reduced at (the
+/// Moon's parallax depends on it); the body's semi-diameter and horizontal
+/// parallax are the almanac's at the sight's instant. Only the Sun and the
+/// Moon are observed by a limb; a planet's parallax is applied to its
+/// centre.
+#pragma once
+
+#include "almanac/almanac.h"
+#include "sight/corrections.h"
+
+#include <string>
+
+namespace morvel::sight {
+
+/// One sight as the navigator logged it: when, what, the sextant altitude
+/// hs (radians) and the conditions, and the DR at that instant.
+struct Sight {
+    almanac::Instant when;
+    almanac::Body body{almanac::BodyKind::sun, "Sun"};
+    Limb limb = Limb::center;
+    double hs = 0;
+    Conditions conditions;
+    double drLat = 0, drLon = 0;
+};
+
+struct Reduction {
+    Corrections corrections;
+    almanac::Place place;  ///< GHA, declination, SD and HP at the instant
+    double lat = 0, lon = 0;  ///< where it was reduced
+    double lha = 0, hc = 0, zn = 0;
+    double intercept = 0;  ///< nautical miles, positive toward
+    std::string error;     ///< why nothing was reduced; empty when reduced
+    bool ok() const { return error.empty(); }
+};
+
+/// The body's figures for the corrections from its almanac place.
+BodyFigures figuresOf(const almanac::Body& body, const almanac::Place& place);
+
+/// The sight reduced at (lat, lon) with the body's place already found.
+Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double lon);
+
+/// The sight reduced at its DR, its place found from the almanac.
+Reduction reduce(const Sight& s);
+
+}  // namespace morvel::sight

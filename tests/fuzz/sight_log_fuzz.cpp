@@ -1,0 +1,97 @@
+// Fuzz target: the sight log on any bytes, through morvel-solve --sights in
+// text and JSON. Every line that is neither blank nor a comment, after the
+// header, is either a sight or a reported error, each once; every value
+// read and reduced is finite; no output shows nan or inf.
+#include "cli/sight_log.h"
+#include "cli/sights.h"
+#include "sight/fix.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+[[noreturn]] void fail(const char* what, std::string_view text)
+{
+    std::fprintf(stderr, "sight log: %s for \"%.*s\"\n", what, int(text.size()), text.data());
+    std::abort();
+}
+
+/// The lines the reader must account for: not blank, not a comment, after
+/// the first such line (the header).
+int recordLines(std::string_view data)
+{
+    if (data.starts_with("\xEF\xBB\xBF"))
+        data.remove_prefix(3);
+    int records = 0;
+    size_t pos = 0;
+    while (pos < data.size()) {
+        size_t end = data.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = data.size();
+        std::string_view line = data.substr(pos, end - pos);
+        pos = end + 1;
+        const size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string_view::npos || line[first] == '#')
+            continue;
+        // A line of blanks and one final CR is blank too.
+        if (line.back() == '\r' && line.find_first_not_of(" \t", first) == line.size() - 1)
+            continue;
+        ++records;
+    }
+    return records > 0 ? records - 1 : 0;
+}
+
+bool finite(const morvel::sight::Sight& s)
+{
+    return std::isfinite(s.hs) && std::isfinite(s.drLat) && std::isfinite(s.drLon) &&
+           std::isfinite(s.conditions.ic) && std::isfinite(s.conditions.eye) &&
+           std::isfinite(s.conditions.temperature) && std::isfinite(s.conditions.pressure);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(text);
+    const morvel::cli::SightLog log = morvel::cli::readSightLog(in);
+    if (!log.badHeader) {
+        std::set<int> seen;
+        for (int l : log.lines)
+            if (!seen.insert(l).second)
+                fail("a line read twice", text);
+        for (const auto& e : log.errors)
+            if (!seen.insert(e.line).second)
+                fail("a line both read and refused, or refused twice", text);
+        if (int(seen.size()) != recordLines(text))
+            fail("a line neither read nor refused", text);
+    }
+    for (const auto& s : log.sights) {
+        if (!finite(s))
+            fail("a sight not finite", text);
+        const auto r = morvel::sight::reduce(s);
+        if (r.ok() && !(std::isfinite(r.corrections.ho) && std::isfinite(r.hc) && std::isfinite(r.zn) &&
+                        std::isfinite(r.intercept)))
+            fail("a reduction not finite", text);
+    }
+    for (const bool json : {false, true}) {
+        std::istringstream again(text);
+        std::ostringstream out, err;
+        morvel::cli::runSights(again, "fuzz", {false, json, 0.5}, out, err);
+        // The errors repeat what was written; the numbers are elsewhere.
+        std::string shown = out.str();
+        const size_t errors = shown.find("\"errors\":["), fix = shown.find("],\"fix\":");
+        if (json && errors != std::string::npos && fix != std::string::npos)
+            shown.erase(errors, fix - errors);
+        if (shown.find("nan") != std::string::npos || shown.find("inf") != std::string::npos)
+            fail("nan or inf shown", text);
+    }
+    return 0;
+}

@@ -1,0 +1,179 @@
+// Sights made from the truth and reduced back. At an instant of the Swiss
+// Ephemeris reference, an observer's true altitudes and azimuths come from
+// the reference's GHA and declination through GeographicLib's geodesic on
+// a unit sphere (the arc to the geographical position is the zenith
+// distance, its initial azimuth Zn); sight::sextantAltitude turns them into
+// what the sextant read. Reduced from a DR tens of miles off, each
+// intercept must be the true one within 0.1 nm, and the fix the true
+// position within 0.3 nm. A running fix carries the ship along a rhumb
+// line (GeographicLib's Rhumb on the sphere) from the first sight.
+#include "sight/fix.h"
+
+#include <GeographicLib/Geodesic.hpp>
+#include <GeographicLib/Rhumb.hpp>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace morvel;
+
+namespace {
+
+constexpr double deg = std::numbers::pi / 180;
+const GeographicLib::Geodesic sphere(1, 0);
+const GeographicLib::Rhumb rhumb(1, 0);
+
+struct Reference {
+    double gha = 0, dec = 0, hp = 0;  // degrees; minutes of arc
+};
+
+/// The n-th instant of the reference file: TT and UT1 Julian dates, and
+/// each body's place.
+struct Epoch {
+    double tt = 0, ut1 = 0;
+    std::map<std::string, Reference> bodies;
+};
+
+Epoch epoch(int n)
+{
+    std::ifstream in(MORVEL_ALMANAC_REFERENCE);
+    Epoch e;
+    std::string line, last;
+    for (int seen = -1; std::getline(in, line) && seen <= n;) {
+        std::vector<std::string> f;
+        std::stringstream s(line);
+        for (std::string c; std::getline(s, c, ',');)
+            f.push_back(c);
+        f.resize(std::max<size_t>(f.size(), 7));
+        if (f[4].empty() || line[0] == '#')
+            continue;
+        if (f[0] != last)
+            last = f[0], ++seen;
+        if (seen == n) {
+            e.tt = std::stod(f[0]);
+            e.ut1 = std::stod(f[1]);
+            e.bodies[f[2]] = {std::stod(f[3]), std::stod(f[4]), f[6].empty() ? 0 : std::stod(f[6])};
+        }
+    }
+    return e;
+}
+
+/// Zenith distance and azimuth, degrees, of a place seen from lat, lon.
+void zenithAzimuth(const Reference& r, double lat, double lon, double& z, double& zn)
+{
+    double azi2;
+    sphere.Inverse(lat, lon, r.dec, -r.gha, z, zn, azi2);
+    z /= deg;
+}
+
+double milesBetween(double lat1, double lon1, double lat2, double lon2)
+{
+    double s, a1, a2;
+    sphere.Inverse(lat1, lon1, lat2, lon2, s, a1, a2);
+    return s / deg * 60;
+}
+
+struct Row {
+    const char* name;
+    int epoch;
+    double lat, lon;         // the true position at the last sight, degrees
+    double drNorth, drEast;  // the DR's error, nautical miles
+    double course, miles;    // the run from the first sight, degrees and nm
+    const char* bodies[4];   // three well spread; the fourth cuts the first's line under 15 degrees
+};
+
+const Row rows[] = {
+    {"mid_Atlantic", 0, 38.5, -42.25, 20, -15, 0, 0, {"Alphard", "Polaris", "Arcturus", "Regulus"}},
+    {"south_Pacific", 3, -33.1, -151.4, -28, 30, 0, 0, {"Acrux", "Alphecca", "Mars", "Gacrux"}},
+    {"north_of_the_line", 7, 6.2, 88.7, -30, -5, 0, 0, {"Al Na'ir", "Rasalhague", "Alpheratz", "Deneb"}},
+    {"running_60_nm_on_045", 11, 47.3, -8.4, 15, 20, 45, 60, {"Alioth", "Deneb", "Sabik", "Altair"}},
+    {"running_100_nm_on_250", 19, -12.5, 63.0, -10, 35, 250, 100, {"Achernar", "Sabik", "Enif", "Al Na'ir"}},
+};
+
+class Fixed : public ::testing::TestWithParam<Row> {};
+
+TEST_P(Fixed, FromTrueAltitudes)
+{
+    const Row& row = GetParam();
+    const Epoch e = epoch(row.epoch);
+    std::vector<sight::Sight> sights;
+    for (int i = 0; i < 4; ++i) {
+        // The first sight was taken before the run, the others at its end.
+        double lat = row.lat, lon = row.lon;
+        if (i == 0 && row.miles > 0)
+            rhumb.Direct(row.lat, row.lon, row.course + 180, row.miles / 60 * deg, lat, lon);
+        const Reference& r = e.bodies.at(row.bodies[i]);
+        double z, zn;
+        zenithAzimuth(r, lat, lon, z, zn);
+        sight::Sight s;
+        s.when = almanac::Instant::fromJulian(e.tt, e.ut1);
+        s.body = *almanac::findBody(row.bodies[i]);
+        s.conditions = {1.5, 3.2, 18, 1020};
+        const sight::BodyFigures planet{0, r.hp / 60 * deg, false};  // the stars' hp is 0
+        s.hs = sight::sextantAltitude((90 - z) * deg, s.conditions, s.limb, planet, lat * deg);
+        double drLat, drLon;
+        rhumb.Direct(lat, lon, std::atan2(row.drEast, row.drNorth) / deg,
+                     std::hypot(row.drNorth, row.drEast) / 60 * deg, drLat, drLon);
+        s.drLat = drLat * deg;
+        s.drLon = drLon * deg;
+        double zDr, znDr;
+        zenithAzimuth(r, drLat, drLon, zDr, znDr);
+        const sight::Reduction red = sight::reduce(s);
+        ASSERT_TRUE(red.ok()) << red.error;
+        EXPECT_NEAR(red.intercept, (zDr - z) * 60, 0.1) << row.bodies[i];
+        sights.push_back(s);
+    }
+
+    const sight::Fix fix = sight::fixOf({sights[0], sights[1], sights[2]});
+    ASSERT_TRUE(fix.found()) << fix.why;
+    const double miss = milesBetween(row.lat, row.lon, fix.lat / deg, fix.lon / deg);
+    EXPECT_LT(miss, 0.3);
+    std::printf("%-22s fix %.3f nm from the truth in %d iterations\n", row.name, miss, fix.iterations);
+    EXPECT_FALSE(fix.weak);
+    ASSERT_TRUE(fix.ellipse);
+    EXPECT_GE(fix.ellipse->major, fix.ellipse->minor);
+    EXPECT_LT(fix.ellipse->major, 3);
+
+    // Two lines alone: no ellipse; well crossed, the truth; nearly parallel, weak.
+    const sight::Fix two = sight::fixOf({sights[1], sights[2]});
+    ASSERT_TRUE(two.found()) << two.why;
+    EXPECT_LT(milesBetween(row.lat, row.lon, two.lat / deg, two.lon / deg), 0.3);
+    EXPECT_FALSE(two.weak || two.ellipse);
+    const sight::Fix weak = sight::fixOf({sights[0], sights[3]});
+    EXPECT_TRUE(weak.found() && weak.weak && weak.cut < 15 * deg) << weak.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sights, Fixed, ::testing::ValuesIn(rows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Lines at right angles whose residuals agree with sigma: a circle of
+// radius sqrt(5.991) sigma / sqrt(2). Lines 5 degrees either side of east
+// and west: a long ellipse along the meridian.
+TEST(Ellipse, KnownShapes)
+{
+    const sight::Ellipse round = sight::errorEllipse({0, 90 * deg, 180 * deg, 270 * deg}, {0, 0, 0, 0}, 0.5);
+    EXPECT_NEAR(round.major, std::sqrt(5.991 / 2) * 0.5, 1e-9);
+    EXPECT_NEAR(round.minor, round.major, 1e-9);
+    const sight::Ellipse thin = sight::errorEllipse({85 * deg, 95 * deg, 90 * deg}, {0, 0, 0}, 0.5);
+    EXPECT_GT(thin.major, 5 * thin.minor);
+    EXPECT_NEAR(thin.orientation, 0, 1e-9);
+}
+
+TEST(Fix, TooFewAndParallel)
+{
+    sight::Sight s;
+    s.when = almanac::Instant::parse("2026-12-07T17:32:10Z");
+    s.hs = 30 * deg;
+    EXPECT_EQ(sight::fixOf({s}).status, sight::Fix::Status::tooFewSights);
+    EXPECT_EQ(sight::fixOf({s, s}).status, sight::Fix::Status::parallel);
+}
+
+}  // namespace
