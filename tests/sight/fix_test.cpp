@@ -3,7 +3,8 @@
 // the reference's GHA and declination through GeographicLib's geodesic on
 // a unit sphere (the arc to the geographical position is the zenith
 // distance, its initial azimuth Zn); sight::sextantAltitude turns them into
-// what the sextant read. Reduced from a DR tens of miles off, each
+// what the sextant read, the Sun's and the Moon's by a limb with the
+// reference's SD and HP. Reduced from a DR tens of miles off, each
 // intercept must be the true one within 0.1 nm, and the fix the true
 // position within 0.3 nm. A running fix carries the ship along a rhumb
 // line (GeographicLib's Rhumb on the sphere) from the first sight.
@@ -32,7 +33,7 @@ const GeographicLib::Geodesic sphere(1, 0);
 const GeographicLib::Rhumb rhumb(1, 0);
 
 struct Reference {
-    double gha = 0, dec = 0, hp = 0;  // degrees; minutes of arc
+    double gha = 0, dec = 0, sd = 0, hp = 0;  // degrees; minutes of arc
 };
 
 /// The n-th instant of the reference file: TT and UT1 Julian dates, and
@@ -60,7 +61,8 @@ Epoch epoch(int n)
         if (seen == n) {
             e.tt = std::stod(f[0]);
             e.ut1 = std::stod(f[1]);
-            e.bodies[f[2]] = {std::stod(f[3]), std::stod(f[4]), f[6].empty() ? 0 : std::stod(f[6])};
+            e.bodies[f[2]] = {std::stod(f[3]), std::stod(f[4]), f[5].empty() ? 0 : std::stod(f[5]),
+                              f[6].empty() ? 0 : std::stod(f[6])};
         }
     }
     return e;
@@ -88,7 +90,10 @@ struct Row {
     double drNorth, drEast;  // the DR's error, nautical miles
     double course, miles;    // the run from the first sight, degrees and nm
     const char* bodies[4];   // three well spread; the fourth cuts the first's line under 15 degrees
+    sight::Limb limbs[4] = {sight::Limb::center, sight::Limb::center, sight::Limb::center, sight::Limb::center};
 };
+
+using enum sight::Limb;
 
 const Row rows[] = {
     {"mid_Atlantic", 0, 38.5, -42.25, 20, -15, 0, 0, {"Alphard", "Polaris", "Arcturus", "Regulus"}},
@@ -96,6 +101,8 @@ const Row rows[] = {
     {"north_of_the_line", 7, 6.2, 88.7, -30, -5, 0, 0, {"Al Na'ir", "Rasalhague", "Alpheratz", "Deneb"}},
     {"running_60_nm_on_045", 11, 47.3, -8.4, 15, 20, 45, 60, {"Alioth", "Deneb", "Sabik", "Altair"}},
     {"running_100_nm_on_250", 19, -12.5, 63.0, -10, 35, 250, 100, {"Achernar", "Sabik", "Enif", "Al Na'ir"}},
+    {"Sun_lower_Moon_upper", 14, 35.4, 129.6, 25, -20, 0, 0, {"Sun", "Moon", "Dubhe", "Alnilam"}, {lower, upper, center, center}},
+    {"Sun_upper_Moon_lower", 28, -5.3, 160.8, -20, -25, 0, 0, {"Sun", "Moon", "Avior", "Elnath"}, {upper, lower, center, center}},
 };
 
 class Fixed : public ::testing::TestWithParam<Row> {};
@@ -116,9 +123,13 @@ TEST_P(Fixed, FromTrueAltitudes)
         sight::Sight s;
         s.when = almanac::Instant::fromJulian(e.tt, e.ut1);
         s.body = *almanac::findBody(row.bodies[i]);
+        s.limb = row.limbs[i];
         s.conditions = {1.5, 3.2, 18, 1020};
-        const sight::BodyFigures planet{0, r.hp / 60 * deg, false};  // the stars' hp is 0
-        s.hs = sight::sextantAltitude((90 - z) * deg, s.conditions, s.limb, planet, lat * deg);
+        // The reference's figures; a planet's centre is observed, the stars' hp is 0.
+        const bool moon = s.body.kind == almanac::BodyKind::moon;
+        const bool limbs = moon || s.body.kind == almanac::BodyKind::sun;
+        const sight::BodyFigures figures{limbs ? r.sd / 60 * deg : 0, r.hp / 60 * deg, moon};
+        s.hs = sight::sextantAltitude((90 - z) * deg, s.conditions, s.limb, figures, lat * deg);
         double drLat, drLon;
         rhumb.Direct(lat, lon, std::atan2(row.drEast, row.drNorth) / deg,
                      std::hypot(row.drNorth, row.drEast) / 60 * deg, drLat, drLon);
