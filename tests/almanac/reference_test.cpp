@@ -3,17 +3,15 @@
 // the error of the geographical position, of the semi-diameter and of the
 // horizontal parallax, with the worst per body printed.
 #include "almanac/almanac.h"
+#include "reference/reference.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 #include <cstdio>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
-#include <vector>
 
 using namespace morvel::almanac;
 
@@ -40,18 +38,6 @@ Limits limitsFor(BodyKind kind)
     }
 }
 
-std::vector<std::string> split(const std::string& line)
-{
-    std::vector<std::string> f;
-    std::stringstream in(line);
-    std::string s;
-    while (std::getline(in, s, ','))
-        f.push_back(s);
-    while (f.size() < 8)
-        f.emplace_back();
-    return f;
-}
-
 // Great-circle distance between two geographical positions, radians.
 double between(double gha1, double dec1, double gha2, double dec2)
 {
@@ -63,51 +49,42 @@ double between(double gha1, double dec1, double gha2, double dec2)
 
 TEST(Reference, EveryBodyWithinItsLimits)
 {
-    std::ifstream in(MORVEL_ALMANAC_REFERENCE);
-    ASSERT_TRUE(in) << MORVEL_ALMANAC_REFERENCE;
     std::map<std::string, Worst> worst;
-    std::string line, lastInstant;
-    std::optional<Sky> sky;
     int rows = 0;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        const auto f = split(line);
-        const std::string instant = f[0] + "," + f[1];
-        if (instant != lastInstant) {
-            const Instant when = Instant::fromJulian(std::stod(f[0]), std::stod(f[1]));
-            ASSERT_TRUE(when.ok()) << when.error();
-            sky.emplace(when);
-            lastInstant = instant;
+    for (const morvel::test::ReferenceEpoch& e : morvel::test::referenceEpochs()) {
+        const Instant when = Instant::fromJulian(e.tt, e.ut1);
+        ASSERT_TRUE(when.ok()) << when.error();
+        const Sky sky(when);
+        const std::string at = "TT JD " + std::to_string(e.tt);
+        for (const auto& [name, r] : e.bodies) {
+            const auto body = findBody(name);
+            ASSERT_TRUE(body) << name;
+            const Place p = sky.placeOf(*body);
+            ASSERT_TRUE(p.ok()) << p.error;
+            Worst& w = worst[name];
+            const double gp = between(p.gha, p.dec, r.gha, r.dec) / arcmin;
+            if (gp > w.gp) {
+                w.gp = gp;
+                w.gpAt = at;
+            }
+            const Limits limits = limitsFor(body->kind);
+            EXPECT_LE(gp, limits.gp) << name << " at " << at;
+            if (r.figures) {
+                ASSERT_TRUE(p.sd && p.hp) << name;
+                const double sd = std::fabs(*p.sd - r.sd) / arcmin, hp = std::fabs(*p.hp - r.hp) / arcmin;
+                w.sd = std::max(w.sd, sd);
+                w.hp = std::max(w.hp, hp);
+                EXPECT_LE(sd, limits.sd) << name << " at " << at;
+                EXPECT_LE(hp, limits.hp) << name << " at " << at;
+            }
+            if (r.mag) {
+                ASSERT_TRUE(p.mag) << name;
+                const double mag = std::fabs(*p.mag - *r.mag);
+                w.mag = std::max(w.mag, mag);
+                EXPECT_LE(mag, limits.mag) << name << " at " << at;
+            }
+            ++rows;
         }
-        const auto body = findBody(f[2]);
-        ASSERT_TRUE(body) << f[2];
-        const Place p = sky->placeOf(*body);
-        ASSERT_TRUE(p.ok()) << p.error;
-        Worst& w = worst[f[2]];
-        const double gp = between(p.gha, p.dec, std::stod(f[3]) * deg, std::stod(f[4]) * deg) / arcmin;
-        if (gp > w.gp) {
-            w.gp = gp;
-            w.gpAt = "TT JD " + f[0];
-        }
-        const Limits limits = limitsFor(body->kind);
-        EXPECT_LE(gp, limits.gp) << f[2] << " at TT JD " << f[0];
-        if (!f[5].empty()) {
-            ASSERT_TRUE(p.sd && p.hp) << f[2];
-            const double sd = std::fabs(*p.sd / arcmin - std::stod(f[5]));
-            const double hp = std::fabs(*p.hp / arcmin - std::stod(f[6]));
-            w.sd = std::max(w.sd, sd);
-            w.hp = std::max(w.hp, hp);
-            EXPECT_LE(sd, limits.sd) << f[2] << " at TT JD " << f[0];
-            EXPECT_LE(hp, limits.hp) << f[2] << " at TT JD " << f[0];
-        }
-        if (!f[7].empty()) {
-            ASSERT_TRUE(p.mag) << f[2];
-            const double mag = std::fabs(*p.mag - std::stod(f[7]));
-            w.mag = std::max(w.mag, mag);
-            EXPECT_LE(mag, limits.mag) << f[2] << " at TT JD " << f[0];
-        }
-        ++rows;
     }
     EXPECT_GT(rows, 19000);
     std::printf("%-16s %9s %9s %9s %6s  (minutes of arc; magnitude)\n", "body", "GP", "SD", "HP", "mag");

@@ -5,14 +5,13 @@
 #include "sight/identify.h"
 #include "sight/noon.h"
 #include "sight/sky.h"
+#include "reference/reference.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,7 @@ namespace {
 constexpr double deg = std::numbers::pi / 180;
 constexpr double arcmin = deg / 60;
 
+/// A body's place at an instant, with the instant's TT and UT1.
 struct Row {
     double tt = 0, ut1 = 0, gha = 0, dec = 0, sd = 0, hp = 0;
 };
@@ -33,22 +33,10 @@ const std::vector<std::map<std::string, Row>>& reference()
 {
     static const std::vector<std::map<std::string, Row>> rows = [] {
         std::vector<std::map<std::string, Row>> out;
-        std::ifstream in(MORVEL_ALMANAC_REFERENCE);
-        std::string line, last;
-        while (std::getline(in, line)) {
-            if (line.empty() || line[0] == '#')
-                continue;
-            std::vector<std::string> f;
-            std::stringstream s(line);
-            for (std::string c; std::getline(s, c, ',');)
-                f.push_back(c);
-            f.resize(8);
-            if (f[0] != last)
-                out.emplace_back();
-            last = f[0];
-            auto number = [&](int i) { return f[size_t(i)].empty() ? 0.0 : std::stod(f[size_t(i)]); };
-            out.back()[f[2]] = {number(0), number(1), number(3) * deg, number(4) * deg, number(5) * arcmin,
-                                number(6) * arcmin};
+        for (const test::ReferenceEpoch& e : test::referenceEpochs()) {
+            auto& bodies = out.emplace_back();
+            for (const auto& [name, p] : e.bodies)
+                bodies[name] = {e.tt, e.ut1, p.gha, p.dec, p.sd, p.hp};
         }
         return out;
     }();

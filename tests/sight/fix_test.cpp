@@ -9,6 +9,7 @@
 // position within 0.3 nm. A running fix carries the ship along a rhumb
 // line (GeographicLib's Rhumb on the sphere) from the first sight.
 #include "sight/fix.h"
+#include "reference/reference.h"
 
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/Rhumb.hpp>
@@ -17,10 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <map>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,47 +30,11 @@ constexpr double deg = std::numbers::pi / 180;
 const GeographicLib::Geodesic sphere(1, 0);
 const GeographicLib::Rhumb rhumb(1, 0);
 
-struct Reference {
-    double gha = 0, dec = 0, sd = 0, hp = 0;  // degrees; minutes of arc
-};
-
-/// The n-th instant of the reference file: TT and UT1 Julian dates, and
-/// each body's place.
-struct Epoch {
-    double tt = 0, ut1 = 0;
-    std::map<std::string, Reference> bodies;
-};
-
-Epoch epoch(int n)
-{
-    std::ifstream in(MORVEL_ALMANAC_REFERENCE);
-    Epoch e;
-    std::string line, last;
-    for (int seen = -1; std::getline(in, line) && seen <= n;) {
-        std::vector<std::string> f;
-        std::stringstream s(line);
-        for (std::string c; std::getline(s, c, ',');)
-            f.push_back(c);
-        f.resize(std::max<size_t>(f.size(), 7));
-        if (f[4].empty() || line[0] == '#')
-            continue;
-        if (f[0] != last)
-            last = f[0], ++seen;
-        if (seen == n) {
-            e.tt = std::stod(f[0]);
-            e.ut1 = std::stod(f[1]);
-            e.bodies[f[2]] = {std::stod(f[3]), std::stod(f[4]), f[5].empty() ? 0 : std::stod(f[5]),
-                              f[6].empty() ? 0 : std::stod(f[6])};
-        }
-    }
-    return e;
-}
-
-/// Zenith distance and azimuth, degrees, of a place seen from lat, lon.
-void zenithAzimuth(const Reference& r, double lat, double lon, double& z, double& zn)
+/// Zenith distance and azimuth, degrees, of a place seen from lat, lon (degrees).
+void zenithAzimuth(const test::ReferencePlace& r, double lat, double lon, double& z, double& zn)
 {
     double azi2;
-    sphere.Inverse(lat, lon, r.dec, -r.gha, z, zn, azi2);
+    sphere.Inverse(lat, lon, r.dec / deg, -r.gha / deg, z, zn, azi2);
     z /= deg;
 }
 
@@ -110,14 +72,14 @@ class Fixed : public ::testing::TestWithParam<Row> {};
 TEST_P(Fixed, FromTrueAltitudes)
 {
     const Row& row = GetParam();
-    const Epoch e = epoch(row.epoch);
+    const test::ReferenceEpoch& e = test::referenceEpochs().at(size_t(row.epoch));
     std::vector<sight::Sight> sights;
     for (int i = 0; i < 4; ++i) {
         // The first sight was taken before the run, the others at its end.
         double lat = row.lat, lon = row.lon;
         if (i == 0 && row.miles > 0)
             rhumb.Direct(row.lat, row.lon, row.course + 180, row.miles / 60 * deg, lat, lon);
-        const Reference& r = e.bodies.at(row.bodies[i]);
+        const test::ReferencePlace& r = e.bodies.at(row.bodies[i]);
         double z, zn;
         zenithAzimuth(r, lat, lon, z, zn);
         sight::Sight s;
@@ -128,7 +90,7 @@ TEST_P(Fixed, FromTrueAltitudes)
         // The reference's figures; a planet's centre is observed, the stars' hp is 0.
         const bool moon = s.body.kind == almanac::BodyKind::moon;
         const bool limbs = moon || s.body.kind == almanac::BodyKind::sun;
-        const sight::BodyFigures figures{limbs ? r.sd / 60 * deg : 0, r.hp / 60 * deg, moon};
+        const sight::BodyFigures figures{limbs ? r.sd : 0, r.hp, moon};
         s.hs = sight::sextantAltitude((90 - z) * deg, s.conditions, s.limb, figures, lat * deg);
         double drLat, drLon;
         rhumb.Direct(lat, lon, std::atan2(row.drEast, row.drNorth) / deg,
