@@ -15,9 +15,10 @@ namespace {
 
 using math::degree;
 
-enum Column { utc, body, limb, hs, ic, eye, temp, pressure, drLat, drLon, columnCount };
-constexpr std::array<const char*, columnCount> names = {"utc",  "body", "limb",     "hs",     "ic",
-                                                        "eye",  "temp", "pressure", "dr_lat", "dr_lon"};
+using Column = SightColumn;
+using enum SightColumn;
+constexpr size_t columnCount = sightColumns;
+constexpr auto& names = sightColumnNames;
 constexpr std::array<bool, columnCount> needed = {true, true, false, true, false, true, false, false, true, true};
 
 /// A plain number from lo to hi, or nothing.
@@ -44,6 +45,79 @@ std::string SightLogError::text() const
     if (column > 0)
         s += ", column " + std::to_string(column) + (name.empty() ? "" : " (" + name + ")");
     return s + ": " + why;
+}
+
+SightRead readSight(const SightCells& cells)
+{
+    SightRead read;
+    auto cell = [&](Column c) -> const std::string& { return cells[size_t(c)]; };
+    auto refuse = [&](Column c, const std::string& why) {
+    if (read.why.empty()) {
+        read.column = c;
+        read.why = why;
+    }
+    };
+    sight::Sight s;
+    s.when = almanac::Instant::parse(cell(utc));
+    if (!s.when.ok()) {
+        std::string why = "'";
+        why += cell(utc);
+        why += "': ";
+        why += s.when.error();
+        refuse(utc, why);
+    }
+    if (const auto b = almanac::findBody(cell(body)); !b || b->kind == almanac::BodyKind::aries)
+        refuse(body, "no body '" + cell(body) + "'; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational "
+                                                "star");
+    else
+        s.body = *b;
+    const std::string l = cell(limb);
+    const bool limbs = s.body.kind == almanac::BodyKind::sun || s.body.kind == almanac::BodyKind::moon;
+    if (l == "lower" || l == "upper") {
+        if (!limbs)
+            refuse(limb, "only the Sun and the Moon have limbs; leave it empty or center");
+        s.limb = l == "lower" ? sight::Limb::lower : sight::Limb::upper;
+    } else if (!l.empty() && l != "center") {
+        refuse(limb, "'" + l + "' is not lower, upper or center");
+    }
+    const AngleRead a = readNavAngle(cell(hs), AngleKind::altitude, "a sextant altitude");
+    if (!a.ok)
+        refuse(hs, a.error);
+    else if (a.radians < 0)
+        refuse(hs, "a sextant altitude runs from 0 to 90 degrees; not '" + cell(hs) + "'");
+    s.hs = a.radians;
+    struct Number {
+        Column column;
+        double lo, hi;
+        const char* unit;
+        double* value;
+    };
+    const Number numbers[] = {{ic, -30, 30, "minutes of arc", &s.conditions.ic},
+                              {eye, 0, 100, "metres", &s.conditions.eye},
+                              {temp, -50, 50, "deg C", &s.conditions.temperature},
+                              {pressure, 900, 1100, "hPa", &s.conditions.pressure}};
+    for (const Number& n : numbers) {
+        const std::string text = cell(n.column);
+        if (text.empty() && n.column != eye)
+            continue;
+        if (const auto v = numberIn(text, n.lo, n.hi))
+            *n.value = *v;
+        else
+            refuse(n.column, "'" + text + "' is not " + range(n.lo, n.hi, n.unit));
+    }
+    const AngleRead la = readNavAngle(cell(drLat), AngleKind::latitude, "the DR latitude");
+    if (!la.ok)
+        refuse(drLat, la.error);
+    else if (std::abs(la.radians) > 89 * degree)
+        refuse(drLat, "a DR latitude beyond 89 degrees is not worked here");
+    const AngleRead lo = readNavAngle(cell(drLon), AngleKind::longitude, "the DR longitude");
+    if (!lo.ok)
+        refuse(drLon, lo.error);
+    s.drLat = la.radians;
+    s.drLon = lo.radians;
+    if (read.why.empty())
+    read.sight = s;
+    return read;
 }
 
 SightLog readSightLog(std::istream& in)
@@ -95,77 +169,19 @@ SightLog readSightLog(std::istream& in)
                                                             std::to_string(width) + " columns"});
             continue;
         }
-        std::optional<SightLogError> bad;
-        auto cell = [&](Column c) { return at[c] >= 0 && size_t(at[c]) < cells.size() ? cells[size_t(at[c])] : ""; };
-        auto refuse = [&](Column c, const std::string& why) {
-            if (!bad)
-                bad = SightLogError{line, at[c] + 1, names[c], why};
-        };
-        sight::Sight s;
-        s.when = almanac::Instant::parse(cell(utc));
-        if (!s.when.ok()) {
-            std::string why = "'";
-            why += cell(utc);
-            why += "': ";
-            why += s.when.error();
-            refuse(utc, why);
-        }
-        if (const auto b = almanac::findBody(cell(body)); !b || b->kind == almanac::BodyKind::aries)
-            refuse(body, "no body '" + cell(body) + "'; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational "
-                                                    "star");
-        else
-            s.body = *b;
-        const std::string l = cell(limb);
-        const bool limbs = s.body.kind == almanac::BodyKind::sun || s.body.kind == almanac::BodyKind::moon;
-        if (l == "lower" || l == "upper") {
-            if (!limbs)
-                refuse(limb, "only the Sun and the Moon have limbs; leave it empty or center");
-            s.limb = l == "lower" ? sight::Limb::lower : sight::Limb::upper;
-        } else if (!l.empty() && l != "center") {
-            refuse(limb, "'" + l + "' is not lower, upper or center");
-        }
-        const AngleRead a = readNavAngle(cell(hs), AngleKind::altitude, "a sextant altitude");
-        if (!a.ok)
-            refuse(hs, a.error);
-        else if (a.radians < 0)
-            refuse(hs, "a sextant altitude runs from 0 to 90 degrees; not '" + cell(hs) + "'");
-        s.hs = a.radians;
-        struct Number {
-            Column column;
-            double lo, hi;
-            const char* unit;
-            double* value;
-        };
-        const Number numbers[] = {{ic, -30, 30, "minutes of arc", &s.conditions.ic},
-                                  {eye, 0, 100, "metres", &s.conditions.eye},
-                                  {temp, -50, 50, "deg C", &s.conditions.temperature},
-                                  {pressure, 900, 1100, "hPa", &s.conditions.pressure}};
-        for (const Number& n : numbers) {
-            const std::string text = cell(n.column);
-            if (text.empty() && n.column != eye)
-                continue;
-            if (const auto v = numberIn(text, n.lo, n.hi))
-                *n.value = *v;
-            else
-                refuse(n.column, "'" + text + "' is not " + range(n.lo, n.hi, n.unit));
-        }
-        const AngleRead la = readNavAngle(cell(drLat), AngleKind::latitude, "the DR latitude");
-        if (!la.ok)
-            refuse(drLat, la.error);
-        else if (std::abs(la.radians) > 89 * degree)
-            refuse(drLat, "a DR latitude beyond 89 degrees is not worked here");
-        const AngleRead lo = readNavAngle(cell(drLon), AngleKind::longitude, "the DR longitude");
-        if (!lo.ok)
-            refuse(drLon, lo.error);
-        s.drLat = la.radians;
-        s.drLon = lo.radians;
-        if (bad) {
-            log.errors.push_back(*bad);
+        SightCells row;
+        for (size_t c = 0; c < sightColumns; ++c)
+            if (at[c] >= 0 && size_t(at[c]) < cells.size())
+                row[c] = cells[size_t(at[c])];
+        const SightRead read = readSight(row);
+        if (!read.sight) {
+            log.errors.push_back({line, at[size_t(read.column)] + 1, names[size_t(read.column)], read.why});
             continue;
         }
+        const sight::Sight& s = *read.sight;
         log.sights.push_back(s);
         log.lines.push_back(line);
-        log.utc.push_back(cell(utc));
+        log.utc.push_back(row[size_t(utc)]);
     }
     return log;
 }

@@ -31,11 +31,31 @@
 
 #include "sight/reduction.h"
 
+#include <array>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace morvel::cli {
+
+/// The columns of a sight log in their usual order (a file may order them
+/// otherwise; its header says how).
+enum class SightColumn : int { utc, body, limb, hs, ic, eye, temp, pressure, drLat, drLon };
+inline constexpr size_t sightColumns = 10;
+inline constexpr std::array<const char*, sightColumns> sightColumnNames = {
+    "utc", "body", "limb", "hs", "ic", "eye", "temp", "pressure", "dr_lat", "dr_lon"};
+/// One line's cells in the usual order; an empty cell is an empty text.
+using SightCells = std::array<std::string, sightColumns>;
+
+/// One sight read from its cells, or the first column at fault and why.
+struct SightRead {
+    std::optional<sight::Sight> sight;
+    SightColumn column = SightColumn::utc;
+    std::string why;
+};
+
+SightRead readSight(const SightCells& cells);
 
 struct SightLogError {
     int line = 0;

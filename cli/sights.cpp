@@ -21,21 +21,6 @@ const char* limbName(sight::Limb l)
     return l == sight::Limb::lower ? "lower" : l == sight::Limb::upper ? "upper" : "center";
 }
 
-/// A distance in nautical miles to a tenth, halves up ("0.4", "13.0").
-std::string nmText(double miles)
-{
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.1f", tenths(std::abs(miles)));
-    return buf;
-}
-
-/// An intercept in nautical miles to a tenth, T toward or A away.
-std::string interceptText(double miles)
-{
-    const std::string t = nmText(miles);
-    return t == "0.0" ? t : t + (miles > 0 ? " T" : " A");
-}
-
 /// Nautical miles to a hundredth (JSON).
 double hundredths(double miles)
 {

@@ -200,6 +200,19 @@ std::string milesText(double miles)
     return numberTextOf(miles, 15);
 }
 
+std::string nmText(double miles)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.1f", tenths(std::abs(miles)));
+    return buf;
+}
+
+std::string interceptText(double miles)
+{
+    const std::string t = nmText(miles);
+    return t == "0.0" ? t : t + (miles > 0 ? " T" : " A");
+}
+
 std::string minutesText(double x, bool sign)
 {
     char buf[40];

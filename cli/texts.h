@@ -36,6 +36,11 @@ std::string circleText(double x, bool decimal);
 std::string dloText(double dlo, bool east, bool decimal);
 /// Nautical miles to a tenth.
 std::string milesText(double miles);
+/// A distance in nautical miles to a tenth, halves up, without sign
+/// ("0.4", "13.0").
+std::string nmText(double miles);
+/// An intercept in nautical miles to a tenth, T toward or A away ("4.2 T").
+std::string interceptText(double miles);
 /// Minutes of arc of an angle to a tenth with the minute sign ("16.3'");
 /// sign puts + before a positive one (corrections).
 std::string minutesText(double x, bool sign = false);

@@ -3,6 +3,7 @@
 #include "toolkit/form.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -121,6 +122,12 @@ QStringList QtPrinter::pdfFolders()
 QtPrinter::SavedPdf QtPrinter::savePdf(QWidget& window, const QString& heading, const QString& name,
                                        const QStringList& folders, const QDateTime& when)
 {
+    return savePdf([&](QPagedPaintDevice& d) { return render(window, heading, d); }, name, folders, when);
+}
+
+QtPrinter::SavedPdf QtPrinter::savePdf(const PageDrawer& draw, const QString& name, const QStringList& folders,
+                                       const QDateTime& when)
+{
     SavedPdf saved;
     const QString stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     // A name can hold no folder separator.
@@ -152,7 +159,7 @@ QtPrinter::SavedPdf QtPrinter::savePdf(QWidget& window, const QString& heading, 
             writer.setCreator(programTitle);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(1200);
-            drawn = render(window, heading, writer);
+            drawn = draw(writer);
         }
         file.close();
         if (drawn && file.error() == QFileDevice::NoError && file.size() > 0) {
@@ -167,38 +174,65 @@ QtPrinter::SavedPdf QtPrinter::savePdf(QWidget& window, const QString& heading, 
 
 void QtPrinter::print(Form& window, const QString& heading)
 {
+    printOrSave(window.caption(), [&](QPagedPaintDevice& d) { return render(window, heading, d); },
+                QStringLiteral("window"));
+}
+
+void QtPrinter::printPage(const QString& name, const PageDrawer& draw)
+{
+    printOrSave(name, draw, QStringLiteral("page"));
+}
+
+void QtPrinter::printOrSave(const QString& name, const PageDrawer& draw, const QString& what)
+{
     MessageBoxService* box = services().messages;
     HeldWarnings warnings;
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
         QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(window.caption());
-        if (render(window, heading, printer))
+        printer.setDocName(name);
+        if (draw(printer))
             return;
         warnings.passOn();
         if (box)
-            box->show(QStringLiteral("The window could not be printed on %1.").arg(info.printerName()));
+            box->show(QStringLiteral("The %1 could not be printed on %2.").arg(what, info.printerName()));
         return;
     }
-    const SavedPdf saved = savePdf(window, heading, window.caption(), pdfFolders());
+    const SavedPdf saved = savePdf(draw, name, pdfFolders());
     if (saved.path.isEmpty())
         warnings.passOn();
     if (!box)
         return;
     const QString why = saved.refused.join(u'\n');
     if (!saved.path.isEmpty()) {
-        QString text = QStringLiteral("No printer is installed. The window was saved as %1").arg(QDir::toNativeSeparators(saved.path));
+        QString text = QStringLiteral("No printer is installed. The %1 was saved as %2").arg(what, QDir::toNativeSeparators(saved.path));
         if (!why.isEmpty())
             text += QStringLiteral("\n\nIt could not be saved in\n%1").arg(why);
         box->show(text);
     } else {
-        box->show(QStringLiteral("No printer is installed, and the window could not be saved as a PDF:\n%1").arg(why));
+        box->show(QStringLiteral("No printer is installed, and the %1 could not be saved as a PDF:\n%2").arg(what, why));
     }
 }
 
 void RecordingPrinter::print(Form& window, const QString& heading)
 {
-    jobs.push_back({window.image(), window.caption(), heading});
+    jobs.push_back({window.image(), window.caption(), heading, {}});
+}
+
+void RecordingPrinter::printPage(const QString& name, const PageDrawer& draw)
+{
+    Job job;
+    job.name = name;
+    QBuffer buffer(&job.pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(1200);
+        if (!draw(writer))
+            job.pdf.clear();
+    }
+    jobs.push_back(job);
 }
 
 void QtQuit::quit()

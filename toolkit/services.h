@@ -30,12 +30,18 @@ public:
     virtual void show(const QString& text) = 0;
 };
 
+/// Draws pages on a device (a printer, a PDF); false when it could not.
+using PageDrawer = std::function<bool(QPagedPaintDevice&)>;
+
 class PrintService {
 public:
     virtual ~PrintService() = default;
     /// Prints the window as it stands under one line of text, heading; its
     /// caption names the job or file.
     virtual void print(Form& window, const QString& heading) = 0;
+    /// Prints what draw draws (a window's own page layout); name names the
+    /// job or file.
+    virtual void printPage(const QString& name, const PageDrawer& draw) = 0;
 };
 
 class QuitService {
@@ -72,6 +78,7 @@ public:
 class QtPrinter : public PrintService {
 public:
     void print(Form& window, const QString& heading) override;
+    void printPage(const QString& name, const PageDrawer& draw) override;
 
     /// Draws the window under its heading on one landscape page of the device.
     static bool render(QWidget& window, const QString& heading, QPagedPaintDevice& device);
@@ -92,6 +99,14 @@ public:
     /// name is taken: a save never overwrites a file.
     static SavedPdf savePdf(QWidget& window, const QString& heading, const QString& name,
                             const QStringList& folders, const QDateTime& when = QDateTime::currentDateTime());
+    /// The same for pages drawn by draw on an A4 PDF at 1200 dpi.
+    static SavedPdf savePdf(const PageDrawer& draw, const QString& name, const QStringList& folders,
+                            const QDateTime& when = QDateTime::currentDateTime());
+
+private:
+    /// On the default printer, or as a PDF; what names the thing printed in
+    /// the messages ("window", "page").
+    static void printOrSave(const QString& name, const PageDrawer& draw, const QString& what);
 };
 
 class QtQuit : public QuitService {
@@ -109,14 +124,17 @@ public:
     std::vector<QString> texts;  ///< every message shown, oldest first
 };
 
-/// Keeps the image, caption and heading of every window printed.
+/// Keeps the image, caption and heading of every window printed, and the
+/// PDF of every page printed.
 class RecordingPrinter : public PrintService {
 public:
     void print(Form& window, const QString& heading) override;
+    void printPage(const QString& name, const PageDrawer& draw) override;
     struct Job {
         QImage image;
         QString name;
         QString heading;
+        QByteArray pdf;  ///< a page's, A4
     };
     std::vector<Job> jobs;
 };

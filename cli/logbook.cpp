@@ -1,0 +1,278 @@
+#include "cli/logbook.h"
+
+#include "calc/numtext.h"
+#include "cli/angles.h"
+#include "cli/csv_reader.h"
+#include "engine/angles.h"
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+namespace morvel::cli {
+
+namespace {
+
+using math::degree;
+using enum SightColumn;
+
+constexpr const char* drComment = "# dr: ";
+
+bool blank(const std::string& s)
+{
+    return s.find_first_not_of(" \t") == std::string::npos;
+}
+
+bool followsDr(const SightCells& row)
+{
+    return blank(row[size_t(drLat)]) && blank(row[size_t(drLon)]);
+}
+
+/// Decimal degrees to a millionth, the way the file keeps a DR it worked
+/// out ("41.166667", "-66.5").
+std::string degreesText(double x)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6f", x / degree);
+    std::string s = buf;
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == '.')
+        s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+/// A cell for the CSV: quoted when it holds a comma, a quote or blanks at
+/// its ends (which the reader would trim).
+std::string csvCell(const std::string& s)
+{
+    const bool quote = s.find_first_of(",\"\n\r") != std::string::npos ||
+                       (!s.empty() && (s.front() == ' ' || s.back() == ' ' || s.front() == '#'));
+    if (!quote)
+        return s;
+    std::string q = "\"";
+    for (char c : s) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+        q += c;
+        if (c == '"')
+            q += '"';
+    }
+    return q + '"';
+}
+
+std::vector<std::string> split(const std::string& s, char sep)
+{
+    std::vector<std::string> parts;
+    size_t from = 0;
+    for (size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + 1)
+        parts.push_back(s.substr(from, at - from));
+    parts.push_back(s.substr(from));
+    for (std::string& p : parts) {
+        const size_t a = p.find_first_not_of(' ');
+        p = a == std::string::npos ? std::string() : p.substr(a, p.find_last_not_of(' ') - a + 1);
+    }
+    return parts;
+}
+
+}  // namespace
+
+DrRead readDr(const DrTrack& track)
+{
+    DrRead r;
+    r.given = !blank(track.position);
+    if (!r.given)
+        return r;
+    auto refuse = [&](const char* field, const std::string& why) {
+        if (r.error.empty()) {
+            r.field = field;
+            r.error = why;
+        }
+    };
+    const PositionRead p = readPosition(track.position);
+    if (!p.ok)
+        refuse("position", p.error);
+    else if (!p.lon)
+        refuse("position", "the DR needs a longitude beside its latitude");
+    else if (std::abs(p.lat) > 89 * degree)
+        refuse("position", "a DR latitude beyond 89 degrees is not worked here");
+    else {
+        r.dr.lat = p.lat;
+        r.dr.lon = *p.lon;
+    }
+    r.at = almanac::Instant::parse(track.time);
+    if (!r.at.ok())
+        refuse("time", "'" + track.time + "': " + r.at.error());
+    const bool moving = !blank(track.course) || !blank(track.speed);
+    if (moving) {
+        const AngleRead c = readNavAngle(track.course, AngleKind::circle, "the course");
+        if (!c.ok)
+            refuse("course", c.error);
+        r.dr.course = c.radians;
+        const auto n = calc::typedNumber(track.speed);
+        if (!n || n->overflow || !(n->value >= 0 && n->value <= 60))
+            refuse("speed", "'" + track.speed + "' is not a speed in knots from 0 to 60");
+        else
+            r.dr.speed = n->value;
+    }
+    return r;
+}
+
+SightCells fileCells(const Logbook& book, size_t row, const DrRead& dr)
+{
+    SightCells cells = book.rows[row];
+    if (!followsDr(cells) || !dr.ok())
+        return cells;
+    const almanac::Instant when = almanac::Instant::parse(cells[size_t(utc)]);
+    if (!when.ok())
+        return cells;
+    const sight::DeadReckoning at = dr.dr.after((when.jdTT() - dr.at.jdTT()) * 24);
+    cells[size_t(drLat)] = degreesText(at.lat);
+    cells[size_t(drLon)] = degreesText(at.lon);
+    return cells;
+}
+
+Worked work(const Logbook& book, const sight::FixOptions& options)
+{
+    Worked w;
+    w.dr = readDr(book.dr);
+    w.rows.resize(book.rows.size());
+    for (size_t i = 0; i < book.rows.size(); ++i) {
+        RowResult& r = w.rows[i];
+        const SightCells& typed = book.rows[i];
+        bool empty = true;
+        for (const std::string& c : typed)
+            empty = empty && blank(c);
+        if (empty)
+            continue;
+        for (SightColumn c : {utc, body, hs, eye})
+            if (blank(typed[size_t(c)]) && r.why.empty()) {
+                r.status = RowStatus::incomplete;
+                r.column = c;
+                r.why = std::string("no ") + sightColumnNames[size_t(c)] + " yet";
+            }
+        if (r.why.empty() && followsDr(typed) && !w.dr.ok()) {
+            r.status = w.dr.given ? RowStatus::bad : RowStatus::incomplete;
+            r.column = drLat;
+            r.why = w.dr.given ? "the DR cannot be read: " + w.dr.error : "no DR: give the DR, or this sight's own";
+        }
+        if (!r.why.empty())
+            continue;
+        const SightRead read = readSight(fileCells(book, i, w.dr));
+        if (!read.sight) {
+            r.status = RowStatus::bad;
+            r.column = read.column;
+            r.why = read.why;
+            continue;
+        }
+        r.sight = *read.sight;
+        r.reduction = sight::reduce(r.sight);
+        if (!r.reduction.ok()) {
+            r.status = RowStatus::bad;
+            r.why = r.reduction.error;
+            continue;
+        }
+        r.status = RowStatus::reduced;
+        r.inFix = w.sights.size();
+        w.sights.push_back(r.sight);
+        w.rowOf.push_back(i);
+    }
+    w.fix = sight::fixOf(w.sights, options);
+    if (!w.fix.found())
+        for (RowResult& r : w.rows)
+            r.inFix.reset();
+    return w;
+}
+
+void writeLogbook(std::ostream& out, const Logbook& book)
+{
+    const DrTrack& d = book.dr;
+    if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed))
+        out << drComment << d.position << "; " << d.time << "; " << d.course << "; " << d.speed << '\n';
+    for (size_t c = 0; c < sightColumns; ++c)
+        out << (c ? "," : "") << sightColumnNames[c];
+    out << '\n';
+    const DrRead dr = readDr(d);
+    for (size_t i = 0; i < book.rows.size(); ++i) {
+        const SightCells cells = fileCells(book, i, dr);
+        for (size_t c = 0; c < sightColumns; ++c)
+            out << (c ? "," : "") << csvCell(cells[c]);
+        out << '\n';
+    }
+}
+
+LogbookFile readLogbook(std::istream& in)
+{
+    LogbookFile file;
+    const std::string text(std::istreambuf_iterator<char>(in), {});
+    // The DR comment, before the header: the reader skips comments, so it
+    // is found here.
+    for (size_t from = 0; from < text.size();) {
+        size_t end = text.find('\n', from);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.rfind(drComment, 0) == 0) {
+            const auto parts = split(line.substr(std::char_traits<char>::length(drComment)), ';');
+            DrTrack& d = file.book.dr;
+            for (size_t k = 0; k < parts.size() && k < 4; ++k)
+                (k == 0 ? d.position : k == 1 ? d.time : k == 2 ? d.course : d.speed) = parts[k];
+            break;
+        }
+        if (!blank(line) && line[0] != '#' && line.rfind("\xEF\xBB\xBF#", 0) != 0)
+            break;
+        from = end + 1;
+    }
+
+    std::istringstream source(text);
+    CsvReader reader(source);
+    std::vector<std::string> cells;
+    bool unclosed = false;
+    std::array<int, sightColumns> at;
+    at.fill(-1);
+    if (!reader.next(cells, unclosed)) {
+        file.badHeader = true;
+        file.errors.push_back({0, 0, {}, "no header: a sight log starts with a line naming its columns"});
+        return file;
+    }
+    for (size_t i = 0; i < cells.size(); ++i) {
+        size_t c = 0;
+        while (c < sightColumns && cells[i] != sightColumnNames[c])
+            ++c;
+        if (c == sightColumns || at[c] >= 0) {
+            file.badHeader = true;
+            file.errors.push_back({reader.line(), int(i) + 1, {},
+                                   (c == sightColumns ? "unknown column '" : "column twice '") + cells[i] + "'"});
+            return file;
+        }
+        at[c] = int(i);
+    }
+    const size_t width = cells.size();
+    const DrRead dr = readDr(file.book.dr);
+    while (reader.next(cells, unclosed)) {
+        if (unclosed || cells.size() > width) {
+            file.errors.push_back({reader.line(), 0, {}, unclosed ? "an unclosed quote" : "more cells than columns"});
+            continue;
+        }
+        SightCells row;
+        for (size_t c = 0; c < sightColumns; ++c)
+            if (at[c] >= 0 && size_t(at[c]) < cells.size())
+                row[c] = cells[size_t(at[c])];
+        // A DR that the DR gives this row was filled in on saving: the row
+        // follows the DR again.
+        if (dr.ok()) {
+            Logbook alone{file.book.dr, {row}};
+            alone.rows[0][size_t(drLat)].clear();
+            alone.rows[0][size_t(drLon)].clear();
+            const SightCells filled = fileCells(alone, 0, dr);
+            if (filled[size_t(drLat)] == row[size_t(drLat)] && filled[size_t(drLon)] == row[size_t(drLon)])
+                row = alone.rows[0];
+        }
+        file.book.rows.push_back(row);
+    }
+    return file;
+}
+
+}  // namespace morvel::cli
