@@ -65,6 +65,20 @@ Ellipse errorEllipse(const std::vector<double>& zn, const std::vector<double>& r
     return e;
 }
 
+size_t lastOf(const std::vector<Sight>& sights)
+{
+    size_t last = 0;
+    for (size_t i = 1; i < sights.size(); ++i)
+        if (sights[i].when.jdUT1() >= sights[last].when.jdUT1())
+            last = i;
+    return last;
+}
+
+gcs::Leg runOf(const Sight& from, const Sight& last)
+{
+    return gcs::rhumb(from.drLat, last.drLat, std::remainder(last.drLon - from.drLon, 2 * pi));
+}
+
 Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options)
 {
     Fix f;
@@ -73,9 +87,7 @@ Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options)
         f.why = "a fix needs two sights or more";
         return f;
     }
-    for (size_t i = 1; i < n; ++i)
-        if (sights[i].when.jdUT1() >= sights[f.last].when.jdUT1())
-            f.last = i;
+    f.last = lastOf(sights);
     const Sight& last = sights[f.last];
 
     std::vector<almanac::Place> places;
@@ -89,7 +101,7 @@ Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options)
             f.why = places.back().error;
             return f;
         }
-        runs.push_back(gcs::rhumb(s.drLat, last.drLat, std::remainder(last.drLon - s.drLon, 2 * pi)));
+        runs.push_back(runOf(s, last));
     }
 
     double lat = last.drLat, lon = last.drLon;

@@ -30,6 +30,7 @@
 /// lines cut at 15 degrees or more the fix is weak.
 #pragma once
 
+#include "gcs/rhumb.h"
 #include "sight/reduction.h"
 
 #include <optional>
@@ -69,6 +70,14 @@ struct Fix {
 };
 
 Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options = {});
+
+/// The index of the last sight: the latest instant, the last of equal
+/// ones; 0 when there are none.
+size_t lastOf(const std::vector<Sight>& sights);
+
+/// The run that carries a line of position taken at `from` to the time of
+/// `last`: the rhumb line from one's DR to the other's, the short way round.
+gcs::Leg runOf(const Sight& from, const Sight& last);
 
 /// The 95 % ellipse of a least-squares position from the azimuths of its
 /// lines, their residuals (nautical miles) and sigma (minutes of arc).
