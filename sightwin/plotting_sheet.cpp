@@ -275,8 +275,8 @@ SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& 
     if (fix.found()) {
         c.fix = std::pair(fix.lat, fix.lon);
         c.ellipse = fix.ellipse;
-        if (last.drLat == c.drLat && !times.empty() && sight::lastOf(sights) < times.size())
-            c.fixLabel = QStringLiteral("Fix ") + times[sight::lastOf(sights)];
+        if (fix.last < times.size() && !times[fix.last].isEmpty())
+            c.fixLabel = QStringLiteral("Fix ") + times[fix.last];
     }
     return c;
 }
@@ -312,6 +312,10 @@ void PlottingSheet::paint(QPainter& p, const QRectF& area, const SheetContent& c
     const Layout l = layoutOf(area, c, fm);
     p.fillRect(area, Qt::white);
     const QPen frame(Qt::black, l.unit);
+    if (l.frame.width() < 1 || l.frame.height() < 1) {
+        p.restore();
+        return;
+    }
     if (!c.hasDr()) {
         p.setPen(frame);
         p.drawRect(l.frame);
