@@ -1,0 +1,140 @@
+#include "sightwin/identify_dialog.h"
+
+#include "cli/angles.h"
+#include "cli/texts.h"
+#include "sight/identify.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace morvel::sightwin {
+
+namespace {
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+/// How far from the sight a candidate may stand in the sky.
+constexpr double within = 5 * math::degree;
+
+QTableWidgetItem* cell(const QString& s, bool right)
+{
+    auto* item = new QTableWidgetItem(s);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    if (right)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+IdentifyDialog::IdentifyDialog(const sight::Sight& s, QWidget* parent) : QDialog(parent), sight_(s)
+{
+    setWindowTitle(QStringLiteral("Identify the body"));
+    auto* facts = new QLabel(QStringLiteral("Hs %1 from %2 %3")
+                                 .arg(text(cli::altitudeText(s.hs, false)), text(cli::latitudeText(s.drLat, false)),
+                                      text(cli::longitudeText(s.drLon, false))),
+                             this);
+    azimuth_ = new QLineEdit(this);
+    azimuth_->setObjectName(QStringLiteral("azimuth"));
+    azimuth_->setPlaceholderText(QStringLiteral("e.g. 231 30"));
+    azimuth_->setToolTip(text(cli::allowed(cli::AngleKind::circle)));
+    message_ = new QLabel(this);
+    message_->setWordWrap(true);
+
+    candidates_ = new QTableWidget(0, 3, this);
+    candidates_->setObjectName(QStringLiteral("candidates"));
+    candidates_->setHorizontalHeaderLabels({QStringLiteral("Body"), QStringLiteral("dAlt"), QStringLiteral("dZn")});
+    candidates_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    candidates_->setSelectionMode(QAbstractItemView::SingleSelection);
+    candidates_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    candidates_->setTabKeyNavigation(false);
+    candidates_->verticalHeader()->hide();
+    candidates_->horizontalHeader()->setStretchLastSection(true);
+    candidates_->setAccessibleName(QStringLiteral("Candidates, nearest first"));
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Sight"), facts);
+    form->addRow(QStringLiteral("&Azimuth (true)"), azimuth_);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(form);
+    v->addWidget(message_);
+    v->addWidget(candidates_, 1);
+    v->addWidget(buttons_);
+
+    connect(azimuth_, &QLineEdit::textChanged, this, &IdentifyDialog::search);
+    connect(candidates_, &QTableWidget::itemSelectionChanged, this,
+            [this] { buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen().has_value()); });
+    connect(candidates_, &QTableWidget::cellDoubleClicked, this, [this](int, int) { accept(); });
+    connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
+        if (chosen())
+            accept();
+    });
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    search();
+}
+
+std::optional<QString> IdentifyDialog::chosen() const
+{
+    const QList<QTableWidgetItem*> sel = candidates_->selectedItems();
+    if (sel.isEmpty())
+        return std::nullopt;
+    const QTableWidgetItem* name = candidates_->item(sel.first()->row(), 0);
+    return name ? std::optional(name->text()) : std::nullopt;
+}
+
+void IdentifyDialog::search()
+{
+    candidates_->setRowCount(0);
+    const QString typed = azimuth_->text().trimmed();
+    if (typed.isEmpty()) {
+        message_->setText(QStringLiteral("Type the body's azimuth, the compass corrected to true."));
+        return;
+    }
+    const cli::AngleRead zn = cli::readNavAngle(typed.toStdString(), cli::AngleKind::circle, "an azimuth");
+    if (!zn.ok) {
+        message_->setText(text(zn.error));
+        return;
+    }
+    const sight::Identification id =
+        sight::identify(sight_.when, sight_.drLat, sight_.drLon, sight_.hs, zn.radians, sight_.conditions, within);
+    if (!id.ok()) {
+        message_->setText(text(id.error));
+        return;
+    }
+    if (id.candidates.empty()) {
+        message_->setText(QStringLiteral("No star or planet within %1 of Ho %2, Zn %3.")
+                              .arg(text(cli::altitudeText(within, false)), text(cli::altitudeText(id.ho, false)),
+                                   text(cli::circleText(zn.radians, false))));
+        return;
+    }
+    message_->setText(QStringLiteral("Ho %1: the nearest first.").arg(text(cli::altitudeText(id.ho, false))));
+    candidates_->setRowCount(int(id.candidates.size()));
+    for (int i = 0; i < int(id.candidates.size()); ++i) {
+        const sight::Candidate& c = id.candidates[size_t(i)];
+        candidates_->setItem(i, 0, cell(text(std::string(c.body.name)), false));
+        candidates_->setItem(i, 1, cell(text(cli::altitudeText(c.dAlt, false)), true));
+        candidates_->setItem(i, 2, cell(text(cli::altitudeText(c.dZn, false)), true));
+    }
+    candidates_->resizeColumnsToContents();
+    candidates_->selectRow(0);
+}
+
+std::optional<QString> identifyBody(QWidget* parent, const sight::Sight& s, std::function<int(QDialog&)> exec)
+{
+    IdentifyDialog d(s, parent);
+    const int result = exec ? exec(d) : d.exec();
+    if (result != QDialog::Accepted)
+        return std::nullopt;
+    return d.chosen();
+}
+
+}  // namespace morvel::sightwin

@@ -1,0 +1,157 @@
+// The sight window's parts on the offscreen platform. Sights are made
+// exact from the almanac at a true position (the sextant altitude that
+// gives the almanac's altitude there), so that the identification must
+// name the body observed. The sheet of a running fix is also written to
+// sheet.png in the working directory, for the eye.
+#include "cli/texts.h"
+#include "sight/sky.h"
+#include "sightwin/identify_dialog.h"
+#include "sightwin/plotting_sheet.h"
+#include "sightwin/sky_panel.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+using namespace morvel;
+
+namespace {
+
+constexpr double deg = std::numbers::pi / 180;
+constexpr double trueLat = 41.3 * deg, trueLon = -37.6 * deg;
+const almanac::Instant evening = almanac::Instant::parse("2026-12-07T19:10:00Z");
+
+/// The i-th star of the sky (brightest first) 15 to 70 degrees high,
+/// observed exactly from `south` miles south of the true position and
+/// logged from (drLat, drLon).
+sight::Sight exactSight(const almanac::Instant& when, int i, double drLat, double drLon, double south = 0)
+{
+    const double lat = trueLat - south * deg / 60;
+    sight::Sight s;
+    s.when = when;
+    s.conditions = {0.8, 3, 12, 1012};
+    for (const sight::Visible& v : sight::skyAt(when, lat, trueLon).bodies)
+        if (v.body.kind == almanac::BodyKind::star && v.hc > 15 * deg && v.hc < 70 * deg && i-- == 0) {
+            s.body = v.body;
+            s.hs = sight::sextantAltitude(v.hc, s.conditions, s.limb, {}, lat);
+            break;
+        }
+    s.drLat = drLat;
+    s.drLon = drLon;
+    return s;
+}
+
+}  // namespace
+
+// Hover: on a line (anywhere along it), its tooltip; a few pixels off,
+// still; between the lines, nothing.
+TEST(PlottingSheet, LineUnderThePointer)
+{
+    sightwin::PlottingSheet sheet;
+    sheet.resize(500, 400);
+    sightwin::SheetContent c;
+    c.drLat = trueLat, c.drLon = trueLon;
+    const double nm = deg / 60;
+    c.lines = {{trueLat, trueLon + 2 * nm, 90 * deg, false, "A", "east"},
+               {trueLat + 3 * nm, trueLon, 0, true, "B", "north"}};
+    sheet.setContent(c);
+    const QRectF r(sheet.rect());
+    const auto at = [&](double north, double east) {
+        return sightwin::PlottingSheet::pointOf(r, c, trueLat + north * nm, trueLon + east * nm);
+    };
+    EXPECT_EQ(sheet.lineAt(at(-2, 2)), "east");
+    EXPECT_EQ(sheet.lineAt(at(-2, 2) + QPointF(3, 0)), "east");
+    EXPECT_EQ(sheet.lineAt(at(3, -3) + QPointF(0, -2)), "north");
+    EXPECT_EQ(sheet.lineAt(at(-1, -1)), "");
+    EXPECT_EQ(sheet.lineAt(QPointF(-5, -5)), "");
+}
+
+// A running fix on a PDF page: drawn in vectors (no image on the page), and
+// the empty sheet as well; the same sheet at twice the pixel density.
+TEST(PlottingSheet, VectorPage)
+{
+    const double drLat = trueLat + 8 * deg / 60, drLon = trueLon - 5 * deg / 60;
+    std::vector<sight::Sight> sights{exactSight(almanac::Instant::parse("2026-12-07T18:40:00Z"), 4, drLat - 0.1 * deg, drLon, 6),
+                                     exactSight(evening, 0, drLat, drLon), exactSight(evening, 1, drLat, drLon),
+                                     exactSight(evening, 2, drLat, drLon)};
+    const sight::Fix fix = sight::fixOf(sights);
+    ASSERT_TRUE(fix.found()) << fix.why;
+    const sightwin::SheetContent c = sightwin::sheetOf(sights, fix, {"18:40", "19:10", "19:10", "19:10"});
+    ASSERT_EQ(c.lines.size(), 4u);
+    EXPECT_TRUE(c.lines[0].carried && c.ellipse);
+    for (const sightwin::SheetContent& content : {c, sightwin::SheetContent{}}) {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter w(&pdf);
+            QPainter p(&w);
+            sightwin::PlottingSheet::paint(p, QRectF(0, 0, w.width(), w.height()), content);
+        }
+        EXPECT_GT(pdf.size(), 1000);
+        EXPECT_FALSE(pdf.data().contains("/Subtype /Image"));
+    }
+    QImage png(1600, 1600, QImage::Format_RGB32);
+    png.setDevicePixelRatio(2);
+    QPainter p(&png);
+    sightwin::PlottingSheet::paint(p, QRectF(0, 0, 800, 800), c);
+    p.end();
+    EXPECT_TRUE(png.save("sheet.png"));
+}
+
+// The bodies as skyAt gives them; Enter on a row chooses its body; no
+// place, no bodies.
+TEST(SkyPanel, TableAndEnter)
+{
+    sightwin::SkyPanel panel;
+    auto* table = panel.findChild<QTableWidget*>();
+    EXPECT_EQ(table->rowCount(), 0);
+    panel.setPlace(trueLat, trueLon);
+    panel.setTime(QDateTime(QDate(2026, 12, 7), QTime(19, 10), Qt::UTC));
+    EXPECT_EQ(panel.time(), QDateTime(QDate(2026, 12, 7), QTime(19, 10), Qt::UTC));
+    const sight::SkyView sky = sight::skyAt(evening, trueLat, trueLon);
+    ASSERT_EQ(table->rowCount(), int(sky.bodies.size()));
+    EXPECT_EQ(table->item(3, 2)->text().toStdString(), cli::circleText(sky.bodies[3].zn, false));
+    EXPECT_TRUE(table->focusPolicy() & Qt::TabFocus);
+    QSignalSpy chosen(&panel, &sightwin::SkyPanel::bodyChosen);
+    table->setCurrentCell(2, 0);
+    QTest::keyClick(table, Qt::Key_Return);
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0][0].toString().toStdString(), sky.bodies[2].body.name);
+}
+
+// The azimuth typed as navigators write it; the body observed comes first.
+// A text that is no azimuth lists nothing, and nothing is chosen.
+TEST(IdentifyDialog, TypedAzimuth)
+{
+    const sight::Sight s = exactSight(evening, 3, trueLat, trueLon);
+    double zn = 0;
+    for (const sight::Visible& v : sight::skyAt(evening, trueLat, trueLon).bodies)
+        if (v.body.name == s.body.name)
+            zn = v.zn;
+    for (const auto& [typed, name] : {std::pair(cli::circleText(zn + 0.7 * deg, false), std::string(s.body.name)),
+                                      std::pair(std::string("400"), std::string())}) {
+        const auto got = sightwin::identifyBody(nullptr, {s.when, {}, s.limb, s.hs, s.conditions, s.drLat, s.drLon},
+                                                [&](QDialog& d) {
+                                                    d.findChild<QLineEdit*>("azimuth")->setText(QString::fromStdString(typed));
+                                                    return int(QDialog::Accepted);
+                                                });
+        EXPECT_EQ(got.value_or("").toStdString(), name) << typed;
+    }
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
