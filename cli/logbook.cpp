@@ -118,17 +118,24 @@ DrRead readDr(const DrTrack& track)
     return r;
 }
 
+std::optional<sight::DeadReckoning> followedDr(const Logbook& book, size_t row, const DrRead& dr)
+{
+    const SightCells& cells = book.rows[row];
+    if (!followsDr(cells) || !dr.ok())
+        return std::nullopt;
+    const almanac::Instant when = almanac::Instant::parse(cells[size_t(utc)]);
+    if (!when.ok())
+        return std::nullopt;
+    return dr.dr.after((when.jdTT() - dr.at.jdTT()) * 24);
+}
+
 SightCells fileCells(const Logbook& book, size_t row, const DrRead& dr)
 {
     SightCells cells = book.rows[row];
-    if (!followsDr(cells) || !dr.ok())
-        return cells;
-    const almanac::Instant when = almanac::Instant::parse(cells[size_t(utc)]);
-    if (!when.ok())
-        return cells;
-    const sight::DeadReckoning at = dr.dr.after((when.jdTT() - dr.at.jdTT()) * 24);
-    cells[size_t(drLat)] = degreesText(at.lat);
-    cells[size_t(drLon)] = degreesText(at.lon);
+    if (const auto at = followedDr(book, row, dr)) {
+        cells[size_t(drLat)] = degreesText(at->lat);
+        cells[size_t(drLon)] = degreesText(at->lon);
+    }
     return cells;
 }
 

@@ -92,6 +92,10 @@ struct Worked {
 /// Every row read, reduced at its DR, and the fix of the reduced rows.
 Worked work(const Logbook& book, const sight::FixOptions& options = {});
 
+/// The DR a row follows, at its instant: none when the row has its own,
+/// when there is no DR, or when the row's time cannot be read.
+std::optional<sight::DeadReckoning> followedDr(const Logbook& book, size_t row, const DrRead& dr);
+
 /// The row's cells as the file holds them: its own DR, or the DR's at its
 /// instant (blank when there is none).
 SightCells fileCells(const Logbook& book, size_t row, const DrRead& dr);

@@ -4,6 +4,7 @@
 #include "calc/dm_window.h"
 #include "gcs/gcs_window.h"
 #include "shell/program.h"
+#include "sightwin/sight_window.h"
 #include "toolkit/services.h"
 
 namespace morvel::shell {
@@ -11,11 +12,12 @@ namespace morvel::shell {
 using namespace toolkit;
 
 Morvelf::Morvelf(Program& program)
-    : Form(QStringLiteral("morvelf"), programTitle, 6285, 4245),
+    : Form(QStringLiteral("morvelf"), programTitle, 6285, 5085),
       Label1(add<Label>(QStringLiteral("Label1"))),
       cmdDM(add<CommandButton>(QStringLiteral("cmdDM"))),
       cmdDD(add<CommandButton>(QStringLiteral("cmdDD"))),
       cmdGC(add<CommandButton>(QStringLiteral("cmdGC"))),
+      cmdSight(add<CommandButton>(QStringLiteral("cmdSight"))),
       Text1(add<TextBox>(QStringLiteral("Text1"))),
       lblNotice(add<Label>(QStringLiteral("lblNotice"))),
       program_(program)
@@ -32,23 +34,26 @@ Morvelf::Morvelf(Program& program)
     place(cmdDD, 1560, 1800, 2415, 495, 2);
     cmdGC.setCaption(QStringLiteral("Great Circle Sailing"));
     place(cmdGC, 1560, 2640, 2415, 495, 3);
+    cmdSight.setCaption(QStringLiteral("&Sight Reduction"));
+    place(cmdSight, 1560, 3480, 2415, 495, 4);
     for (Control* c : {static_cast<Control*>(&Label1), static_cast<Control*>(&cmdDM),
-                       static_cast<Control*>(&cmdDD), static_cast<Control*>(&cmdGC)})
+                       static_cast<Control*>(&cmdDD), static_cast<Control*>(&cmdGC), static_cast<Control*>(&cmdSight)})
         c->widget()->setFont(bold);
-    for (CommandButton* b : {&cmdDM, &cmdDD, &cmdGC})
+    for (CommandButton* b : {&cmdDM, &cmdDD, &cmdGC, &cmdSight})
         b->setBackColor(colors::buttonFace);
 
     Text1.setText(QStringLiteral("Version " MORVEL_VERSION));
-    place(Text1, 360, 3480, 1215, 375, 4);
+    place(Text1, 360, 4320, 1215, 375, 5);
     Text1.setTabStop(false);
     Text1.setBackColor(colors::lightYellow);
 
     lblNotice.setCaption(QStringLiteral("Check every result against the almanac and tables before you rely on it."));
-    place(lblNotice, 2760, 3360, 3015, 600, 5);
+    place(lblNotice, 2760, 4200, 3015, 600, 6);
 
     cmdDD.onClick = [this] { cmdDD_Click(); };
     cmdDM.onClick = [this] { cmdDM_Click(); };
     cmdGC.onClick = [this] { cmdGC_Click(); };
+    cmdSight.onClick = [this] { cmdSight_Click(); };
 }
 
 void Morvelf::cmdDD_Click()
@@ -78,6 +83,19 @@ void Morvelf::cmdGC_Click()
     program_.gcsf().showForm();
     program_.locddf().hideForm();
     program_.locdmf().hideForm();
+}
+
+}  // namespace morvel::shell
+
+namespace morvel::shell {
+
+void Morvelf::cmdSight_Click()
+{
+    sightwin::SightWindow& w = program_.sight();
+    hideForm();
+    w.show();
+    w.raise();
+    w.activateWindow();
 }
 
 }  // namespace morvel::shell

@@ -1,6 +1,7 @@
 /// \file main_menu.h
 /// \brief morvelf, the start-up window: a one-way launcher that hides itself
-/// for the rest of the run and shows exactly one calculator.
+/// for the rest of the run and shows exactly one calculator; the
+/// sight-reduction window returns to it when closed.
 #pragma once
 
 #include "toolkit/form.h"
@@ -17,6 +18,7 @@ public:
     toolkit::CommandButton& cmdDM;
     toolkit::CommandButton& cmdDD;
     toolkit::CommandButton& cmdGC;
+    toolkit::CommandButton& cmdSight;
     toolkit::TextBox& Text1;
     toolkit::Label& lblNotice;
 
@@ -24,6 +26,7 @@ private:
     void cmdDD_Click();
     void cmdDM_Click();
     void cmdGC_Click();
+    void cmdSight_Click();
 
     Program& program_;
 };

@@ -4,6 +4,7 @@
 #include "calc/dm_window.h"
 #include "gcs/gcs_window.h"
 #include "shell/main_menu.h"
+#include "sightwin/sight_window.h"
 #include "toolkit/services.h"
 
 namespace morvel::shell {
@@ -45,6 +46,7 @@ Program::~Program()
     engine::forms.fill(nullptr);
     engine::actform = 0;
     // Calculators first: their handlers may reach the others.
+    sight_.reset();
     gcsf_.reset();
     locdmf_.reset();
     locddf_.reset();
@@ -77,6 +79,16 @@ gcs::Gcsf& Program::gcsf()
     if (!gcsf_)
         gcsf_ = std::make_unique<gcs::Gcsf>();
     return *gcsf_;
+}
+
+sightwin::SightWindow& Program::sight()
+{
+    if (!sight_) {
+        sight_ = std::make_unique<sightwin::SightWindow>();
+        QObject::connect(sight_.get(), &sightwin::SightWindow::closed, [this] { morvelf().showForm(); });
+        sight_->offerRecovery();
+    }
+    return *sight_;
 }
 
 toolkit::Form* Program::window(const QString& name)

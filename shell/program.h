@@ -1,5 +1,5 @@
 /// \file program.h
-/// \brief The program's four windows as single global instances, each
+/// \brief The program's windows as single global instances, each
 /// created on first reference, and the link between the engine and the
 /// windows (registry factory, message box).
 ///
@@ -19,6 +19,9 @@ class Locdmf;
 namespace morvel::gcs {
 class Gcsf;
 }
+namespace morvel::sightwin {
+class SightWindow;
+}
 
 namespace morvel::shell {
 
@@ -35,6 +38,10 @@ public:
     calc::Locddf& locddf();
     calc::Locdmf& locdmf();
     gcs::Gcsf& gcsf();
+    /// The sight-reduction window; made on first use, when it offers back
+    /// sights kept from a run that did not end cleanly. Closing it shows
+    /// the main menu again.
+    sightwin::SightWindow& sight();
 
     /// A window by its code name ("locddf"), created when needed; null for
     /// an unknown name.
@@ -52,6 +59,7 @@ private:
     std::unique_ptr<calc::Locddf> locddf_;
     std::unique_ptr<calc::Locdmf> locdmf_;
     std::unique_ptr<gcs::Gcsf> gcsf_;
+    std::unique_ptr<sightwin::SightWindow> sight_;
 };
 
 }  // namespace morvel::shell

@@ -1,0 +1,277 @@
+// The sight-reduction window as a navigator uses it, headless: a log typed
+// row by row gives the fix morvel-solve gives from the file the window
+// saves; an edit undone; a bad entry marked and left out; the log back
+// after a crash; the printed page; the way in from the main menu and back.
+#include "cli/sights.h"
+#include "shell/main_menu.h"
+#include "shell/program.h"
+#include "sightwin/log_model.h"
+#include "sightwin/plotting_sheet.h"
+#include "sightwin/sight_window.h"
+#include "toolkit/services.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace morvel;
+using sightwin::LogModel;
+using sightwin::SightWindow;
+using Col = cli::SightColumn;
+
+namespace {
+
+struct Typed {
+    const char *utc, *body, *hs;
+};
+// Four evening stars of 7 December 2026 from one DR, stopped.
+const Typed evening[] = {{"2026-12-07T19:33:00Z", "Capella", "19 2.2"},
+                         {"2026-12-07T19:34:00Z", "Altair", "45 1.7"},
+                         {"2026-12-07T19:35:00Z", "Vega", "48 2.9"},
+                         {"2026-12-07T19:36:00Z", "Fomalhaut", "51.6"}};
+
+void typeInto(QLineEdit& edit, const QString& text)
+{
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClicks(&edit, text);
+    QTest::keyClick(&edit, Qt::Key_Return);
+}
+
+/// The DR, then each sight a row: Enter in the table adds one, and its
+/// cells are typed as the table's editors take them.
+void typeLog(SightWindow& w, int rows = 4)
+{
+    typeInto(w.drPosition(), QStringLiteral("40 05.0N 35 45.0W"));
+    typeInto(w.drTime(), QStringLiteral("2026-12-07T19:30:00Z"));
+    LogModel& m = w.model();
+    for (int i = 0; i < rows; ++i) {
+        w.table().setFocus();
+        QTest::keyClick(&w.table(), Qt::Key_Return);
+        const int r = m.rowCount() - 1;
+        auto set = [&](Col c, const char* text) { m.setData(m.index(r, int(c)), QString::fromUtf8(text), Qt::EditRole); };
+        set(Col::utc, evening[i].utc);
+        set(Col::body, evening[i].body);
+        set(Col::hs, evening[i].hs);
+        set(Col::ic, "-1.2");
+        set(Col::eye, "3.5");
+    }
+    // Fomalhaut's altitude is mistyped on purpose; mend it.
+    if (rows == 4)
+        m.setData(m.index(3, int(Col::hs)), QStringLiteral("19 51.6"), Qt::EditRole);
+}
+
+struct WindowTest : ::testing::Test {
+    toolkit::RecordingMessageBox box;
+    toolkit::RecordingPrinter printer;
+    QTemporaryDir dir;
+    void SetUp() override
+    {
+        toolkit::services().messages = &box;
+        toolkit::services().printer = &printer;
+        QFile::remove(SightWindow::recoveryPath());
+    }
+};
+
+std::string solveFile(const QString& path, std::string* err = nullptr)
+{
+    std::ifstream in(path.toStdString());
+    std::ostringstream out, e;
+    cli::runSights(in, "log", {}, out, e);
+    if (err)
+        *err = e.str();
+    return out.str();
+}
+
+}  // namespace
+
+TEST_F(WindowTest, ThreeStarLogGivesTheFixMorvelSolveGivesFromTheSavedFile)
+{
+    SightWindow w;
+    typeLog(w);
+    // One row with a DR of its own (the same place, typed).
+    LogModel& m = w.model();
+    m.setData(m.index(0, int(Col::drLat)), QStringLiteral("40 05.0N"), Qt::EditRole);
+    m.setData(m.index(0, int(Col::drLon)), QStringLiteral("35 45.0W"), Qt::EditRole);
+    const cli::Worked& worked = w.model().worked();
+    ASSERT_TRUE(worked.fix.found()) << worked.fix.why;
+    EXPECT_EQ(worked.sights.size(), 4u);
+    EXPECT_TRUE(worked.fix.ellipse.has_value());
+    EXPECT_TRUE(w.resultText().contains(QStringLiteral("Fix"))) << w.resultText().toStdString();
+    EXPECT_EQ(w.sheet().content().lines.size(), 4u);
+
+    const QString path = dir.filePath(QStringLiteral("evening.csv"));
+    ASSERT_TRUE(w.saveTo(path));
+    EXPECT_FALSE(w.modified());
+    // morvel-solve prints the fix the window shows.
+    const std::string solved = solveFile(path);
+    const std::string fixLine = w.resultText().section(QStringLiteral("</b>"), 0, 0).section(QStringLiteral("Fix "), 1).toStdString();
+    EXPECT_NE(solved.find(fixLine.substr(0, fixLine.find(' '))), std::string::npos) << solved << "\n" << fixLine;
+
+    // Reopened, the same log and the same fix; the rows follow the DR again.
+    SightWindow again;
+    ASSERT_TRUE(again.open(path));
+    EXPECT_EQ(again.model().book(), w.model().book());
+    EXPECT_EQ(again.resultText(), w.resultText());
+}
+
+TEST_F(WindowTest, UndoAndRedoEveryEdit)
+{
+    SightWindow w;
+    typeLog(w, 3);
+    const QString before = w.resultText();
+    LogModel& m = w.model();
+    m.setData(m.index(1, int(Col::hs)), QStringLiteral("45 11.7"), Qt::EditRole);
+    EXPECT_NE(w.resultText(), before);
+    w.actUndo->trigger();
+    EXPECT_EQ(w.resultText(), before);
+    EXPECT_EQ(m.index(1, int(Col::hs)).data(Qt::EditRole).toString(), QStringLiteral("45 1.7"));
+    w.actRedo->trigger();
+    EXPECT_NE(w.resultText(), before);
+    // A row deleted and brought back; the DR edit undone.
+    w.table().setCurrentIndex(m.index(0, 0));
+    w.actDelete->trigger();
+    EXPECT_EQ(m.rowCount(), 2);
+    w.actUndo->trigger();
+    EXPECT_EQ(m.rowCount(), 3);
+    const auto dr = m.book().dr;
+    typeInto(w.drPosition(), QStringLiteral("41N 35W"));
+    EXPECT_NE(m.book().dr, dr);
+    w.actUndo->trigger();
+    EXPECT_EQ(m.book().dr, dr);
+    EXPECT_EQ(w.drPosition().text(), QStringLiteral("40 05.0N 35 45.0W"));
+}
+
+TEST_F(WindowTest, BadEntryMarkedAndLeftOut)
+{
+    struct Row {
+        const char* name;
+        Col column;
+        const char* text;
+        const char* why;
+    };
+    const Row rows[] = {{"letters for Hs", Col::hs, "4S 12", "sextant altitude"},
+                        {"unknown body", Col::body, "Vegas", "no body"},
+                        {"limb of a star", Col::limb, "lower", "limbs"},
+                        {"eye beyond 100 m", Col::eye, "350", "metres"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        SightWindow w;
+        typeLog(w);
+        LogModel& m = w.model();
+        m.setData(m.index(2, int(r.column)), QString::fromUtf8(r.text), Qt::EditRole);
+        EXPECT_EQ(m.worked().rows[2].status, cli::RowStatus::bad);
+        EXPECT_TRUE(m.index(2, int(r.column)).data(Qt::ToolTipRole).toString().contains(QString::fromUtf8(r.why)))
+            << m.index(2, int(r.column)).data(Qt::ToolTipRole).toString().toStdString();
+        EXPECT_TRUE(m.index(2, LogModel::hc).data(Qt::DisplayRole).toString().isEmpty());
+        EXPECT_EQ(m.worked().sights.size(), 3u);
+        EXPECT_TRUE(m.worked().fix.found());
+    }
+}
+
+TEST_F(WindowTest, RecoveryAfterACrash)
+{
+    cli::Logbook kept;
+    {
+        auto* w = new SightWindow;
+        typeLog(*w, 3);
+        kept = w->model().book();
+        ASSERT_TRUE(QFile::exists(SightWindow::recoveryPath()));
+        // A crash: the window goes without being closed.
+        w->hide();
+        w->deleteLater();
+        delete w;
+    }
+    SightWindow w;
+    QString asked;
+    w.ask = [&](const QString& q, bool) {
+        asked = q;
+        return SightWindow::Answer::yes;
+    };
+    w.offerRecovery();
+    EXPECT_FALSE(asked.isEmpty());
+    EXPECT_EQ(w.model().book(), kept);
+    EXPECT_TRUE(w.modified());
+    // Closed cleanly after saving: nothing is offered next time.
+    ASSERT_TRUE(w.saveTo(dir.filePath(QStringLiteral("kept.csv"))));
+    w.close();
+    EXPECT_FALSE(QFile::exists(SightWindow::recoveryPath()));
+
+    // The DR and the height of eye are remembered for the next day.
+    SightWindow next;
+    EXPECT_EQ(next.drPosition().text(), QStringLiteral("40 05.0N 35 45.0W"));
+    next.actAdd->trigger();
+    EXPECT_EQ(next.model().index(0, int(Col::eye)).data(Qt::EditRole).toString(), QStringLiteral("3.5"));
+}
+
+TEST_F(WindowTest, PrintedPageIsOneVectorPageWithTheLogAndTheFix)
+{
+    SightWindow w;
+    typeLog(w);
+    w.actPrint->trigger();
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    const QByteArray pdf = printer.jobs[0].pdf;
+    ASSERT_FALSE(pdf.isEmpty());
+    // MORVEL_SNAPSHOT_DIR=DIR keeps the window and the page there to look at.
+    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
+        w.resize(1400, 800);
+        w.grab().save(keep + QStringLiteral("/sight-window.png"));
+        QFile page(keep + QStringLiteral("/sight-page.pdf"));
+        if (page.open(QIODevice::WriteOnly))
+            page.write(pdf);
+    }
+    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "a bitmap on the page";
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(pdf);
+    f.close();
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    ASSERT_TRUE(info.waitForFinished()) << "pdfinfo (poppler-utils) is needed";
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           1"));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished());
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* expected : {"Sight reduction", "40 05.0N 35 45.0W", "Capella", "Fomalhaut", "Fix", "95 % ellipse"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected << "\n" << page.toStdString();
+}
+
+TEST_F(WindowTest, ReachedFromTheMainMenuAndClosedBackToIt)
+{
+    shell::Program program;
+    program.start();
+    program.morvelf().cmdSight.click();
+    EXPECT_FALSE(program.morvelf().isVisible());
+    EXPECT_TRUE(program.sight().isVisible());
+    program.sight().close();
+    EXPECT_FALSE(program.sight().isVisible());
+    EXPECT_TRUE(program.morvelf().isVisible());
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings and the recovery file in a folder of the test's own.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvel"));
+    morvel::toolkit::initialise();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
