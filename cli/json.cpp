@@ -159,6 +159,9 @@ void writeJson(std::string& out, const PassageResult& r, const Routes* routes, i
         for (Row row : passageOrder)
             if (shownRow(r, row))
                 s.number(key(row), passageNumber(row, set));
+        s.number("rhumb_course", shown(set.rhumb.course, false));
+        s.number("rhumb_distance", tenths(set.rhumb.miles));
+        s.number("great_circle_saves", milesSaved(set));
         if (routes && size_t(k) < routes->routes.size()) {
             s.key("route");
             writeRouteJson(out, routes->routes[size_t(k)], routes->spacing, gcs::shownMiles(set.alt));

@@ -134,6 +134,19 @@ void writePlain(std::string& out, const PassageResult& r, const Routes* routes, 
             line.push_back(passageText(row, r.sets[1], dec, false) + (row == Row::distance ? " nmi" : ""));
         rows.push_back(line);
     }
+    // The rhumb line between the same ends, beside the great circle.
+    const auto beside = [&](const char* caption, auto text) {
+        std::vector<std::string> line = {caption, text(r.sets[0]), marker(false, r.count)};
+        if (r.count == 2)
+            line.push_back(text(r.sets[1]));
+        rows.push_back(line);
+    };
+    if (r.count > 0) {
+        beside("Rhumb Line Course", [&](const Passage& s) { return circleText(s.rhumb.course, dec); });
+        beside("Rhumb Line Distance",
+               [&](const Passage& s) { return milesText(tenths(s.rhumb.miles)) + " nmi"; });
+        beside("Great Circle Saves", [&](const Passage& s) { return milesText(milesSaved(s)) + " nmi"; });
+    }
     writeTable(out, rows);
     if (r.manyOther)
         out += "Many Other Solutions\n";

@@ -69,5 +69,8 @@ const char* key(Row row);
 std::string passageText(Row row, const Passage& s, bool decimal, bool typed);
 /// The longitude rows are shown only when a longitude was given.
 bool shownRow(const PassageResult& r, Row row);
+/// What the great circle of s saves on the rhumb line between the same
+/// ends, as the two distances are shown: nautical miles to a tenth.
+double milesSaved(const Passage& s);
 
 }  // namespace morvel::cli
