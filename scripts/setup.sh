@@ -9,10 +9,10 @@ MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation liberfa-dev libnova-dev)
 # What the tests, benchmarks and package checks need besides: GoogleTest,
 # Google Benchmark, GeographicLib (the independent oracle), clang and its
-# compiler runtime (the sanitized tests and the libFuzzer targets), and the
-# packaging tools.
+# compiler runtime (the sanitized tests and the libFuzzer targets), the
+# packaging tools, and xmllint (the GPX routes against their schema).
 MORVEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev libgeographiclib-dev geographiclib-tools clang
-                      libclang-rt-14-dev dpkg-dev librsvg2-bin desktop-file-utils appstream lintian)
+                      libclang-rt-14-dev dpkg-dev librsvg2-bin desktop-file-utils appstream lintian libxml2-utils)
 
 # morvel_install PACKAGE...: installs those that are missing.
 morvel_install() {
