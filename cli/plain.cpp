@@ -69,7 +69,9 @@ void writeRoutePlain(std::string& out, const Route& route, double spacing, doubl
 void writeCompositePlain(std::string& out, const gcs::Composite& c, const Passage& s, int solution, bool dec)
 {
     const std::string limit = latitudeText(c.limit, dec);
-    out += "\nComposite great circle within " + limit + (solution ? " (solution " + std::to_string(solution) + ")" : "");
+    out += "\nComposite great circle within " + limit;
+    if (solution)
+        out += " (solution " + std::to_string(solution) + ")";
     if (c.outcome != gcs::Composite::Outcome::composite) {
         out += ": the great circle reaches no further than " + latitudeText(c.highest, dec) +
                " and is the route\n";
