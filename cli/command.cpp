@@ -5,10 +5,12 @@
 #include "cli/angles.h"
 #include "cli/batch.h"
 #include "cli/finder.h"
+#include "cli/gpx.h"
 #include "cli/problem.h"
 #include "cli/report.h"
 #include "cli/sights.h"
 #include "cli/solve.h"
+#include "engine/angles.h"
 
 #include <cmath>
 #include <fstream>
@@ -86,6 +88,13 @@ std::string helpText()
            "  --waypoints N               also the vertex, the equator crossings and waypoints on\n"
            "                              every meridian that is a multiple of N degrees, with the\n"
            "                              rhumb-line legs between them (needs a longitude)\n"
+           "  --limit-lat A               composite great circle: where the great circle goes beyond\n"
+           "                              latitude A (1 to 89, N or S), the great circles tangent to\n"
+           "                              that parallel and the run along it, with their distances\n"
+           "                              and courses (needs a longitude)\n"
+           "  --gpx FILE                  with --waypoints, also write the route as GPX 1.1 (- for\n"
+           "                              standard output, instead of the answer)\n"
+           "  Every great-circle answer adds the rhumb line between the same ends.\n"
            "\n"
            "Almanac: where the navigational bodies stand (apparent, geocentric)\n"
            "  --almanac BODY --at UTC  GHA and declination of the Sun, Moon, Venus, Mars, Jupiter,\n"
@@ -147,7 +156,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
 
     Style style;
-    std::optional<std::string> batch, almanacBody, at, dut1, daily, sights, sigma;
+    std::optional<std::string> batch, almanacBody, at, dut1, daily, sights, sigma, limitText, gpx;
     bool csv = false;
     std::string waypoints;
     std::vector<Entry> entries;
@@ -181,24 +190,26 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i)
             value = value ? *value + " " + args[i + 1] : args[i + 1];
         const std::optional<Field> field = fieldOfOption(name);
-        std::optional<std::string>* almanacOption = name == "almanac" ? &almanacBody
-                                                    : name == "at"    ? &at
-                                                    : name == "dut1"  ? &dut1
-                                                    : name == "daily" ? &daily
-                                                    : name == "sights" ? &sights
-                                                    : name == "sigma"  ? &sigma
-                                                                      : nullptr;
-        if (name != "batch" && name != "waypoints" && !field && !almanacOption && !isFinderOption(name))
+        std::optional<std::string>* once = name == "almanac"     ? &almanacBody
+                                           : name == "at"        ? &at
+                                           : name == "dut1"      ? &dut1
+                                           : name == "daily"     ? &daily
+                                           : name == "sights"    ? &sights
+                                           : name == "sigma"     ? &sigma
+                                           : name == "limit-lat" ? &limitText
+                                           : name == "gpx"       ? &gpx
+                                                                 : nullptr;
+        if (name != "batch" && name != "waypoints" && !field && !once && !isFinderOption(name))
             return fail("unknown option " + option + " (see --help)");
         if (!value || value->empty())
             return fail(option + " needs a value (see --help)");
         if (isFinderOption(name)) {
             if (!finderValues.emplace(name, *value).second)
                 return fail(option + " given twice");
-        } else if (almanacOption) {
-            if (*almanacOption)
+        } else if (once) {
+            if (*once)
                 return fail(option + " given twice");
-            *almanacOption = *value;
+            *once = *value;
         } else if (name == "batch") {
             if (batch)
                 return fail("--batch given twice");
@@ -211,6 +222,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             entries.push_back({*field, *value});
         }
     }
+    // The options of a passage's route.
+    const bool routing = !waypoints.empty() || limitText || gpx;
     AlmanacOptions timing{style.decimal, style.json, 0};
     if (dut1) {
         const auto d = calc::typedNumber(*dut1);
@@ -230,7 +243,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (!sights)
             return fail("--sigma goes with --sights FILE");
         if (almanacBody || at || dut1 || daily || batch || csv || finder || !finderValues.empty() || !entries.empty() ||
-            !waypoints.empty())
+            routing)
             return fail("--sights takes its sights from the log alone, with --sigma, --decimal or --json");
         return readFrom(*sights, "--sights", in, err,
                         [&](std::istream& s, const std::string& name) { return runSights(s, name, o, out, err); });
@@ -244,14 +257,15 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             finderValues.emplace("at", *at);
         if (dut1)
             finderValues.emplace("dut1", *dut1);
-        if (almanacBody || daily || batch || csv || !waypoints.empty())
-            return fail("--noon, --identify and --sky take no --almanac, --daily, --batch, --csv or --waypoints");
+        if (almanacBody || daily || batch || csv || routing)
+            return fail("--noon, --identify and --sky take no --almanac, --daily, --batch, --csv, --waypoints, "
+                        "--limit-lat or --gpx");
         return runFinder(*finder, finderValues, {style.decimal, style.json, timing.dut1}, out, err);
     }
     if (!finderValues.empty())
         return fail("--" + finderValues.begin()->first + " goes with --noon, --identify or --sky (see --help)");
     if (almanacBody || at || dut1 || daily) {
-        if (!entries.empty() || !waypoints.empty())
+        if (!entries.empty() || routing)
             return fail("--almanac and --daily take no triangle or passage (see --help)");
         if (daily && (almanacBody || at))
             return fail("--daily takes a date alone, without --almanac or --at");
@@ -273,7 +287,20 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         style.spacing = *spacing;
     }
 
+    std::optional<double> limit;
+    if (limitText) {
+        const AngleRead a = readNavAngle(*limitText, AngleKind::latitude, "a limiting latitude");
+        if (!a.ok || !(std::abs(a.radians) >= 1 * math::degree && std::abs(a.radians) <= 89 * math::degree))
+            return fail("--limit-lat takes the latitude the route keeps within, 1 to 89 degrees N or S "
+                        "(60N, 55 30S); not '" + *limitText + "'");
+        limit = a.radians;
+    }
+    if (gpx && waypoints.empty())
+        return fail("--gpx writes the waypoints: give --waypoints N too");
+
     if (batch) {
+        if (limit || gpx)
+            return fail("--limit-lat and --gpx take one passage, not a batch");
         if (!entries.empty())
             return fail("--batch takes its problems from the file; leave out " + optionName(entries.front().field));
         const BatchOptions options{style.decimal, style.json, style.spacing};
@@ -288,11 +315,28 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (style.spacing > 0)
         if (const std::string why = waypointsRefused(*p.problem, false); !why.empty())
             return fail(why);
-    const Answer a = answerOf(*p.problem, style.spacing);
+    if (limit)
+        if (const std::string why = waypointsRefused(*p.problem, false, "--limit-lat"); !why.empty())
+            return fail(why);
+    const Answer a = answerOf(*p.problem, style.spacing, limit);
+    if (const std::string why = compositeRefused(a); !why.empty())
+        return fail(why);
+    if (gpx && a.count() > 0) {
+        const std::string document = gpxText(a);
+        if (*gpx == "-") {
+            out << document;
+            out.flush();
+            return 0;
+        }
+        if (const std::string why = writeWhole(*gpx, document); !why.empty())
+            return fail("--gpx: cannot write '" + *gpx + "': " + why);
+    }
     std::string text;
     write(text, a, style, 0);
     out << text;
     out.flush();
+    if (gpx && a.count() == 0)
+        err << "morvel-solve: --gpx: no route, nothing written\n";
     return a.count() > 0 ? 0 : 1;
 }
 

@@ -87,6 +87,37 @@ void writeRouteJson(std::string& out, const Route& route, double spacing, double
     o.close();
 }
 
+/// The route within a limit: the limit and how far the great circle goes
+/// towards it, and where it passes beyond, the legs, the points on the
+/// parallel, the total and how much longer it is than the great circle.
+void writeCompositeJson(std::string& out, const gcs::Composite& c, const Passage& s)
+{
+    JsonObject o(out);
+    o.number("limit", shown(c.limit, true));
+    o.number("great_circle_reaches", shown(c.highest, true));
+    const bool composite = c.outcome == gcs::Composite::Outcome::composite;
+    o.key("bounded");
+    out += composite ? "true" : "false";
+    if (composite) {
+        o.key("legs");
+        jsonArray(out, std::vector<gcs::CompositeLeg>(std::begin(c.legs), std::end(c.legs)),
+                  [](JsonObject& l, const gcs::CompositeLeg& leg) {
+                      l.number("distance", tenths(leg.miles));
+                      l.number("course", shown(leg.course, false));
+                      l.number("final_course", shown(leg.finalCourse, false));
+                  });
+        for (const auto& [name, place] : {std::pair{"meets", c.meets}, std::pair{"leaves", c.leaves}}) {
+            o.key(name);
+            JsonObject p(out);
+            p.number("lat", shown(place.lat, true));
+            p.number("lon", shown(place.lon, true));
+            p.close();
+        }
+    }
+    o.number("distance", composite ? tenths(c.miles) : gcs::shownMiles(s.alt));
+    o.number("longer_by", composite ? milesLonger(c, s) : 0);
+    o.close();
+}
 
 /// What the answers of both triangles tell alike.
 struct Outcome {
@@ -147,7 +178,8 @@ void writeJson(std::string& out, const CelestialResult& r, int line)
     });
 }
 
-void writeJson(std::string& out, const PassageResult& r, const Routes* routes, int line)
+void writeJson(std::string& out, const PassageResult& r, const Routes* routes,
+               const std::vector<gcs::Composite>& composites, int line)
 {
     std::vector<const char*> given;
     for (Row row : passageOrder)
@@ -159,6 +191,13 @@ void writeJson(std::string& out, const PassageResult& r, const Routes* routes, i
         for (Row row : passageOrder)
             if (shownRow(r, row))
                 s.number(key(row), passageNumber(row, set));
+        s.number("rhumb_course", shown(set.rhumb.course, false));
+        s.number("rhumb_distance", tenths(set.rhumb.miles));
+        s.number("great_circle_saves", milesSaved(set));
+        if (size_t(k) < composites.size()) {
+            s.key("composite");
+            writeCompositeJson(out, composites[size_t(k)], set);
+        }
         if (routes && size_t(k) < routes->routes.size()) {
             s.key("route");
             writeRouteJson(out, routes->routes[size_t(k)], routes->spacing, gcs::shownMiles(set.alt));

@@ -29,9 +29,11 @@ void writeRoutePlain(std::string& out, const Route& route, double spacing, doubl
                      bool dec)
 {
     std::vector<std::vector<std::string>> rows;
-    if (route.vertexPlace == Route::VertexPlace::none)
+    // A composite route's great circles have their vertices where it meets
+    // and leaves its limit, written with it.
+    if (!route.composite && route.vertexPlace == Route::VertexPlace::none)
         rows.push_back({"Vertex", greatCircle > 0 ? "none: the track follows the equator" : "none: no distance"});
-    else
+    else if (!route.composite)
         rows.push_back({"Vertex", latitudeText(route.vertex.lat, dec), longitudeText(route.vertex.lon, dec),
                         placeText(route.vertexPlace)});
     if (route.crossings.empty())
@@ -58,8 +60,34 @@ void writeRoutePlain(std::string& out, const Route& route, double spacing, doubl
         table.push_back(row);
     }
     writeTable(out, table, "  ");
-    out += "Rhumb-line legs " + milesText(tenths(route.rhumbMiles)) + " nmi in all; great circle " +
-           milesText(greatCircle) + " nmi\n";
+    out += "Rhumb-line legs " + milesText(tenths(route.rhumbMiles)) + " nmi in all; " +
+           (route.composite ? "composite great circle " : "great circle ") + milesText(greatCircle) + " nmi\n";
+}
+
+/// The route within the limit of the passage s; solution numbers it when
+/// above 0.
+void writeCompositePlain(std::string& out, const gcs::Composite& c, const Passage& s, int solution, bool dec)
+{
+    const std::string limit = latitudeText(c.limit, dec);
+    out += "\nComposite great circle within " + limit;
+    if (solution)
+        out += " (solution " + std::to_string(solution) + ")";
+    if (c.outcome != gcs::Composite::Outcome::composite) {
+        out += ": the great circle reaches no further than " + latitudeText(c.highest, dec) +
+               " and is the route\n";
+        return;
+    }
+    out += ":\n";
+    const std::string names[3] = {"Great circle to the parallel", "Along " + limit, "Great circle to the destination"};
+    std::vector<std::vector<std::string>> rows = {{"Leg", "Distance", "Initial course", "Final course"}};
+    for (int i = 0; i < 3; ++i)
+        rows.push_back({names[i], milesText(tenths(c.legs[i].miles)) + " nmi", circleText(c.legs[i].course, dec),
+                        circleText(c.legs[i].finalCourse, dec)});
+    writeTable(out, rows, "  ");
+    writeTable(out, {{"Meets the parallel", latitudeText(c.meets.lat, dec), longitudeText(c.meets.lon, dec)},
+                     {"Leaves the parallel", latitudeText(c.leaves.lat, dec), longitudeText(c.leaves.lon, dec)},
+                     {"Total", milesText(tenths(c.miles)) + " nmi",
+                      milesText(milesLonger(c, s)) + " nmi longer than the great circle"}});
 }
 
 }  // namespace
@@ -119,7 +147,8 @@ void writePlain(std::string& out, const CelestialResult& r, bool dec)
         out += r.message + '\n';
 }
 
-void writePlain(std::string& out, const PassageResult& r, const Routes* routes, bool dec)
+void writePlain(std::string& out, const PassageResult& r, const Routes* routes,
+                const std::vector<gcs::Composite>& composites, bool dec)
 {
     std::vector<std::vector<std::string>> rows;
     for (Row row : passageOrder) {
@@ -134,11 +163,26 @@ void writePlain(std::string& out, const PassageResult& r, const Routes* routes, 
             line.push_back(passageText(row, r.sets[1], dec, false) + (row == Row::distance ? " nmi" : ""));
         rows.push_back(line);
     }
+    // The rhumb line between the same ends, beside the great circle.
+    const auto beside = [&](const char* caption, auto text) {
+        std::vector<std::string> line = {caption, text(r.sets[0]), marker(false, r.count)};
+        if (r.count == 2)
+            line.push_back(text(r.sets[1]));
+        rows.push_back(line);
+    };
+    if (r.count > 0) {
+        beside("Rhumb Line Course", [&](const Passage& s) { return circleText(s.rhumb.course, dec); });
+        beside("Rhumb Line Distance",
+               [&](const Passage& s) { return milesText(tenths(s.rhumb.miles)) + " nmi"; });
+        beside("Great Circle Saves", [&](const Passage& s) { return milesText(milesSaved(s)) + " nmi"; });
+    }
     writeTable(out, rows);
     if (r.manyOther)
         out += "Many Other Solutions\n";
     if (r.count == 0)
         out += r.message + '\n';
+    for (size_t k = 0; k < composites.size(); ++k)
+        writeCompositePlain(out, composites[k], r.sets[k], composites.size() > 1 ? int(k) + 1 : 0, dec);
     if (!routes)
         return;
     for (size_t k = 0; k < routes->routes.size(); ++k) {
@@ -147,7 +191,9 @@ void writePlain(std::string& out, const PassageResult& r, const Routes* routes, 
             out += "Solution " + std::to_string(k + 1) + ":\n";
         const EndsTyped typed{r.given[size_t(Row::fromLat)], r.given[size_t(Row::fromLon)],
                               r.given[size_t(Row::toLat)], r.given[size_t(Row::toLon)]};
-        writeRoutePlain(out, routes->routes[k], routes->spacing, gcs::shownMiles(r.sets[k].alt), typed, dec);
+        const Route& route = routes->routes[k];
+        const double miles = route.composite ? tenths(composites[k].miles) : gcs::shownMiles(r.sets[k].alt);
+        writeRoutePlain(out, route, routes->spacing, miles, typed, dec);
     }
 }
 
@@ -163,9 +209,9 @@ void write(std::string& out, const Answer& a, const Style& style, int line)
     }
     const auto& r = std::get<PassageResult>(a.result);
     if (style.json)
-        writeJson(out, r, routes, line);
+        writeJson(out, r, routes, a.composites, line);
     else
-        writePlain(out, r, routes, style.decimal);
+        writePlain(out, r, routes, a.composites, style.decimal);
 }
 
 }  // namespace morvel::cli

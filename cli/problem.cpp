@@ -229,15 +229,16 @@ ProblemRead readProblem(const std::vector<Entry>& entries, bool columns)
     return isCelestial(entries.front().field) ? celestial(entries, r) : passage(entries, r);
 }
 
-std::string waypointsRefused(const Problem& p, bool columns)
+std::string waypointsRefused(const Problem& p, bool columns, const std::string& option)
 {
     Reader r(columns);
-    const std::string waypoints = columns ? "waypoints" : "--waypoints";
+    const std::string waypoints = !option.empty() ? option : columns ? "waypoints" : "--waypoints";
+    const std::string s = option.empty() ? "" : "s";  // --limit-lat needs, waypoints need
     const auto* passage = std::get_if<PassageProblem>(&p);
     if (!passage)
-        return waypoints + " belong to the great circle, not the celestial triangle";
+        return waypoints + " belong" + s + " to the great circle, not the celestial triangle";
     if (!passage->fromLon && !passage->toLon)
-        return waypoints + " need a longitude: give " + r.name(Field::from) + " or " + r.name(Field::to) +
+        return waypoints + " need" + s + " a longitude: give " + r.name(Field::from) + " or " + r.name(Field::to) +
                " with one, or " + r.list({Field::fromLon, Field::toLon});
     return {};
 }

@@ -72,7 +72,8 @@ struct ProblemRead {
 ProblemRead readProblem(const std::vector<Entry>& entries, bool columns);
 
 /// Why p cannot have waypoints (it is celestial, or knows no longitude), or
-/// empty when it can.
-std::string waypointsRefused(const Problem& p, bool columns);
+/// empty when it can; option names another option that needs the same
+/// (--limit-lat).
+std::string waypointsRefused(const Problem& p, bool columns, const std::string& option = {});
 
 }  // namespace morvel::cli

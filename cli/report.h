@@ -26,12 +26,14 @@ void writeTable(std::string& out, const std::vector<std::vector<std::string>>& r
 
 /// One problem's answer, a line each.
 void writePlain(std::string& out, const CelestialResult& r, bool decimal);
-void writePlain(std::string& out, const PassageResult& r, const Routes* routes, bool decimal);
+void writePlain(std::string& out, const PassageResult& r, const Routes* routes,
+                const std::vector<gcs::Composite>& composites, bool decimal);
 
 /// One problem's answer as one JSON object on one line; line, when above 0,
 /// is the input line it answers (batch).
 void writeJson(std::string& out, const CelestialResult& r, int line);
-void writeJson(std::string& out, const PassageResult& r, const Routes* routes, int line);
+void writeJson(std::string& out, const PassageResult& r, const Routes* routes,
+               const std::vector<gcs::Composite>& composites, int line);
 void writeJsonError(std::string& out, int line, const std::string& why);
 
 /// An answer in plain text or JSON, as style says; line above 0 numbers a

@@ -176,11 +176,74 @@ Route route(const Passage& p, double spacing)
     return r;
 }
 
-Routes routesOf(const PassageResult& r, double spacing)
+Route route(const Passage& p, const gcs::Composite& c, double spacing)
+{
+    if (c.outcome != gcs::Composite::Outcome::composite)
+        return route(p, spacing);
+    // The two great circles as passages of their own.
+    const auto greatCircle = [&](const gcs::Place& from, const gcs::Place& to, const gcs::CompositeLeg& leg) {
+        Passage q;
+        q.fromLat = from.lat;
+        q.fromLon = from.lon;
+        q.toLat = to.lat;
+        q.toLon = to.lon;
+        q.lha = gcs::dloBetween(from.lon, to.lon);
+        q.alt = gcs::altitudeOf(leg.miles);
+        q.course = leg.course;
+        q.finalCourse = leg.finalCourse;
+        return route(q, spacing);
+    };
+    const Route first = greatCircle({p.fromLat, p.fromLon}, c.meets, c.legs[0]);
+    const Route last = greatCircle(c.leaves, {p.toLat, p.toLon}, c.legs[2]);
+
+    Route r;
+    r.composite = true;
+    const double way = c.east ? 1 : -1;
+    const auto add = [&](const RoutePoint& w) {
+        // The ends of the legs meet: one waypoint where they do.
+        if (!r.waypoints.empty() && std::abs(r.waypoints.back().lat - w.lat) < slack &&
+            std::abs(std::remainder(r.waypoints.back().lon - w.lon, twoPi)) < slack)
+            return;
+        r.waypoints.push_back(w);
+    };
+    for (const RoutePoint& w : first.waypoints)
+        add(w);
+    // Along the parallel, on the meridians that are multiples of the spacing.
+    const double along = c.legs[1].course, run = c.legs[1].miles / 60 * degree / std::cos(c.limit);
+    const double firstMultiple = c.meets.lon / pi * 180 / spacing;
+    for (double k = c.east ? std::floor(firstMultiple) + 1 : std::ceil(firstMultiple) - 1;; k += way) {
+        const double lon = k * spacing / 180 * pi, gone = way * (lon - c.meets.lon);
+        if (gone >= run - slack)
+            break;
+        if (gone > slack)
+            r.waypoints.push_back({c.limit, clean(std::remainder(lon, twoPi)), along});
+    }
+    for (const RoutePoint& w : last.waypoints)
+        add(w);
+    r.waypoints.back() = {p.toLat, p.toLon, c.legs[2].finalCourse};
+    r.crossings = first.crossings;
+    r.crossings.insert(r.crossings.end(), last.crossings.begin(), last.crossings.end());
+
+    // Each leg the way the route goes round.
+    for (size_t i = 0; i + 1 < r.waypoints.size(); ++i) {
+        const RoutePoint &a = r.waypoints[i], &b = r.waypoints[i + 1];
+        double dlon = std::remainder(b.lon - a.lon, twoPi);
+        if (way * dlon < -slack)
+            dlon += way * twoPi;
+        const Leg leg = gcs::rhumb(a.lat, b.lat, dlon);
+        r.legs.push_back(leg);
+        r.rhumbMiles += leg.miles;
+    }
+    return r;
+}
+
+Routes routesOf(const PassageResult& r, double spacing, const std::vector<gcs::Composite>& composites)
 {
     Routes routes{spacing, {}};
     for (int k = 0; k < r.count; ++k)
-        routes.routes.push_back(route(r.sets[size_t(k)], spacing));
+        routes.routes.push_back(size_t(k) < composites.size()
+                                    ? route(r.sets[size_t(k)], composites[size_t(k)], spacing)
+                                    : route(r.sets[size_t(k)], spacing));
     return routes;
 }
 

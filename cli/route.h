@@ -21,9 +21,15 @@
 ///   150 W, 140 W, ...), and the destination; a track over a pole has the
 ///   pole as a waypoint. Each carries the great-circle course there (at the
 ///   destination the final course) and the rhumb line to the next one.
+///
+/// A composite route (gcs/composite.h) is laid out leg by leg: the great
+/// circle to the limiting parallel, the parallel (course 090 or 270), the
+/// great circle from it; the points where it meets and leaves the parallel
+/// are waypoints, and it has no vertex of its own.
 #pragma once
 
 #include "cli/solve.h"
+#include "gcs/composite.h"
 #include "gcs/rhumb.h"
 
 #include <vector>
@@ -45,12 +51,17 @@ struct Route {
     std::vector<RoutePoint> waypoints;  ///< departure first, destination last
     std::vector<Leg> legs;              ///< legs[i] from waypoints[i] to waypoints[i + 1]
     double rhumbMiles = 0;              ///< the legs together
+    bool composite = false;             ///< the track is a composite route
 };
 
 /// The route of a passage with both longitudes known, waypoints on the
 /// meridians every spacing degrees (above 0, at most 180). The destination
 /// and its course are the passage's own.
 Route route(const Passage& p, double spacing);
+
+/// The route of a passage bounded by a limiting parallel: the composite
+/// route c of the passage's ends, when it is one, else the great circle.
+Route route(const Passage& p, const gcs::Composite& c, double spacing);
 
 /// What goes with a passage's result when waypoints were asked for: the
 /// route of each solution and the spacing of the meridians in degrees.
@@ -60,6 +71,7 @@ struct Routes {
 };
 
 /// The routes of every solution of r; r must know its longitudes.
-Routes routesOf(const PassageResult& r, double spacing);
+/// composites, when not empty, holds each solution's route within a limit.
+Routes routesOf(const PassageResult& r, double spacing, const std::vector<gcs::Composite>& composites = {});
 
 }  // namespace morvel::cli

@@ -66,6 +66,7 @@ PassageResult solve(const PassageProblem& p)
         s.alt = p.miles ? alt : t.alt;
         s.course = t.zn;
         s.finalCourse = gcs::finalCourse(s.fromLat, s.lha, s.toLat, s.course);
+        s.rhumb = gcs::rhumbBeside(s.fromLat, s.lha, s.toLat, s.course);
         if (p.fromLon) {
             s.fromLon = *p.fromLon;
             s.toLon = p.toLon ? *p.toLon : gcs::longitudeOfDestination(*p.fromLon, s.lha);

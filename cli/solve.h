@@ -6,12 +6,13 @@
 /// A result holds the solutions the windows show (0, 1 or 2) as complete
 /// sets of radians, the given quantities among them as read. Great-circle
 /// sets add the longitudes (the given ones, the other derived from each
-/// set's DLo) and the final course. When nothing is shown the engine's
-/// messages say why.
+/// set's DLo), the final course and the rhumb line between the same ends.
+/// When nothing is shown the engine's messages say why.
 #pragma once
 
 #include "cli/problem.h"
 #include "engine/triangle.h"
+#include "gcs/rhumb.h"
 
 #include <array>
 #include <cstdint>
@@ -37,6 +38,7 @@ struct Passage {
     double lha = 0, alt = 0, course = 0, finalCourse = 0;
     double dlo = 0;        ///< the DLo shown: as typed, or at most pi
     bool dloEast = false;  ///< the DLo is shown as East (else West)
+    gcs::Leg rhumb;        ///< the rhumb line between the same ends
 };
 
 /// The rows of the great-circle window, in its order.

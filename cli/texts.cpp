@@ -165,6 +165,16 @@ bool shownRow(const PassageResult& r, Row row)
     return !isLongitude(row) || r.longitudes;
 }
 
+double milesSaved(const Passage& s)
+{
+    return tenths(tenths(s.rhumb.miles) - gcs::shownMiles(s.alt));
+}
+
+double milesLonger(const gcs::Composite& c, const Passage& s)
+{
+    return tenths(tenths(c.miles) - gcs::shownMiles(s.alt));
+}
+
 std::string latitudeText(double x, bool dec, bool typed)
 {
     return (dec ? decimal(x, true) : degMin(x, false)) + (positive(x, typed) ? "N" : "S");

@@ -20,6 +20,7 @@
 #pragma once
 
 #include "cli/solve.h"
+#include "gcs/composite.h"
 
 #include <string>
 
@@ -74,5 +75,11 @@ const char* key(Row row);
 std::string passageText(Row row, const Passage& s, bool decimal, bool typed);
 /// The longitude rows are shown only when a longitude was given.
 bool shownRow(const PassageResult& r, Row row);
+/// What the great circle of s saves on the rhumb line between the same
+/// ends, as the two distances are shown: nautical miles to a tenth.
+double milesSaved(const Passage& s);
+/// How much longer the route c within a limit is than the great circle of
+/// s, as the two distances are shown.
+double milesLonger(const gcs::Composite& c, const Passage& s);
 
 }  // namespace morvel::cli

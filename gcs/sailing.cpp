@@ -103,4 +103,12 @@ double finalCourse(double lat, double lha, double dec, double course)
     return course > pi ? pi + s.angle : pi - s.angle;
 }
 
+Leg rhumbBeside(double lat, double lha, double dec, double course)
+{
+    double dlon = std::remainder(-lha, engine::twoPi);  // east positive
+    if (std::abs(dlon) == pi)
+        dlon = course > pi ? -pi : pi;
+    return rhumb(lat, dec, dlon);
+}
+
 }  // namespace morvel::gcs

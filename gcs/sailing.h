@@ -17,6 +17,7 @@
 #pragma once
 
 #include "engine/triangle.h"
+#include "gcs/rhumb.h"
 
 namespace morvel::gcs {
 
@@ -78,5 +79,12 @@ double longitudeOfDeparture(double lonDes, double lha);
 /// south); at the antipode the great circle arrives on 180 degrees less the
 /// initial course.
 double finalCourse(double lat, double lha, double dec, double course);
+
+/// The rhumb line between the ends of the passage in a solution set
+/// (latitude of departure, westward DLo, latitude of destination, initial
+/// course), the shorter way round; at half a turn of DLo the great
+/// circle's way (an easterly initial course, or due north or south, goes
+/// east).
+Leg rhumbBeside(double lat, double lha, double dec, double course);
 
 }  // namespace morvel::gcs

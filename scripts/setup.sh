@@ -9,11 +9,11 @@ MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation liberfa-dev libnova-dev)
 # What the tests, benchmarks and package checks need besides: GoogleTest,
 # Google Benchmark, GeographicLib (the independent oracle), clang and its
-# compiler runtime (the sanitized tests and the libFuzzer targets), and the
-# packaging tools, and poppler-utils (pdfinfo and pdftotext read the printed
-# page back).
+# compiler runtime (the sanitized tests and the libFuzzer targets), the
+# packaging tools, xmllint (the GPX routes against their schema), and
+# poppler-utils (pdfinfo and pdftotext read the printed page back).
 MORVEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev libgeographiclib-dev geographiclib-tools clang
-                      libclang-rt-14-dev dpkg-dev librsvg2-bin desktop-file-utils appstream lintian
+                      libclang-rt-14-dev dpkg-dev librsvg2-bin desktop-file-utils appstream lintian libxml2-utils
                       poppler-utils)
 
 # morvel_install PACKAGE...: installs those that are missing.

@@ -67,6 +67,16 @@ TEST(Command, BadInputNamesTheOptionAndExitsTwo)
         {"waypoints for a sight", with({"--lat", "40N", "--waypoints", "5"}), "belong to the great circle"},
         {"waypoints without a longitude", {"--from", "40N", "--to", "30N", "--distance", "500", "--waypoints", "5"},
          "--waypoints need a longitude"},
+        {"limit for a sight", with({"--lat", "40N", "--limit-lat", "60N"}), "--limit-lat belongs to the great circle"},
+        {"limit of 0", {"--from", "40N 10W", "--to", "30N 20E", "--limit-lat", "0"}, "1 to 89 degrees N or S"},
+        {"departure beyond the limit", {"--from", "65N 10W", "--to", "50N 20E", "--limit-lat", "60N"},
+         "the departure (65\u00b00'N) lies beyond the limit 60\u00b00'N"},
+        {"destination beyond a southern limit", {"--from", "40S 10W", "--to", "55S 20E", "--limit-lat", "50S"},
+         "the destination (55\u00b00'S) lies beyond"},
+        {"gpx without waypoints", {"--from", "40N 10W", "--to", "30N 20E", "--gpx", "-"}, "give --waypoints N too"},
+        {"gpx to a missing folder", {"--from", "40N 10W", "--to", "30N 20E", "--waypoints", "5", "--gpx", "/no/r.gpx"},
+         "--gpx: cannot write '/no/r.gpx'"},
+        {"limit in a batch", {"--batch", "-", "--limit-lat", "60N"}, "not a batch"},
         {"batch and options", {"--batch", "-", "--lat", "40N"}, "leave out --lat"},
         {"batch file missing", {"--batch", "/nonexistent/sights.csv"}, "cannot read '/nonexistent/sights.csv'"},
         {"sigma alone", {"--sigma", "0.5"}, "--sigma goes with --sights"},
@@ -102,7 +112,8 @@ TEST(Command, HelpAndVersion)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Usage: morvel-solve", 0), 0u);
     for (const char* option : {"--lat", "--lha", "--dec", "--alt", "--zn", "--from", "--to", "--dlo", "--distance",
-                               "--course", "--waypoints", "--decimal", "--json", "--batch", "--version"})
+                               "--course", "--waypoints", "--limit-lat", "--gpx", "--decimal", "--json", "--batch",
+                               "--version"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
     r = runCli({"--version"});
     EXPECT_EQ(r.status, 0);

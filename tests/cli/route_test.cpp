@@ -1,9 +1,13 @@
 // Waypoints and rhumb-line legs against GeographicLib's Geodesic and Rhumb
 // on a sphere (flattening 0; radius 1, so one minute of arc is one nautical
 // mile): random passages with every spacing, and the tracks that meet a
-// pole, follow the equator or have no length.
+// pole, follow the equator or have no length; the rhumb line beside each
+// answer; composite routes' waypoints and the GPX that carries them.
+#include "cli/answer.h"
+#include "cli/gpx.h"
 #include "cli/route.h"
 #include "cli/solve.h"
+#include "cli/texts.h"
 #include "gcs/sailing.h"
 
 #include <GeographicLib/Geodesic.hpp>
@@ -13,6 +17,7 @@
 #include <cmath>
 #include <numbers>
 #include <random>
+#include <regex>
 
 namespace morvel::test {
 namespace {
@@ -25,7 +30,7 @@ double gap(double a, double b)
     return std::abs(std::remainder(a - b, 360));
 }
 
-cli::PassageResult passage(double lat1, double lon1, double lat2, double lon2)
+cli::PassageProblem problem(double lat1, double lon1, double lat2, double lon2)
 {
     cli::PassageProblem p;
     p.fromLat = lat1 * degree;
@@ -33,7 +38,7 @@ cli::PassageResult passage(double lat1, double lon1, double lat2, double lon2)
     p.toLat = lat2 * degree;
     p.toLon = lon2 * degree;
     p.lha = gcs::dloBetween(*p.fromLon, *p.toLon);
-    return cli::solve(p);
+    return p;
 }
 
 #ifdef MORVEL_SANITIZED
@@ -52,7 +57,7 @@ TEST(Route, WaypointsAndLegsMatchGeographicLib)
     for (int i = 0; i < samples; ++i) {
         const double lat1 = latitude(rng), lon1 = longitude(rng), lat2 = latitude(rng), lon2 = longitude(rng);
         const double spacing = spacings[i % std::size(spacings)];
-        const cli::PassageResult r = passage(lat1, lon1, lat2, lon2);
+        const cli::PassageResult r = cli::solve(problem(lat1, lon1, lat2, lon2));
         ASSERT_EQ(r.count, 1);
         const cli::Route route = cli::route(r.sets[0], spacing);
         double s12, azi1, azi2;
@@ -134,7 +139,7 @@ TEST(Route, TracksAtThePolesAndTheEquator)
         {"up a meridian short of the pole", -30, 20, 60, 20, 10, 2, cli::Route::VertexPlace::beyondDestination, 5400},
     };
     for (const auto& row : rows) {
-        const cli::PassageResult r = passage(row.lat1, row.lon1, row.lat2, row.lon2);
+        const cli::PassageResult r = cli::solve(problem(row.lat1, row.lon1, row.lat2, row.lon2));
         const cli::Route route = cli::route(r.sets[0], row.spacing);
         EXPECT_EQ(int(route.waypoints.size()), row.waypoints) << row.name;
         EXPECT_EQ(route.vertexPlace, row.vertex) << row.name;
@@ -142,6 +147,64 @@ TEST(Route, TracksAtThePolesAndTheEquator)
         for (const cli::Leg& leg : route.legs)
             EXPECT_TRUE(std::isfinite(leg.course) && std::isfinite(leg.miles)) << row.name;
     }
+}
+
+TEST(Route, RhumbLineBesideTheGreatCircle)
+{
+    const GeographicLib::Rhumb rhumb(10800 / std::numbers::pi, 0);  // metres are nautical miles
+    std::mt19937_64 rng(5);
+    std::uniform_real_distribution<double> latitude(-89.9, 89.9), longitude(-180, 180);
+    for (int i = 0; i < samples; ++i) {
+        const double lat1 = latitude(rng), lon1 = longitude(rng), lat2 = latitude(rng), lon2 = longitude(rng);
+        const cli::PassageResult r = cli::solve(problem(lat1, lon1, lat2, lon2));
+        double miles, course;
+        rhumb.Inverse(lat1, lon1, lat2, lon2, miles, course);
+        EXPECT_NEAR(r.sets[0].rhumb.miles, miles, 1e-6) << i;
+        EXPECT_LT(gap(r.sets[0].rhumb.course / degree, course), 1e-7) << i;
+        EXPECT_GE(cli::milesSaved(r.sets[0]), 0) << i;
+    }
+}
+
+TEST(Route, CompositeWaypointsAndTheirGpx)
+{
+    const GeographicLib::Geodesic sphere(1, 0);
+    std::mt19937_64 rng(9);
+    std::uniform_real_distribution<double> latitude(20, 70), longitude(-180, 180);
+    int composites = 0;
+    for (int i = 0; i < 300; ++i) {
+        const double side = i % 2 ? 1 : -1, lat1 = side * latitude(rng), lat2 = side * latitude(rng);
+        const double limit = side * (std::max(side * lat1, side * lat2) + 1);
+        const cli::Answer a = cli::answerOf(problem(lat1, longitude(rng), lat2, longitude(rng)), 5, limit * degree);
+        const gcs::Composite& c = a.composites.at(0);
+        if (c.outcome != gcs::Composite::Outcome::composite)
+            continue;
+        ++composites;
+        // Each waypoint on its leg: the great circle from the departure, the
+        // parallel, the great circle from where the route leaves it.
+        const std::vector<cli::RoutePoint>& w = a.routes->routes[0].waypoints;
+        int leg = 0;
+        for (const cli::RoutePoint& point : w) {
+            const bool onLimit = std::abs(point.lat / degree - limit) < 1e-9;
+            leg = leg == 0 && onLimit ? 1 : leg == 1 && !onLimit ? 2 : leg;
+            const gcs::Place from = leg < 2 ? gcs::Place{w[0].lat, w[0].lon} : c.leaves;
+            double d, azi1, azi2;
+            sphere.Inverse(from.lat / degree, from.lon / degree, point.lat / degree, point.lon / degree, d, azi1, azi2);
+            EXPECT_TRUE(leg == 1 || d < 1e-9 || gap(azi1, c.legs[leg].course / degree) < 1e-6) << i;
+        }
+        EXPECT_EQ(leg, 2) << i;
+
+        // The GPX read back: every waypoint in order, named WP001 on.
+        const std::string gpx = cli::gpxText(a);
+        const std::regex rtept(R"re(<rtept lat="([-0-9.]+)" lon="([-0-9.]+)"><name>WP(\d{3})</name></rtept>)re");
+        size_t k = 0;
+        for (auto m = std::sregex_iterator(gpx.begin(), gpx.end(), rtept); m != std::sregex_iterator(); ++m, ++k) {
+            EXPECT_NEAR(std::stod((*m)[1]), w.at(k).lat / degree, 5e-7) << i;
+            EXPECT_LT(gap(std::stod((*m)[2]), w[k].lon / degree), 5e-7) << i;
+            EXPECT_EQ(std::stoi((*m)[3]), int(k + 1)) << i;
+        }
+        EXPECT_EQ(k, w.size()) << i;
+    }
+    EXPECT_GT(composites, 100);
 }
 
 }  // namespace
