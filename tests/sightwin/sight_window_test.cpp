@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -225,7 +226,10 @@ TEST_F(WindowTest, PrintedPageIsOneVectorPageWithTheLogAndTheFix)
     // MORVEL_SNAPSHOT_DIR=DIR keeps the window and the page there to look at.
     if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
         w.resize(1400, 800);
+        w.show();
         w.grab().save(keep + QStringLiteral("/sight-window.png"));
+        w.findChild<QTabWidget*>()->setCurrentIndex(1);
+        w.grab().save(keep + QStringLiteral("/sight-sky.png"));
         QFile page(keep + QStringLiteral("/sight-page.pdf"));
         if (page.open(QIODevice::WriteOnly))
             page.write(pdf);
