@@ -91,7 +91,7 @@ TEST_P(Fixed, FromTrueAltitudes)
         const bool moon = s.body.kind == almanac::BodyKind::moon;
         const bool limbs = moon || s.body.kind == almanac::BodyKind::sun;
         const sight::BodyFigures figures{limbs ? r.sd : 0, r.hp, moon};
-        s.hs = sight::sextantAltitude((90 - z) * deg, s.conditions, s.limb, figures, lat * deg);
+        s.hs = sight::sextantAltitude((90 - z) * deg, s.conditions, s.limb, figures, lat * deg, zn * deg);
         double drLat, drLon;
         rhumb.Direct(lat, lon, std::atan2(row.drEast, row.drNorth) / deg,
                      std::hypot(row.drNorth, row.drEast) / 60 * deg, drLat, drLon);
