@@ -32,7 +32,7 @@ ModeOptions optionsOf(FinderMode mode)
 {
     switch (mode) {
     case FinderMode::noon:
-        return {{"date", "pos", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
+        return {{"date", "pos", "dr-time", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
                 {"date", "pos"}};
     case FinderMode::identify: return {{"at", "pos", "alt", "zn", "ic", "eye", "dut1"}, {"at", "pos", "alt", "zn"}};
     case FinderMode::sky: return {{"at", "pos", "dut1"}, {"at", "pos"}};
@@ -189,6 +189,12 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     const sight::UtcTime date = r.date();
     const auto [lat, lon] = r.position();
     sight::DeadReckoning dr{lat, lon, 0, 0};
+    std::optional<sight::UtcTime> drTime;
+    if (r.has("dr-time")) {
+        drTime = r.instant("dr-time");
+        if (r.ok() && !(std::fabs(drTime->secondsSince(sight::localMeanNoon(date, lon))) <= sight::drTimeLimit))
+            r.refuse("--dr-time '" + r.text("dr-time") + "': the DR's time must lie within 24 hours of noon on --date");
+    }
     if (r.has("course") != r.has("speed"))
         r.refuse(std::string(r.has("course") ? "--course needs --speed" : "--speed needs --course")
                  + ": the ship runs on a course at a speed");
@@ -207,7 +213,7 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     if (!r.ok())
         return r.failed(err);
 
-    const sight::Noon n = sight::localApparentNoon(date, dr, options.dut1);
+    const sight::Noon n = sight::localApparentNoon(date, dr, options.dut1, drTime);
     if (!n.ok()) {
         err << failedText("--noon: " + n.error);
         return 2;
@@ -241,9 +247,12 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
         text += '\n';
     } else {
         const bool d = options.decimal;
-        std::vector<std::vector<std::string>> rows = {{"Local apparent noon", n.time.text()},
-                                                      {"Ship at noon (DR)", positionText(n.lat, n.lon, d)},
-                                                      {"Sun's declination", latitudeText(n.dec, d)}};
+        std::vector<std::vector<std::string>> rows;
+        if (drTime)
+            rows.push_back({"DR given at", drTime->text()});
+        rows.push_back({"Local apparent noon", n.time.text()});
+        rows.push_back({"Ship at noon (DR)", positionText(n.lat, n.lon, d)});
+        rows.push_back({"Sun's declination", latitudeText(n.dec, d)});
         if (latitude) {
             rows.push_back({"Observed altitude", altitudeText(latitude->corrections.ho, d)});
             rows.push_back({"Sun bears", latitude->sunSouth ? "south" : "north"});
@@ -383,7 +392,7 @@ bool isFinderMode(std::string_view name, FinderMode& mode)
 
 bool isFinderOption(std::string_view name)
 {
-    for (const char* o : {"date", "pos", "speed", "hs", "limb", "ic", "eye", "time-of-max"})
+    for (const char* o : {"date", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye", "time-of-max"})
         if (name == o)
             return true;
     return false;

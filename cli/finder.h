@@ -3,11 +3,14 @@
 /// time: the options read and checked, sight/noon.h, identify.h and sky.h
 /// asked, the answers written. No Qt.
 ///
-///   --noon --date D --pos POS [--course C --speed KN]
+///   --noon --date D --pos POS [--dr-time UTC] [--course C --speed KN]
 ///          [--hs A [--limb L] [--ic M] [--eye H]] [--time-of-max UTC]
 ///   --identify --at UTC --pos POS --alt A --zn A [--ic M] [--eye H]
 ///   --sky --at UTC --pos POS
 /// and --dut1 S with any of them.
+///
+/// The noon's DR holds at --dr-time, or at 12:00 local mean time of --date
+/// at its longitude when none is given (sight/noon.h).
 ///
 /// Plain text: a row a quantity, angles as the windows write them (or five
 /// decimals with --decimal), instants in UTC to the second. JSON (decimal
