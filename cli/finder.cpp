@@ -4,6 +4,7 @@
 #include "cli/angles.h"
 #include "cli/json_writer.h"
 #include "cli/report.h"
+#include "cli/sights.h"
 #include "engine/angles.h"
 #include "sight/identify.h"
 #include "sight/noon.h"
@@ -239,8 +240,11 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     if (options.json) {
         JsonObject o(text);
         o.text("noon", n.time.text());
-        if (latitude)
+        if (latitude) {
+            jsonCorrections(o, latitude->corrections);
+            o.number("ho", degrees(latitude->corrections.ho));
             o.number("lat", degrees(latitude->lat));
+        }
         if (longitude)
             o.number("lon", degrees(longitude->lon));
         o.close();
@@ -254,6 +258,9 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
         rows.push_back({"Ship at noon (DR)", positionText(n.lat, n.lon, d)});
         rows.push_back({"Sun's declination", latitudeText(n.dec, d)});
         if (latitude) {
+            rows.push_back({"Corrections", correctionsText(latitude->corrections)});
+            if (latitude->corrections.lowAltitude)
+                rows.push_back({"Warning", lowAltitudeWarning});
             rows.push_back({"Observed altitude", altitudeText(latitude->corrections.ho, d)});
             rows.push_back({"Sun bears", latitude->sunSouth ? "south" : "north"});
             rows.push_back({"Latitude", latitudeText(latitude->lat, d)});
@@ -287,6 +294,9 @@ int identify(const Reader& r, const FinderOptions& options, std::ostream& out, s
     const bool d = options.decimal;
     if (options.json) {
         JsonObject o(text);
+        o.number("ho", degrees(id.ho));
+        o.key("low_altitude");
+        text += id.lowAltitude ? "true" : "false";
         o.number("dec", degrees(id.dec));
         o.number("sha", degrees(id.sha));
         jsonArray(o, "candidates", id.candidates, [](JsonObject& b, const sight::Candidate& c) {
@@ -299,11 +309,14 @@ int identify(const Reader& r, const FinderOptions& options, std::ostream& out, s
         o.close();
         text += '\n';
     } else {
-        writeTable(text, {{"Observed altitude", altitudeText(id.ho, d)},
-                          {"Declination", latitudeText(id.dec, d)},
-                          {"SHA", circleText(id.sha, d)}});
+        std::vector<std::vector<std::string>> rows = {{"Observed altitude", altitudeText(id.ho, d)}};
+        if (id.lowAltitude)
+            rows.push_back({"Warning", lowAltitudeWarning});
+        rows.push_back({"Declination", latitudeText(id.dec, d)});
+        rows.push_back({"SHA", circleText(id.sha, d)});
+        writeTable(text, rows);
         if (!id.candidates.empty()) {
-            std::vector<std::vector<std::string>> rows = {{"Body", "Hc", "Zn", "dAlt", "dZn"}};
+            rows = {{"Body", "Hc", "Zn", "dAlt", "dZn"}};
             for (const sight::Candidate& c : id.candidates)
                 rows.push_back({std::string(c.body.name), altitudeText(c.hc, d), circleText(c.zn, d),
                                 altitudeText(c.dAlt, d), altitudeText(c.dZn, d)});

@@ -13,12 +13,16 @@
 /// at its longitude when none is given (sight/noon.h).
 ///
 /// Plain text: a row a quantity, angles as the windows write them (or five
-/// decimals with --decimal), instants in UTC to the second. JSON (decimal
+/// decimals with --decimal), instants in UTC to the second; the noon
+/// sight's corrections each on its own, and a warning below 5 degrees of
+/// apparent altitude. JSON (decimal
 /// degrees, north and east positive, instants as "2026-12-07T11:48:10Z"):
-///   noon      {"noon", "lat" with --hs, "lon" with --time-of-max}
-///   identify  {"dec", "sha", "candidates": [{"body", "hc", "zn", "d_alt",
-///             "d_zn"}]}, best first; d_alt and d_zn are the body's less
-///             the sight's
+///   noon      {"noon"; with --hs the corrections in minutes of arc and
+///             "low_altitude" (sights.h), "ho" and "lat"; "lon" with
+///             --time-of-max}
+///   identify  {"ho", "low_altitude", "dec", "sha", "candidates": [{"body",
+///             "hc", "zn", "d_alt", "d_zn"}]}, best first; d_alt and d_zn
+///             are the body's less the sight's
 ///   sky       {"bodies": [{"body", "hc", "zn", "mag"}], "twilight":
 ///             {"nautical_morning", "civil_morning", "civil_evening",
 ///             "nautical_evening"}}, null for a twilight the day has not

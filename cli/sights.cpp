@@ -1,6 +1,5 @@
 #include "cli/sights.h"
 
-#include "cli/json_writer.h"
 #include "cli/report.h"
 #include "cli/sight_log.h"
 #include "engine/angles.h"
@@ -84,7 +83,7 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
     writeTable(out, rows, "  ");
     for (const Logged& l : logged)
         if (l.at.corrections.lowAltitude)
-            out += "Line " + std::to_string(l.line) + ": below 5° of apparent altitude refraction is unreliable\n";
+            out += "Line " + std::to_string(l.line) + ": " + lowAltitudeWarning + "\n";
     if (!fix.found()) {
         out += "No fix: " + fix.why + "\n";
         return;
@@ -130,11 +129,7 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
         o.text("utc", utc[i]);
         o.text("limb", limbName(l.sight->limb));
         o.number("hs", shown(l.sight->hs, true));
-        o.number("index", minutesNumber(k.index));
-        o.number("dip", minutesNumber(k.dip));
-        o.number("refraction", minutesNumber(k.refraction));
-        o.number("semi_diameter", minutesNumber(k.semiDiameter));
-        o.number("parallax", minutesNumber(k.parallax));
+        jsonCorrections(o, k);
         o.number("ho", shown(k.ho, true));
         o.number("gha", shown(l.at.place.gha, false));
         o.number("dec", shown(l.at.place.dec, true));
@@ -197,6 +192,26 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
 }
 
 }  // namespace
+
+const char* const lowAltitudeWarning = "below 5° of apparent altitude refraction is unreliable";
+
+std::string correctionsText(const sight::Corrections& k)
+{
+    return "IC " + minutesText(k.index, true) + ", dip " + minutesText(k.dip, true) + ", refraction "
+           + minutesText(k.refraction, true) + ", SD " + minutesText(k.semiDiameter, true) + ", parallax "
+           + minutesText(k.parallax, true);
+}
+
+void jsonCorrections(JsonObject& o, const sight::Corrections& k)
+{
+    o.number("index", minutesNumber(k.index));
+    o.number("dip", minutesNumber(k.dip));
+    o.number("refraction", minutesNumber(k.refraction));
+    o.number("semi_diameter", minutesNumber(k.semiDiameter));
+    o.number("parallax", minutesNumber(k.parallax));
+    o.key("low_altitude");
+    o.out += k.lowAltitude ? "true" : "false";
+}
 
 int runSights(std::istream& in, const std::string& name, const SightsOptions& options, std::ostream& out,
               std::ostream& err)

@@ -63,6 +63,22 @@ TEST(Finder, BadInputNamesTheOptionAndExitsTwo)
     }
 }
 
+// A sight below 5 degrees of apparent altitude is worked, with a warning in
+// the text and low_altitude in the JSON.
+TEST(Finder, LowSightsAreWarnedOf)
+{
+    const std::string log = "utc,body,limb,hs,eye,dr_lat,dr_lon\n2026-12-07T21:00:00Z,Sun,lower,3 10,30,40N,70W\n";
+    const std::vector<std::string> runs[] = {
+        {"--noon", "--date", "2026-12-07", "--pos", "40N 70W", "--hs", "3 10", "--eye", "30"},
+        {"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "2", "--zn", "100", "--eye", "30"},
+        {"--sights", "-"}};
+    for (std::vector<std::string> args : runs) {
+        EXPECT_NE(runCli(args, log).out.find("below 5° of apparent altitude"), std::string::npos) << args[0];
+        args.push_back("--json");
+        EXPECT_NE(runCli(args, log).out.find("\"low_altitude\":true"), std::string::npos) << args[0];
+    }
+}
+
 TEST(Finder, NoBodyNearASightExitsOne)
 {
     const CliRun r = runCli({"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "5", "--zn",
