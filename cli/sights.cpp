@@ -170,8 +170,10 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
     f.number("cut", std::round(fix.cut / degree * 10) / 10);
     f.key("weak");
     out += fix.weak ? "true" : "false";
-    if (fix.ellipse) {
-        f.key("ellipse");
+    f.key("ellipse");
+    if (!fix.ellipse) {
+        out += "null";  // two lines have none (fix.h)
+    } else {
         JsonObject e(out);
         e.number("major", hundredths(fix.ellipse->major));
         e.number("minor", hundredths(fix.ellipse->minor));

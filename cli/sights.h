@@ -18,8 +18,8 @@
 /// toward);
 /// errors[] (line, column, error); fix (lat, lon, time, distance, bearing,
 /// iterations, cut, weak, ellipse {major, minor in nautical miles,
-/// orientation in degrees true}, residuals[] in nautical miles), or null
-/// with why beside it.
+/// orientation in degrees true} or null from two lines, residuals[] in
+/// nautical miles), or null with why beside it.
 ///
 /// Exit status: 0 a fix, 1 no fix (fewer than two sights read, parallel
 /// lines, no convergence), 2 a line or the header could not be read (the

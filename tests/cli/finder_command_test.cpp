@@ -79,6 +79,20 @@ TEST(Finder, LowSightsAreWarnedOf)
     }
 }
 
+// The fix in JSON has its time and, from three lines on, its ellipse; the
+// key is there, null, from two.
+TEST(Sights, JsonFixHasItsEllipseFromThreeLines)
+{
+    const std::string log = "utc,body,hs,eye,dr_lat,dr_lon\n2026-12-07T19:33:00Z,Capella,19 2.2,3.5,40 5N,35 45W\n"
+                            "2026-12-07T19:34:00Z,Altair,45 1.9,3.5,40 5N,35 45W\n";
+    const CliRun two = runCli({"--sights", "-", "--json"}, log);
+    EXPECT_EQ(two.status, 0) << two.err;
+    EXPECT_NE(two.out.find("\"ellipse\":null,\"residuals\":["), std::string::npos) << two.out;
+    const CliRun three = runCli({"--sights", "-", "--json"}, log + "2026-12-07T19:35:00Z,Vega,48 2.7,3.5,40 5N,35 45W\n");
+    EXPECT_NE(three.out.find("\"time\":\"2026-12-07T19:35:00Z\""), std::string::npos) << three.out;
+    EXPECT_NE(three.out.find("\"ellipse\":{\"major\":"), std::string::npos) << three.out;
+}
+
 TEST(Finder, NoBodyNearASightExitsOne)
 {
     const CliRun r = runCli({"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "5", "--zn",
