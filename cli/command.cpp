@@ -11,10 +11,12 @@
 #include "cli/solve.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
+#include <sstream>
 
 namespace morvel::cli {
 
@@ -50,9 +52,13 @@ int readFrom(const std::string& file, const char* option, std::istream& in, std:
 {
     if (file == "-")
         return read(in, "standard input");
+    // A directory opens as a stream that reads nothing.
+    std::error_code ec;
+    const bool directory = std::filesystem::is_directory(file, ec);
     std::ifstream f(file, std::ios::binary);
-    if (!f) {
-        err << "morvel-solve: " << option << ": cannot read '" << file << "'\n";
+    if (directory || !f) {
+        err << "morvel-solve: " << option << ": cannot read '" << file << "'" << (directory ? ": a directory" : "")
+            << "\n";
         return 2;
     }
     return read(f, file);
@@ -131,7 +137,9 @@ std::string helpText()
            "the worst line).\n";
 }
 
-int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+namespace {
+
+int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     auto fail = [&](const std::string& why) {
         err << "morvel-solve: " << why << "\n";
@@ -296,6 +304,23 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     out << text;
     out.flush();
     return a.count() > 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    // The messages quote what was given, from the command line or a file:
+    // control characters (an escape sequence in a log) are not passed on to
+    // the terminal.
+    std::ostringstream said;
+    const int status = runOptions(args, in, out, said);
+    std::string text = said.str();
+    for (char& c : text)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7f)
+            c = '?';
+    err << text;
+    return status;
 }
 
 }  // namespace morvel::cli
