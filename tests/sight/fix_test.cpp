@@ -147,6 +147,19 @@ TEST(Fix, TooFewAndParallel)
     s.hs = 30 * deg;
     EXPECT_EQ(sight::fixOf({s}).status, sight::Fix::Status::tooFewSights);
     EXPECT_EQ(sight::fixOf({s, s}).status, sight::Fix::Status::parallel);
+    // Altitudes that no position gives: the trial position runs off, and no
+    // fix is claimed.
+    std::vector<sight::Sight> wild(3, s);
+    const char* bodies[] = {"Capella", "Altair", "Vega"};
+    const double hs[] = {80, 5, 10};
+    for (size_t i = 0; i < 3; ++i) {
+        wild[i].body = *almanac::findBody(bodies[i]);
+        wild[i].hs = hs[i] * deg;
+        wild[i].drLat = 40 * deg;
+        wild[i].drLon = -35.75 * deg;
+    }
+    const sight::Fix f = sight::fixOf(wild);
+    EXPECT_TRUE(f.status == sight::Fix::Status::noConvergence && !f.found()) << f.why;
 }
 
 }  // namespace
