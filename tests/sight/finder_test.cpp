@@ -115,13 +115,10 @@ TEST(Noon, StationaryShipAtTheSunsMeridianPassage)
 
 TEST(Noon, MovingShipHasTheSunOnItsMeridian)
 {
-    // The DR holds at 12:00 local mean time, 16 800 s after 12:00 UTC at
-    // 70 W, or at the time given with it; the ship is where it has run to
-    // since.
     struct Case {
         const char* name;
         double course, speed;
-        double drTime;  // seconds of 2026-12-07 UTC; 60000 is 12:00 local mean time
+        double drTime;  // seconds of 2026-12-07 UTC; the default, 12:00 local mean time at 70 W, is 60000
     } cases[] = {{"stopped", 0, 0, 60000},          {"east 20 kn", 90, 20, 60000},
                  {"west 30 kn", 270, 30, 60000},    {"south-west 12 kn", 225, 12, 60000},
                  {"DR at 08:00 UTC", 135, 15, 28800}, {"DR the evening before", 0, 18, -14400}};
@@ -132,11 +129,12 @@ TEST(Noon, MovingShipHasTheSunOnItsMeridian)
         DeadReckoning moving = dr;
         moving.course = k.course * deg;
         moving.speed = k.speed;
-        const UtcTime held = date.plus(k.drTime);
-        const Noon noon = k.drTime == 60000 ? localApparentNoon(date, moving) : localApparentNoon(date, moving, 0, held);
+        const std::optional<UtcTime> held = k.drTime == 60000 ? std::nullopt : std::optional(date.plus(k.drTime));
+        const Noon noon = localApparentNoon(date, moving, 0, held);
         ASSERT_TRUE(noon.ok()) << noon.error;
         const almanac::Place sun = almanac::placeOf(*almanac::findBody("Sun"), noon.time.instant());
         EXPECT_NEAR(wrapped(sun.gha + noon.lon), 0, 0.01 * arcmin);
+        // The ship is where it has run to since the DR's time.
         const double hours = (noon.time.seconds - k.drTime) / 3600;
         EXPECT_NEAR(noon.lat, dr.lat + k.speed * hours * std::cos(k.course * deg) * arcmin, 1e-4 * arcmin);
         const double midLat = (dr.lat + noon.lat) / 2;
