@@ -15,8 +15,8 @@
 /// Plain text: a row a quantity, angles as the windows write them (or five
 /// decimals with --decimal), instants in UTC to the second; the noon
 /// sight's corrections each on its own, and a warning below 5 degrees of
-/// apparent altitude. JSON (decimal
-/// degrees, north and east positive, instants as "2026-12-07T11:48:10Z"):
+/// apparent altitude. JSON (decimal degrees, north and east positive,
+/// instants as "2026-12-07T11:48:10Z"):
 ///   noon      {"noon"; with --hs the corrections in minutes of arc and
 ///             "low_altitude" (sights.h), "ho" and "lat"; "lon" with
 ///             --time-of-max}

@@ -5,6 +5,7 @@
 #include "engine/angles.h"
 #include "sight/fix.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -219,29 +220,37 @@ int runSights(std::istream& in, const std::string& name, const SightsOptions& op
               std::ostream& err)
 {
     const SightLog log = readSightLog(in);
-    for (const SightLogError& e : log.errors)
+    std::vector<SightLogError> errors = log.errors;
+    std::vector<Logged> logged;
+    std::vector<std::string> utc;
+    std::vector<sight::Sight> fixed;  // the sights that reduce, for the fix
+    for (size_t i = 0; i < log.sights.size(); ++i) {
+        const sight::Reduction at = sight::reduce(log.sights[i]);
+        if (!at.ok()) {
+            errors.push_back({log.lines[i], 0, {}, at.error});
+            continue;
+        }
+        logged.push_back({log.lines[i], &log.sights[i], at});
+        utc.push_back(log.utc[i]);
+        fixed.push_back(log.sights[i]);
+    }
+    std::stable_sort(errors.begin(), errors.end(), [](const auto& a, const auto& b) { return a.line < b.line; });
+    for (const SightLogError& e : errors)
         err << "morvel-solve: " << name << ": " << e.text() << "\n";
     if (log.badHeader)
         return 2;
-
-    std::vector<Logged> logged;
-    std::vector<std::string> utc;
-    for (size_t i = 0; i < log.sights.size(); ++i) {
-        logged.push_back({log.lines[i], &log.sights[i], sight::reduce(log.sights[i])});
-        utc.push_back(log.utc[i]);
-    }
     sight::FixOptions fo;
     fo.sigma = options.sigma;
-    const sight::Fix fix = sight::fixOf(log.sights, fo);
+    const sight::Fix fix = sight::fixOf(fixed, fo);
 
     std::string text;
     if (options.json)
-        writeJson(text, logged, utc, log.errors, fix);
+        writeJson(text, logged, utc, errors, fix);
     else
         writeText(text, logged, utc, fix, options.decimal, options.sigma);
     out << text;
     out.flush();
-    if (!log.errors.empty())
+    if (!errors.empty())
         return 2;
     return fix.found() ? 0 : 1;
 }

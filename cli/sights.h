@@ -21,9 +21,13 @@
 /// orientation in degrees true} or null from two lines, residuals[] in
 /// nautical miles), or null with why beside it.
 ///
+/// A sight that does not reduce at its DR (sight::reduce refuses it: an
+/// observed altitude beyond the zenith) is an error of its line, left out of
+/// the fix like a line that could not be read.
+///
 /// Exit status: 0 a fix, 1 no fix (fewer than two sights read, parallel
-/// lines, no convergence), 2 a line or the header could not be read (the
-/// lines read are still reduced and fixed).
+/// lines, no convergence), 2 a line or the header could not be read, or a
+/// sight not reduced (the other lines are still reduced and fixed).
 #pragma once
 
 #include "cli/json_writer.h"

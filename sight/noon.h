@@ -8,13 +8,13 @@
 ///
 /// Noon. The ship is at the DR at the DR's time: by default 12:00 local
 /// mean time of the date at the DR's longitude (12h - longitude / 15
-/// degrees per hour in UTC), or the UTC instant given with it, which must lie
-/// within 24 hours of that 12:00 (a DR carried further is no DR). From there
-/// it runs on a rhumb line at the course and speed, either way in time (the
-/// DR's run, DeadReckoning::after). Local apparent noon is the instant at which the Sun's GHA plus the
-/// ship's longitude then is 0 (360): the Sun on the ship's upper meridian,
-/// found by Newton's iteration from 12:00 local mean time, to a hundredth
-/// of a second.
+/// degrees per hour in UTC), or the UTC instant given with it, which must
+/// lie within 24 hours of that 12:00 (a DR carried further is no DR). From
+/// there it runs on a rhumb line at the course and speed, either way in time
+/// (DeadReckoning::after). Local apparent noon is the instant at which the
+/// Sun's GHA plus the ship's longitude then is 0 (360): the Sun on the
+/// ship's upper meridian, found by Newton's iteration from 12:00 local mean
+/// time, to a hundredth of a second.
 ///
 /// Latitude. The sextant altitude is corrected (corrections.h, with the
 /// Sun's semi-diameter and parallax at noon) into Ho; with the zenith

@@ -51,6 +51,10 @@ Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double
     r.zn = t.sets[0].zn;
     // The Moon's parallax depends on its azimuth, which the triangle gives.
     r.corrections = correct(s.hs, s.conditions, s.limb, figuresOf(s.body, place), lat, r.zn);
+    if (r.corrections.ho > math::halfPi) {
+        r.error = "the corrections put the observed altitude beyond the zenith, above 90 degrees";
+        return r;
+    }
     r.intercept = (r.corrections.ho - r.hc) / degree * 60;
     return r;
 }
