@@ -32,7 +32,7 @@
 /// and the Moon's distance from the geocentric zenith z' = 90 deg - h
 /// + v cos Zn to first order in v, the parallax in altitude is
 ///     asin(sin HP' cos h) + HP' v sin h cos Zn
-/// the second term (under 0.2') being the almanac's azimuth part of its
+/// the second term (under 0.2') being the azimuth term of the almanac's
 /// oblateness correction: larger when the Moon bears toward the pole of the
 /// observer's hemisphere, smaller toward the equator. The terms left out,
 /// HP v^2 and HP^2 v, stay under 0.005'. Zn is the Moon's true azimuth
