@@ -13,10 +13,12 @@
 #include "engine/angles.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
+#include <sstream>
 
 namespace morvel::cli {
 
@@ -52,9 +54,13 @@ int readFrom(const std::string& file, const char* option, std::istream& in, std:
 {
     if (file == "-")
         return read(in, "standard input");
+    // A directory opens as a stream that reads nothing.
+    std::error_code ec;
+    const bool directory = std::filesystem::is_directory(file, ec);
     std::ifstream f(file, std::ios::binary);
-    if (!f) {
-        err << "morvel-solve: " << option << ": cannot read '" << file << "'\n";
+    if (directory || !f) {
+        err << "morvel-solve: " << option << ": cannot read '" << file << "'" << (directory ? ": a directory" : "")
+            << "\n";
         return 2;
     }
     return read(f, file);
@@ -106,8 +112,10 @@ std::string helpText()
            "  A batch whose header names body,at (and dut1) answers body,at,gha,dec,sha,sd,hp,mag.\n"
            "\n"
            "Noon sight, identification and the sky (POS needs a longitude):\n"
-           "  --noon --date D --pos POS   local apparent noon at the ship (DR at 12:00 local mean\n"
-           "                              time); --course C --speed KN move it; --hs A (--limb\n"
+           "  --noon --date D --pos POS   local apparent noon at the ship; the DR holds at\n"
+           "                              --dr-time UTC (within 24 hours of noon), or at 12:00\n"
+           "                              local mean time of D at its longitude when not given;\n"
+           "                              --course C --speed KN move it; --hs A (--limb\n"
            "                              lower|upper|centre, --ic M, --eye H) the latitude;\n"
            "                              --time-of-max UTC the longitude\n"
            "  --identify --at UTC --pos POS --alt A --zn A\n"
@@ -138,7 +146,9 @@ std::string helpText()
            "the worst line).\n";
 }
 
-int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+namespace {
+
+int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     auto fail = [&](const std::string& why) {
         err << "morvel-solve: " << why << "\n";
@@ -338,6 +348,23 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (gpx && a.count() == 0)
         err << "morvel-solve: --gpx: no route, nothing written\n";
     return a.count() > 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    // The messages quote what was given, from the command line or a file:
+    // control characters (an escape sequence in a log) are not passed on to
+    // the terminal.
+    std::ostringstream said;
+    const int status = runOptions(args, in, out, said);
+    std::string text = said.str();
+    for (char& c : text)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7f)
+            c = '?';
+    err << text;
+    return status;
 }
 
 }  // namespace morvel::cli

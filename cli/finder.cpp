@@ -4,6 +4,7 @@
 #include "cli/angles.h"
 #include "cli/json_writer.h"
 #include "cli/report.h"
+#include "cli/sights.h"
 #include "engine/angles.h"
 #include "sight/identify.h"
 #include "sight/noon.h"
@@ -32,7 +33,7 @@ ModeOptions optionsOf(FinderMode mode)
 {
     switch (mode) {
     case FinderMode::noon:
-        return {{"date", "pos", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
+        return {{"date", "pos", "dr-time", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
                 {"date", "pos"}};
     case FinderMode::identify: return {{"at", "pos", "alt", "zn", "ic", "eye", "dut1"}, {"at", "pos", "alt", "zn"}};
     case FinderMode::sky: return {{"at", "pos", "dut1"}, {"at", "pos"}};
@@ -189,6 +190,12 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     const sight::UtcTime date = r.date();
     const auto [lat, lon] = r.position();
     sight::DeadReckoning dr{lat, lon, 0, 0};
+    std::optional<sight::UtcTime> drTime;
+    if (r.has("dr-time")) {
+        drTime = r.instant("dr-time");
+        if (r.ok() && !(std::fabs(drTime->secondsSince(sight::localMeanNoon(date, lon))) <= sight::drTimeLimit))
+            r.refuse("--dr-time '" + r.text("dr-time") + "': the DR's time must lie within 24 hours of noon on --date");
+    }
     if (r.has("course") != r.has("speed"))
         r.refuse(std::string(r.has("course") ? "--course needs --speed" : "--speed needs --course")
                  + ": the ship runs on a course at a speed");
@@ -207,7 +214,7 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     if (!r.ok())
         return r.failed(err);
 
-    const sight::Noon n = sight::localApparentNoon(date, dr, options.dut1);
+    const sight::Noon n = sight::localApparentNoon(date, dr, options.dut1, drTime);
     if (!n.ok()) {
         err << failedText("--noon: " + n.error);
         return 2;
@@ -233,18 +240,27 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     if (options.json) {
         JsonObject o(text);
         o.text("noon", n.time.text());
-        if (latitude)
+        if (latitude) {
+            jsonCorrections(o, latitude->corrections);
+            o.number("ho", degrees(latitude->corrections.ho));
             o.number("lat", degrees(latitude->lat));
+        }
         if (longitude)
             o.number("lon", degrees(longitude->lon));
         o.close();
         text += '\n';
     } else {
         const bool d = options.decimal;
-        std::vector<std::vector<std::string>> rows = {{"Local apparent noon", n.time.text()},
-                                                      {"Ship at noon (DR)", positionText(n.lat, n.lon, d)},
-                                                      {"Sun's declination", latitudeText(n.dec, d)}};
+        std::vector<std::vector<std::string>> rows;
+        if (drTime)
+            rows.push_back({"DR given at", drTime->text()});
+        rows.push_back({"Local apparent noon", n.time.text()});
+        rows.push_back({"Ship at noon (DR)", positionText(n.lat, n.lon, d)});
+        rows.push_back({"Sun's declination", latitudeText(n.dec, d)});
         if (latitude) {
+            rows.push_back({"Corrections", correctionsText(latitude->corrections)});
+            if (latitude->corrections.lowAltitude)
+                rows.push_back({"Warning", lowAltitudeWarning});
             rows.push_back({"Observed altitude", altitudeText(latitude->corrections.ho, d)});
             rows.push_back({"Sun bears", latitude->sunSouth ? "south" : "north"});
             rows.push_back({"Latitude", latitudeText(latitude->lat, d)});
@@ -278,6 +294,9 @@ int identify(const Reader& r, const FinderOptions& options, std::ostream& out, s
     const bool d = options.decimal;
     if (options.json) {
         JsonObject o(text);
+        o.number("ho", degrees(id.ho));
+        o.key("low_altitude");
+        text += id.lowAltitude ? "true" : "false";
         o.number("dec", degrees(id.dec));
         o.number("sha", degrees(id.sha));
         jsonArray(o, "candidates", id.candidates, [](JsonObject& b, const sight::Candidate& c) {
@@ -290,11 +309,14 @@ int identify(const Reader& r, const FinderOptions& options, std::ostream& out, s
         o.close();
         text += '\n';
     } else {
-        writeTable(text, {{"Observed altitude", altitudeText(id.ho, d)},
-                          {"Declination", latitudeText(id.dec, d)},
-                          {"SHA", circleText(id.sha, d)}});
+        std::vector<std::vector<std::string>> rows = {{"Observed altitude", altitudeText(id.ho, d)}};
+        if (id.lowAltitude)
+            rows.push_back({"Warning", lowAltitudeWarning});
+        rows.push_back({"Declination", latitudeText(id.dec, d)});
+        rows.push_back({"SHA", circleText(id.sha, d)});
+        writeTable(text, rows);
         if (!id.candidates.empty()) {
-            std::vector<std::vector<std::string>> rows = {{"Body", "Hc", "Zn", "dAlt", "dZn"}};
+            rows = {{"Body", "Hc", "Zn", "dAlt", "dZn"}};
             for (const sight::Candidate& c : id.candidates)
                 rows.push_back({std::string(c.body.name), altitudeText(c.hc, d), circleText(c.zn, d),
                                 altitudeText(c.dAlt, d), altitudeText(c.dZn, d)});
@@ -383,7 +405,7 @@ bool isFinderMode(std::string_view name, FinderMode& mode)
 
 bool isFinderOption(std::string_view name)
 {
-    for (const char* o : {"date", "pos", "speed", "hs", "limb", "ic", "eye", "time-of-max"})
+    for (const char* o : {"date", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye", "time-of-max"})
         if (name == o)
             return true;
     return false;

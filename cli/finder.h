@@ -3,19 +3,26 @@
 /// time: the options read and checked, sight/noon.h, identify.h and sky.h
 /// asked, the answers written. No Qt.
 ///
-///   --noon --date D --pos POS [--course C --speed KN]
+///   --noon --date D --pos POS [--dr-time UTC] [--course C --speed KN]
 ///          [--hs A [--limb L] [--ic M] [--eye H]] [--time-of-max UTC]
 ///   --identify --at UTC --pos POS --alt A --zn A [--ic M] [--eye H]
 ///   --sky --at UTC --pos POS
 /// and --dut1 S with any of them.
 ///
+/// The noon's DR holds at --dr-time, or at 12:00 local mean time of --date
+/// at its longitude when none is given (sight/noon.h).
+///
 /// Plain text: a row a quantity, angles as the windows write them (or five
-/// decimals with --decimal), instants in UTC to the second. JSON (decimal
-/// degrees, north and east positive, instants as "2026-12-07T11:48:10Z"):
-///   noon      {"noon", "lat" with --hs, "lon" with --time-of-max}
-///   identify  {"dec", "sha", "candidates": [{"body", "hc", "zn", "d_alt",
-///             "d_zn"}]}, best first; d_alt and d_zn are the body's less
-///             the sight's
+/// decimals with --decimal), instants in UTC to the second; the noon
+/// sight's corrections each on its own, and a warning below 5 degrees of
+/// apparent altitude. JSON (decimal degrees, north and east positive,
+/// instants as "2026-12-07T11:48:10Z"):
+///   noon      {"noon"; with --hs the corrections in minutes of arc and
+///             "low_altitude" (sights.h), "ho" and "lat"; "lon" with
+///             --time-of-max}
+///   identify  {"ho", "low_altitude", "dec", "sha", "candidates": [{"body",
+///             "hc", "zn", "d_alt", "d_zn"}]}, best first; d_alt and d_zn
+///             are the body's less the sight's
 ///   sky       {"bodies": [{"body", "hc", "zn", "mag"}], "twilight":
 ///             {"nautical_morning", "civil_morning", "civil_evening",
 ///             "nautical_evening"}}, null for a twilight the day has not

@@ -1,11 +1,11 @@
 #include "cli/sights.h"
 
-#include "cli/json_writer.h"
 #include "cli/report.h"
 #include "cli/sight_log.h"
 #include "engine/angles.h"
 #include "sight/fix.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -69,7 +69,7 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
     writeTable(out, rows, "  ");
     for (const Logged& l : logged)
         if (l.at.corrections.lowAltitude)
-            out += "Line " + std::to_string(l.line) + ": below 5° of apparent altitude refraction is unreliable\n";
+            out += "Line " + std::to_string(l.line) + ": " + lowAltitudeWarning + "\n";
     if (!fix.found()) {
         out += "No fix: " + fix.why + "\n";
         return;
@@ -115,11 +115,7 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
         o.text("utc", utc[i]);
         o.text("limb", limbName(l.sight->limb));
         o.number("hs", shown(l.sight->hs, true));
-        o.number("index", minutesNumber(k.index));
-        o.number("dip", minutesNumber(k.dip));
-        o.number("refraction", minutesNumber(k.refraction));
-        o.number("semi_diameter", minutesNumber(k.semiDiameter));
-        o.number("parallax", minutesNumber(k.parallax));
+        jsonCorrections(o, k);
         o.number("ho", shown(k.ho, true));
         o.number("gha", shown(l.at.place.gha, false));
         o.number("dec", shown(l.at.place.dec, true));
@@ -160,8 +156,10 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
     f.number("cut", std::round(fix.cut / degree * 10) / 10);
     f.key("weak");
     out += fix.weak ? "true" : "false";
-    if (fix.ellipse) {
-        f.key("ellipse");
+    f.key("ellipse");
+    if (!fix.ellipse) {
+        out += "null";  // two lines have none (fix.h)
+    } else {
         JsonObject e(out);
         e.number("major", hundredths(fix.ellipse->major));
         e.number("minor", hundredths(fix.ellipse->minor));
@@ -183,33 +181,61 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
 
 }  // namespace
 
+const char* const lowAltitudeWarning = "below 5° of apparent altitude refraction is unreliable";
+
+std::string correctionsText(const sight::Corrections& k)
+{
+    return "IC " + minutesText(k.index, true) + ", dip " + minutesText(k.dip, true) + ", refraction "
+           + minutesText(k.refraction, true) + ", SD " + minutesText(k.semiDiameter, true) + ", parallax "
+           + minutesText(k.parallax, true);
+}
+
+void jsonCorrections(JsonObject& o, const sight::Corrections& k)
+{
+    o.number("index", minutesNumber(k.index));
+    o.number("dip", minutesNumber(k.dip));
+    o.number("refraction", minutesNumber(k.refraction));
+    o.number("semi_diameter", minutesNumber(k.semiDiameter));
+    o.number("parallax", minutesNumber(k.parallax));
+    o.key("low_altitude");
+    o.out += k.lowAltitude ? "true" : "false";
+}
+
 int runSights(std::istream& in, const std::string& name, const SightsOptions& options, std::ostream& out,
               std::ostream& err)
 {
     const SightLog log = readSightLog(in);
-    for (const SightLogError& e : log.errors)
+    std::vector<SightLogError> errors = log.errors;
+    std::vector<Logged> logged;
+    std::vector<std::string> utc;
+    std::vector<sight::Sight> fixed;  // the sights that reduce, for the fix
+    for (size_t i = 0; i < log.sights.size(); ++i) {
+        const sight::Reduction at = sight::reduce(log.sights[i]);
+        if (!at.ok()) {
+            errors.push_back({log.lines[i], 0, {}, at.error});
+            continue;
+        }
+        logged.push_back({log.lines[i], &log.sights[i], at});
+        utc.push_back(log.utc[i]);
+        fixed.push_back(log.sights[i]);
+    }
+    std::stable_sort(errors.begin(), errors.end(), [](const auto& a, const auto& b) { return a.line < b.line; });
+    for (const SightLogError& e : errors)
         err << "morvel-solve: " << name << ": " << e.text() << "\n";
     if (log.badHeader)
         return 2;
-
-    std::vector<Logged> logged;
-    std::vector<std::string> utc;
-    for (size_t i = 0; i < log.sights.size(); ++i) {
-        logged.push_back({log.lines[i], &log.sights[i], sight::reduce(log.sights[i])});
-        utc.push_back(log.utc[i]);
-    }
     sight::FixOptions fo;
     fo.sigma = options.sigma;
-    const sight::Fix fix = sight::fixOf(log.sights, fo);
+    const sight::Fix fix = sight::fixOf(fixed, fo);
 
     std::string text;
     if (options.json)
-        writeJson(text, logged, utc, log.errors, fix);
+        writeJson(text, logged, utc, errors, fix);
     else
         writeText(text, logged, utc, fix, options.decimal, options.sigma);
     out << text;
     out.flush();
-    if (!log.errors.empty())
+    if (!errors.empty())
         return 2;
     return fix.found() ? 0 : 1;
 }

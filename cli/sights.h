@@ -6,28 +6,49 @@
 /// Plain text: a table of each sight's corrections (minutes of arc, signed
 /// as added) and Ho; a table of its reduction at its DR (GHA, declination,
 /// LHA, Hc, Zn and the intercept in nautical miles, T toward or A away);
-/// then the fix at the instant of the last sight, with its distance and
-/// bearing from that sight's DR, the widest cut, the 95 % ellipse (three
-/// lines or more) and each line's residual. Angles as texts.h writes them,
+/// a warning for each sight below 5 degrees of apparent altitude; then the
+/// fix at the instant of the last sight, with its distance and bearing from
+/// that sight's DR, the widest cut, the 95 % ellipse (three lines or more)
+/// and each line's residual. Angles as texts.h writes them,
 /// or decimal degrees with --decimal.
 ///
 /// JSON, one object: sights[] (line, body, utc, limb, hs, the corrections
-/// in minutes of arc, ho, gha, dec, lha, hc, zn in decimal degrees, north
-/// and east positive, intercept in nautical miles, positive toward);
+/// in minutes of arc, low_altitude, ho, gha, dec, lha, hc, zn in decimal
+/// degrees, north and east positive, intercept in nautical miles, positive
+/// toward);
 /// errors[] (line, column, error); fix (lat, lon, time, distance, bearing,
 /// iterations, cut, weak, ellipse {major, minor in nautical miles,
-/// orientation in degrees true}, residuals[] in nautical miles), or null
-/// with why beside it.
+/// orientation in degrees true} or null from two lines, residuals[] in
+/// nautical miles), or null with why beside it.
+///
+/// A sight that does not reduce at its DR (sight::reduce refuses it: an
+/// observed altitude beyond the zenith) is an error of its line, left out of
+/// the fix like a line that could not be read.
 ///
 /// Exit status: 0 a fix, 1 no fix (fewer than two sights read, parallel
-/// lines, no convergence), 2 a line or the header could not be read (the
-/// lines read are still reduced and fixed).
+/// lines, no convergence), 2 a line or the header could not be read, or a
+/// sight not reduced (the other lines are still reduced and fixed).
 #pragma once
+
+#include "cli/json_writer.h"
+#include "sight/corrections.h"
 
 #include <iosfwd>
 #include <string>
 
 namespace morvel::cli {
+
+/// What is said of a sight whose apparent altitude is below 5 degrees.
+extern const char* const lowAltitudeWarning;
+
+/// A sight's corrections in minutes of arc, signed as added, one after the
+/// other: "IC -1.5', dip -6.1', refraction -1.9', SD +16.3', parallax
+/// +0.1'".
+std::string correctionsText(const sight::Corrections& k);
+
+/// The same as JSON pairs (index, dip, refraction, semi_diameter, parallax
+/// in minutes of arc) with low_altitude, true below 5 degrees.
+void jsonCorrections(JsonObject& o, const sight::Corrections& k);
 
 struct SightsOptions {
     bool decimal = false;

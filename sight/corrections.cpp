@@ -24,9 +24,19 @@ double refraction(double ha, double temperature, double pressure)
     return std::max(r0, 0.0) * 0.28 * pressure / (temperature + 273) * degree;
 }
 
+/// The angle between the geodetic vertical at latitude lat and the
+/// geocentric radius there, lat - geocentric latitude: positive in the
+/// north, where the radius points south of the zenith.
+double verticalTilt(double lat)
+{
+    const double b = 1 - flattening;
+    return lat - std::atan2(b * b * std::sin(lat), std::cos(lat));
+}
+
 }  // namespace
 
-Corrections correct(double hs, const Conditions& c, Limb limb, const BodyFigures& body, double lat)
+Corrections correct(double hs, const Conditions& c, Limb limb, const BodyFigures& body, double lat,
+                    std::optional<double> zn)
 {
     Corrections k;
     k.index = c.ic * arcMinute;
@@ -38,16 +48,20 @@ Corrections correct(double hs, const Conditions& c, Limb limb, const BodyFigures
     const double hp = body.moon ? body.hp * (1 - flattening * std::sin(lat) * std::sin(lat)) : body.hp;
     const double sd = body.moon ? body.sd * (1 + std::sin(hp) * std::sin(h)) : body.sd;
     k.semiDiameter = limb == Limb::lower ? sd : limb == Limb::upper ? -sd : 0;
-    k.parallax = std::asin(std::sin(hp) * std::cos(h + k.semiDiameter));
-    k.ho = h + k.semiDiameter + k.parallax;
+    const double centre = h + k.semiDiameter;
+    k.parallax = std::asin(std::sin(hp) * std::cos(centre));
+    if (body.moon && zn)
+        k.parallax += hp * verticalTilt(lat) * std::sin(centre) * std::cos(*zn);
+    k.ho = centre + k.parallax;
     return k;
 }
 
-double sextantAltitude(double ho, const Conditions& c, Limb limb, const BodyFigures& body, double lat)
+double sextantAltitude(double ho, const Conditions& c, Limb limb, const BodyFigures& body, double lat,
+                       std::optional<double> zn)
 {
     double hs = ho;
     for (int i = 0; i < 20; ++i) {
-        const double miss = correct(hs, c, limb, body, lat).ho - ho;
+        const double miss = correct(hs, c, limb, body, lat, zn).ho - ho;
         hs -= miss;
         if (std::abs(miss) < 1e-12)
             break;

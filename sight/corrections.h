@@ -17,11 +17,30 @@
 ///               centre; the Moon's augmented for its altitude,
 ///               SD (1 + sin HP sin h)
 ///   parallax    in altitude, asin(sin HP cos h) at the altitude h of the
-///               body's centre (refracted, with the semi-diameter); the
-///               Moon's horizontal parallax reduced for the Earth's
-///               oblateness at the observer's latitude, HP (1 - f sin^2 lat)
+///               body's centre (refracted, with the semi-diameter); for the
+///               Moon on the Earth's ellipsoid, below
 ///   ho          the observed altitude, the sum
+///
+/// The Moon's parallax on the ellipsoid (WGS 84, flattening f). The almanac's
+/// HP is the equatorial horizontal parallax; the observer stands at the
+/// distance rho = 1 - f sin^2 lat of an equatorial radius from the Earth's
+/// centre, so HP' = HP (1 - f sin^2 lat). The observer's zenith is the
+/// geodetic vertical, but the parallax displaces the Moon away from the
+/// geocentric zenith, which lies v = lat - geocentric latitude (up to 11.5'
+/// at 45 degrees, toward the equator) from it along the meridian, where
+/// tan(geocentric latitude) = (1 - f)^2 tan lat. With sin p = sin HP' sin z'
+/// and the Moon's distance from the geocentric zenith z' = 90 deg - h
+/// + v cos Zn to first order in v, the parallax in altitude is
+///     asin(sin HP' cos h) + HP' v sin h cos Zn
+/// the second term (under 0.2') being the azimuth term of the almanac's
+/// oblateness correction: larger when the Moon bears toward the pole of the
+/// observer's hemisphere, smaller toward the equator. The terms left out,
+/// HP v^2 and HP^2 v, stay under 0.005'. Zn is the Moon's true azimuth
+/// (from north through east); a caller without it leaves it out, and the
+/// azimuth term with it. The other bodies' parallax is HP cos h.
 #pragma once
+
+#include <optional>
 
 namespace morvel::sight {
 
@@ -51,11 +70,14 @@ struct Corrections {
     bool lowAltitude = false;
 };
 
-/// The corrections of a sextant altitude hs (radians) taken at latitude lat.
-Corrections correct(double hs, const Conditions& c, Limb limb, const BodyFigures& body, double lat);
+/// The corrections of a sextant altitude hs (radians) taken at latitude lat,
+/// the body bearing zn (radians true) when it is known.
+Corrections correct(double hs, const Conditions& c, Limb limb, const BodyFigures& body, double lat,
+                    std::optional<double> zn = std::nullopt);
 
 /// The sextant altitude that the corrections turn into ho: their inverse,
 /// by iteration (tests, and planning a sight).
-double sextantAltitude(double ho, const Conditions& c, Limb limb, const BodyFigures& body, double lat);
+double sextantAltitude(double ho, const Conditions& c, Limb limb, const BodyFigures& body, double lat,
+                       std::optional<double> zn = std::nullopt);
 
 }  // namespace morvel::sight

@@ -13,7 +13,9 @@ Identification identify(const almanac::Instant& when, double lat, double lon, do
                         const Conditions& c, double within)
 {
     Identification r;
-    r.ho = correct(hs, c, Limb::center, {}, lat).ho;
+    const Corrections k = correct(hs, c, Limb::center, {}, lat);
+    r.ho = k.ho;
+    r.lowAltitude = k.lowAltitude;
     const engine::Solved s = engine::solveTriangle(19, engine::givens(lat, 0, 0, r.ho, zn));
     const almanac::Sky sky(when);
     r.dec = s.sets[0].dec;

@@ -37,8 +37,10 @@ struct Candidate {
 };
 
 struct Identification {
-    /// The sight's observed altitude.
+    /// The sight's observed altitude, and whether its apparent altitude was
+    /// below 5 degrees, where refraction is unreliable.
     double ho = 0;
+    bool lowAltitude = false;
     /// The unknown body: declination, GHA and SHA (from the true equinox).
     double dec = 0, gha = 0, sha = 0;
     std::vector<Candidate> candidates;

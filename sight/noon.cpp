@@ -33,13 +33,24 @@ DeadReckoning DeadReckoning::after(double hours) const
     return p;
 }
 
-Noon localApparentNoon(const UtcTime& date, const DeadReckoning& dr, double dut1)
+UtcTime localMeanNoon(const UtcTime& date, double lon)
+{
+    return date.midnight().plus(43200 - lon / sunRate);
+}
+
+Noon localApparentNoon(const UtcTime& date, const DeadReckoning& dr, double dut1, const std::optional<UtcTime>& drTime)
 {
     Noon noon;
-    const UtcTime meanNoon = date.midnight().plus(43200 - dr.lon / sunRate);
+    const UtcTime meanNoon = localMeanNoon(date, dr.lon);
+    // The DR's time, seconds after meanNoon.
+    const double held = drTime ? drTime->secondsSince(meanNoon) : 0;
+    if (!(std::fabs(held) <= drTimeLimit)) {
+        noon.error = "the DR's time lies more than 24 hours from noon of the date";
+        return noon;
+    }
     double offset = 0;  // seconds from meanNoon
     for (int i = 0; i < 20; ++i) {
-        const DeadReckoning ship = dr.after(offset / 3600);
+        const DeadReckoning ship = dr.after((offset - held) / 3600);
         const almanac::Instant when = meanNoon.plus(offset).instant(dut1);
         const almanac::Place p = almanac::placeOf(sun(), when);
         if (!p.ok()) {

@@ -6,13 +6,15 @@
 /// Angles in radians, latitude north and longitude east positive; course
 /// from north through east, 0..2pi; speed in knots; times in UTC (utc.h).
 ///
-/// Noon. The ship is at the DR at 12:00 local mean time of the date at
-/// the DR's longitude (12h - longitude / 15 degrees per hour in UTC) and
-/// runs from there on a rhumb line at the course and speed, either way in
-/// time. Local apparent noon is the instant at which the Sun's GHA plus the
-/// ship's longitude then is 0 (360): the Sun on the ship's upper meridian,
-/// found by Newton's iteration from 12:00 local mean time, to a hundredth
-/// of a second.
+/// Noon. The ship is at the DR at the DR's time: by default 12:00 local
+/// mean time of the date at the DR's longitude (12h - longitude / 15
+/// degrees per hour in UTC), or the UTC instant given with it, which must
+/// lie within 24 hours of that 12:00 (a DR carried further is no DR). From
+/// there it runs on a rhumb line at the course and speed, either way in time
+/// (DeadReckoning::after). Local apparent noon is the instant at which the
+/// Sun's GHA plus the ship's longitude then is 0 (360): the Sun on the
+/// ship's upper meridian, found by Newton's iteration from 12:00 local mean
+/// time, to a hundredth of a second.
 ///
 /// Latitude. The sextant altitude is corrected (corrections.h, with the
 /// Sun's semi-diameter and parallax at noon) into Ho; with the zenith
@@ -28,6 +30,7 @@
 #include "sight/corrections.h"
 #include "sight/utc.h"
 
+#include <optional>
 #include <string>
 
 namespace morvel::sight {
@@ -52,9 +55,18 @@ struct Noon {
     bool ok() const { return error.empty(); }
 };
 
-/// Local apparent noon on date (its time of day is not read) for dr at
-/// 12:00 local mean time; dut1 = UT1 - UTC in seconds.
-Noon localApparentNoon(const UtcTime& date, const DeadReckoning& dr, double dut1 = 0);
+/// 12:00 local mean time on date (its time of day is not read) at the east
+/// longitude lon, in UTC.
+UtcTime localMeanNoon(const UtcTime& date, double lon);
+
+/// The latest a DR's time may lie from 12:00 local mean time, seconds.
+constexpr double drTimeLimit = 86400;
+
+/// Local apparent noon on date (its time of day is not read) for dr, which
+/// holds at drTime, or at 12:00 local mean time when none is given;
+/// dut1 = UT1 - UTC in seconds.
+Noon localApparentNoon(const UtcTime& date, const DeadReckoning& dr, double dut1 = 0,
+                       const std::optional<UtcTime>& drTime = std::nullopt);
 
 struct NoonLatitude {
     double lat = 0;

@@ -40,15 +40,21 @@ Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double
         r.error = place.error;
         return r;
     }
-    r.corrections = correct(s.hs, s.conditions, s.limb, figuresOf(s.body, place), lat);
     r.lha = wrap(place.gha + lon);
     const engine::Solved t = engine::solveTriangle(28, engine::givens(lat, r.lha, place.dec, 0, 0));
     if (t.count < 1) {
+        r.corrections = correct(s.hs, s.conditions, s.limb, figuresOf(s.body, place), lat);
         r.error = t.messages.count ? t.messages.joined() : "the triangle has no solution";
         return r;
     }
     r.hc = t.sets[0].alt;
     r.zn = t.sets[0].zn;
+    // The Moon's parallax depends on its azimuth, which the triangle gives.
+    r.corrections = correct(s.hs, s.conditions, s.limb, figuresOf(s.body, place), lat, r.zn);
+    if (r.corrections.ho > math::halfPi) {
+        r.error = "the corrections put the observed altitude beyond the zenith, above 90 degrees";
+        return r;
+    }
     r.intercept = (r.corrections.ho - r.hc) / degree * 60;
     return r;
 }

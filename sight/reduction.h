@@ -11,11 +11,12 @@
 /// The intercept is Ho - Hc in nautical miles (one minute of arc a mile):
 /// positive toward the body's geographical position, negative away.
 ///
-/// The corrections take the latitude of the position reduced at (the
-/// Moon's parallax depends on it); the body's semi-diameter and horizontal
-/// parallax are the almanac's at the sight's instant. Only the Sun and the
-/// Moon are observed by a limb; a planet's parallax is applied to its
-/// centre.
+/// The corrections take the latitude of the position reduced at and the
+/// azimuth Zn found there (the Moon's parallax depends on both), so Hc and
+/// Zn come first; the body's semi-diameter and horizontal parallax are the
+/// almanac's at the sight's instant. Only the Sun and the Moon are observed
+/// by a limb; a planet's parallax is applied to its centre. A sight whose
+/// corrections put Ho above 90 degrees, beyond the zenith, is refused.
 #pragma once
 
 #include "almanac/almanac.h"

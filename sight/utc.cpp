@@ -64,6 +64,12 @@ UtcTime UtcTime::plus(double s) const
     return t;
 }
 
+double UtcTime::secondsSince(const UtcTime& t) const
+{
+    return double(daysFromCivil(year, month, day) - daysFromCivil(t.year, t.month, t.day)) * secondsPerDay + seconds
+           - t.seconds;
+}
+
 almanac::Instant UtcTime::instant(double dut1) const
 {
     // A leap second, 23:59:60, is read as 86400 s into its day.

@@ -30,6 +30,8 @@ struct UtcTime {
 
     /// This time moved by s seconds (either way), the date carried.
     UtcTime plus(double s) const;
+    /// The seconds from t to this time (negative when t is later).
+    double secondsSince(const UtcTime& t) const;
     /// The same date at 00:00.
     UtcTime midnight() const { return {year, month, day, 0}; }
 

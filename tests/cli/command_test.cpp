@@ -28,6 +28,7 @@ TEST(Command, BadInputNamesTheOptionAndExitsTwo)
         {"sign and letter", with({"--lat", "-40N"}), "a sign or a hemisphere letter, not both"},
         {"two letters", with({"--lat", "N40S"}), "unexpected"},
         {"exponent", with({"--lat", "1e5N"}), "unexpected 'e'"},
+        {"an escape sequence quoted harmless", with({"--lat", "\x1b[2J"}), "--lat '?[2J'"},
         {"no value", {"--lat"}, "--lat needs a value"},
         {"LHA beyond 360", {"--lat", "40N", "--lha", "361", "--dec", "5N"}, "--lha '361': out of range"},
         {"negative LHA", {"--lat", "40N", "--lha", "-5", "--dec", "5N"}, "--lha '-5': out of range"},
@@ -84,6 +85,7 @@ TEST(Command, BadInputNamesTheOptionAndExitsTwo)
         {"sigma in words", {"--sights", "-", "--sigma", "small"}, "not 'small'"},
         {"sights and a triangle", {"--sights", "-", "--lat", "40N"}, "from the log alone"},
         {"sight log missing", {"--sights", "/nonexistent/log.csv"}, "--sights: cannot read"},
+        {"sight log a directory", {"--sights", "/"}, "--sights: cannot read '/': a directory"},
         {"nothing", {}, "nothing to solve"},
     };
     for (const auto& row : rows) {

@@ -32,6 +32,9 @@ const Refusal refusals[] = {
     {"negative eye", "noon", {"--hs", "30", "--eye", "-2"}, "--eye takes"},
     {"eye without hs", "noon", {"--eye", "12"}, "correct --hs"},
     {"bad time of max", "noon", {"--time-of-max", "noon"}, "--time-of-max 'noon'"},
+    {"DR time in words", "noon", {"--dr-time", "dawn"}, "--dr-time 'dawn'"},
+    {"DR time a date", "noon", {"--dr-time", "2026-12-07"}, "--dr-time '2026-12-07'"},
+    {"DR time a week off", "noon", {"--dr-time", "2026-12-14T08:00:00Z"}, "within 24 hours"},
     {"sky for a date", "", {"--sky", "--at", "2026-12-07", "--pos", "40N 70W"}, "--at '2026-12-07'"},
     {"sky beyond 2100", "", {"--sky", "--at", "2101-01-01T00:00:00Z", "--pos", "40N 70W"}, "--at"},
     {"sky with hs", "sky", {"--hs", "30"}, "--sky takes no --hs"},
@@ -57,6 +60,29 @@ TEST(Finder, BadInputNamesTheOptionAndExitsTwo)
         EXPECT_EQ(r.status, 2) << k.name;
         EXPECT_EQ(r.out, "") << k.name;
         EXPECT_NE(r.err.find(k.says), std::string::npos) << k.name << ": " << r.err;
+    }
+}
+
+// The answers say it: a sight below 5 degrees of apparent altitude is warned
+// of (low_altitude in JSON); the fix's ellipse is null from two lines.
+TEST(Finder, AnswersSayWhatTheyMust)
+{
+    const std::string low = "utc,body,limb,hs,eye,dr_lat,dr_lon\n2026-12-07T21:00:00Z,Sun,lower,3 10,30,40N,70W\n",
+                      two = "utc,body,hs,eye,dr_lat,dr_lon\n2026-12-07T19:33:00Z,Capella,19 2.2,3.5,40 5N,35 45W\n"
+                            "2026-12-07T19:34:00Z,Altair,45 1.9,3.5,40 5N,35 45W\n";
+    const std::vector<std::string> noon = {"--noon", "--date", "2026-12-07", "--pos", "40N 70W", "--hs", "3 10",
+                                           "--eye", "30"},
+                                   id = {"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "2",
+                                         "--zn", "100", "--eye", "30"};
+    const char *warned = "below 5° of apparent altitude", *flagged = "\"low_altitude\":true";
+    const std::tuple<std::vector<std::string>, std::string, const char*> rows[] = {
+        {noon, "", warned}, {id, "", warned}, {{"--sights", "-"}, low, warned},
+        {{"--sights", "-", "--json"}, low, flagged}, {{"--sights", "-", "--json"}, two, "\"ellipse\":null,"},
+        {{"--sights", "-", "--json"}, two + "2026-12-07T19:35:00Z,Vega,48 2.7,3.5,40 5N,35 45W\n", "\"ellipse\":{"}};
+    for (auto [args, input, says] : rows) {
+        EXPECT_NE(runCli(args, input).out.find(says), std::string::npos) << args[0] << ": " << says;
+        args.push_back("--json");
+        EXPECT_TRUE(args[0] == "--sights" || runCli(args).out.find(flagged) != std::string::npos) << args[0];
     }
 }
 

@@ -118,7 +118,10 @@ TEST(Noon, MovingShipHasTheSunOnItsMeridian)
     struct Case {
         const char* name;
         double course, speed;
-    } cases[] = {{"stopped", 0, 0}, {"east 20 kn", 90, 20}, {"west 30 kn", 270, 30}, {"south-west 12 kn", 225, 12}};
+        double drTime;  // seconds of 2026-12-07 UTC; the default, 12:00 local mean time at 70 W, is 60000
+    } cases[] = {{"stopped", 0, 0, 60000},          {"east 20 kn", 90, 20, 60000},
+                 {"west 30 kn", 270, 30, 60000},    {"south-west 12 kn", 225, 12, 60000},
+                 {"DR at 08:00 UTC", 135, 15, 28800}, {"DR the evening before", 0, 18, -14400}};
     const DeadReckoning dr{40 * deg, -70 * deg, 0, 0};
     const UtcTime date{2026, 12, 7, 0};
     for (const Case& k : cases) {
@@ -126,18 +129,19 @@ TEST(Noon, MovingShipHasTheSunOnItsMeridian)
         DeadReckoning moving = dr;
         moving.course = k.course * deg;
         moving.speed = k.speed;
-        const Noon noon = localApparentNoon(date, moving);
+        const std::optional<UtcTime> held = k.drTime == 60000 ? std::nullopt : std::optional(date.plus(k.drTime));
+        const Noon noon = localApparentNoon(date, moving, 0, held);
         ASSERT_TRUE(noon.ok()) << noon.error;
         const almanac::Place sun = almanac::placeOf(*almanac::findBody("Sun"), noon.time.instant());
         EXPECT_NEAR(wrapped(sun.gha + noon.lon), 0, 0.01 * arcmin);
-        // The DR holds at 12:00 local mean time, 16 800 s after 12:00 UTC
-        // at 70 W; the ship is where it has run to since.
-        const double hours = (noon.time.seconds - 60000) / 3600;
+        // The ship is where it has run to since the DR's time.
+        const double hours = (noon.time.seconds - k.drTime) / 3600;
         EXPECT_NEAR(noon.lat, dr.lat + k.speed * hours * std::cos(k.course * deg) * arcmin, 1e-4 * arcmin);
         const double midLat = (dr.lat + noon.lat) / 2;
         EXPECT_NEAR(noon.lon, dr.lon + k.speed * hours * std::sin(k.course * deg) / std::cos(midLat) * arcmin,
                     1e-4 * arcmin);
     }
+    EXPECT_FALSE(localApparentNoon(date, dr, 0, date.plus(-30000)).ok());  // 25 h before noon
 }
 
 TEST(Identify, TheTrueBodyComesFirst)

@@ -11,6 +11,7 @@
 #include "sight/fix.h"
 #include "reference/reference.h"
 
+#include <GeographicLib/Geocentric.hpp>
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/Rhumb.hpp>
 #include <gtest/gtest.h>
@@ -91,7 +92,7 @@ TEST_P(Fixed, FromTrueAltitudes)
         const bool moon = s.body.kind == almanac::BodyKind::moon;
         const bool limbs = moon || s.body.kind == almanac::BodyKind::sun;
         const sight::BodyFigures figures{limbs ? r.sd : 0, r.hp, moon};
-        s.hs = sight::sextantAltitude((90 - z) * deg, s.conditions, s.limb, figures, lat * deg);
+        s.hs = sight::sextantAltitude((90 - z) * deg, s.conditions, s.limb, figures, lat * deg, zn * deg);
         double drLat, drLon;
         rhumb.Direct(lat, lon, std::atan2(row.drEast, row.drNorth) / deg,
                      std::hypot(row.drNorth, row.drEast) / 60 * deg, drLat, drLon);
@@ -147,6 +148,40 @@ TEST(Fix, TooFewAndParallel)
     s.hs = 30 * deg;
     EXPECT_EQ(sight::fixOf({s}).status, sight::Fix::Status::tooFewSights);
     EXPECT_EQ(sight::fixOf({s, s}).status, sight::Fix::Status::parallel);
+    std::vector<sight::Sight> wild(3, s);  // altitudes no position gives: no fix is claimed
+    for (size_t i = 0; i < 3; ++i)
+        wild[i].body = *almanac::findBody(std::vector<const char*>{"Capella", "Altair", "Vega"}[i]);
+    wild[0].hs = 80 * deg, wild[1].hs = 5 * deg, wild[2].hs = 10 * deg;
+    EXPECT_EQ(sight::fixOf(wild).status, sight::Fix::Status::noConvergence);
+}
+
+// The Moon an equatorial radius over sin HP from the centre, seen from the WGS 84 ellipsoid (GeographicLib's
+// Geocentric) without dip or refraction: Ho is its geocentric altitude within 0.02' (a sphere's parallax: 0.2').
+TEST(MoonParallax, OnTheEllipsoid)
+{
+    const GeographicLib::Geocentric& earth = GeographicLib::Geocentric::WGS84();
+    sight::Sight s{{}, *almanac::findBody("Moon"), sight::Limb::center, 0, {0, 0, 10, 0}};  // no air
+    for (double hp : {54.0, 61.5})
+        for (double lat : {0, 30, -30, 45, -45, 60, -60, 80, -80})
+            for (double alt : {5, 30, 60, 85})
+                for (double az : {0, 90, 180, 270}) {
+                    double at[3], moon[3], seen[3] = {0, 0, 0};
+                    std::vector<double> m(9);  // east-north-up into the Earth's axes
+                    earth.Forward(lat, 0, 0, at[0], at[1], at[2], m);
+                    const double d = earth.EquatorialRadius() / std::sin(hp / 60 * deg), c = std::cos(alt * deg);
+                    for (int i = 0; i < 3; ++i)
+                        moon[i] = d * (m[3 * i] * c * std::sin(az * deg) + m[3 * i + 1] * c * std::cos(az * deg)
+                                       + m[3 * i + 2] * std::sin(alt * deg));
+                    for (int j = 0; j < 9; ++j)
+                        seen[j % 3] += m[j / 3 * 3 + j % 3] * (moon[j / 3] - at[j / 3]);
+                    s.hs = std::atan2(seen[2], std::hypot(seen[0], seen[1]));
+                    almanac::Place p;
+                    p.gha = std::fmod(std::atan2(-moon[1], moon[0]) + 2 * std::numbers::pi, 2 * std::numbers::pi);
+                    p.dec = std::asin(moon[2] / d), p.sd = 16.0 / 60 * deg, p.hp = hp / 60 * deg;
+                    const sight::Reduction r = sight::reduce(s, p, lat * deg, 0);
+                    EXPECT_NEAR(r.corrections.ho / deg * 60, alt * 60, 0.02) << lat << " " << alt << " " << az;
+                    EXPECT_NEAR(r.intercept, 0, 0.02);
+                }
 }
 
 }  // namespace
