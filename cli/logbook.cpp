@@ -42,8 +42,9 @@ std::string degreesText(double x)
     return s == "-0" ? "0" : s;
 }
 
-/// A cell for the CSV: quoted when it holds a comma, a quote or blanks at
-/// its ends (which the reader would trim).
+/// A cell for the CSV: quoted when it holds a comma, a quote, a carriage
+/// return or blanks at its ends (which the reader would trim). A line
+/// cannot hold a line feed: one becomes a blank (none comes from a file).
 std::string csvCell(const std::string& s)
 {
     const bool quote = s.find_first_of(",\"\n\r") != std::string::npos ||
@@ -52,7 +53,7 @@ std::string csvCell(const std::string& s)
         return s;
     std::string q = "\"";
     for (char c : s) {
-        if (c == '\n' || c == '\r')
+        if (c == '\n')
             c = ' ';
         q += c;
         if (c == '"')
