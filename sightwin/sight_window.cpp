@@ -123,7 +123,7 @@ SightWindow::SightWindow(QWidget* parent) : QMainWindow(parent), model_(new LogM
     };
     setWindowTitle(tr("Morvel (Sight Reduction)"));
 
-    auto* drBox = new QGroupBox(tr("&Dead reckoning"));
+    auto* drBox = new QGroupBox(tr("Dead reckoning"));
     auto* drLayout = new QHBoxLayout(drBox);
     auto field = [&](const QString& caption, const QString& hint, int chars) {
         auto* edit = new QLineEdit;
