@@ -121,7 +121,7 @@ SightWindow::SightWindow(QWidget* parent) : QMainWindow(parent), model_(new LogM
         const auto b = QMessageBox::question(this, toolkit::programTitle, question, buttons);
         return b == QMessageBox::Yes ? Answer::yes : b == QMessageBox::No ? Answer::no : Answer::cancel;
     };
-    setWindowTitle(tr("Morvel (Sight Reduction)"));
+    setWindowTitle(tr("Morvel (Sight Reduction)[*]"));
 
     auto* drBox = new QGroupBox(tr("Dead reckoning"));
     auto* drLayout = new QHBoxLayout(drBox);
@@ -390,6 +390,11 @@ void SightWindow::changed()
     showResults();
     keepRecovery();
     rememberSettings();
+    // The file in the title, and a mark while it has changes not saved.
+    setWindowTitle(tr("Morvel (Sight Reduction)") +
+                   (file_.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + QFileInfo(file_).fileName()) +
+                   QStringLiteral("[*]"));
+    setWindowModified(modified());
 }
 
 QString SightWindow::resultText() const
@@ -564,6 +569,7 @@ bool SightWindow::saveTo(const QString& path)
     }
     file_ = path;
     model_->undoStack().setClean();
+    changed();
     QFile::remove(recoveryPath());
     addRecent(path);
     setWindowModified(false);
