@@ -177,7 +177,7 @@ void instantOrNull(JsonObject& o, const char* key, const std::optional<sight::Ut
 
 std::string positionText(double lat, double lon, bool decimal)
 {
-    return latitudeText(lat, decimal) + " " + longitudeText(lon, decimal);
+    return navLatitudeText(lat, decimal) + " " + navLongitudeText(lon, decimal);
 }
 
 std::string failedText(const std::string& why)
@@ -256,17 +256,17 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
             rows.push_back({"DR given at", drTime->text()});
         rows.push_back({"Local apparent noon", n.time.text()});
         rows.push_back({"Ship at noon (DR)", positionText(n.lat, n.lon, d)});
-        rows.push_back({"Sun's declination", latitudeText(n.dec, d)});
+        rows.push_back({"Sun's declination", navLatitudeText(n.dec, d)});
         if (latitude) {
             rows.push_back({"Corrections", correctionsText(latitude->corrections)});
             if (latitude->corrections.lowAltitude)
                 rows.push_back({"Warning", lowAltitudeWarning});
-            rows.push_back({"Observed altitude", altitudeText(latitude->corrections.ho, d)});
+            rows.push_back({"Observed altitude", navAltitudeText(latitude->corrections.ho, d)});
             rows.push_back({"Sun bears", latitude->sunSouth ? "south" : "north"});
-            rows.push_back({"Latitude", latitudeText(latitude->lat, d)});
+            rows.push_back({"Latitude", navLatitudeText(latitude->lat, d)});
         }
         if (longitude)
-            rows.push_back({"Longitude", longitudeText(longitude->lon, d)});
+            rows.push_back({"Longitude", navLongitudeText(longitude->lon, d)});
         writeTable(text, rows);
     }
     out << text;
@@ -309,17 +309,17 @@ int identify(const Reader& r, const FinderOptions& options, std::ostream& out, s
         o.close();
         text += '\n';
     } else {
-        std::vector<std::vector<std::string>> rows = {{"Observed altitude", altitudeText(id.ho, d)}};
+        std::vector<std::vector<std::string>> rows = {{"Observed altitude", navAltitudeText(id.ho, d)}};
         if (id.lowAltitude)
             rows.push_back({"Warning", lowAltitudeWarning});
-        rows.push_back({"Declination", latitudeText(id.dec, d)});
-        rows.push_back({"SHA", circleText(id.sha, d)});
+        rows.push_back({"Declination", navLatitudeText(id.dec, d)});
+        rows.push_back({"SHA", navCircleText(id.sha, d)});
         writeTable(text, rows);
         if (!id.candidates.empty()) {
             rows = {{"Body", "Hc", "Zn", "dAlt", "dZn"}};
             for (const sight::Candidate& c : id.candidates)
-                rows.push_back({std::string(c.body.name), altitudeText(c.hc, d), circleText(c.zn, d),
-                                altitudeText(c.dAlt, d), altitudeText(c.dZn, d)});
+                rows.push_back({std::string(c.body.name), navAltitudeText(c.hc, d), navCircleText(c.zn, d),
+                                navAltitudeText(c.dAlt, d), navAltitudeText(c.dZn, d)});
             text += "\n";
             writeTable(text, rows);
         }
@@ -378,7 +378,7 @@ int sky(const Reader& r, const FinderOptions& options, std::ostream& out, std::o
     } else {
         std::vector<std::vector<std::string>> rows = {{"Body", "Hc", "Zn", "Mag"}};
         for (const sight::Visible& v : view.bodies)
-            rows.push_back({std::string(v.body.name), altitudeText(v.hc, d), circleText(v.zn, d), magnitude(v)});
+            rows.push_back({std::string(v.body.name), navAltitudeText(v.hc, d), navCircleText(v.zn, d), magnitude(v)});
         text += "Above the horizon at " + at.text() + " from " + positionText(lat, lon, d) + "\n";
         writeTable(text, rows);
         std::vector<std::vector<std::string>> twilight;

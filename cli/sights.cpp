@@ -49,10 +49,10 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
     for (const Logged& l : logged) {
         const sight::Corrections& k = l.at.corrections;
         rows.push_back({std::to_string(l.line), std::string(l.sight->body.name), limbName(l.sight->limb),
-                        altitudeText(l.sight->hs, decimal), minutesText(k.index, true), minutesText(k.dip, true),
-                        altitudeText(k.ha, decimal), minutesText(k.refraction, true),
+                        navAltitudeText(l.sight->hs, decimal), minutesText(k.index, true), minutesText(k.dip, true),
+                        navAltitudeText(k.ha, decimal), minutesText(k.refraction, true),
                         minutesText(k.semiDiameter, true), minutesText(k.parallax, true),
-                        altitudeText(k.ho, decimal)});
+                        navAltitudeText(k.ho, decimal)});
     }
     out += "Corrections\n";
     writeTable(out, rows, "  ");
@@ -60,10 +60,10 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
     for (size_t i = 0; i < logged.size(); ++i) {
         const Logged& l = logged[i];
         rows.push_back({std::to_string(l.line), std::string(l.sight->body.name), utc[i],
-                        latitudeText(l.sight->drLat, decimal) + " " + longitudeText(l.sight->drLon, decimal),
-                        circleText(l.at.place.gha, decimal), latitudeText(l.at.place.dec, decimal),
-                        circleText(l.at.lha, decimal), altitudeText(l.at.hc, decimal), circleText(l.at.zn, decimal),
-                        interceptText(l.at.intercept)});
+                        navLatitudeText(l.sight->drLat, decimal) + " " + navLongitudeText(l.sight->drLon, decimal),
+                        navCircleText(l.at.place.gha, decimal), navLatitudeText(l.at.place.dec, decimal),
+                        navCircleText(l.at.lha, decimal), navAltitudeText(l.at.hc, decimal),
+                        navCircleText(l.at.zn, decimal), interceptText(l.at.intercept)});
     }
     out += "Reduced at the DR\n";
     writeTable(out, rows, "  ");
@@ -76,9 +76,9 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
     }
     out += "Fix at " + utc[fix.last] + " (the last sight)\n";
     std::vector<std::vector<std::string>> f = {
-        {"Latitude", latitudeText(fix.lat, decimal)},
-        {"Longitude", longitudeText(fix.lon, decimal)},
-        {"From DR", nmText(fix.distance) + " nm, " + circleText(fix.bearing, decimal)},
+        {"Latitude", navLatitudeText(fix.lat, decimal)},
+        {"Longitude", navLongitudeText(fix.lon, decimal)},
+        {"From DR", nmText(fix.distance) + " nm, " + navCircleText(fix.bearing, decimal)},
         {"Widest cut", degreesText(fix.cut) + (fix.weak ? ": weak fix, the lines cut under 15°" : "")},
         {"Iterations", std::to_string(fix.iterations)}};
     if (fix.ellipse) {

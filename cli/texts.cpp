@@ -52,6 +52,29 @@ std::string degMin(double x, bool signedDegrees)
     return t;
 }
 
+/// The sight form's text of d degrees split as s: the degrees with at least
+/// width digits, the minutes with two and a tenth, and a minus where minus
+/// is set and the angle does not round to nothing.
+std::string navDegMin(double d, const calc::DegMin& s, int width, bool minus)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%s%0*d\xC2\xB0%04.1f'", minus && calc::isNegative(d, s) ? "-" : "", width,
+                  s.degrees, double(s.minutes));
+    return buf;
+}
+
+/// A latitude or longitude in the sight form, with the first of letters
+/// north or east of 0 and where it rounds to nothing, else the second.
+std::string navPosition(double x, int width, const char* letters)
+{
+    const double d = x / degree;
+    if (!(std::abs(d) < 32768))
+        return {};
+    const calc::DegMin s = calc::splitDegMin(d);
+    const bool nothing = s.degrees == 0 && s.minutes == 0;
+    return navDegMin(d, s, width, false) + letters[d > 0 || nothing ? 0 : 1];
+}
+
 /// The decimal window's text of x; magnitude drops the sign (latitudes).
 std::string decimal(double x, bool magnitude)
 {
@@ -193,6 +216,38 @@ std::string altitudeText(double x, bool dec)
 std::string circleText(double x, bool dec)
 {
     return dec ? decimal(x, false) : degMin(x, false);
+}
+
+std::string navLatitudeText(double x, bool dec)
+{
+    return dec ? latitudeText(x, true) : navPosition(x, 1, "NS");
+}
+
+std::string navLongitudeText(double x, bool dec)
+{
+    return dec ? longitudeText(x, true) : navPosition(x, 3, "EW");
+}
+
+std::string navAltitudeText(double x, bool dec)
+{
+    const double d = x / degree;
+    if (dec || !(std::abs(d) < 32768))
+        return altitudeText(x, dec);
+    return navDegMin(d, calc::splitDegMin(d), 1, true);
+}
+
+std::string navCircleText(double x, bool dec)
+{
+    double d = x / degree;
+    if (dec || !(std::abs(d) < 32768))
+        return circleText(x, dec);
+    d = std::fmod(d, 360);
+    if (d < 0)
+        d += 360;
+    calc::DegMin s = calc::splitDegMin(d);
+    if (s.degrees == 360)  // 359°59.95' and up come round to 000°00.0'
+        s.degrees = 0;
+    return navDegMin(d, s, 3, false);
 }
 
 std::string dloText(double dlo, bool east, bool dec)

@@ -14,6 +14,17 @@
 ///
 ///   40°12.3'N   351°41.9'   -0°30'   40.20500N   2999.4
 ///
+/// Sight texts (the nav family). The sight work (sight reduction, fix,
+/// noon, identification, the sky and the almanac places beside them)
+/// writes angles as a sight form does: the same split and rounding, but the
+/// minutes always with two digits and a tenth, and the degrees of
+/// longitudes and of 0-360 angles with three digits. 360°00.0' is
+/// 000°00.0'. An angle that rounds to nothing has neither sign nor
+/// southern letter: it is N or E. With decimal they are the decimal texts
+/// above, letter for letter.
+///
+///   40°13.0'N   035°30.7'W   -0°12.3'   041°00.0'   0.79833N
+///
 /// Numbers (JSON) are decimal degrees with the decimal window's rounding,
 /// signed north and east positive (the DLo east positive), and nautical
 /// miles to a tenth.
@@ -33,6 +44,14 @@ std::string longitudeText(double x, bool decimal, bool typed = false);
 std::string altitudeText(double x, bool decimal);
 /// LHA, azimuth and courses, 0 to 360 degrees.
 std::string circleText(double x, bool decimal);
+/// The sight texts of a latitude or declination, a longitude, an altitude
+/// (Hs, Ho, Hc and their differences, signed) and an angle on the circle
+/// (GHA, LHA, SHA, Zn, courses and bearings; any angle is taken round to 0
+/// to 360 degrees).
+std::string navLatitudeText(double x, bool decimal);
+std::string navLongitudeText(double x, bool decimal);
+std::string navAltitudeText(double x, bool decimal);
+std::string navCircleText(double x, bool decimal);
 /// A DLo's magnitude with E or W.
 std::string dloText(double dlo, bool east, bool decimal);
 /// Nautical miles to a tenth.

@@ -37,8 +37,9 @@ IdentifyDialog::IdentifyDialog(const sight::Sight& s, QWidget* parent) : QDialog
 {
     setWindowTitle(QStringLiteral("Identify the body"));
     auto* facts = new QLabel(QStringLiteral("Hs %1 from %2 %3")
-                                 .arg(text(cli::altitudeText(s.hs, false)), text(cli::latitudeText(s.drLat, false)),
-                                      text(cli::longitudeText(s.drLon, false))),
+                                 .arg(text(cli::navAltitudeText(s.hs, false)),
+                                      text(cli::navLatitudeText(s.drLat, false)),
+                                      text(cli::navLongitudeText(s.drLon, false))),
                              this);
     azimuth_ = new QLineEdit(this);
     azimuth_->setObjectName(QStringLiteral("azimuth"));
@@ -112,17 +113,17 @@ void IdentifyDialog::search()
     }
     if (id.candidates.empty()) {
         message_->setText(QStringLiteral("No star or planet within %1 of Ho %2, Zn %3.")
-                              .arg(text(cli::altitudeText(within, false)), text(cli::altitudeText(id.ho, false)),
-                                   text(cli::circleText(zn.radians, false))));
+                              .arg(text(cli::navAltitudeText(within, false)), text(cli::navAltitudeText(id.ho, false)),
+                                   text(cli::navCircleText(zn.radians, false))));
         return;
     }
-    message_->setText(QStringLiteral("Ho %1: the nearest first.").arg(text(cli::altitudeText(id.ho, false))));
+    message_->setText(QStringLiteral("Ho %1: the nearest first.").arg(text(cli::navAltitudeText(id.ho, false))));
     candidates_->setRowCount(int(id.candidates.size()));
     for (int i = 0; i < int(id.candidates.size()); ++i) {
         const sight::Candidate& c = id.candidates[size_t(i)];
         candidates_->setItem(i, 0, cell(text(std::string(c.body.name)), false));
-        candidates_->setItem(i, 1, cell(text(cli::altitudeText(c.dAlt, false)), true));
-        candidates_->setItem(i, 2, cell(text(cli::altitudeText(c.dZn, false)), true));
+        candidates_->setItem(i, 1, cell(text(cli::navAltitudeText(c.dAlt, false)), true));
+        candidates_->setItem(i, 2, cell(text(cli::navAltitudeText(c.dZn, false)), true));
     }
     candidates_->resizeColumnsToContents();
     candidates_->selectRow(0);

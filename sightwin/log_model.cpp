@@ -119,8 +119,8 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
                 const auto at = cli::followedDr(book_, row, worked_.dr);
                 if (!at)
                     return {};
-                return text(column == int(SightColumn::drLat) ? cli::latitudeText(at->lat, false)
-                                                              : cli::longitudeText(at->lon, false));
+                return text(column == int(SightColumn::drLat) ? cli::navLatitudeText(at->lat, false)
+                                                              : cli::navLongitudeText(at->lon, false));
             }
             return text(typed[size_t(column)]);
         }
@@ -128,9 +128,9 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
             return {};
         const sight::Reduction& x = r.reduction;
         switch (column) {
-        case ho: return text(cli::altitudeText(x.corrections.ho, false));
-        case hc: return text(cli::altitudeText(x.hc, false));
-        case zn: return text(cli::circleText(x.zn, false));
+        case ho: return text(cli::navAltitudeText(x.corrections.ho, false));
+        case hc: return text(cli::navAltitudeText(x.hc, false));
+        case zn: return text(cli::navCircleText(x.zn, false));
         case intercept: return text(cli::interceptText(x.intercept));
         case residual:
             return r.inFix && *r.inFix < worked_.fix.residuals.size()

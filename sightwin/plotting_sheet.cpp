@@ -258,11 +258,11 @@ SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& 
         const QString time = pl.sight < times.size() ? times[pl.sight] : QString();
         SheetLine line{pl.lat, pl.lon, pl.zn, pl.carried, time.isEmpty() ? body : body + ' ' + time, {}};
         QStringList tip{time.isEmpty() ? body : body + QStringLiteral(", ") + time};
-        tip << QStringLiteral("Hs %1").arg(text(cli::altitudeText(s.hs, false)));
+        tip << QStringLiteral("Hs %1").arg(text(cli::navAltitudeText(s.hs, false)));
         if (r.ok()) {
-            tip << QStringLiteral("Ho %1").arg(text(cli::altitudeText(r.corrections.ho, false)))
-                << QStringLiteral("Hc %1").arg(text(cli::altitudeText(r.hc, false)))
-                << QStringLiteral("Zn %1").arg(text(cli::circleText(r.zn, false)))
+            tip << QStringLiteral("Ho %1").arg(text(cli::navAltitudeText(r.corrections.ho, false)))
+                << QStringLiteral("Hc %1").arg(text(cli::navAltitudeText(r.hc, false)))
+                << QStringLiteral("Zn %1").arg(text(cli::navCircleText(r.zn, false)))
                 << QStringLiteral("Intercept %1 nm %2")
                        .arg(text(cli::milesText(cli::tenths(std::abs(r.intercept)))),
                             r.intercept >= 0 ? QStringLiteral("toward") : QStringLiteral("away"));

@@ -437,13 +437,14 @@ void SightWindow::showResults()
     }
     if (fix.found()) {
         const std::string time = model_->book().rows[w.rowOf[fix.last]][size_t(SightColumn::utc)];
-        lines << tr("<b>Fix %1 %2</b> at %3").arg(qs(cli::latitudeText(fix.lat, false)),
-                                                  qs(cli::longitudeText(fix.lon, false)), qs(time));
-        lines << tr("From the DR: %1 nm, %2").arg(qs(cli::nmText(fix.distance)), qs(cli::circleText(fix.bearing, false)));
+        lines << tr("<b>Fix %1 %2</b> at %3").arg(qs(cli::navLatitudeText(fix.lat, false)),
+                                                  qs(cli::navLongitudeText(fix.lon, false)), qs(time));
+        lines << tr("From the DR: %1 nm, %2")
+                     .arg(qs(cli::nmText(fix.distance)), qs(cli::navCircleText(fix.bearing, false)));
         if (fix.ellipse)
             lines << tr("95 % ellipse: %1 by %2 nm, major axis %3")
                          .arg(qs(cli::nmText(fix.ellipse->major)), qs(cli::nmText(fix.ellipse->minor)),
-                              qs(cli::circleText(fix.ellipse->orientation, false)));
+                              qs(cli::navCircleText(fix.ellipse->orientation, false)));
         if (fix.weak)
             lines << tr("<b>Weak fix:</b> no two lines cut at 15° or more (widest cut %1°)")
                          .arg(std::lround(fix.cut / degree));
@@ -755,12 +756,12 @@ bool SightWindow::drawPage(QPagedPaintDevice& device) const
             cells = {cells[0], cells[1] + (r.sight.limb == sight::Limb::lower   ? QStringLiteral(" LL")
                                            : r.sight.limb == sight::Limb::upper ? QStringLiteral(" UL")
                                                                                 : QString()),
-                     qs(cli::altitudeText(r.sight.hs, false)), qs(cli::minutesText(k.index, true)),
+                     qs(cli::navAltitudeText(r.sight.hs, false)), qs(cli::minutesText(k.index, true)),
                      qs(cli::minutesText(k.dip, true)), qs(cli::minutesText(k.refraction, true)),
                      qs(cli::minutesText(k.semiDiameter, true)), qs(cli::minutesText(k.parallax, true)),
-                     qs(cli::altitudeText(k.ho, false)), qs(cli::circleText(x2.place.gha, false)),
-                     qs(cli::latitudeText(x2.place.dec, false)), qs(cli::circleText(x2.lha, false)),
-                     qs(cli::altitudeText(x2.hc, false)), qs(cli::circleText(x2.zn, false)),
+                     qs(cli::navAltitudeText(k.ho, false)), qs(cli::navCircleText(x2.place.gha, false)),
+                     qs(cli::navLatitudeText(x2.place.dec, false)), qs(cli::navCircleText(x2.lha, false)),
+                     qs(cli::navAltitudeText(x2.hc, false)), qs(cli::navCircleText(x2.zn, false)),
                      qs(cli::interceptText(x2.intercept)),
                      r.inFix && *r.inFix < w.fix.residuals.size() ? qs(cli::interceptText(w.fix.residuals[*r.inFix]))
                                                                    : QString()};

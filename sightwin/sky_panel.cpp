@@ -128,8 +128,8 @@ void SkyPanel::recompute()
     for (int i = 0; i < int(sky.bodies.size()); ++i) {
         const sight::Visible& b = sky.bodies[size_t(i)];
         table_->setItem(i, 0, cell(text(std::string(b.body.name)), false));
-        table_->setItem(i, 1, cell(text(cli::altitudeText(b.hc, false)), true));
-        table_->setItem(i, 2, cell(text(cli::circleText(b.zn, false)), true));
+        table_->setItem(i, 1, cell(text(cli::navAltitudeText(b.hc, false)), true));
+        table_->setItem(i, 2, cell(text(cli::navCircleText(b.zn, false)), true));
         table_->setItem(i, 3, cell(b.mag ? QString::number(*b.mag, 'f', 1) : QString(), true));
     }
     table_->resizeColumnsToContents();

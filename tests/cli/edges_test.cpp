@@ -3,6 +3,7 @@
 // meridian, zero and half-circle distances), in plain text and in JSON with
 // waypoints; and text that is not an angle at all.
 #include "cli/angles.h"
+#include "cli/texts.h"
 #include "run.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,33 @@ TEST(Edges, TextThatIsNoAngle)
         }
         const cli::PositionRead p = cli::readPosition(text);
         EXPECT_TRUE(p.ok ? std::isfinite(p.lat) : !p.error.empty()) << text;
+    }
+}
+
+// The sight form: two-digit minutes to a tenth, three-digit degrees in
+// longitude and on the circle, 59.95' and up carried, nothing without sign or
+// southern letter; and each text reads back within half a tenth of a minute.
+TEST(Edges, SightTexts)
+{
+    using K = cli::AngleKind;
+    const struct { K kind; double minutes; const char* text; } rows[] = {
+        {K::altitude, 40 * 60 + 59.96, "41°00.0'"},      {K::altitude, -12.3, "-0°12.3'"},
+        {K::altitude, -0.04, "0°00.0'"},                 {K::latitude, 40 * 60 + 13, "40°13.0'N"},
+        {K::latitude, -(22 * 60 + 38.1), "22°38.1'S"},   {K::latitude, -0.04, "0°00.0'N"},
+        {K::longitude, -(35 * 60 + 30.7), "035°30.7'W"}, {K::longitude, -0.01, "000°00.0'E"},
+        {K::circle, 360 * 60 - 0.05, "000°00.0'"},       {K::circle, 236 * 60 + 4, "236°04.0'"},
+        {K::circle, -(10 * 60 + 0.2), "349°59.8'"}};
+    // In the order of AngleKind.
+    std::string (*const texts[])(double, bool) = {cli::navLatitudeText, cli::navLongitudeText,
+                                                  cli::navAltitudeText, cli::navCircleText};
+    const double degree = std::acos(-1.0) / 180;
+    for (const auto& r : rows) {
+        const double x = r.minutes / 60 * degree;
+        const std::string t = texts[int(r.kind)](x, false);
+        EXPECT_EQ(t, r.text) << r.minutes;
+        const cli::AngleRead back = cli::readNavAngle(t, r.kind);
+        EXPECT_TRUE(back.ok) << t << ": " << back.error;
+        EXPECT_NEAR(std::remainder(back.radians - x, 360 * degree), 0, 0.0501 / 60 * degree) << t;
     }
 }
 
