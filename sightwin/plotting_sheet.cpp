@@ -363,7 +363,10 @@ void PlottingSheet::paint(QPainter& p, const QRectF& area, const SheetContent& c
         p.drawPath(tri);
         p.setBrush(QColor(190, 30, 30));
         p.drawEllipse(f, r / 4, r / 4);
-        p.drawText(f + QPointF(r * 1.5, r * 1.5 + fm.ascent() / 2), c.fixLabel);
+        // Beside the fix, on the side that has room for it.
+        const double w = fm.horizontalAdvance(c.fixLabel);
+        const double dx = f.x() + r * 1.5 + w <= l.frame.right() ? r * 1.5 : -r * 1.5 - w;
+        p.drawText(f + QPointF(dx, r * 1.5 + fm.ascent() / 2), c.fixLabel);
     }
     drawScale(p, l, fm);
     std::vector<QRectF> taken;

@@ -442,9 +442,11 @@ void SightWindow::showResults()
         lines << tr("From the DR: %1 nm, %2")
                      .arg(qs(cli::nmText(fix.distance)), qs(cli::navCircleText(fix.bearing, false)));
         if (fix.ellipse)
-            lines << tr("95 % ellipse: %1 by %2 nm, major axis %3")
-                         .arg(qs(cli::nmText(fix.ellipse->major)), qs(cli::nmText(fix.ellipse->minor)),
-                              qs(cli::navCircleText(fix.ellipse->orientation, false)));
+            // The axis to a degree, as morvel-solve gives it: no finer than
+            // the ellipse itself.
+            lines << tr("95 % ellipse: semi-axes %1 and %2 nm, major axis %3°")
+                         .arg(qs(cli::nmText(fix.ellipse->major)), qs(cli::nmText(fix.ellipse->minor)))
+                         .arg(std::lround(fix.ellipse->orientation / degree) % 180, 3, 10, QLatin1Char('0'));
         if (fix.weak)
             lines << tr("<b>Weak fix:</b> no two lines cut at 15° or more (widest cut %1°)")
                          .arg(std::lround(fix.cut / degree));
