@@ -238,25 +238,12 @@ LogbookFile readLogbook(std::istream& in)
     CsvReader reader(source);
     std::vector<std::string> cells;
     bool unclosed = false;
-    std::array<int, sightColumns> at;
-    at.fill(-1);
-    if (!reader.next(cells, unclosed)) {
+    const auto places = readSightHeader(reader, cells, file.errors);
+    if (!places) {
         file.badHeader = true;
-        file.errors.push_back({0, 0, {}, "no header: a sight log starts with a line naming its columns"});
         return file;
     }
-    for (size_t i = 0; i < cells.size(); ++i) {
-        size_t c = 0;
-        while (c < sightColumns && cells[i] != sightColumnNames[c])
-            ++c;
-        if (c == sightColumns || at[c] >= 0) {
-            file.badHeader = true;
-            file.errors.push_back({reader.line(), int(i) + 1, {},
-                                   (c == sightColumns ? "unknown column '" : "column twice '") + cells[i] + "'"});
-            return file;
-        }
-        at[c] = int(i);
-    }
+    const SightColumnPlaces& at = *places;
     const size_t width = cells.size();
     const DrRead dr = readDr(file.book.dr);
     while (reader.next(cells, unclosed)) {
@@ -264,10 +251,7 @@ LogbookFile readLogbook(std::istream& in)
             file.errors.push_back({reader.line(), 0, {}, unclosed ? "an unclosed quote" : "more cells than columns"});
             continue;
         }
-        SightCells row;
-        for (size_t c = 0; c < sightColumns; ++c)
-            if (at[c] >= 0 && size_t(at[c]) < cells.size())
-                row[c] = cells[size_t(at[c])];
+        SightCells row = cellsInOrder(cells, at);
         // A DR that the DR gives this row was filled in on saving: the row
         // follows the DR again.
         if (dr.ok()) {

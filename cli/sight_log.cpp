@@ -120,19 +120,16 @@ SightRead readSight(const SightCells& cells)
     return read;
 }
 
-SightLog readSightLog(std::istream& in)
+std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<std::string>& cells,
+                                                 std::vector<SightLogError>& errors)
 {
-    SightLog log;
-    CsvReader reader(in);
-    std::vector<std::string> cells;
     bool unclosed = false;
-    std::array<int, columnCount> at;
+    SightColumnPlaces at;
     at.fill(-1);
     if (!reader.next(cells, unclosed)) {
-        log.badHeader = true;
-        log.errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" +
-                                         std::string("utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon)")});
-        return log;
+        errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" +
+                                        std::string("utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon)")});
+        return std::nullopt;
     }
     for (size_t i = 0; i < cells.size(); ++i) {
         size_t c = 0;
@@ -142,21 +139,42 @@ SightLog readSightLog(std::istream& in)
                                 : at[c] >= 0     ? "column '" + cells[i] + "' twice"
                                                  : std::string();
         if (!why.empty()) {
-            log.badHeader = true;
-            log.errors.push_back({reader.line(), int(i) + 1, {},
-                                  why + "; a sight log has the columns utc,body,limb,hs,ic,eye,temp,pressure,"
-                                        "dr_lat,dr_lon"});
-            return log;
+            errors.push_back({reader.line(), int(i) + 1, {},
+                              why + "; a sight log has the columns utc,body,limb,hs,ic,eye,temp,pressure,"
+                                    "dr_lat,dr_lon"});
+            return std::nullopt;
         }
         at[c] = int(i);
     }
     for (size_t c = 0; c < columnCount; ++c)
         if (needed[c] && at[c] < 0) {
-            log.badHeader = true;
-            log.errors.push_back({reader.line(), 0, {}, std::string("no column '") + names[c] + "'"});
-            return log;
+            errors.push_back({reader.line(), 0, {}, std::string("no column '") + names[c] + "'"});
+            return std::nullopt;
         }
+    return at;
+}
 
+SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumnPlaces& at)
+{
+    SightCells row;
+    for (size_t c = 0; c < columnCount; ++c)
+        if (at[c] >= 0 && size_t(at[c]) < cells.size())
+            row[c] = cells[size_t(at[c])];
+    return row;
+}
+
+SightLog readSightLog(std::istream& in)
+{
+    SightLog log;
+    CsvReader reader(in);
+    std::vector<std::string> cells;
+    bool unclosed = false;
+    const auto places = readSightHeader(reader, cells, log.errors);
+    if (!places) {
+        log.badHeader = true;
+        return log;
+    }
+    const SightColumnPlaces& at = *places;
     const size_t width = cells.size();
     while (reader.next(cells, unclosed)) {
         const int line = reader.line();
@@ -169,10 +187,7 @@ SightLog readSightLog(std::istream& in)
                                                             std::to_string(width) + " columns"});
             continue;
         }
-        SightCells row;
-        for (size_t c = 0; c < sightColumns; ++c)
-            if (at[c] >= 0 && size_t(at[c]) < cells.size())
-                row[c] = cells[size_t(at[c])];
+        const SightCells row = cellsInOrder(cells, at);
         const SightRead read = readSight(row);
         if (!read.sight) {
             log.errors.push_back({line, at[size_t(read.column)] + 1, names[size_t(read.column)], read.why});

@@ -77,4 +77,18 @@ struct SightLog {
 
 SightLog readSightLog(std::istream& in);
 
+class CsvReader;
+
+/// Where each column stands in a log's lines (-1: not in the file).
+using SightColumnPlaces = std::array<int, sightColumns>;
+
+/// The header, the reader's first line (left in cells): the places of the
+/// columns, or nothing with the reason added to errors (no header, an
+/// unknown column or one twice, a needed column missing).
+std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<std::string>& cells,
+                                                 std::vector<SightLogError>& errors);
+
+/// A line's cells in the usual order.
+SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumnPlaces& at);
+
 }  // namespace morvel::cli

@@ -3,6 +3,7 @@
 #include "cli/angles.h"
 #include "cli/texts.h"
 #include "sight/identify.h"
+#include "sightwin/texts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -17,19 +18,8 @@ namespace morvel::sightwin {
 
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
 /// How far from the sight a candidate may stand in the sky.
 constexpr double within = 5 * math::degree;
-
-QTableWidgetItem* cell(const QString& s, bool right)
-{
-    auto* item = new QTableWidgetItem(s);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    if (right)
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
 
 }  // namespace
 
@@ -121,9 +111,9 @@ void IdentifyDialog::search()
     candidates_->setRowCount(int(id.candidates.size()));
     for (int i = 0; i < int(id.candidates.size()); ++i) {
         const sight::Candidate& c = id.candidates[size_t(i)];
-        candidates_->setItem(i, 0, cell(text(std::string(c.body.name)), false));
-        candidates_->setItem(i, 1, cell(text(cli::navAltitudeText(c.dAlt, false)), true));
-        candidates_->setItem(i, 2, cell(text(cli::navAltitudeText(c.dZn, false)), true));
+        candidates_->setItem(i, 0, readOnlyCell(text(std::string(c.body.name)), false));
+        candidates_->setItem(i, 1, readOnlyCell(text(cli::navAltitudeText(c.dAlt, false)), true));
+        candidates_->setItem(i, 2, readOnlyCell(text(cli::navAltitudeText(c.dZn, false)), true));
     }
     candidates_->resizeColumnsToContents();
     candidates_->selectRow(0);

@@ -1,6 +1,7 @@
 #include "sightwin/log_model.h"
 
 #include "cli/texts.h"
+#include "sightwin/texts.h"
 
 #include <QBrush>
 #include <QColor>
@@ -12,11 +13,6 @@ namespace morvel::sightwin {
 namespace {
 
 using cli::SightColumn;
-
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 class CellEdit : public QUndoCommand {
 public:

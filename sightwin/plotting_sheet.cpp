@@ -3,6 +3,7 @@
 #include "cli/texts.h"
 #include "engine/angles.h"
 #include "sight/plot.h"
+#include "sightwin/texts.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -19,8 +20,6 @@ namespace morvel::sightwin {
 namespace {
 
 using math::pi, math::degree;
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
 
 /// Round spacings of the grid, minutes of arc, and of the scale of miles.
 constexpr double gridSteps[] = {1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 1200, 1800};

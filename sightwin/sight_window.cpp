@@ -7,6 +7,7 @@
 #include "sightwin/log_model.h"
 #include "sightwin/plotting_sheet.h"
 #include "sightwin/sky_panel.h"
+#include "sightwin/texts.h"
 #include "toolkit/services.h"
 
 #include <QAction>
@@ -47,11 +48,6 @@ namespace {
 
 using cli::SightColumn;
 using math::degree;
-
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 /// The body and the limb are chosen from lists; the body's may be typed.
 class LogDelegate : public QStyledItemDelegate {
@@ -330,7 +326,7 @@ void SightWindow::identifyRow()
         if (toolkit::services().messages)
             toolkit::services().messages->show(tr("This sight cannot be identified until its %1 is right: %2")
                                                    .arg(QLatin1String(cli::sightColumnNames[size_t(read.column)]),
-                                                        qs(read.why)));
+                                                        text(read.why)));
         return;
     }
     if (const auto body = identifyBody(this, *read.sight))
@@ -359,10 +355,10 @@ bool SightWindow::eventFilter(QObject* watched, QEvent* event)
 void SightWindow::showDr()
 {
     const cli::DrTrack& dr = model_->book().dr;
-    drPosition_->setText(qs(dr.position));
-    drTime_->setText(qs(dr.time));
-    drCourse_->setText(qs(dr.course));
-    drSpeed_->setText(qs(dr.speed));
+    drPosition_->setText(text(dr.position));
+    drTime_->setText(text(dr.time));
+    drCourse_->setText(text(dr.course));
+    drSpeed_->setText(text(dr.speed));
 }
 
 void SightWindow::drEdited()
@@ -408,7 +404,7 @@ void SightWindow::showResults()
     QStringList lines;
     const cli::DrRead& dr = w.dr;
     if (dr.given && !dr.error.empty()) {
-        lines << tr("DR %1: %2").arg(qs(dr.field), qs(dr.error));
+        lines << tr("DR %1: %2").arg(text(dr.field), text(dr.error));
         for (QLineEdit* e : {drPosition_, drTime_, drCourse_, drSpeed_})
             e->setStyleSheet(QString());
         QLineEdit* bad = dr.field == "position" ? drPosition_
@@ -416,7 +412,7 @@ void SightWindow::showResults()
                          : dr.field == "course" ? drCourse_
                                                 : drSpeed_;
         bad->setStyleSheet(QStringLiteral("background: #ffb0b0"));
-        bad->setToolTip(qs(dr.error));
+        bad->setToolTip(text(dr.error));
     } else {
         for (QLineEdit* e : {drPosition_, drTime_, drCourse_, drSpeed_}) {
             e->setStyleSheet(QString());
@@ -433,19 +429,19 @@ void SightWindow::showResults()
     std::vector<QString> times;
     for (const sight::Sight& s : w.sights) {
         const std::string t = model_->book().rows[w.rowOf[size_t(&s - w.sights.data())]][size_t(SightColumn::utc)];
-        times.push_back(qs(t.size() >= 16 ? t.substr(11, 5) : t));
+        times.push_back(text(t.size() >= 16 ? t.substr(11, 5) : t));
     }
     if (fix.found()) {
         const std::string time = model_->book().rows[w.rowOf[fix.last]][size_t(SightColumn::utc)];
-        lines << tr("<b>Fix %1 %2</b> at %3").arg(qs(cli::navLatitudeText(fix.lat, false)),
-                                                  qs(cli::navLongitudeText(fix.lon, false)), qs(time));
+        lines << tr("<b>Fix %1 %2</b> at %3").arg(text(cli::navLatitudeText(fix.lat, false)),
+                                                  text(cli::navLongitudeText(fix.lon, false)), text(time));
         lines << tr("From the DR: %1 nm, %2")
-                     .arg(qs(cli::nmText(fix.distance)), qs(cli::navCircleText(fix.bearing, false)));
+                     .arg(text(cli::nmText(fix.distance)), text(cli::navCircleText(fix.bearing, false)));
         if (fix.ellipse)
             // The axis to a degree, as morvel-solve gives it: no finer than
             // the ellipse itself.
             lines << tr("95 % ellipse: semi-axes %1 and %2 nm, major axis %3°")
-                         .arg(qs(cli::nmText(fix.ellipse->major)), qs(cli::nmText(fix.ellipse->minor)))
+                         .arg(text(cli::nmText(fix.ellipse->major)), text(cli::nmText(fix.ellipse->minor)))
                          .arg(std::lround(fix.ellipse->orientation / degree) % 180, 3, 10, QLatin1Char('0'));
         if (fix.weak)
             lines << tr("<b>Weak fix:</b> no two lines cut at 15° or more (widest cut %1°)")
@@ -453,7 +449,7 @@ void SightWindow::showResults()
     } else if (w.sights.size() < 2) {
         lines << tr("Two sights or more give a fix.");
     } else {
-        lines << tr("<b>No fix:</b> %1").arg(qs(fix.why));
+        lines << tr("<b>No fix:</b> %1").arg(text(fix.why));
     }
     results_->setText(lines.join(QStringLiteral("<br>")));
 
@@ -470,7 +466,7 @@ void SightWindow::showResults()
         sky_->setPlace(dr.dr.lat, dr.dr.lon);
     }
     // The sky starts at the DR's time; the user may move it from there.
-    const QDateTime drTime = QDateTime::fromString(qs(model_->book().dr.time), Qt::ISODate);
+    const QDateTime drTime = QDateTime::fromString(text(model_->book().dr.time), Qt::ISODate);
     if (drTime.isValid() && drTime != skyTime_) {
         skyTime_ = drTime;
         sky_->setTime(drTime.toUTC());
@@ -540,7 +536,7 @@ bool SightWindow::open(const QString& path)
     if (read.badHeader) {
         if (toolkit::services().messages)
             toolkit::services().messages->show(
-                tr("%1 is not a sight log: %2").arg(QDir::toNativeSeparators(path), qs(read.errors.front().text())));
+                tr("%1 is not a sight log: %2").arg(QDir::toNativeSeparators(path), text(read.errors.front().text())));
         return false;
     }
     restoring_ = true;
@@ -552,7 +548,7 @@ bool SightWindow::open(const QString& path)
     if (!read.errors.empty() && toolkit::services().messages) {
         QStringList why;
         for (const cli::SightLogError& e : read.errors)
-            why << qs(e.text());
+            why << text(e.text());
         toolkit::services().messages->show(tr("These lines could not be taken in:\n%1").arg(why.join(u'\n')));
     }
     return true;
@@ -646,15 +642,15 @@ void SightWindow::rememberSettings()
     QSettings s = settings();
     const cli::Logbook& book = model_->book();
     if (!book.dr.position.empty()) {
-        s.setValue(QStringLiteral("sight/drPosition"), qs(book.dr.position));
-        s.setValue(QStringLiteral("sight/drCourse"), qs(book.dr.course));
-        s.setValue(QStringLiteral("sight/drSpeed"), qs(book.dr.speed));
+        s.setValue(QStringLiteral("sight/drPosition"), text(book.dr.position));
+        s.setValue(QStringLiteral("sight/drCourse"), text(book.dr.course));
+        s.setValue(QStringLiteral("sight/drSpeed"), text(book.dr.speed));
     }
     for (auto it = book.rows.rbegin(); it != book.rows.rend(); ++it) {
         const std::string& eye = (*it)[size_t(SightColumn::eye)];
         if (!eye.empty()) {
-            s.setValue(QStringLiteral("sight/eye"), qs(eye));
-            s.setValue(QStringLiteral("sight/ic"), qs((*it)[size_t(SightColumn::ic)]));
+            s.setValue(QStringLiteral("sight/eye"), text(eye));
+            s.setValue(QStringLiteral("sight/ic"), text((*it)[size_t(SightColumn::ic)]));
             break;
         }
     }
@@ -710,11 +706,11 @@ bool SightWindow::drawPage(QPagedPaintDevice& device) const
     const cli::Worked& w = model_->worked();
     const cli::Logbook& book = model_->book();
     line(title, tr("Sight reduction"));
-    QString dr = tr("DR %1").arg(qs(book.dr.position.empty() ? std::string("(each sight's own)") : book.dr.position));
+    QString dr = tr("DR %1").arg(text(book.dr.position.empty() ? std::string("(each sight's own)") : book.dr.position));
     if (!book.dr.time.empty())
-        dr += tr(" at %1").arg(qs(book.dr.time));
+        dr += tr(" at %1").arg(text(book.dr.time));
     if (!book.dr.course.empty())
-        dr += tr(", course %1, speed %2 kn").arg(qs(book.dr.course), qs(book.dr.speed));
+        dr += tr(", course %1, speed %2 kn").arg(text(book.dr.course), text(book.dr.speed));
     line(body, dr);
     line(body, tr("Printed %1 UTC%2")
                    .arg(toolkit::services().clock().toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
@@ -750,26 +746,26 @@ bool SightWindow::drawPage(QPagedPaintDevice& device) const
             continue;
         const cli::SightCells& c = book.rows[i];
         const std::string& t = c[size_t(SightColumn::utc)];
-        QStringList cells = {qs(t.size() >= 19 ? t.substr(11, 8) : t), qs(c[size_t(SightColumn::body)]),
-                             qs(c[size_t(SightColumn::hs)])};
+        QStringList cells = {text(t.size() >= 19 ? t.substr(11, 8) : t), text(c[size_t(SightColumn::body)]),
+                             text(c[size_t(SightColumn::hs)])};
         if (r.status == cli::RowStatus::reduced) {
             const sight::Corrections& k = r.reduction.corrections;
             const sight::Reduction& x2 = r.reduction;
             cells = {cells[0], cells[1] + (r.sight.limb == sight::Limb::lower   ? QStringLiteral(" LL")
                                            : r.sight.limb == sight::Limb::upper ? QStringLiteral(" UL")
                                                                                 : QString()),
-                     qs(cli::navAltitudeText(r.sight.hs, false)), qs(cli::minutesText(k.index, true)),
-                     qs(cli::minutesText(k.dip, true)), qs(cli::minutesText(k.refraction, true)),
-                     qs(cli::minutesText(k.semiDiameter, true)), qs(cli::minutesText(k.parallax, true)),
-                     qs(cli::navAltitudeText(k.ho, false)), qs(cli::navCircleText(x2.place.gha, false)),
-                     qs(cli::navLatitudeText(x2.place.dec, false)), qs(cli::navCircleText(x2.lha, false)),
-                     qs(cli::navAltitudeText(x2.hc, false)), qs(cli::navCircleText(x2.zn, false)),
-                     qs(cli::interceptText(x2.intercept)),
-                     r.inFix && *r.inFix < w.fix.residuals.size() ? qs(cli::interceptText(w.fix.residuals[*r.inFix]))
+                     text(cli::navAltitudeText(r.sight.hs, false)), text(cli::minutesText(k.index, true)),
+                     text(cli::minutesText(k.dip, true)), text(cli::minutesText(k.refraction, true)),
+                     text(cli::minutesText(k.semiDiameter, true)), text(cli::minutesText(k.parallax, true)),
+                     text(cli::navAltitudeText(k.ho, false)), text(cli::navCircleText(x2.place.gha, false)),
+                     text(cli::navLatitudeText(x2.place.dec, false)), text(cli::navCircleText(x2.lha, false)),
+                     text(cli::navAltitudeText(x2.hc, false)), text(cli::navCircleText(x2.zn, false)),
+                     text(cli::interceptText(x2.intercept)),
+                     r.inFix && *r.inFix < w.fix.residuals.size() ? text(cli::interceptText(w.fix.residuals[*r.inFix]))
                                                                    : QString()};
             row(body, cells);
         } else {
-            cells << tr("left out: %1").arg(qs(r.why));
+            cells << tr("left out: %1").arg(text(r.why));
             p.setFont(body);
             const QFontMetricsF m(body);
             p.drawText(QPointF(xs[0], y + m.ascent()), cells[0]);

@@ -2,6 +2,7 @@
 
 #include "cli/texts.h"
 #include "sight/sky.h"
+#include "sightwin/texts.h"
 
 #include <QDateTimeEdit>
 #include <QFormLayout>
@@ -17,8 +18,6 @@ namespace morvel::sightwin {
 
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
 /// The UTC time of day of a twilight, "06:41:12", or a dash on a day
 /// without it.
 QString twilightText(const std::optional<sight::UtcTime>& t)
@@ -27,15 +26,6 @@ QString twilightText(const std::optional<sight::UtcTime>& t)
         return QStringLiteral("—");
     // UtcTime::text() is "2026-12-07T06:41:12Z".
     return text(t->text()).mid(11, 8);
-}
-
-QTableWidgetItem* cell(const QString& s, bool right)
-{
-    auto* item = new QTableWidgetItem(s);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    if (right)
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
 }
 
 }  // namespace
@@ -127,10 +117,10 @@ void SkyPanel::recompute()
     table_->setRowCount(int(sky.bodies.size()));
     for (int i = 0; i < int(sky.bodies.size()); ++i) {
         const sight::Visible& b = sky.bodies[size_t(i)];
-        table_->setItem(i, 0, cell(text(std::string(b.body.name)), false));
-        table_->setItem(i, 1, cell(text(cli::navAltitudeText(b.hc, false)), true));
-        table_->setItem(i, 2, cell(text(cli::navCircleText(b.zn, false)), true));
-        table_->setItem(i, 3, cell(b.mag ? QString::number(*b.mag, 'f', 1) : QString(), true));
+        table_->setItem(i, 0, readOnlyCell(text(std::string(b.body.name)), false));
+        table_->setItem(i, 1, readOnlyCell(text(cli::navAltitudeText(b.hc, false)), true));
+        table_->setItem(i, 2, readOnlyCell(text(cli::navCircleText(b.zn, false)), true));
+        table_->setItem(i, 3, readOnlyCell(b.mag ? QString::number(*b.mag, 'f', 1) : QString(), true));
     }
     table_->resizeColumnsToContents();
     message_->setText(sky.bodies.empty() ? QStringLiteral("No body above the horizon.") : QString());

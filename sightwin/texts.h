@@ -1,0 +1,28 @@
+/// \file texts.h
+/// \brief What the sight window's parts share in writing: the plain
+/// libraries' texts (UTF-8) as Qt's, and a read-only cell of a table.
+#pragma once
+
+#include <QString>
+#include <QTableWidgetItem>
+
+#include <string>
+
+namespace morvel::sightwin {
+
+inline QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+/// A cell that can be selected but not edited, right-aligned for numbers.
+inline QTableWidgetItem* readOnlyCell(const QString& s, bool right)
+{
+    auto* item = new QTableWidgetItem(s);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    if (right)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace morvel::sightwin
