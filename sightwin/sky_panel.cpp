@@ -66,7 +66,7 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     }
 
     auto* top = new QFormLayout;
-    top->addRow(QStringLiteral("&Time"), when_);
+    top->addRow(QStringLiteral("T&ime (UTC)"), when_);
     auto* v = new QVBoxLayout(this);
     v->addLayout(top);
     v->addWidget(table_, 1);

@@ -138,8 +138,9 @@ TEST(IdentifyDialog, TypedAzimuth)
     for (const sight::Visible& v : sight::skyAt(evening, trueLat, trueLon).bodies)
         if (v.body.name == s.body.name)
             zn = v.zn;
-    for (const auto& [typed, name] : {std::pair(cli::navCircleText(zn + 0.7 * deg, false), std::string(s.body.name)),
-                                      std::pair(std::string("400"), std::string())}) {
+    for (const auto& [azimuth, name] : {std::pair(cli::navCircleText(zn + 0.7 * deg, false), std::string(s.body.name)),
+                                        std::pair(std::string("400"), std::string())}) {
+        const std::string typed = azimuth;  // a lambda cannot take a structured binding in clang 14
         const auto got = sightwin::identifyBody(nullptr, {s.when, {}, s.limb, s.hs, s.conditions, s.drLat, s.drLon},
                                                 [&](QDialog& d) {
                                                     d.findChild<QLineEdit*>("azimuth")->setText(QString::fromStdString(typed));
