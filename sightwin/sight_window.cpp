@@ -202,7 +202,13 @@ SightWindow::SightWindow(QWidget* parent) : QMainWindow(parent), model_(new LogM
     resize(1200, 720);
 }
 
-SightWindow::~SightWindow() = default;
+SightWindow::~SightWindow()
+{
+    // The log goes with the window's children, after the window has stopped
+    // being one: nothing it signals then may reach the window.
+    disconnect(model_, nullptr, this, nullptr);
+    disconnect(&model_->undoStack(), nullptr, this, nullptr);
+}
 
 void SightWindow::buildMenus()
 {
