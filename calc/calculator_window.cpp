@@ -250,7 +250,8 @@ void CalculatorWindow::addSecondCaption(int i, toolkit::Label& l)
 bool CalculatorWindow::readRow(int i, const RowRule& rule, RowValue& v)
 {
     const QString minutes = txtMin.has(i) ? txtMin(i).text() : QString();
-    const AngleReading a = readAngle(txtDeg(i).text().toStdString(), minutes.toStdString(), rule.signedDegrees);
+    const navtext::AngleReading a =
+        navtext::readAngle(txtDeg(i).text().toStdString(), minutes.toStdString(), rule.signedDegrees);
     if (!checkRow(i, a, rule))
         return false;
     const Row& row = rows_.at(size_t(i));
@@ -261,7 +262,7 @@ bool CalculatorWindow::readRow(int i, const RowRule& rule, RowValue& v)
     return true;
 }
 
-bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rule)
+bool CalculatorWindow::checkRow(int i, const navtext::AngleReading& a, const RowRule& rule)
 {
     // A row not given passes; a given one must be typed as numbers and read
     // as a finite number within the range. The bounds are exact multiples of
@@ -275,18 +276,18 @@ bool CalculatorWindow::checkRow(int i, const AngleReading& a, const RowRule& rul
     for (Check check : rule.order) {
         switch (check) {
         case Check::range:
-            if (a.mistyped == Mistyped::minutes) {
+            if (a.mistyped == navtext::Mistyped::minutes) {
                 stop(rule.rangeMessage, txtMin(i));
                 return false;
             }
-            if (a.mistyped == Mistyped::degrees || !inRange(a.degrees)) {
+            if (a.mistyped == navtext::Mistyped::degrees || !inRange(a.degrees)) {
                 stop(rule.rangeMessage, txtDeg(i));
                 return false;
             }
             break;
         case Check::minutes:
             // Warned whether or not the row is given; the value is used as typed.
-            if (!minutesInRange(a.minutes))
+            if (!navtext::minutesInRange(a.minutes))
                 message(rule.minutesMessage);
             break;
         case Check::hemisphere:
@@ -342,7 +343,7 @@ void CalculatorWindow::output(double x1, double x2, int16_t f, int16_t m)
         showHemispheres(i, x1, x2, f, true);
 }
 
-void CalculatorWindow::show(int i, const DegMinText& t, bool second)
+void CalculatorWindow::show(int i, const navtext::DegMinText& t, bool second)
 {
     auto write = [](toolkit::TextBox& box, const std::string& text) {
         box.setText(QString::fromStdString(text));

@@ -20,7 +20,7 @@
 /// markers and the common parts of reset and Clear are here.
 #pragma once
 
-#include "calc/degmin.h"
+#include "navtext/degmin.h"
 #include "diagram/diagram_controls.h"
 #include "engine/state.h"
 #include "toolkit/form.h"
@@ -210,7 +210,7 @@ protected:
     void markInput(int i);
     /// The texts of x (radians) in row i: its degrees, and its minutes where
     /// the row has them.
-    virtual DegMinText resultText(int i, double x) const = 0;
+    virtual navtext::DegMinText resultText(int i, double x) const = 0;
 
     /// What Clear does on every calculator: no direction chosen, reset, the
     /// input boxes emptied, the focus in txtDeg(0).
@@ -238,10 +238,10 @@ private:
         std::vector<toolkit::Label*> captions2;
     };
 
-    bool checkRow(int i, const AngleReading& a, const RowRule& rule);
+    bool checkRow(int i, const navtext::AngleReading& a, const RowRule& rule);
     /// Shows the texts t in row i's first boxes, or its second ones with
     /// their captions, on cyan.
-    void show(int i, const DegMinText& t, bool second);
+    void show(int i, const navtext::DegMinText& t, bool second);
     /// Empties, whitens and hides row i's second value (its minutes as the
     /// window's reset does) and hides its captions.
     void hideSecond(int i);

@@ -1,6 +1,6 @@
 #include "calc/decimal_window.h"
 
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 #include "engine/angles.h"
 
 #include <cmath>
@@ -39,12 +39,12 @@ Locddf::Locddf()
     }
 }
 
-DegMinText Locddf::resultText(int i, double x) const
+navtext::DegMinText Locddf::resultText(int i, double x) const
 {
     // Rounded to five decimals and padded to five (" 12.50000"); latitude
     // and declination without sign.
     const bool magnitude = i == 0 || i == 2;
-    return {addzeros(round3(magnitude ? std::abs(x) : x, math::degree)), {}};
+    return {navtext::addzeros(navtext::round3(magnitude ? std::abs(x) : x, math::degree)), {}};
 }
 
 void Locddf::Form_Load()

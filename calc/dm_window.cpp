@@ -62,10 +62,10 @@ Locdmf::Locdmf()
     }
 }
 
-DegMinText Locdmf::resultText(int i, double x) const
+navtext::DegMinText Locdmf::resultText(int i, double x) const
 {
     // Whole degrees and minutes to a tenth; only the altitude shows a sign.
-    return degMinText(x / math::degree, i == 3);
+    return navtext::degMinText(x / math::degree, i == 3);
 }
 
 void Locdmf::Form_Load()

@@ -20,7 +20,7 @@ public:
 
 protected:
     void Form_Load() override;
-    DegMinText resultText(int i, double x) const override;
+    navtext::DegMinText resultText(int i, double x) const override;
 };
 
 }  // namespace morvel::calc

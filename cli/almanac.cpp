@@ -1,7 +1,7 @@
 #include "cli/almanac.h"
 
 #include "almanac/almanac.h"
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 #include "cli/json_writer.h"
 #include "cli/report.h"
 #include "engine/angles.h"
@@ -13,6 +13,8 @@
 #include <ostream>
 
 namespace morvel::cli {
+
+using namespace navtext;
 
 namespace {
 
@@ -283,7 +285,7 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
     return 0;
 }
 
-int runAlmanacBatch(CsvReader& reader, const std::vector<std::string>& header, const std::string& name,
+int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>& header, const std::string& name,
                     const AlmanacOptions& options, std::ostream& out, std::ostream& err)
 {
     int bodyColumn = -1, atColumn = -1, dut1Column = -1;
@@ -317,7 +319,7 @@ int runAlmanacBatch(CsvReader& reader, const std::vector<std::string>& header, c
         else if (!body)
             why = "no body '" + at(bodyColumn) + "'";
         else if (!at(dut1Column).empty()) {
-            const auto d = calc::typedNumber(at(dut1Column));
+            const auto d = navtext::typedNumber(at(dut1Column));
             if (d && !d->overflow)
                 dut1 = d->value;
             else

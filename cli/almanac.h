@@ -13,7 +13,7 @@
 /// not apply.
 #pragma once
 
-#include "cli/csv_reader.h"
+#include "sightlog/csv_reader.h"
 
 #include <iosfwd>
 #include <string>
@@ -37,7 +37,7 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
 
 /// A batch whose header (already read, in header) names body and at, and
 /// optionally dut1: one CSV answer line per line.
-int runAlmanacBatch(CsvReader& reader, const std::vector<std::string>& header, const std::string& name,
+int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>& header, const std::string& name,
                     const AlmanacOptions& options, std::ostream& out, std::ostream& err);
 
 /// Whether a batch header is the almanac's (it names the body column).

@@ -4,6 +4,8 @@
 
 namespace morvel::cli {
 
+using namespace navtext;
+
 int Answer::count() const
 {
     return std::visit([](const auto& r) { return r.count; }, result);

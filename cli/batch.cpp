@@ -1,7 +1,7 @@
 #include "cli/batch.h"
 
 #include "cli/almanac.h"
-#include "cli/csv_reader.h"
+#include "sightlog/csv_reader.h"
 #include "cli/problem.h"
 #include "cli/report.h"
 #include "cli/solve.h"
@@ -14,10 +14,12 @@
 
 namespace morvel::cli {
 
+using namespace navtext;
+
 int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
              const BatchOptions& options)
 {
-    CsvReader reader(in);
+    sightlog::CsvReader reader(in);
     auto fatal = [&](int line, const std::string& why) {
         err << "morvel-solve: " << name;
         if (line > 0)

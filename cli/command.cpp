@@ -1,8 +1,8 @@
 #include "cli/command.h"
 
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 #include "cli/almanac.h"
-#include "cli/angles.h"
+#include "navtext/navtext.h"
 #include "cli/batch.h"
 #include "cli/finder.h"
 #include "cli/gpx.h"
@@ -22,6 +22,8 @@
 
 namespace morvel::cli {
 
+using namespace navtext;
+
 namespace {
 
 bool isOption(const std::string& arg)
@@ -39,7 +41,7 @@ std::optional<double> spacingOf(const std::string& text, std::string& error)
         error = allowed + "; not '" + text + "'";
         return std::nullopt;
     }
-    const double degrees = calc::textToNumber(text).value;
+    const double degrees = navtext::textToNumber(text).value;
     if (degrees < 0.1 || degrees > 180) {
         error = allowed + "; not '" + text + "'";
         return std::nullopt;
@@ -236,7 +238,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     const bool routing = !waypoints.empty() || limitText || gpx;
     AlmanacOptions timing{style.decimal, style.json, 0};
     if (dut1) {
-        const auto d = calc::typedNumber(*dut1);
+        const auto d = navtext::typedNumber(*dut1);
         if (!d || d->overflow || std::abs(d->value) > 0.9)
             return fail("--dut1 takes UT1 - UTC in seconds, -0.9 to 0.9; not '" + *dut1 + "'");
         timing.dut1 = d->value;
@@ -244,7 +246,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (sights || sigma) {
         SightsOptions o{style.decimal, style.json, 0.5};
         if (sigma) {
-            const auto d = calc::typedNumber(*sigma);
+            const auto d = navtext::typedNumber(*sigma);
             if (!d || d->overflow || !(d->value >= 0.01 && d->value <= 60))
                 return fail("--sigma takes the standard deviation of an altitude in minutes of arc, 0.01 to 60; "
                             "not '" + *sigma + "'");

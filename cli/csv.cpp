@@ -2,6 +2,8 @@
 
 namespace morvel::cli {
 
+using namespace navtext;
+
 namespace {
 
 void csvField(std::string& out, const std::string& s)

@@ -1,7 +1,7 @@
 #include "cli/finder.h"
 
-#include "calc/numtext.h"
-#include "cli/angles.h"
+#include "navtext/numtext.h"
+#include "navtext/navtext.h"
 #include "cli/json_writer.h"
 #include "cli/report.h"
 #include "cli/sights.h"
@@ -17,6 +17,8 @@
 #include <vector>
 
 namespace morvel::cli {
+
+using namespace navtext;
 
 namespace {
 
@@ -77,7 +79,7 @@ public:
     {
         if (!has(name))
             return fallback;
-        const auto n = calc::typedNumber(text(name));
+        const auto n = navtext::typedNumber(text(name));
         if (n && !n->overflow && n->value >= low && n->value <= high)
             return n->value;
         refuse("--" + name + " takes " + unit + ", " + plainNumber(low) + " to " + plainNumber(high) + "; not '"

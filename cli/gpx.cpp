@@ -13,6 +13,8 @@
 
 namespace morvel::cli {
 
+using namespace navtext;
+
 namespace {
 
 /// Text content with the characters XML gives meaning to escaped.

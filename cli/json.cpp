@@ -8,6 +8,8 @@
 
 namespace morvel::cli {
 
+using namespace navtext;
+
 namespace {
 
 /// [{...},{...}]: one object per item, filled by each.

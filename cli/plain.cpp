@@ -6,6 +6,8 @@
 
 namespace morvel::cli {
 
+using namespace navtext;
+
 namespace {
 
 const char* placeText(Route::VertexPlace place)

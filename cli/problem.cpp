@@ -1,10 +1,12 @@
 #include "cli/problem.h"
 
-#include "cli/angles.h"
+#include "navtext/navtext.h"
 #include "gcs/sailing.h"
 
 
 namespace morvel::cli {
+
+using namespace navtext;
 
 namespace {
 
@@ -60,7 +62,8 @@ public:
             error = name(e.field) + " " + a.error;
             return false;
         }
-        out = a.radians;
+        // The DLo goes to the engine measured westward.
+        out = e.field == Field::dlo ? gcs::westward(a.radians, a.east) : a.radians;
         if (east)
             *east = a.east;
         return true;

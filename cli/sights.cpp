@@ -1,7 +1,7 @@
 #include "cli/sights.h"
 
 #include "cli/report.h"
-#include "cli/sight_log.h"
+#include "sightlog/sight_log.h"
 #include "engine/angles.h"
 #include "sight/fix.h"
 
@@ -11,6 +11,8 @@
 #include <ostream>
 
 namespace morvel::cli {
+
+using namespace navtext;
 
 namespace {
 
@@ -99,7 +101,7 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
 }
 
 void writeJson(std::string& out, const std::vector<Logged>& logged, const std::vector<std::string>& utc,
-               const std::vector<SightLogError>& errors, const sight::Fix& fix)
+               const std::vector<sightlog::SightLogError>& errors, const sight::Fix& fix)
 {
     JsonObject top(out);
     top.key("sights");
@@ -204,8 +206,8 @@ void jsonCorrections(JsonObject& o, const sight::Corrections& k)
 int runSights(std::istream& in, const std::string& name, const SightsOptions& options, std::ostream& out,
               std::ostream& err)
 {
-    const SightLog log = readSightLog(in);
-    std::vector<SightLogError> errors = log.errors;
+    const sightlog::SightLog log = sightlog::readSightLog(in);
+    std::vector<sightlog::SightLogError> errors = log.errors;
     std::vector<Logged> logged;
     std::vector<std::string> utc;
     std::vector<sight::Sight> fixed;  // the sights that reduce, for the fix
@@ -220,7 +222,7 @@ int runSights(std::istream& in, const std::string& name, const SightsOptions& op
         fixed.push_back(log.sights[i]);
     }
     std::stable_sort(errors.begin(), errors.end(), [](const auto& a, const auto& b) { return a.line < b.line; });
-    for (const SightLogError& e : errors)
+    for (const sightlog::SightLogError& e : errors)
         err << "morvel-solve: " << name << ": " << e.text() << "\n";
     if (log.badHeader)
         return 2;

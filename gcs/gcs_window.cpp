@@ -1,6 +1,6 @@
 #include "gcs/gcs_window.h"
 
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 #include "engine/angles.h"
 #include "engine/cases.h"
 #include "gcs/sailing.h"
@@ -247,9 +247,9 @@ void Gcsf::cmdStart_Click()
     // show latitudes beyond 90 degrees. A distance typed as no number stops
     // the same way.
     const std::string milesText = txtDeg(3).text().toStdString();
-    const std::optional<calc::TextNumber> typed = calc::typedNumber(milesText);
-    const calc::TextNumber miles = typed.value_or(calc::TextNumber{});
-    const bool distance = calc::isGiven(milesText);
+    const std::optional<navtext::TextNumber> typed = navtext::typedNumber(milesText);
+    const navtext::TextNumber miles = typed.value_or(navtext::TextNumber{});
+    const bool distance = navtext::isGiven(milesText);
     if ((distance && !typed) || miles.overflow || miles.value < 0 || miles.value > halfCircleMiles)
         return stop(distanceMessage, txtDeg(3));
     const double alt = altitudeOf(miles.value);
@@ -300,13 +300,13 @@ void Gcsf::inmessage()
 
 // ---- Results ----
 
-calc::DegMinText Gcsf::resultText(int i, double x) const
+navtext::DegMinText Gcsf::resultText(int i, double x) const
 {
     if (i == 3)
-        return {calc::numberText(shownMiles(x)), {}};
+        return {navtext::numberText(shownMiles(x)), {}};
     // Latitudes and longitudes by their buttons, the DLo as at most 180.
     const double magnitude = i == 1 ? shownDlo(x) : std::abs(x);
-    return calc::degMinText(magnitude / degree, false);
+    return navtext::degMinText(magnitude / degree, false);
 }
 
 void Gcsf::output(double x1, double x2, int16_t f, int16_t m)

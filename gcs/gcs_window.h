@@ -78,7 +78,7 @@ protected:
     void Form_Load() override;
     /// Degrees and minutes to a tenth, the DLo as at most 180 degrees, the
     /// distance in nautical miles to a tenth.
-    calc::DegMinText resultText(int i, double x) const override;
+    navtext::DegMinText resultText(int i, double x) const override;
 
 private:
     /// The DLo formed from two longitudes, with East or West from itself.

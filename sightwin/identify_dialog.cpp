@@ -1,7 +1,7 @@
 #include "sightwin/identify_dialog.h"
 
-#include "cli/angles.h"
-#include "cli/texts.h"
+#include "navtext/navtext.h"
+#include "navtext/navtext.h"
 #include "sight/identify.h"
 #include "sightwin/texts.h"
 
@@ -27,14 +27,14 @@ IdentifyDialog::IdentifyDialog(const sight::Sight& s, QWidget* parent) : QDialog
 {
     setWindowTitle(QStringLiteral("Identify the body"));
     auto* facts = new QLabel(QStringLiteral("Hs %1 from %2 %3")
-                                 .arg(text(cli::navAltitudeText(s.hs, false)),
-                                      text(cli::navLatitudeText(s.drLat, false)),
-                                      text(cli::navLongitudeText(s.drLon, false))),
+                                 .arg(text(navtext::navAltitudeText(s.hs, false)),
+                                      text(navtext::navLatitudeText(s.drLat, false)),
+                                      text(navtext::navLongitudeText(s.drLon, false))),
                              this);
     azimuth_ = new QLineEdit(this);
     azimuth_->setObjectName(QStringLiteral("azimuth"));
     azimuth_->setPlaceholderText(QStringLiteral("e.g. 231 30"));
-    azimuth_->setToolTip(text(cli::allowed(cli::AngleKind::circle)));
+    azimuth_->setToolTip(text(navtext::allowed(navtext::AngleKind::circle)));
     message_ = new QLabel(this);
     message_->setWordWrap(true);
 
@@ -90,7 +90,7 @@ void IdentifyDialog::search()
         message_->setText(QStringLiteral("Type the body's azimuth, the compass corrected to true."));
         return;
     }
-    const cli::AngleRead zn = cli::readNavAngle(typed.toStdString(), cli::AngleKind::circle, "an azimuth");
+    const navtext::AngleRead zn = navtext::readNavAngle(typed.toStdString(), navtext::AngleKind::circle, "an azimuth");
     if (!zn.ok) {
         message_->setText(text(zn.error));
         return;
@@ -103,17 +103,18 @@ void IdentifyDialog::search()
     }
     if (id.candidates.empty()) {
         message_->setText(QStringLiteral("No star or planet within %1 of Ho %2, Zn %3.")
-                              .arg(text(cli::navAltitudeText(within, false)), text(cli::navAltitudeText(id.ho, false)),
-                                   text(cli::navCircleText(zn.radians, false))));
+                              .arg(text(navtext::navAltitudeText(within, false)),
+                                   text(navtext::navAltitudeText(id.ho, false)),
+                                   text(navtext::navCircleText(zn.radians, false))));
         return;
     }
-    message_->setText(QStringLiteral("Ho %1: the nearest first.").arg(text(cli::navAltitudeText(id.ho, false))));
+    message_->setText(QStringLiteral("Ho %1: the nearest first.").arg(text(navtext::navAltitudeText(id.ho, false))));
     candidates_->setRowCount(int(id.candidates.size()));
     for (int i = 0; i < int(id.candidates.size()); ++i) {
         const sight::Candidate& c = id.candidates[size_t(i)];
         candidates_->setItem(i, 0, readOnlyCell(text(std::string(c.body.name)), false));
-        candidates_->setItem(i, 1, readOnlyCell(text(cli::navAltitudeText(c.dAlt, false)), true));
-        candidates_->setItem(i, 2, readOnlyCell(text(cli::navAltitudeText(c.dZn, false)), true));
+        candidates_->setItem(i, 1, readOnlyCell(text(navtext::navAltitudeText(c.dAlt, false)), true));
+        candidates_->setItem(i, 2, readOnlyCell(text(navtext::navAltitudeText(c.dZn, false)), true));
     }
     candidates_->resizeColumnsToContents();
     candidates_->selectRow(0);

@@ -3,7 +3,7 @@
 /// logged without its body and lists the stars and planets that could have
 /// given it (sight::identify), nearest first, for the navigator to choose.
 ///
-/// The azimuth is typed as the navigators write it (cli::readNavAngle, a
+/// The azimuth is typed as the navigators write it (navtext::readNavAngle, a
 /// circle: 0 to 360 degrees, true, the compass corrected). The candidates
 /// show dAlt (the body's Hc less Ho) and dZn (the body's Zn less the typed
 /// azimuth) in degrees and minutes.

@@ -1,6 +1,6 @@
 #include "sightwin/log_model.h"
 
-#include "cli/texts.h"
+#include "navtext/navtext.h"
 #include "sightwin/texts.h"
 
 #include <QBrush>
@@ -12,12 +12,12 @@ namespace morvel::sightwin {
 
 namespace {
 
-using cli::SightColumn;
+using sightlog::SightColumn;
 
 class CellEdit : public QUndoCommand {
 public:
     CellEdit(LogModel& m, int row, int column, std::string before, std::string after)
-        : QUndoCommand(QObject::tr("Edit %1").arg(QString::fromLatin1(cli::sightColumnNames[size_t(column)]))),
+        : QUndoCommand(QObject::tr("Edit %1").arg(QString::fromLatin1(sightlog::sightColumnNames[size_t(column)]))),
           m_(m), row_(row), column_(column), before_(std::move(before)), after_(std::move(after))
     {
     }
@@ -33,7 +33,7 @@ private:
 /// A row added (insert) or taken away (!insert).
 class RowEdit : public QUndoCommand {
 public:
-    RowEdit(LogModel& m, int at, cli::SightCells cells, bool insert, const QString& what)
+    RowEdit(LogModel& m, int at, sightlog::SightCells cells, bool insert, const QString& what)
         : QUndoCommand(what), m_(m), at_(at), cells_(std::move(cells)), insert_(insert)
     {
     }
@@ -43,13 +43,13 @@ public:
 private:
     LogModel& m_;
     int at_;
-    cli::SightCells cells_;
+    sightlog::SightCells cells_;
     bool insert_;
 };
 
 class DrEdit : public QUndoCommand {
 public:
-    DrEdit(LogModel& m, cli::DrTrack before, cli::DrTrack after)
+    DrEdit(LogModel& m, sightlog::DrTrack before, sightlog::DrTrack after)
         : QUndoCommand(QObject::tr("Edit DR")), m_(m), before_(std::move(before)), after_(std::move(after))
     {
     }
@@ -58,7 +58,7 @@ public:
 
 private:
     LogModel& m_;
-    cli::DrTrack before_, after_;
+    sightlog::DrTrack before_, after_;
 };
 
 const char* headers[] = {"Time (UTC)", "Body", "Limb", "Hs", "IC (')", "Eye (m)", "Temp (°C)", "Press. (hPa)",
@@ -93,7 +93,7 @@ QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role
 Qt::ItemFlags LogModel::flags(const QModelIndex& index) const
 {
     const Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    return index.column() < int(cli::sightColumns) ? f | Qt::ItemIsEditable : f;
+    return index.column() < int(sightlog::sightColumns) ? f | Qt::ItemIsEditable : f;
 }
 
 QVariant LogModel::data(const QModelIndex& index, int role) const
@@ -102,35 +102,35 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
         return {};
     const size_t row = size_t(index.row());
     const int column = index.column();
-    const cli::RowResult& r = worked_.rows[row];
-    const cli::SightCells& typed = book_.rows[row];
+    const sightlog::RowResult& r = worked_.rows[row];
+    const sightlog::SightCells& typed = book_.rows[row];
     const bool dr = column == int(SightColumn::drLat) || column == int(SightColumn::drLon);
     const bool follows = typed[size_t(SightColumn::drLat)].empty() && typed[size_t(SightColumn::drLon)].empty();
 
     if (role == Qt::EditRole)
-        return column < int(cli::sightColumns) ? text(typed[size_t(column)]) : QVariant();
+        return column < int(sightlog::sightColumns) ? text(typed[size_t(column)]) : QVariant();
     if (role == Qt::DisplayRole) {
-        if (column < int(cli::sightColumns)) {
-            if (dr && follows && r.status != cli::RowStatus::empty) {
-                const auto at = cli::followedDr(book_, row, worked_.dr);
+        if (column < int(sightlog::sightColumns)) {
+            if (dr && follows && r.status != sightlog::RowStatus::empty) {
+                const auto at = sightlog::followedDr(book_, row, worked_.dr);
                 if (!at)
                     return {};
-                return text(column == int(SightColumn::drLat) ? cli::navLatitudeText(at->lat, false)
-                                                              : cli::navLongitudeText(at->lon, false));
+                return text(column == int(SightColumn::drLat) ? navtext::navLatitudeText(at->lat, false)
+                                                              : navtext::navLongitudeText(at->lon, false));
             }
             return text(typed[size_t(column)]);
         }
-        if (r.status != cli::RowStatus::reduced)
+        if (r.status != sightlog::RowStatus::reduced)
             return {};
         const sight::Reduction& x = r.reduction;
         switch (column) {
-        case ho: return text(cli::navAltitudeText(x.corrections.ho, false));
-        case hc: return text(cli::navAltitudeText(x.hc, false));
-        case zn: return text(cli::navCircleText(x.zn, false));
-        case intercept: return text(cli::interceptText(x.intercept));
+        case ho: return text(navtext::navAltitudeText(x.corrections.ho, false));
+        case hc: return text(navtext::navAltitudeText(x.hc, false));
+        case zn: return text(navtext::navCircleText(x.zn, false));
+        case intercept: return text(navtext::interceptText(x.intercept));
         case residual:
             return r.inFix && *r.inFix < worked_.fix.residuals.size()
-                       ? text(cli::interceptText(worked_.fix.residuals[*r.inFix]))
+                       ? text(navtext::interceptText(worked_.fix.residuals[*r.inFix]))
                        : QVariant();
         }
         return {};
@@ -142,17 +142,17 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
         f.setItalic(true);
         return f;
     }
-    if (role == Qt::BackgroundRole && r.status == cli::RowStatus::bad)
+    if (role == Qt::BackgroundRole && r.status == sightlog::RowStatus::bad)
         return QBrush(column == int(r.column) ? QColor(0xff, 0xb0, 0xb0) : QColor(0xff, 0xe4, 0xe4));
     if (role == Qt::ToolTipRole) {
-        if (r.status == cli::RowStatus::bad || r.status == cli::RowStatus::incomplete)
+        if (r.status == sightlog::RowStatus::bad || r.status == sightlog::RowStatus::incomplete)
             return text(r.why);
-        if (r.status == cli::RowStatus::reduced && column >= int(cli::sightColumns)) {
+        if (r.status == sightlog::RowStatus::reduced && column >= int(sightlog::sightColumns)) {
             const sight::Corrections& k = r.reduction.corrections;
             QString t = tr("IC %1, dip %2, refraction %3, SD %4, parallax %5")
-                            .arg(text(cli::minutesText(k.index, true)), text(cli::minutesText(k.dip, true)),
-                                 text(cli::minutesText(k.refraction, true)),
-                                 text(cli::minutesText(k.semiDiameter, true)), text(cli::minutesText(k.parallax, true)));
+                            .arg(text(navtext::minutesText(k.index, true)), text(navtext::minutesText(k.dip, true)),
+                                 text(navtext::minutesText(k.refraction, true)),
+                                 text(navtext::minutesText(k.semiDiameter, true)), text(navtext::minutesText(k.parallax, true)));
             if (k.lowAltitude)
                 t += tr("\nBelow 5° of apparent altitude refraction is unreliable.");
             return t;
@@ -164,7 +164,7 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
 
 bool LogModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.column() >= int(cli::sightColumns))
+    if (role != Qt::EditRole || !index.isValid() || index.column() >= int(sightlog::sightColumns))
         return false;
     setCell(index.row(), index.column(), value.toString());
     return true;
@@ -178,7 +178,7 @@ void LogModel::setCell(int row, int column, const QString& value)
         undo_.push(new CellEdit(*this, row, column, before, std::move(after)));
 }
 
-void LogModel::insertSight(int at, const cli::SightCells& cells, const QString& what)
+void LogModel::insertSight(int at, const sightlog::SightCells& cells, const QString& what)
 {
     undo_.push(new RowEdit(*this, at, cells, true, what));
 }
@@ -189,13 +189,13 @@ void LogModel::removeSight(int at)
         undo_.push(new RowEdit(*this, at, book_.rows[size_t(at)], false, tr("Delete row")));
 }
 
-void LogModel::setDr(const cli::DrTrack& dr)
+void LogModel::setDr(const sightlog::DrTrack& dr)
 {
     if (!(dr == book_.dr))
         undo_.push(new DrEdit(*this, book_.dr, dr));
 }
 
-void LogModel::reset(const cli::Logbook& book)
+void LogModel::reset(const sightlog::Logbook& book)
 {
     beginResetModel();
     book_ = book;
@@ -211,11 +211,11 @@ void LogModel::applyCell(int row, int column, const std::string& value)
     rework();
 }
 
-void LogModel::applyInsert(int at, const cli::SightCells& cells)
+void LogModel::applyInsert(int at, const sightlog::SightCells& cells)
 {
     beginInsertRows({}, at, at);
     book_.rows.insert(book_.rows.begin() + at, cells);
-    worked_.rows.insert(worked_.rows.begin() + at, cli::RowResult{});
+    worked_.rows.insert(worked_.rows.begin() + at, sightlog::RowResult{});
     endInsertRows();
     rework();
 }
@@ -229,7 +229,7 @@ void LogModel::applyRemove(int at)
     rework();
 }
 
-void LogModel::applyDr(const cli::DrTrack& dr)
+void LogModel::applyDr(const sightlog::DrTrack& dr)
 {
     book_.dr = dr;
     rework();
@@ -237,7 +237,7 @@ void LogModel::applyDr(const cli::DrTrack& dr)
 
 void LogModel::rework()
 {
-    worked_ = cli::work(book_);
+    worked_ = sightlog::work(book_);
     if (!book_.rows.empty())
         emit dataChanged(index(0, 0), index(int(book_.rows.size()) - 1, int(Result::resultEnd) - 1));
     emit changed();

@@ -1,7 +1,7 @@
 /// \file log_model.h
 /// \brief The sight log of the sight-reduction window as a table model:
-/// the rows as typed (cli::Logbook) with what they give beside them
-/// (cli::work), every edit an undoable command.
+/// the rows as typed (sightlog::Logbook) with what they give beside them
+/// (sightlog::work), every edit an undoable command.
 ///
 /// Columns: the ten of the file (time, body, limb, Hs, IC, eye, temperature,
 /// pressure, DR latitude and longitude), then the results Ho, Hc, Zn, the
@@ -10,7 +10,7 @@
 /// it. A bad row is tinted, and its tooltip says what is wrong.
 #pragma once
 
-#include "cli/logbook.h"
+#include "sightlog/logbook.h"
 
 #include <QAbstractTableModel>
 #include <QUndoStack>
@@ -20,7 +20,7 @@ namespace morvel::sightwin {
 class LogModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Result { ho = int(cli::sightColumns), hc, zn, intercept, residual, resultEnd };
+    enum Result { ho = int(sightlog::sightColumns), hc, zn, intercept, residual, resultEnd };
 
     explicit LogModel(QObject* parent = nullptr);
 
@@ -33,24 +33,24 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     QUndoStack& undoStack() { return undo_; }
-    const cli::Logbook& book() const { return book_; }
-    const cli::Worked& worked() const { return worked_; }
+    const sightlog::Logbook& book() const { return book_; }
+    const sightlog::Worked& worked() const { return worked_; }
 
     // Edits, each undoable.
     void setCell(int row, int column, const QString& text);
-    void insertSight(int at, const cli::SightCells& cells, const QString& what = tr("Add row"));
+    void insertSight(int at, const sightlog::SightCells& cells, const QString& what = tr("Add row"));
     void removeSight(int at);
-    void setDr(const cli::DrTrack& dr);
+    void setDr(const sightlog::DrTrack& dr);
 
     /// Replaces the whole log (a file opened): not undoable, the undo
     /// history cleared.
-    void reset(const cli::Logbook& book);
+    void reset(const sightlog::Logbook& book);
 
     // The commands' own changes, without the undo stack.
     void applyCell(int row, int column, const std::string& text);
-    void applyInsert(int at, const cli::SightCells& cells);
+    void applyInsert(int at, const sightlog::SightCells& cells);
     void applyRemove(int at);
-    void applyDr(const cli::DrTrack& dr);
+    void applyDr(const sightlog::DrTrack& dr);
 
 signals:
     /// The log or what it gives changed (after every edit, undo and redo).
@@ -59,8 +59,8 @@ signals:
 private:
     void rework();
 
-    cli::Logbook book_;
-    cli::Worked worked_;
+    sightlog::Logbook book_;
+    sightlog::Worked worked_;
     QUndoStack undo_;
 };
 

@@ -1,6 +1,6 @@
 #include "sightwin/plotting_sheet.h"
 
-#include "cli/texts.h"
+#include "navtext/navtext.h"
 #include "engine/angles.h"
 #include "sight/plot.h"
 #include "sightwin/texts.h"
@@ -148,7 +148,7 @@ void drawGrid(QPainter& p, const Layout& l, const QFontMetricsF& fm)
         p.setPen(grid);
         p.drawLine(QPointF(l.frame.left(), y), QPointF(l.frame.right(), y));
         p.setPen(ink);
-        const QString t = text(cli::latitudeText(m / 60 * degree, false));
+        const QString t = text(navtext::latitudeText(m / 60 * degree, false));
         p.drawText(QRectF(0, y - fm.height() / 2, l.frame.left() - fm.height() / 4, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, t);
     }
@@ -157,7 +157,7 @@ void drawGrid(QPainter& p, const Layout& l, const QFontMetricsF& fm)
         p.setPen(grid);
         p.drawLine(QPointF(x, l.frame.top()), QPointF(x, l.frame.bottom()));
         p.setPen(ink);
-        const QString t = text(cli::longitudeText(std::remainder(m / 60 * degree, 2 * pi), false));
+        const QString t = text(navtext::longitudeText(std::remainder(m / 60 * degree, 2 * pi), false));
         const double w = fm.horizontalAdvance(t) + fm.height();
         p.drawText(QRectF(x - w / 2, l.frame.bottom(), w, fm.height() * 1.5), Qt::AlignCenter, t);
     }
@@ -222,7 +222,7 @@ void drawScale(QPainter& p, const Layout& l, const QFontMetricsF& fm)
         if (s * l.scale <= l.frame.width() / 3)
             m = s;
     const double len = m * l.scale, h = fm.height();
-    const QString t = text(cli::milesText(m)) + QStringLiteral(" nm");
+    const QString t = text(navtext::milesText(m)) + QStringLiteral(" nm");
     const QRectF box(l.frame.right() - len - 1.5 * h, l.frame.bottom() - 2.6 * h, len + h, 2.1 * h);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 220));
@@ -257,13 +257,13 @@ SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& 
         const QString time = pl.sight < times.size() ? times[pl.sight] : QString();
         SheetLine line{pl.lat, pl.lon, pl.zn, pl.carried, time.isEmpty() ? body : body + ' ' + time, {}};
         QStringList tip{time.isEmpty() ? body : body + QStringLiteral(", ") + time};
-        tip << QStringLiteral("Hs %1").arg(text(cli::navAltitudeText(s.hs, false)));
+        tip << QStringLiteral("Hs %1").arg(text(navtext::navAltitudeText(s.hs, false)));
         if (r.ok()) {
-            tip << QStringLiteral("Ho %1").arg(text(cli::navAltitudeText(r.corrections.ho, false)))
-                << QStringLiteral("Hc %1").arg(text(cli::navAltitudeText(r.hc, false)))
-                << QStringLiteral("Zn %1").arg(text(cli::navCircleText(r.zn, false)))
+            tip << QStringLiteral("Ho %1").arg(text(navtext::navAltitudeText(r.corrections.ho, false)))
+                << QStringLiteral("Hc %1").arg(text(navtext::navAltitudeText(r.hc, false)))
+                << QStringLiteral("Zn %1").arg(text(navtext::navCircleText(r.zn, false)))
                 << QStringLiteral("Intercept %1 nm %2")
-                       .arg(text(cli::milesText(cli::tenths(std::abs(r.intercept)))),
+                       .arg(text(navtext::milesText(navtext::tenths(std::abs(r.intercept)))),
                             r.intercept >= 0 ? QStringLiteral("toward") : QStringLiteral("away"));
         }
         if (pl.carried)

@@ -1,7 +1,7 @@
 #include "sightwin/sight_window.h"
 
 #include "almanac/bodies.h"
-#include "cli/texts.h"
+#include "navtext/navtext.h"
 #include "engine/angles.h"
 #include "sightwin/identify_dialog.h"
 #include "sightwin/log_model.h"
@@ -46,7 +46,7 @@ namespace morvel::sightwin {
 
 namespace {
 
-using cli::SightColumn;
+using sightlog::SightColumn;
 using math::degree;
 
 /// The body and the limb are chosen from lists; the body's may be typed.
@@ -190,12 +190,12 @@ SightWindow::SightWindow(QWidget* parent) : QMainWindow(parent), model_(new LogM
 
     // The last DR a navigator gave is where the next day starts.
     QSettings s = settings();
-    cli::DrTrack dr;
+    sightlog::DrTrack dr;
     dr.position = s.value(QStringLiteral("sight/drPosition")).toString().toStdString();
     dr.course = s.value(QStringLiteral("sight/drCourse")).toString().toStdString();
     dr.speed = s.value(QStringLiteral("sight/drSpeed")).toString().toStdString();
     restoring_ = true;
-    model_->reset(cli::Logbook{dr, {}});
+    model_->reset(sightlog::Logbook{dr, {}});
     restoring_ = false;
     showDr();
     fillRecent();
@@ -257,13 +257,13 @@ int SightWindow::currentRow() const
     return at.isValid() ? at.row() : -1;
 }
 
-cli::SightCells SightWindow::newRow() const
+sightlog::SightCells SightWindow::newRow() const
 {
-    cli::SightCells cells;
+    sightlog::SightCells cells;
     const auto& rows = model_->book().rows;
     if (!rows.empty()) {
         // The conditions and the time carry on from the row before.
-        const cli::SightCells& last = rows.back();
+        const sightlog::SightCells& last = rows.back();
         for (SightColumn c : {SightColumn::utc, SightColumn::ic, SightColumn::eye, SightColumn::temp,
                               SightColumn::pressure})
             cells[size_t(c)] = last[size_t(c)];
@@ -287,7 +287,7 @@ void SightWindow::addRow()
 
 void SightWindow::addBody(const QString& body)
 {
-    cli::SightCells cells = newRow();
+    sightlog::SightCells cells = newRow();
     cells[size_t(SightColumn::body)] = body.toStdString();
     cells[size_t(SightColumn::utc)] = sky_->time().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString();
     const int at = int(model_->book().rows.size());
@@ -324,14 +324,14 @@ void SightWindow::identifyRow()
         return;
     // The row read as if it were of some star, to find its instant, DR,
     // altitude and conditions; the body is what is asked.
-    cli::SightCells cells = cli::fileCells(model_->book(), size_t(row), model_->worked().dr);
+    sightlog::SightCells cells = sightlog::fileCells(model_->book(), size_t(row), model_->worked().dr);
     cells[size_t(SightColumn::body)] = "Sirius";
     cells[size_t(SightColumn::limb)].clear();
-    const cli::SightRead read = cli::readSight(cells);
+    const sightlog::SightRead read = sightlog::readSight(cells);
     if (!read.sight) {
         if (toolkit::services().messages)
             toolkit::services().messages->show(tr("This sight cannot be identified until its %1 is right: %2")
-                                                   .arg(QLatin1String(cli::sightColumnNames[size_t(read.column)]),
+                                                   .arg(QLatin1String(sightlog::sightColumnNames[size_t(read.column)]),
                                                         text(read.why)));
         return;
     }
@@ -360,7 +360,7 @@ bool SightWindow::eventFilter(QObject* watched, QEvent* event)
 
 void SightWindow::showDr()
 {
-    const cli::DrTrack& dr = model_->book().dr;
+    const sightlog::DrTrack& dr = model_->book().dr;
     drPosition_->setText(text(dr.position));
     drTime_->setText(text(dr.time));
     drCourse_->setText(text(dr.course));
@@ -369,7 +369,7 @@ void SightWindow::showDr()
 
 void SightWindow::drEdited()
 {
-    cli::DrTrack dr;
+    sightlog::DrTrack dr;
     dr.position = drPosition_->text().trimmed().toStdString();
     dr.time = drTime_->text().trimmed().toStdString();
     dr.course = drCourse_->text().trimmed().toStdString();
@@ -406,9 +406,9 @@ QString SightWindow::resultText() const
 
 void SightWindow::showResults()
 {
-    const cli::Worked& w = model_->worked();
+    const sightlog::Worked& w = model_->worked();
     QStringList lines;
-    const cli::DrRead& dr = w.dr;
+    const sightlog::DrRead& dr = w.dr;
     if (dr.given && !dr.error.empty()) {
         lines << tr("DR %1: %2").arg(text(dr.field), text(dr.error));
         for (QLineEdit* e : {drPosition_, drTime_, drCourse_, drSpeed_})
@@ -426,8 +426,8 @@ void SightWindow::showResults()
         }
     }
     int bad = 0;
-    for (const cli::RowResult& r : w.rows)
-        bad += r.status == cli::RowStatus::bad;
+    for (const sightlog::RowResult& r : w.rows)
+        bad += r.status == sightlog::RowStatus::bad;
     if (bad)
         lines << tr("%n row(s) cannot be read and are left out (their tooltips say why).", nullptr, bad);
 
@@ -439,15 +439,15 @@ void SightWindow::showResults()
     }
     if (fix.found()) {
         const std::string time = model_->book().rows[w.rowOf[fix.last]][size_t(SightColumn::utc)];
-        lines << tr("<b>Fix %1 %2</b> at %3").arg(text(cli::navLatitudeText(fix.lat, false)),
-                                                  text(cli::navLongitudeText(fix.lon, false)), text(time));
+        lines << tr("<b>Fix %1 %2</b> at %3").arg(text(navtext::navLatitudeText(fix.lat, false)),
+                                                  text(navtext::navLongitudeText(fix.lon, false)), text(time));
         lines << tr("From the DR: %1 nm, %2")
-                     .arg(text(cli::nmText(fix.distance)), text(cli::navCircleText(fix.bearing, false)));
+                     .arg(text(navtext::nmText(fix.distance)), text(navtext::navCircleText(fix.bearing, false)));
         if (fix.ellipse)
             // The axis to a degree, as morvel-solve gives it: no finer than
             // the ellipse itself.
             lines << tr("95 % ellipse: semi-axes %1 and %2 nm, major axis %3°")
-                         .arg(text(cli::nmText(fix.ellipse->major)), text(cli::nmText(fix.ellipse->minor)))
+                         .arg(text(navtext::nmText(fix.ellipse->major)), text(navtext::nmText(fix.ellipse->minor)))
                          .arg(std::lround(fix.ellipse->orientation / degree) % 180, 3, 10, QLatin1Char('0'));
         if (fix.weak)
             lines << tr("<b>Weak fix:</b> no two lines cut at 15° or more (widest cut %1°)")
@@ -495,7 +495,7 @@ void SightWindow::keepRecovery()
     }
     std::ostringstream out;
     out << recoveryTag.toStdString() << file_.toStdString() << '\n';
-    cli::writeLogbook(out, model_->book());
+    sightlog::writeLogbook(out, model_->book());
     QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
     QSaveFile f(recoveryPath());
     if (f.open(QIODevice::WriteOnly)) {
@@ -518,7 +518,7 @@ void SightWindow::offerRecovery()
         return;
     }
     std::istringstream in(data.toStdString());
-    const cli::LogbookFile read = cli::readLogbook(in);
+    const sightlog::LogbookFile read = sightlog::readLogbook(in);
     const QString first = QString::fromUtf8(data.left(data.indexOf('\n')));
     restoring_ = true;
     model_->reset(read.book);
@@ -538,7 +538,7 @@ bool SightWindow::open(const QString& path)
             toolkit::services().messages->show(tr("%1 could not be opened.").arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    const cli::LogbookFile read = cli::readLogbook(in);
+    const sightlog::LogbookFile read = sightlog::readLogbook(in);
     if (read.badHeader) {
         if (toolkit::services().messages)
             toolkit::services().messages->show(
@@ -553,7 +553,7 @@ bool SightWindow::open(const QString& path)
     addRecent(path);
     if (!read.errors.empty() && toolkit::services().messages) {
         QStringList why;
-        for (const cli::SightLogError& e : read.errors)
+        for (const sightlog::SightLogError& e : read.errors)
             why << text(e.text());
         toolkit::services().messages->show(tr("These lines could not be taken in:\n%1").arg(why.join(u'\n')));
     }
@@ -563,7 +563,7 @@ bool SightWindow::open(const QString& path)
 bool SightWindow::saveTo(const QString& path)
 {
     std::ostringstream out;
-    cli::writeLogbook(out, model_->book());
+    sightlog::writeLogbook(out, model_->book());
     // Written whole or not at all.
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(QByteArray::fromStdString(out.str())) < 0 || !f.commit()) {
@@ -646,7 +646,7 @@ void SightWindow::fillRecent()
 void SightWindow::rememberSettings()
 {
     QSettings s = settings();
-    const cli::Logbook& book = model_->book();
+    const sightlog::Logbook& book = model_->book();
     if (!book.dr.position.empty()) {
         s.setValue(QStringLiteral("sight/drPosition"), text(book.dr.position));
         s.setValue(QStringLiteral("sight/drCourse"), text(book.dr.course));
@@ -709,8 +709,8 @@ bool SightWindow::drawPage(QPagedPaintDevice& device) const
         p.drawText(QPointF(x, y + m.ascent()), text);
         y += m.height() * 1.15;
     };
-    const cli::Worked& w = model_->worked();
-    const cli::Logbook& book = model_->book();
+    const sightlog::Worked& w = model_->worked();
+    const sightlog::Logbook& book = model_->book();
     line(title, tr("Sight reduction"));
     QString dr = tr("DR %1").arg(text(book.dr.position.empty() ? std::string("(each sight's own)") : book.dr.position));
     if (!book.dr.time.empty())
@@ -747,27 +747,27 @@ bool SightWindow::drawPage(QPagedPaintDevice& device) const
     row(bold, heads);
     p.drawLine(QPointF(0, y - 0.1 * QFontMetricsF(body).height()), QPointF(page.width(), y - 0.1 * QFontMetricsF(body).height()));
     for (size_t i = 0; i < book.rows.size(); ++i) {
-        const cli::RowResult& r = w.rows[i];
-        if (r.status == cli::RowStatus::empty)
+        const sightlog::RowResult& r = w.rows[i];
+        if (r.status == sightlog::RowStatus::empty)
             continue;
-        const cli::SightCells& c = book.rows[i];
+        const sightlog::SightCells& c = book.rows[i];
         const std::string& t = c[size_t(SightColumn::utc)];
         QStringList cells = {text(t.size() >= 19 ? t.substr(11, 8) : t), text(c[size_t(SightColumn::body)]),
                              text(c[size_t(SightColumn::hs)])};
-        if (r.status == cli::RowStatus::reduced) {
+        if (r.status == sightlog::RowStatus::reduced) {
             const sight::Corrections& k = r.reduction.corrections;
             const sight::Reduction& x2 = r.reduction;
             cells = {cells[0], cells[1] + (r.sight.limb == sight::Limb::lower   ? QStringLiteral(" LL")
                                            : r.sight.limb == sight::Limb::upper ? QStringLiteral(" UL")
                                                                                 : QString()),
-                     text(cli::navAltitudeText(r.sight.hs, false)), text(cli::minutesText(k.index, true)),
-                     text(cli::minutesText(k.dip, true)), text(cli::minutesText(k.refraction, true)),
-                     text(cli::minutesText(k.semiDiameter, true)), text(cli::minutesText(k.parallax, true)),
-                     text(cli::navAltitudeText(k.ho, false)), text(cli::navCircleText(x2.place.gha, false)),
-                     text(cli::navLatitudeText(x2.place.dec, false)), text(cli::navCircleText(x2.lha, false)),
-                     text(cli::navAltitudeText(x2.hc, false)), text(cli::navCircleText(x2.zn, false)),
-                     text(cli::interceptText(x2.intercept)),
-                     r.inFix && *r.inFix < w.fix.residuals.size() ? text(cli::interceptText(w.fix.residuals[*r.inFix]))
+                     text(navtext::navAltitudeText(r.sight.hs, false)), text(navtext::minutesText(k.index, true)),
+                     text(navtext::minutesText(k.dip, true)), text(navtext::minutesText(k.refraction, true)),
+                     text(navtext::minutesText(k.semiDiameter, true)), text(navtext::minutesText(k.parallax, true)),
+                     text(navtext::navAltitudeText(k.ho, false)), text(navtext::navCircleText(x2.place.gha, false)),
+                     text(navtext::navLatitudeText(x2.place.dec, false)), text(navtext::navCircleText(x2.lha, false)),
+                     text(navtext::navAltitudeText(x2.hc, false)), text(navtext::navCircleText(x2.zn, false)),
+                     text(navtext::interceptText(x2.intercept)),
+                     r.inFix && *r.inFix < w.fix.residuals.size() ? text(navtext::interceptText(w.fix.residuals[*r.inFix]))
                                                                    : QString()};
             row(body, cells);
         } else {

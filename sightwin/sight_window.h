@@ -3,8 +3,8 @@
 /// fixed as they are typed, with the plotting sheet, the sky, the files
 /// and the printed page.
 ///
-/// The window shows; the log and what it gives are cli::Logbook and
-/// cli::work (through LogModel), the same as morvel-solve --sights reads
+/// The window shows; the log and what it gives are sightlog::Logbook and
+/// sightlog::work (through LogModel), the same as morvel-solve --sights reads
 /// from the file this window saves.
 ///
 /// Nothing is lost: after every change the log goes to a recovery file in
@@ -14,7 +14,7 @@
 /// settings between runs, with the recent files.
 #pragma once
 
-#include "cli/logbook.h"
+#include "sightlog/logbook.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -107,7 +107,7 @@ private:
     void fillRecent();
     /// Asks to save unsaved changes; false when the user cancels.
     bool settle();
-    cli::SightCells newRow() const;
+    sightlog::SightCells newRow() const;
     int currentRow() const;
 
     LogModel* model_;

@@ -1,6 +1,6 @@
 #include "sightwin/sky_panel.h"
 
-#include "cli/texts.h"
+#include "navtext/navtext.h"
 #include "sight/sky.h"
 #include "sightwin/texts.h"
 
@@ -118,8 +118,8 @@ void SkyPanel::recompute()
     for (int i = 0; i < int(sky.bodies.size()); ++i) {
         const sight::Visible& b = sky.bodies[size_t(i)];
         table_->setItem(i, 0, readOnlyCell(text(std::string(b.body.name)), false));
-        table_->setItem(i, 1, readOnlyCell(text(cli::navAltitudeText(b.hc, false)), true));
-        table_->setItem(i, 2, readOnlyCell(text(cli::navCircleText(b.zn, false)), true));
+        table_->setItem(i, 1, readOnlyCell(text(navtext::navAltitudeText(b.hc, false)), true));
+        table_->setItem(i, 2, readOnlyCell(text(navtext::navCircleText(b.zn, false)), true));
         table_->setItem(i, 3, readOnlyCell(b.mag ? QString::number(*b.mag, 'f', 1) : QString(), true));
     }
     table_->resizeColumnsToContents();

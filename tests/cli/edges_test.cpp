@@ -2,7 +2,7 @@
 // triangles over the values at the edges of their ranges (poles, equator,
 // meridian, zero and half-circle distances), in plain text and in JSON with
 // waypoints; and text that is not an angle at all.
-#include "cli/angles.h"
+#include "navtext/navtext.h"
 #include "cli/texts.h"
 #include "run.h"
 
@@ -130,12 +130,13 @@ TEST(Edges, TextThatIsNoAngle)
         std::string text;
         for (size_t n = length(rng); n > 0; --n)
             text += alphabet[pick(rng)];
-        for (cli::AngleKind kind : {cli::AngleKind::latitude, cli::AngleKind::longitude, cli::AngleKind::altitude,
-                                    cli::AngleKind::circle, cli::AngleKind::dlo}) {
-            const cli::AngleRead a = cli::readNavAngle(text, kind);
+        for (navtext::AngleKind kind : {navtext::AngleKind::latitude, navtext::AngleKind::longitude,
+                                        navtext::AngleKind::altitude, navtext::AngleKind::circle,
+                                        navtext::AngleKind::dlo}) {
+            const navtext::AngleRead a = navtext::readNavAngle(text, kind);
             EXPECT_TRUE(a.ok ? std::isfinite(a.radians) && a.error.empty() : !a.error.empty()) << text;
         }
-        const cli::PositionRead p = cli::readPosition(text);
+        const navtext::PositionRead p = navtext::readPosition(text);
         EXPECT_TRUE(p.ok ? std::isfinite(p.lat) : !p.error.empty()) << text;
     }
 }
@@ -145,7 +146,7 @@ TEST(Edges, TextThatIsNoAngle)
 // southern letter; and each text reads back within half a tenth of a minute.
 TEST(Edges, SightTexts)
 {
-    using K = cli::AngleKind;
+    using K = navtext::AngleKind;
     const struct { K kind; double minutes; const char* text; } rows[] = {
         {K::altitude, 40 * 60 + 59.96, "41°00.0'"},      {K::altitude, -12.3, "-0°12.3'"},
         {K::altitude, -0.04, "0°00.0'"},                 {K::latitude, 40 * 60 + 13, "40°13.0'N"},
@@ -154,14 +155,14 @@ TEST(Edges, SightTexts)
         {K::circle, 360 * 60 - 0.05, "000°00.0'"},       {K::circle, 236 * 60 + 4, "236°04.0'"},
         {K::circle, -(10 * 60 + 0.2), "349°59.8'"}};
     // In the order of AngleKind.
-    std::string (*const texts[])(double, bool) = {cli::navLatitudeText, cli::navLongitudeText,
-                                                  cli::navAltitudeText, cli::navCircleText};
+    std::string (*const texts[])(double, bool) = {navtext::navLatitudeText, navtext::navLongitudeText,
+                                                  navtext::navAltitudeText, navtext::navCircleText};
     const double degree = std::acos(-1.0) / 180;
     for (const auto& r : rows) {
         const double x = r.minutes / 60 * degree;
         const std::string t = texts[int(r.kind)](x, false);
         EXPECT_EQ(t, r.text) << r.minutes;
-        const cli::AngleRead back = cli::readNavAngle(t, r.kind);
+        const navtext::AngleRead back = navtext::readNavAngle(t, r.kind);
         EXPECT_TRUE(back.ok) << t << ": " << back.error;
         EXPECT_NEAR(std::remainder(back.radians - x, 360 * degree), 0, 0.0501 / 60 * degree) << t;
     }

@@ -58,29 +58,29 @@ Answer cliSays(const Example& e, const std::string& what)
     if (const auto* c = std::get_if<cli::CelestialProblem>(&*p.problem)) {
         const cli::CelestialResult r = cli::solve(*c);
         if (what == "alt")
-            return {r.sets[0][3] / degree, cli::altitudeText(r.sets[0][3], false)};
-        return {r.sets[0][4] / degree, cli::circleText(r.sets[0][4], false)};
+            return {r.sets[0][3] / degree, navtext::altitudeText(r.sets[0][3], false)};
+        return {r.sets[0][4] / degree, navtext::circleText(r.sets[0][4], false)};
     }
     const cli::PassageResult r = cli::solve(std::get<cli::PassageProblem>(*p.problem));
     const cli::Passage& s = r.sets[0];
     const cli::Route route = cli::route(s, 180);
     if (what == "distance")
-        return {gcs::shownMiles(s.alt), cli::milesText(gcs::shownMiles(s.alt))};
+        return {gcs::shownMiles(s.alt), navtext::milesText(gcs::shownMiles(s.alt))};
     if (what == "course")
-        return {s.course / degree, cli::circleText(s.course, false)};
+        return {s.course / degree, navtext::circleText(s.course, false)};
     if (what == "final")
-        return {s.finalCourse / degree, cli::circleText(s.finalCourse, false)};
+        return {s.finalCourse / degree, navtext::circleText(s.finalCourse, false)};
     if (what == "dlo")
-        return {s.dlo / degree, cli::dloText(s.dlo, s.dloEast, false)};
+        return {s.dlo / degree, navtext::dloText(s.dlo, s.dloEast, false)};
     if (what == "vertex lat")
-        return {route.vertex.lat / degree, cli::latitudeText(route.vertex.lat, false)};
+        return {route.vertex.lat / degree, navtext::latitudeText(route.vertex.lat, false)};
     if (what == "node lon")
-        return {route.crossings.at(0).lon / degree, cli::longitudeText(route.crossings.at(0).lon, false)};
+        return {route.crossings.at(0).lon / degree, navtext::longitudeText(route.crossings.at(0).lon, false)};
     if (what == "node course")
-        return {route.crossings.at(0).course / degree, cli::circleText(route.crossings.at(0).course, false)};
+        return {route.crossings.at(0).course / degree, navtext::circleText(route.crossings.at(0).course, false)};
     if (what == "rhumb course")
-        return {route.legs.at(0).course / degree, cli::circleText(route.legs.at(0).course, false)};
-    return {route.legs.at(0).miles, cli::milesText(std::floor(route.legs.at(0).miles * 10 + 0.5) / 10)};
+        return {route.legs.at(0).course / degree, navtext::circleText(route.legs.at(0).course, false)};
+    return {route.legs.at(0).miles, navtext::milesText(std::floor(route.legs.at(0).miles * 10 + 0.5) / 10)};
 }
 
 // ---- What GeographicLib says ----

@@ -145,9 +145,9 @@ struct Windows : ::testing::Test {
             for (int i = 0; i < 5; ++i)
                 for (int k = 0; k < r.count && !r.given[size_t(i)]; ++k) {
                     const double x = r.sets[size_t(k)][size_t(i)];
-                    solved.push_back(i == 0 || i == 2 ? cli::latitudeText(x, decimal)
-                                     : i == 3         ? cli::altitudeText(x, decimal)
-                                                      : cli::circleText(x, decimal));
+                    solved.push_back(i == 0 || i == 2 ? navtext::latitudeText(x, decimal)
+                                     : i == 3         ? navtext::altitudeText(x, decimal)
+                                                      : navtext::circleText(x, decimal));
                 }
 
             EXPECT_EQ(solved, window) << p.name << (decimal ? " (decimal)" : "");

@@ -1,7 +1,7 @@
 // Fuzz target: the sight-reduction window's file on any bytes. What is read
 // is written and read back the same (nothing lost on saving), and every
 // row worked out is finite.
-#include "cli/logbook.h"
+#include "sightlog/logbook.h"
 
 #include <cmath>
 #include <cstdint>

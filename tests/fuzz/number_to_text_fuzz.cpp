@@ -9,7 +9,7 @@
 // text-to-number rule, as the value rounded to those digits. For values a
 // window can show, addzeros gives exactly five decimals that read back as
 // round3's value.
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 
 #include <cfloat>
 #include <cmath>

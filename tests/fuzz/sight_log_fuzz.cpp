@@ -2,7 +2,7 @@
 // text and JSON. Every line that is neither blank nor a comment, after the
 // header, is either a sight or a reported error, each once; every value
 // read and reduced is finite; no output shows nan or inf.
-#include "cli/sight_log.h"
+#include "sightlog/sight_log.h"
 #include "cli/sights.h"
 #include "sight/fix.h"
 
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::istringstream in(text);
-    const morvel::cli::SightLog log = morvel::cli::readSightLog(in);
+    const morvel::sightlog::SightLog log = morvel::sightlog::readSightLog(in);
     if (!log.badHeader) {
         std::set<int> seen;
         for (int l : log.lines)

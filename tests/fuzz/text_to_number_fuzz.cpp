@@ -4,7 +4,7 @@
 // that read by the C library's strtod. The result is always finite, never
 // a negative zero, and 0 with the overflow flag exactly where strtod
 // overflows.
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 
 #include <cfloat>
 #include <cmath>
@@ -67,7 +67,7 @@ std::string referenceNumber(std::string_view text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const morvel::calc::TextNumber n = morvel::calc::textToNumber(text);
+    const morvel::navtext::TextNumber n = morvel::navtext::textToNumber(text);
     if (!std::isfinite(n.value))
         fail("not finite", text, n.value, 0);
     if (n.value == 0 && std::signbit(n.value))

@@ -1,6 +1,6 @@
 #include "tests/fuzz/window_driver.h"
 
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 #include "shell/program.h"
 #include "toolkit/form.h"
 #include "toolkit/services.h"
@@ -151,7 +151,7 @@ void checkInvariants(Form& f, const WindowUnderTest& w, const Typed& typed, bool
         if (!box.visible() || box.backColor() != colors::cyan)
             continue;
         const std::string text = box.text().toStdString();
-        const calc::TextNumber n = calc::textToNumber(text);
+        const navtext::TextNumber n = navtext::textToNumber(text);
         if (n.overflow || !finite(n.value) || n.value < r.lo || n.value > r.hi)
             fail(w, QStringLiteral("%1 shows \"%2\", outside %3 to %4").arg(box.qualifiedName(), box.text()).arg(r.lo).arg(r.hi),
                  typed);

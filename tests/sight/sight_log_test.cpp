@@ -1,5 +1,5 @@
 // The sight log: what it reads, and each refusal with its line and column.
-#include "cli/sight_log.h"
+#include "sightlog/sight_log.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,15 @@ namespace {
 
 const char* const header = "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n";
 
-cli::SightLog read(const std::string& text)
+sightlog::SightLog read(const std::string& text)
 {
     std::istringstream in(text);
-    return cli::readSightLog(in);
+    return sightlog::readSightLog(in);
 }
 
 TEST(SightLog, ReadsAGoodLine)
 {
-    const cli::SightLog log =
+    const sightlog::SightLog log =
         read(std::string("# evening stars\n") + header + "\n2026-12-07T17:32:10Z,Sun,lower,34 12.3,-1.2,3.5,,,40 12N,70 30W\n");
     ASSERT_EQ(log.sights.size(), 1u);
     EXPECT_TRUE(log.errors.empty());
@@ -63,7 +63,7 @@ class Refused : public ::testing::TestWithParam<Bad> {};
 TEST_P(Refused, WithItsLineAndColumn)
 {
     const Bad& b = GetParam();
-    const cli::SightLog log =
+    const sightlog::SightLog log =
         read(std::string(header) + "2026-12-07T17:32:10Z,Sun,lower,34 12.3,0,3,,,40N,70W\n" + b.line + "\n");
     ASSERT_EQ(log.errors.size(), 1u);
     EXPECT_EQ(log.sights.size(), 1u);  // the good line is kept
@@ -80,7 +80,7 @@ TEST(SightLog, HeaderRefused)
     EXPECT_TRUE(read("").badHeader);
     EXPECT_TRUE(read("utc,body,hs,eye,dr_lat\n").badHeader);           // no dr_lon
     EXPECT_TRUE(read("utc,body,hs,eye,dr_lat,dr_lon,wind\n").badHeader);  // unknown
-    const cli::SightLog twice = read("utc,body,hs,hs,eye,dr_lat,dr_lon\n");
+    const sightlog::SightLog twice = read("utc,body,hs,hs,eye,dr_lat,dr_lon\n");
     ASSERT_TRUE(twice.badHeader);
     EXPECT_EQ(twice.errors[0].column, 4);
 }

@@ -30,7 +30,7 @@
 using namespace morvel;
 using sightwin::LogModel;
 using sightwin::SightWindow;
-using Col = cli::SightColumn;
+using Col = sightlog::SightColumn;
 
 namespace {
 
@@ -113,7 +113,7 @@ TEST_F(WindowTest, ThreeStarLogGivesTheFixMorvelSolveGivesFromTheSavedFile)
     LogModel& m = w.model();
     m.setData(m.index(0, int(Col::drLat)), QStringLiteral("40 05.0N"), Qt::EditRole);
     m.setData(m.index(0, int(Col::drLon)), QStringLiteral("35 45.0W"), Qt::EditRole);
-    const cli::Worked& worked = w.model().worked();
+    const sightlog::Worked& worked = w.model().worked();
     ASSERT_TRUE(worked.fix.found()) << worked.fix.why;
     EXPECT_EQ(worked.sights.size(), 4u);
     EXPECT_TRUE(worked.fix.ellipse.has_value());
@@ -180,7 +180,7 @@ TEST_F(WindowTest, BadEntryMarkedAndLeftOut)
         typeLog(w);
         LogModel& m = w.model();
         m.setData(m.index(2, int(r.column)), QString::fromUtf8(r.text), Qt::EditRole);
-        EXPECT_EQ(m.worked().rows[2].status, cli::RowStatus::bad);
+        EXPECT_EQ(m.worked().rows[2].status, sightlog::RowStatus::bad);
         EXPECT_TRUE(m.index(2, int(r.column)).data(Qt::ToolTipRole).toString().contains(QString::fromUtf8(r.why)))
             << m.index(2, int(r.column)).data(Qt::ToolTipRole).toString().toStdString();
         EXPECT_TRUE(m.index(2, LogModel::hc).data(Qt::DisplayRole).toString().isEmpty());
@@ -191,7 +191,7 @@ TEST_F(WindowTest, BadEntryMarkedAndLeftOut)
 
 TEST_F(WindowTest, RecoveryAfterACrash)
 {
-    cli::Logbook kept;
+    sightlog::Logbook kept;
     {
         auto* w = new SightWindow;
         typeLog(*w, 3);

@@ -3,7 +3,7 @@
 // gives the almanac's altitude there), so that the identification must
 // name the body observed. The sheet of a running fix is also written to
 // sheet.png in the working directory, for the eye.
-#include "cli/texts.h"
+#include "navtext/navtext.h"
 #include "sight/sky.h"
 #include "sightwin/identify_dialog.h"
 #include "sightwin/plotting_sheet.h"
@@ -120,7 +120,7 @@ TEST(SkyPanel, TableAndEnter)
     EXPECT_EQ(panel.time(), QDateTime(QDate(2026, 12, 7), QTime(19, 10), Qt::UTC));
     const sight::SkyView sky = sight::skyAt(evening, trueLat, trueLon);
     ASSERT_EQ(table->rowCount(), int(sky.bodies.size()));
-    EXPECT_EQ(table->item(3, 2)->text().toStdString(), cli::navCircleText(sky.bodies[3].zn, false));
+    EXPECT_EQ(table->item(3, 2)->text().toStdString(), navtext::navCircleText(sky.bodies[3].zn, false));
     EXPECT_TRUE(table->focusPolicy() & Qt::TabFocus);
     QSignalSpy chosen(&panel, &sightwin::SkyPanel::bodyChosen);
     table->setCurrentCell(2, 0);
@@ -138,7 +138,7 @@ TEST(IdentifyDialog, TypedAzimuth)
     for (const sight::Visible& v : sight::skyAt(evening, trueLat, trueLon).bodies)
         if (v.body.name == s.body.name)
             zn = v.zn;
-    for (const auto& [azimuth, name] : {std::pair(cli::navCircleText(zn + 0.7 * deg, false), std::string(s.body.name)),
+    for (const auto& [azimuth, name] : {std::pair(navtext::navCircleText(zn + 0.7 * deg, false), std::string(s.body.name)),
                                         std::pair(std::string("400"), std::string())}) {
         const std::string typed = azimuth;  // a lambda cannot take a structured binding in clang 14
         const auto got = sightwin::identifyBody(nullptr, {s.when, {}, s.limb, s.hs, s.conditions, s.drLat, s.drLon},

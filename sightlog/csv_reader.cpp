@@ -1,6 +1,6 @@
-#include "cli/csv_reader.h"
+#include "sightlog/csv_reader.h"
 
-namespace morvel::cli {
+namespace morvel::sightlog {
 
 namespace {
 
@@ -96,4 +96,4 @@ bool CsvReader::next(std::vector<std::string>& cells, bool& unclosed)
     return false;
 }
 
-}  // namespace morvel::cli
+}  // namespace morvel::sightlog

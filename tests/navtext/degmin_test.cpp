@@ -1,7 +1,7 @@
 // Degrees and minutes: reading a pair of texts as one angle, and splitting an
 // angle into the texts of its whole degrees and minutes to a tenth. Every
-// expected value is worked out by hand from the rules in calc/degmin.h.
-#include "calc/degmin.h"
+// expected value is worked out by hand from the rules in navtext/degmin.h.
+#include "navtext/degmin.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <cmath>
 #include <limits>
 
-using namespace morvel::calc;
+using namespace morvel::navtext;
 
 TEST(ReadAngle, Table)
 {

@@ -1,15 +1,15 @@
-#include "cli/logbook.h"
+#include "sightlog/logbook.h"
 
-#include "calc/numtext.h"
-#include "cli/angles.h"
-#include "cli/csv_reader.h"
 #include "engine/angles.h"
+#include "navtext/navtext.h"
+#include "navtext/numtext.h"
+#include "sightlog/csv_reader.h"
 
 #include <cmath>
 #include <cstdio>
 #include <sstream>
 
-namespace morvel::cli {
+namespace morvel::sightlog {
 
 namespace {
 
@@ -90,7 +90,7 @@ DrRead readDr(const DrTrack& track)
             r.error = why;
         }
     };
-    const PositionRead p = readPosition(track.position);
+    const navtext::PositionRead p = navtext::readPosition(track.position);
     if (!p.ok)
         refuse("position", p.error);
     else if (!p.lon)
@@ -106,11 +106,11 @@ DrRead readDr(const DrTrack& track)
         refuse("time", "'" + track.time + "': " + r.at.error());
     const bool moving = !blank(track.course) || !blank(track.speed);
     if (moving) {
-        const AngleRead c = readNavAngle(track.course, AngleKind::circle, "the course");
+        const navtext::AngleRead c = navtext::readNavAngle(track.course, navtext::AngleKind::circle, "the course");
         if (!c.ok)
             refuse("course", c.error);
         r.dr.course = c.radians;
-        const auto n = calc::typedNumber(track.speed);
+        const auto n = navtext::typedNumber(track.speed);
         if (!n || n->overflow || !(n->value >= 0 && n->value <= 60))
             refuse("speed", "'" + track.speed + "' is not a speed in knots from 0 to 60");
         else
@@ -267,4 +267,4 @@ LogbookFile readLogbook(std::istream& in)
     return file;
 }
 
-}  // namespace morvel::cli
+}  // namespace morvel::sightlog

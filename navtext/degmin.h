@@ -34,7 +34,7 @@
 #include <string>
 #include <string_view>
 
-namespace morvel::calc {
+namespace morvel::navtext {
 
 /// The box of a given angle whose text is not a number, degrees first.
 enum class Mistyped { none, degrees, minutes };
@@ -80,4 +80,4 @@ struct DegMinText {
 /// splitDegMin cannot split.
 DegMinText degMinText(double d, bool signedDegrees);
 
-}  // namespace morvel::calc
+}  // namespace morvel::navtext

@@ -29,7 +29,7 @@
 ///     "--5", "4 0", "1,000.5". A given box whose text is not a number
 ///     stops the calculation (degmin.h), so that no mistyped text becomes
 ///     a number without a word.
-/// morvel-solve checks its texts its own way before it reads them: there a
+/// readNavAngle (navtext.h) checks its texts its own way before it reads them: there a
 /// comma parts a latitude from a longitude.
 ///
 /// Writing ("number to text"), for a 64-bit value: a leading blank for zero
@@ -44,7 +44,7 @@
 #include <string>
 #include <string_view>
 
-namespace morvel::calc {
+namespace morvel::navtext {
 
 /// What a text reads as.
 struct TextNumber {
@@ -79,4 +79,4 @@ double round3(double x, double deg);
 /// get no zeros (" 1E-05"). Empty for a value that is not finite.
 std::string addzeros(double Y);
 
-}  // namespace morvel::calc
+}  // namespace morvel::navtext

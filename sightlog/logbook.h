@@ -28,7 +28,7 @@
 /// reduced rows, as morvel-solve --sights works it from the same file.
 #pragma once
 
-#include "cli/sight_log.h"
+#include "sightlog/sight_log.h"
 #include "sight/fix.h"
 #include "sight/noon.h"
 
@@ -38,7 +38,7 @@
 #include <string>
 #include <vector>
 
-namespace morvel::cli {
+namespace morvel::sightlog {
 
 /// The DR as typed: a position, the time it holds (UTC), course and speed.
 struct DrTrack {
@@ -112,4 +112,4 @@ struct LogbookFile {
 
 LogbookFile readLogbook(std::istream& in);
 
-}  // namespace morvel::cli
+}  // namespace morvel::sightlog

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace morvel::cli {
+namespace morvel::sightlog {
 
 class CsvReader {
 public:
@@ -30,4 +30,4 @@ private:
     int number_ = 0;
 };
 
-}  // namespace morvel::cli
+}  // namespace morvel::sightlog

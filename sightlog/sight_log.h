@@ -12,14 +12,14 @@
 ///             star by any name almanac::findBody knows
 ///   limb      lower, upper or center; only the Sun and the Moon have limbs;
 ///             empty (or no column) is the centre
-///   hs        the sextant altitude, 0 to 90 degrees, as angles.h reads an
+///   hs        the sextant altitude, 0 to 90 degrees, as navtext.h reads an
 ///             altitude (34 12.3, 34°12.3', 34.205)
 ///   ic        the index correction, minutes of arc, added to hs (-30..30;
 ///             empty 0)
 ///   eye       height of eye, metres, 0 to 100
 ///   temp      air temperature, deg C, -50 to 50 (empty 10)
 ///   pressure  hPa, 900 to 1100 (empty 1010)
-///   dr_lat, dr_lon  the DR at the instant of the sight, as angles.h reads a
+///   dr_lat, dr_lon  the DR at the instant of the sight, as navtext.h reads a
 ///             latitude and a longitude; latitudes beyond 89 degrees are
 ///             refused (the run between DRs is a rhumb line)
 ///
@@ -37,7 +37,7 @@
 #include <string>
 #include <vector>
 
-namespace morvel::cli {
+namespace morvel::sightlog {
 
 /// The columns of a sight log in their usual order (a file may order them
 /// otherwise; its header says how).
@@ -91,4 +91,4 @@ std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<
 /// A line's cells in the usual order.
 SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumnPlaces& at);
 
-}  // namespace morvel::cli
+}  // namespace morvel::sightlog

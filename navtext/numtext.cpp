@@ -1,11 +1,11 @@
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
 #include <system_error>
 
-namespace morvel::calc {
+namespace morvel::navtext {
 
 namespace {
 
@@ -218,4 +218,4 @@ std::string addzeros(double Y)
     return s;
 }
 
-}  // namespace morvel::calc
+}  // namespace morvel::navtext

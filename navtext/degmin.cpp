@@ -1,11 +1,11 @@
-#include "calc/degmin.h"
+#include "navtext/degmin.h"
 
-#include "calc/numtext.h"
+#include "navtext/numtext.h"
 
 #include <cfloat>
 #include <cmath>
 
-namespace morvel::calc {
+namespace morvel::navtext {
 
 namespace {
 
@@ -77,4 +77,4 @@ DegMinText degMinText(double d, bool signedDegrees)
     return t;
 }
 
-}  // namespace morvel::calc
+}  // namespace morvel::navtext

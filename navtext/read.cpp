@@ -1,15 +1,14 @@
-#include "cli/angles.h"
+#include "navtext/navtext.h"
 
-#include "calc/degmin.h"
 #include "engine/angles.h"
-#include "calc/numtext.h"
-#include "gcs/sailing.h"
+#include "navtext/degmin.h"
+#include "navtext/numtext.h"
 
 #include <cmath>
 #include <numbers>
 #include <vector>
 
-namespace morvel::cli {
+namespace morvel::navtext {
 
 namespace {
 
@@ -202,8 +201,8 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
         return fail(text, "minutes are a number from 0 to under 60");
 
     const bool signedDegrees = kind == AngleKind::altitude || degrees[0] == '-';
-    const calc::AngleReading a = calc::readAngle(degrees, minutes, signedDegrees);
-    if (!calc::minutesInRange(a.minutes))
+    const AngleReading a = readAngle(degrees, minutes, signedDegrees);
+    if (!minutesInRange(a.minutes))
         return fail(text, "minutes are a number from 0 to under 60");
     const double c = a.combined;
     bool inRange = !a.overflow;
@@ -218,10 +217,8 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
         return fail(text, "out of range; " + name + " is " + allowed(kind));
 
     double x = c * degree;
-    if (letter == 'S' || letter == 'W')
+    if (kind != AngleKind::dlo && (letter == 'S' || letter == 'W'))
         x = -x;
-    if (kind == AngleKind::dlo)
-        x = gcs::westward(c * degree, letter == 'E');
     return {true, x, letter == 'E', {}};
 }
 
@@ -303,10 +300,10 @@ MilesRead readMiles(std::string_view text)
     const std::string range = "a distance is 0 to 10800 nautical miles (2999.4, 500nm)";
     if (!wellFormed(number, true, true))
         return {false, 0, quoted(text) + ": not a number; " + range};
-    const calc::TextNumber n = calc::textToNumber(number);
+    const TextNumber n = textToNumber(number);
     if (n.overflow || n.value < 0 || n.value > 10800)
         return {false, 0, quoted(text) + ": out of range; " + range};
     return {true, n.value, {}};
 }
 
-}  // namespace morvel::cli
+}  // namespace morvel::navtext

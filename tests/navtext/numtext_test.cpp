@@ -1,6 +1,6 @@
 // The text-to-number and number-to-text rules, round3 and addzeros. Every
-// expected value is written out by hand from the rules in calc/numtext.h.
-#include "calc/numtext.h"
+// expected value is written out by hand from the rules in navtext/numtext.h.
+#include "navtext/numtext.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <numbers>
 #include <string>
 
-using namespace morvel::calc;
+using namespace morvel::navtext;
 
 namespace {
 

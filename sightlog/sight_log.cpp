@@ -1,15 +1,15 @@
-#include "cli/sight_log.h"
+#include "sightlog/sight_log.h"
 
-#include "calc/numtext.h"
-#include "cli/angles.h"
-#include "cli/csv_reader.h"
 #include "engine/angles.h"
+#include "navtext/navtext.h"
+#include "navtext/numtext.h"
+#include "sightlog/csv_reader.h"
 
 #include <array>
 #include <cmath>
 #include <optional>
 
-namespace morvel::cli {
+namespace morvel::sightlog {
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr std::array<bool, columnCount> needed = {true, true, false, true, false
 /// A plain number from lo to hi, or nothing.
 std::optional<double> numberIn(const std::string& text, double lo, double hi)
 {
-    const auto n = calc::typedNumber(text);
+    const auto n = navtext::typedNumber(text);
     if (!n || n->overflow || !(n->value >= lo && n->value <= hi))
         return std::nullopt;
     return n->value;
@@ -80,7 +80,7 @@ SightRead readSight(const SightCells& cells)
     } else if (!l.empty() && l != "center") {
         refuse(limb, "'" + l + "' is not lower, upper or center");
     }
-    const AngleRead a = readNavAngle(cell(hs), AngleKind::altitude, "a sextant altitude");
+    const navtext::AngleRead a = navtext::readNavAngle(cell(hs), navtext::AngleKind::altitude, "a sextant altitude");
     if (!a.ok)
         refuse(hs, a.error);
     else if (a.radians < 0)
@@ -105,12 +105,12 @@ SightRead readSight(const SightCells& cells)
         else
             refuse(n.column, "'" + text + "' is not " + range(n.lo, n.hi, n.unit));
     }
-    const AngleRead la = readNavAngle(cell(drLat), AngleKind::latitude, "the DR latitude");
+    const navtext::AngleRead la = navtext::readNavAngle(cell(drLat), navtext::AngleKind::latitude, "the DR latitude");
     if (!la.ok)
         refuse(drLat, la.error);
     else if (std::abs(la.radians) > 89 * degree)
         refuse(drLat, "a DR latitude beyond 89 degrees is not worked here");
-    const AngleRead lo = readNavAngle(cell(drLon), AngleKind::longitude, "the DR longitude");
+    const navtext::AngleRead lo = navtext::readNavAngle(cell(drLon), navtext::AngleKind::longitude, "the DR longitude");
     if (!lo.ok)
         refuse(drLon, lo.error);
     s.drLat = la.radians;
@@ -201,4 +201,4 @@ SightLog readSightLog(std::istream& in)
     return log;
 }
 
-}  // namespace morvel::cli
+}  // namespace morvel::sightlog

@@ -1,0 +1,183 @@
+/// \file navtext.h
+/// \brief Angles, positions, distances and times as navigators write them:
+/// every form read and every form written, in one place. No Qt; used by
+/// morvel-solve, the sight-reduction window and whatever comes next.
+///
+/// Radians throughout: latitudes and declinations north positive,
+/// longitudes east positive, altitudes above the horizon positive, LHA,
+/// azimuths and courses 0 to 2pi.
+///
+/// Reading an angle (readNavAngle). Whole degrees and minutes, or decimal
+/// degrees:
+///
+///   40 12.3N   40°12.3'N   N40 12.3   40.205N   351 41.9   -12 15   -40.205
+///
+/// Degrees and minutes are parted by blanks or by the signs ° and ' (also
+/// º, ′ and ’); minutes run from 0 to under 60 and follow whole degrees. A
+/// hemisphere letter (N or S for latitude and declination, E or W for
+/// longitude and DLo, either case) stands before or after the number.
+/// Latitude, declination and longitude may carry a sign instead (minus is
+/// south or west); the DLo needs its letter. The altitude carries its own
+/// sign: "-12 15" is 12°15' below the horizon, "-0 30" half a degree. LHA,
+/// azimuth and course take neither letter nor sign. The ranges: latitude
+/// 0 to 90, longitude 0 to 180, altitude -90 to 90, an angle on the circle
+/// and a DLo 0 to 360 degrees (allowed() says each in a message's words).
+///
+/// The numbers are read by the calculators' rule (readAngle, degmin.h):
+/// minutes in single precision, the combined angle degrees + minutes / 60,
+/// then radians by pi / 180. The same text therefore gives the same angle
+/// here as in the degrees-and-minutes window, to the last bit.
+///
+/// Reading a position (readPosition): a latitude and a longitude,
+/// "40 12.3N 70 30.5W", "40.205N,70.508W", "N40 12.3 W70 30.5" or, without
+/// letters, two signed decimal numbers "40.205 -70.508" (or
+/// "40.205,-70.508"). A latitude alone is a position without a longitude.
+///
+/// Reading a distance (readMiles): nautical miles, 0 to 10800 (half a great
+/// circle), a plain decimal number with "nm" after it allowed: "2999.4",
+/// "500nm".
+///
+/// The calculators' boxes read their own way, below these: a box holds one
+/// number ("typed number", numtext.h; a lone comma is the decimal point),
+/// a pair of degrees and minutes boxes one angle (degmin.h).
+///
+/// Writing, the calculators' forms (latitudeText ... circleText). Degrees
+/// and minutes are the degrees-and-minutes window's (degMinText: whole
+/// degrees, minutes to a tenth, halves up, 60.0 minutes carried); with
+/// decimal, the decimal-degrees window's five decimals (round3 and
+/// addzeros). The window's leading blank is dropped and the hemisphere
+/// buttons become a letter: N when the value is above 0, else S (exactly 0
+/// is S, as in the windows); E above 0, else W. Only the altitude carries a
+/// sign ("-0°30'" is half a degree below the horizon).
+///
+///   40°12.3'N   351°41.9'   -0°30'   40.20500N
+///
+/// Writing, the sight form (nav...Text): what the sight work writes (sight
+/// reduction, fix, noon, identification, the sky and the almanac places
+/// beside them), as a sight form does: the same split and rounding, but the
+/// minutes always with two digits and a tenth, and the degrees of
+/// longitudes and of 0-360 angles with three digits. 360°00.0' is
+/// 000°00.0'. An angle that rounds to nothing has neither sign nor
+/// southern letter: it is N or E. With decimal they are the decimal texts
+/// above, letter for letter.
+///
+///   40°13.0'N   035°30.7'W   -0°12.3'   041°00.0'   0.79833N
+///
+/// Writing distances and small angles: nautical miles to a tenth as the
+/// windows write numbers ("2999.4", milesText) or always with a tenth
+/// ("13.0", nmText), an intercept with T toward or A away ("4.2 T"), a
+/// correction in minutes of arc ("+16.3'").
+///
+/// Times: an instant is read and written as ISO 8601 UTC
+/// ("2026-12-07T17:32:10Z", almanac/time.h); a log shows the time of day
+/// of it ("17:32", "17:32:10", timeOfDay).
+///
+/// Numbers (JSON and CSV) are decimal degrees with the decimal window's
+/// rounding (shown), signed north and east positive, nautical miles to a
+/// tenth (tenths) and minutes of arc to a hundredth (minutesNumber).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace morvel::navtext {
+
+// ---- reading ---------------------------------------------------------------
+
+/// What an angle is, which decides its letters, sign and range.
+enum class AngleKind {
+    latitude,   ///< N/S or sign, 0 to 90 degrees (also the declination)
+    longitude,  ///< E/W or sign, 0 to 180 degrees
+    altitude,   ///< signed, -90 to 90 degrees
+    circle,     ///< LHA, azimuth, course: 0 to 360 degrees
+    dlo,        ///< E/W needed, 0 to 360 degrees
+};
+
+/// An angle read, or why not. radians is signed north and east positive;
+/// for a DLo it is the magnitude as typed, 0 to 2pi, and east says which
+/// way.
+struct AngleRead {
+    bool ok = false;
+    double radians = 0;
+    bool east = false;  ///< a DLo written with E
+    std::string error;  ///< what was wrong and what is allowed
+};
+
+/// what names the quantity in messages ("a declination"); by default the
+/// kind's own name.
+AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view what = {});
+
+/// A position read: its latitude, and its longitude when it has one.
+struct PositionRead {
+    bool ok = false;
+    double lat = 0;
+    std::optional<double> lon;
+    std::string error;
+};
+
+PositionRead readPosition(std::string_view text);
+
+/// A distance in nautical miles, 0 to 10800.
+struct MilesRead {
+    bool ok = false;
+    double miles = 0;
+    std::string error;
+};
+
+MilesRead readMiles(std::string_view text);
+
+/// What each kind accepts, for messages and --help.
+std::string allowed(AngleKind kind);
+
+// ---- writing: the calculators' forms ---------------------------------------
+
+/// typed: the value was given, and keeps the letter it was given with (0N
+/// stays N); a result of exactly 0 is S or W, as in the windows.
+std::string latitudeText(double x, bool decimal, bool typed = false);
+std::string longitudeText(double x, bool decimal, bool typed = false);
+std::string altitudeText(double x, bool decimal);
+/// LHA, azimuth and courses, 0 to 360 degrees.
+std::string circleText(double x, bool decimal);
+/// A DLo's magnitude with E or W.
+std::string dloText(double dlo, bool east, bool decimal);
+
+// ---- writing: the sight form ----------------------------------------------
+
+/// A latitude or declination, a longitude, an altitude (Hs, Ho, Hc and
+/// their differences, signed) and an angle on the circle (GHA, LHA, SHA,
+/// Zn, courses and bearings; any angle is taken round to 0 to 360 degrees).
+std::string navLatitudeText(double x, bool decimal);
+std::string navLongitudeText(double x, bool decimal);
+std::string navAltitudeText(double x, bool decimal);
+std::string navCircleText(double x, bool decimal);
+
+// ---- writing: distances, minutes, numbers, times ---------------------------
+
+/// Nautical miles as the windows write a number (15 digits, no trailing
+/// zeros): "2999.4", "13".
+std::string milesText(double miles);
+/// A distance in nautical miles to a tenth, halves up, without sign
+/// ("0.4", "13.0").
+std::string nmText(double miles);
+/// An intercept in nautical miles to a tenth, T toward or A away ("4.2 T").
+std::string interceptText(double miles);
+/// Minutes of arc of an angle to a tenth with the minute sign ("16.3'");
+/// sign puts + before a positive one (corrections).
+std::string minutesText(double x, bool sign = false);
+/// A number as the windows write it (15 digits), without their leading blank.
+std::string plainNumber(double x);
+/// The time of day of an ISO 8601 instant as it was written, to the minute
+/// ("17:32") or with seconds ("17:32:10"); the text itself when it holds no
+/// time of day.
+std::string timeOfDay(std::string_view iso, bool seconds = false);
+
+/// Nautical miles rounded to a tenth, halves up.
+double tenths(double miles);
+/// An angle in decimal degrees as the decimal window rounds it; magnitude
+/// rounds |x| and gives back the sign (latitudes and longitudes).
+double shown(double x, bool magnitude);
+/// Minutes of arc of an angle to a hundredth (JSON and CSV).
+double minutesNumber(double x);
+
+}  // namespace morvel::navtext

@@ -1,0 +1,204 @@
+#include "navtext/navtext.h"
+
+#include "engine/angles.h"
+#include "navtext/degmin.h"
+#include "navtext/numtext.h"
+
+#include <cmath>
+#include <cstdio>
+#include <unordered_map>
+
+namespace morvel::navtext {
+
+namespace {
+
+using math::degree;
+
+/// A window's text without its leading blank.
+std::string trimmed(std::string s)
+{
+    if (!s.empty() && s.front() == ' ')
+        s.erase(0, 1);
+    return s;
+}
+
+/// numberText without its leading blank, remembered: a batch writes
+/// the same few hundred degrees, minutes and distances again and again.
+const std::string& numberTextOf(double v, int digits)
+{
+    static std::unordered_map<double, std::string> texts[2];  // 15 and 7 digits
+    auto& known = texts[digits == 7];
+    auto it = known.find(v);
+    if (it == known.end())
+        it = known.emplace(v, trimmed(numberText(v, digits))).first;
+    return it->second;
+}
+
+/// The degrees-and-minutes window's texts (degMinText) from the same
+/// split, with the numbers' texts remembered.
+std::string degMin(double x, bool signedDegrees)
+{
+    const double d = x / degree;
+    if (!(std::abs(d) < 32768))
+        return {};
+    const DegMin s = splitDegMin(d);
+    const bool negative = signedDegrees && isNegative(d, s);
+    std::string t = negative ? "-" : "";
+    t += numberTextOf(s.degrees, 15);
+    t += "\xC2\xB0";
+    t += numberTextOf(s.minutes, 7);
+    t += '\'';
+    return t;
+}
+
+/// The sight form's text of d degrees split as s: the degrees with at least
+/// width digits, the minutes with two and a tenth, and a minus where minus
+/// is set and the angle does not round to nothing.
+std::string navDegMin(double d, const DegMin& s, int width, bool minus)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%s%0*d\xC2\xB0%04.1f'", minus && isNegative(d, s) ? "-" : "", width,
+                  s.degrees, double(s.minutes));
+    return buf;
+}
+
+/// A latitude or longitude in the sight form, with the first of letters
+/// north or east of 0 and where it rounds to nothing, else the second.
+std::string navPosition(double x, int width, const char* letters)
+{
+    const double d = x / degree;
+    if (!(std::abs(d) < 32768))
+        return {};
+    const DegMin s = splitDegMin(d);
+    const bool nothing = s.degrees == 0 && s.minutes == 0;
+    return navDegMin(d, s, width, false) + letters[d > 0 || nothing ? 0 : 1];
+}
+
+/// The decimal window's text of x; magnitude drops the sign (latitudes).
+std::string decimal(double x, bool magnitude)
+{
+    return trimmed(addzeros(round3(magnitude ? std::abs(x) : x, degree)));
+}
+
+bool positive(double x, bool typed)
+{
+    return x > 0 || (typed && x == 0 && !std::signbit(x));
+}
+
+}  // namespace
+
+double tenths(double miles)
+{
+    return std::floor(miles * 10 + 0.5) / 10;
+}
+double shown(double x, bool magnitude)
+{
+    if (!magnitude)
+        return round3(x, degree);
+    const double v = round3(std::abs(x), degree);
+    return x < 0 ? -v : v;
+}
+
+std::string latitudeText(double x, bool dec, bool typed)
+{
+    return (dec ? decimal(x, true) : degMin(x, false)) + (positive(x, typed) ? "N" : "S");
+}
+
+std::string longitudeText(double x, bool dec, bool typed)
+{
+    return (dec ? decimal(x, true) : degMin(x, false)) + (positive(x, typed) ? "E" : "W");
+}
+
+std::string altitudeText(double x, bool dec)
+{
+    return dec ? decimal(x, false) : degMin(x, true);
+}
+
+std::string circleText(double x, bool dec)
+{
+    return dec ? decimal(x, false) : degMin(x, false);
+}
+
+std::string navLatitudeText(double x, bool dec)
+{
+    return dec ? latitudeText(x, true) : navPosition(x, 1, "NS");
+}
+
+std::string navLongitudeText(double x, bool dec)
+{
+    return dec ? longitudeText(x, true) : navPosition(x, 3, "EW");
+}
+
+std::string navAltitudeText(double x, bool dec)
+{
+    const double d = x / degree;
+    if (dec || !(std::abs(d) < 32768))
+        return altitudeText(x, dec);
+    return navDegMin(d, splitDegMin(d), 1, true);
+}
+
+std::string navCircleText(double x, bool dec)
+{
+    double d = x / degree;
+    if (dec || !(std::abs(d) < 32768))
+        return circleText(x, dec);
+    d = std::fmod(d, 360);
+    if (d < 0)
+        d += 360;
+    DegMin s = splitDegMin(d);
+    if (s.degrees == 360)  // 359°59.95' and up come round to 000°00.0'
+        s.degrees = 0;
+    return navDegMin(d, s, 3, false);
+}
+
+std::string dloText(double dlo, bool east, bool dec)
+{
+    return circleText(dlo, dec) + (east ? "E" : "W");
+}
+
+std::string plainNumber(double x)
+{
+    return numberTextOf(x, 15);
+}
+
+std::string milesText(double miles)
+{
+    return numberTextOf(miles, 15);
+}
+
+std::string nmText(double miles)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.1f", tenths(std::abs(miles)));
+    return buf;
+}
+
+std::string interceptText(double miles)
+{
+    const std::string t = nmText(miles);
+    return t == "0.0" ? t : t + (miles > 0 ? " T" : " A");
+}
+
+std::string minutesText(double x, bool sign)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, sign ? "%+.1f'" : "%.1f'", x / degree * 60);
+    // A correction that rounds to nothing has no sign.
+    return std::string(buf) == "-0.0'" || std::string(buf) == "+0.0'" ? "0.0'" : buf;
+}
+
+std::string timeOfDay(std::string_view iso, bool seconds)
+{
+    // 2026-12-07T17:32:10Z, or a blank for the T: the time stands from 11.
+    const size_t length = seconds ? 8 : 5;
+    if (iso.size() < 11 + length || (iso[10] != 'T' && iso[10] != ' ' && iso[10] != 't'))
+        return std::string(iso);
+    return std::string(iso.substr(11, length));
+}
+
+double minutesNumber(double x)
+{
+    return std::round(x / degree * 60 * 100) / 100;
+}
+
+}  // namespace morvel::navtext
