@@ -2,7 +2,7 @@
 // exact from the almanac at a true position (the sextant altitude that
 // gives the almanac's altitude there), so that the identification must
 // name the body observed. The sheet of a running fix is also written to
-// sheet.png in the working directory, for the eye.
+// sheet.png in MORVEL_SNAPSHOT_DIR when it is set, for the eye.
 #include "navtext/navtext.h"
 #include "sight/sky.h"
 #include "sightwin/identify_dialog.h"
@@ -105,7 +105,9 @@ TEST(PlottingSheet, VectorPage)
     QPainter p(&png);
     sightwin::PlottingSheet::paint(p, QRectF(0, 0, 800, 800), c);
     p.end();
-    EXPECT_TRUE(png.save("sheet.png"));
+    // MORVEL_SNAPSHOT_DIR=DIR keeps the sheet there to look at.
+    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty())
+        EXPECT_TRUE(png.save(keep + QStringLiteral("/sheet.png")));
 }
 
 // The bodies as skyAt gives them; Enter on a row chooses its body; no
