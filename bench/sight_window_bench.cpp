@@ -21,7 +21,7 @@ static void sightEdit(benchmark::State& state)
     if (!w.open(QStringLiteral(MORVEL_TEN_SIGHTS)))
         state.SkipWithError("cannot open the log");
     w.resize(1400, 800);
-    const QModelIndex hs = w.model().index(4, int(morvel::cli::SightColumn::hs));
+    const QModelIndex hs = w.model().index(5, int(morvel::cli::SightColumn::hs));
     bool flip = false;
     for (auto _ : state) {
         w.model().setData(hs, (flip = !flip) ? QStringLiteral("37 46.8") : QStringLiteral("37 45.8"), Qt::EditRole);
