@@ -79,7 +79,43 @@ gcs::Leg runOf(const Sight& from, const Sight& last)
     return gcs::rhumb(from.drLat, last.drLat, std::remainder(last.drLon - from.drLon, 2 * pi));
 }
 
+double widestCut(const std::vector<double>& zn)
+{
+    std::vector<double> d;
+    d.reserve(zn.size());
+    for (double z : zn) {
+        const double a = std::fmod(z, pi);
+        d.push_back(a < 0 ? a + pi : a);
+    }
+    std::sort(d.begin(), d.end());
+    double cut = 0;
+    for (size_t i = 0; i < d.size(); ++i) {
+        double across = d[i] + halfPi;
+        if (across >= pi)
+            across -= pi;
+        // The neighbours of `across` in the sorted directions, round the half
+        // circle.
+        const size_t j = size_t(std::lower_bound(d.begin(), d.end(), across) - d.begin());
+        for (size_t k : {j % d.size(), (j + d.size() - 1) % d.size()})
+            if (k != i)
+                cut = std::max(cut, cutOf(d[i], d[k]));
+    }
+    return cut;
+}
+
 Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options)
+{
+    std::vector<almanac::Place> places;
+    places.reserve(sights.size());
+    for (const Sight& s : sights) {
+        places.push_back(s.when.ok() ? almanac::placeOf(s.body, s.when) : almanac::Place{});
+        if (!s.when.ok())
+            places.back().error = s.when.error();
+    }
+    return fixOf(sights, places, options);
+}
+
+Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& places, const FixOptions& options)
 {
     Fix f;
     const size_t n = sights.size();
@@ -90,18 +126,15 @@ Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options)
     f.last = lastOf(sights);
     const Sight& last = sights[f.last];
 
-    std::vector<almanac::Place> places;
     std::vector<gcs::Leg> runs;
-    for (const Sight& s : sights) {
-        places.push_back(s.when.ok() ? almanac::placeOf(s.body, s.when) : almanac::Place{});
-        if (!s.when.ok())
-            places.back().error = s.when.error();
-        if (!places.back().ok()) {
+    runs.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        if (!places[i].ok()) {
             f.status = Fix::Status::noConvergence;
-            f.why = places.back().error;
+            f.why = places[i].error;
             return f;
         }
-        runs.push_back(runOf(s, last));
+        runs.push_back(runOf(sights[i], last));
     }
 
     double lat = last.drLat, lon = last.drLon;
@@ -121,10 +154,7 @@ Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options)
             b[i] = f.lines[i].intercept;
         }
         const Normal m = normalOf(zn);
-        double cut = 0;
-        for (size_t i = 0; i < n; ++i)
-            for (size_t j = i + 1; j < n; ++j)
-                cut = std::max(cut, cutOf(zn[i], zn[j]));
+        const double cut = widestCut(zn);
         if (m.det() < 1e-9 || cut < 1e-4) {
             f.status = Fix::Status::parallel;
             f.why = "the lines of position are parallel: they do not cross";

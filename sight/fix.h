@@ -71,6 +71,16 @@ struct Fix {
 
 Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options = {});
 
+/// The same with each sight's almanac place already found (places[i] is
+/// sights[i]'s at its instant), as a worked log holds them.
+Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& places,
+          const FixOptions& options = {});
+
+/// The widest cut of any two of the lines whose azimuths are zn, 0..pi/2
+/// (0 for fewer than two): the directions sorted, each line's widest
+/// partner is the one nearest to it plus 90 degrees.
+double widestCut(const std::vector<double>& zn);
+
 /// The index of the last sight: the latest instant, the last of equal
 /// ones; 0 when there are none.
 size_t lastOf(const std::vector<Sight>& sights);

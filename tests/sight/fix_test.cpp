@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,34 @@ TEST(Ellipse, KnownShapes)
     const sight::Ellipse thin = sight::errorEllipse({85 * deg, 95 * deg, 90 * deg}, {0, 0, 0}, 0.5);
     EXPECT_GT(thin.major, 5 * thin.minor);
     EXPECT_NEAR(thin.orientation, 0, 1e-9);
+}
+
+// The widest cut of any two lines, against every pair compared: hand-made
+// sets round north and the half circle, then random ones.
+TEST(Fix, WidestCut)
+{
+    const auto everyPair = [](const std::vector<double>& zn) {
+        double cut = 0;
+        for (size_t i = 0; i < zn.size(); ++i)
+            for (size_t j = i + 1; j < zn.size(); ++j) {
+                const double d = std::fmod(std::abs(zn[i] - zn[j]), 180 * deg);
+                cut = std::max(cut, std::min(d, 180 * deg - d));
+            }
+        return cut;
+    };
+    std::vector<std::vector<double>> sets = {
+        {}, {30 * deg}, {0, 180 * deg}, {10 * deg, 350 * deg}, {0, 90 * deg, 270 * deg},
+        {359.9 * deg, 0.1 * deg, 179.9 * deg}, {45 * deg, 45 * deg, 225 * deg, 134 * deg}};
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> zn(0, 360 * deg);
+    for (size_t n : {2, 3, 7, 50, 300})
+        for (int k = 0; k < 20; ++k) {
+            sets.emplace_back();
+            for (size_t i = 0; i < n; ++i)
+                sets.back().push_back(zn(rng));
+        }
+    for (const auto& s : sets)
+        EXPECT_NEAR(sight::widestCut(s), everyPair(s), 1e-12) << s.size() << " lines";
 }
 
 TEST(Fix, TooFewAndParallel)
