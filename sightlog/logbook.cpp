@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <sstream>
+#include <utility>
 
 namespace morvel::sightlog {
 
@@ -140,56 +141,126 @@ SightCells fileCells(const Logbook& book, size_t row, const DrRead& dr)
     return cells;
 }
 
+namespace {
+
+/// The same body at the same instant: the same almanac place.
+bool samePlace(const sight::Sight& a, const sight::Sight& b)
+{
+    return a.body.kind == b.body.kind && a.body.name == b.body.name && a.when.ok() && b.when.ok() &&
+           a.when.tt1() == b.when.tt1() && a.when.tt2() == b.when.tt2() && a.when.ut11() == b.when.ut11() &&
+           a.when.ut12() == b.when.ut12();
+}
+
+/// Row i of book read and reduced at its DR into r, which held what the
+/// row gave before: its almanac place is taken again while the body and
+/// the instant stand.
+void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr)
+{
+    const RowResult before = std::exchange(r, RowResult{});
+    const SightCells& typed = book.rows[i];
+    bool empty = true;
+    for (const std::string& c : typed)
+        empty = empty && blank(c);
+    if (empty)
+        return;
+    for (SightColumn c : {utc, body, hs, eye})
+        if (blank(typed[size_t(c)]) && r.why.empty()) {
+            r.status = RowStatus::incomplete;
+            r.column = c;
+            r.why = std::string("no ") + sightColumnNames[size_t(c)] + " yet";
+        }
+    if (r.why.empty() && followsDr(typed) && !dr.ok()) {
+        r.status = dr.given ? RowStatus::bad : RowStatus::incomplete;
+        r.column = drLat;
+        r.why = dr.given ? "the DR cannot be read: " + dr.error : "no DR: give the DR, or this sight's own";
+    }
+    if (!r.why.empty())
+        return;
+    const SightRead read = readSight(fileCells(book, i, dr));
+    if (!read.sight) {
+        r.status = RowStatus::bad;
+        r.column = read.column;
+        r.why = read.why;
+        return;
+    }
+    r.sight = *read.sight;
+    const bool known = before.status != RowStatus::empty && before.reduction.place.ok() &&
+                       samePlace(before.sight, r.sight);
+    r.reduction = known ? sight::reduce(r.sight, before.reduction.place, r.sight.drLat, r.sight.drLon)
+                        : sight::reduce(r.sight);
+    if (!r.reduction.ok()) {
+        r.status = RowStatus::bad;
+        r.why = r.reduction.error;
+        return;
+    }
+    r.status = RowStatus::reduced;
+}
+
+/// The fix of the reduced rows, with the places their reductions hold.
+void refix(Worked& w, const sight::FixOptions& options)
+{
+    w.sights.clear();
+    w.rowOf.clear();
+    std::vector<almanac::Place> places;
+    for (size_t i = 0; i < w.rows.size(); ++i) {
+        RowResult& r = w.rows[i];
+        r.inFix.reset();
+        if (r.status != RowStatus::reduced)
+            continue;
+        r.inFix = w.sights.size();
+        w.sights.push_back(r.sight);
+        w.rowOf.push_back(i);
+        places.push_back(r.reduction.place);
+    }
+    w.fix = sight::fixOf(w.sights, places, options);
+    if (!w.fix.found())
+        for (RowResult& r : w.rows)
+            r.inFix.reset();
+}
+
+}  // namespace
+
+std::vector<const sight::Reduction*> Worked::reductions() const
+{
+    std::vector<const sight::Reduction*> out;
+    out.reserve(rowOf.size());
+    for (size_t row : rowOf)
+        out.push_back(&rows[row].reduction);
+    return out;
+}
+
 Worked work(const Logbook& book, const sight::FixOptions& options)
 {
     Worked w;
     w.dr = readDr(book.dr);
     w.rows.resize(book.rows.size());
-    for (size_t i = 0; i < book.rows.size(); ++i) {
-        RowResult& r = w.rows[i];
-        const SightCells& typed = book.rows[i];
-        bool empty = true;
-        for (const std::string& c : typed)
-            empty = empty && blank(c);
-        if (empty)
-            continue;
-        for (SightColumn c : {utc, body, hs, eye})
-            if (blank(typed[size_t(c)]) && r.why.empty()) {
-                r.status = RowStatus::incomplete;
-                r.column = c;
-                r.why = std::string("no ") + sightColumnNames[size_t(c)] + " yet";
-            }
-        if (r.why.empty() && followsDr(typed) && !w.dr.ok()) {
-            r.status = w.dr.given ? RowStatus::bad : RowStatus::incomplete;
-            r.column = drLat;
-            r.why = w.dr.given ? "the DR cannot be read: " + w.dr.error : "no DR: give the DR, or this sight's own";
-        }
-        if (!r.why.empty())
-            continue;
-        const SightRead read = readSight(fileCells(book, i, w.dr));
-        if (!read.sight) {
-            r.status = RowStatus::bad;
-            r.column = read.column;
-            r.why = read.why;
-            continue;
-        }
-        r.sight = *read.sight;
-        r.reduction = sight::reduce(r.sight);
-        if (!r.reduction.ok()) {
-            r.status = RowStatus::bad;
-            r.why = r.reduction.error;
-            continue;
-        }
-        r.status = RowStatus::reduced;
-        r.inFix = w.sights.size();
-        w.sights.push_back(r.sight);
-        w.rowOf.push_back(i);
-    }
-    w.fix = sight::fixOf(w.sights, options);
-    if (!w.fix.found())
-        for (RowResult& r : w.rows)
-            r.inFix.reset();
+    for (size_t i = 0; i < book.rows.size(); ++i)
+        workRow(w.rows[i], book, i, w.dr);
+    refix(w, options);
     return w;
+}
+
+void rework(Worked& w, const Logbook& book, const Edit& edit, const sight::FixOptions& options)
+{
+    switch (edit.kind) {
+    case Edit::Kind::cell:
+        workRow(w.rows[edit.row], book, edit.row, w.dr);
+        break;
+    case Edit::Kind::insert:
+        w.rows.insert(w.rows.begin() + std::ptrdiff_t(edit.row), RowResult{});
+        workRow(w.rows[edit.row], book, edit.row, w.dr);
+        break;
+    case Edit::Kind::remove:
+        w.rows.erase(w.rows.begin() + std::ptrdiff_t(edit.row));
+        break;
+    case Edit::Kind::dr:
+        w.dr = readDr(book.dr);
+        for (size_t i = 0; i < book.rows.size(); ++i)
+            if (followsDr(book.rows[i]))
+                workRow(w.rows[i], book, i, w.dr);
+        break;
+    }
+    refix(w, options);
 }
 
 void writeLogbook(std::ostream& out, const Logbook& book)

@@ -87,10 +87,27 @@ struct Worked {
     std::vector<sight::Sight> sights;
     std::vector<size_t> rowOf;
     sight::Fix fix;
+
+    /// The reduced rows' reductions at their DRs, in the order of sights.
+    std::vector<const sight::Reduction*> reductions() const;
 };
 
 /// Every row read, reduced at its DR, and the fix of the reduced rows.
 Worked work(const Logbook& book, const sight::FixOptions& options = {});
+
+/// One edit of a log: a row's cells, a row inserted or removed, or the DR.
+struct Edit {
+    enum class Kind { cell, insert, remove, dr };
+    Kind kind = Kind::cell;
+    size_t row = 0;  ///< the row edited, inserted or removed (not the DR's)
+};
+
+/// w, worked from the log before the edit, brought up to book after it,
+/// just as work(book) gives it: only the row the edit touched is read and
+/// reduced again (after a DR edit, every row that follows the DR), a row
+/// whose body and instant stand keeping its almanac place; the fix is
+/// found again from the reduced rows.
+void rework(Worked& w, const Logbook& book, const Edit& edit, const sight::FixOptions& options = {});
 
 /// The DR a row follows, at its instant: none when the row has its own,
 /// when there is no DR, or when the row's time cannot be read.

@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    using namespace morvel::cli;
+    using namespace morvel::sightlog;
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     const LogbookFile read = readLogbook(in);
     if (read.badHeader)

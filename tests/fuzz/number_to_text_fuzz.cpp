@@ -31,7 +31,7 @@ bool digit(char c) { return c >= '0' && c <= '9'; }
 
 void checkText(double x, int digits)
 {
-    using namespace morvel::calc;
+    using namespace morvel::navtext;
     const std::string s = numberText(x, digits);
     if (!std::isfinite(x)) {
         if (!s.empty())
@@ -84,7 +84,7 @@ void checkText(double x, int digits)
 
 void checkDegrees(double x)
 {
-    using namespace morvel::calc;
+    using namespace morvel::navtext;
     const double deg = std::atan(1.0) * 4 / 180;
     // Values a window can show: an angle of at most a few turns.
     if (!(std::abs(x) <= 1e3))

@@ -2,8 +2,8 @@
 // text and JSON. Every line that is neither blank nor a comment, after the
 // header, is either a sight or a reported error, each once; every value
 // read and reduced is finite; no output shows nan or inf.
-#include "sightlog/sight_log.h"
 #include "cli/sights.h"
+#include "sightlog/sight_log.h"
 #include "sight/fix.h"
 
 #include <cmath>
