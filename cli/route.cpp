@@ -11,7 +11,7 @@ namespace morvel::cli {
 
 namespace {
 
-using math::pi, math::twoPi, math::halfPi, math::degree;
+using math::pi, math::twoPi, math::halfPi, math::degree, math::wrap;
 /// Arcs and longitudes closer than this (about 0.0002') are the same.
 constexpr double slack = 1e-9;
 
@@ -35,12 +35,6 @@ Vec north(double lat, double lon)
 Vec east(double lon)
 {
     return {-std::sin(lon), std::cos(lon), 0};
-}
-
-double wrap(double x)
-{
-    x = std::fmod(x, twoPi);
-    return x < 0 ? x + twoPi : x;
 }
 
 /// Rounding's trace on a zero: the equator and the prime meridian are 0.

@@ -8,13 +8,7 @@ namespace morvel::gcs {
 
 namespace {
 
-using math::pi, math::twoPi, math::halfPi, math::degree;
-
-double wrap(double x)
-{
-    x = std::fmod(x, twoPi);
-    return x < 0 ? x + twoPi : x;
-}
+using math::pi, math::twoPi, math::halfPi, math::degree, math::wrap;
 
 /// 1e-15 of a radian from a pole is the pole.
 bool atPole(double lat)
