@@ -95,6 +95,17 @@ inline bool atPole(double x)
     return std::abs(x) > halfPi - poleFreeSlack;
 }
 
+/// Within this of 90 degrees a latitude is the pole itself, the rounding of
+/// pi/2, where a course or a longitude has no meaning (rhumb lines and the
+/// waypoints of a route).
+inline constexpr double poleRounding = 1e-15;
+
+/// A latitude at a pole, within poleRounding.
+inline bool isPole(double lat)
+{
+    return std::abs(lat) >= halfPi - poleRounding;
+}
+
 /// The body at the zenith: the altitude within zenithSlack of 90 degrees.
 inline bool atZenith(double alt)
 {
