@@ -14,10 +14,8 @@
 
 namespace morvel::cli {
 
-using namespace navtext;
 
-int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
-             const BatchOptions& options)
+int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err, const Style& style)
 {
     sightlog::CsvReader reader(in);
     auto fatal = [&](int line, const std::string& why) {
@@ -35,9 +33,9 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
     if (unclosed)
         return fatal(reader.line(), "an unclosed quote in the header");
     if (isAlmanacHeader(cells)) {
-        if (options.spacing > 0)
+        if (style.spacing > 0)
             return fatal(0, "--waypoints belong to the great circle, not the almanac");
-        return runAlmanacBatch(reader, cells, name, {options.decimal, options.json, 0}, out, err);
+        return runAlmanacBatch(reader, cells, name, {style.decimal, style.json, 0}, out, err);
     }
     int number = reader.line();
     std::vector<Field> columns;
@@ -58,13 +56,12 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
         columns.push_back(*f);
     }
     const bool celestial = isCelestial(columns.front());
-    if (options.spacing > 0 && !options.json)
+    if (style.spacing > 0 && !style.json)
         return fatal(0, "waypoints in a batch need --json (a CSV answer has one line a problem)");
-    if (options.spacing > 0 && celestial)
+    if (style.spacing > 0 && celestial)
         return fatal(0, "--waypoints belong to the great circle, not the celestial triangle");
 
-    const Style style{options.decimal, options.json, options.spacing};
-    std::string buffer = options.json ? std::string() : csvHeader(celestial);
+    std::string buffer = style.json ? std::string() : csvHeader(celestial);
     int bad = 0, unsolved = 0;
     std::vector<Entry> entries;
     while (reader.next(cells, unclosed)) {
@@ -83,22 +80,22 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
             ProblemRead p = readProblem(entries, true);
             why = p.error;
             problem = std::move(p.problem);
-            if (problem && options.spacing > 0)
+            if (problem && style.spacing > 0)
                 why = waypointsRefused(*problem, true);
         }
         if (!why.empty()) {
             ++bad;
-            if (options.json)
+            if (style.json)
                 writeJsonError(buffer, number, why);
             else
                 writeCsvError(buffer, number, why, celestial);
         } else {
             const Answer a = answerOf(*problem, style.spacing);
             unsolved += a.count() == 0;
-            if (options.json)
+            if (style.json)
                 write(buffer, a, style, number);
             else
-                writeCsv(buffer, number, a, options.decimal);
+                writeCsv(buffer, number, a, style.decimal);
         }
         if (buffer.size() > (1 << 20)) {
             out.write(buffer.data(), std::streamsize(buffer.size()));

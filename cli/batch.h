@@ -15,19 +15,15 @@
 /// With JSON every answer is one JSON object on its own line.
 #pragma once
 
+#include "cli/report.h"
+
 #include <iosfwd>
 #include <string>
 
 namespace morvel::cli {
 
-struct BatchOptions {
-    bool decimal = false;
-    bool json = false;
-    double spacing = 0;  ///< waypoints every spacing degrees (JSON only); 0 none
-};
-
-/// Answers every problem of in on out; returns the exit status (command.h).
-int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
-             const BatchOptions& options);
+/// Answers every problem of in on out, written as style says (waypoints
+/// with JSON only); returns the exit status (command.h).
+int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err, const Style& style);
 
 }  // namespace morvel::cli

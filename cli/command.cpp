@@ -272,7 +272,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         if (almanacBody || daily || batch || csv || routing)
             return fail("--noon, --identify and --sky take no --almanac, --daily, --batch, --csv, --waypoints, "
                         "--limit-lat or --gpx");
-        return runFinder(*finder, finderValues, {style.decimal, style.json, timing.dut1}, out, err);
+        return runFinder(*finder, finderValues, timing, out, err);
     }
     if (!finderValues.empty())
         return fail("--" + finderValues.begin()->first + " goes with --noon, --identify or --sky (see --help)");
@@ -315,9 +315,8 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             return fail("--limit-lat and --gpx take one passage, not a batch");
         if (!entries.empty())
             return fail("--batch takes its problems from the file; leave out " + optionName(entries.front().field));
-        const BatchOptions options{style.decimal, style.json, style.spacing};
         return readFrom(*batch, "--batch", in, err, [&](std::istream& s, const std::string& name) {
-            return runBatch(s, name, out, err, options);
+            return runBatch(s, name, out, err, style);
         });
     }
 

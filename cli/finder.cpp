@@ -187,7 +187,7 @@ std::string failedText(const std::string& why)
     return "morvel-solve: " + why + "\n";
 }
 
-int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::ostream& err)
+int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::ostream& err)
 {
     const sight::UtcTime date = r.date();
     const auto [lat, lon] = r.position();
@@ -275,7 +275,7 @@ int noon(const Reader& r, const FinderOptions& options, std::ostream& out, std::
     return 0;
 }
 
-int identify(const Reader& r, const FinderOptions& options, std::ostream& out, std::ostream& err)
+int identify(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::ostream& err)
 {
     const sight::UtcTime at = r.instant("at");
     const auto [lat, lon] = r.position();
@@ -334,7 +334,7 @@ int identify(const Reader& r, const FinderOptions& options, std::ostream& out, s
     return 0;
 }
 
-int sky(const Reader& r, const FinderOptions& options, std::ostream& out, std::ostream& err)
+int sky(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::ostream& err)
 {
     const sight::UtcTime at = r.instant("at");
     const auto [lat, lon] = r.position();
@@ -413,7 +413,7 @@ bool isFinderOption(std::string_view name)
     return false;
 }
 
-int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const FinderOptions& options,
+int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const AlmanacOptions& options,
               std::ostream& out, std::ostream& err)
 {
     const char* modeName = modeNames[int(mode)];

@@ -30,6 +30,8 @@
 /// naming the option).
 #pragma once
 
+#include "cli/almanac.h"
+
 #include <iosfwd>
 #include <map>
 #include <string>
@@ -45,15 +47,10 @@ bool isFinderMode(std::string_view name, FinderMode& mode);
 /// Whether an option (without dashes) belongs to these modes alone.
 bool isFinderOption(std::string_view name);
 
-struct FinderOptions {
-    bool decimal = false;
-    bool json = false;
-    double dut1 = 0;
-};
-
 /// values holds every option given, by name without dashes (also at, alt,
-/// zn and course, which other modes share).
-int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const FinderOptions& options,
+/// zn and course, which other modes share); options are the almanac's
+/// --decimal, --json and --dut1.
+int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const AlmanacOptions& options,
               std::ostream& out, std::ostream& err);
 
 }  // namespace morvel::cli

@@ -11,7 +11,7 @@ namespace morvel::cli {
 
 namespace {
 
-using math::pi, math::twoPi, math::halfPi, math::degree;
+using math::pi, math::twoPi, math::halfPi, math::degree, math::isPole, math::wrap;
 /// Arcs and longitudes closer than this (about 0.0002') are the same.
 constexpr double slack = 1e-9;
 
@@ -37,22 +37,10 @@ Vec east(double lon)
     return {-std::sin(lon), std::cos(lon), 0};
 }
 
-double wrap(double x)
-{
-    x = std::fmod(x, twoPi);
-    return x < 0 ? x + twoPi : x;
-}
-
 /// Rounding's trace on a zero: the equator and the prime meridian are 0.
 double clean(double x)
 {
     return std::abs(x) < 1e-12 ? 0 : x;
-}
-
-/// 1e-15 of a radian from a pole is the pole.
-bool atPole(double lat)
-{
-    return std::abs(lat) >= halfPi - 1e-15;
 }
 
 /// The great circle of the track: the departure a, the direction d in which
@@ -67,7 +55,7 @@ struct Circle {
         RoutePoint r;
         r.lat = clean(std::atan2(p.z, std::hypot(p.x, p.y)));
         r.lon = clean(std::atan2(p.y, p.x));
-        if (atPole(r.lat)) {
+        if (isPole(r.lat)) {
             // Over the pole the track leaves southward (northward).
             r.course = r.lat > 0 ? pi : 0;
             return r;
@@ -106,7 +94,7 @@ Route route(const Passage& p, double spacing)
             }
         }
         r.vertex = track.place(track.point(best));
-        if (atPole(r.vertex.lat))  // the pole has no longitude: the meridian of the departure
+        if (isPole(r.vertex.lat))  // the pole has no longitude: the meridian of the departure
             r.vertex.lon = p.fromLon;
         r.vertexPlace = bestGap == 0    ? Route::VertexPlace::between
                         : best < 0      ? Route::VertexPlace::beforeDeparture
@@ -158,8 +146,8 @@ Route route(const Passage& p, double spacing)
     } else {
         // Along a meridian: over the pole when the vertex, the pole, lies
         // between the ends.
-        if (r.vertexPlace == Route::VertexPlace::between && atPole(r.vertex.lat) &&
-            !atPole(p.fromLat) && !atPole(p.toLat)) {
+        if (r.vertexPlace == Route::VertexPlace::between && isPole(r.vertex.lat) &&
+            !isPole(p.fromLat) && !isPole(p.toLat)) {
             RoutePoint pole{r.vertex.lat > 0 ? halfPi : -halfPi, p.fromLon, r.vertex.lat > 0 ? pi : 0};
             r.waypoints.push_back(pole);
             unwrapped.push_back(p.fromLon);

@@ -18,6 +18,27 @@ inline constexpr double twoPi = 2 * pi;
 /// Radians in one degree.
 inline constexpr double degree = pi / 180;
 
+/// x moved into [0, 2pi): a course, an azimuth or an LHA from any angle.
+/// fmod keeps the sign of x, so a negative remainder goes up a turn; one
+/// within rounding of zero (-1e-17, say) comes to 2pi itself.
+inline double wrap(double x)
+{
+    x = std::fmod(x, twoPi);
+    return x < 0 ? x + twoPi : x;
+}
+
+/// x moved into (-pi, pi] by a single turn at most, so only for an x less
+/// than a turn outside it (the difference of two arc tangents). -pi becomes
+/// pi.
+inline double wrapSigned(double x)
+{
+    if (x > pi)
+        return x - twoPi;
+    if (x <= -pi)
+        return x + twoPi;
+    return x;
+}
+
 /// A body whose azimuth angle or meridian angle has a sine this small is on
 /// the meridian: the remark "Many Other Solutions" goes with its answer.
 inline constexpr double meridianSine = 2e-6;
@@ -72,6 +93,17 @@ inline constexpr double poleFreeSlack = 2e-6;
 inline bool atPole(double x)
 {
     return std::abs(x) > halfPi - poleFreeSlack;
+}
+
+/// Within this of 90 degrees a latitude is the pole itself, the rounding of
+/// pi/2, where a course or a longitude has no meaning (rhumb lines and the
+/// waypoints of a route).
+inline constexpr double poleRounding = 1e-15;
+
+/// A latitude at a pole, within poleRounding.
+inline bool isPole(double lat)
+{
+    return std::abs(lat) >= halfPi - poleRounding;
 }
 
 /// The body at the zenith: the altitude within zenithSlack of 90 degrees.

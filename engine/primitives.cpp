@@ -8,17 +8,7 @@ namespace morvel::engine {
 
 namespace {
 
-using math::noDirection, math::poleProduct, math::poleSlack;
-
-/// x moved into (-pi, pi].
-double wrap(double x)
-{
-    if (x > std::numbers::pi)
-        return x - twoPi;
-    if (x <= -std::numbers::pi)
-        return x + twoPi;
-    return x;
-}
+using math::noDirection, math::poleProduct, math::poleSlack, math::wrapSigned;
 
 /// arccosine by the arc tangent, moved into 0..pi; x at or beyond +-1 gives
 /// 0 or pi.
@@ -123,8 +113,8 @@ int16_t sincosroots(double A, double B, double C, double u, double v, Root& y1, 
     const double alpha = std::atan2(C, D), psi = std::atan2(B, A);
     const double sa = Rc == 0 ? 0 : C / Rc, ca = Rc == 0 ? 1 : D / Rc, sp = B / R, cp = A / R;
     const Root roots[2] = {
-        {wrap(alpha - psi), {sa * cp - ca * sp, ca * cp + sa * sp}},
-        {wrap(std::numbers::pi - alpha - psi), {sa * cp + ca * sp, sa * sp - ca * cp}},
+        {wrapSigned(alpha - psi), {sa * cp - ca * sp, ca * cp + sa * sp}},
+        {wrapSigned(std::numbers::pi - alpha - psi), {sa * cp + ca * sp, sa * sp - ca * cp}},
     };
     int16_t n = 0;
     Root* out[2] = {&y1, &y2};

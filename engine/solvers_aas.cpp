@@ -25,12 +25,7 @@ double meridianLatitude(double t, double dec, double h, double Z)
 {
     const double fromZenith = (Z < halfPi ? 1 : -1) * (halfPi - h);  // towards north
     const double polar = halfPi - dec;
-    double lat = halfPi - fromZenith + (t < halfPi ? -polar : polar);
-    if (lat > math::pi)
-        lat -= twoPi;
-    else if (lat <= -math::pi)
-        lat += twoPi;
-    return lat;
+    return math::wrapSigned(halfPi - fromZenith + (t < halfPi ? -polar : polar));
 }
 
 /// A latitude and the missing side of one triangle.

@@ -9,16 +9,10 @@ namespace morvel::gcs {
 
 namespace {
 
-using math::pi, math::twoPi, math::halfPi, math::degree;
+using math::pi, math::twoPi, math::halfPi, math::degree, math::wrap;
 
 /// Latitudes closer than this (about 0.0002') to the limit are on it.
 constexpr double slack = 1e-9;
-
-double wrap(double x)
-{
-    x = std::fmod(x, twoPi);
-    return x < 0 ? x + twoPi : x;
-}
 
 double miles(double arc)
 {

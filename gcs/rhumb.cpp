@@ -8,19 +8,7 @@ namespace morvel::gcs {
 
 namespace {
 
-using math::pi, math::twoPi, math::halfPi, math::degree;
-
-double wrap(double x)
-{
-    x = std::fmod(x, twoPi);
-    return x < 0 ? x + twoPi : x;
-}
-
-/// 1e-15 of a radian from a pole is the pole.
-bool atPole(double lat)
-{
-    return std::abs(lat) >= halfPi - 1e-15;
-}
+using math::pi, math::twoPi, math::halfPi, math::degree, math::isPole, math::wrap;
 
 /// The ratio of the difference of latitude to the difference of the
 /// Mercator latitudes atanh(sin lat) between lat1 and lat2, in a form that
@@ -46,7 +34,7 @@ Leg rhumb(double lat1, double lat2, double dlon)
 {
     const double dlat = lat2 - lat1;
     double q = 0;
-    if (atPole(lat1) || atPole(lat2) || !mercatorRatio(lat1, lat2, q))
+    if (isPole(lat1) || isPole(lat2) || !mercatorRatio(lat1, lat2, q))
         return Leg{dlat < 0 ? pi : 0, std::abs(dlat) / degree * 60};
     const double dpsi = dlat == 0 ? 0 : dlat / q;
     return {wrap(std::atan2(dlon, dpsi)), std::hypot(dlat, q * dlon) / degree * 60};
@@ -56,7 +44,7 @@ Place rhumbDestination(double lat, double lon, double course, double miles)
 {
     const double arc = miles / 60 * degree;
     const double lat2 = lat + arc * std::cos(course);
-    if (std::abs(lat2) >= halfPi || atPole(lat))
+    if (std::abs(lat2) >= halfPi || isPole(lat))
         return {std::copysign(halfPi, std::abs(lat2) >= halfPi ? lat2 : lat), lon};
     double q = 0;
     if (!mercatorRatio(lat, lat2, q))

@@ -9,8 +9,7 @@ namespace morvel::sight {
 
 double localHourAngle(double gha, double lon)
 {
-    const double lha = std::fmod(gha + lon, math::twoPi);
-    return lha < 0 ? lha + math::twoPi : lha;
+    return math::wrap(gha + lon);
 }
 
 double signedAngle(double x)

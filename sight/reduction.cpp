@@ -9,13 +9,7 @@ namespace morvel::sight {
 
 namespace {
 
-using math::twoPi, math::degree;
-
-double wrap(double x)
-{
-    x = std::fmod(x, twoPi);
-    return x < 0 ? x + twoPi : x;
-}
+using math::degree, math::wrap;
 
 }  // namespace
 

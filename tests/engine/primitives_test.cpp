@@ -112,5 +112,29 @@ TEST(Primitives, TolhaKeepsTheMeridianAngleOnTheMeridianAndWest)
     }
 }
 
+// The two ranges, at their ends and a turn beyond them.
+TEST(Angles, WrapAndWrapSignedKeepTheirRanges)
+{
+    struct {
+        const char* name;
+        double (*wrap)(double);
+        double x, expected;
+    } rows[] = {
+        {"wrap 0", math::wrap, 0, 0},
+        {"wrap a whole turn is 0", math::wrap, 2 * pi, 0},
+        {"wrap -90 is 270", math::wrap, -pi / 2, 3 * pi / 2},
+        {"wrap 450 is 90", math::wrap, 5 * pi / 2, pi / 2},
+        {"wrap -720 less 10 is 350", math::wrap, -4 * pi - 0.1, 2 * pi - 0.1},
+        {"wrap a negative rounding is a whole turn", math::wrap, -1e-17, 2 * pi},
+        {"wrapSigned pi stays", math::wrapSigned, pi, pi},
+        {"wrapSigned -pi is pi", math::wrapSigned, -pi, pi},
+        {"wrapSigned 270 is -90", math::wrapSigned, 3 * pi / 2, -pi / 2},
+        {"wrapSigned -270 is 90", math::wrapSigned, -3 * pi / 2, pi / 2},
+        {"wrapSigned within the range stays", math::wrapSigned, -0.5, -0.5},
+    };
+    for (const auto& row : rows)
+        EXPECT_NEAR(row.wrap(row.x), row.expected, 1e-15) << row.name;
+}
+
 }  // namespace
 }  // namespace morvel::test
