@@ -9,6 +9,7 @@
 #include "sight/identify.h"
 #include "sight/noon.h"
 #include "sight/sky.h"
+#include "sightlog/sight_texts.h"
 
 #include <cmath>
 #include <cstdio>
@@ -19,6 +20,7 @@
 namespace morvel::cli {
 
 using namespace navtext;
+using sightlog::correctionsText, sightlog::lowAltitudeWarning;
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "sightlog/sight_log.h"
 #include "engine/angles.h"
 #include "sight/fix.h"
+#include "sightlog/sight_texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,7 @@
 namespace morvel::cli {
 
 using namespace navtext;
+using sightlog::correctionsText, sightlog::lowAltitudeWarning;
 
 namespace {
 
@@ -182,15 +184,6 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
 }
 
 }  // namespace
-
-const char* const lowAltitudeWarning = "below 5° of apparent altitude refraction is unreliable";
-
-std::string correctionsText(const sight::Corrections& k)
-{
-    return "IC " + minutesText(k.index, true) + ", dip " + minutesText(k.dip, true) + ", refraction "
-           + minutesText(k.refraction, true) + ", SD " + minutesText(k.semiDiameter, true) + ", parallax "
-           + minutesText(k.parallax, true);
-}
 
 void jsonCorrections(JsonObject& o, const sight::Corrections& k)
 {

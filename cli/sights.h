@@ -38,14 +38,6 @@
 
 namespace morvel::cli {
 
-/// What is said of a sight whose apparent altitude is below 5 degrees.
-extern const char* const lowAltitudeWarning;
-
-/// A sight's corrections in minutes of arc, signed as added, one after the
-/// other: "IC -1.5', dip -6.1', refraction -1.9', SD +16.3', parallax
-/// +0.1'".
-std::string correctionsText(const sight::Corrections& k);
-
 /// The same as JSON pairs (index, dip, refraction, semi_diameter, parallax
 /// in minutes of arc) with low_altitude, true below 5 degrees.
 void jsonCorrections(JsonObject& o, const sight::Corrections& k);

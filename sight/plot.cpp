@@ -6,7 +6,8 @@
 
 namespace morvel::sight {
 
-std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fix& fix)
+std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fix& fix,
+                                      const std::vector<const Reduction*>& reductions)
 {
     std::vector<PlotLine> out;
     if (sights.empty())
@@ -26,7 +27,8 @@ std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fi
             l.lat = p.lat;
             l.lon = p.lon;
         } else {
-            const Reduction r = reduce(s);
+            Reduction own;
+            const Reduction& r = reductions.size() == sights.size() ? *reductions[i] : (own = reduce(s));
             if (!r.ok() || !std::isfinite(r.intercept) || !std::isfinite(r.zn))
                 continue;
             l.zn = r.zn;

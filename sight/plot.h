@@ -36,6 +36,9 @@ struct PlotLine {
 /// of the sights: through the fix moved by its residual when the fix was
 /// found (fix must then be fixOf(sights)), else from each sight's own
 /// reduction at its DR carried by the run to the last sight's DR.
-std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fix& fix);
+/// reductions, when given, are the sights' own at their DRs, already
+/// worked: a line without a fix then needs no reduction again.
+std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fix& fix,
+                                      const std::vector<const Reduction*>& reductions = {});
 
 }  // namespace morvel::sight

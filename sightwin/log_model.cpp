@@ -1,12 +1,12 @@
 #include "sightwin/log_model.h"
 
 #include "navtext/navtext.h"
+#include "sightwin/sight_document.h"
 #include "sightwin/texts.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
-#include <QUndoCommand>
 
 namespace morvel::sightwin {
 
@@ -14,66 +14,42 @@ namespace {
 
 using sightlog::SightColumn;
 
-class CellEdit : public QUndoCommand {
-public:
-    CellEdit(LogModel& m, int row, int column, std::string before, std::string after)
-        : QUndoCommand(QObject::tr("Edit %1").arg(QString::fromLatin1(sightlog::sightColumnNames[size_t(column)]))),
-          m_(m), row_(row), column_(column), before_(std::move(before)), after_(std::move(after))
-    {
-    }
-    void undo() override { m_.applyCell(row_, column_, before_); }
-    void redo() override { m_.applyCell(row_, column_, after_); }
-
-private:
-    LogModel& m_;
-    int row_, column_;
-    std::string before_, after_;
-};
-
-/// A row added (insert) or taken away (!insert).
-class RowEdit : public QUndoCommand {
-public:
-    RowEdit(LogModel& m, int at, sightlog::SightCells cells, bool insert, const QString& what)
-        : QUndoCommand(what), m_(m), at_(at), cells_(std::move(cells)), insert_(insert)
-    {
-    }
-    void undo() override { insert_ ? m_.applyRemove(at_) : m_.applyInsert(at_, cells_); }
-    void redo() override { insert_ ? m_.applyInsert(at_, cells_) : m_.applyRemove(at_); }
-
-private:
-    LogModel& m_;
-    int at_;
-    sightlog::SightCells cells_;
-    bool insert_;
-};
-
-class DrEdit : public QUndoCommand {
-public:
-    DrEdit(LogModel& m, sightlog::DrTrack before, sightlog::DrTrack after)
-        : QUndoCommand(QObject::tr("Edit DR")), m_(m), before_(std::move(before)), after_(std::move(after))
-    {
-    }
-    void undo() override { m_.applyDr(before_); }
-    void redo() override { m_.applyDr(after_); }
-
-private:
-    LogModel& m_;
-    sightlog::DrTrack before_, after_;
-};
-
 const char* headers[] = {"Time (UTC)", "Body", "Limb", "Hs", "IC (')", "Eye (m)", "Temp (°C)", "Press. (hPa)",
                          "DR lat",     "DR lon", "Ho",  "Hc", "Zn",     "Intercept", "Residual"};
 
 }  // namespace
 
-LogModel::LogModel(QObject* parent) : QAbstractTableModel(parent)
+LogModel::LogModel(SightDocument& document, QObject* parent) : QAbstractTableModel(parent), document_(document)
 {
-    rework();
+    connect(&document, &SightDocument::rowInserting, this, [this](int at) { beginInsertRows({}, at, at); });
+    connect(&document, &SightDocument::rowInserted, this, &LogModel::endInsertRows);
+    connect(&document, &SightDocument::rowRemoving, this, [this](int at) { beginRemoveRows({}, at, at); });
+    connect(&document, &SightDocument::rowRemoved, this, &LogModel::endRemoveRows);
+    connect(&document, &SightDocument::resetting, this, &LogModel::beginResetModel);
+    connect(&document, &SightDocument::resetDone, this, &LogModel::endResetModel);
+    connect(&document, &SightDocument::rowsChanged, this, [this](int first, int last) {
+        emit dataChanged(index(first, 0), index(last, int(sightlog::sightColumns) - 1));
+    });
+    // The fix moves with every change: the results of every row.
+    connect(&document, &SightDocument::changed, this, [this] {
+        if (rowCount() > 0)
+            emit dataChanged(index(0, ho), index(rowCount() - 1, resultEnd - 1));
+    });
+}
+
+const sightlog::Logbook& LogModel::book() const
+{
+    return document_.book();
+}
+
+const sightlog::Worked& LogModel::worked() const
+{
+    return document_.worked();
 }
 
 int LogModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(book_.rows.size());
+    return parent.isValid() ? 0 : int(book().rows.size());
 }
 
 int LogModel::columnCount(const QModelIndex& parent) const
@@ -98,12 +74,14 @@ Qt::ItemFlags LogModel::flags(const QModelIndex& index) const
 
 QVariant LogModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || size_t(index.row()) >= book_.rows.size())
+    const sightlog::Logbook& log = book();
+    const sightlog::Worked& w = worked();
+    if (!index.isValid() || size_t(index.row()) >= log.rows.size())
         return {};
     const size_t row = size_t(index.row());
     const int column = index.column();
-    const sightlog::RowResult& r = worked_.rows[row];
-    const sightlog::SightCells& typed = book_.rows[row];
+    const sightlog::RowResult& r = w.rows[row];
+    const sightlog::SightCells& typed = log.rows[row];
     const bool dr = column == int(SightColumn::drLat) || column == int(SightColumn::drLon);
     const bool follows = typed[size_t(SightColumn::drLat)].empty() && typed[size_t(SightColumn::drLon)].empty();
 
@@ -112,7 +90,7 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole) {
         if (column < int(sightlog::sightColumns)) {
             if (dr && follows && r.status != sightlog::RowStatus::empty) {
-                const auto at = sightlog::followedDr(book_, row, worked_.dr);
+                const auto at = sightlog::followedDr(log, row, w.dr);
                 if (!at)
                     return {};
                 return text(column == int(SightColumn::drLat) ? navtext::navLatitudeText(at->lat, false)
@@ -129,8 +107,8 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
         case zn: return text(navtext::navCircleText(x.zn, false));
         case intercept: return text(navtext::interceptText(x.intercept));
         case residual:
-            return r.inFix && *r.inFix < worked_.fix.residuals.size()
-                       ? text(navtext::interceptText(worked_.fix.residuals[*r.inFix]))
+            return r.inFix && *r.inFix < w.fix.residuals.size()
+                       ? text(navtext::interceptText(w.fix.residuals[*r.inFix]))
                        : QVariant();
         }
         return {};
@@ -166,81 +144,8 @@ bool LogModel::setData(const QModelIndex& index, const QVariant& value, int role
 {
     if (role != Qt::EditRole || !index.isValid() || index.column() >= int(sightlog::sightColumns))
         return false;
-    setCell(index.row(), index.column(), value.toString());
+    document_.setCell(index.row(), index.column(), value.toString());
     return true;
-}
-
-void LogModel::setCell(int row, int column, const QString& value)
-{
-    std::string after = value.trimmed().toStdString();
-    const std::string& before = book_.rows[size_t(row)][size_t(column)];
-    if (after != before)
-        undo_.push(new CellEdit(*this, row, column, before, std::move(after)));
-}
-
-void LogModel::insertSight(int at, const sightlog::SightCells& cells, const QString& what)
-{
-    undo_.push(new RowEdit(*this, at, cells, true, what));
-}
-
-void LogModel::removeSight(int at)
-{
-    if (at >= 0 && size_t(at) < book_.rows.size())
-        undo_.push(new RowEdit(*this, at, book_.rows[size_t(at)], false, tr("Delete row")));
-}
-
-void LogModel::setDr(const sightlog::DrTrack& dr)
-{
-    if (!(dr == book_.dr))
-        undo_.push(new DrEdit(*this, book_.dr, dr));
-}
-
-void LogModel::reset(const sightlog::Logbook& book)
-{
-    beginResetModel();
-    book_ = book;
-    undo_.clear();
-    rework();
-    endResetModel();
-    emit changed();
-}
-
-void LogModel::applyCell(int row, int column, const std::string& value)
-{
-    book_.rows[size_t(row)][size_t(column)] = value;
-    rework();
-}
-
-void LogModel::applyInsert(int at, const sightlog::SightCells& cells)
-{
-    beginInsertRows({}, at, at);
-    book_.rows.insert(book_.rows.begin() + at, cells);
-    worked_.rows.insert(worked_.rows.begin() + at, sightlog::RowResult{});
-    endInsertRows();
-    rework();
-}
-
-void LogModel::applyRemove(int at)
-{
-    beginRemoveRows({}, at, at);
-    book_.rows.erase(book_.rows.begin() + at);
-    worked_.rows.erase(worked_.rows.begin() + at);
-    endRemoveRows();
-    rework();
-}
-
-void LogModel::applyDr(const sightlog::DrTrack& dr)
-{
-    book_.dr = dr;
-    rework();
-}
-
-void LogModel::rework()
-{
-    worked_ = sightlog::work(book_);
-    if (!book_.rows.empty())
-        emit dataChanged(index(0, 0), index(int(book_.rows.size()) - 1, int(Result::resultEnd) - 1));
-    emit changed();
 }
 
 }  // namespace morvel::sightwin

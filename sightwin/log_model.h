@@ -1,7 +1,7 @@
 /// \file log_model.h
-/// \brief The sight log of the sight-reduction window as a table model:
-/// the rows as typed (sightlog::Logbook) with what they give beside them
-/// (sightlog::work), every edit an undoable command.
+/// \brief The sight log of a SightDocument as a table: the rows as typed
+/// with what they give beside them, for the window's table view. Edits
+/// typed into a cell go to the document as undoable commands.
 ///
 /// Columns: the ten of the file (time, body, limb, Hs, IC, eye, temperature,
 /// pressure, DR latitude and longitude), then the results Ho, Hc, Zn, the
@@ -13,55 +13,31 @@
 #include "sightlog/logbook.h"
 
 #include <QAbstractTableModel>
-#include <QUndoStack>
 
 namespace morvel::sightwin {
+
+class SightDocument;
 
 class LogModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Result { ho = int(sightlog::sightColumns), hc, zn, intercept, residual, resultEnd };
 
-    explicit LogModel(QObject* parent = nullptr);
+    explicit LogModel(SightDocument& document, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    /// An edit of a cell, pushed on the undo stack.
+    /// An edit of a cell, pushed on the document's undo stack.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    QUndoStack& undoStack() { return undo_; }
-    const sightlog::Logbook& book() const { return book_; }
-    const sightlog::Worked& worked() const { return worked_; }
-
-    // Edits, each undoable.
-    void setCell(int row, int column, const QString& text);
-    void insertSight(int at, const sightlog::SightCells& cells, const QString& what = tr("Add row"));
-    void removeSight(int at);
-    void setDr(const sightlog::DrTrack& dr);
-
-    /// Replaces the whole log (a file opened): not undoable, the undo
-    /// history cleared.
-    void reset(const sightlog::Logbook& book);
-
-    // The commands' own changes, without the undo stack.
-    void applyCell(int row, int column, const std::string& text);
-    void applyInsert(int at, const sightlog::SightCells& cells);
-    void applyRemove(int at);
-    void applyDr(const sightlog::DrTrack& dr);
-
-signals:
-    /// The log or what it gives changed (after every edit, undo and redo).
-    void changed();
+    const sightlog::Logbook& book() const;
+    const sightlog::Worked& worked() const;
 
 private:
-    void rework();
-
-    sightlog::Logbook book_;
-    sightlog::Worked worked_;
-    QUndoStack undo_;
+    SightDocument& document_;
 };
 
 }  // namespace morvel::sightwin

@@ -242,7 +242,8 @@ void drawScale(QPainter& p, const Layout& l, const QFontMetricsF& fm)
 
 bool SheetContent::hasDr() const { return finite(drLat, drLon); }
 
-SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& fix, const std::vector<QString>& times)
+SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& fix, const std::vector<QString>& times,
+                     const std::vector<const sight::Reduction*>& reductions)
 {
     SheetContent c;
     if (sights.empty())
@@ -250,9 +251,11 @@ SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& 
     const sight::Sight& last = sights[sight::lastOf(sights)];
     c.drLat = last.drLat;
     c.drLon = last.drLon;
-    for (const sight::PlotLine& pl : sight::linesOfPosition(sights, fix)) {
+    const bool worked = reductions.size() == sights.size();
+    for (const sight::PlotLine& pl : sight::linesOfPosition(sights, fix, reductions)) {
         const sight::Sight& s = sights[pl.sight];
-        const sight::Reduction r = sight::reduce(s);
+        sight::Reduction own;
+        const sight::Reduction& r = worked ? *reductions[pl.sight] : (own = sight::reduce(s));
         const QString body = text(std::string(s.body.name));
         const QString time = pl.sight < times.size() ? times[pl.sight] : QString();
         SheetLine line{pl.lat, pl.lon, pl.zn, pl.carried, time.isEmpty() ? body : body + ' ' + time, {}};
@@ -276,6 +279,20 @@ SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& 
         c.ellipse = fix.ellipse;
         if (fix.last < times.size() && !times[fix.last].isEmpty())
             c.fixLabel = QStringLiteral("Fix ") + times[fix.last];
+    }
+    return c;
+}
+
+SheetContent sheetOf(const sightlog::Logbook& book, const sightlog::Worked& worked)
+{
+    std::vector<QString> times;
+    times.reserve(worked.rowOf.size());
+    for (size_t row : worked.rowOf)
+        times.push_back(text(navtext::timeOfDay(book.rows[row][size_t(sightlog::SightColumn::utc)])));
+    SheetContent c = sheetOf(worked.sights, worked.fix, times, worked.reductions());
+    if (!c.hasDr() && worked.dr.ok()) {
+        c.drLat = worked.dr.dr.lat;
+        c.drLon = worked.dr.dr.lon;
     }
     return c;
 }

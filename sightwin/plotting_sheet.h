@@ -10,6 +10,7 @@
 #pragma once
 
 #include "sight/fix.h"
+#include "sightlog/logbook.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -47,8 +48,16 @@ struct SheetContent {
 /// The sheet of the sights and their fix: the DR is the last sight's, each
 /// reduced sight's line (sight::linesOfPosition) is labelled with its body
 /// and times[i] when given, and its tooltip gives the reduction's figures.
+/// reductions, when given, are the sights' own at their DRs, already
+/// worked; otherwise each sight is reduced here.
 SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& fix,
-                     const std::vector<QString>& times = {});
+                     const std::vector<QString>& times = {},
+                     const std::vector<const sight::Reduction*>& reductions = {});
+
+/// The sheet of a worked log, from its reductions as they stand: the lines
+/// labelled with the time of day of their rows, and the DR itself while no
+/// sight is reduced.
+SheetContent sheetOf(const sightlog::Logbook& book, const sightlog::Worked& worked);
 
 class PlottingSheet : public QWidget {
     Q_OBJECT

@@ -3,18 +3,12 @@
 /// fixed as they are typed, with the plotting sheet, the sky, the files
 /// and the printed page.
 ///
-/// The window shows; the log and what it gives are sightlog::Logbook and
-/// sightlog::work (through LogModel), the same as morvel-solve --sights reads
-/// from the file this window saves.
-///
-/// Nothing is lost: after every change the log goes to a recovery file in
-/// the user's data folder (with the name of the file it came from), which
-/// the next start offers back when the window was not closed cleanly.
-/// Height of eye, index correction and the last DR are kept in the
-/// settings between runs, with the recent files.
+/// The window lays out and shows. The log, its file, the undo history, the
+/// recovery file and the settings are the SightDocument's; what the log
+/// gives is sightlog::Worked, the same as morvel-solve --sights reads from
+/// the file this window saves. The results under the log, the sheet and
+/// the printed page are drawn from the worked log as it stands.
 #pragma once
-
-#include "sightlog/logbook.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -28,14 +22,15 @@ class QPagedPaintDevice;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPainter;
 class QTableView;
 class QTabWidget;
 
 namespace morvel::sightwin {
 
+class DrBox;
 class LogModel;
 class PlottingSheet;
+class SightDocument;
 class SkyPanel;
 
 class SightWindow : public QMainWindow {
@@ -50,25 +45,26 @@ public:
     std::function<Answer(const QString& question, bool cancel)> ask;
     std::function<QString(const QString& caption)> chooseOpen, chooseSave;
 
+    SightDocument& document() { return *document_; }
     LogModel& model() { return *model_; }
     QTableView& table() { return *table_; }
     PlottingSheet& sheet() { return *sheet_; }
     SkyPanel& sky() { return *sky_; }
-    QLineEdit& drPosition() { return *drPosition_; }
-    QLineEdit& drTime() { return *drTime_; }
-    QLineEdit& drCourse() { return *drCourse_; }
-    QLineEdit& drSpeed() { return *drSpeed_; }
+    QLineEdit& drPosition();
+    QLineEdit& drTime();
+    QLineEdit& drCourse();
+    QLineEdit& drSpeed();
     /// The fix and its figures as shown under the log.
     QString resultText() const;
-    QString fileName() const { return file_; }
+    QString fileName() const;
     bool modified() const;
 
     /// Offers back the log kept in the recovery file, when there is one.
     void offerRecovery();
+    /// Open and save, telling the navigator what went wrong.
     bool open(const QString& path);
     bool saveTo(const QString& path);
-    /// The printed page: title, date and DR, the log with every correction,
-    /// the results and the plotting sheet, drawn on any device.
+    /// The printed page (sight_page.h) of the log as it stands.
     bool drawPage(QPagedPaintDevice& device) const;
 
     /// The recovery file's path.
@@ -97,29 +93,24 @@ private:
     bool save();
     bool saveAs();
     void print();
-    void showDr();
-    void drEdited();
     void changed();
-    void showResults();
-    void keepRecovery();
-    void rememberSettings();
-    void addRecent(const QString& path);
+    void showTitle();
     void fillRecent();
+    /// Tells the navigator, when there is something to tell.
+    void tell(const QString& message) const;
     /// Asks to save unsaved changes; false when the user cancels.
     bool settle();
-    sightlog::SightCells newRow() const;
     int currentRow() const;
 
+    SightDocument* document_;
     LogModel* model_;
+    DrBox* dr_;
     QTableView* table_;
-    QLineEdit *drPosition_, *drTime_, *drCourse_, *drSpeed_;
     QLabel* results_;
     QTabWidget* tabs_;
     PlottingSheet* sheet_;
     SkyPanel* sky_;
     QMenu* recent_;
-    QString file_;
-    bool restoring_ = false;
     double skyLat_ = 1e9, skyLon_ = 1e9;  ///< where the sky was last worked out
     QDateTime skyTime_;                   ///< the DR time it was last set to
 };

@@ -106,8 +106,9 @@ TEST(PlottingSheet, VectorPage)
     sightwin::PlottingSheet::paint(p, QRectF(0, 0, 800, 800), c);
     p.end();
     // MORVEL_SNAPSHOT_DIR=DIR keeps the sheet there to look at.
-    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty())
+    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
         EXPECT_TRUE(png.save(keep + QStringLiteral("/sheet.png")));
+    }
 }
 
 // The bodies as skyAt gives them; Enter on a row chooses its body; no

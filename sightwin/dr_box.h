@@ -1,0 +1,38 @@
+/// \file dr_box.h
+/// \brief The DR as the navigator types it: position, the time it holds
+/// (UTC), course and speed, each with its access key; the field at fault
+/// tinted with the reason in its tooltip.
+#pragma once
+
+#include "sightlog/logbook.h"
+
+#include <QGroupBox>
+
+class QLineEdit;
+
+namespace morvel::sightwin {
+
+class DrBox : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit DrBox(QWidget* parent = nullptr);
+
+    QLineEdit& position() { return *position_; }
+    QLineEdit& time() { return *time_; }
+    QLineEdit& course() { return *course_; }
+    QLineEdit& speed() { return *speed_; }
+
+    /// The fields as typed, blanks about them dropped.
+    sightlog::DrTrack track() const;
+    /// Shows a DR and what is wrong with it, if anything.
+    void showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read);
+
+signals:
+    /// A field was left or Enter pressed in it.
+    void edited();
+
+private:
+    QLineEdit *position_, *time_, *course_, *speed_;
+};
+
+}  // namespace morvel::sightwin

@@ -1,0 +1,55 @@
+#include "sightwin/log_delegate.h"
+
+#include "almanac/bodies.h"
+#include "sightlog/sight_log.h"
+
+#include <QComboBox>
+
+namespace morvel::sightwin {
+
+using sightlog::SightColumn;
+
+QWidget* LogDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const
+{
+    if (index.column() == int(SightColumn::body)) {
+        auto* box = new QComboBox(parent);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        for (const almanac::Body& b : almanac::bodies())
+            if (b.kind != almanac::BodyKind::aries)
+                box->addItem(QString::fromUtf8(b.name.data(), qsizetype(b.name.size())));
+        return box;
+    }
+    if (index.column() == int(SightColumn::limb)) {
+        auto* box = new QComboBox(parent);
+        box->addItems({QString(), QStringLiteral("lower"), QStringLiteral("upper"), QStringLiteral("center")});
+        return box;
+    }
+    return QStyledItemDelegate::createEditor(parent, option, index);
+}
+
+void LogDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+        const QString t = index.data(Qt::EditRole).toString();
+        const int at = box->findText(t, Qt::MatchFixedString);
+        if (at >= 0)
+            box->setCurrentIndex(at);
+        else if (box->isEditable())
+            box->setEditText(t);
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void LogDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+        model->setData(index, box->currentText(), Qt::EditRole);
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+}  // namespace morvel::sightwin

@@ -1,0 +1,29 @@
+/// \file results.h
+/// \brief What a worked log gives, in the lines the window shows under the
+/// log and the printed page repeats: what is wrong with the DR, the rows
+/// left out, the fix with its distance and bearing from the DR, its 95 %
+/// ellipse and a weak cut, or why there is no fix. Values, each drawn its
+/// own way by the panel and by the page.
+#pragma once
+
+#include "sightlog/logbook.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace morvel::sightwin {
+
+/// One line: a lead shown strong ("Fix 41°00.0'N 035°30.7'W", "Weak
+/// fix:"), then the rest.
+struct ResultLine {
+    QString lead, text;
+    bool operator==(const ResultLine&) const = default;
+};
+
+std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlog::Worked& w);
+
+/// The lines as rich text for a label: each escaped, the leads bold.
+QString richText(const std::vector<ResultLine>& lines);
+
+}  // namespace morvel::sightwin

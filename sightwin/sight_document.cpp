@@ -1,0 +1,357 @@
+#include "sightwin/sight_document.h"
+
+#include "sightwin/texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUndoCommand>
+
+#include <sstream>
+
+namespace morvel::sightwin {
+
+namespace {
+
+using sightlog::Edit;
+using sightlog::SightColumn;
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("Morvel"), QStringLiteral("Morvel"));
+}
+
+const QString recoveryTag = QStringLiteral("# recovery of: ");
+const QString recentKey = QStringLiteral("sight/recent");
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QByteArray fileText(const sightlog::Logbook& book)
+{
+    std::ostringstream out;
+    sightlog::writeLogbook(out, book);
+    return QByteArray::fromStdString(out.str());
+}
+
+}  // namespace
+
+// ---- the commands --------------------------------------------------------
+
+class SightDocument::CellEdit : public QUndoCommand {
+public:
+    CellEdit(SightDocument& d, int row, int column, std::string before, std::string after)
+        : QUndoCommand(QObject::tr("Edit %1").arg(QString::fromLatin1(sightlog::sightColumnNames[size_t(column)]))),
+          d_(d), row_(row), column_(column), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void undo() override { d_.applyCell(row_, column_, before_); }
+    void redo() override { d_.applyCell(row_, column_, after_); }
+
+private:
+    SightDocument& d_;
+    int row_, column_;
+    std::string before_, after_;
+};
+
+/// A row added (insert) or taken away (!insert).
+class SightDocument::RowEdit : public QUndoCommand {
+public:
+    RowEdit(SightDocument& d, int at, sightlog::SightCells cells, bool insert, const QString& what)
+        : QUndoCommand(what), d_(d), at_(at), cells_(std::move(cells)), insert_(insert)
+    {
+    }
+    void undo() override { insert_ ? d_.applyRemove(at_) : d_.applyInsert(at_, cells_); }
+    void redo() override { insert_ ? d_.applyInsert(at_, cells_) : d_.applyRemove(at_); }
+
+private:
+    SightDocument& d_;
+    int at_;
+    sightlog::SightCells cells_;
+    bool insert_;
+};
+
+class SightDocument::DrEdit : public QUndoCommand {
+public:
+    DrEdit(SightDocument& d, sightlog::DrTrack before, sightlog::DrTrack after)
+        : QUndoCommand(QObject::tr("Edit DR")), d_(d), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void undo() override { d_.applyDr(before_); }
+    void redo() override { d_.applyDr(after_); }
+
+private:
+    SightDocument& d_;
+    sightlog::DrTrack before_, after_;
+};
+
+// ---- edits ---------------------------------------------------------------
+
+SightDocument::SightDocument(QObject* parent) : QObject(parent)
+{
+    // The last DR a navigator gave is where the next day starts.
+    QSettings s = settings();
+    book_.dr.position = s.value(QStringLiteral("sight/drPosition")).toString().toStdString();
+    book_.dr.course = s.value(QStringLiteral("sight/drCourse")).toString().toStdString();
+    book_.dr.speed = s.value(QStringLiteral("sight/drSpeed")).toString().toStdString();
+    worked_ = sightlog::work(book_);
+    // After the stack has moved, so that the log reads as changed or not.
+    connect(&undo_, &QUndoStack::indexChanged, this, &SightDocument::keepRecovery);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &SightDocument::fileChanged);
+}
+
+SightDocument::~SightDocument()
+{
+    // The stack goes before the document's signals stop: nothing of it may
+    // reach what is half gone.
+    disconnect(&undo_, nullptr, this, nullptr);
+}
+
+void SightDocument::setCell(int row, int column, const QString& value)
+{
+    if (row < 0 || size_t(row) >= book_.rows.size() || column < 0 || size_t(column) >= sightlog::sightColumns)
+        return;
+    std::string after = value.trimmed().toStdString();
+    const std::string& before = book_.rows[size_t(row)][size_t(column)];
+    if (after != before)
+        undo_.push(new CellEdit(*this, row, column, before, std::move(after)));
+}
+
+void SightDocument::insertSight(int at, const sightlog::SightCells& cells, const QString& what)
+{
+    if (at >= 0 && size_t(at) <= book_.rows.size())
+        undo_.push(new RowEdit(*this, at, cells, true, what));
+}
+
+void SightDocument::removeSight(int at)
+{
+    if (at >= 0 && size_t(at) < book_.rows.size())
+        undo_.push(new RowEdit(*this, at, book_.rows[size_t(at)], false, tr("Delete row")));
+}
+
+void SightDocument::setDr(const sightlog::DrTrack& dr)
+{
+    if (!(dr == book_.dr))
+        undo_.push(new DrEdit(*this, book_.dr, dr));
+}
+
+void SightDocument::applyCell(int row, int column, const std::string& value)
+{
+    book_.rows[size_t(row)][size_t(column)] = value;
+    rework({Edit::Kind::cell, size_t(row)});
+    emit rowsChanged(row, row);
+    emit changed();
+}
+
+void SightDocument::applyInsert(int at, const sightlog::SightCells& cells)
+{
+    emit rowInserting(at);
+    book_.rows.insert(book_.rows.begin() + at, cells);
+    rework({Edit::Kind::insert, size_t(at)});
+    emit rowInserted(at);
+    emit changed();
+}
+
+void SightDocument::applyRemove(int at)
+{
+    emit rowRemoving(at);
+    book_.rows.erase(book_.rows.begin() + at);
+    rework({Edit::Kind::remove, size_t(at)});
+    emit rowRemoved(at);
+    emit changed();
+}
+
+void SightDocument::applyDr(const sightlog::DrTrack& dr)
+{
+    book_.dr = dr;
+    rework({Edit::Kind::dr, 0});
+    if (!book_.rows.empty())
+        emit rowsChanged(0, int(book_.rows.size()) - 1);
+    emit changed();
+}
+
+void SightDocument::rework(const sightlog::Edit& edit)
+{
+    sightlog::rework(worked_, book_, edit);
+    remember();
+}
+
+sightlog::SightCells SightDocument::newRow(const QDateTime& now) const
+{
+    sightlog::SightCells cells;
+    if (!book_.rows.empty()) {
+        // The conditions and the time carry on from the row before.
+        const sightlog::SightCells& last = book_.rows.back();
+        for (SightColumn c :
+             {SightColumn::utc, SightColumn::ic, SightColumn::eye, SightColumn::temp, SightColumn::pressure})
+            cells[size_t(c)] = last[size_t(c)];
+        return cells;
+    }
+    const std::string& drTime = book_.dr.time;
+    cells[size_t(SightColumn::utc)] =
+        drTime.empty() ? now.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString() : drTime;
+    QSettings s = settings();
+    cells[size_t(SightColumn::eye)] = s.value(QStringLiteral("sight/eye")).toString().toStdString();
+    cells[size_t(SightColumn::ic)] = s.value(QStringLiteral("sight/ic")).toString().toStdString();
+    return cells;
+}
+
+// ---- the file ------------------------------------------------------------
+
+bool SightDocument::modified() const
+{
+    return !undo_.isClean();
+}
+
+void SightDocument::replace(const sightlog::Logbook& book, const QString& file)
+{
+    emit resetting();
+    book_ = book;
+    worked_ = sightlog::work(book_);
+    file_ = file;
+    undo_.clear();
+    remember();
+    emit resetDone();
+    emit changed();
+    emit fileChanged();
+}
+
+SightDocument::Outcome SightDocument::open(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {false, tr("%1 could not be opened.").arg(native(path))};
+    std::istringstream in(f.readAll().toStdString());
+    const sightlog::LogbookFile read = sightlog::readLogbook(in);
+    if (read.badHeader)
+        return {false, tr("%1 is not a sight log: %2").arg(native(path), text(read.errors.front().text()))};
+    replace(read.book, path);
+    addRecent(path);
+    QStringList why;
+    for (const sightlog::SightLogError& e : read.errors)
+        why << text(e.text());
+    return {true, why.isEmpty() ? QString() : tr("These lines could not be taken in:\n%1").arg(why.join(u'\n'))};
+}
+
+SightDocument::Outcome SightDocument::saveTo(const QString& path)
+{
+    // Written whole or not at all.
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(fileText(book_)) < 0 || !f.commit())
+        return {false, tr("The sights could not be saved in %1: %2").arg(native(path), f.errorString())};
+    file_ = path;
+    undo_.setClean();
+    QFile::remove(recoveryPath());
+    addRecent(path);
+    emit fileChanged();
+    return {true, {}};
+}
+
+// ---- recovery ------------------------------------------------------------
+
+QString SightDocument::recoveryPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("sight-recovery.csv"));
+}
+
+bool SightDocument::recoveryKept()
+{
+    return QFile::exists(recoveryPath());
+}
+
+void SightDocument::keepRecovery()
+{
+    if (!modified()) {
+        QFile::remove(recoveryPath());
+        return;
+    }
+    QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
+    QSaveFile f(recoveryPath());
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write((recoveryTag + file_ + u'\n').toUtf8());
+        f.write(fileText(book_));
+        f.commit();
+    }
+}
+
+void SightDocument::restoreRecovery()
+{
+    QFile f(recoveryPath());
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray data = f.readAll();
+    f.close();
+    std::istringstream in(data.toStdString());
+    const sightlog::LogbookFile read = sightlog::readLogbook(in);
+    const QString first = QString::fromUtf8(data.left(data.indexOf('\n')));
+    replace(read.book, first.startsWith(recoveryTag) ? first.mid(recoveryTag.size()).trimmed() : QString());
+    // Restored, not saved: the log stays modified until it is.
+    undo_.resetClean();
+    keepRecovery();
+    emit fileChanged();
+}
+
+void SightDocument::discardRecovery()
+{
+    QFile::remove(recoveryPath());
+}
+
+void SightDocument::closedCleanly()
+{
+    discardRecovery();
+}
+
+// ---- settings ------------------------------------------------------------
+
+void SightDocument::remember()
+{
+    QStringList now = {text(book_.dr.position), text(book_.dr.course), text(book_.dr.speed), {}, {}};
+    for (auto it = book_.rows.rbegin(); it != book_.rows.rend(); ++it)
+        if (!(*it)[size_t(SightColumn::eye)].empty()) {
+            now[3] = text((*it)[size_t(SightColumn::eye)]);
+            now[4] = text((*it)[size_t(SightColumn::ic)]);
+            break;
+        }
+    // Without a DR or a height of eye the last ones given stand.
+    if (now[0].isEmpty())
+        now[0] = now[1] = now[2] = QString();
+    if (now == remembered_)
+        return;
+    QSettings s = settings();
+    if (!now[0].isEmpty()) {
+        s.setValue(QStringLiteral("sight/drPosition"), now[0]);
+        s.setValue(QStringLiteral("sight/drCourse"), now[1]);
+        s.setValue(QStringLiteral("sight/drSpeed"), now[2]);
+    }
+    if (!now[3].isEmpty()) {
+        s.setValue(QStringLiteral("sight/eye"), now[3]);
+        s.setValue(QStringLiteral("sight/ic"), now[4]);
+    }
+    remembered_ = now;
+}
+
+QStringList SightDocument::recentFiles()
+{
+    return settings().value(recentKey).toStringList();
+}
+
+void SightDocument::addRecent(const QString& path)
+{
+    QSettings s = settings();
+    QStringList recent = s.value(recentKey).toStringList();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(full);
+    recent.prepend(full);
+    while (recent.size() > 8)
+        recent.removeLast();
+    s.setValue(recentKey, recent);
+    emit recentChanged();
+}
+
+}  // namespace morvel::sightwin

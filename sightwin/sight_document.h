@@ -1,0 +1,129 @@
+/// \file sight_document.h
+/// \brief A day's sights as a document, apart from any window: the log and
+/// what it gives (sightlog/logbook.h), the file it came from and whether
+/// it has changed since, every edit an undoable command, the recovery file
+/// and the settings remembered between runs. Tests drive it without a
+/// window; the window shows one.
+///
+/// Edits go through the undo stack alone: each is a command whose redo and
+/// undo change the log and work it again no further than the edit reaches
+/// (sightlog::rework). The document is modified while the undo stack stands
+/// away from its clean state, the state last opened or saved.
+///
+/// Nothing is lost. Whenever the undo stack has moved and the log differs
+/// from its file, the log goes to the recovery file in the user's data
+/// folder, after a first line naming the file it came from; when the log
+/// is back at its file's state, or the window is closed cleanly, the
+/// recovery file goes. The next opening of the window offers it back.
+///
+/// Remembered between runs (QSettings, organisation and application
+/// "Morvel"): the last DR given (position, course and speed), the height
+/// of eye and index correction of the last sight that has a height of eye,
+/// and the eight files last opened or saved. Each is written when it
+/// changes, not on every edit.
+#pragma once
+
+#include "sightlog/logbook.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QStringList>
+#include <QUndoStack>
+
+namespace morvel::sightwin {
+
+class SightDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit SightDocument(QObject* parent = nullptr);
+    ~SightDocument() override;
+
+    const sightlog::Logbook& book() const { return book_; }
+    const sightlog::Worked& worked() const { return worked_; }
+    QUndoStack& undoStack() { return undo_; }
+
+    // Edits, each an undoable command; an edit that changes nothing is none.
+    void setCell(int row, int column, const QString& text);
+    void insertSight(int at, const sightlog::SightCells& cells, const QString& what);
+    void removeSight(int at);
+    void setDr(const sightlog::DrTrack& dr);
+
+    /// The cells of a new row at the end: the time and the conditions
+    /// carried on from the last row; in an empty log the DR's time (or now,
+    /// when there is none) and the height of eye and index correction
+    /// remembered.
+    sightlog::SightCells newRow(const QDateTime& now) const;
+
+    QString fileName() const { return file_; }
+    bool modified() const;
+
+    /// What came of opening or saving a file, and what to tell the
+    /// navigator (empty: nothing).
+    struct Outcome {
+        bool ok = false;
+        QString message;
+    };
+    /// Opens a sight log; the lines that could not be taken in are named
+    /// in the message, the others kept.
+    Outcome open(const QString& path);
+    /// Saves the log whole or not at all; it is then its file's state.
+    Outcome saveTo(const QString& path);
+
+    static QString recoveryPath();
+    /// Whether a log was kept from a run that did not end cleanly.
+    static bool recoveryKept();
+    /// Takes the kept log in, with the file it came from, modified until
+    /// it is saved.
+    void restoreRecovery();
+    /// Lets the kept log go.
+    static void discardRecovery();
+    /// The window closed cleanly: nothing is left to recover.
+    void closedCleanly();
+
+    /// The files last opened or saved, the latest first.
+    static QStringList recentFiles();
+
+signals:
+    /// Around each change of the rows, for a table.
+    void rowInserting(int at);
+    void rowInserted(int at);
+    void rowRemoving(int at);
+    void rowRemoved(int at);
+    void resetting();
+    void resetDone();
+    /// Rows first to last changed, as typed or as shown: a cell, or the
+    /// DR the rows follow.
+    void rowsChanged(int first, int last);
+    /// After every change, once the log has been worked again.
+    void changed();
+    /// The file's name or the modified state changed.
+    void fileChanged();
+    void recentChanged();
+
+private:
+    class CellEdit;
+    class RowEdit;
+    class DrEdit;
+
+    // The commands' own changes.
+    void applyCell(int row, int column, const std::string& text);
+    void applyInsert(int at, const sightlog::SightCells& cells);
+    void applyRemove(int at);
+    void applyDr(const sightlog::DrTrack& dr);
+    void rework(const sightlog::Edit& edit);
+
+    /// The log replaced (a file opened, a log restored), the history gone.
+    void replace(const sightlog::Logbook& book, const QString& file);
+    void keepRecovery();
+    void remember();
+    void addRecent(const QString& path);
+
+    sightlog::Logbook book_;
+    sightlog::Worked worked_;
+    QUndoStack undo_;
+    QString file_;
+    /// What the settings hold: DR position, course, speed; eye and IC.
+    QStringList remembered_;
+};
+
+}  // namespace morvel::sightwin
