@@ -4,6 +4,7 @@
 #include "navtext/degmin.h"
 #include "navtext/numtext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <unordered_map>
@@ -56,10 +57,22 @@ std::string degMin(double x, bool signedDegrees)
 /// is set and the angle does not round to nothing.
 std::string navDegMin(double d, const DegMin& s, int width, bool minus)
 {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%s%0*d\xC2\xB0%04.1f'", minus && isNegative(d, s) ? "-" : "", width,
-                  s.degrees, double(s.minutes));
-    return buf;
+    // Written digit by digit: a log's sheet writes thousands of these at
+    // every edit, and a formatted print of a float costs a microsecond. The
+    // minutes are whole tenths (splitDegMin rounds them).
+    const long tenths = std::lround(double(s.minutes) * 10);
+    const std::string degrees = std::to_string(s.degrees);
+    std::string t = minus && isNegative(d, s) ? "-" : "";
+    t.append(size_t(std::max(0, width - int(degrees.size()))), '0');
+    t += degrees;
+    t += "\xC2\xB0";
+    if (tenths < 100)
+        t += '0';
+    t += std::to_string(tenths / 10);
+    t += '.';
+    t += char('0' + tenths % 10);
+    t += '\'';
+    return t;
 }
 
 /// A latitude or longitude in the sight form, with the first of letters

@@ -1,0 +1,39 @@
+// The sight form written digit by digit against the same split printed by
+// printf, over random angles and the carries at whole degrees and tenths.
+#include "navtext/degmin.h"
+#include "navtext/navtext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+
+using namespace morvel::navtext;
+
+namespace {
+
+const double degree = std::acos(-1.0) / 180;
+
+/// The sight form of an altitude by printf: the reference.
+std::string printed(double d)
+{
+    const DegMin s = splitDegMin(d);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%s%d\xC2\xB0%04.1f'", isNegative(d, s) ? "-" : "", s.degrees, double(s.minutes));
+    return buf;
+}
+
+TEST(NavTexts, AgainstPrintf)
+{
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<double> any(-90, 90), fraction(0, 1);
+    std::vector<double> angles = {0, -0.0, 1e-9, -1e-9, 89.99999, -0.99999, 59.95 / 60, 9.95 / 60, 10.0 / 60};
+    for (int i = 0; i < 100000; ++i)
+        angles.push_back(i % 2 ? any(rng) : std::round(any(rng)) + (std::round(fraction(rng) * 600) - 0.5) / 600);
+    for (double d : angles)
+        ASSERT_EQ(navAltitudeText(d * degree, false), printed(d * degree / degree)) << d;
+}
+
+}  // namespace
