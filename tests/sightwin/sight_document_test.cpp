@@ -1,0 +1,195 @@
+// The sight document without a window: the file, its modified state, the
+// undo history, the recovery file written after every change that leaves
+// the log away from its file (the first change after opening or saving
+// included) and gone when the log is back, and the settings written when
+// they change.
+#include "sightwin/sight_document.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace morvel;
+using sightwin::SightDocument;
+using Col = sightlog::SightColumn;
+
+namespace {
+
+const char* const evening = "# dr: 40 05.0N 35 45.0W; 2026-12-07T19:30:00Z; ; \n"
+                            "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n"
+                            "2026-12-07T19:33:00Z,Capella,,19 2.2,-1.2,3.5,,,,\n"
+                            "2026-12-07T19:34:00Z,Altair,,45 1.7,-1.2,3.5,,,,\n"
+                            "2026-12-07T19:35:00Z,Vega,,48 2.9,-1.2,3.5,,,,\n";
+
+QString write(const QTemporaryDir& dir, const char* name, const QByteArray& text)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(text);
+    return path;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct DocumentTest : ::testing::Test {
+    QTemporaryDir dir;
+    void SetUp() override
+    {
+        SightDocument::discardRecovery();
+        QSettings(QStringLiteral("Morvel"), QStringLiteral("Morvel")).clear();
+    }
+};
+
+// Each step leaves the log changed or not, and the recovery file there
+// exactly while it is changed: after the first edit since opening, since
+// saving, and after undoing back to either.
+TEST_F(DocumentTest, RecoveryFollowsTheChanges)
+{
+    SightDocument d;
+    const QString path = write(dir, "evening.csv", evening);
+    ASSERT_TRUE(d.open(path).ok);
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool modified;
+    };
+    const Step steps[] = {
+        {"opened", [] {}, false},
+        {"first edit", [&] { d.setCell(1, int(Col::hs), QStringLiteral("45 11.7")); }, true},
+        {"undone to the file", [&] { d.undoStack().undo(); }, false},
+        {"redone", [&] { d.undoStack().redo(); }, true},
+        {"saved", [&] { ASSERT_TRUE(d.saveTo(path).ok); }, false},
+        {"first edit after saving", [&] { d.removeSight(0); }, true},
+        {"the DR edited", [&] { d.setDr({"40 10.0N 35 40.0W", "2026-12-07T19:30:00Z", "", ""}); }, true},
+        {"undone twice, to the saved log", [&] { d.undoStack().undo(), d.undoStack().undo(); }, false},
+        {"undone past the saved log", [&] { d.undoStack().undo(); }, true},
+        {"an edit that changes nothing", [&] { d.setCell(0, int(Col::body), QStringLiteral(" Capella ")); }, true},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.act();
+        EXPECT_EQ(d.modified(), s.modified);
+        EXPECT_EQ(SightDocument::recoveryKept(), s.modified);
+    }
+    // The recovery file names the file and holds the log as it stands.
+    std::istringstream kept(readAll(SightDocument::recoveryPath()).toStdString());
+    std::string first;
+    std::getline(kept, first);
+    EXPECT_EQ(first, "# recovery of: " + path.toStdString());
+    EXPECT_EQ(sightlog::readLogbook(kept).book, d.book());
+}
+
+// Kept from a run that did not end cleanly: restored with its file, and
+// modified until saved; or let go.
+TEST_F(DocumentTest, RestoreOrDiscard)
+{
+    const QString path = write(dir, "evening.csv", evening);
+    sightlog::Logbook kept;
+    {
+        SightDocument crashed;
+        crashed.open(path);
+        crashed.insertSight(3, crashed.newRow({}), QStringLiteral("Add row"));
+        crashed.setCell(3, int(Col::body), QStringLiteral("Deneb"));
+        kept = crashed.book();
+    }
+    ASSERT_TRUE(SightDocument::recoveryKept());
+    SightDocument d;
+    d.restoreRecovery();
+    EXPECT_EQ(d.book(), kept);
+    EXPECT_EQ(d.fileName(), path);
+    EXPECT_TRUE(d.modified());
+    EXPECT_TRUE(SightDocument::recoveryKept());
+    d.closedCleanly();
+    EXPECT_FALSE(SightDocument::recoveryKept());
+}
+
+// What opening and saving tell the navigator, and what they leave.
+TEST_F(DocumentTest, OpenAndSaveOutcomes)
+{
+    const struct {
+        const char* name;
+        QByteArray text;  // empty: no file at all
+        bool ok;
+        const char* message;
+        size_t rows;
+    } rows[] = {
+        {"a log", evening, true, "", 3},
+        {"no file", {}, false, "could not be opened", 0},
+        {"not a sight log", "lat,lha,dec\n1,2,3\n", false, "is not a sight log: line 1, column 1", 0},
+        {"a line not taken in", QByteArray(evening) + "2026-12-07T19:36:00Z,\"Deneb,,71 6.0,0,3.5,,,,\n", true,
+         "These lines could not be taken in:\nline 6: an unclosed quote", 3},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        SightDocument d;
+        const QString path = r.text.isEmpty() ? dir.filePath(QStringLiteral("none.csv")) : write(dir, "in.csv", r.text);
+        const SightDocument::Outcome o = d.open(path);
+        EXPECT_EQ(o.ok, r.ok);
+        EXPECT_TRUE(o.message.contains(QString::fromUtf8(r.message))) << o.message.toStdString();
+        EXPECT_EQ(d.book().rows.size(), r.rows);
+        EXPECT_EQ(d.fileName(), r.ok ? path : QString());
+    }
+    SightDocument d;
+    d.open(write(dir, "in.csv", evening));
+    const QString saved = dir.filePath(QStringLiteral("saved.csv"));
+    ASSERT_TRUE(d.saveTo(saved).ok);
+    std::istringstream back(readAll(saved).toStdString());
+    EXPECT_EQ(sightlog::readLogbook(back).book, d.book());
+    EXPECT_EQ(SightDocument::recentFiles().front(), saved);
+    const SightDocument::Outcome refused = d.saveTo(dir.filePath(QStringLiteral("no/such/folder/x.csv")));
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.startsWith(QStringLiteral("The sights could not be saved in "))) << refused.message.toStdString();
+    EXPECT_EQ(d.fileName(), saved);
+}
+
+// The DR, the height of eye and the index correction outlive the document;
+// a new row carries on from the last one. Settings are written when they
+// change: a value set behind the document's back stands until they do.
+TEST_F(DocumentTest, RememberedBetweenRuns)
+{
+    QSettings s(QStringLiteral("Morvel"), QStringLiteral("Morvel"));
+    {
+        SightDocument d;
+        d.open(write(dir, "in.csv", evening));
+        d.setCell(2, int(Col::eye), QStringLiteral("4.2"));
+        d.setDr({"41N 36W", "2026-12-07T19:30:00Z", "270", "6"});
+        s.sync();
+        EXPECT_EQ(s.value(QStringLiteral("sight/eye")).toString(), QStringLiteral("4.2"));
+        s.setValue(QStringLiteral("sight/eye"), QStringLiteral("9"));
+        s.sync();
+        d.setCell(0, int(Col::hs), QStringLiteral("19 3.2"));
+        EXPECT_EQ(QSettings(QStringLiteral("Morvel"), QStringLiteral("Morvel")).value(QStringLiteral("sight/eye")),
+                  QStringLiteral("9"));
+        EXPECT_EQ(d.newRow({})[size_t(Col::eye)], "4.2");
+        EXPECT_EQ(d.newRow({})[size_t(Col::utc)], "2026-12-07T19:35:00Z");
+    }
+    SightDocument next;
+    EXPECT_EQ(next.book().dr.position, "41N 36W");
+    EXPECT_EQ(next.book().dr.course, "270");
+    const sightlog::SightCells first = next.newRow(QDateTime(QDate(2026, 12, 8), QTime(5, 10), Qt::UTC));
+    EXPECT_EQ(first[size_t(Col::eye)], "9");
+    EXPECT_EQ(first[size_t(Col::ic)], "-1.2");
+    EXPECT_EQ(first[size_t(Col::utc)], "2026-12-08T05:10:00Z");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Settings and the recovery file in a folder of the test's own.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Morvel"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
