@@ -3,6 +3,7 @@
 // the log away from its file (the first change after opening or saving
 // included) and gone when the log is back, and the settings written when
 // they change.
+#include "sightwin/results.h"
 #include "sightwin/sight_document.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 using namespace morvel;
 using sightwin::SightDocument;
@@ -178,6 +181,45 @@ TEST_F(DocumentTest, RememberedBetweenRuns)
     EXPECT_EQ(first[size_t(Col::eye)], "9");
     EXPECT_EQ(first[size_t(Col::ic)], "-1.2");
     EXPECT_EQ(first[size_t(Col::utc)], "2026-12-08T05:10:00Z");
+}
+
+// What a log gives, line by line, for each state of the DR and the rows;
+// rich text escapes what the navigator typed.
+TEST(Results, Lines)
+{
+    std::istringstream in(evening);
+    const sightlog::Logbook log = sightlog::readLogbook(in).book;
+    auto with = [&](auto change) {
+        sightlog::Logbook b = log;
+        change(b);
+        return b;
+    };
+    const struct {
+        const char* name;
+        sightlog::Logbook book;
+        std::vector<std::pair<const char*, const char*>> starts;  // lead and text, each as it begins
+    } rows[] = {
+        {"three stars", log, {{"Fix 40°1", " at 2026-12-07T19:35:00Z"}, {"", "From the DR: "}, {"", "95 % ellipse: "}}},
+        {"two stars, a weak cut", with([](auto& b) { b.rows.pop_back(); }),
+         {{"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", " no two lines cut at 15°"}}},
+        {"one bad", with([](auto& b) { b.rows[2][size_t(Col::hs)] = "4S"; }),
+         {{"", "1 row(s) cannot be read"}, {"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", ""}}},
+        {"a bad DR", with([](auto& b) { b.dr.position = "<b>41N"; }),
+         {{"", "DR position: '<b>41N'"}, {"", "3 row(s) cannot be read"}, {"", "Two sights or more"}}},
+        {"the same star twice", with([](auto& b) { b.rows[1] = b.rows[0]; b.rows.pop_back(); }),
+         {{"No fix:", " the lines of position are parallel"}}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const std::vector<sightwin::ResultLine> lines = sightwin::resultLines(r.book, sightlog::work(r.book));
+        ASSERT_EQ(lines.size(), r.starts.size()) << sightwin::richText(lines).toStdString();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i].lead.toStdString().rfind(r.starts[i].first, 0), 0u) << lines[i].lead.toStdString();
+            EXPECT_EQ(lines[i].text.toStdString().rfind(r.starts[i].second, 0), 0u) << lines[i].text.toStdString();
+        }
+    }
+    const QString html = sightwin::richText({{"Fix <1>", " & more"}, {{}, "DR '<b>41N'"}});
+    EXPECT_EQ(html, QStringLiteral("<b>Fix &lt;1&gt;</b> &amp; more<br>DR '&lt;b&gt;41N'"));
 }
 
 }  // namespace
