@@ -20,9 +20,9 @@
 /// markers and the common parts of reset and Clear are here.
 #pragma once
 
-#include "navtext/degmin.h"
 #include "diagram/diagram_controls.h"
 #include "engine/state.h"
+#include "navtext/degmin.h"
 #include "toolkit/form.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #include "calc/decimal_window.h"
 
-#include "navtext/numtext.h"
 #include "engine/angles.h"
+#include "navtext/numtext.h"
 
 #include <cmath>
 

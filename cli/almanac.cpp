@@ -1,10 +1,10 @@
 #include "cli/almanac.h"
 
 #include "almanac/almanac.h"
-#include "navtext/numtext.h"
 #include "cli/json_writer.h"
 #include "cli/report.h"
 #include "engine/angles.h"
+#include "navtext/numtext.h"
 
 #include <cctype>
 #include <cmath>

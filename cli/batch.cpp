@@ -1,10 +1,10 @@
 #include "cli/batch.h"
 
 #include "cli/almanac.h"
-#include "sightlog/csv_reader.h"
 #include "cli/problem.h"
 #include "cli/report.h"
 #include "cli/solve.h"
+#include "sightlog/csv_reader.h"
 
 #include <istream>
 #include <ostream>

@@ -1,8 +1,6 @@
 #include "cli/command.h"
 
-#include "navtext/numtext.h"
 #include "cli/almanac.h"
-#include "navtext/navtext.h"
 #include "cli/batch.h"
 #include "cli/finder.h"
 #include "cli/gpx.h"
@@ -11,6 +9,8 @@
 #include "cli/sights.h"
 #include "cli/solve.h"
 #include "engine/angles.h"
+#include "navtext/navtext.h"
+#include "navtext/numtext.h"
 
 #include <cmath>
 #include <filesystem>

@@ -1,11 +1,11 @@
 #include "cli/finder.h"
 
-#include "navtext/numtext.h"
-#include "navtext/navtext.h"
 #include "cli/json_writer.h"
 #include "cli/report.h"
 #include "cli/sights.h"
 #include "engine/angles.h"
+#include "navtext/navtext.h"
+#include "navtext/numtext.h"
 #include "sight/identify.h"
 #include "sight/noon.h"
 #include "sight/sky.h"

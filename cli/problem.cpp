@@ -1,7 +1,7 @@
 #include "cli/problem.h"
 
-#include "navtext/navtext.h"
 #include "gcs/sailing.h"
+#include "navtext/navtext.h"
 
 
 namespace morvel::cli {

@@ -1,9 +1,9 @@
 #include "cli/sights.h"
 
 #include "cli/report.h"
-#include "sightlog/sight_log.h"
 #include "engine/angles.h"
 #include "sight/fix.h"
+#include "sightlog/sight_log.h"
 #include "sightlog/sight_texts.h"
 
 #include <algorithm>

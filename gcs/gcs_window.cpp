@@ -1,9 +1,9 @@
 #include "gcs/gcs_window.h"
 
-#include "navtext/numtext.h"
 #include "engine/angles.h"
 #include "engine/cases.h"
 #include "gcs/sailing.h"
+#include "navtext/numtext.h"
 
 #include <cmath>
 #include <numbers>

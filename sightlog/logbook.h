@@ -28,9 +28,9 @@
 /// reduced rows, as morvel-solve --sights works it from the same file.
 #pragma once
 
-#include "sightlog/sight_log.h"
 #include "sight/fix.h"
 #include "sight/noon.h"
+#include "sightlog/sight_log.h"
 
 #include <istream>
 #include <optional>

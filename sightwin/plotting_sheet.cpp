@@ -1,7 +1,7 @@
 #include "sightwin/plotting_sheet.h"
 
-#include "navtext/navtext.h"
 #include "engine/angles.h"
+#include "navtext/navtext.h"
 #include "sight/plot.h"
 #include "sightwin/texts.h"
 

@@ -2,8 +2,8 @@
 // triangles over the values at the edges of their ranges (poles, equator,
 // meridian, zero and half-circle distances), in plain text and in JSON with
 // waypoints; and text that is not an angle at all.
-#include "navtext/navtext.h"
 #include "cli/texts.h"
+#include "navtext/navtext.h"
 #include "run.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // header, is either a sight or a reported error, each once; every value
 // read and reduced is finite; no output shows nan or inf.
 #include "cli/sights.h"
-#include "sightlog/sight_log.h"
 #include "sight/fix.h"
+#include "sightlog/sight_log.h"
 
 #include <cmath>
 #include <cstdint>
