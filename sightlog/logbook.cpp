@@ -3,7 +3,6 @@
 #include "engine/angles.h"
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
-#include "sightlog/csv_reader.h"
 
 #include <cmath>
 #include <cstdio>
@@ -306,23 +305,9 @@ LogbookFile readLogbook(std::istream& in)
     }
 
     std::istringstream source(text);
-    CsvReader reader(source);
-    std::vector<std::string> cells;
-    bool unclosed = false;
-    const auto places = readSightHeader(reader, cells, file.errors);
-    if (!places) {
-        file.badHeader = true;
-        return file;
-    }
-    const SightColumnPlaces& at = *places;
-    const size_t width = cells.size();
     const DrRead dr = readDr(file.book.dr);
-    while (reader.next(cells, unclosed)) {
-        if (unclosed || cells.size() > width) {
-            file.errors.push_back({reader.line(), 0, {}, unclosed ? "an unclosed quote" : "more cells than columns"});
-            continue;
-        }
-        SightCells row = cellsInOrder(cells, at);
+    file.badHeader = !readSightLines(source, file.errors, [&](int, const SightCells& cells, const SightColumnPlaces&) {
+        SightCells row = cells;
         // A DR that the DR gives this row was filled in on saving: the row
         // follows the DR again.
         if (dr.ok()) {
@@ -334,7 +319,7 @@ LogbookFile readLogbook(std::istream& in)
                 row = alone.rows[0];
         }
         file.book.rows.push_back(row);
-    }
+    });
     return file;
 }
 

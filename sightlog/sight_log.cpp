@@ -37,6 +37,52 @@ std::string range(double lo, double hi, const char* unit)
     return buf;
 }
 
+/// The header, the reader's first line (left in cells): the places of the
+/// columns, or nothing with the reason added to errors.
+std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<std::string>& cells,
+                                                 std::vector<SightLogError>& errors)
+{
+    bool unclosed = false;
+    SightColumnPlaces at;
+    at.fill(-1);
+    if (!reader.next(cells, unclosed)) {
+        errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" +
+                                        std::string("utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon)")});
+        return std::nullopt;
+    }
+    for (size_t i = 0; i < cells.size(); ++i) {
+        size_t c = 0;
+        while (c < columnCount && cells[i] != names[c])
+            ++c;
+        const std::string why = c == columnCount ? "unknown column '" + cells[i] + "'"
+                                : at[c] >= 0     ? "column '" + cells[i] + "' twice"
+                                                 : std::string();
+        if (!why.empty()) {
+            errors.push_back({reader.line(), int(i) + 1, {},
+                              why + "; a sight log has the columns utc,body,limb,hs,ic,eye,temp,pressure,"
+                                    "dr_lat,dr_lon"});
+            return std::nullopt;
+        }
+        at[c] = int(i);
+    }
+    for (size_t c = 0; c < columnCount; ++c)
+        if (needed[c] && at[c] < 0) {
+            errors.push_back({reader.line(), 0, {}, std::string("no column '") + names[c] + "'"});
+            return std::nullopt;
+        }
+    return at;
+}
+
+/// A line's cells in the usual order.
+SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumnPlaces& at)
+{
+    SightCells row;
+    for (size_t c = 0; c < columnCount; ++c)
+        if (at[c] >= 0 && size_t(at[c]) < cells.size())
+            row[c] = cells[size_t(at[c])];
+    return row;
+}
+
 }  // namespace
 
 std::string SightLogError::text() const
@@ -120,84 +166,43 @@ SightRead readSight(const SightCells& cells)
     return read;
 }
 
-std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<std::string>& cells,
-                                                 std::vector<SightLogError>& errors)
+bool readSightLines(std::istream& in, std::vector<SightLogError>& errors,
+                    const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each)
 {
+    CsvReader reader(in);
+    std::vector<std::string> cells;
     bool unclosed = false;
-    SightColumnPlaces at;
-    at.fill(-1);
-    if (!reader.next(cells, unclosed)) {
-        errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" +
-                                        std::string("utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon)")});
-        return std::nullopt;
+    const auto places = readSightHeader(reader, cells, errors);
+    if (!places)
+        return false;
+    const size_t width = cells.size();
+    while (reader.next(cells, unclosed)) {
+        const int line = reader.line();
+        if (unclosed)
+            errors.push_back({line, 0, {}, "an unclosed quote"});
+        else if (cells.size() > width)
+            errors.push_back({line, int(width) + 1, {},
+                              std::to_string(cells.size()) + " cells; the header names " + std::to_string(width) +
+                                  " columns"});
+        else
+            each(line, cellsInOrder(cells, *places), *places);
     }
-    for (size_t i = 0; i < cells.size(); ++i) {
-        size_t c = 0;
-        while (c < columnCount && cells[i] != names[c])
-            ++c;
-        const std::string why = c == columnCount ? "unknown column '" + cells[i] + "'"
-                                : at[c] >= 0     ? "column '" + cells[i] + "' twice"
-                                                 : std::string();
-        if (!why.empty()) {
-            errors.push_back({reader.line(), int(i) + 1, {},
-                              why + "; a sight log has the columns utc,body,limb,hs,ic,eye,temp,pressure,"
-                                    "dr_lat,dr_lon"});
-            return std::nullopt;
-        }
-        at[c] = int(i);
-    }
-    for (size_t c = 0; c < columnCount; ++c)
-        if (needed[c] && at[c] < 0) {
-            errors.push_back({reader.line(), 0, {}, std::string("no column '") + names[c] + "'"});
-            return std::nullopt;
-        }
-    return at;
-}
-
-SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumnPlaces& at)
-{
-    SightCells row;
-    for (size_t c = 0; c < columnCount; ++c)
-        if (at[c] >= 0 && size_t(at[c]) < cells.size())
-            row[c] = cells[size_t(at[c])];
-    return row;
+    return true;
 }
 
 SightLog readSightLog(std::istream& in)
 {
     SightLog log;
-    CsvReader reader(in);
-    std::vector<std::string> cells;
-    bool unclosed = false;
-    const auto places = readSightHeader(reader, cells, log.errors);
-    if (!places) {
-        log.badHeader = true;
-        return log;
-    }
-    const SightColumnPlaces& at = *places;
-    const size_t width = cells.size();
-    while (reader.next(cells, unclosed)) {
-        const int line = reader.line();
-        if (unclosed) {
-            log.errors.push_back({line, 0, {}, "an unclosed quote"});
-            continue;
-        }
-        if (cells.size() > width) {
-            log.errors.push_back({line, int(width) + 1, {}, std::to_string(cells.size()) + " cells; the header names " +
-                                                            std::to_string(width) + " columns"});
-            continue;
-        }
-        const SightCells row = cellsInOrder(cells, at);
+    log.badHeader = !readSightLines(in, log.errors, [&](int line, const SightCells& row, const SightColumnPlaces& at) {
         const SightRead read = readSight(row);
         if (!read.sight) {
             log.errors.push_back({line, at[size_t(read.column)] + 1, names[size_t(read.column)], read.why});
-            continue;
+            return;
         }
-        const sight::Sight& s = *read.sight;
-        log.sights.push_back(s);
+        log.sights.push_back(*read.sight);
         log.lines.push_back(line);
         log.utc.push_back(row[size_t(utc)]);
-    }
+    });
     return log;
 }
 

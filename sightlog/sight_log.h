@@ -32,6 +32,7 @@
 #include "sight/reduction.h"
 
 #include <array>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <string>
@@ -77,18 +78,17 @@ struct SightLog {
 
 SightLog readSightLog(std::istream& in);
 
-class CsvReader;
-
 /// Where each column stands in a log's lines (-1: not in the file).
 using SightColumnPlaces = std::array<int, sightColumns>;
 
-/// The header, the reader's first line (left in cells): the places of the
-/// columns, or nothing with the reason added to errors (no header, an
-/// unknown column or one twice, a needed column missing).
-std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<std::string>& cells,
-                                                 std::vector<SightLogError>& errors);
-
-/// A line's cells in the usual order.
-SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumnPlaces& at);
+/// A log read a line at a time, the one way every reader of a log takes:
+/// first the header (no header, an unknown column or one twice, a needed
+/// column missing: false, the reason in errors, nothing more read), then
+/// each line that is not a comment, given to each with its number, its
+/// cells in the usual order and where the columns stand; a line that
+/// cannot be taken in (an unclosed quote, more cells than the header
+/// names) goes to errors instead.
+bool readSightLines(std::istream& in, std::vector<SightLogError>& errors,
+                    const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each);
 
 }  // namespace morvel::sightlog
