@@ -107,8 +107,9 @@ SightDocument::SightDocument(QObject* parent) : QObject(parent)
 
 SightDocument::~SightDocument()
 {
-    // The stack goes before the document's signals stop: nothing of it may
-    // reach what is half gone.
+    // The stack empties itself as it goes. That is no change of the log, and
+    // must not take the recovery file away: a window destroyed without
+    // being closed leaves its log to be offered back.
     disconnect(&undo_, nullptr, this, nullptr);
 }
 
