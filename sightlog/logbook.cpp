@@ -16,7 +16,7 @@ namespace {
 using math::degree;
 using enum SightColumn;
 
-constexpr const char* drComment = "# dr: ";
+constexpr const char* drKey = "dr";
 
 bool blank(const std::string& s)
 {
@@ -60,6 +60,24 @@ std::string csvCell(const std::string& s)
             q += '"';
     }
     return q + '"';
+}
+
+/// A `# key: value` line, or nothing when the line is a note.
+std::optional<LogKey> keyOf(const std::string& line)
+{
+    if (!line.starts_with("# "))
+        return std::nullopt;
+    const size_t colon = line.find(':');
+    if (colon == std::string::npos || colon == 2)
+        return std::nullopt;
+    const std::string key = line.substr(2, colon - 2);
+    for (char c : key)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '_'))
+            return std::nullopt;
+    std::string value = line.substr(colon + 1);
+    if (!value.empty() && value.front() == ' ')
+        value.erase(0, 1);
+    return LogKey{key, value};
 }
 
 std::vector<std::string> split(const std::string& s, char sep)
@@ -262,11 +280,17 @@ void rework(Worked& w, const Logbook& book, const Edit& edit, const sight::FixOp
     refix(w, options);
 }
 
-void writeLogbook(std::ostream& out, const Logbook& book)
+void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys)
 {
+    for (const LogKey& k : keys) {
+        std::string value = k.value;
+        for (char& c : value)
+            c = c == '\n' || c == '\r' ? ' ' : c;
+        out << "# " << k.key << ": " << value << '\n';
+    }
     const DrTrack& d = book.dr;
     if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed))
-        out << drComment << d.position << "; " << d.time << "; " << d.course << "; " << d.speed << '\n';
+        out << "# " << drKey << ": " << d.position << "; " << d.time << "; " << d.course << "; " << d.speed << '\n';
     for (size_t c = 0; c < sightColumns; ++c)
         out << (c ? "," : "") << sightColumnNames[c];
     out << '\n';
@@ -283,24 +307,27 @@ LogbookFile readLogbook(std::istream& in)
 {
     LogbookFile file;
     const std::string text(std::istreambuf_iterator<char>(in), {});
-    // The DR comment, before the header: the reader skips comments, so it
-    // is found here.
-    for (size_t from = 0; from < text.size();) {
+    // The key lines, before the header: the reader skips comments, so
+    // they are found here. The first DR line is the DR.
+    bool drFound = false;
+    for (size_t from = text.starts_with("\xEF\xBB\xBF") ? 3 : 0; from < text.size();) {
         size_t end = text.find('\n', from);
         if (end == std::string::npos)
             end = text.size();
         std::string line = text.substr(from, end - from);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.rfind(drComment, 0) == 0) {
-            const auto parts = split(line.substr(std::char_traits<char>::length(drComment)), ';');
+        if (!blank(line) && line[0] != '#')
+            break;
+        if (const std::optional<LogKey> k = keyOf(line); k && k->key == drKey && !drFound) {
+            const auto parts = split(k->value, ';');
             DrTrack& d = file.book.dr;
-            for (size_t k = 0; k < parts.size() && k < 4; ++k)
-                (k == 0 ? d.position : k == 1 ? d.time : k == 2 ? d.course : d.speed) = parts[k];
-            break;
+            for (size_t i = 0; i < parts.size() && i < 4; ++i)
+                (i == 0 ? d.position : i == 1 ? d.time : i == 2 ? d.course : d.speed) = parts[i];
+            drFound = true;
+        } else if (k && k->key != drKey) {
+            file.keys.push_back(*k);
         }
-        if (!blank(line) && line[0] != '#' && line.rfind("\xEF\xBB\xBF#", 0) != 0)
-            break;
         from = end + 1;
     }
 

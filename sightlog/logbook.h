@@ -20,6 +20,12 @@
 /// Read back, a row whose DR is the one the DR gives it follows the DR
 /// again, so a file saved and opened holds the same log.
 ///
+/// The DR's is one of the `# key: value` lines a log may have before its
+/// header: a key of small letters, digits, blanks, '-' and '_', a colon,
+/// then the value. The others are kept for whoever wrote them (the
+/// recovery file names the file its log came from so); any other comment
+/// is a note, and no key.
+///
 /// A row is empty (every cell blank: left out silently), incomplete (a
 /// needed cell blank: the time, the body, Hs, the height of eye, or a DR
 /// when none is given;
@@ -117,10 +123,19 @@ std::optional<sight::DeadReckoning> followedDr(const Logbook& book, size_t row, 
 /// instant (blank when there is none).
 SightCells fileCells(const Logbook& book, size_t row, const DrRead& dr);
 
-void writeLogbook(std::ostream& out, const Logbook& book);
+/// A `# key: value` line before the header, the DR's aside.
+struct LogKey {
+    std::string key, value;
+    bool operator==(const LogKey&) const = default;
+};
+
+/// The log as its file holds it; keys stand first, in their order (a line
+/// end in a value becomes a blank).
+void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys = {});
 
 struct LogbookFile {
     Logbook book;
+    std::vector<LogKey> keys;
     /// Lines that could not be taken in (an unclosed quote, too many
     /// cells); a row that is merely bad is kept as typed.
     std::vector<SightLogError> errors;

@@ -24,7 +24,9 @@ QSettings settings()
     return QSettings(QStringLiteral("Morvel"), QStringLiteral("Morvel"));
 }
 
-const QString recoveryTag = QStringLiteral("# recovery of: ");
+/// The key of the recovery file's line that names the file its log came
+/// from.
+constexpr const char* recoveryKey = "recovery of";
 const QString recentKey = QStringLiteral("sight/recent");
 
 QString native(const QString& path)
@@ -32,10 +34,10 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-QByteArray fileText(const sightlog::Logbook& book)
+QByteArray fileText(const sightlog::Logbook& book, const std::vector<sightlog::LogKey>& keys = {})
 {
     std::ostringstream out;
-    sightlog::writeLogbook(out, book);
+    sightlog::writeLogbook(out, book, keys);
     return QByteArray::fromStdString(out.str());
 }
 
@@ -275,8 +277,7 @@ void SightDocument::keepRecovery()
     QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
     QSaveFile f(recoveryPath());
     if (f.open(QIODevice::WriteOnly)) {
-        f.write((recoveryTag + file_ + u'\n').toUtf8());
-        f.write(fileText(book_));
+        f.write(fileText(book_, {{recoveryKey, file_.toStdString()}}));
         f.commit();
     }
 }
@@ -286,12 +287,14 @@ void SightDocument::restoreRecovery()
     QFile f(recoveryPath());
     if (!f.open(QIODevice::ReadOnly))
         return;
-    const QByteArray data = f.readAll();
+    std::istringstream in(f.readAll().toStdString());
     f.close();
-    std::istringstream in(data.toStdString());
     const sightlog::LogbookFile read = sightlog::readLogbook(in);
-    const QString first = QString::fromUtf8(data.left(data.indexOf('\n')));
-    replace(read.book, first.startsWith(recoveryTag) ? first.mid(recoveryTag.size()).trimmed() : QString());
+    QString file;
+    for (const sightlog::LogKey& k : read.keys)
+        if (k.key == recoveryKey)
+            file = text(k.value);
+    replace(read.book, file);
     // Restored, not saved: the log stays modified until it is.
     undo_.resetClean();
     keepRecovery();

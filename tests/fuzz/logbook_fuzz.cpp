@@ -18,13 +18,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (read.badHeader)
         return 0;
     std::ostringstream out;
-    writeLogbook(out, read.book);
+    writeLogbook(out, read.book, read.keys);
     std::istringstream back(out.str());
     const LogbookFile again = readLogbook(back);
     const DrTrack& d = read.book.dr;
     const bool plainDr = (d.position + d.time + d.course + d.speed).find_first_of(";\r\n") == std::string::npos;
+    bool plainKeys = true;
+    for (const LogKey& k : read.keys)
+        plainKeys = plainKeys && k.value.find('\r') == std::string::npos;
     if (again.badHeader || !again.errors.empty() || again.book.rows != read.book.rows ||
-        (plainDr && !(again.book.dr == d))) {
+        (plainDr && !(again.book.dr == d)) || (plainKeys && again.keys != read.keys)) {
         std::fprintf(stderr, "logbook: not the same after saving:\n%s\n", out.str().c_str());
         std::abort();
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 using namespace morvel;
 using namespace morvel::sightlog;
@@ -105,6 +106,31 @@ TEST(Logbook, ReworkedEditByEditIsWorkedWhole)
         fixes += w.fix.found();
     }
     EXPECT_GT(fixes, 100);
+}
+
+// The `# key: value` lines before the header: the DR's read into the DR,
+// the others kept in order and written back the same; notes are no keys.
+TEST(Logbook, KeyLines)
+{
+    const std::string text = "\xEF\xBB\xBF# title: Evening, 7 December\n"
+                             "# Ten sights of 7 December 2026: the morning Sun run up\n"
+                             "#dr: not a key\n"
+                             "# dr: 41 10.0N 66 30.0W; 2026-12-07T17:00:00Z; 090; 12\n"
+                             "# dr: 40N 60W; ; ;\n"
+                             "# recovery of: /home/nav/a b: c.csv\n"
+                             "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n"
+                             "# row-note: not before the header\n";
+    std::istringstream in(text);
+    const LogbookFile file = readLogbook(in);
+    const std::vector<LogKey> keys = {{"title", "Evening, 7 December"}, {"recovery of", "/home/nav/a b: c.csv"}};
+    EXPECT_EQ(file.keys, keys);
+    EXPECT_EQ(file.book.dr, (DrTrack{"41 10.0N 66 30.0W", "2026-12-07T17:00:00Z", "090", "12"}));
+    std::ostringstream out;
+    writeLogbook(out, file.book, file.keys);
+    std::istringstream back(out.str());
+    const LogbookFile again = readLogbook(back);
+    EXPECT_EQ(again.keys, keys);
+    EXPECT_EQ(again.book, file.book);
 }
 
 }  // namespace
