@@ -193,7 +193,11 @@ void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr)
     }
     if (!r.why.empty())
         return;
-    const SightRead read = readSight(fileCells(book, i, dr));
+    // The DR a row follows, as a value: never through its text.
+    std::optional<std::pair<double, double>> followed;
+    if (const auto at = followedDr(book, i, dr))
+        followed = std::pair(at->lat, at->lon);
+    const SightRead read = readSight(typed, followed);
     if (!read.sight) {
         r.status = RowStatus::bad;
         r.column = read.column;

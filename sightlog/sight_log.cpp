@@ -93,7 +93,7 @@ std::string SightLogError::text() const
     return s + ": " + why;
 }
 
-SightRead readSight(const SightCells& cells)
+SightRead readSight(const SightCells& cells, const std::optional<std::pair<double, double>>& dr)
 {
     SightRead read;
     auto cell = [&](Column c) -> const std::string& { return cells[size_t(c)]; };
@@ -151,18 +151,25 @@ SightRead readSight(const SightCells& cells)
         else
             refuse(n.column, "'" + text + "' is not " + range(n.lo, n.hi, n.unit));
     }
-    const navtext::AngleRead la = navtext::readNavAngle(cell(drLat), navtext::AngleKind::latitude, "the DR latitude");
-    if (!la.ok)
-        refuse(drLat, la.error);
-    else if (std::abs(la.radians) > 89 * degree)
+    if (dr) {
+        s.drLat = dr->first;
+        s.drLon = dr->second;
+    } else {
+        const navtext::AngleRead la =
+            navtext::readNavAngle(cell(drLat), navtext::AngleKind::latitude, "the DR latitude");
+        if (!la.ok)
+            refuse(drLat, la.error);
+        const navtext::AngleRead lo =
+            navtext::readNavAngle(cell(drLon), navtext::AngleKind::longitude, "the DR longitude");
+        if (!lo.ok)
+            refuse(drLon, lo.error);
+        s.drLat = la.radians;
+        s.drLon = lo.radians;
+    }
+    if (std::abs(s.drLat) > 89 * degree)
         refuse(drLat, "a DR latitude beyond 89 degrees is not worked here");
-    const navtext::AngleRead lo = navtext::readNavAngle(cell(drLon), navtext::AngleKind::longitude, "the DR longitude");
-    if (!lo.ok)
-        refuse(drLon, lo.error);
-    s.drLat = la.radians;
-    s.drLon = lo.radians;
     if (read.why.empty())
-    read.sight = s;
+        read.sight = s;
     return read;
 }
 

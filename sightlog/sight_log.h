@@ -36,6 +36,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvel::sightlog {
@@ -56,7 +57,9 @@ struct SightRead {
     std::string why;
 };
 
-SightRead readSight(const SightCells& cells);
+/// dr, when given, is the DR already worked out for a row that follows
+/// one (latitude and longitude, radians): the DR cells are then not read.
+SightRead readSight(const SightCells& cells, const std::optional<std::pair<double, double>>& dr = {});
 
 struct SightLogError {
     int line = 0;
