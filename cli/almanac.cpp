@@ -4,6 +4,7 @@
 #include "cli/json_writer.h"
 #include "cli/report.h"
 #include "engine/angles.h"
+#include "navtext/navtext.h"
 #include "navtext/numtext.h"
 
 #include <cctype>
@@ -179,19 +180,19 @@ int runAlmanac(const std::string& body, const std::string& at, const AlmanacOpti
 {
     const Instant when = Instant::parse(at, options.dut1);
     if (!when.ok())
-        return failed(err, "--at '" + at + "': " + when.error());
+        return failed(err, "--at " + navtext::quoted(at) + ": " + when.error());
     std::vector<Body> chosen;
     if (isAll(body)) {
         chosen = allBodies();
     } else if (const std::optional<Body> b = almanac::findBody(body)) {
         chosen.push_back(*b);
     } else {
-        return failed(err, "--almanac: no body '" + body + "'; " + knownBodies());
+        return failed(err, "--almanac: no body " + navtext::quoted(body) + "; " + knownBodies());
     }
     std::string error;
     const auto entries = placesAt(chosen, when, at, error);
     if (!entries)
-        return failed(err, "--at '" + at + "': " + error);
+        return failed(err, "--at " + navtext::quoted(at) + ": " + error);
     std::string text;
     if (options.json)
         for (const Answered& e : *entries)
@@ -206,7 +207,8 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
 {
     const bool shaped = date.size() == 10 && date[4] == '-' && date[7] == '-';
     if (!shaped || !Instant::parse(date + "T00:00:00Z").ok())
-        return failed(err, "--daily '" + date + "': a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07" +
+        return failed(err, "--daily " + navtext::quoted(date) +
+                               ": a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07" +
                                (shaped ? "; " + Instant::parse(date + "T00:00:00Z").error() : std::string()));
     std::vector<Body> moving, stars;
     for (const Body& b : almanac::bodies())
@@ -218,13 +220,13 @@ int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, s
         const std::string at = date + "T" + (h < 10 ? "0" : "") + std::to_string(h) + ":00:00Z";
         const auto entries = placesAt(moving, Instant::parse(at, options.dut1), at, error);
         if (!entries)
-            return failed(err, "--daily '" + date + "': " + error);
+            return failed(err, "--daily " + navtext::quoted(date) + ": " + error);
         hours.push_back(*entries);
     }
     const std::string midnight = date + "T00:00:00Z";
     const auto starPlaces = placesAt(stars, Instant::parse(midnight, options.dut1), midnight, error);
     if (!starPlaces)
-        return failed(err, "--daily '" + date + "': " + error);
+        return failed(err, "--daily " + navtext::quoted(date) + ": " + error);
 
     std::string text;
     if (csv || options.json) {
@@ -294,7 +296,8 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
                                                         : header[i] == "dut1" ? &dut1Column : nullptr;
         if (!column || *column >= 0) {
             err << "morvel-solve: " << name << ':' << reader.line() << ": "
-                << (column ? "column '" + header[i] + "' twice" : "unknown column '" + header[i] + "'")
+                << (column ? "column " + navtext::quoted(header[i]) + " twice"
+                           : "unknown column " + navtext::quoted(header[i]))
                 << "; an almanac batch has the columns body, at and optionally dut1\n";
             return 2;
         }
@@ -317,19 +320,19 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
         if (unclosed)
             why = "an unclosed quote";
         else if (!body)
-            why = "no body '" + at(bodyColumn) + "'";
+            why = "no body " + navtext::quoted(at(bodyColumn));
         else if (!at(dut1Column).empty()) {
             const auto d = navtext::typedNumber(at(dut1Column));
             if (d && !d->overflow)
                 dut1 = d->value;
             else
-                why = "dut1 '" + at(dut1Column) + "' is not a number of seconds";
+                why = "dut1 " + navtext::quoted(at(dut1Column)) + " is not a number of seconds";
         }
         std::optional<std::vector<Answered>> entries;
         if (why.empty()) {
             const Instant when = Instant::parse(at(atColumn), dut1);
             if (!when.ok())
-                why = "at '" + at(atColumn) + "': " + when.error();
+                why = "at " + navtext::quoted(at(atColumn)) + ": " + when.error();
             else
                 entries = placesAt({*body}, when, at(atColumn), why);
         }

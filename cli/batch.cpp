@@ -4,6 +4,7 @@
 #include "cli/problem.h"
 #include "cli/report.h"
 #include "cli/solve.h"
+#include "navtext/navtext.h"
 #include "sightlog/csv_reader.h"
 
 #include <istream>
@@ -13,6 +14,7 @@
 #include <vector>
 
 namespace morvel::cli {
+
 
 
 int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err, const Style& style)
@@ -42,16 +44,16 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
     for (const std::string& c : cells) {
         const std::optional<Field> f = fieldOfColumn(c);
         if (!f)
-            return fatal(number, "unknown column '" + c +
-                                     "'; the columns are lat, lha, dec, alt, zn for the celestial triangle, or from, "
+            return fatal(number, "unknown column " + navtext::quoted(c) +
+                                     "; the columns are lat, lha, dec, alt, zn for the celestial triangle, or from, "
                                      "to, from_lat, from_lon, to_lat, to_lon, dlo, distance, course for the great "
                                      "circle");
         for (Field g : columns) {
             if (g == *f)
-                return fatal(number, "column '" + c + "' twice");
+                return fatal(number, "column " + navtext::quoted(c) + " twice");
             if (isCelestial(g) != isCelestial(*f))
                 return fatal(number, "columns of the celestial triangle and of the great circle together ('" +
-                                         columnName(g) + "', '" + c + "'): solve one kind a file");
+                                         columnName(g) + "', " + navtext::quoted(c) + "): solve one kind a file");
         }
         columns.push_back(*f);
     }

@@ -38,12 +38,12 @@ std::optional<double> spacingOf(const std::string& text, std::string& error)
                                 "from 0.1 to 180 (10, 5, 2.5)";
     const AngleRead a = readNavAngle(text, AngleKind::circle);
     if (!a.ok || text.find_first_of(" \t'") != std::string::npos) {
-        error = allowed + "; not '" + text + "'";
+        error = allowed + "; not " + navtext::quoted(text);
         return std::nullopt;
     }
     const double degrees = navtext::textToNumber(text).value;
     if (degrees < 0.1 || degrees > 180) {
-        error = allowed + "; not '" + text + "'";
+        error = allowed + "; not " + navtext::quoted(text);
         return std::nullopt;
     }
     return degrees;
@@ -177,7 +177,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     for (size_t i = 0; i < args.size(); ++i) {
         std::string option = args[i];
         if (!isOption(option))
-            return fail("unexpected '" + option + "'; options start with -- (see --help)");
+            return fail("unexpected " + navtext::quoted(option) + "; options start with -- (see --help)");
         std::optional<std::string> value;
         if (const size_t eq = option.find('='); eq != std::string::npos) {
             value = option.substr(eq + 1);
@@ -198,9 +198,16 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             (name == "json" ? style.json : name == "csv" ? csv : style.decimal) = true;
             continue;
         }
-        // Values run to the next option: --lat 40 12.3N is one latitude.
-        for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i)
+        // Values run to the next option: --lat 40 12.3N is one latitude. A
+        // file is one argument: a second is a mistake, not a name with a
+        // blank.
+        const bool file = name == "sights" || name == "batch" || name == "gpx";
+        for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i) {
+            if (file && value)
+                return fail(option + " takes one file; " + navtext::quoted(args[i + 1]) +
+                            " is one too many (quote a name that has blanks)");
             value = value ? *value + " " + args[i + 1] : args[i + 1];
+        }
         const std::optional<Field> field = fieldOfOption(name);
         std::optional<std::string>* once = name == "almanac"     ? &almanacBody
                                            : name == "at"        ? &at
@@ -240,7 +247,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (dut1) {
         const auto d = navtext::typedNumber(*dut1);
         if (!d || d->overflow || std::abs(d->value) > 0.9)
-            return fail("--dut1 takes UT1 - UTC in seconds, -0.9 to 0.9; not '" + *dut1 + "'");
+            return fail("--dut1 takes UT1 - UTC in seconds, -0.9 to 0.9; not " + navtext::quoted(*dut1));
         timing.dut1 = d->value;
     }
     if (sights || sigma) {
@@ -249,7 +256,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             const auto d = navtext::typedNumber(*sigma);
             if (!d || d->overflow || !(d->value >= 0.01 && d->value <= 60))
                 return fail("--sigma takes the standard deviation of an altitude in minutes of arc, 0.01 to 60; "
-                            "not '" + *sigma + "'");
+                            "not " + navtext::quoted(*sigma));
             o.sigma = d->value;
         }
         if (!sights)
@@ -283,6 +290,8 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             return fail("--daily takes a date alone, without --almanac or --at");
         if (daily)
             return runDaily(*daily, csv, timing, out, err);
+        if (csv)
+            return fail("--csv goes with --daily; --almanac answers one body or all in plain text or JSON");
         if (batch)
             return fail("an almanac batch is --batch FILE alone, with the columns body,at (and dut1)");
         if (!almanacBody || !at)
@@ -304,11 +313,14 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         const AngleRead a = readNavAngle(*limitText, AngleKind::latitude, "a limiting latitude");
         if (!a.ok || !(std::abs(a.radians) >= 1 * math::degree && std::abs(a.radians) <= 89 * math::degree))
             return fail("--limit-lat takes the latitude the route keeps within, 1 to 89 degrees N or S "
-                        "(60N, 55 30S); not '" + *limitText + "'");
+                        "(60N, 55 30S); not " + navtext::quoted(*limitText));
         limit = a.radians;
     }
     if (gpx && waypoints.empty())
         return fail("--gpx writes the waypoints: give --waypoints N too");
+    if (gpx && *gpx == "-" && (style.json || style.decimal))
+        return fail(std::string("--gpx - writes the route alone to standard output: it takes no ") +
+                    (style.json ? "--json" : "--decimal"));
 
     if (batch) {
         if (limit || gpx)
@@ -340,7 +352,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             return 0;
         }
         if (const std::string why = writeWhole(*gpx, document); !why.empty())
-            return fail("--gpx: cannot write '" + *gpx + "': " + why);
+            return fail("--gpx: cannot write " + navtext::quoted(*gpx) + ": " + why);
     }
     std::string text;
     write(text, a, style, 0);

@@ -84,8 +84,8 @@ public:
         const auto n = navtext::typedNumber(text(name));
         if (n && !n->overflow && n->value >= low && n->value <= high)
             return n->value;
-        refuse("--" + name + " takes " + unit + ", " + plainNumber(low) + " to " + plainNumber(high) + "; not '"
-               + text(name) + "'");
+        refuse("--" + name + " takes " + unit + ", " + plainNumber(low) + " to " + plainNumber(high) + "; not "
+               + navtext::quoted(text(name)));
         return fallback;
     }
 
@@ -105,7 +105,7 @@ public:
         std::string error;
         const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text(name), error);
         if (!t || text(name).size() == 10)
-            refuse("--" + name + " '" + text(name) + "': "
+            refuse("--" + name + " " + navtext::quoted(text(name)) + ": "
                    + (t ? "a date needs a time, as 2026-12-07T17:32:10Z" : error));
         return t.value_or(sight::UtcTime{});
     }
@@ -115,7 +115,8 @@ public:
         std::string error;
         const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text("date"), error);
         if (!t || text("date").size() != 10)
-            refuse("--date '" + text("date") + "': a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07"
+            refuse("--date " + navtext::quoted(text("date")) +
+                   ": a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07"
                    + (t ? std::string() : "; " + error));
         return t.value_or(sight::UtcTime{});
     }
@@ -133,13 +134,9 @@ public:
         if (!has("limb"))
             return sight::Limb::lower;
         const std::string& l = text("limb");
-        if (l == "lower" || l == "LL")
-            return sight::Limb::lower;
-        if (l == "upper" || l == "UL")
-            return sight::Limb::upper;
-        if (l == "centre" || l == "center")
-            return sight::Limb::center;
-        refuse("--limb takes lower, upper or centre (LL, UL); not '" + l + "'");
+        if (const std::optional<sight::Limb> read = sightlog::readLimb(l))
+            return *read;
+        refuse(std::string("--limb takes ") + sightlog::limbsAllowed + "; not " + navtext::quoted(l));
         return sight::Limb::lower;
     }
 
@@ -198,7 +195,8 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
     if (r.has("dr-time")) {
         drTime = r.instant("dr-time");
         if (r.ok() && !(std::fabs(drTime->secondsSince(sight::localMeanNoon(date, lon))) <= sight::drTimeLimit))
-            r.refuse("--dr-time '" + r.text("dr-time") + "': the DR's time must lie within 24 hours of noon on --date");
+            r.refuse("--dr-time " + navtext::quoted(r.text("dr-time")) +
+                     ": the DR's time must lie within 24 hours of noon on --date");
     }
     if (r.has("course") != r.has("speed"))
         r.refuse(std::string(r.has("course") ? "--course needs --speed" : "--speed needs --course")
@@ -211,7 +209,7 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
         r.refuse("--limb, --ic and --eye correct --hs; give the sextant altitude");
     const double hs = r.has("hs") ? r.angle("hs", AngleKind::altitude) : 0;
     if (r.has("hs") && hs <= 0)
-        r.refuse("--hs takes the Sun's sextant altitude above the horizon; not '" + r.text("hs") + "'");
+        r.refuse("--hs takes the Sun's sextant altitude above the horizon; not " + navtext::quoted(r.text("hs")));
     const sight::Conditions conditions = r.conditions();
     const sight::Limb limb = r.limb();
     const sight::UtcTime highest = r.has("time-of-max") ? r.instant("time-of-max") : sight::UtcTime{};
@@ -227,7 +225,7 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
     if (r.has("hs")) {
         latitude = sight::noonLatitude(n, hs, conditions, limb);
         if (!latitude->ok()) {
-            err << failedText("--hs '" + r.text("hs") + "': " + latitude->error);
+            err << failedText("--hs " + navtext::quoted(r.text("hs")) + ": " + latitude->error);
             return 2;
         }
     }
@@ -283,14 +281,14 @@ int identify(const Reader& r, const AlmanacOptions& options, std::ostream& out, 
     const auto [lat, lon] = r.position();
     const double hs = r.angle("alt", AngleKind::altitude);
     if (hs < 0)
-        r.refuse("--alt takes the sextant altitude above the horizon; not '" + r.text("alt") + "'");
+        r.refuse("--alt takes the sextant altitude above the horizon; not " + navtext::quoted(r.text("alt")));
     const double zn = r.angle("zn", AngleKind::circle);
     const sight::Conditions conditions = r.conditions();
     if (!r.ok())
         return r.failed(err);
     const sight::Identification id = sight::identify(at.instant(options.dut1), lat, lon, hs, zn, conditions);
     if (!id.ok()) {
-        err << failedText("--at '" + r.text("at") + "': " + id.error);
+        err << failedText("--at " + navtext::quoted(r.text("at")) + ": " + id.error);
         return 2;
     }
 
@@ -345,7 +343,7 @@ int sky(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::
     const sight::SkyView view = sight::skyAt(at.instant(options.dut1), lat, lon);
     const sight::Twilight t = sight::twilightOf(at, lat, lon, options.dut1);
     if (!view.ok() || !t.ok()) {
-        err << failedText("--at '" + r.text("at") + "': " + (view.ok() ? t.error : view.error));
+        err << failedText("--at " + navtext::quoted(r.text("at")) + ": " + (view.ok() ? t.error : view.error));
         return 2;
     }
     auto magnitude = [](const sight::Visible& v) {

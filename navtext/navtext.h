@@ -172,6 +172,11 @@ std::string plainNumber(double x);
 /// time of day.
 std::string timeOfDay(std::string_view iso, bool seconds = false);
 
+/// A text the navigator gave, quoted in a message: in single quotes, cut
+/// after 40 characters with "..." where it runs on, so that a line of a
+/// file that is no log cannot flood a message.
+std::string quoted(std::string_view text);
+
 /// Nautical miles rounded to a tenth, halves up.
 double tenths(double miles);
 /// An angle in decimal degrees as the decimal window rounds it; magnitude

@@ -102,14 +102,6 @@ bool wellFormed(const std::string& t, bool sign, bool point)
     return digits > 0;
 }
 
-std::string quoted(std::string_view text)
-{
-    std::string q(1, '\'');
-    q += text;
-    q += '\'';
-    return q;
-}
-
 AngleRead fail(std::string_view text, const std::string& why)
 {
     return {false, 0, false, quoted(text) + ": " + why};

@@ -209,6 +209,21 @@ std::string timeOfDay(std::string_view iso, bool seconds)
     return std::string(iso.substr(11, length));
 }
 
+std::string quoted(std::string_view text)
+{
+    // Cut after the 40th character, never inside one (UTF-8 continuation
+    // bytes are 10xxxxxx).
+    constexpr size_t most = 40;
+    size_t characters = 0, end = 0;
+    for (; end < text.size(); ++end)
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && ++characters > most)
+            break;
+    std::string q = "'";
+    q += text.substr(0, end);
+    q += end < text.size() ? "...'" : "'";
+    return q;
+}
+
 double minutesNumber(double x)
 {
     return std::round(x / degree * 60 * 100) / 100;

@@ -121,7 +121,7 @@ DrRead readDr(const DrTrack& track)
     }
     r.at = almanac::Instant::parse(track.time);
     if (!r.at.ok())
-        refuse("time", "'" + track.time + "': " + r.at.error());
+        refuse("time", navtext::quoted(track.time) + ": " + r.at.error());
     const bool moving = !blank(track.course) || !blank(track.speed);
     if (moving) {
         const navtext::AngleRead c = navtext::readNavAngle(track.course, navtext::AngleKind::circle, "the course");
@@ -130,7 +130,7 @@ DrRead readDr(const DrTrack& track)
         r.dr.course = c.radians;
         const auto n = navtext::typedNumber(track.speed);
         if (!n || n->overflow || !(n->value >= 0 && n->value <= 60))
-            refuse("speed", "'" + track.speed + "' is not a speed in knots from 0 to 60");
+            refuse("speed", navtext::quoted(track.speed) + " is not a speed in knots from 0 to 60");
         else
             r.dr.speed = n->value;
     }

@@ -4,6 +4,7 @@
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
 #include "sightlog/csv_reader.h"
+#include "sightlog/sight_texts.h"
 
 #include <array>
 #include <cmath>
@@ -54,8 +55,8 @@ std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<
         size_t c = 0;
         while (c < columnCount && cells[i] != names[c])
             ++c;
-        const std::string why = c == columnCount ? "unknown column '" + cells[i] + "'"
-                                : at[c] >= 0     ? "column '" + cells[i] + "' twice"
+        const std::string why = c == columnCount ? "unknown column " + navtext::quoted(cells[i])
+                                : at[c] >= 0     ? "column " + navtext::quoted(cells[i]) + " twice"
                                                  : std::string();
         if (!why.empty()) {
             errors.push_back({reader.line(), int(i) + 1, {},
@@ -106,31 +107,27 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
     sight::Sight s;
     s.when = almanac::Instant::parse(cell(utc));
     if (!s.when.ok()) {
-        std::string why = "'";
-        why += cell(utc);
-        why += "': ";
-        why += s.when.error();
-        refuse(utc, why);
+        refuse(utc, navtext::quoted(cell(utc)) + ": " + s.when.error());
     }
     if (const auto b = almanac::findBody(cell(body)); !b || b->kind == almanac::BodyKind::aries)
-        refuse(body, "no body '" + cell(body) + "'; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational "
-                                                "star");
+        refuse(body, "no body " + navtext::quoted(cell(body)) +
+                         "; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star");
     else
         s.body = *b;
-    const std::string l = cell(limb);
+    const std::string& l = cell(limb);
     const bool limbs = s.body.kind == almanac::BodyKind::sun || s.body.kind == almanac::BodyKind::moon;
-    if (l == "lower" || l == "upper") {
+    if (const std::optional<sight::Limb> read = readLimb(l); !l.empty() && !read)
+        refuse(limb, navtext::quoted(l) + " is not " + limbsAllowed);
+    else if (read && *read != sight::Limb::center) {
         if (!limbs)
             refuse(limb, "only the Sun and the Moon have limbs; leave it empty or center");
-        s.limb = l == "lower" ? sight::Limb::lower : sight::Limb::upper;
-    } else if (!l.empty() && l != "center") {
-        refuse(limb, "'" + l + "' is not lower, upper or center");
+        s.limb = *read;
     }
     const navtext::AngleRead a = navtext::readNavAngle(cell(hs), navtext::AngleKind::altitude, "a sextant altitude");
     if (!a.ok)
         refuse(hs, a.error);
     else if (a.radians < 0)
-        refuse(hs, "a sextant altitude runs from 0 to 90 degrees; not '" + cell(hs) + "'");
+        refuse(hs, "a sextant altitude runs from 0 to 90 degrees; not " + navtext::quoted(cell(hs)));
     s.hs = a.radians;
     struct Number {
         Column column;
@@ -149,7 +146,7 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
         if (const auto v = numberIn(text, n.lo, n.hi))
             *n.value = *v;
         else
-            refuse(n.column, "'" + text + "' is not " + range(n.lo, n.hi, n.unit));
+            refuse(n.column, navtext::quoted(text) + " is not " + range(n.lo, n.hi, n.unit));
     }
     if (dr) {
         s.drLat = dr->first;

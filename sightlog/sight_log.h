@@ -10,7 +10,8 @@
 ///   utc       the instant, 2026-12-07T17:32:10Z (almanac::Instant::parse)
 ///   body      Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational
 ///             star by any name almanac::findBody knows
-///   limb      lower, upper or center; only the Sun and the Moon have limbs;
+///   limb      lower, upper or centre (center, LL, UL, any case); only the
+///             Sun and the Moon have limbs;
 ///             empty (or no column) is the centre
 ///   hs        the sextant altitude, 0 to 90 degrees, as navtext.h reads an
 ///             altitude (34 12.3, 34°12.3', 34.205)

@@ -6,6 +6,22 @@ namespace morvel::sightlog {
 
 using navtext::minutesText;
 
+const char* const limbsAllowed = "lower, upper or centre (LL, UL)";
+
+std::optional<sight::Limb> readLimb(std::string_view text)
+{
+    std::string t(text);
+    for (char& c : t)
+        c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    if (t == "lower" || t == "ll")
+        return sight::Limb::lower;
+    if (t == "upper" || t == "ul")
+        return sight::Limb::upper;
+    if (t == "centre" || t == "center")
+        return sight::Limb::center;
+    return std::nullopt;
+}
+
 const char* const lowAltitudeWarning = "below 5° of apparent altitude refraction is unreliable";
 
 std::string correctionsText(const sight::Corrections& k)

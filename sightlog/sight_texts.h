@@ -1,14 +1,22 @@
 /// \file sight_texts.h
-/// \brief What a reduced sight says in words, the same in morvel-solve and
-/// the sight window: its corrections one after the other, and the warning
-/// below 5 degrees of apparent altitude. No Qt.
+/// \brief A sight in words, the same in morvel-solve and the sight window:
+/// its limb read as navigators write it, its corrections one after the
+/// other, and the warning below 5 degrees of apparent altitude. No Qt.
 #pragma once
 
 #include "sight/corrections.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace morvel::sightlog {
+
+/// A limb: lower, upper, centre or center in any case, or LL and UL;
+/// nothing when the text is none of them.
+std::optional<sight::Limb> readLimb(std::string_view text);
+/// What readLimb takes, for messages.
+extern const char* const limbsAllowed;
 
 /// What is said of a sight whose apparent altitude is below 5 degrees.
 extern const char* const lowAltitudeWarning;

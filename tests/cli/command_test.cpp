@@ -18,7 +18,7 @@ TEST(Command, BadInputNamesTheOptionAndExitsTwo)
     struct {
         const char* name;
         std::vector<std::string> args;
-        const char* says;  // in the message
+        std::string says;  // in the message
     } rows[] = {
         {"latitude beyond 90", with({"--lat", "95N"}), "--lat '95N': out of range"},
         {"latitude of 90 30", with({"--lat", "90", "30N"}), "--lat '90 30N': out of range"},
@@ -87,6 +87,15 @@ TEST(Command, BadInputNamesTheOptionAndExitsTwo)
         {"sight log missing", {"--sights", "/nonexistent/log.csv"}, "--sights: cannot read"},
         {"sight log a directory", {"--sights", "/"}, "--sights: cannot read '/': a directory"},
         {"nothing", {}, "nothing to solve"},
+        {"a long value cut in the message", with({"--lat", std::string(60, '4') + "N"}),
+         "--lat '" + std::string(40, '4') + "...': "},
+        {"a second file", {"--sights", "a.csv", "b.csv"}, "--sights takes one file; 'b.csv' is one too many"},
+        {"a second batch", {"--batch", "a.csv", "b.csv"}, "--batch takes one file; 'b.csv'"},
+        {"csv with one body", {"--almanac", "Sun", "--at", "2026-12-07T17:32:10Z", "--csv"}, "--csv goes with --daily"},
+        {"json with the route alone", {"--from", "40N 10W", "--to", "30N 20E", "--waypoints", "5", "--gpx", "-", "--json"},
+         "--gpx - writes the route alone to standard output: it takes no --json"},
+        {"a limb that is none", {"--noon", "--date", "2026-12-07", "--pos", "40N 30W", "--hs", "30", "--limb", "left"},
+         "--limb takes lower, upper or centre (LL, UL); not 'left'"},
     };
     for (const auto& row : rows) {
         const CliRun r = runCli(row.args);

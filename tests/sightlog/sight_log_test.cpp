@@ -33,6 +33,16 @@ TEST(SightLog, ReadsAGoodLine)
     EXPECT_LT(s.drLon, 0);
 }
 
+// Limbs as navigators write them, in any case.
+TEST(SightLog, LimbsInAnyCase)
+{
+    for (const char* limb : {"Lower", "UPPER", "centre", "Center", "LL", "ul", ""}) {
+        const sightlog::SightLog log =
+            read(std::string(header) + "2026-12-07T17:32:10Z,Sun," + limb + ",34 12.3,-1.2,3.5,,,40 12N,70 30W\n");
+        EXPECT_EQ(log.sights.size(), 1u) << limb << ": " << (log.errors.empty() ? "" : log.errors[0].text());
+    }
+}
+
 struct Bad {
     const char* name;
     const char* line;
