@@ -83,8 +83,10 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
         {"Latitude", navLatitudeText(fix.lat, decimal)},
         {"Longitude", navLongitudeText(fix.lon, decimal)},
         {"From DR", nmText(fix.distance) + " nm, " + navCircleText(fix.bearing, decimal)},
-        {"Widest cut", degreesText(fix.cut) + (fix.weak ? ": weak fix, the lines cut under 15°" : "")},
-        {"Iterations", std::to_string(fix.iterations)}};
+        {"Widest cut", degreesText(fix.cut) + (fix.weak ? ": weak fix, the lines cut under 15°" : "")}};
+    if (fix.doubtful)
+        f.push_back({"Doubtful", fix.doubt});
+    f.push_back({"Iterations", std::to_string(fix.iterations)});
     if (fix.ellipse) {
         char buf[160];
         std::snprintf(buf, sizeof buf, "semi-axes %.1f and %.1f nm, major axis %03.0f° (sigma %.2f')",
@@ -92,11 +94,14 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
         f.push_back({"95% ellipse", buf});
     }
     writeTable(out, f, "  ");
+    for (const sight::Excluded& e : fix.excluded)
+        out += "Line " + std::to_string(logged[e.sight].line) + " (" + std::string(logged[e.sight].sight->body.name) +
+               ") excluded from the fix: " + e.why + "\n";
     rows = {{"Line", "Body", "Residual"}};
     for (size_t i = 0; i < logged.size(); ++i) {
         const double r = fix.residuals[i];
         rows.push_back({std::to_string(logged[i].line), std::string(logged[i].sight->body.name),
-                        interceptText(r)});
+                        interceptText(r) + (fix.excludedOf(i) ? ", excluded" : "")});
     }
     out += "Residuals at the fix\n";
     writeTable(out, rows, "  ");
@@ -160,6 +165,19 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
     f.number("cut", std::round(fix.cut / degree * 10) / 10);
     f.key("weak");
     out += fix.weak ? "true" : "false";
+    f.key("doubtful");
+    out += fix.doubtful ? "true" : "false";
+    f.key("excluded");
+    out += '[';
+    for (size_t i = 0; i < fix.excluded.size(); ++i) {
+        if (i)
+            out += ',';
+        JsonObject e(out);
+        e.number("line", logged[fix.excluded[i].sight].line);
+        e.text("reason", fix.excluded[i].why);
+        e.close();
+    }
+    out += ']';
     f.key("ellipse");
     if (!fix.ellipse) {
         out += "null";  // two lines have none (fix.h)

@@ -8,26 +8,30 @@
 /// LHA, Hc, Zn and the intercept in nautical miles, T toward or A away);
 /// a warning for each sight below 5 degrees of apparent altitude; then the
 /// fix at the instant of the last sight, with its distance and bearing from
-/// that sight's DR, the widest cut, the 95 % ellipse (three lines or more)
-/// and each line's residual. Angles as texts.h writes them,
-/// or decimal degrees with --decimal.
+/// that sight's DR, the widest cut, why it is doubtful (fix.h), the 95 %
+/// ellipse (three lines or more), a line for a sight excluded from it as a
+/// blunder, and each line's residual, the excluded one's marked. Angles as
+/// texts.h writes them, or decimal degrees with --decimal.
 ///
 /// JSON, one object: sights[] (line, body, utc, limb, hs, the corrections
 /// in minutes of arc, low_altitude, ho, gha, dec, lha, hc, zn in decimal
 /// degrees, north and east positive, intercept in nautical miles, positive
 /// toward);
 /// errors[] (line, column, error); fix (lat, lon, time, distance, bearing,
-/// iterations, cut, weak, ellipse {major, minor in nautical miles,
-/// orientation in degrees true} or null from two lines, residuals[] in
-/// nautical miles), or null with why beside it.
+/// iterations, cut, weak, doubtful, excluded[] {line, reason}, ellipse
+/// {major, minor in nautical miles, orientation in degrees true} or null
+/// from two lines, residuals[] in nautical miles, every line's), or null
+/// with why beside it.
 ///
 /// A sight that does not reduce at its DR (sight::reduce refuses it: an
-/// observed altitude beyond the zenith) is an error of its line, left out of
-/// the fix like a line that could not be read.
+/// observed altitude beyond the zenith, an intercept over 300 nm) is an
+/// error of its line, left out of the fix like a line that could not be
+/// read.
 ///
-/// Exit status: 0 a fix, 1 no fix (fewer than two sights read, parallel
-/// lines, no convergence), 2 a line or the header could not be read, or a
-/// sight not reduced (the other lines are still reduced and fixed).
+/// Exit status: 0 a fix (doubtful or with a line excluded too: both are
+/// said), 1 no fix (fewer than two sights read, parallel lines, no
+/// convergence), 2 a line or the header could not be read, or a sight not
+/// reduced (the other lines are still reduced and fixed).
 #pragma once
 
 #include "cli/json_writer.h"

@@ -2,9 +2,12 @@
 
 #include "engine/angles.h"
 #include "gcs/rhumb.h"
+#include "navtext/navtext.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 
 namespace morvel::sight {
 
@@ -115,28 +118,19 @@ Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options)
     return fixOf(sights, places, options);
 }
 
-Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& places, const FixOptions& options)
+namespace {
+
+/// The least-squares fix of every line but `left` (sights.size(): none),
+/// from the last sight's DR. Every line, the one left out too, is reduced
+/// at each trial position, so its residual at the fix is known; the cut,
+/// the ellipse and weak are the kept lines'.
+Fix fit(const std::vector<Sight>& sights, const std::vector<almanac::Place>& places,
+        const std::vector<gcs::Leg>& runs, size_t lastIndex, size_t left, const FixOptions& options)
 {
     Fix f;
     const size_t n = sights.size();
-    if (n < 2) {
-        f.why = "a fix needs two sights or more";
-        return f;
-    }
-    f.last = lastOf(sights);
-    const Sight& last = sights[f.last];
-
-    std::vector<gcs::Leg> runs;
-    runs.reserve(n);
-    for (size_t i = 0; i < n; ++i) {
-        if (!places[i].ok()) {
-            f.status = Fix::Status::noConvergence;
-            f.why = places[i].error;
-            return f;
-        }
-        runs.push_back(runOf(sights[i], last));
-    }
-
+    const Sight& last = sights[lastIndex];
+    f.last = lastIndex;
     double lat = last.drLat, lon = last.drLon;
     std::vector<double> zn(n), b(n);
     f.lines.resize(n);
@@ -153,18 +147,22 @@ Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& p
             zn[i] = f.lines[i].zn;
             b[i] = f.lines[i].intercept;
         }
-        const Normal m = normalOf(zn);
-        const double cut = widestCut(zn);
+        std::vector<double> keptZn = zn;
+        if (left < n)
+            keptZn.erase(keptZn.begin() + std::ptrdiff_t(left));
+        const Normal m = normalOf(keptZn);
+        const double cut = widestCut(keptZn);
         if (m.det() < 1e-9 || cut < 1e-4) {
             f.status = Fix::Status::parallel;
             f.why = "the lines of position are parallel: they do not cross";
             return f;
         }
         double bn = 0, be = 0;
-        for (size_t i = 0; i < n; ++i) {
-            bn += std::cos(zn[i]) * b[i];
-            be += std::sin(zn[i]) * b[i];
-        }
+        for (size_t i = 0; i < n; ++i)
+            if (i != left) {
+                bn += std::cos(zn[i]) * b[i];
+                be += std::sin(zn[i]) * b[i];
+            }
         const double dlat = (m.ee * bn - m.ne * be) / m.det();
         const double dep = (m.nn * be - m.ne * bn) / m.det();
         for (size_t i = 0; i < n; ++i)
@@ -182,14 +180,111 @@ Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& p
             const gcs::Leg from = gcs::rhumb(last.drLat, lat, std::remainder(lon - last.drLon, 2 * pi));
             f.distance = from.miles;
             f.bearing = from.course;
-            if (n > 2)
-                f.ellipse = errorEllipse(zn, f.residuals, options.sigma);
+            if (keptZn.size() > 2) {
+                std::vector<double> kept = f.residuals;
+                if (left < n)
+                    kept.erase(kept.begin() + std::ptrdiff_t(left));
+                f.ellipse = errorEllipse(keptZn, kept, options.sigma);
+            }
             return f;
         }
     }
     f.status = Fix::Status::noConvergence;
     f.why = "the position did not settle: no fix";
     f.iterations = std::min(f.iterations, options.maxIterations);
+    return f;
+}
+
+/// The largest residual of the lines kept in f, nautical miles.
+double widestResidual(const Fix& f)
+{
+    double widest = 0;
+    for (size_t i = 0; i < f.residuals.size(); ++i)
+        if (!f.excludedOf(i))
+            widest = std::max(widest, std::abs(f.residuals[i]));
+    return widest;
+}
+
+/// Whether f, the fix without line `left`, clears it as the blunder: the
+/// others within agreeMiles, it over blunderMiles.
+bool clears(const Fix& f, size_t left)
+{
+    if (!f.found() || !(std::abs(f.residuals[left]) > blunderMiles))
+        return false;
+    for (size_t i = 0; i < f.residuals.size(); ++i)
+        if (i != left && !(std::abs(f.residuals[i]) <= agreeMiles))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+const Excluded* Fix::excludedOf(size_t i) const
+{
+    const auto e = std::find_if(excluded.begin(), excluded.end(), [&](const Excluded& x) { return x.sight == i; });
+    return e == excluded.end() ? nullptr : &*e;
+}
+
+Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& places, const FixOptions& options)
+{
+    const size_t n = sights.size();
+    if (n < 2) {
+        Fix f;
+        f.why = "a fix needs two sights or more";
+        return f;
+    }
+    const size_t last = lastOf(sights);
+    std::vector<gcs::Leg> runs;
+    runs.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        if (!places[i].ok()) {
+            Fix f;
+            f.last = last;
+            f.status = Fix::Status::noConvergence;
+            f.why = places[i].error;
+            return f;
+        }
+        runs.push_back(runOf(sights[i], sights[last]));
+    }
+
+    Fix f = fit(sights, places, runs, last, n, options);
+    if (!f.found() || widestResidual(f) <= blunderMiles)
+        return f;
+
+    const std::string agree = "within " + navtext::milesText(agreeMiles) + " nm";
+    std::optional<Fix> without;
+    size_t cleared = 0, left = n;
+    if (n > 3) {
+        // The lines furthest off, over blunderMiles, each left out in turn.
+        std::vector<size_t> suspects;
+        for (size_t i = 0; i < n; ++i)
+            if (std::abs(f.residuals[i]) > blunderMiles)
+                suspects.push_back(i);
+        const auto further = [&](size_t a, size_t b) { return std::abs(f.residuals[a]) > std::abs(f.residuals[b]); };
+        const size_t tried = std::min(suspects.size(), blunderTrials);
+        std::partial_sort(suspects.begin(), suspects.begin() + std::ptrdiff_t(tried), suspects.end(), further);
+        suspects.resize(tried);
+        for (size_t s : suspects)
+            if (Fix g = fit(sights, places, runs, last, s, options); clears(g, s) && ++cleared == 1) {
+                without = std::move(g);
+                left = s;
+            }
+    }
+    if (cleared == 1) {
+        f = std::move(*without);
+        f.excluded.push_back({left, "residual " + navtext::nmText(f.residuals[left]) + " nm; the other lines agree " +
+                                        agree + " without it"});
+        return f;
+    }
+    const std::string off = "a line stands " + navtext::nmText(widestResidual(f)) + " nm off the fix";
+    f.doubtful = true;
+    if (n == 3)
+        f.doubt = off + "; with three lines a mistaken one cannot be told from the others";
+    else if (cleared > 1)
+        f.doubt = off + ", and leaving out any one of " + std::to_string(cleared) + " lines brings the others " +
+                  agree + ": which is mistaken cannot be told";
+    else
+        f.doubt = off + ", and no one line left out brings the others " + agree;
     return f;
 }
 

@@ -28,15 +28,50 @@
 ///
 /// The cut of two lines is the angle between them, 0..pi/2; when no two
 /// lines cut at 15 degrees or more the fix is weak.
+///
+/// Blunders. A careful sight puts its line within a mile or two of the
+/// ship (sigma 0.5' is half a mile); a line over 5 nm (blunderMiles, ten
+/// sigma) off the fix is a mistake, not scatter: a misread altitude, a
+/// wrong minute of time, another star. A sight whose intercept at its DR is over 300 nm
+/// never comes here: reduction.h refuses it.
+///
+/// From four lines on a blunder is excluded from the fix: a line over
+/// 5 nm off the fix of every line is left out, the fix worked out again
+/// from the others, and when they then all stand within 2 nm of it
+/// (agreeMiles, what good sights show) while the line left out is still
+/// over 5 nm off, that line is excluded. Only the blunderTrials lines
+/// furthest off are tried, so a fix costs a handful of fits whatever the
+/// number of lines. When exactly one line clears so, it is excluded: the
+/// fix, its residuals, its ellipse, its cut and weak are the kept lines',
+/// and the excluded line's residual at that fix stands in residuals
+/// beside theirs. When two or more clear (two lines running nearly the same
+/// way, the bodies at the same or opposite azimuths, one of them wrong),
+/// the lines cannot say which is mistaken: none is excluded. At most one
+/// line is excluded; two blunders are left in.
+///
+/// A fix is doubtful when a line kept in it stands over 5 nm off: with
+/// three lines a blunder cannot be told from the others (leave any one
+/// out and the other two cross exactly), and from four on no one line
+/// left out brought the rest together. Doubtful is apart from weak, which
+/// says only that the lines cut narrowly; doubt says why.
 #pragma once
 
 #include "gcs/rhumb.h"
 #include "sight/reduction.h"
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace morvel::sight {
+
+/// A line further off the fix than this is a blunder, nautical miles.
+inline constexpr double blunderMiles = 5;
+/// Lines that agree stand within this of the fix, nautical miles.
+inline constexpr double agreeMiles = 2;
+/// The lines furthest off that are each left out in turn.
+inline constexpr size_t blunderTrials = 4;
 
 struct FixOptions {
     double sigma = 0.5;        ///< standard deviation of an altitude, minutes of arc
@@ -47,6 +82,12 @@ struct FixOptions {
 struct Ellipse {
     double major = 0, minor = 0;  ///< semi-axes, nautical miles
     double orientation = 0;       ///< of the major axis, radians true, 0..pi
+};
+
+/// A line left out of the fix as a blunder.
+struct Excluded {
+    size_t sight = 0;  ///< its index in the sights, lines and residuals
+    std::string why;   ///< "residual 57.3 nm; the other lines agree within 2 nm without it"
 };
 
 struct Fix {
@@ -67,6 +108,11 @@ struct Fix {
     std::optional<Ellipse> ellipse;
     double cut = 0;  ///< the widest cut of two lines, radians
     bool weak = false;
+    std::vector<Excluded> excluded;  ///< none or one
+    bool doubtful = false;
+    std::string doubt;  ///< why the fix is doubtful; empty when it is not
+    /// Line i's exclusion, or null when it is kept.
+    const Excluded* excludedOf(size_t i) const;
 };
 
 Fix fixOf(const std::vector<Sight>& sights, const FixOptions& options = {});

@@ -2,6 +2,7 @@
 
 #include "engine/angles.h"
 #include "engine/triangle.h"
+#include "navtext/navtext.h"
 
 #include <cmath>
 
@@ -53,6 +54,17 @@ Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double
     return r;
 }
 
+Reduction reduceAtDr(const Sight& s, const almanac::Place& place)
+{
+    Reduction r = reduce(s, place, s.drLat, s.drLon);
+    if (r.ok() && std::abs(r.intercept) > interceptReach)
+        r.error = "the intercept at the DR is " + navtext::nmText(r.intercept) + " nm " +
+                  (r.intercept > 0 ? "toward" : "away") + ", beyond the " + navtext::milesText(interceptReach) +
+                  " nm (" + navtext::milesText(interceptReach / 60) +
+                  "°) the intercept method reaches: is the altitude, the time, the body or the DR mistyped?";
+    return r;
+}
+
 Reduction reduce(const Sight& s)
 {
     if (!s.when.ok()) {
@@ -60,7 +72,7 @@ Reduction reduce(const Sight& s)
         r.error = s.when.error();
         return r;
     }
-    return reduce(s, almanac::placeOf(s.body, s.when), s.drLat, s.drLon);
+    return reduceAtDr(s, almanac::placeOf(s.body, s.when));
 }
 
 }  // namespace morvel::sight

@@ -17,6 +17,14 @@
 /// almanac's at the sight's instant. Only the Sun and the Moon are observed
 /// by a limb; a planet's parallax is applied to its centre. A sight whose
 /// corrections put Ho above 90 degrees, beyond the zenith, is refused.
+///
+/// At its DR a sight is refused too when its intercept there is over
+/// interceptReach, 300 nm (5 degrees). The intercept method lays a straight
+/// line for a circle of position near the DR, and no honest DR is five
+/// degrees out: such an intercept comes from a slip in the altitude, the
+/// time, the body or the DR, and a line laid from it would drag the fix
+/// hundreds of miles after it. The figures stay in the Reduction, with the
+/// reason, so that what was worked out can be shown.
 #pragma once
 
 #include "almanac/almanac.h"
@@ -53,7 +61,15 @@ BodyFigures figuresOf(const almanac::Body& body, const almanac::Place& place);
 /// The sight reduced at (lat, lon) with the body's place already found.
 Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double lon);
 
-/// The sight reduced at its DR, its place found from the almanac.
+/// The farthest a line of position may stand from its DR, nautical miles.
+inline constexpr double interceptReach = 300;
+
+/// The sight reduced at its DR with its place already found (place is its
+/// almanac place at its instant): refused beyond interceptReach.
+Reduction reduceAtDr(const Sight& s, const almanac::Place& place);
+
+/// The sight reduced at its DR, its place found from the almanac: the
+/// same as reduceAtDr.
 Reduction reduce(const Sight& s);
 
 }  // namespace morvel::sight

@@ -207,8 +207,7 @@ void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr)
     r.sight = *read.sight;
     const bool known = before.status != RowStatus::empty && before.reduction.place.ok() &&
                        samePlace(before.sight, r.sight);
-    r.reduction = known ? sight::reduce(r.sight, before.reduction.place, r.sight.drLat, r.sight.drLon)
-                        : sight::reduce(r.sight);
+    r.reduction = known ? sight::reduceAtDr(r.sight, before.reduction.place) : sight::reduce(r.sight);
     if (!r.reduction.ok()) {
         r.status = RowStatus::bad;
         r.why = r.reduction.error;

@@ -29,9 +29,12 @@
 /// A row is empty (every cell blank: left out silently), incomplete (a
 /// needed cell blank: the time, the body, Hs, the height of eye, or a DR
 /// when none is given;
-/// left out, no result), bad (a cell cannot be read: left out, the column
-/// and the reason kept) or reduced at its DR. The fix is worked from the
-/// reduced rows, as morvel-solve --sights works it from the same file.
+/// left out, no result), bad (a cell cannot be read, or the sight is
+/// refused at its DR by sight::reduceAtDr, an intercept over 300 nm among
+/// the reasons: left out, the column and the reason kept) or reduced at
+/// its DR. The fix is worked from the reduced rows, as morvel-solve
+/// --sights works it from the same file; a row the fix excludes as a
+/// blunder stays reduced and in the fix's lines (fix.excludedOf).
 #pragma once
 
 #include "sight/fix.h"
@@ -82,7 +85,7 @@ struct RowResult {
     sight::Sight sight;
     sight::Reduction reduction;  ///< at the row's DR (reduced rows)
     /// The row's line in the fix: its index in fix.lines and
-    /// fix.residuals, when the row was in the fix.
+    /// fix.residuals, when the row was in the fix (excluded from it too).
     std::optional<size_t> inFix;
 };
 

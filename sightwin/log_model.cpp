@@ -1,6 +1,7 @@
 #include "sightwin/log_model.h"
 
 #include "navtext/navtext.h"
+#include "sightwin/results.h"
 #include "sightwin/sight_document.h"
 #include "sightwin/texts.h"
 
@@ -106,10 +107,10 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
         case hc: return text(navtext::navAltitudeText(x.hc, false));
         case zn: return text(navtext::navCircleText(x.zn, false));
         case intercept: return text(navtext::interceptText(x.intercept));
-        case residual:
-            return r.inFix && *r.inFix < w.fix.residuals.size()
-                       ? text(navtext::interceptText(w.fix.residuals[*r.inFix]))
-                       : QVariant();
+        case residual: {
+            const QString t = residualText(r, w.fix);
+            return t.isEmpty() ? QVariant() : t;
+        }
         }
         return {};
     }
@@ -125,6 +126,8 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
     if (role == Qt::ToolTipRole) {
         if (r.status == sightlog::RowStatus::bad || r.status == sightlog::RowStatus::incomplete)
             return text(r.why);
+        const sight::Excluded* excluded = r.inFix ? w.fix.excludedOf(*r.inFix) : nullptr;
+        const QString left = excluded ? tr("Excluded from the fix: %1").arg(text(excluded->why)) : QString();
         if (r.status == sightlog::RowStatus::reduced && column >= int(sightlog::sightColumns)) {
             const sight::Corrections& k = r.reduction.corrections;
             QString t = tr("IC %1, dip %2, refraction %3, SD %4, parallax %5")
@@ -133,9 +136,9 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
                                  text(navtext::minutesText(k.semiDiameter, true)), text(navtext::minutesText(k.parallax, true)));
             if (k.lowAltitude)
                 t += tr("\nBelow 5° of apparent altitude refraction is unreliable.");
-            return t;
+            return excluded ? left + '\n' + t : t;
         }
-        return {};
+        return excluded ? QVariant(left) : QVariant();
     }
     return {};
 }

@@ -54,12 +54,27 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
         if (fix.weak)
             lines.push_back({tr("Weak fix:"), tr(" no two lines cut at 15° or more (widest cut %1°)")
                                                   .arg(std::lround(fix.cut / degree))});
+        if (fix.doubtful)
+            lines.push_back({tr("Doubtful fix:"), QStringLiteral(" ") + text(fix.doubt)});
+        for (const sight::Excluded& e : fix.excluded)
+            lines.push_back({tr("Excluded from the fix:"),
+                             tr(" row %1 (%2), %3")
+                                 .arg(w.rowOf[e.sight] + 1)
+                                 .arg(text(std::string(w.sights[e.sight].body.name)), text(e.why))});
     } else if (w.sights.size() < 2) {
         lines.push_back({{}, tr("Two sights or more give a fix.")});
     } else {
         lines.push_back({tr("No fix:"), QStringLiteral(" ") + text(fix.why)});
     }
     return lines;
+}
+
+QString residualText(const sightlog::RowResult& r, const sight::Fix& fix)
+{
+    if (!r.inFix || *r.inFix >= fix.residuals.size())
+        return {};
+    const QString residual = text(navtext::interceptText(fix.residuals[*r.inFix]));
+    return fix.excludedOf(*r.inFix) ? tr("%1, excluded").arg(residual) : residual;
 }
 
 QString richText(const std::vector<ResultLine>& lines)

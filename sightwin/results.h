@@ -2,8 +2,10 @@
 /// \brief What a worked log gives, in the lines the window shows under the
 /// log and the printed page repeats: what is wrong with the DR, the rows
 /// left out, the fix with its distance and bearing from the DR, its 95 %
-/// ellipse and a weak cut, or why there is no fix. Values, each drawn its
-/// own way by the panel and by the page.
+/// ellipse, a weak cut, a doubtful fix and a row excluded from it as a
+/// blunder (sight/fix.h), or why there is no fix. Values, each drawn its
+/// own way by the panel and by the page; and a row's residual as the log
+/// shows it.
 #pragma once
 
 #include "sightlog/logbook.h"
@@ -25,5 +27,9 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
 
 /// The lines as rich text for a label: each escaped, the leads bold.
 QString richText(const std::vector<ResultLine>& lines);
+
+/// A row's residual at the fix ("1.2 A"; "60.6 T, excluded" for a row
+/// excluded from it), empty when the row is not in the fix.
+QString residualText(const sightlog::RowResult& r, const sight::Fix& fix);
 
 }  // namespace morvel::sightwin

@@ -47,7 +47,8 @@ void sizeColumns(QTableView& table)
                               QStringLiteral("00°00.0'"), QStringLiteral("-10.5"), QStringLiteral("10.5"),
                               QStringLiteral("-10"), QStringLiteral("1013"), QStringLiteral("00°00.0'N"),
                               QStringLiteral("000°00.0'W"), QStringLiteral("-00°00.0'"), QStringLiteral("-00°00.0'"),
-                              QStringLiteral("000°00.0'"), QStringLiteral("100.0 A"), QStringLiteral("100.0 A")};
+                              QStringLiteral("000°00.0'"), QStringLiteral("100.0 A"),
+                              QStringLiteral("100.0 A, excluded")};
     const QFontMetrics cell(table.font()), head(table.horizontalHeader()->font());
     const int pad = cell.height() * 2;  // margins, and a list's arrow in the editors
     for (int c = 0; c < table.model()->columnCount() && c < int(std::size(widest)); ++c) {

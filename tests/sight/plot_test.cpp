@@ -74,7 +74,7 @@ TEST(LinesOfPosition, FromEachDr)
 {
     const almanac::Instant earlier = almanac::Instant::parse("2026-12-07T18:10:00Z");
     double drLat, drLon;
-    rhumbLine.Direct(41.1, -37.2, 240, 9.5 / 60, drLat, drLon);  // the run of the hour before
+    rhumbLine.Direct(41.1, -37.2, 240, 9.5 / 60 * deg, drLat, drLon);  // the run of the hour before
     std::vector<sight::Sight> sights{exactSight(earlier, 200, drLat, drLon), exactSight(evening, 80, 41.1, -37.2),
                                      exactSight(evening, 300, 41.1, -37.2)};
     sights[2].when = almanac::Instant::parse("not a time");

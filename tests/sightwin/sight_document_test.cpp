@@ -208,6 +208,16 @@ TEST(Results, Lines)
          {{"", "DR position: '<b>41N'"}, {"", "3 row(s) cannot be read"}, {"", "Two sights or more"}}},
         {"the same star twice", with([](auto& b) { b.rows[1] = b.rows[0]; b.rows.pop_back(); }),
          {{"No fix:", " the lines of position are parallel"}}},
+        {"Altair a degree out", with([](auto& b) { b.rows[1][size_t(Col::hs)] = "46 1.7"; }),
+         {{"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
+          {"Doubtful fix:", " a line stands 33.0 nm off the fix; with three"}}},
+        {"Altair a degree out among four",
+         with([](auto& b) {
+             b.rows[1][size_t(Col::hs)] = "46 1.7";
+             b.rows.push_back({"2026-12-07T19:36:00Z", "Fomalhaut", "", "19 51.6", "-1.2", "3.5"});
+         }),
+         {{"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
+          {"Excluded from the fix:", " row 2 (Altair), residual 60.1 nm"}}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);

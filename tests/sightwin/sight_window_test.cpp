@@ -173,7 +173,8 @@ TEST_F(WindowTest, BadEntryMarkedAndLeftOut)
     const Row rows[] = {{"letters for Hs", Col::hs, "4S 12", "sextant altitude"},
                         {"unknown body", Col::body, "Vegas", "no body"},
                         {"limb of a star", Col::limb, "lower", "limbs"},
-                        {"eye beyond 100 m", Col::eye, "350", "metres"}};
+                        {"eye beyond 100 m", Col::eye, "350", "metres"},
+                        {"Hs typed 90", Col::hs, "90", "the intercept at the DR is"}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         SightWindow w;
