@@ -65,10 +65,16 @@ std::string logOf(const Blunder& b)
         char utc[32], hs[32];
         std::snprintf(utc, sizeof utc, "2026-12-07T19:%02zu:00Z", 10 + i);
         const auto off = [&](const sight::Visible& v) { return std::abs(std::remainder(v.zn / deg - b.zn[i], 360)); };
+        const auto taken = [&](const sight::Visible& v) {
+            std::string cell(1, ',');
+            cell += v.body.name;
+            cell += ',';
+            return csv.find(cell) != std::string::npos;
+        };
         std::optional<sight::Visible> star;
         for (const sight::Visible& v : sight::skyAt(almanac::Instant::parse(utc), trueLat * deg, trueLon * deg).bodies)
-            if (v.body.kind == almanac::BodyKind::star && v.hc > 15 * deg && v.hc < 70 * deg &&
-                csv.find("," + std::string(v.body.name) + ",") == std::string::npos && (!star || off(v) < off(*star)))
+            if (v.body.kind == almanac::BodyKind::star && v.hc > 15 * deg && v.hc < 70 * deg && !taken(v) &&
+                (!star || off(v) < off(*star)))
                 star = v;
         double h = sight::sextantAltitude(star->hc, {0.8, 3, 12, 1012}, sight::Limb::center, {}, trueLat * deg) / deg;
         const char* typed = nullptr;
