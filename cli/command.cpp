@@ -9,6 +9,7 @@
 #include "cli/sights.h"
 #include "cli/solve.h"
 #include "engine/angles.h"
+#include "files/write.h"
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
 
@@ -351,8 +352,10 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             out.flush();
             return 0;
         }
-        if (const std::string why = writeWhole(*gpx, document); !why.empty())
-            return fail("--gpx: cannot write " + navtext::quoted(*gpx) + ": " + why);
+        // As the path asks: a link's target, a FIFO or /dev/null as a
+        // stream, a regular file whole or not at all (files/write.h).
+        if (const std::string why = files::writeFile(*gpx, document); !why.empty())
+            return fail("--gpx: cannot write " + why);
     }
     std::string text;
     write(text, a, style, 0);

@@ -3,13 +3,8 @@
 #include "cli/texts.h"
 #include "engine/angles.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace morvel::cli {
 
@@ -62,41 +57,6 @@ std::string gpxText(const Answer& a)
         out += "  </rte>\n";
     }
     return out + "</gpx>\n";
-}
-
-std::string writeWhole(const std::string& path, const std::string& text)
-{
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0)
-        return std::strerror(errno);
-    const auto fail = [&](int error) {
-        close(fd);
-        unlink(temporary.c_str());
-        return std::string(std::strerror(error));
-    };
-    for (size_t done = 0; done < text.size();) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno != EINTR)
-            return fail(errno);
-        done += n > 0 ? size_t(n) : 0;
-    }
-    // mkstemp makes the file for its owner alone; a route is for anyone.
-    const mode_t mask = umask(0);
-    umask(mask);
-    if (fchmod(fd, 0666 & ~mask) != 0 || fsync(fd) != 0)
-        return fail(errno);
-    if (close(fd) != 0) {
-        const int error = errno;
-        unlink(temporary.c_str());
-        return std::strerror(error);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        unlink(temporary.c_str());
-        return std::strerror(error);
-    }
-    return {};
 }
 
 }  // namespace morvel::cli

@@ -12,9 +12,21 @@ std::string_view trim(std::string_view s)
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
+/// Reads all of in.
+std::string slurp(std::istream& in)
+{
+    std::string data;
+    char buf[1 << 16];
+    while (in.read(buf, sizeof buf) || in.gcount() > 0)
+        data.append(buf, size_t(in.gcount()));
+    return data;
+}
+
+}  // namespace
+
 /// The cells of one CSV line, blanks around them dropped; a cell in double
 /// quotes may hold commas and doubled quotes. False for an unclosed quote.
-bool split(std::string_view line, std::vector<std::string>& cells)
+bool splitCsvLine(std::string_view line, std::vector<std::string>& cells)
 {
     cells.clear();
     size_t i = 0;
@@ -53,23 +65,11 @@ bool split(std::string_view line, std::vector<std::string>& cells)
     }
 }
 
-/// Reads all of in.
-std::string slurp(std::istream& in)
-{
-    std::string data;
-    char buf[1 << 16];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0)
-        data.append(buf, size_t(in.gcount()));
-    return data;
-}
-
-bool skipped(std::string_view line)
+bool csvSkipped(std::string_view line)
 {
     const std::string_view t = trim(line);
     return t.empty() || t.front() == '#';
 }
-
-}  // namespace
 
 CsvReader::CsvReader(std::istream& in) : data_(slurp(in))
 {
@@ -88,9 +88,9 @@ bool CsvReader::next(std::vector<std::string>& cells, bool& unclosed)
             line.remove_suffix(1);
         pos_ = end + 1;
         ++number_;
-        if (skipped(line))
+        if (csvSkipped(line))
             continue;
-        unclosed = !split(line, cells);
+        unclosed = !splitCsvLine(line, cells);
         return true;
     }
     return false;

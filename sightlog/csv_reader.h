@@ -14,6 +14,12 @@
 
 namespace morvel::sightlog {
 
+/// Whether a line is skipped: blank, or a comment (# after any blanks).
+bool csvSkipped(std::string_view line);
+
+/// The cells of one line; false for an unclosed quote (cells then partial).
+bool splitCsvLine(std::string_view line, std::vector<std::string>& cells);
+
 class CsvReader {
 public:
     explicit CsvReader(std::istream& in);

@@ -3,7 +3,9 @@
 #include "engine/angles.h"
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
+#include "sightlog/csv_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -43,12 +45,14 @@ std::string degreesText(double x)
 }
 
 /// A cell for the CSV: quoted when it holds a comma, a quote, a carriage
-/// return or blanks at its ends (which the reader would trim). A line
-/// cannot hold a line feed: one becomes a blank (none comes from a file).
+/// return, blanks or tabs at its ends (which the reader would trim) or a
+/// leading '#'. A line cannot hold a line feed: one becomes a blank (none
+/// comes from a file).
 std::string csvCell(const std::string& s)
 {
+    auto trimmed = [](char c) { return c == ' ' || c == '\t'; };
     const bool quote = s.find_first_of(",\"\n\r") != std::string::npos ||
-                       (!s.empty() && (s.front() == ' ' || s.back() == ' ' || s.front() == '#'));
+                       (!s.empty() && (trimmed(s.front()) || trimmed(s.back()) || s.front() == '#'));
     if (!quote)
         return s;
     std::string q = "\"";
@@ -80,18 +84,49 @@ std::optional<LogKey> keyOf(const std::string& line)
     return LogKey{key, value};
 }
 
-std::vector<std::string> split(const std::string& s, char sep)
+/// The DR's fields in a `# dr:` value, blanks around them dropped; the
+/// last takes whatever more the value holds, its separators and all.
+DrTrack drOf(const std::string& value)
 {
     std::vector<std::string> parts;
     size_t from = 0;
-    for (size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + 1)
-        parts.push_back(s.substr(from, at - from));
-    parts.push_back(s.substr(from));
+    for (size_t at; parts.size() < 3 && (at = value.find(';', from)) != std::string::npos; from = at + 1)
+        parts.push_back(value.substr(from, at - from));
+    parts.push_back(value.substr(from));
     for (std::string& p : parts) {
         const size_t a = p.find_first_not_of(' ');
         p = a == std::string::npos ? std::string() : p.substr(a, p.find_last_not_of(' ') - a + 1);
     }
-    return parts;
+    parts.resize(4);
+    return {parts[0], parts[1], parts[2], parts[3]};
+}
+
+/// A file's text as the CSV reader takes it: its lines, a byte-order mark
+/// before the first dropped, each without its line end.
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (size_t from = text.starts_with("\xEF\xBB\xBF") ? 3 : 0; from < text.size();) {
+        size_t end = text.find('\n', from);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+        from = end + 1;
+    }
+    return lines;
+}
+
+/// A line written so that linesOf reads it back the same: a line feed in
+/// it becomes a blank, and one that ends in a carriage return ends in
+/// another before its line feed (the reader takes one away).
+void putLine(std::ostream& out, std::string line)
+{
+    for (char& c : line)
+        c = c == '\n' ? ' ' : c;
+    out << line << (line.ends_with('\r') ? "\r\n" : "\n");
 }
 
 }  // namespace
@@ -283,6 +318,20 @@ void rework(Worked& w, const Logbook& book, const Edit& edit, const sight::FixOp
     refix(w, options);
 }
 
+void insertRow(Logbook& book, size_t at, const SightCells& cells)
+{
+    book.rows.insert(book.rows.begin() + std::ptrdiff_t(at), cells);
+    for (LogNote& n : book.notes)
+        n.rowsBefore += n.rowsBefore > at;
+}
+
+void removeRow(Logbook& book, size_t at)
+{
+    book.rows.erase(book.rows.begin() + std::ptrdiff_t(at));
+    for (LogNote& n : book.notes)
+        n.rowsBefore -= n.rowsBefore > at;
+}
+
 void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys)
 {
     for (const LogKey& k : keys) {
@@ -292,65 +341,118 @@ void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogK
         out << "# " << k.key << ": " << value << '\n';
     }
     const DrTrack& d = book.dr;
-    if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed))
-        out << "# " << drKey << ": " << d.position << "; " << d.time << "; " << d.course << "; " << d.speed << '\n';
+    const bool drGiven = !blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed);
+    const size_t drAt = std::min(book.drAt, book.head.size());
+    for (size_t i = 0; i <= book.head.size(); ++i) {
+        if (i == drAt && drGiven)
+            putLine(out,
+                    "# " + std::string(drKey) + ": " + d.position + "; " + d.time + "; " + d.course + "; " + d.speed);
+        if (i < book.head.size())
+            putLine(out, book.head[i]);
+    }
     for (size_t c = 0; c < sightColumns; ++c)
         out << (c ? "," : "") << sightColumnNames[c];
     out << '\n';
     const DrRead dr = readDr(d);
+    size_t note = 0;
+    auto notesTo = [&](size_t rows) {
+        for (; note < book.notes.size() && book.notes[note].rowsBefore <= rows; ++note)
+            putLine(out, book.notes[note].text);
+    };
     for (size_t i = 0; i < book.rows.size(); ++i) {
+        notesTo(i);
         const SightCells cells = fileCells(book, i, dr);
         for (size_t c = 0; c < sightColumns; ++c)
             out << (c ? "," : "") << csvCell(cells[c]);
         out << '\n';
     }
+    notesTo(book.rows.size());
 }
 
 LogbookFile readLogbook(std::istream& in)
 {
     LogbookFile file;
+    Logbook& book = file.book;
     const std::string text(std::istreambuf_iterator<char>(in), {});
-    // The key lines, before the header: the reader skips comments, so
-    // they are found here. The first DR line is the DR.
+    const std::vector<std::string> lines = linesOf(text);
+
+    // Before the header: the DR's line (the first that gives a DR), and
+    // every other line kept as it stood. The reader skips them, so they
+    // are found here, as it finds its header.
+    size_t header = 0;
     bool drFound = false;
-    for (size_t from = text.starts_with("\xEF\xBB\xBF") ? 3 : 0; from < text.size();) {
-        size_t end = text.find('\n', from);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(from, end - from);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!blank(line) && line[0] != '#')
-            break;
-        if (const std::optional<LogKey> k = keyOf(line); k && k->key == drKey && !drFound) {
-            const auto parts = split(k->value, ';');
-            DrTrack& d = file.book.dr;
-            for (size_t i = 0; i < parts.size() && i < 4; ++i)
-                (i == 0 ? d.position : i == 1 ? d.time : i == 2 ? d.course : d.speed) = parts[i];
-            drFound = true;
-        } else if (k && k->key != drKey) {
-            file.keys.push_back(*k);
+    for (; header < lines.size() && csvSkipped(lines[header]); ++header) {
+        const std::string& line = lines[header];
+        const std::optional<LogKey> k = keyOf(line);
+        if (k && k->key == drKey && !drFound) {
+            const DrTrack d = drOf(k->value);
+            if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed)) {
+                book.dr = d;
+                book.drAt = book.head.size();
+                drFound = true;
+                continue;
+            }
         }
-        from = end + 1;
+        if (k && k->key != drKey)
+            file.keys.push_back(*k);
+        book.head.push_back(line);
     }
+    if (!drFound)
+        book.drAt = book.head.size();
 
     std::istringstream source(text);
-    const DrRead dr = readDr(file.book.dr);
-    file.badHeader = !readSightLines(source, file.errors, [&](int, const SightCells& cells, const SightColumnPlaces&) {
+    const DrRead dr = readDr(book.dr);
+    std::vector<int> rowLines;
+    const auto take = [&](int line, const SightCells& cells, const SightColumnPlaces&) {
         SightCells row = cells;
         // A DR that the DR gives this row was filled in on saving: the row
         // follows the DR again.
         if (dr.ok()) {
-            Logbook alone{file.book.dr, {row}};
+            Logbook alone;
+            alone.dr = book.dr;
+            alone.rows = {row};
             alone.rows[0][size_t(drLat)].clear();
             alone.rows[0][size_t(drLon)].clear();
             const SightCells filled = fileCells(alone, 0, dr);
             if (filled[size_t(drLat)] == row[size_t(drLat)] && filled[size_t(drLon)] == row[size_t(drLon)])
                 row = alone.rows[0];
         }
-        file.book.rows.push_back(row);
-    });
+        book.rows.push_back(row);
+        rowLines.push_back(line);
+    };
+    file.badHeader = !readSightLines(source, file.errors, take);
+    if (file.badHeader)
+        return file;
+
+    // Under the header, every line that is no row is a note where it
+    // stands; the reader numbers lines from 1.
+    size_t row = 0;
+    std::vector<std::string> cells;
+    for (size_t i = header + 1; i < lines.size(); ++i) {
+        if (row < rowLines.size() && size_t(rowLines[row]) == i + 1) {
+            ++row;
+            continue;
+        }
+        std::string note = lines[i];
+        // A line of too many cells for its header, and not too many for the
+        // header written: cells added, so that it stays out of the log.
+        if (!csvSkipped(note) && splitCsvLine(note, cells) && cells.size() <= sightColumns)
+            note.append(sightColumns + 1 - cells.size(), ',');
+        book.notes.push_back({row, std::move(note)});
+    }
     return file;
+}
+
+std::optional<std::string> takeKey(Logbook& book, const std::string& key)
+{
+    if (book.head.empty())
+        return std::nullopt;
+    const std::optional<LogKey> k = keyOf(book.head.front());
+    if (!k || k->key != key)
+        return std::nullopt;
+    book.head.erase(book.head.begin());
+    book.drAt -= book.drAt > 0;
+    return k->value;
 }
 
 }  // namespace morvel::sightlog

@@ -16,15 +16,43 @@
 ///
 ///   # dr: 41 10.0N 66 30.0W; 2026-12-07T17:00:00Z; 090; 12
 ///
-/// (position; time; course; speed, as typed), which morvel-solve skips.
+/// (position; time; course; speed, as typed; the speed takes whatever
+/// more a line holds), which morvel-solve skips.
 /// Read back, a row whose DR is the one the DR gives it follows the DR
 /// again, so a file saved and opened holds the same log.
 ///
 /// The DR's is one of the `# key: value` lines a log may have before its
 /// header: a key of small letters, digits, blanks, '-' and '_', a colon,
-/// then the value. The others are kept for whoever wrote them (the
-/// recovery file names the file its log came from so); any other comment
-/// is a note, and no key.
+/// then the value. A `# dr:` line that gives no DR (every field blank) is
+/// no DR; the first that gives one is the DR.
+///
+/// Nothing else in the file is lost on the way through the window: every
+/// line that is not the DR's, the header or a row is kept as it stood and
+/// written back where it stood when the log is saved (the recovery file
+/// holds them too, and undo and redo keep them):
+///
+/// - before the header, comments (a title, the other `# key: value` lines,
+///   a navigator's notes) and blank lines, in their order, the DR's line
+///   among them where it stood (a DR given to a log without one goes last,
+///   just before the header);
+/// - among the rows, comments ("# Capella doubtful") and blank lines, each
+///   after the row it followed: a note belongs to the row above it. A row
+///   added goes after the notes that follow the row before it (a row added
+///   at the end goes after the last notes); a row deleted leaves its notes
+///   where they stood, after the row before it: the window does not show
+///   them, so deleting a sight never deletes what the navigator wrote
+///   (undoing the deletion puts every note back where it was);
+/// - lines that could not be taken in (an unclosed quote, more cells than
+///   the header names: LogbookFile::errors) are kept among the rows as
+///   notes, as they stood, and written back so: they are told again when
+///   the file is opened again, and morvel-solve --sights reports them as
+///   before. A line of too many cells under a header of fewer columns than
+///   the ten the file is saved with gets empty cells added at its end (one
+///   more than the ten), so that it is never taken for a row under the
+///   fuller header.
+///
+/// The header is written anew (the ten columns in their usual order), and
+/// each row in that order, every row with a DR.
 ///
 /// A row is empty (every cell blank: left out silently), incomplete (a
 /// needed cell blank: the time, the body, Hs, the height of eye, or a DR
@@ -55,11 +83,31 @@ struct DrTrack {
     bool operator==(const DrTrack&) const = default;
 };
 
+/// A line of the file among the rows that is no row (a comment, a blank
+/// line, a line that could not be taken in), as it stood.
+struct LogNote {
+    size_t rowsBefore = 0;  ///< the rows that stand before it
+    std::string text;       ///< without its line end
+    bool operator==(const LogNote&) const = default;
+};
+
 struct Logbook {
     DrTrack dr;
     std::vector<SightCells> rows;
+    /// The lines before the header (comments and blank lines), the DR's
+    /// aside, as they stood; the DR's line stands after drAt of them.
+    std::vector<std::string> head;
+    size_t drAt = 0;
+    /// The lines among the rows that are no rows, in the file's order.
+    std::vector<LogNote> notes;
     bool operator==(const Logbook&) const = default;
 };
+
+/// A row added at at (after the notes that follow the row before it), or
+/// taken away (its notes left where they stood); the notes move with the
+/// rows around them.
+void insertRow(Logbook& book, size_t at, const SightCells& cells);
+void removeRow(Logbook& book, size_t at);
 
 /// The DR read: its dead reckoning and the instant it holds, or why not.
 /// given is false when the position is blank (the rows then need their own
@@ -132,19 +180,28 @@ struct LogKey {
     bool operator==(const LogKey&) const = default;
 };
 
-/// The log as its file holds it; keys stand first, in their order (a line
-/// end in a value becomes a blank).
+/// The log as its file holds it, every line it keeps in its place; keys,
+/// when given, stand first, before the log's own lines, in their order (a
+/// line end in a value becomes a blank).
 void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys = {});
 
 struct LogbookFile {
     Logbook book;
+    /// The `# key: value` lines among book.head, the DR's aside, to read
+    /// (they stay in book.head, and are written back from there).
     std::vector<LogKey> keys;
     /// Lines that could not be taken in (an unclosed quote, too many
-    /// cells); a row that is merely bad is kept as typed.
+    /// cells), each kept in book.notes; a row that is merely bad is kept
+    /// as typed.
     std::vector<SightLogError> errors;
     bool badHeader = false;
 };
 
 LogbookFile readLogbook(std::istream& in);
+
+/// The value of book's first line before the header when it is a `# key:`
+/// line of this key, taken out of the log (a recovery file's own line);
+/// nothing when it is not.
+std::optional<std::string> takeKey(Logbook& book, const std::string& key);
 
 }  // namespace morvel::sightlog

@@ -1,11 +1,11 @@
 #include "sightwin/sight_document.h"
 
+#include "files/write.h"
 #include "sightwin/texts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUndoCommand>
@@ -34,11 +34,31 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-QByteArray fileText(const sightlog::Logbook& book, const std::vector<sightlog::LogKey>& keys = {})
+std::string fileText(const sightlog::Logbook& book, const std::vector<sightlog::LogKey>& keys = {})
 {
     std::ostringstream out;
     sightlog::writeLogbook(out, book, keys);
-    return QByteArray::fromStdString(out.str());
+    return out.str();
+}
+
+/// The file at path written as its path asks (files/write.h): empty when
+/// done, else the path and the reason.
+QString writeFile(const QString& path, const std::string& text)
+{
+    return QFile::decodeName(QByteArray::fromStdString(files::writeFile(QFile::encodeName(path).toStdString(), text)));
+}
+
+/// What opening a log tells of the lines that could not be taken in.
+QString notTakenIn(const std::vector<sightlog::SightLogError>& errors)
+{
+    QStringList why;
+    for (const sightlog::SightLogError& e : errors)
+        why << text(e.text());
+    if (why.isEmpty())
+        return {};
+    return QObject::tr("These lines could not be taken in:\n%1\nThey are kept as they stand, and saved with the "
+                       "sights.")
+        .arg(why.join(u'\n'));
 }
 
 }  // namespace
@@ -65,10 +85,16 @@ private:
 class SightDocument::RowEdit : public QUndoCommand {
 public:
     RowEdit(SightDocument& d, int at, sightlog::SightCells cells, bool insert, const QString& what)
-        : QUndoCommand(what), d_(d), at_(at), cells_(std::move(cells)), insert_(insert)
+        : QUndoCommand(what), d_(d), at_(at), cells_(std::move(cells)), insert_(insert), notes_(d.book_.notes)
     {
     }
-    void undo() override { insert_ ? d_.applyRemove(at_) : d_.applyInsert(at_, cells_); }
+    // Undone, the notes stand where they stood before: a row deleted
+    // leaves its notes in place, and its return puts them back after it.
+    void undo() override
+    {
+        insert_ ? d_.applyRemove(at_) : d_.applyInsert(at_, cells_);
+        d_.book_.notes = notes_;
+    }
     void redo() override { insert_ ? d_.applyInsert(at_, cells_) : d_.applyRemove(at_); }
 
 private:
@@ -76,6 +102,7 @@ private:
     int at_;
     sightlog::SightCells cells_;
     bool insert_;
+    std::vector<sightlog::LogNote> notes_;  ///< as they stood before the edit
 };
 
 class SightDocument::DrEdit : public QUndoCommand {
@@ -154,7 +181,7 @@ void SightDocument::applyCell(int row, int column, const std::string& value)
 void SightDocument::applyInsert(int at, const sightlog::SightCells& cells)
 {
     emit rowInserting(at);
-    book_.rows.insert(book_.rows.begin() + at, cells);
+    sightlog::insertRow(book_, size_t(at), cells);
     rework({Edit::Kind::insert, size_t(at)});
     emit rowInserted(at);
     emit changed();
@@ -163,7 +190,7 @@ void SightDocument::applyInsert(int at, const sightlog::SightCells& cells)
 void SightDocument::applyRemove(int at)
 {
     emit rowRemoving(at);
-    book_.rows.erase(book_.rows.begin() + at);
+    sightlog::removeRow(book_, size_t(at));
     rework({Edit::Kind::remove, size_t(at)});
     emit rowRemoved(at);
     emit changed();
@@ -235,18 +262,15 @@ SightDocument::Outcome SightDocument::open(const QString& path)
         return {false, tr("%1 is not a sight log: %2").arg(native(path), text(read.errors.front().text()))};
     replace(read.book, path);
     addRecent(path);
-    QStringList why;
-    for (const sightlog::SightLogError& e : read.errors)
-        why << text(e.text());
-    return {true, why.isEmpty() ? QString() : tr("These lines could not be taken in:\n%1").arg(why.join(u'\n'))};
+    return {true, notTakenIn(read.errors)};
 }
 
 SightDocument::Outcome SightDocument::saveTo(const QString& path)
 {
-    // Written whole or not at all.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(fileText(book_)) < 0 || !f.commit())
-        return {false, tr("The sights could not be saved in %1: %2").arg(native(path), f.errorString())};
+    // A regular file whole or not at all; a link's target, a FIFO or a
+    // device as the path asks.
+    if (const QString why = writeFile(path, fileText(book_)); !why.isEmpty())
+        return {false, tr("The sights could not be saved in %1.").arg(why)};
     file_ = path;
     undo_.setClean();
     QFile::remove(recoveryPath());
@@ -275,30 +299,38 @@ void SightDocument::keepRecovery()
         return;
     }
     QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
-    QSaveFile f(recoveryPath());
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(fileText(book_, {{recoveryKey, file_.toStdString()}}));
-        f.commit();
+    const QString why = writeFile(recoveryPath(), fileText(book_, {{recoveryKey, file_.toStdString()}}));
+    // Said once, not at every edit; said again once it has worked again.
+    if (why.isEmpty() || recoveryRefused_) {
+        recoveryRefused_ = !why.isEmpty();
+        return;
     }
+    recoveryRefused_ = true;
+    emit recoveryRefused(tr("Changes cannot be kept for recovery in %1. Save the sights to keep them.").arg(why));
 }
 
-void SightDocument::restoreRecovery()
+SightDocument::Outcome SightDocument::restoreRecovery()
 {
-    QFile f(recoveryPath());
+    const QString path = recoveryPath();
+    QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return;
+        return {false, tr("The sights kept in %1 could not be read: %2").arg(native(path), f.errorString())};
     std::istringstream in(f.readAll().toStdString());
     f.close();
     const sightlog::LogbookFile read = sightlog::readLogbook(in);
-    QString file;
-    for (const sightlog::LogKey& k : read.keys)
-        if (k.key == recoveryKey)
-            file = text(k.value);
-    replace(read.book, file);
+    if (read.badHeader)
+        return {false, tr("The sights kept in %1 could not be read: %2")
+                           .arg(native(path), text(read.errors.front().text()))};
+    // The first line names the file the log came from; it is no part of
+    // the log.
+    sightlog::Logbook book = read.book;
+    const std::optional<std::string> file = sightlog::takeKey(book, recoveryKey);
+    replace(book, file ? text(*file) : QString());
     // Restored, not saved: the log stays modified until it is.
     undo_.resetClean();
     keepRecovery();
     emit fileChanged();
+    return {true, notTakenIn(read.errors)};
 }
 
 void SightDocument::discardRecovery()

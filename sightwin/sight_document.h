@@ -15,6 +15,15 @@
 /// folder, after a first line naming the file it came from; when the log
 /// is back at its file's state, or the window is closed cleanly, the
 /// recovery file goes. The next opening of the window offers it back.
+/// When the recovery file cannot be written (its folder cannot be made or
+/// written, the disk is full) the document says so once, by
+/// recoveryRefused, and not again at every edit; once it has been written
+/// again, a later refusal is said again.
+///
+/// The log holds every line of its file that is no row (comments, notes,
+/// lines that could not be taken in: sightlog/logbook.h), and saves them
+/// where they stood. Files are written by files/write.h: a link's target,
+/// a FIFO or a device as a stream, a regular file whole or not at all.
 ///
 /// Remembered between runs (QSettings, organisation and application
 /// "Morvel"): the last DR given (position, course and speed), the height
@@ -66,15 +75,17 @@ public:
     /// Opens a sight log; the lines that could not be taken in are named
     /// in the message, the others kept.
     Outcome open(const QString& path);
-    /// Saves the log whole or not at all; it is then its file's state.
+    /// Saves the log as the path asks (files/write.h: a regular file whole
+    /// or not at all); it is then its file's state.
     Outcome saveTo(const QString& path);
 
     static QString recoveryPath();
     /// Whether a log was kept from a run that did not end cleanly.
     static bool recoveryKept();
     /// Takes the kept log in, with the file it came from, modified until
-    /// it is saved.
-    void restoreRecovery();
+    /// it is saved; the lines that could not be taken in are named in the
+    /// message, as open() names them.
+    Outcome restoreRecovery();
     /// Lets the kept log go.
     static void discardRecovery();
     /// The window closed cleanly: nothing is left to recover.
@@ -99,6 +110,9 @@ signals:
     /// The file's name or the modified state changed.
     void fileChanged();
     void recentChanged();
+    /// The recovery file could not be written: what to tell the navigator.
+    /// Once, until it has been written again.
+    void recoveryRefused(const QString& message);
 
 private:
     class CellEdit;
@@ -124,6 +138,8 @@ private:
     QString file_;
     /// What the settings hold: DR position, course, speed; eye and IC.
     QStringList remembered_;
+    /// The recovery file could not be written, and that has been said.
+    bool recoveryRefused_ = false;
 };
 
 }  // namespace morvel::sightwin

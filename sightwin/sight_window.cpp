@@ -123,6 +123,7 @@ SightWindow::SightWindow(QWidget* parent)
     connect(document_, &SightDocument::changed, this, &SightWindow::changed);
     connect(document_, &SightDocument::fileChanged, this, &SightWindow::showTitle);
     connect(document_, &SightDocument::recentChanged, this, &SightWindow::fillRecent);
+    connect(document_, &SightDocument::recoveryRefused, this, &SightWindow::tell);
     changed();
     showTitle();
     fillRecent();
@@ -334,7 +335,7 @@ void SightWindow::offerRecovery()
     const Answer a = ask ? ask(tr("Sights from a run that did not end cleanly were kept. Restore them?"), false)
                          : Answer::no;
     if (a == Answer::yes)
-        document_->restoreRecovery();
+        tell(document_->restoreRecovery().message);
     else
         SightDocument::discardRecovery();
 }

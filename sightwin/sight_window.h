@@ -59,7 +59,9 @@ public:
     QString fileName() const;
     bool modified() const;
 
-    /// Offers back the log kept in the recovery file, when there is one.
+    /// Offers back the log kept in the recovery file, when there is one,
+    /// telling the lines it could not take in. (A recovery file that cannot
+    /// be written is told as the document says it: once.)
     void offerRecovery();
     /// Open and save, telling the navigator what went wrong.
     bool open(const QString& path);

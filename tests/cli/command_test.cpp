@@ -1,9 +1,15 @@
 // morvel-solve's options: every option refuses a bad value, with exit
 // status 2 and a message on standard error that names it; no solution is
-// status 1; a batch answers every line in order and goes on past bad ones.
+// status 1; a batch answers every line in order and goes on past bad ones;
+// --gpx writes through a link and to a device as the path asks.
 #include "run.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
 
 namespace morvel::test {
 namespace {
@@ -76,7 +82,7 @@ TEST(Command, BadInputNamesTheOptionAndExitsTwo)
          "the destination (55\u00b00'S) lies beyond"},
         {"gpx without waypoints", {"--from", "40N 10W", "--to", "30N 20E", "--gpx", "-"}, "give --waypoints N too"},
         {"gpx to a missing folder", {"--from", "40N 10W", "--to", "30N 20E", "--waypoints", "5", "--gpx", "/no/r.gpx"},
-         "--gpx: cannot write '/no/r.gpx'"},
+         "--gpx: cannot write /no/r.gpx: No such file or directory"},
         {"limit in a batch", {"--batch", "-", "--limit-lat", "60N"}, "not a batch"},
         {"batch and options", {"--batch", "-", "--lat", "40N"}, "leave out --lat"},
         {"batch file missing", {"--batch", "/nonexistent/sights.csv"}, "cannot read '/nonexistent/sights.csv'"},
@@ -115,6 +121,33 @@ TEST(Command, NoSolutionIsTheEnginesMessageAndExitsOne)
     r = runCli({"--lat", "40N", "--dec", "5N", "--alt", "70", "--json"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("\"solutions\":[],\"message\":\"No Solution\""), std::string::npos) << r.out;
+}
+
+// --gpx writes as the path asks (files/write.h, tested there kind by
+// kind): through a symbolic link to the file it points to, the link kept;
+// to /dev/null as a stream.
+TEST(Command, GpxWrittenAsThePathAsks)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("morvel-gpx-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "card");
+    std::ofstream(dir / "card" / "route.gpx") << "old";
+    fs::create_symlink("card/route.gpx", dir / "route.gpx");
+    const std::vector<std::string> route = {"--from", "34S 18E", "--to", "43S 147E", "--waypoints", "20", "--gpx"};
+    for (const std::string& target : {(dir / "route.gpx").string(), std::string("/dev/null")}) {
+        std::vector<std::string> args = route;
+        args.push_back(target);
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 0) << target << ": " << r.err;
+        EXPECT_EQ(r.err, "") << target;
+    }
+    EXPECT_TRUE(fs::is_symlink(dir / "route.gpx"));
+    std::ifstream in(dir / "card" / "route.gpx");
+    const std::string gpx((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(gpx.rfind("<?xml", 0), 0u) << gpx;
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    fs::remove_all(dir);
 }
 
 TEST(Command, HelpAndVersion)

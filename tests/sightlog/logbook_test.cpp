@@ -1,6 +1,8 @@
 // A log worked again edit by edit is the log worked whole: random cell
 // edits (good and bad texts), rows added and taken away, the DR moved,
-// given and taken back, each followed by rework, compared with work.
+// given and taken back, each followed by rework, compared with work. The
+// file's lines that are no rows: kept where they stood, notes moving with
+// the rows around them; a cell's blanks and tabs kept by quoting.
 #include "sightlog/logbook.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +38,8 @@ void expectSame(const Worked& a, const Worked& b, int step)
 TEST(Logbook, ReworkedEditByEditIsWorkedWhole)
 {
     // An evening's stars from a DR, one with a DR of its own.
-    Logbook book{{"40 05.0N 35 45.0W", "2026-12-07T19:30:00Z", "090", "12"}, {}};
+    Logbook book;
+    book.dr = {"40 05.0N 35 45.0W", "2026-12-07T19:30:00Z", "090", "12"};
     const char* const stars[][3] = {{"2026-12-07T19:33:00Z", "Capella", "19 2.2"},
                                     {"2026-12-07T19:34:00Z", "Altair", "45 1.7"},
                                     {"2026-12-07T19:35:00Z", "Vega", "48 2.9"},
@@ -109,12 +112,14 @@ TEST(Logbook, ReworkedEditByEditIsWorkedWhole)
 }
 
 // The `# key: value` lines before the header: the DR's read into the DR,
-// the others kept in order and written back the same; notes are no keys.
+// the others kept in order and written back the same, in their places;
+// notes are no keys.
 TEST(Logbook, KeyLines)
 {
     const std::string text = "\xEF\xBB\xBF# title: Evening, 7 December\n"
                              "# Ten sights of 7 December 2026: the morning Sun run up\n"
                              "#dr: not a key\n"
+                             "# dr: ; ; ;\n"
                              "# dr: 41 10.0N 66 30.0W; 2026-12-07T17:00:00Z; 090; 12\n"
                              "# dr: 40N 60W; ; ;\n"
                              "# recovery of: /home/nav/a b: c.csv\n"
@@ -126,11 +131,126 @@ TEST(Logbook, KeyLines)
     EXPECT_EQ(file.keys, keys);
     EXPECT_EQ(file.book.dr, (DrTrack{"41 10.0N 66 30.0W", "2026-12-07T17:00:00Z", "090", "12"}));
     std::ostringstream out;
-    writeLogbook(out, file.book, file.keys);
+    writeLogbook(out, file.book);
+    // Every line as it stood but the BOM, which goes.
+    EXPECT_EQ(out.str(), text.substr(3));
     std::istringstream back(out.str());
     const LogbookFile again = readLogbook(back);
     EXPECT_EQ(again.keys, keys);
     EXPECT_EQ(again.book, file.book);
+}
+
+// Every line of a file that is no row is written back where it stood: the
+// notes before the header and among the rows, blank lines, the lines that
+// could not be taken in (one of too many cells for its narrow header gains
+// empty cells, so that the fuller header written does not take it in); the
+// header and the rows written anew.
+TEST(Logbook, NotesAndLinesNotTakenInKeptWhereTheyStood)
+{
+    const std::string text = "# Evening stars, 7 December 2026\n"
+                             "\n"
+                             "# dr: 40 05.0N 35 45.0W; 2026-12-07T19:30:00Z; ; \n"
+                             "# kept for the second fix\r\n"
+                             "utc,body,hs,eye,dr_lat,dr_lon\n"
+                             "# before the first row\n"
+                             "2026-12-07T19:33:00Z,Capella,19 2.2,3.5,,\n"
+                             "   # Capella doubtful\n"
+                             "2026-12-07T19:34:00Z,\"Altair,45 1.7,3.5,,\n"
+                             "2026-12-07T19:35:00Z,Vega,48 2.9,3.5,,,lower\n"
+                             "\t\n"
+                             "2026-12-07T19:36:00Z,Deneb,71 6.0,3.5,,\n"
+                             "# the end\r\r\n";
+    std::istringstream in(text);
+    const LogbookFile file = readLogbook(in);
+    ASSERT_FALSE(file.badHeader);
+    ASSERT_EQ(file.errors.size(), 2u);
+    EXPECT_EQ(file.errors[0].text(), "line 9: an unclosed quote");
+    EXPECT_EQ(file.book.rows.size(), 2u);
+    const std::vector<std::string> head = {"# Evening stars, 7 December 2026", "", "# kept for the second fix"};
+    EXPECT_EQ(file.book.head, head);
+    EXPECT_EQ(file.book.drAt, 2u);
+    const std::vector<LogNote> notes = {{0, "# before the first row"},
+                                        {1, "   # Capella doubtful"},
+                                        {1, "2026-12-07T19:34:00Z,\"Altair,45 1.7,3.5,,"},
+                                        {1, "2026-12-07T19:35:00Z,Vega,48 2.9,3.5,,,lower,,,,"},
+                                        {1, "\t"},
+                                        {2, "# the end\r"}};
+    EXPECT_EQ(file.book.notes, notes);
+
+    std::ostringstream out;
+    writeLogbook(out, file.book);
+    const std::string header = "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n";
+    EXPECT_EQ(out.str(), "# Evening stars, 7 December 2026\n"
+                         "\n"
+                         "# dr: 40 05.0N 35 45.0W; 2026-12-07T19:30:00Z; ; \n"
+                         "# kept for the second fix\n" +
+                             header +
+                             "# before the first row\n"
+                             "2026-12-07T19:33:00Z,Capella,,19 2.2,,3.5,,,40.083333,-35.75\n"
+                             "   # Capella doubtful\n"
+                             "2026-12-07T19:34:00Z,\"Altair,45 1.7,3.5,,\n"
+                             "2026-12-07T19:35:00Z,Vega,48 2.9,3.5,,,lower,,,,\n"
+                             "\t\n"
+                             "2026-12-07T19:36:00Z,Deneb,,71 6.0,,3.5,,,40.083333,-35.75\n"
+                             "# the end\r\r\n");
+    std::istringstream back(out.str());
+    const LogbookFile again = readLogbook(back);
+    EXPECT_EQ(again.book, file.book);
+    EXPECT_EQ(again.errors.size(), 2u);
+
+    // morvel-solve reads the saved file: the two sights, and the two lines
+    // not taken in refused again, at their lines.
+    std::istringstream saved(out.str());
+    const SightLog log = readSightLog(saved);
+    EXPECT_EQ(log.sights.size(), 2u);
+    ASSERT_EQ(log.errors.size(), 2u);
+    EXPECT_EQ(log.errors[0].text(), "line 9: an unclosed quote");
+    EXPECT_EQ(log.errors[1].line, 10);
+}
+
+// A note belongs to the row above it: a row added goes after the notes
+// that follow the row before it; a row deleted leaves its notes in place.
+TEST(Logbook, NotesMoveWithTheRowsAroundThem)
+{
+    Logbook book;
+    book.rows.resize(3);
+    book.rows[0][0] = "a", book.rows[1][0] = "b", book.rows[2][0] = "c";
+    book.notes = {{0, "# top"}, {1, "# after a"}, {2, "# after b"}, {3, "# end"}};
+    auto layout = [&] {
+        std::string s;
+        size_t n = 0;
+        for (size_t i = 0; i <= book.rows.size(); ++i) {
+            for (; n < book.notes.size() && book.notes[n].rowsBefore <= i; ++n)
+                s += book.notes[n].text.substr(2) + " ";
+            if (i < book.rows.size())
+                s += book.rows[i][0] + " ";
+        }
+        return s;
+    };
+    ASSERT_EQ(layout(), "top a after a b after b c end ");
+    SightCells x;
+    x[0] = "x";
+    insertRow(book, 1, x);
+    EXPECT_EQ(layout(), "top a after a x b after b c end ");
+    insertRow(book, 4, x);
+    EXPECT_EQ(layout(), "top a after a x b after b c end x ");
+    removeRow(book, 2);
+    EXPECT_EQ(layout(), "top a after a x after b c end x ");
+    removeRow(book, 0);
+    EXPECT_EQ(layout(), "top after a x after b c end x ");
+}
+
+// A cell with blanks or tabs at its ends is quoted, or the reader would
+// trim them.
+TEST(Logbook, CellsWithBlanksOrTabsAtTheirEndsQuoted)
+{
+    Logbook book;
+    book.rows.push_back({"2026-12-07T19:33:00Z", "\tCapella", "", "19 2.2\t", "", " 3.5", "", "", "40N ", "35W"});
+    std::ostringstream out;
+    writeLogbook(out, book);
+    EXPECT_NE(out.str().find("\"\tCapella\",,\"19 2.2\t\",,\" 3.5\""), std::string::npos) << out.str();
+    std::istringstream back(out.str());
+    EXPECT_EQ(readLogbook(back).book, book);
 }
 
 }  // namespace

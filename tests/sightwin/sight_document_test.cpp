@@ -1,13 +1,17 @@
 // The sight document without a window: the file, its modified state, the
 // undo history, the recovery file written after every change that leaves
 // the log away from its file (the first change after opening or saving
-// included) and gone when the log is back, and the settings written when
-// they change.
+// included) and gone when the log is back, a recovery file that cannot be
+// written said once, one read in part said as Open says it, the notes of
+// a file kept through edits, undo and saving, and the settings written
+// when they change.
 #include "sightwin/results.h"
 #include "sightwin/sight_document.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -105,7 +109,9 @@ TEST_F(DocumentTest, RestoreOrDiscard)
     }
     ASSERT_TRUE(SightDocument::recoveryKept());
     SightDocument d;
-    d.restoreRecovery();
+    const SightDocument::Outcome restored = d.restoreRecovery();
+    EXPECT_TRUE(restored.ok);
+    EXPECT_EQ(restored.message, QString());
     EXPECT_EQ(d.book(), kept);
     EXPECT_EQ(d.fileName(), path);
     EXPECT_TRUE(d.modified());
@@ -150,7 +156,138 @@ TEST_F(DocumentTest, OpenAndSaveOutcomes)
     const SightDocument::Outcome refused = d.saveTo(dir.filePath(QStringLiteral("no/such/folder/x.csv")));
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(refused.message.startsWith(QStringLiteral("The sights could not be saved in "))) << refused.message.toStdString();
+    EXPECT_TRUE(refused.message.endsWith(QStringLiteral("/no/such/folder/x.csv: No such file or directory.")))
+        << refused.message.toStdString();
     EXPECT_EQ(d.fileName(), saved);
+
+    // Saved through a symbolic link: the file it points to holds the log,
+    // the link stays a link (files/write.h, tested there kind by kind).
+    const QString real = write(dir, "real.csv", "old");
+    const QString link = dir.filePath(QStringLiteral("link.csv"));
+    ASSERT_TRUE(QFile::link(real, link));
+    ASSERT_TRUE(d.saveTo(link).ok);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    std::istringstream linked(readAll(real).toStdString());
+    EXPECT_EQ(sightlog::readLogbook(linked).book, d.book());
+}
+
+// A navigator's notes and the lines not taken in go through the window's
+// edits and back to the file where they stood: a row deleted leaves the
+// note after it in place, and its undoing puts the note back after it.
+TEST_F(DocumentTest, NotesKeptThroughEditsUndoAndSaving)
+{
+    const QByteArray text = "# Evening stars\n"
+                            "# dr: 40 05.0N 35 45.0W; 2026-12-07T19:30:00Z; ; \n"
+                            "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n"
+                            "2026-12-07T19:33:00Z,Capella,,19 2.2,-1.2,3.5,,,,\n"
+                            "# Capella doubtful\n"
+                            "2026-12-07T19:34:00Z,\"Altair,,45 1.7,-1.2,3.5,,,,\n"
+                            "2026-12-07T19:35:00Z,Vega,,48 2.9,-1.2,3.5,,,,\n";
+    SightDocument d;
+    const QString path = write(dir, "notes.csv", text);
+    ASSERT_TRUE(d.open(path).ok);
+    const sightlog::Logbook opened = d.book();
+    ASSERT_EQ(opened.notes.size(), 2u);
+    d.removeSight(0);
+    EXPECT_EQ(d.book().notes[0], (sightlog::LogNote{0, "# Capella doubtful"}));
+    d.undoStack().undo();
+    EXPECT_EQ(d.book(), opened);
+    EXPECT_FALSE(d.modified());
+    d.undoStack().redo();
+    d.setCell(0, int(Col::hs), QStringLiteral("48 3.0"));
+    ASSERT_TRUE(d.saveTo(path).ok);
+    const QByteArray saved = readAll(path);
+    EXPECT_TRUE(saved.startsWith("# Evening stars\n# dr: 40 05.0N 35 45.0W; 2026-12-07T19:30:00Z; ; \n"))
+        << saved.toStdString();
+    EXPECT_TRUE(saved.contains("# Capella doubtful\n2026-12-07T19:34:00Z,\"Altair,,45 1.7,-1.2,3.5,,,,\n"
+                               "2026-12-07T19:35:00Z,Vega,,48 3.0,-1.2,3.5,,,40.083333,-35.75\n"))
+        << saved.toStdString();
+    std::istringstream back(saved.toStdString());
+    EXPECT_EQ(sightlog::readLogbook(back).book, d.book());
+}
+
+// A recovery file read in part is taken in with what it holds and says
+// which lines it could not take in, as Open does; the log keeps them.
+TEST_F(DocumentTest, RecoveryReadInPartSaysWhichLines)
+{
+    QDir().mkpath(QFileInfo(SightDocument::recoveryPath()).absolutePath());
+    QFile kept(SightDocument::recoveryPath());
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("# recovery of: /home/nav/evening.csv\n" + QByteArray(evening) +
+               "2026-12-07T19:36:00Z,\"Deneb,,71 6.0,0,3.5,,,,\n");
+    kept.close();
+    SightDocument d;
+    const SightDocument::Outcome o = d.restoreRecovery();
+    EXPECT_TRUE(o.ok);
+    EXPECT_TRUE(o.message.startsWith(QStringLiteral("These lines could not be taken in:\nline 7: an unclosed quote")))
+        << o.message.toStdString();
+    EXPECT_EQ(d.book().rows.size(), 3u);
+    ASSERT_EQ(d.book().notes.size(), 1u);
+    EXPECT_EQ(d.book().notes[0].text, "2026-12-07T19:36:00Z,\"Deneb,,71 6.0,0,3.5,,,,");
+    EXPECT_EQ(d.fileName(), QStringLiteral("/home/nav/evening.csv"));
+    EXPECT_TRUE(d.book().head.empty()) << "the recovery file's own line is no part of the log";
+    EXPECT_TRUE(d.modified());
+
+    // Nothing kept: nothing restored, and why.
+    SightDocument::discardRecovery();
+    SightDocument none;
+    EXPECT_FALSE(none.restoreRecovery().ok);
+}
+
+// When the recovery file cannot be written the document says so once, not
+// at every edit, naming the file and the reason; once it has been written
+// again, a new refusal is said again.
+TEST_F(DocumentTest, RecoveryThatCannotBeWrittenSaidOnce)
+{
+    const QByteArray home = qgetenv("XDG_DATA_HOME");
+    const QString path = write(dir, "evening.csv", evening);
+    const struct {
+        const char* name;
+        std::function<QString()> block;  // makes the data folder refuse; what it is called
+        const char* reason;
+    } rows[] = {
+        {"a file where the data folder should be",
+         [&] {
+             const QString blocked = write(dir, "blocked", "a file");
+             qputenv("XDG_DATA_HOME", blocked.toLocal8Bit());
+             return blocked;
+         },
+         ": Not a directory. Save the sights to keep them."},
+        {"the disk full",
+         [&] {
+             const QString full = dir.filePath(QStringLiteral("full"));
+             qputenv("XDG_DATA_HOME", full.toLocal8Bit());
+             QDir().mkpath(QFileInfo(SightDocument::recoveryPath()).absolutePath());
+             QFile::link(QStringLiteral("/dev/full"), SightDocument::recoveryPath());
+             return full;
+         },
+         " (a link to /dev/full): No space left on device. Save the sights to keep them."},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        SightDocument d;
+        QStringList said;
+        QObject::connect(&d, &SightDocument::recoveryRefused, [&](const QString& m) { said << m; });
+        ASSERT_TRUE(d.open(path).ok);
+        const QString folder = r.block();
+        d.setCell(0, int(Col::hs), QStringLiteral("19 2.3"));
+        d.setCell(1, int(Col::hs), QStringLiteral("45 1.8"));
+        d.removeSight(2);
+        d.undoStack().undo();
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].startsWith(QStringLiteral("Changes cannot be kept for recovery in ") + folder))
+            << said[0].toStdString();
+        EXPECT_TRUE(said[0].endsWith(QString::fromUtf8(r.reason))) << said[0].toStdString();
+        // Written again, then refused again: said again, once.
+        qputenv("XDG_DATA_HOME", home);
+        d.setCell(0, int(Col::hs), QStringLiteral("19 2.4"));
+        EXPECT_TRUE(SightDocument::recoveryKept());
+        r.block();
+        d.setCell(0, int(Col::hs), QStringLiteral("19 2.5"));
+        d.setCell(0, int(Col::hs), QStringLiteral("19 2.6"));
+        EXPECT_EQ(said.size(), 2);
+        qputenv("XDG_DATA_HOME", home);
+    }
 }
 
 // The DR, the height of eye and the index correction outlive the document;

@@ -1,7 +1,8 @@
 // The sight-reduction window as a navigator uses it, headless: a log typed
 // row by row gives the fix morvel-solve gives from the file the window
 // saves; an edit undone; a bad entry marked and left out; the log back
-// after a crash; the printed page; the way in from the main menu and back.
+// after a crash, and a recovery file that cannot be written told once; the
+// printed page; the way in from the main menu and back.
 #include "cli/sights.h"
 #include "engine/angles.h"
 #include "shell/main_menu.h"
@@ -223,6 +224,24 @@ TEST_F(WindowTest, RecoveryAfterACrash)
     EXPECT_EQ(next.drPosition().text(), QStringLiteral("40 05.0N 35 45.0W"));
     next.actAdd->trigger();
     EXPECT_EQ(next.model().index(0, int(Col::eye)).data(Qt::EditRole).toString(), QStringLiteral("3.5"));
+}
+
+// A recovery file that cannot be written is told once, not at every edit.
+TEST_F(WindowTest, RecoveryThatCannotBeWrittenToldOnce)
+{
+    const QByteArray home = qgetenv("XDG_DATA_HOME");
+    const QString blocked = dir.filePath(QStringLiteral("blocked"));
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    qputenv("XDG_DATA_HOME", blocked.toLocal8Bit());
+    SightWindow w;
+    typeLog(w);
+    qputenv("XDG_DATA_HOME", home);
+    ASSERT_EQ(box.texts.size(), 1u);
+    EXPECT_TRUE(box.texts[0].startsWith(QStringLiteral("Changes cannot be kept for recovery in ") + blocked))
+        << box.texts[0].toStdString();
+    EXPECT_TRUE(box.texts[0].endsWith(QStringLiteral("Save the sights to keep them.")));
 }
 
 TEST_F(WindowTest, PrintedPageIsOneVectorPageWithTheLogAndTheFix)
