@@ -3,7 +3,9 @@
 #include "almanac/bodies.h"
 #include "sightlog/sight_log.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 
 namespace morvel::sightwin {
 
@@ -50,6 +52,31 @@ void LogDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const
         return;
     }
     QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+bool LogDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            // At once, not queued as Qt does: the window moves on from the
+            // row as it stands with what was typed.
+            emit commitData(editor);
+            emit closeEditor(editor, NoHint);
+            emit entered();
+            return true;
+        }
+        if (plain && key->key() == Qt::Key_Escape) {
+            // A list's open popup closes first; the editor with the next.
+            if (auto* box = qobject_cast<QComboBox*>(editor); box && box->view()->isVisible())
+                return QStyledItemDelegate::eventFilter(object, event);
+            emit closeEditor(editor, RevertModelCache);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 }  // namespace morvel::sightwin

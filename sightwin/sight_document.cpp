@@ -29,6 +29,22 @@ QSettings settings()
 constexpr const char* recoveryKey = "recovery of";
 const QString recentKey = QStringLiteral("sight/recent");
 
+/// The settings' keys of the DR remembered, in the order of a DrTrack's
+/// fields: position, time, course, speed.
+const QString drKeys[] = {QStringLiteral("sight/drPosition"), QStringLiteral("sight/drTime"),
+                          QStringLiteral("sight/drCourse"), QStringLiteral("sight/drSpeed")};
+
+/// The last DR a navigator gave: where the next day starts.
+sightlog::DrTrack rememberedDr()
+{
+    QSettings s = settings();
+    sightlog::DrTrack d;
+    std::string* fields[] = {&d.position, &d.time, &d.course, &d.speed};
+    for (size_t i = 0; i < std::size(fields); ++i)
+        *fields[i] = s.value(drKeys[i]).toString().toStdString();
+    return d;
+}
+
 QString native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -123,11 +139,7 @@ private:
 
 SightDocument::SightDocument(QObject* parent) : QObject(parent)
 {
-    // The last DR a navigator gave is where the next day starts.
-    QSettings s = settings();
-    book_.dr.position = s.value(QStringLiteral("sight/drPosition")).toString().toStdString();
-    book_.dr.course = s.value(QStringLiteral("sight/drCourse")).toString().toStdString();
-    book_.dr.speed = s.value(QStringLiteral("sight/drSpeed")).toString().toStdString();
+    book_.dr = rememberedDr();
     worked_ = sightlog::work(book_);
     // After the stack has moved, so that the log reads as changed or not.
     connect(&undo_, &QUndoStack::indexChanged, this, &SightDocument::keepRecovery);
@@ -251,6 +263,13 @@ void SightDocument::replace(const sightlog::Logbook& book, const QString& file)
     emit fileChanged();
 }
 
+void SightDocument::newLog()
+{
+    sightlog::Logbook empty;
+    empty.dr = rememberedDr();
+    replace(empty, {});
+}
+
 SightDocument::Outcome SightDocument::open(const QString& path)
 {
     QFile f(path);
@@ -347,27 +366,26 @@ void SightDocument::closedCleanly()
 
 void SightDocument::remember()
 {
-    QStringList now = {text(book_.dr.position), text(book_.dr.course), text(book_.dr.speed), {}, {}};
+    const sightlog::DrTrack& d = book_.dr;
+    QStringList now = {text(d.position), text(d.time), text(d.course), text(d.speed), {}, {}};
     for (auto it = book_.rows.rbegin(); it != book_.rows.rend(); ++it)
         if (!(*it)[size_t(SightColumn::eye)].empty()) {
-            now[3] = text((*it)[size_t(SightColumn::eye)]);
-            now[4] = text((*it)[size_t(SightColumn::ic)]);
+            now[4] = text((*it)[size_t(SightColumn::eye)]);
+            now[5] = text((*it)[size_t(SightColumn::ic)]);
             break;
         }
     // Without a DR or a height of eye the last ones given stand.
     if (now[0].isEmpty())
-        now[0] = now[1] = now[2] = QString();
+        now[1] = now[2] = now[3] = QString();
     if (now == remembered_)
         return;
     QSettings s = settings();
-    if (!now[0].isEmpty()) {
-        s.setValue(QStringLiteral("sight/drPosition"), now[0]);
-        s.setValue(QStringLiteral("sight/drCourse"), now[1]);
-        s.setValue(QStringLiteral("sight/drSpeed"), now[2]);
-    }
-    if (!now[3].isEmpty()) {
-        s.setValue(QStringLiteral("sight/eye"), now[3]);
-        s.setValue(QStringLiteral("sight/ic"), now[4]);
+    if (!now[0].isEmpty())
+        for (int i = 0; i < 4; ++i)
+            s.setValue(drKeys[i], now[i]);
+    if (!now[4].isEmpty()) {
+        s.setValue(QStringLiteral("sight/eye"), now[4]);
+        s.setValue(QStringLiteral("sight/ic"), now[5]);
     }
     remembered_ = now;
 }

@@ -26,7 +26,7 @@
 /// a FIFO or a device as a stream, a regular file whole or not at all.
 ///
 /// Remembered between runs (QSettings, organisation and application
-/// "Morvel"): the last DR given (position, course and speed), the height
+/// "Morvel"): the last DR given (position, time, course and speed), the height
 /// of eye and index correction of the last sight that has a height of eye,
 /// and the eight files last opened or saved. Each is written when it
 /// changes, not on every edit.
@@ -72,6 +72,8 @@ public:
         bool ok = false;
         QString message;
     };
+    /// An empty log from the DR remembered, with no file.
+    void newLog();
     /// Opens a sight log; the lines that could not be taken in are named
     /// in the message, the others kept.
     Outcome open(const QString& path);
@@ -136,7 +138,8 @@ private:
     sightlog::Worked worked_;
     QUndoStack undo_;
     QString file_;
-    /// What the settings hold: DR position, course, speed; eye and IC.
+    /// What the settings hold: the DR (position, time, course, speed), eye
+    /// and IC.
     QStringList remembered_;
     /// The recovery file could not be written, and that has been said.
     bool recoveryRefused_ = false;

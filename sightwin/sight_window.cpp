@@ -3,8 +3,8 @@
 #include "almanac/bodies.h"
 #include "sightwin/dr_box.h"
 #include "sightwin/identify_dialog.h"
-#include "sightwin/log_delegate.h"
 #include "sightwin/log_model.h"
+#include "sightwin/log_table.h"
 #include "sightwin/plotting_sheet.h"
 #include "sightwin/results.h"
 #include "sightwin/sight_document.h"
@@ -18,12 +18,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -31,33 +30,7 @@
 
 namespace morvel::sightwin {
 
-namespace {
-
 using sightlog::SightColumn;
-
-/// Each column wide enough for the widest text it usually holds and for
-/// its caption, once: measuring the cells at every edit would cost as much
-/// as the log is long.
-void sizeColumns(QTableView& table)
-{
-    std::string body;
-    for (const almanac::Body& b : almanac::bodies())
-        body = b.name.size() > body.size() ? std::string(b.name) : body;
-    const QString widest[] = {QStringLiteral("2026-12-07T19:33:00Z"), text(body), QStringLiteral("center"),
-                              QStringLiteral("00°00.0'"), QStringLiteral("-10.5"), QStringLiteral("10.5"),
-                              QStringLiteral("-10"), QStringLiteral("1013"), QStringLiteral("00°00.0'N"),
-                              QStringLiteral("000°00.0'W"), QStringLiteral("-00°00.0'"), QStringLiteral("-00°00.0'"),
-                              QStringLiteral("000°00.0'"), QStringLiteral("100.0 A"),
-                              QStringLiteral("100.0 A, excluded")};
-    const QFontMetrics cell(table.font()), head(table.horizontalHeader()->font());
-    const int pad = cell.height() * 2;  // margins, and a list's arrow in the editors
-    for (int c = 0; c < table.model()->columnCount() && c < int(std::size(widest)); ++c) {
-        const QString caption = table.model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        table.setColumnWidth(c, std::max(cell.horizontalAdvance(widest[c]), head.horizontalAdvance(caption)) + pad);
-    }
-}
-
-}  // namespace
 
 SightWindow::SightWindow(QWidget* parent)
     : QMainWindow(parent), document_(new SightDocument(this)), model_(new LogModel(*document_, this))
@@ -72,20 +45,8 @@ SightWindow::SightWindow(QWidget* parent)
     dr_ = new DrBox;
     connect(dr_, &DrBox::edited, this, [this] { document_->setDr(dr_->track()); });
 
-    table_ = new QTableView;
-    table_->setModel(model_);
-    table_->setItemDelegate(new LogDelegate(table_));
-    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::AnyKeyPressed);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() * 3 / 2);
-    sizeColumns(*table_);
-    table_->setTabKeyNavigation(false);
-    table_->installEventFilter(this);
-    table_->setWhatsThis(tr("One sight a row. Enter adds a row; F2 edits a cell."));
+    table_ = new LogTable(*model_);
+    connect(table_, &LogTable::rowWanted, this, &SightWindow::addRow);
 
     results_ = new QLabel;
     results_->setTextFormat(Qt::RichText);
@@ -127,7 +88,9 @@ SightWindow::SightWindow(QWidget* parent)
     changed();
     showTitle();
     fillRecent();
-    resize(1200, 720);
+    // Never larger than the screen, whatever its scale.
+    const QSize room = screen() ? screen()->availableGeometry().size() * 9 / 10 : QSize(1200, 720);
+    resize(QSize(1200, 720).boundedTo(room));
 }
 
 SightWindow::~SightWindow()
@@ -137,6 +100,7 @@ SightWindow::~SightWindow()
     disconnect(document_, nullptr, this, nullptr);
 }
 
+QTableView& SightWindow::table() { return *table_; }
 QLineEdit& SightWindow::drPosition() { return dr_->position(); }
 QLineEdit& SightWindow::drTime() { return dr_->time(); }
 QLineEdit& SightWindow::drCourse() { return dr_->course(); }
@@ -151,6 +115,8 @@ void SightWindow::buildMenus()
         return a;
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    actNew = action(tr("&New"), QKeySequence::New, &SightWindow::newLog);
+    file->addAction(actNew);
     actOpen = action(tr("&Open..."), QKeySequence::Open, &SightWindow::openChosen);
     actSave = action(tr("&Save"), QKeySequence::Save, &SightWindow::save);
     actSaveAs = action(tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &SightWindow::saveAs);
@@ -193,8 +159,7 @@ void SightWindow::addRow()
 {
     const int at = model_->rowCount();
     document_->insertSight(at, document_->newRow(toolkit::services().clock()), tr("Add row"));
-    table_->setCurrentIndex(model_->index(at, int(SightColumn::body)));
-    table_->setFocus();
+    table_->editCell(at, int(SightColumn::body));
 }
 
 void SightWindow::addBody(const QString& body)
@@ -247,23 +212,6 @@ void SightWindow::identifyRow()
     }
     if (const auto body = identifyBody(this, *read.sight))
         document_->setCell(row, int(SightColumn::body), *body);
-}
-
-bool SightWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    // Keys reach the table itself only when no cell is being edited.
-    if (watched == table_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
-            addRow();
-            return true;
-        }
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier && table_->currentIndex().isValid()) {
-            document_->setCell(table_->currentIndex().row(), table_->currentIndex().column(), QString());
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- what the log gives --------------------------------------------------
@@ -361,10 +309,19 @@ bool SightWindow::save()
 
 bool SightWindow::saveAs()
 {
-    const QString path = chooseSave ? chooseSave(tr("Save the sights"))
-                                    : QFileDialog::getSaveFileName(this, tr("Save the sights"), fileName(),
-                                                                   tr("Sight logs (*.csv);;All files (*)"));
+    QString path = chooseSave ? chooseSave(tr("Save the sights"))
+                              : QFileDialog::getSaveFileName(this, tr("Save the sights"), fileName(),
+                                                             tr("Sight logs (*.csv);;All files (*)"));
+    // A name typed without its kind is a sight log's.
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
     return !path.isEmpty() && saveTo(path);
+}
+
+void SightWindow::newLog()
+{
+    if (settle())
+        document_->newLog();
 }
 
 void SightWindow::openChosen()
@@ -419,7 +376,8 @@ void SightWindow::closeEvent(QCloseEvent* event)
 void SightWindow::print()
 {
     if (toolkit::PrintService* printer = toolkit::services().printer)
-        printer->printPage(windowTitle().remove(QStringLiteral("[*]")),
+        printer->printPage(fileName().isEmpty() ? tr("Morvel sights")
+                                                : tr("Morvel sights %1").arg(QFileInfo(fileName()).completeBaseName()),
                            [this](QPagedPaintDevice& d) { return drawPage(d); });
 }
 

@@ -17,7 +17,6 @@
 
 class QAction;
 class QCloseEvent;
-class QEvent;
 class QPagedPaintDevice;
 class QLabel;
 class QLineEdit;
@@ -29,6 +28,7 @@ namespace morvel::sightwin {
 
 class DrBox;
 class LogModel;
+class LogTable;
 class PlottingSheet;
 class SightDocument;
 class SkyPanel;
@@ -47,7 +47,7 @@ public:
 
     SightDocument& document() { return *document_; }
     LogModel& model() { return *model_; }
-    QTableView& table() { return *table_; }
+    QTableView& table();
     PlottingSheet& sheet() { return *sheet_; }
     SkyPanel& sky() { return *sky_; }
     QLineEdit& drPosition();
@@ -73,7 +73,7 @@ public:
     static QString recoveryPath();
 
     // The actions, for menus, keys and tests.
-    QAction *actOpen, *actSave, *actSaveAs, *actPrint, *actClose, *actUndo, *actRedo, *actAdd, *actDuplicate,
+    QAction *actNew, *actOpen, *actSave, *actSaveAs, *actPrint, *actClose, *actUndo, *actRedo, *actAdd, *actDuplicate,
         *actDelete, *actIdentify;
 
 signals:
@@ -82,11 +82,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void addRow();
+    void newLog();
     void duplicateRow();
     void deleteRow();
     void identifyRow();
@@ -107,7 +107,7 @@ private:
     SightDocument* document_;
     LogModel* model_;
     DrBox* dr_;
-    QTableView* table_;
+    LogTable* table_;
     QLabel* results_;
     QTabWidget* tabs_;
     PlottingSheet* sheet_;

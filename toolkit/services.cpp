@@ -66,10 +66,21 @@ private:
     QtMessageHandler previous_ = nullptr;
 };
 
-/// "NAME yyyyMMdd-HHmmss.pdf", then " (2)", " (3)" ... before ".pdf".
+/// "NAME-yyyyMMdd-HHmmss.pdf", then "-2", "-3" ... before ".pdf"; the name
+/// has only letters, digits, '.' and '_' between hyphens, so that the file
+/// needs no quoting in a shell.
 QString pdfName(const QString& name, const QString& stamp, int n)
 {
-    return n == 1 ? QStringLiteral("%1 %2.pdf").arg(name, stamp) : QStringLiteral("%1 %2 (%3).pdf").arg(name, stamp).arg(n);
+    QString plain;
+    for (const QChar c : name)
+        if (c.isLetterOrNumber() || c == u'.' || c == u'_')
+            plain += c;
+        else if (!plain.isEmpty() && !plain.endsWith(u'-'))
+            plain += u'-';
+    while (plain.endsWith(u'-'))
+        plain.chop(1);
+    return n == 1 ? QStringLiteral("%1-%2.pdf").arg(plain, stamp)
+                  : QStringLiteral("%1-%2-%3.pdf").arg(plain, stamp).arg(n);
 }
 
 }  // namespace
@@ -130,9 +141,6 @@ QtPrinter::SavedPdf QtPrinter::savePdf(const PageDrawer& draw, const QString& na
 {
     SavedPdf saved;
     const QString stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    // A name can hold no folder separator.
-    QString safeName = name;
-    safeName.replace(u'/', u'-');
     for (const QString& folder : folders) {
         auto refuse = [&](const QString& why) {
             saved.refused << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(folder), why);
@@ -144,7 +152,7 @@ QtPrinter::SavedPdf QtPrinter::savePdf(const PageDrawer& draw, const QString& na
         // Opening only a new file keeps every earlier print.
         QFile file;
         for (int n = 1; n <= 1000; ++n) {
-            file.setFileName(QDir(folder).filePath(pdfName(safeName, stamp, n)));
+            file.setFileName(QDir(folder).filePath(pdfName(name, stamp, n)));
             if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || !file.exists())
                 break;
         }

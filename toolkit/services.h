@@ -94,9 +94,12 @@ public:
         QStringList refused;
     };
     /// Saves the window under its heading as a PDF in the first folder that
-    /// takes it (created when missing), named "NAME yyyyMMdd-HHmmss.pdf"
-    /// after `when`, or "NAME yyyyMMdd-HHmmss (2).pdf" and so on when that
-    /// name is taken: a save never overwrites a file.
+    /// takes it (created when missing), named "NAME-yyyyMMdd-HHmmss.pdf"
+    /// after `when`, or "NAME-yyyyMMdd-HHmmss-2.pdf" and so on when that
+    /// name is taken: a save never overwrites a file. The name keeps its
+    /// letters, digits, '.' and '_', anything else a hyphen ("Morvel
+    /// (Decimal Degrees)" is "Morvel-Decimal-Degrees"), so no blank, slash
+    /// or bracket reaches the file's name.
     static SavedPdf savePdf(QWidget& window, const QString& heading, const QString& name,
                             const QStringList& folders, const QDateTime& when = QDateTime::currentDateTime());
     /// The same for pages drawn by draw on an A4 PDF at 1200 dpi.

@@ -267,8 +267,8 @@ TEST(Printing, TwoPrintsInTheSameSecondKeepBoth)
     const QDateTime when(QDate(2026, 3, 1), QTime(12, 0, 5));
     const QString first = QtPrinter::savePdf(g, {}, QStringLiteral("Morvel (Decimal Degrees)"), {dir.path()}, when).path;
     const QString second = QtPrinter::savePdf(g, {}, QStringLiteral("Morvel (Decimal Degrees)"), {dir.path()}, when).path;
-    EXPECT_EQ(QFileInfo(first).fileName(), QStringLiteral("Morvel (Decimal Degrees) 20260301-120005.pdf"));
-    EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("Morvel (Decimal Degrees) 20260301-120005 (2).pdf"));
+    EXPECT_EQ(QFileInfo(first).fileName(), QStringLiteral("Morvel-Decimal-Degrees-20260301-120005.pdf"));
+    EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("Morvel-Decimal-Degrees-20260301-120005-2.pdf"));
     EXPECT_TRUE(QFileInfo::exists(first));
 }
 

@@ -312,12 +312,15 @@ TEST_F(DocumentTest, RememberedBetweenRuns)
         EXPECT_EQ(d.newRow({})[size_t(Col::utc)], "2026-12-07T19:35:00Z");
     }
     SightDocument next;
-    EXPECT_EQ(next.book().dr.position, "41N 36W");
-    EXPECT_EQ(next.book().dr.course, "270");
-    const sightlog::SightCells first = next.newRow(QDateTime(QDate(2026, 12, 8), QTime(5, 10), Qt::UTC));
+    EXPECT_EQ(next.book().dr, (sightlog::DrTrack{"41N 36W", "2026-12-07T19:30:00Z", "270", "6"}));
+    const QDateTime now(QDate(2026, 12, 8), QTime(5, 10), Qt::UTC);
+    const sightlog::SightCells first = next.newRow(now);
     EXPECT_EQ(first[size_t(Col::eye)], "9");
     EXPECT_EQ(first[size_t(Col::ic)], "-1.2");
-    EXPECT_EQ(first[size_t(Col::utc)], "2026-12-08T05:10:00Z");
+    EXPECT_EQ(first[size_t(Col::utc)], "2026-12-07T19:30:00Z");
+    // Without the DR's time, now.
+    next.setDr({"41N 36W", "", "", ""});
+    EXPECT_EQ(next.newRow(now)[size_t(Col::utc)], "2026-12-08T05:10:00Z");
 }
 
 // What a log gives, line by line, for each state of the DR and the rows;

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
@@ -279,6 +280,74 @@ TEST_F(WindowTest, PrintedPageIsOneVectorPageWithTheLogAndTheFix)
     const QString page = QString::fromUtf8(text.readAllStandardOutput());
     for (const char* expected : {"Sight reduction", "40 05.0N 35 45.0W", "Capella", "Fomalhaut", "Fix", "95 % ellipse"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected << "\n" << page.toStdString();
+}
+
+// A log typed with Enter and Tab alone loses nothing: Enter keeps the cell
+// and moves on to what the row lacks, a whole row goes on to a new one;
+// Escape closes the editor alone and the table keeps the focus.
+TEST_F(WindowTest, EnterAndEscapeKeepWhatIsTyped)
+{
+    QSettings(QStringLiteral("Morvel"), QStringLiteral("Morvel")).clear();  // no height of eye remembered
+    SightWindow w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    typeInto(w.drPosition(), QStringLiteral("40 05.0N 35 45.0W"));
+    typeInto(w.drTime(), QStringLiteral("2026-12-07T19:33:00Z"));
+    LogModel& m = w.model();
+    auto type = [](const char* text, Qt::Key key = Qt::Key_Return) {
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_TRUE(editor);
+        QTest::keyClicks(editor, QString::fromUtf8(text));
+        QTest::keyClick(QApplication::focusWidget(), key);
+    };
+    auto at = [&] { return std::pair(w.table().currentIndex().row(), w.table().currentIndex().column()); };
+    w.table().setFocus();
+    QTest::keyClick(&w.table(), Qt::Key_Return);  // a row, its body open
+    EXPECT_EQ(at(), std::pair(0, int(Col::body)));
+    type("Capella");
+    EXPECT_EQ(at(), std::pair(0, int(Col::hs)));
+    type("19 2.2");
+    EXPECT_EQ(at(), std::pair(0, int(Col::eye)));  // no height of eye yet
+    type("3.5");
+    ASSERT_EQ(m.rowCount(), 2);  // the row whole: on to a new one
+    EXPECT_EQ(at(), std::pair(1, int(Col::body)));
+    type("Sun");
+    EXPECT_EQ(at(), std::pair(1, int(Col::limb)));  // the Sun has limbs
+    EXPECT_EQ(m.book().rows[0][size_t(Col::body)], "Capella");
+    EXPECT_EQ(m.book().rows[0][size_t(Col::hs)], "19 2.2");
+    EXPECT_EQ(m.book().rows[1][size_t(Col::body)], "Sun");
+    // Escape: the editor goes, the focus stays; Tab leaves for the sheet,
+    // never for the DR.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), w.table().viewport()->parentWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), &w.drPosition());
+    EXPECT_EQ(m.rowCount(), 2);
+}
+
+// Files: opened unmodified; New starts again from the DR remembered; a
+// name saved without its kind is a sight log's.
+TEST_F(WindowTest, FilesAsANavigatorExpects)
+{
+    const QString typed = dir.filePath(QStringLiteral("evening"));
+    {
+        SightWindow w;
+        typeLog(w, 3);
+        w.chooseSave = [&](const QString&) { return typed; };
+        ASSERT_TRUE(w.actSaveAs->isEnabled());
+        w.actSaveAs->trigger();
+        EXPECT_EQ(w.fileName(), typed + QStringLiteral(".csv"));
+    }
+    SightWindow w;
+    ASSERT_TRUE(w.open(typed + QStringLiteral(".csv")));
+    EXPECT_FALSE(w.modified());
+    EXPECT_FALSE(w.isWindowModified());
+    w.actNew->trigger();
+    EXPECT_EQ(w.model().rowCount(), 0);
+    EXPECT_TRUE(w.fileName().isEmpty());
+    EXPECT_FALSE(w.modified());
+    EXPECT_EQ(w.drTime().text(), QStringLiteral("2026-12-07T19:30:00Z"));  // remembered with the position
 }
 
 TEST_F(WindowTest, ReachedFromTheMainMenuAndClosedBackToIt)
