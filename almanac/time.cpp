@@ -95,9 +95,9 @@ Instant Instant::parse(std::string_view text, double dut1)
         if (pos == start)
             return refused(quoted + form);
     }
-    if (pos < text.size() && text[pos] == 'Z')
-        ++pos;
-    if (pos != text.size())
+    if (pos == text.size())
+        return refused("give the time in UTC with its Z: " + std::string(text) + "Z");
+    if (text[pos] != 'Z' || pos + 1 != text.size())
         return refused(quoted + form);
     return fromUtc(year, month, day, hour, minute, second, dut1);
 }

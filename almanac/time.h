@@ -3,10 +3,11 @@
 /// needs: UTC as the navigator gives it, TT for the ephemerides, UT1 for the
 /// Earth's rotation. No Qt.
 ///
-/// Reading. "2026-12-07T17:32:10Z", also without the Z, with a blank for
-/// the T, and with a fraction of seconds ("17:32:10.25"). Second 60 is
-/// accepted on a day that ends with a leap second. DUT1 = UT1 - UTC in
-/// seconds, |DUT1| <= 0.9 (0 when unknown costs at most 0.23' of GHA).
+/// Reading. "2026-12-07T17:32:10Z", also with a blank for the T and with a
+/// fraction of seconds ("17:32:10.25Z"). The Z is required: a time without
+/// it could be anyone's clock, and is refused with the form asked. Second
+/// 60 is accepted on a day that ends with a leap second. DUT1 = UT1 - UTC
+/// in seconds, |DUT1| <= 0.9 (0 when unknown costs at most 0.23' of GHA).
 ///
 /// Scales. In the leap-second era (UTC from 1960, ERFA's table of TAI - UTC;
 /// past its end the last value, 37 s, holds until a new leap second):
@@ -15,9 +16,10 @@
 /// UT1 + delta T from the Espenak-Meeus polynomials (NASA, Five Millennium
 /// Canon of Solar Eclipses, 2006).
 ///
-/// Refusals. A malformed text, a date that does not exist, a DUT1 beyond
-/// 0.9 s and an instant outside 1900-01-01T00:00:00 to 2100-12-31T23:59:60
-/// make an Instant whose error() says why; nothing throws.
+/// Refusals. A malformed text, a time without its Z, a date that does not
+/// exist, a DUT1 beyond 0.9 s and an instant outside 1900-01-01T00:00:00 to
+/// 2100-12-31T23:59:60 make an Instant whose error() says why; nothing
+/// throws.
 ///
 /// Julian dates are held in two parts (whole day and fraction) so that a
 /// millisecond is kept over the two centuries.
