@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <iterator>
 
 namespace morvel::almanac {
 
@@ -14,6 +16,54 @@ namespace {
 // Julian dates of 1900-01-01T00:00 and 2101-01-01T00:00.
 constexpr double firstJd = 2415020.5;
 constexpr double endJd = 2488434.5;
+
+// UTC began on 1960-01-01; earlier times are UT1.
+constexpr int firstUtcYear = 1960;
+
+// Delta T = TT - UT1 in seconds from 1900.0 to 1960.0, every half year
+// (Julian epochs), as the U.S. Naval Observatory's table of historic delta
+// T gives it (historic_deltat.data, from the Astronomical Almanac), copied
+// from the one Skyfield 1.45 ships (skyfield/data/historic_deltat.npy).
+constexpr double historicDeltaT[] = {
+    -2.70, -2.09, -1.48, -0.75, -0.08, 0.62, 1.26, 1.95, 2.59, 3.28,  // 1900
+    3.92, 4.61, 5.20, 5.73, 6.29, 7.00, 7.68, 8.45, 9.13, 9.78,  // 1905
+    10.38, 10.99, 11.64, 12.47, 13.23, 14.00, 14.69, 15.38, 16.00, 16.64,  // 1910
+    17.19, 17.72, 18.19, 18.67, 19.13, 19.69, 20.14, 20.54, 20.86, 21.14,  // 1915
+    21.41, 21.78, 22.06, 22.30, 22.51, 22.79, 23.01, 23.29, 23.46, 23.55,  // 1920
+    23.63, 23.80, 23.95, 24.25, 24.39, 24.42, 24.34, 24.22, 24.10, 24.08,  // 1925
+    24.02, 24.04, 23.98, 23.91, 23.89, 23.95, 23.93, 23.92, 23.88, 23.94,  // 1930
+    23.91, 23.82, 23.76, 23.87, 23.91, 23.95, 23.96, 24.00, 24.04, 24.20,  // 1935
+    24.35, 24.61, 24.82, 25.09, 25.30, 25.56, 25.77, 26.05, 26.27, 26.54,  // 1940
+    26.76, 27.04, 27.27, 27.55, 27.77, 28.03, 28.25, 28.50, 28.70, 28.95,  // 1945
+    29.15, 29.38, 29.57, 29.80, 29.97, 30.19, 30.36, 30.57, 30.72, 30.93,  // 1950
+    31.07, 31.24, 31.349, 31.516, 31.677, 31.923, 32.166, 32.449, 32.671, 32.919,  // 1955
+    33.150,  // 1960
+};
+
+// Delta T at a Julian epoch from 1900.0 to 1960.0, linear between the
+// table's values.
+double deltaTBeforeUtc(double epoch)
+{
+    const double at = std::clamp((epoch - 1900) * 2, 0.0, double(std::size(historicDeltaT) - 1));
+    const std::size_t i = std::min(std::size_t(at), std::size(historicDeltaT) - 2);
+    return historicDeltaT[i] + (at - double(i)) * (historicDeltaT[i + 1] - historicDeltaT[i]);
+}
+
+// A date and time as ISO 8601 with two-digit fields and the seconds'
+// fraction, if any: "2026-02-30T00:00:00Z".
+std::string isoText(int year, int month, int day, int hour, int minute, double second)
+{
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%09.6f", second);
+    std::string s = seconds;
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == '.')
+        s.pop_back();
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:", year, month, day, hour, minute);
+    return buf + s + "Z";
+}
 
 // Reads exactly n digits at text[pos].
 bool digits(std::string_view text, std::size_t pos, std::size_t n, int& value)
@@ -28,37 +78,6 @@ bool digits(std::string_view text, std::size_t pos, std::size_t n, int& value)
 }
 
 }  // namespace
-
-double deltaTModel(double y)
-{
-    if (y < 1920) {
-        const double t = y - 1900;
-        return -2.79 + 1.494119 * t - 0.0598939 * t * t + 0.0061966 * t * t * t - 0.000197 * t * t * t * t;
-    }
-    if (y < 1941) {
-        const double t = y - 1920;
-        return 21.20 + 0.84493 * t - 0.076100 * t * t + 0.0020936 * t * t * t;
-    }
-    if (y < 1961) {
-        const double t = y - 1950;
-        return 29.07 + 0.407 * t - t * t / 233 + t * t * t / 2547;
-    }
-    if (y < 1986) {
-        const double t = y - 1975;
-        return 45.45 + 1.067 * t - t * t / 260 - t * t * t / 718;
-    }
-    if (y < 2005) {
-        const double t = y - 2000;
-        return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * t * t * t + 0.000651814 * t * t * t * t
-               + 0.00002373599 * t * t * t * t * t;
-    }
-    if (y < 2050) {
-        const double t = y - 2000;
-        return 62.92 + 0.32217 * t + 0.005589 * t * t;
-    }
-    const double u = (y - 1820) / 100;
-    return -20 + 32 * u * u - 0.5628 * (2150 - y);
-}
 
 Instant Instant::refused(std::string why)
 {
@@ -95,9 +114,9 @@ Instant Instant::parse(std::string_view text, double dut1)
         if (pos == start)
             return refused(quoted + form);
     }
-    if (pos < text.size() && text[pos] == 'Z')
-        ++pos;
-    if (pos != text.size())
+    if (pos == text.size())
+        return refused("give the time in UTC with its Z: " + std::string(text) + "Z");
+    if (text[pos] != 'Z' || pos + 1 != text.size())
         return refused(quoted + form);
     return fromUtc(year, month, day, hour, minute, second, dut1);
 }
@@ -108,36 +127,37 @@ Instant Instant::fromUtc(int year, int month, int day, int hour, int minute, dou
         return refused("DUT1 must lie between -0.9 and +0.9 seconds");
     if (year < 1900 || year > 2100)
         return refused("the almanac covers 1900 to 2100; " + std::to_string(year) + " is outside");
+    const bool ut1 = year < firstUtcYear;
+    if (ut1 && dut1 != 0)
+        return refused("DUT1 is UT1 - UTC, and UTC began on 1960-01-01: a time before it is UT1 itself");
     double u1 = 0, u2 = 0;
     // eraDtf2d checks the calendar and the clock: below 0 a bad field, 2 or
-    // 3 a time past the end of the day (second 60 without a leap second);
-    // 1 only warns of a year beyond the table.
-    const int status = eraDtf2d("UTC", year, month, day, hour, minute, second, &u1, &u2);
+    // 3 a time past the end of the day; 1 only warns of a year beyond the
+    // table. On UTC it lengthens (or shortens) a day at whose end the table
+    // steps, by the step, so that second 60 is taken there alone; UT1's
+    // days are never lengthened.
+    const int status = eraDtf2d(ut1 ? "UT1" : "UTC", year, month, day, hour, minute, second, &u1, &u2);
     if (status < 0 || status >= 2)
-        return refused("no such date and time: " + std::to_string(year) + "-" + std::to_string(month) + "-"
-                       + std::to_string(day) + " " + std::to_string(hour) + ":" + std::to_string(minute)
-                       + ":" + std::to_string(second));
+    {
+        const bool leap = status >= 2 && hour == 23 && minute == 59 && second < 61;
+        return refused("no such date and time: " + isoText(year, month, day, hour, minute, second)
+                       + (leap ? " (no leap second that long ended that day)" : ""));
+    }
     Instant i;
-    double taiMinusUtc = 0;
-    // During a leap second the fraction of the day passes 1.
-    const double fraction = std::min((hour * 3600 + minute * 60 + second) / ERFA_DAYSEC, 1.0);
+    if (ut1) {
+        i.ut11_ = u1;
+        i.ut12_ = u2;
+        i.tt1_ = u1;
+        i.tt2_ = u2 + deltaTBeforeUtc(2000 + ((u1 - ERFA_DJ00) + u2) / ERFA_DJY) / ERFA_DAYSEC;
+        return i;
+    }
     // Past the end of ERFA's table (it says "dubious year") the last TAI -
     // UTC holds until a new leap second is announced: closer than delta T
     // from a model by several seconds.
-    const int known = eraDat(year, month, day, fraction, &taiMinusUtc);
-    if (known == 0 || (known == 1 && year >= 1972)) {
-        double tai1 = 0, tai2 = 0;
-        eraUtctai(u1, u2, &tai1, &tai2);
-        eraTaitt(tai1, tai2, &i.tt1_, &i.tt2_);
-        eraUtcut1(u1, u2, dut1, &i.ut11_, &i.ut12_);
-    } else {
-        // Before UTC: the time given runs with UT, and delta T from the model.
-        i.ut11_ = u1;
-        i.ut12_ = u2 + dut1 / ERFA_DAYSEC;
-        const double years = 2000 + ((u1 - ERFA_DJ00) + u2) / ERFA_DJY;
-        i.tt1_ = i.ut11_;
-        i.tt2_ = i.ut12_ + deltaTModel(years) / ERFA_DAYSEC;
-    }
+    double tai1 = 0, tai2 = 0;
+    eraUtctai(u1, u2, &tai1, &tai2);
+    eraTaitt(tai1, tai2, &i.tt1_, &i.tt2_);
+    eraUtcut1(u1, u2, dut1, &i.ut11_, &i.ut12_);
     return i;
 }
 

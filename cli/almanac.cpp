@@ -6,6 +6,7 @@
 #include "engine/angles.h"
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
+#include "sight/utc.h"
 
 #include <cctype>
 #include <cmath>
@@ -167,6 +168,13 @@ std::vector<Body> allBodies()
 
 }  // namespace
 
+std::string dut1Refused(const std::string& text, double dut1)
+{
+    std::string error;
+    const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text, error);
+    return t ? t->instant(dut1).error() : std::string();
+}
+
 bool isAlmanacHeader(const std::vector<std::string>& header)
 {
     for (const std::string& c : header)
@@ -327,6 +335,8 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
                 dut1 = d->value;
             else
                 why = "dut1 " + navtext::quoted(at(dut1Column)) + " is not a number of seconds";
+            if (const std::string refused = dut1Refused(at(atColumn), dut1); why.empty() && !refused.empty())
+                why = "dut1 " + navtext::quoted(at(dut1Column)) + ": " + refused;
         }
         std::optional<std::vector<Answered>> entries;
         if (why.empty()) {

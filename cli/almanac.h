@@ -27,6 +27,11 @@ struct AlmanacOptions {
     double dut1 = 0;  ///< UT1 - UTC in seconds
 };
 
+/// Why DUT1 cannot go with the UTC instant (or date, at its midnight) of
+/// text: the almanac's reason (a DUT1 before 1960, when a time is UT1
+/// itself), or empty when it can or when the text is refused for itself.
+std::string dut1Refused(const std::string& text, double dut1);
+
 /// --almanac BODY --at INSTANT: one body, or every body for "all".
 int runAlmanac(const std::string& body, const std::string& at, const AlmanacOptions& options, std::ostream& out,
                std::ostream& err);

@@ -110,7 +110,8 @@ std::string helpText()
            "                           Saturn, Aries or a navigational star (SHA too), with semi-\n"
            "                           diameter, horizontal parallax and magnitude where they apply;\n"
            "                           BODY all lists every body; UTC as 2026-12-07T17:32:10Z\n"
-           "  --dut1 S                 UT1 - UTC in seconds, -0.9 to 0.9 (0 when not given)\n"
+           "  --dut1 S                 UT1 - UTC in seconds, -0.9 to 0.9 (0 when not given); none\n"
+           "                           before 1960, when there was no UTC and a time is UT1\n"
            "  --daily DATE             the hourly page of a UTC date (2026-12-07); --csv for CSV\n"
            "  A batch whose header names body,at (and dut1) answers body,at,gha,dec,sha,sd,hp,mag.\n"
            "\n"
@@ -250,6 +251,19 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         if (!d || d->overflow || std::abs(d->value) > 0.9)
             return fail("--dut1 takes UT1 - UTC in seconds, -0.9 to 0.9; not " + navtext::quoted(*dut1));
         timing.dut1 = d->value;
+        // Before 1960 a time is UT1 itself: the instants given say whether
+        // --dut1 can go with them.
+        std::vector<std::pair<std::string, std::string>> instants;
+        if (at)
+            instants.emplace_back("at", *at);
+        if (daily)
+            instants.emplace_back("daily", *daily);
+        for (const char* name : {"date", "dr-time", "time-of-max"})
+            if (const auto f = finderValues.find(name); f != finderValues.end())
+                instants.emplace_back(name, f->second);
+        for (const auto& [name, when] : instants)
+            if (const std::string why = dut1Refused(when, timing.dut1); !why.empty())
+                return fail("--dut1 " + navtext::quoted(*dut1) + " with --" + name + " " + navtext::quoted(when) + ": " + why);
     }
     if (sights || sigma) {
         SightsOptions o{style.decimal, style.json, 0.5};

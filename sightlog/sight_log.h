@@ -7,7 +7,8 @@
 ///
 ///   utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon
 ///
-///   utc       the instant, 2026-12-07T17:32:10Z (almanac::Instant::parse)
+///   utc       the instant in UTC with its Z, 2026-12-07T17:32:10Z
+///             (almanac::Instant::parse)
 ///   body      Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational
 ///             star by any name almanac::findBody knows
 ///   limb      lower, upper or centre (center, LL, UL, any case); only the

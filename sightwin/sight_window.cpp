@@ -1,6 +1,7 @@
 #include "sightwin/sight_window.h"
 
 #include "almanac/bodies.h"
+#include "almanac/time.h"
 #include "sightwin/dr_box.h"
 #include "sightwin/identify_dialog.h"
 #include "sightwin/log_model.h"
@@ -235,8 +236,11 @@ void SightWindow::changed()
         skyLon_ = dr.dr.lon;
         sky_->setPlace(dr.dr.lat, dr.dr.lon);
     }
-    // The sky starts at the DR's time; the user may move it from there.
-    const QDateTime drTime = QDateTime::fromString(text(book.dr.time), Qt::ISODate);
+    // The sky starts at the DR's time, when the almanac takes it (in UTC,
+    // with its Z); the user may move it from there.
+    const QDateTime drTime = almanac::Instant::parse(book.dr.time).ok()
+                                 ? QDateTime::fromString(text(book.dr.time), Qt::ISODate)
+                                 : QDateTime();
     if (drTime.isValid() && drTime != skyTime_) {
         skyTime_ = drTime;
         sky_->setTime(drTime.toUTC());

@@ -95,3 +95,23 @@ TEST(Reference, EveryBodyWithinItsLimits)
                     it->second.sd, it->second.hp, it->second.mag, it->second.gpAt.c_str());
     }
 }
+
+// The last day before UTC (1959-12-31, whose times are UT1) and the first
+// of UTC (1960-01-01, DUT1 0) against Skyfield's sidereal time and
+// astropy's Sun (reference/time_reference.csv, made by
+// reference/make_time_reference.py): each instant read as a navigator
+// writes it, its UT1 and the GHA of Aries and of the Sun.
+TEST(Reference, TheDaysAroundTheStartOfUtc)
+{
+    const auto lines = morvel::test::referenceLines(MORVEL_ALMANAC_TIME_REFERENCE, 5);
+    ASSERT_GE(lines.size(), 20u);
+    for (const std::vector<std::string>& f : lines) {
+        const Instant when = Instant::parse(f[0]);
+        ASSERT_TRUE(when.ok()) << f[0] << ": " << when.error();
+        EXPECT_NEAR((when.jdUT1() - std::stod(f[3])) * 86400, 0, 1e-3) << f[0];
+        const Place p = placeOf(*findBody(f[1]), when);
+        ASSERT_TRUE(p.ok()) << p.error;
+        EXPECT_NEAR(std::remainder(p.gha - std::stod(f[2]) * deg, 2 * std::numbers::pi) / arcmin, 0, 0.01)
+            << f[1] << " at " << f[0];
+    }
+}

@@ -1,5 +1,6 @@
-// --noon, --identify and --sky refuse bad input with exit status 2 and a
-// message naming the option, and compute nothing from it.
+// --noon, --identify and --sky, and the almanac's instants, refuse bad
+// input with exit status 2 and a message naming the option, and compute
+// nothing from it.
 #include "run.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,14 @@ const Refusal refusals[] = {
     {"DR time in words", "noon", {"--dr-time", "dawn"}, "--dr-time 'dawn'"},
     {"DR time a date", "noon", {"--dr-time", "2026-12-07"}, "--dr-time '2026-12-07'"},
     {"DR time a week off", "noon", {"--dr-time", "2026-12-14T08:00:00Z"}, "within 24 hours"},
+    {"DR time without its Z", "noon", {"--dr-time", "2026-12-07T08:00:00"},
+     "--dr-time '2026-12-07T08:00:00': give the time in UTC with its Z: 2026-12-07T08:00:00Z"},
+    {"DUT1 for a time before UTC", "", {"--sky", "--at", "1959-12-31T22:00:00Z", "--pos", "40N 70W", "--dut1", "0.2"},
+     "--dut1 '0.2' with --at '1959-12-31T22:00:00Z': DUT1 is UT1 - UTC, and UTC began on 1960-01-01"},
+    {"DUT1 for a noon before UTC", "", {"--noon", "--date", "1955-06-01", "--pos", "40N 70W", "--dut1", "-0.3"},
+     "--dut1 '-0.3' with --date '1955-06-01'"},
+    {"an almanac at a time without its Z", "", {"--almanac", "Sun", "--at", "2026-12-07T17:32:10"},
+     "--at '2026-12-07T17:32:10': give the time in UTC with its Z: 2026-12-07T17:32:10Z"},
     {"sky for a date", "", {"--sky", "--at", "2026-12-07", "--pos", "40N 70W"}, "--at '2026-12-07'"},
     {"sky beyond 2100", "", {"--sky", "--at", "2101-01-01T00:00:00Z", "--pos", "40N 70W"}, "--at"},
     {"sky with hs", "sky", {"--hs", "30"}, "--sky takes no --hs"},

@@ -51,6 +51,7 @@ struct Bad {
 
 const Bad bad[] = {
     {"bad_instant", "2026-13-07T17:32:10Z,Sun,lower,34 12.3,0,3,,,40N,70W", 1},
+    {"instant_without_its_zone", "2026-12-07T17:32:10,Sun,lower,34 12.3,0,3,,,40N,70W", 1},
     {"unknown_body", "2026-12-07T17:32:10Z,Vulcan,,34 12.3,0,3,,,40N,70W", 2},
     {"aries_is_no_body", "2026-12-07T17:32:10Z,Aries,,34 12.3,0,3,,,40N,70W", 2},
     {"star_with_a_limb", "2026-12-07T17:32:10Z,Sirius,lower,34 12.3,0,3,,,40N,70W", 3},

@@ -26,21 +26,31 @@ struct ReferenceEpoch {
     std::map<std::string, ReferencePlace> bodies;
 };
 
+/// The lines of a reference file that are not comments, each split into
+/// its n comma-separated fields (missing ones empty).
+inline std::vector<std::vector<std::string>> referenceLines(const char* file, std::size_t n)
+{
+    std::vector<std::vector<std::string>> lines;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string>& f = lines.emplace_back();
+        std::stringstream s(line);
+        for (std::string c; std::getline(s, c, ',');)
+            f.push_back(c);
+        f.resize(n);
+    }
+    return lines;
+}
+
 inline const std::vector<ReferenceEpoch>& referenceEpochs()
 {
     static const std::vector<ReferenceEpoch> epochs = [] {
         constexpr double degree = std::numbers::pi / 180, arcmin = degree / 60;
         std::vector<ReferenceEpoch> out;
-        std::ifstream in(MORVEL_ALMANAC_REFERENCE);
-        std::string line, last;
-        while (std::getline(in, line)) {
-            if (line.empty() || line[0] == '#')
-                continue;
-            std::vector<std::string> f;
-            std::stringstream s(line);
-            for (std::string c; std::getline(s, c, ',');)
-                f.push_back(c);
-            f.resize(8);
+        std::string last;
+        for (const std::vector<std::string>& f : referenceLines(MORVEL_ALMANAC_REFERENCE, 8)) {
             if (f[0] != last)
                 out.push_back({std::stod(f[0]), std::stod(f[1]), {}});
             last = f[0];
