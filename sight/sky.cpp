@@ -70,9 +70,6 @@ double unevenness(const SkyView& view, const std::vector<size_t>& set)
     return worst;
 }
 
-/// The Sun and the Moon have no magnitude here and outshine any other.
-double brightness(const Visible& v) { return v.mag.value_or(-100); }
-
 /// Every set of count of the candidates, in lexicographic order.
 template <class Visit>
 void eachSet(const std::vector<size_t>& candidates, size_t count, Visit visit)
@@ -96,6 +93,8 @@ void eachSet(const std::vector<size_t>& candidates, size_t count, Visit visit)
 }
 
 }  // namespace
+
+double brightnessOrder(const Visible& b) { return b.mag.value_or(-100); }
 
 std::optional<UtcTime> Twilight::middleOfMorning() const { return between(nauticalMorning, civilMorning); }
 std::optional<UtcTime> Twilight::middleOfEvening() const { return between(civilEvening, nauticalEvening); }
@@ -121,7 +120,7 @@ std::vector<size_t> wellSpread(const SkyView& view, const AltitudeBand& band, in
             return;
         double faintest = -1e9;
         for (size_t i : set)
-            faintest = std::max(faintest, brightness(view.bodies[i]));
+            faintest = std::max(faintest, brightnessOrder(view.bodies[i]));
         if (chosen.empty() || faintest < chosenFaintest || (faintest == chosenFaintest && uneven < chosenUneven)) {
             chosen = set;
             chosenFaintest = faintest;
@@ -140,7 +139,7 @@ SkyView skyAt(const almanac::Instant& when, double lat, double lon)
         if (b.horizon.hc > 0)
             view.bodies.push_back({b.body, b.horizon.hc, b.horizon.zn, b.place.mag});
     std::stable_sort(view.bodies.begin(), view.bodies.end(),
-                     [](const Visible& a, const Visible& b) { return brightness(a) < brightness(b); });
+                     [](const Visible& a, const Visible& b) { return brightnessOrder(a) < brightnessOrder(b); });
     return view;
 }
 

@@ -57,6 +57,10 @@ struct SkyView {
     bool ok() const { return error.empty(); }
 };
 
+/// A body's magnitude for putting the bodies in order of brightness: the
+/// Sun and the Moon, which have none here, before any.
+double brightnessOrder(const Visible& b);
+
 /// The bodies above the horizon of lat, lon at when.
 SkyView skyAt(const almanac::Instant& when, double lat, double lon);
 

@@ -280,13 +280,13 @@ void SightWindow::changed()
     sheet_->setContent(sheetOf(book, w));
     // The sky is worked out again only when the DR moves.
     const sightlog::DrRead& dr = w.dr;
-    if (dr.ok() && (dr.dr.lat != skyLat_ || dr.dr.lon != skyLon_)) {
+    const QDateTime drTime = QDateTime::fromString(text(book.dr.time), Qt::ISODate);
+    if (dr.ok() && (dr.dr.lat != skyLat_ || dr.dr.lon != skyLon_ || drTime != skyTime_)) {
         skyLat_ = dr.dr.lat;
         skyLon_ = dr.dr.lon;
-        sky_->setPlace(dr.dr.lat, dr.dr.lon);
+        sky_->setPlace(dr.dr.lat, dr.dr.lon, drTime);
     }
     // The sky starts at the DR's time; the user may move it from there.
-    const QDateTime drTime = QDateTime::fromString(text(book.dr.time), Qt::ISODate);
     if (drTime.isValid() && drTime != skyTime_) {
         skyTime_ = drTime;
         sky_->setTime(drTime.toUTC());

@@ -7,15 +7,20 @@
 #include "sight/sky.h"
 #include "sightwin/identify_dialog.h"
 #include "sightwin/plotting_sheet.h"
+#include "sightwin/sky_chart.h"
 #include "sightwin/sky_panel.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -130,6 +135,132 @@ TEST(SkyPanel, TableAndEnter)
     QTest::keyClick(table, Qt::Key_Return);
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen[0][0].toString().toStdString(), sky.bodies[2].body.name);
+}
+
+// The panel at the true position on the evening of the sights, its DR
+// held at 19:00.
+struct SkyAt {
+    sightwin::SkyPanel panel;
+    QTableWidget* table = panel.findChild<QTableWidget*>();
+    sightwin::SkyChart* chart = panel.findChild<sightwin::SkyChart*>();
+    sight::SkyView sky = sight::skyAt(evening, trueLat, trueLon);
+    SkyAt()
+    {
+        panel.setPlace(trueLat, trueLon, QDateTime(QDate(2026, 12, 7), QTime(19, 0), Qt::UTC));
+        panel.setTime(QDateTime(QDate(2026, 12, 7), QTime(19, 10), Qt::UTC));
+    }
+    int shownRows() const
+    {
+        int n = 0;
+        for (int r = 0; r < table->rowCount(); ++r)
+            n += !table->isRowHidden(r);
+        return n;
+    }
+};
+
+// The table lists the bodies within the altitudes chosen, the chart all
+// of them; the panel says where and when.
+TEST(SkyPanel, AltitudeFilter)
+{
+    SkyAt s;
+    EXPECT_EQ(s.panel.placeText(), QStringLiteral("At 41°18.0'N 037°36.0'W (the DR at 19:00), 2026-12-07 19:10 UTC"));
+    struct Case {
+        int lowest, highest;
+        bool all;
+    } cases[] = {{15, 70, false}, {30, 45, false}, {40, 40, false}, {30, 45, true}};
+    for (const Case& k : cases) {
+        s.panel.findChild<QSpinBox*>("highest")->setValue(k.highest);
+        s.panel.findChild<QSpinBox*>("lowest")->setValue(k.lowest);
+        s.panel.findChild<QCheckBox*>("allAbove")->setChecked(k.all);
+        int within = 0;
+        for (const sight::Visible& v : s.sky.bodies)
+            within += k.all || (v.hc >= k.lowest * deg && v.hc <= k.highest * deg);
+        EXPECT_EQ(s.shownRows(), within) << k.lowest << " to " << k.highest;
+        EXPECT_EQ(s.chart->content().bodies.size(), s.sky.bodies.size());
+    }
+}
+
+// A header sorts its column by number: 5° comes before 49°.
+TEST(SkyPanel, SortsByNumber)
+{
+    SkyAt s;
+    s.panel.findChild<QCheckBox*>("allAbove")->setChecked(true);
+    QHeaderView* header = s.table->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+    std::vector<double> hc;
+    for (const sight::Visible& v : s.sky.bodies)
+        hc.push_back(v.hc);
+    std::sort(hc.begin(), hc.end());
+    for (int r = 0; r < s.table->rowCount(); ++r)
+        EXPECT_EQ(s.table->item(r, 1)->text().toStdString(), navtext::navAltitudeText(hc[size_t(r)], false));
+}
+
+// On the chart: a double click on a body, or the arrows and Enter, choose
+// it; the table follows the chart's selection; the suggested bodies are
+// ringed there.
+TEST(SkyPanel, ChartChoosesABody)
+{
+    SkyAt s;
+    s.panel.resize(500, 900);
+    s.panel.show();
+    QSignalSpy chosen(&s.panel, &sightwin::SkyPanel::bodyChosen);
+    const sight::Visible& vega = s.sky.bodies[0];
+    const QPoint at = sightwin::SkyChart::pointOf(QRectF(s.chart->rect()), s.chart->content(), vega.hc, vega.zn).toPoint();
+    QTest::mouseDClick(s.chart, Qt::LeftButton, {}, at);
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0][0].toString().toStdString(), vega.body.name);
+    EXPECT_EQ(s.table->item(s.table->currentRow(), 0)->text().toStdString(), vega.body.name);
+
+    QTest::keyClick(s.chart, Qt::Key_Left);
+    ASSERT_NE(s.chart->selected(), 0);
+    const sight::Visible& west = s.sky.bodies[size_t(s.chart->selected())];
+    EXPECT_LT(sightwin::SkyChart::pointOf(QRectF(s.chart->rect()), s.chart->content(), west.hc, west.zn).x(), at.x());
+    QTest::keyClick(s.chart, Qt::Key_Return);
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen[1][0].toString().toStdString(), west.body.name);
+    EXPECT_EQ(s.chart->content().suggested, sight::wellSpread(s.sky, {}, 3));
+}
+
+// The twilight buttons set the time halfway through the day's morning
+// and evening twilights.
+TEST(SkyPanel, TwilightButtons)
+{
+    SkyAt s;
+    const sight::Twilight t = sight::twilightOf({2026, 12, 7, 0}, trueLat, trueLon);
+    for (const auto& [button, middle] : {std::pair("morning", *t.middleOfMorning()), std::pair("evening", *t.middleOfEvening())}) {
+        s.panel.findChild<QPushButton*>(button)->click();
+        EXPECT_NEAR(QDateTime(QDate(2026, 12, 7), QTime(0, 0), Qt::UTC).msecsTo(s.panel.time()) / 1000.0, middle.seconds, 0.5)
+            << button;
+    }
+}
+
+// The chart on a PDF page is drawn in vectors (no image on the page), and
+// the empty chart as well; the same chart at twice the pixel density.
+TEST(SkyChart, VectorPage)
+{
+    const sight::SkyView sky = sight::skyAt(evening, trueLat, trueLon);
+    const sightwin::SkyChartContent c{sky.bodies, {}, sight::wellSpread(sky, {}, 4), "At 41°18.0'N 037°36.0'W"};
+    for (const sightwin::SkyChartContent& content : {c, sightwin::SkyChartContent{}}) {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter w(&pdf);
+            QPainter p(&w);
+            sightwin::SkyChart::paint(p, QRectF(0, 0, w.width(), w.height()), content);
+        }
+        EXPECT_GT(pdf.size(), 1000);
+        EXPECT_FALSE(pdf.data().contains("/Subtype /Image"));
+    }
+    QImage png(1000, 1100, QImage::Format_RGB32);
+    png.setDevicePixelRatio(2);
+    QPainter p(&png);
+    sightwin::SkyChart::paint(p, QRectF(0, 0, 500, 550), c, 2);
+    p.end();
+    // MORVEL_SNAPSHOT_DIR=DIR keeps the chart there to look at.
+    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
+        EXPECT_TRUE(png.save(keep + QStringLiteral("/sky-chart.png")));
+    }
 }
 
 // The azimuth typed as navigators write it; the body observed comes first.
