@@ -165,9 +165,10 @@ bool isSuggested(const SkyChartContent& c, size_t i)
     return std::find(c.suggested.begin(), c.suggested.end(), i) != c.suggested.end();
 }
 
-/// The grid, with the texts it writes put in `taken` for the names to keep
-/// clear of.
-void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, std::vector<QRectF>& taken)
+/// The grid, clear of the marks where it can be, with the texts it writes
+/// put in `taken` for the names to keep clear of.
+void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, const std::vector<QRectF>& marks,
+              std::vector<QRectF>& taken)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
@@ -197,18 +198,32 @@ void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, std::vecto
     p.setPen(QPen(Qt::black, l.line * 1.5));
     p.drawEllipse(l.centre, l.radius, l.radius);
 
-    // The altitudes up the north line, the bearings round the horizon.
+    // The altitudes along the radius between two bearing lines that
+    // crosses the fewest marks, the bearings round the horizon.
     QFont small = p.font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     p.save();
     p.setFont(small);
     const QFontMetricsF sm = metricsOf(p);
-    p.setPen(QColor(110, 115, 135));
+    const auto altitudeBox = [&](int alt, int zn) {
+        const QPointF at = l.at(alt * degree, zn * degree);
+        const double w = sm.horizontalAdvance(degreesText(alt * degree)) + l.unit * 0.2;
+        return QRectF(at.x() - w / 2, at.y() - sm.height() / 2, w, sm.height());
+    };
+    int along = 15, fewest = 1 << 30;
+    for (int zn = 15; zn < 360; zn += 30) {
+        int crossed = 0;
+        for (int alt = 15; alt < 90; alt += 15)
+            for (const QRectF& m : marks)
+                crossed += altitudeBox(alt, zn).intersects(m);
+        if (crossed < fewest)
+            fewest = crossed, along = zn;
+    }
     for (int alt = 15; alt < 90; alt += 15) {
-        const QPointF at = l.at(alt * degree, 0);
-        const QString t = degreesText(alt * degree);
-        const QRectF box(at.x() + l.unit * 0.15, at.y() - sm.height(), sm.horizontalAdvance(t), sm.height());
-        p.drawText(box, Qt::AlignLeft | Qt::AlignBottom, t);
+        const QRectF box = altitudeBox(alt, along);
+        p.fillRect(box, QColor(255, 255, 255, 210));
+        p.setPen(QColor(110, 115, 135));
+        p.drawText(box, Qt::AlignCenter, degreesText(alt * degree));
         taken.push_back(box);
     }
     p.setPen(Qt::black);
@@ -242,18 +257,28 @@ void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, std::vecto
 /// wherever it covers no mark and no name already placed (`taken`) and
 /// stays in the area; left out where there is none.
 void drawName(QPainter& p, const Layout& l, const QFontMetricsF& fm, const QRectF& area, const sight::Visible& b,
-              QPointF at, const QColor& ink, bool bold, std::vector<QRectF>& taken)
+              QPointF at, const QColor& ink, bool ringed, std::vector<QRectF>& taken)
 {
     const QString name = text(std::string(b.body.name));
+    const bool bold = ringed;
     const double w = fm.horizontalAdvance(name) * (bold ? 1.1 : 1), h = fm.height() * 0.9,
-                 r = markRadius(l, b) + l.unit * 0.2;
+                 r = (ringed ? ringRadius(l, b, true) - l.unit * 0.1 : markRadius(l, b)) + l.unit * 0.2;
     const QRectF places[] = {{at.x() + r, at.y() - h / 2, w, h},           {at.x() - r - w, at.y() - h / 2, w, h},
                              {at.x() - w / 2, at.y() - r - h, w, h},       {at.x() - w / 2, at.y() + r, w, h},
                              {at.x() + r * 0.7, at.y() - r * 0.7 - h, w, h}, {at.x() + r * 0.7, at.y() + r * 0.7, w, h},
                              {at.x() - r * 0.7 - w, at.y() - r * 0.7 - h, w, h},
                              {at.x() - r * 0.7 - w, at.y() + r * 0.7, w, h}};
+    // A name across the horizon's circle could not be read.
+    const auto acrossHorizon = [&](const QRectF& box) {
+        const QPointF near(std::clamp(l.centre.x(), box.left(), box.right()),
+                           std::clamp(l.centre.y(), box.top(), box.bottom()));
+        double far = 0;
+        for (const QPointF& corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+            far = std::max(far, std::hypot(corner.x() - l.centre.x(), corner.y() - l.centre.y()));
+        return std::hypot(near.x() - l.centre.x(), near.y() - l.centre.y()) < l.radius + l.line && far > l.radius - l.line;
+    };
     for (const QRectF& box : places) {
-        if (!area.contains(box)
+        if (!area.contains(box) || acrossHorizon(box)
             || std::any_of(taken.begin(), taken.end(), [&](const QRectF& t) { return t.intersects(box); }))
             continue;
         taken.push_back(box);
@@ -326,8 +351,15 @@ void SkyChart::paint(QPainter& p, const QRectF& area, const SkyChartContent& c, 
         p.restore();
         return;
     }
+    std::vector<QRectF> marks;
+    for (const sight::Visible& b : c.bodies) {
+        const QPointF at = l.at(b.hc, b.zn);
+        const double r = markRadius(l, b);
+        marks.emplace_back(at.x() - r, at.y() - r, 2 * r, 2 * r);
+    }
     std::vector<QRectF> taken{l.legend};
-    drawGrid(p, l, c, taken);
+    drawGrid(p, l, c, marks, taken);
+    taken.insert(taken.end(), marks.begin(), marks.end());
 
     // The suggested bodies joined to the zenith: their spread at a glance.
     p.setPen(QPen(QColor(suggestedInk.red(), suggestedInk.green(), suggestedInk.blue(), 140), l.line * 1.5));
@@ -343,13 +375,8 @@ void SkyChart::paint(QPainter& p, const QRectF& area, const SkyChartContent& c, 
     for (size_t i = c.bodies.size(); i-- > 0;)
         if (inBand(c, i))
             order.push_back(i);
-    for (size_t i : order) {
-        const sight::Visible& b = c.bodies[i];
-        const QPointF at = l.at(b.hc, b.zn);
-        drawMark(p, l, b, at, !inBand(c, i));
-        const double r = markRadius(l, b);
-        taken.emplace_back(at.x() - r, at.y() - r, 2 * r, 2 * r);
-    }
+    for (size_t i : order)
+        drawMark(p, l, c.bodies[i], l.at(c.bodies[i].hc, c.bodies[i].zn), !inBand(c, i));
     for (size_t i : c.suggested) {
         if (i >= c.bodies.size())
             continue;
