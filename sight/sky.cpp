@@ -99,14 +99,19 @@ double brightnessOrder(const Visible& b) { return b.mag.value_or(-100); }
 std::optional<UtcTime> Twilight::middleOfMorning() const { return between(nauticalMorning, civilMorning); }
 std::optional<UtcTime> Twilight::middleOfEvening() const { return between(civilEvening, nauticalEvening); }
 
-std::vector<size_t> wellSpread(const SkyView& view, const AltitudeBand& band, int count)
+Suggestion wellSpread(const SkyView& view, const AltitudeBand& band, int count)
 {
+    Suggestion s;
+    s.byDay = std::any_of(view.bodies.begin(), view.bodies.end(),
+                          [](const Visible& b) { return b.body.kind == almanac::BodyKind::sun && b.hc > 0; });
+    // Brighter than this a planet shows in daylight to a sextant aimed at it.
+    const double seenByDay = -3;
     std::vector<size_t> candidates;
     for (size_t i = 0; i < view.bodies.size(); ++i)
-        if (band.holds(view.bodies[i].hc))
+        if (band.holds(view.bodies[i].hc) && (!s.byDay || brightnessOrder(view.bodies[i]) < seenByDay))
             candidates.push_back(i);
     if (count < 2 || count > 8 || candidates.size() < size_t(count))
-        return {};
+        return s;
     double best = 1e9;
     eachSet(candidates, size_t(count), [&](const std::vector<size_t>& set) { best = std::min(best, unevenness(view, set)); });
     // Within this of the best spread a navigator sees no difference in the
@@ -129,7 +134,8 @@ std::vector<size_t> wellSpread(const SkyView& view, const AltitudeBand& band, in
     });
     std::sort(chosen.begin(), chosen.end(),
               [&](size_t a, size_t b) { return math::wrap(view.bodies[a].zn) < math::wrap(view.bodies[b].zn); });
-    return chosen;
+    s.bodies = chosen;
+    return s;
 }
 
 SkyView skyAt(const almanac::Instant& when, double lat, double lon)

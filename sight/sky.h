@@ -32,7 +32,9 @@
 /// their worst. Any set within 10 degrees of that best is as good to a
 /// navigator, and of those the one whose faintest body is brightest is
 /// chosen (the Sun and the Moon count as brighter than any), then the
-/// better spread, then the brighter in skyAt's order.
+/// better spread, then the brighter in skyAt's order. While the Sun is
+/// above the horizon only what can be seen by day is taken: the Sun, the
+/// Moon, and a planet brighter than magnitude -3 (Venus).
 #pragma once
 
 #include "almanac/almanac.h"
@@ -84,9 +86,15 @@ struct AltitudeBand {
     bool holds(double hc) const { return hc >= lowest && hc <= highest; }
 };
 
-/// The count bodies of view within band best spread in azimuth (above),
-/// as indices into view.bodies in order of azimuth from north; empty when
-/// fewer than count are within the band, or count is not 2 to 8.
-std::vector<size_t> wellSpread(const SkyView& view, const AltitudeBand& band, int count);
+struct Suggestion {
+    /// Indices into the view's bodies in order of azimuth from north; empty
+    /// when fewer than the count asked for are within the band (and, by day,
+    /// can be seen), or the count is not 2 to 8.
+    std::vector<size_t> bodies;
+    bool byDay = false;  ///< the Sun was up: only the Sun, the Moon and Venus were taken
+};
+
+/// The count bodies of view within band best spread in azimuth (above).
+Suggestion wellSpread(const SkyView& view, const AltitudeBand& band, int count);
 
 }  // namespace morvel::sight

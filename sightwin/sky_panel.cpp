@@ -295,7 +295,8 @@ void SkyPanel::showSky()
 {
     const sight::AltitudeBand within = band();
     const int count = count_->currentData().toInt();
-    const std::vector<size_t> suggested = sight::wellSpread(sky_, within, count);
+    const sight::Suggestion suggestion = sight::wellSpread(sky_, within, count);
+    const std::vector<size_t>& suggested = suggestion.bodies;
     const QString altitudes = allAbove_->isChecked()
                                   ? QStringLiteral("above the horizon")
                                   : QStringLiteral("between %1° and %2°").arg(lowest_->value()).arg(highest_->value());
@@ -352,6 +353,11 @@ void SkyPanel::showSky()
 
     if (!at_ || !sky_.ok()) {
         suggestion_->clear();
+    } else if (suggested.empty() && suggestion.byDay) {
+        suggestion_->setText(QStringLiteral("The Sun is up: by day only the Sun, the Moon and Venus can be taken, "
+                                            "and fewer than %1 of them are %2.")
+                                 .arg(count)
+                                 .arg(altitudes));
     } else if (suggested.empty()) {
         suggestion_->setText(QStringLiteral("Fewer than %1 bodies %2: none to suggest.").arg(count).arg(altitudes));
     } else {

@@ -240,9 +240,10 @@ TEST(Sky, TwilightsPutTheSunAtMinusSixAndTwelve)
     }
 }
 
-// Hand-made skies: each body a name, Hc, Zn and magnitude (none for the
-// Sun and the Moon), brightest first as skyAt gives them; the bodies
-// wellSpread chooses, in order of azimuth.
+// Hand-made skies: each body a name (the Sun, the Moon and the planets
+// are themselves, any other name a star), Hc, Zn and magnitude (none for
+// the Sun and the Moon); the bodies wellSpread chooses, in order of
+// azimuth.
 TEST(Sky, WellSpreadBodies)
 {
     struct Star {
@@ -285,14 +286,23 @@ TEST(Sky, WellSpreadBodies)
          {{"a", 30, 90, 1}, {"b", 30, 180, 1}, {"c", 30, 270, 1}, {"d", 30, 135, 1}}, {"a", "b", "c"}},
         {"two within the band are not enough for three", 3,
          {{"a", 30, 0, 1}, {"b", 30, 120, 1}, {"c", 10, 240, 1}}, {}},
+        {"by day the Sun, the Moon and Venus", 3,
+         {{"Sun", 40, 180, std::nullopt}, {"Moon", 30, 60, std::nullopt}, {"Venus", 20, 300, -4.2},
+          {"a", 40, 0, 0.5}, {"b", 40, 120, 0.5}},
+         {"Moon", "Sun", "Venus"}},
+        {"by day no star", 3,
+         {{"Sun", 40, 180, std::nullopt}, {"Moon", 30, 60, std::nullopt}, {"Jupiter", 20, 300, -2.5},
+          {"a", 40, 0, 0.5}},
+         {}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
         SkyView view;
         for (const Star& s : k.sky)
-            view.bodies.push_back({{almanac::BodyKind::star, s.name}, s.hc * deg, s.zn * deg, s.mag});
+            view.bodies.push_back({almanac::findBody(s.name).value_or(almanac::Body{almanac::BodyKind::star, s.name}),
+                                   s.hc * deg, s.zn * deg, s.mag});
         std::vector<std::string> chosen;
-        for (size_t i : wellSpread(view, {}, k.count))
+        for (size_t i : wellSpread(view, {}, k.count).bodies)
             chosen.emplace_back(view.bodies[i].body.name);
         EXPECT_EQ(chosen, k.chosen);
     }

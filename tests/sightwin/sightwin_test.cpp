@@ -219,7 +219,7 @@ TEST(SkyPanel, ChartChoosesABody)
     QTest::keyClick(s.chart, Qt::Key_Return);
     ASSERT_EQ(chosen.size(), 2);
     EXPECT_EQ(chosen[1][0].toString().toStdString(), west.body.name);
-    EXPECT_EQ(s.chart->content().suggested, sight::wellSpread(s.sky, {}, 3));
+    EXPECT_EQ(s.chart->content().suggested, sight::wellSpread(s.sky, {}, 3).bodies);
 }
 
 // The twilight buttons set the time halfway through the day's morning
@@ -240,7 +240,7 @@ TEST(SkyPanel, TwilightButtons)
 TEST(SkyChart, VectorPage)
 {
     const sight::SkyView sky = sight::skyAt(evening, trueLat, trueLon);
-    const sightwin::SkyChartContent c{sky.bodies, {}, sight::wellSpread(sky, {}, 4), "At 41°18.0'N 037°36.0'W"};
+    const sightwin::SkyChartContent c{sky.bodies, {}, sight::wellSpread(sky, {}, 4).bodies, "At 41°18.0'N 037°36.0'W"};
     for (const sightwin::SkyChartContent& content : {c, sightwin::SkyChartContent{}}) {
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
