@@ -391,13 +391,16 @@ void SkyChart::paint(QPainter& p, const QRectF& area, const SkyChartContent& c, 
         p.drawEllipse(l.at(b.hc, b.zn), r, r);
     }
 
-    // The names: the selected and the suggested first, then the rest in the
-    // band brightest first, then the grey ones.
+    // The names: the selected and the suggested first, the Sun and the Moon,
+    // then the rest in the band brightest first, then the grey ones.
     std::vector<size_t> naming;
     if (selected >= 0 && size_t(selected) < c.bodies.size())
         naming.push_back(size_t(selected));
     for (size_t i : c.suggested)
         naming.push_back(i);
+    for (size_t i = 0; i < c.bodies.size(); ++i)
+        if (!c.bodies[i].mag)
+            naming.push_back(i);
     for (int pass = 0; pass < 2; ++pass)
         for (size_t i = 0; i < c.bodies.size(); ++i)
             if (inBand(c, i) == (pass == 0))

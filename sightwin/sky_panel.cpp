@@ -333,6 +333,8 @@ void SkyPanel::showSky()
 
     chart_->setContent({sky_.bodies, within, suggested, {}});
     selectBody(keep >= 0 ? chart_->selected() : -1);
+    if (sky_.bodies.empty())
+        facts_->clear();
 
     int shown = 0;
     for (const sight::Visible& b : sky_.bodies)

@@ -222,6 +222,26 @@ TEST(SkyPanel, ChartChoosesABody)
     EXPECT_EQ(s.chart->content().suggested, sight::wellSpread(s.sky, {}, 3).bodies);
 }
 
+// Tab goes from the first button through every control of the panel, the
+// chart among them, and round to the time (whose own Tab moves through its
+// fields, as Qt's date editors do).
+TEST(SkyPanel, TabReachesEveryControl)
+{
+    SkyAt s;
+    s.panel.show();
+    s.panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s.panel));
+    QWidget* at = s.panel.findChild<QPushButton*>("morning");
+    at->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        reached << (at->objectName().isEmpty() ? QString::fromLatin1(at->metaObject()->className()) : at->objectName());
+    }
+    EXPECT_EQ(reached.join(' ').toStdString(), "evening lowest highest allAbove count chart QTableWidget QDateTimeEdit");
+}
+
 // The twilight buttons set the time halfway through the day's morning
 // and evening twilights.
 TEST(SkyPanel, TwilightButtons)
