@@ -56,6 +56,21 @@ sight::Sight exactSight(const almanac::Instant& when, int i, double drLat, doubl
     return s;
 }
 
+/// What paint draws on a whole PDF page is there, in vectors: no image.
+template <class Paint>
+void expectVectorPage(Paint paint)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter w(&pdf);
+        QPainter p(&w);
+        paint(p, QRectF(0, 0, w.width(), w.height()));
+    }
+    EXPECT_GT(pdf.size(), 1000);
+    EXPECT_FALSE(pdf.data().contains("/Subtype /Image"));
+}
+
 }  // namespace
 
 // Hover: on a line (anywhere along it), its tooltip; a few pixels off,
@@ -94,17 +109,8 @@ TEST(PlottingSheet, VectorPage)
     const sightwin::SheetContent c = sightwin::sheetOf(sights, fix, {"18:40", "19:10", "19:10", "19:10"});
     ASSERT_EQ(c.lines.size(), 4u);
     EXPECT_TRUE(c.lines[0].carried && c.ellipse);
-    for (const sightwin::SheetContent& content : {c, sightwin::SheetContent{}}) {
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter w(&pdf);
-            QPainter p(&w);
-            sightwin::PlottingSheet::paint(p, QRectF(0, 0, w.width(), w.height()), content);
-        }
-        EXPECT_GT(pdf.size(), 1000);
-        EXPECT_FALSE(pdf.data().contains("/Subtype /Image"));
-    }
+    for (const sightwin::SheetContent& content : {c, sightwin::SheetContent{}})
+        expectVectorPage([&](QPainter& p, const QRectF& page) { sightwin::PlottingSheet::paint(p, page, content); });
     QImage png(1600, 1600, QImage::Format_RGB32);
     png.setDevicePixelRatio(2);
     QPainter p(&png);
@@ -261,17 +267,8 @@ TEST(SkyChart, VectorPage)
 {
     const sight::SkyView sky = sight::skyAt(evening, trueLat, trueLon);
     const sightwin::SkyChartContent c{sky.bodies, {}, sight::wellSpread(sky, {}, 4).bodies, "At 41°18.0'N 037°36.0'W"};
-    for (const sightwin::SkyChartContent& content : {c, sightwin::SkyChartContent{}}) {
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter w(&pdf);
-            QPainter p(&w);
-            sightwin::SkyChart::paint(p, QRectF(0, 0, w.width(), w.height()), content);
-        }
-        EXPECT_GT(pdf.size(), 1000);
-        EXPECT_FALSE(pdf.data().contains("/Subtype /Image"));
-    }
+    for (const sightwin::SkyChartContent& content : {c, sightwin::SkyChartContent{}})
+        expectVectorPage([&](QPainter& p, const QRectF& page) { sightwin::SkyChart::paint(p, page, content); });
     QImage png(1000, 1100, QImage::Format_RGB32);
     png.setDevicePixelRatio(2);
     QPainter p(&png);
