@@ -1,8 +1,9 @@
 // The sight window's parts on the offscreen platform. Sights are made
 // exact from the almanac at a true position (the sextant altitude that
 // gives the almanac's altitude there), so that the identification must
-// name the body observed. The sheet of a running fix is also written to
-// sheet.png in MORVEL_SNAPSHOT_DIR when it is set, for the eye.
+// name the body observed. The sheet of a running fix and the sky chart of
+// the evening are also written to sheet.png and sky-chart.png in
+// MORVEL_SNAPSHOT_DIR when it is set, for the eye.
 #include "navtext/navtext.h"
 #include "sight/sky.h"
 #include "sightwin/identify_dialog.h"
@@ -14,6 +15,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -23,6 +25,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -202,8 +205,8 @@ TEST(SkyPanel, SortsByNumber)
         EXPECT_EQ(s.table->item(r, 1)->text().toStdString(), navtext::navAltitudeText(hc[size_t(r)], false));
 }
 
-// On the chart: a double click on a body, or the arrows and Enter, choose
-// it; the table follows the chart's selection; the suggested bodies are
+// On the chart: hovering a body gives its Hc, Zn and magnitude; a double
+// click on it, or the arrows and Enter, choose it; the table follows the chart's selection; the suggested bodies are
 // ringed there.
 TEST(SkyPanel, ChartChoosesABody)
 {
@@ -213,6 +216,9 @@ TEST(SkyPanel, ChartChoosesABody)
     QSignalSpy chosen(&s.panel, &sightwin::SkyPanel::bodyChosen);
     const sight::Visible& vega = s.sky.bodies[0];
     const QPoint at = sightwin::SkyChart::pointOf(QRectF(s.chart->rect()), s.chart->content(), vega.hc, vega.zn).toPoint();
+    QHelpEvent hover(QEvent::ToolTip, at, s.chart->mapToGlobal(at));
+    QApplication::sendEvent(s.chart, &hover);
+    EXPECT_TRUE(QToolTip::text().startsWith(sightwin::bodyFacts(vega))) << QToolTip::text().toStdString();
     QTest::mouseDClick(s.chart, Qt::LeftButton, {}, at);
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen[0][0].toString().toStdString(), vega.body.name);
