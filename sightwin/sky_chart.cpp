@@ -104,6 +104,16 @@ Layout layoutOf(const QRectF& area, const SkyChartContent& c, const QFontMetrics
 
 QFontMetricsF metricsOf(QPainter& p) { return QFontMetricsF(p.font(), p.device()); }
 
+/// The font k times the size, whether it is set in points or in pixels.
+QFont scaled(QFont f, double k)
+{
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * k);
+    else
+        f.setPixelSize(std::max(1, int(std::lround(f.pixelSize() * k))));
+    return f;
+}
+
 /// The radius of a body's mark: a star or a planet larger the brighter,
 /// from a third of the font's height at magnitude 0.
 double markRadius(const Layout& l, const sight::Visible& b)
@@ -200,10 +210,8 @@ void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, const std:
 
     // The altitudes along the radius between two bearing lines that
     // crosses the fewest marks, the bearings round the horizon.
-    QFont small = p.font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
     p.save();
-    p.setFont(small);
+    p.setFont(scaled(p.font(), 0.8));
     const QFontMetricsF sm = metricsOf(p);
     const auto altitudeBox = [&](int alt, int zn) {
         const QPointF at = l.at(alt * degree, zn * degree);
@@ -256,12 +264,13 @@ void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, const std:
 /// The name beside its mark: to the right, to the left, above or below,
 /// wherever it covers no mark and no name already placed (`taken`) and
 /// stays in the area; left out where there is none.
-void drawName(QPainter& p, const Layout& l, const QFontMetricsF& fm, const QRectF& area, const sight::Visible& b,
+void drawName(QPainter& p, const Layout& l, const QRectF& area, const sight::Visible& b,
               QPointF at, const QColor& ink, bool ringed, std::vector<QRectF>& taken)
 {
     const QString name = text(std::string(b.body.name));
-    const bool bold = ringed;
-    const double w = fm.horizontalAdvance(name) * (bold ? 1.1 : 1), h = fm.height() * 0.9,
+    QFont font = p.font();
+    font.setBold(ringed);
+    const double w = QFontMetricsF(font, p.device()).horizontalAdvance(name), h = l.unit * 0.9,
                  r = (ringed ? ringRadius(l, b, true) - l.unit * 0.1 : markRadius(l, b)) + l.unit * 0.2;
     const QRectF places[] = {{at.x() + r, at.y() - h / 2, w, h},           {at.x() - r - w, at.y() - h / 2, w, h},
                              {at.x() - w / 2, at.y() - r - h, w, h},       {at.x() - w / 2, at.y() + r, w, h},
@@ -282,10 +291,8 @@ void drawName(QPainter& p, const Layout& l, const QFontMetricsF& fm, const QRect
             || std::any_of(taken.begin(), taken.end(), [&](const QRectF& t) { return t.intersects(box); }))
             continue;
         taken.push_back(box);
-        QFont f = p.font();
-        f.setBold(bold);
         p.save();
-        p.setFont(f);
+        p.setFont(font);
         p.setPen(ink);
         p.drawText(box, Qt::AlignCenter, name);
         p.restore();
@@ -416,7 +423,7 @@ void SkyChart::paint(QPainter& p, const QRectF& area, const SkyChartContent& c, 
                            : suggested       ? suggestedInk.darker(130)
                            : inBand(c, i)    ? QColor(30, 30, 30)
                                              : greyInk.darker(115);
-        drawName(p, l, fm, area, b, l.at(b.hc, b.zn), ink, suggested || int(i) == selected, taken);
+        drawName(p, l, area, b, l.at(b.hc, b.zn), ink, suggested || int(i) == selected, taken);
     }
     drawLegend(p, l);
     p.restore();
