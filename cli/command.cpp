@@ -263,7 +263,8 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
                 instants.emplace_back(name, f->second);
         for (const auto& [name, when] : instants)
             if (const std::string why = dut1Refused(when, timing.dut1); !why.empty())
-                return fail("--dut1 " + navtext::quoted(*dut1) + " with --" + name + " " + navtext::quoted(when) + ": " + why);
+                return fail("--dut1 " + navtext::quoted(*dut1) + " with --" + name + " " + navtext::quoted(when) +
+                            ": " + why);
     }
     if (sights || sigma) {
         SightsOptions o{style.decimal, style.json, 0.5};

@@ -176,11 +176,6 @@ void instantOrNull(JsonObject& o, const char* key, const std::optional<sight::Ut
         o.out += "null";
 }
 
-std::string positionText(double lat, double lon, bool decimal)
-{
-    return navLatitudeText(lat, decimal) + " " + navLongitudeText(lon, decimal);
-}
-
 std::string failedText(const std::string& why)
 {
     return "morvel-solve: " + why + "\n";
@@ -257,7 +252,7 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
         if (drTime)
             rows.push_back({"DR given at", drTime->text()});
         rows.push_back({"Local apparent noon", n.time.text()});
-        rows.push_back({"Ship at noon (DR)", positionText(n.lat, n.lon, d)});
+        rows.push_back({"Ship at noon (DR)", navPositionText(n.lat, n.lon, d)});
         rows.push_back({"Sun's declination", navLatitudeText(n.dec, d)});
         if (latitude) {
             rows.push_back({"Corrections", correctionsText(latitude->corrections)});
@@ -381,7 +376,7 @@ int sky(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::
         std::vector<std::vector<std::string>> rows = {{"Body", "Hc", "Zn", "Mag"}};
         for (const sight::Visible& v : view.bodies)
             rows.push_back({std::string(v.body.name), navAltitudeText(v.hc, d), navCircleText(v.zn, d), magnitude(v)});
-        text += "Above the horizon at " + at.text() + " from " + positionText(lat, lon, d) + "\n";
+        text += "Above the horizon at " + at.text() + " from " + navPositionText(lat, lon, d) + "\n";
         writeTable(text, rows);
         std::vector<std::vector<std::string>> twilight;
         for (int i = 0; i < 4; ++i)

@@ -151,6 +151,9 @@ std::string navLatitudeText(double x, bool decimal);
 std::string navLongitudeText(double x, bool decimal);
 std::string navAltitudeText(double x, bool decimal);
 std::string navCircleText(double x, bool decimal);
+/// A position, its latitude and longitude with a blank between
+/// ("40°05.0'N 035°45.0'W").
+std::string navPositionText(double lat, double lon, bool decimal);
 
 // ---- writing: distances, minutes, numbers, times ---------------------------
 

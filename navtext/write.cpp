@@ -142,6 +142,11 @@ std::string navLongitudeText(double x, bool dec)
     return dec ? longitudeText(x, true) : navPosition(x, 3, "EW");
 }
 
+std::string navPositionText(double lat, double lon, bool dec)
+{
+    return navLatitudeText(lat, dec) + " " + navLongitudeText(lon, dec);
+}
+
 std::string navAltitudeText(double x, bool dec)
 {
     const double d = x / degree;

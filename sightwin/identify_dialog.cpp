@@ -26,10 +26,9 @@ constexpr double within = 5 * math::degree;
 IdentifyDialog::IdentifyDialog(const sight::Sight& s, QWidget* parent) : QDialog(parent), sight_(s)
 {
     setWindowTitle(QStringLiteral("Identify the body"));
-    auto* facts = new QLabel(QStringLiteral("Hs %1 from %2 %3")
+    auto* facts = new QLabel(QStringLiteral("Hs %1 from %2")
                                  .arg(text(navtext::navAltitudeText(s.hs, false)),
-                                      text(navtext::navLatitudeText(s.drLat, false)),
-                                      text(navtext::navLongitudeText(s.drLon, false))),
+                                      text(navtext::navPositionText(s.drLat, s.drLon, false))),
                              this);
     azimuth_ = new QLineEdit(this);
     azimuth_->setObjectName(QStringLiteral("azimuth"));

@@ -1,7 +1,6 @@
 #include "sightwin/sight_window.h"
 
 #include "almanac/bodies.h"
-#include "almanac/time.h"
 #include "sightwin/dr_box.h"
 #include "sightwin/identify_dialog.h"
 #include "sightwin/log_model.h"
@@ -229,18 +228,17 @@ void SightWindow::changed()
     dr_->showDr(book.dr, w.dr);
     results_->setText(richText(resultLines(book, w)));
     sheet_->setContent(sheetOf(book, w));
-    // The sky is worked out again only when the DR moves.
+    // The sky is worked out again only when the DR moves. It starts at the
+    // DR's time, when the almanac takes it (in UTC, with its Z); the user
+    // may move it from there.
     const sightlog::DrRead& dr = w.dr;
-    if (dr.ok() && (dr.dr.lat != skyLat_ || dr.dr.lon != skyLon_)) {
+    const QDateTime drTime =
+        dr.given && dr.at.ok() ? QDateTime::fromString(text(book.dr.time), Qt::ISODate) : QDateTime();
+    if (dr.ok() && (dr.dr.lat != skyLat_ || dr.dr.lon != skyLon_ || drTime != skyTime_)) {
         skyLat_ = dr.dr.lat;
         skyLon_ = dr.dr.lon;
-        sky_->setPlace(dr.dr.lat, dr.dr.lon);
+        sky_->setPlace(dr.dr.lat, dr.dr.lon, drTime);
     }
-    // The sky starts at the DR's time, when the almanac takes it (in UTC,
-    // with its Z); the user may move it from there.
-    const QDateTime drTime = almanac::Instant::parse(book.dr.time).ok()
-                                 ? QDateTime::fromString(text(book.dr.time), Qt::ISODate)
-                                 : QDateTime();
     if (drTime.isValid() && drTime != skyTime_) {
         skyTime_ = drTime;
         sky_->setTime(drTime.toUTC());

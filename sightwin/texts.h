@@ -16,13 +16,17 @@ inline QString text(const std::string& s)
 }
 
 /// A cell that can be selected but not edited, right-aligned for numbers.
-inline QTableWidgetItem* readOnlyCell(const QString& s, bool right)
+inline QTableWidgetItem* readOnlyCell(QTableWidgetItem* item, bool right)
 {
-    auto* item = new QTableWidgetItem(s);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     if (right)
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
+}
+
+inline QTableWidgetItem* readOnlyCell(const QString& s, bool right)
+{
+    return readOnlyCell(new QTableWidgetItem(s), right);
 }
 
 }  // namespace morvel::sightwin

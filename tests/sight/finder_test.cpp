@@ -12,6 +12,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -228,5 +229,81 @@ TEST(Sky, TwilightsPutTheSunAtMinusSixAndTwelve)
             EXPECT_NEAR(altAz(sun.gha, sun.dec, k.lat * deg, k.lon * deg).first, levels[i], 0.01 * deg) << i;
         }
         EXPECT_EQ(found, k.found);
+        // Star sights halfway between: the Sun near -9 degrees.
+        for (const std::optional<UtcTime>& middle : {t.middleOfMorning(), t.middleOfEvening()}) {
+            EXPECT_EQ(bool(middle), k.found == 4);
+            if (middle) {
+                const almanac::Place sun = almanac::placeOf(*almanac::findBody("Sun"), middle->instant());
+                EXPECT_NEAR(altAz(sun.gha, sun.dec, k.lat * deg, k.lon * deg).first, -9 * deg, 0.2 * deg);
+            }
+        }
+    }
+}
+
+// Hand-made skies: each body a name (the Sun, the Moon and the planets
+// are themselves, any other name a star), Hc, Zn and magnitude (none for
+// the Sun and the Moon); the bodies wellSpread chooses, in order of
+// azimuth.
+TEST(Sky, WellSpreadBodies)
+{
+    struct Star {
+        const char* name;
+        double hc, zn;
+        std::optional<double> mag;
+    };
+    struct Case {
+        const char* name;
+        int count;
+        std::vector<Star> sky;
+        std::vector<std::string> chosen;
+    } cases[] = {
+        {"three 120 degrees apart among brighter ones bunched in the east", 3,
+         {{"e1", 40, 80, -1}, {"e2", 40, 95, -0.5}, {"e3", 40, 110, 0}, {"n", 40, 0, 1}, {"se", 40, 120, 1},
+          {"sw", 40, 240, 1}},
+         {"n", "se", "sw"}},
+        {"the brighter set when it is spread nearly as well", 3,
+         {{"b1", 30, 5, 0.5}, {"b2", 30, 125, 0.5}, {"b3", 30, 240, 0.5}, {"f1", 30, 0, 2}, {"f2", 30, 120, 2},
+          {"f3", 30, 240, 2}},
+         {"b1", "b2", "b3"}},
+        {"the best spread when the bright set is far worse", 3,
+         {{"b1", 30, 0, 0}, {"b2", 30, 40, 0}, {"b3", 30, 80, 0}, {"f1", 30, 10, 2}, {"f2", 30, 130, 2},
+          {"f3", 30, 250, 2}},
+         {"f1", "f2", "f3"}},
+        {"the set across north", 3,
+         {{"a", 50, 350, 1}, {"b", 50, 110, 1}, {"c", 50, 230, 1}, {"d", 50, 60, 1.5}}, {"b", "c", "a"}},
+        {"too high and too low are left out", 3,
+         {{"zenith", 80, 0, 0}, {"horizon", 5, 120, 0}, {"a", 45, 10, 1}, {"b", 45, 130, 1}, {"c", 45, 250, 1},
+          {"d", 45, 240, 2}},
+         {"a", "b", "c"}},
+        {"four 90 degrees apart", 4,
+         {{"a", 20, 0, 1}, {"b", 20, 45, 1}, {"c", 20, 90, 1}, {"d", 20, 180, 1}, {"e", 20, 270, 1},
+          {"f", 20, 300, 1}},
+         {"a", "c", "d", "e"}},
+        {"the Moon outshines a star of magnitude -1.5", 3,
+         {{"Moon", 40, 125, std::nullopt}, {"a", 40, 0, -2}, {"b", 40, 240, -2}, {"sirius", 40, 120, -1.5}},
+         {"a", "Moon", "b"}},
+        {"nothing to the north: the widest the sky allows", 3,
+         {{"a", 30, 90, 1}, {"b", 30, 180, 1}, {"c", 30, 270, 1}, {"d", 30, 135, 1}}, {"a", "b", "c"}},
+        {"two within the band are not enough for three", 3,
+         {{"a", 30, 0, 1}, {"b", 30, 120, 1}, {"c", 10, 240, 1}}, {}},
+        {"by day the Sun, the Moon and Venus", 3,
+         {{"Sun", 40, 180, std::nullopt}, {"Moon", 30, 60, std::nullopt}, {"Venus", 20, 300, -4.2},
+          {"a", 40, 0, 0.5}, {"b", 40, 120, 0.5}},
+         {"Moon", "Sun", "Venus"}},
+        {"by day no star", 3,
+         {{"Sun", 40, 180, std::nullopt}, {"Moon", 30, 60, std::nullopt}, {"Jupiter", 20, 300, -2.5},
+          {"a", 40, 0, 0.5}},
+         {}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        SkyView view;
+        for (const Star& s : k.sky)
+            view.bodies.push_back({almanac::findBody(s.name).value_or(almanac::Body{almanac::BodyKind::star, s.name}),
+                                   s.hc * deg, s.zn * deg, s.mag});
+        std::vector<std::string> chosen;
+        for (size_t i : wellSpread(view, {}, k.count).bodies)
+            chosen.emplace_back(view.bodies[i].body.name);
+        EXPECT_EQ(chosen, k.chosen);
     }
 }
