@@ -68,6 +68,15 @@ void keep(QWidget& sheet, const QString& name)
     EXPECT_TRUE(shot.save(dir + QStringLiteral("/%1@%2x.png").arg(name).arg(shot.devicePixelRatio())));
 }
 
+/// A sheet of c on a widget of that size, kept so.
+void keep(const sightwin::SheetContent& c, QSize size, const QString& name)
+{
+    sightwin::PlottingSheet sheet;
+    sheet.resize(size);
+    sheet.setContent(c);
+    keep(sheet, name);
+}
+
 /// A log that follows a DR on 320 at 8 knots: the Sun at 14:30, three
 /// stars at 19:10, each observed exactly from where the ship then was.
 sightlog::Logbook runningFixLog()
@@ -203,11 +212,7 @@ TEST(PlottingSheet, RunningFix)
     EXPECT_EQ(c.drLabel, QStringLiteral("DR 19:10"));
     EXPECT_EQ(c.courseLabel, QStringLiteral("Course 320°, 8.0 kn"));
     EXPECT_EQ(c.fixLabel, QStringLiteral("Running fix 19:10"));
-
-    sightwin::PlottingSheet sheet;
-    sheet.resize(700, 640);
-    sheet.setContent(c);
-    keep(sheet, QStringLiteral("sheet-running-fix"));
+    keep(c, {700, 640}, QStringLiteral("sheet-running-fix"));
 }
 
 // A dozen lines through one point, at a few sizes and views: no label
@@ -225,10 +230,7 @@ TEST(PlottingSheet, CrowdedLabelsKeepClear)
     for (int i = 0; i < 12; ++i)
         c.lines.push_back({trueLat, trueLon, i * 15 * deg + 2 * deg, false,
                            QString::fromStdString(std::string(sky.bodies[size_t(i)].body.name)) + " 19:10", {}});
-    sightwin::PlottingSheet sheet;
-    sheet.resize(600, 600);
-    sheet.setContent(c);
-    keep(sheet, QStringLiteral("sheet-crowded"));
+    keep(c, {600, 600}, QStringLiteral("sheet-crowded"));
     const struct {
         const char* name;
         QRectF area;
@@ -274,10 +276,7 @@ TEST(PlottingSheet, VectorPage)
         EXPECT_GT(pdf.size(), 1000);
         EXPECT_FALSE(pdf.data().contains("/Subtype /Image"));
     }
-    sightwin::PlottingSheet sheet;
-    sheet.resize(640, 640);
-    sheet.setContent(threeStars);
-    keep(sheet, QStringLiteral("sheet-three-stars"));
+    keep(threeStars, {640, 640}, QStringLiteral("sheet-three-stars"));
 }
 
 // The bodies as skyAt gives them; Enter on a row chooses its body; no
