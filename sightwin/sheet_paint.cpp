@@ -206,8 +206,11 @@ public:
     void take(const QRectF& r) { taken_.push_back(r); }
     bool free(const QRectF& r) const
     {
+        // A little way off the ellipse's outline, which is drawn with a pen.
         const auto over = [&](const QRectF& t) { return t.intersects(r); };
-        return frame_.contains(r) && std::none_of(taken_.begin(), taken_.end(), over) && !(ellipse_ && ellipse_->meets(r));
+        const double m = fm_.height() / 8;
+        return frame_.contains(r) && std::none_of(taken_.begin(), taken_.end(), over)
+               && !(ellipse_ && ellipse_->meets(r.adjusted(-m, -m, m, m)));
     }
     QSizeF sizeOf(const QString& t) const { return {fm_.horizontalAdvance(t) + fm_.height() / 2, fm_.height()}; }
 
