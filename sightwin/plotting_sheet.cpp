@@ -197,7 +197,7 @@ QString PlottingSheet::lineAt(QPointF at) const
     for (const SheetLine& s : content_.lines) {
         if (!finite(s.lat, s.lon) || !std::isfinite(s.zn))
             continue;
-        const QPointF o = l.at(s.lat, s.lon), d(std::cos(s.zn), std::sin(s.zn)), v = at - o;
+        const QPointF o = l.at(s.lat, s.lon), d = along(s.zn), v = at - o;
         const double off = std::abs(v.x() * d.y() - v.y() * d.x());
         if (off <= best)
             best = off, tip = s.tooltip;

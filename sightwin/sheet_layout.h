@@ -12,9 +12,16 @@
 
 #include <QFontMetricsF>
 
+#include <cmath>
+
 namespace morvel::sightwin {
 
 bool finite(double a, double b);
+
+/// On the page, north up: along a line of position whose body bears zn,
+/// and toward that body (the way a course of zn runs).
+inline QPointF along(double zn) { return {std::cos(zn), std::sin(zn)}; }
+inline QPointF toward(double zn) { return {std::sin(zn), -std::cos(zn)}; }
 
 struct SheetLayout {
     QRectF area;   ///< all the sheet has

@@ -57,11 +57,6 @@ bool crosses(const QRectF& r, QPointF p, QPointF d)
     return t0 < t1;
 }
 
-/// Along a line of position on the page, and toward its body; along a
-/// course.
-QPointF along(double zn) { return {std::cos(zn), std::sin(zn)}; }
-QPointF toward(double zn) { return {std::sin(zn), -std::cos(zn)}; }
-
 /// The smallest round step that parts span in at most `most` and is no
 /// shorter than `least`.
 double pickStep(double span, int most, double least)
