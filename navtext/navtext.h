@@ -63,6 +63,10 @@
 ///
 ///   40°13.0'N   035°30.7'W   -0°12.3'   041°00.0'   0.79833N
 ///
+/// A course or the direction of a run is written as a sight form writes
+/// it beside a distance, to the whole degree with three digits, halves up:
+/// "270°"; 359.5 degrees and up is 000°.
+///
 /// Writing distances and small angles: nautical miles to a tenth as the
 /// windows write numbers ("2999.4", milesText) or always with a tenth
 /// ("13.0", nmText), an intercept with T toward or A away ("4.2 T"), a
@@ -154,6 +158,9 @@ std::string navCircleText(double x, bool decimal);
 /// A position, its latitude and longitude with a blank between
 /// ("40°05.0'N 035°45.0'W").
 std::string navPositionText(double lat, double lon, bool decimal);
+/// A course or a run's direction to the whole degree ("270°"); empty for
+/// what is no angle (NaN, infinity).
+std::string navCourseText(double x);
 
 // ---- writing: distances, minutes, numbers, times ---------------------------
 

@@ -169,6 +169,17 @@ std::string navCircleText(double x, bool dec)
     return navDegMin(d, s, 3, false);
 }
 
+std::string navCourseText(double x)
+{
+    double d = std::fmod(x / degree, 360);
+    if (!(std::abs(d) < 360))
+        return {};
+    if (d < 0)
+        d += 360;
+    const std::string whole = std::to_string(std::lround(d) % 360);
+    return std::string(3 - whole.size(), '0') + whole + "\xC2\xB0";
+}
+
 std::string dloText(double dlo, bool east, bool dec)
 {
     return circleText(dlo, dec) + (east ? "E" : "W");

@@ -1,5 +1,6 @@
 #include "sight/plot.h"
 
+#include "engine/angles.h"
 #include "gcs/rhumb.h"
 
 #include <cmath>
@@ -19,13 +20,22 @@ std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fi
         PlotLine l;
         l.sight = i;
         l.carried = s.drLat != last.drLat || s.drLon != last.drLon;
+        const gcs::Leg run = runOf(s, last);
+        if (l.carried)
+            l.run = run;
         if (fixed) {
             // The fix is the position every line was reduced from, at the
-            // time of the fix; each line stands off it by its residual.
+            // time of the fix; each line stands off it by its residual. At
+            // the time of its sight the line stood as far off the fix
+            // retired by the run, where the sight was reduced.
             l.zn = fix.lines[i].zn;
             const gcs::Place p = gcs::rhumbDestination(fix.lat, fix.lon, l.zn, fix.residuals[i]);
             l.lat = p.lat;
             l.lon = p.lon;
+            const gcs::Place retired = gcs::rhumbDestination(fix.lat, fix.lon, run.course + math::pi, run.miles);
+            const gcs::Place taken = gcs::rhumbDestination(retired.lat, retired.lon, l.zn, fix.residuals[i]);
+            l.takenLat = l.carried ? taken.lat : l.lat;
+            l.takenLon = l.carried ? taken.lon : l.lon;
         } else {
             Reduction own;
             const Reduction& r = reductions.size() == sights.size() ? *reductions[i] : (own = reduce(s));
@@ -33,10 +43,11 @@ std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fi
                 continue;
             l.zn = r.zn;
             const gcs::Place at = gcs::rhumbDestination(s.drLat, s.drLon, r.zn, r.intercept);
-            const gcs::Leg run = runOf(s, last);
             const gcs::Place p = gcs::rhumbDestination(at.lat, at.lon, run.course, run.miles);
             l.lat = p.lat;
             l.lon = p.lon;
+            l.takenLat = at.lat;
+            l.takenLon = at.lon;
         }
         out.push_back(l);
     }

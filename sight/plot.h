@@ -15,6 +15,11 @@
 /// when negative), then carried by the rhumb-line run from that DR to the
 /// last sight's DR, as fix.h carries it. A sight that cannot be reduced
 /// (its instant refused, no almanac place) has no line.
+///
+/// A carried line is also given as it was taken: at the time of its sight,
+/// through the position it was reduced from (the fix retired by the run,
+/// or the sight's DR), before the run moved it. Advancing that point by the
+/// run gives the line's point at the time of the fix.
 #pragma once
 
 #include "sight/fix.h"
@@ -30,6 +35,12 @@ struct PlotLine {
     double lat = 0, lon = 0;  ///< the point of the line nearest the position it was reduced from, carried to the time of the fix
     double zn = 0;            ///< the body's azimuth; the line runs at right angles to it
     bool carried = false;     ///< advanced or retired: its sight's DR differs from the last sight's
+    /// The same point of the line at the time of its sight, before the
+    /// run; (lat, lon) when the line is not carried.
+    double takenLat = 0, takenLon = 0;
+    /// The run from its sight's DR to the last sight's DR (runOf): no
+    /// miles when not carried.
+    gcs::Leg run;
 };
 
 /// Each reduced sight's line at the time of the last sight, in the order

@@ -75,6 +75,9 @@ SightWindow::SightWindow(QWidget* parent)
     split->addWidget(tabs_);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
+    // The log and the sheet three to two at first, whatever the log's
+    // columns would ask for.
+    split->setSizes({3000, 2000});
     setCentralWidget(split);
 
     buildMenus();
@@ -294,6 +297,9 @@ bool SightWindow::open(const QString& path)
 {
     const SightDocument::Outcome o = document_->open(path);
     tell(o.message);
+    // Another log: the sheet fitted to it, wherever the last one was.
+    if (o.ok)
+        sheet_->fitView();
     return o.ok;
 }
 

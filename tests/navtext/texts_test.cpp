@@ -1,5 +1,6 @@
 // The sight form written digit by digit against the same split printed by
-// printf, over random angles and the carries at whole degrees and tenths.
+// printf, over random angles and the carries at whole degrees and tenths;
+// a course to the whole degree.
 #include "navtext/degmin.h"
 #include "navtext/navtext.h"
 
@@ -34,6 +35,19 @@ TEST(NavTexts, AgainstPrintf)
         angles.push_back(i % 2 ? any(rng) : std::round(any(rng)) + (std::round(fraction(rng) * 600) - 0.5) / 600);
     for (double d : angles)
         ASSERT_EQ(navAltitudeText(d * degree, false), printed(d * degree / degree)) << d;
+}
+
+// A course to the whole degree: halves up, round the circle either way,
+// nothing for what is no angle.
+TEST(NavTexts, Course)
+{
+    const struct {
+        double degrees;
+        const char* text;
+    } rows[] = {{270, "270\xC2\xB0"}, {4.5, "005\xC2\xB0"}, {4.49, "004\xC2\xB0"}, {359.5, "000\xC2\xB0"},
+                {-90, "270\xC2\xB0"}, {-1e-12, "000\xC2\xB0"}, {725, "005\xC2\xB0"}, {NAN, ""}, {INFINITY, ""}};
+    for (const auto& r : rows)
+        EXPECT_EQ(navCourseText(r.degrees * degree), r.text) << r.degrees;
 }
 
 }  // namespace

@@ -130,6 +130,20 @@ TEST_F(WindowTest, ThreeStarLogGivesTheFixMorvelSolveGivesFromTheSavedFile)
     EXPECT_NEAR(lat, worked.fix.lat / math::degree, 1e-5);
     EXPECT_NEAR(lon, worked.fix.lon / math::degree, 1e-5);
 
+    // The sheet zoomed, then the file opened again: the sheet fitted to it.
+    w.show();
+    w.sheet().actZoomIn->trigger();
+    EXPECT_FALSE(w.sheet().view().fitted);
+    ASSERT_TRUE(w.open(path));
+    EXPECT_TRUE(w.sheet().view().fitted);
+    // Tab from the log reaches the sheet, past its tab.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.table().setFocus();
+    for (int i = 0; i < 3 && !w.sheet().hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(w.sheet().hasFocus());
+
     // Reopened, the same log and the same fix; the rows follow the DR again.
     SightWindow again;
     ASSERT_TRUE(again.open(path));
