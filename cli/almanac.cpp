@@ -169,7 +169,7 @@ std::vector<Body> allBodies()
 bool isAlmanacHeader(const std::vector<std::string>& header)
 {
     for (const std::string& c : header)
-        if (c == "body")
+        if (sightlog::sameName(c, "body"))
             return true;
     return false;
 }
@@ -290,8 +290,11 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
 {
     int bodyColumn = -1, atColumn = -1, dut1Column = -1;
     for (size_t i = 0; i < header.size(); ++i) {
-        int* column = header[i] == "body" ? &bodyColumn : header[i] == "at" ? &atColumn
-                                                        : header[i] == "dut1" ? &dut1Column : nullptr;
+        using sightlog::sameName;
+        int* column = sameName(header[i], "body") ? &bodyColumn
+                      : sameName(header[i], "at") ? &atColumn
+                      : sameName(header[i], "dut1") ? &dut1Column
+                                                   : nullptr;
         if (!column || *column >= 0) {
             err << "morvel-solve: " << name << ':' << reader.line() << ": "
                 << (column ? "column '" + header[i] + "' twice" : "unknown column '" + header[i] + "'")
@@ -307,23 +310,25 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
 
     std::string text = options.json ? std::string() : csvColumns;
     std::vector<std::string> cells;
-    bool unclosed = false;
     int bad = 0;
-    while (reader.next(cells, unclosed)) {
+    while (reader.next(cells)) {
         auto at = [&](int c) { return c >= 0 && size_t(c) < cells.size() ? cells[size_t(c)] : std::string(); };
-        std::string why;
-        const std::optional<Body> body = almanac::findBody(at(bodyColumn));
+        // A line the reader refuses (more cells than the header names among
+        // them) is refused as every batch refuses it.
+        std::string why = reader.why();
+        std::optional<Body> body;
         double dut1 = options.dut1;
-        if (unclosed)
-            why = "an unclosed quote";
-        else if (!body)
-            why = "no body '" + at(bodyColumn) + "'";
-        else if (!at(dut1Column).empty()) {
-            const auto d = navtext::typedNumber(at(dut1Column));
-            if (d && !d->overflow)
-                dut1 = d->value;
-            else
-                why = "dut1 '" + at(dut1Column) + "' is not a number of seconds";
+        if (why.empty()) {
+            body = almanac::findBody(at(bodyColumn));
+            if (!body) {
+                why = "no body '" + at(bodyColumn) + "'";
+            } else if (!at(dut1Column).empty()) {
+                const auto d = navtext::typedNumber(at(dut1Column));
+                if (d && !d->overflow)
+                    dut1 = d->value;
+                else
+                    why = "dut1 '" + at(dut1Column) + "' is not a number of seconds";
+            }
         }
         std::optional<std::vector<Answered>> entries;
         if (why.empty()) {

@@ -27,11 +27,13 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
     };
 
     std::vector<std::string> cells;
-    bool unclosed = false;
-    if (!reader.next(cells, unclosed))
-        return fatal(0, "no header line naming the columns (lat,lha,dec or from_lat,from_lon,to_lat,to_lon, ...)");
-    if (unclosed)
-        return fatal(reader.line(), "an unclosed quote in the header");
+    if (!reader.header(cells))
+        return fatal(0, "no header line naming the columns (lat,lha,dec or from_lat,from_lon,to_lat,to_lon, ... or "
+                        "body,at)");
+    if (reader.fault() == sightlog::LineFault::tooLong)
+        return fatal(reader.line(), "the header is " + reader.why());
+    if (reader.fault() != sightlog::LineFault::none)
+        return fatal(reader.line(), reader.why() + " in the header");
     if (isAlmanacHeader(cells)) {
         if (style.spacing > 0)
             return fatal(0, "--waypoints belong to the great circle, not the almanac");
@@ -45,7 +47,7 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
             return fatal(number, "unknown column '" + c +
                                      "'; the columns are lat, lha, dec, alt, zn for the celestial triangle, or from, "
                                      "to, from_lat, from_lon, to_lat, to_lon, dlo, distance, course for the great "
-                                     "circle");
+                                     "circle, or body, at and optionally dut1 for the almanac");
         for (Field g : columns) {
             if (g == *f)
                 return fatal(number, "column '" + c + "' twice");
@@ -64,13 +66,9 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
     std::string buffer = style.json ? std::string() : csvHeader(celestial);
     int bad = 0, unsolved = 0;
     std::vector<Entry> entries;
-    while (reader.next(cells, unclosed)) {
+    while (reader.next(cells)) {
         number = reader.line();
-        std::string why;
-        if (unclosed)
-            why = "an unclosed quote";
-        else if (cells.size() > columns.size())
-            why = std::to_string(cells.size()) + " cells for " + std::to_string(columns.size()) + " columns";
+        std::string why = reader.why();
         std::optional<Problem> problem;
         if (why.empty()) {
             entries.clear();

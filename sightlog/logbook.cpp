@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <sstream>
 #include <utility>
 
 namespace morvel::sightlog {
@@ -42,9 +41,10 @@ std::string degreesText(double x)
     return s == "-0" ? "0" : s;
 }
 
-/// A cell for the CSV: quoted when it holds a comma, a quote, a carriage
-/// return or blanks at its ends (which the reader would trim). A line
-/// cannot hold a line feed: one becomes a blank (none comes from a file).
+/// A cell for the CSV: quoted when it holds a comma, a quote or blanks at
+/// its ends (which the reader would trim). A line cannot hold a line feed
+/// or a carriage return, which end it: one becomes a blank (none comes
+/// from a file).
 std::string csvCell(const std::string& s)
 {
     const bool quote = s.find_first_of(",\"\n\r") != std::string::npos ||
@@ -53,7 +53,7 @@ std::string csvCell(const std::string& s)
         return s;
     std::string q = "\"";
     for (char c : s) {
-        if (c == '\n')
+        if (c == '\n' || c == '\r')
             c = ' ';
         q += c;
         if (c == '"')
@@ -310,20 +310,13 @@ void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogK
 LogbookFile readLogbook(std::istream& in)
 {
     LogbookFile file;
-    const std::string text(std::istreambuf_iterator<char>(in), {});
-    // The key lines, before the header: the reader skips comments, so
-    // they are found here. The first DR line is the DR.
+    // The key lines stand before the header, among the comments the reader
+    // passes over. The first DR line is the DR; the rows are read after the
+    // header, when it is known.
     bool drFound = false;
-    for (size_t from = text.starts_with("\xEF\xBB\xBF") ? 3 : 0; from < text.size();) {
-        size_t end = text.find('\n', from);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(from, end - from);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!blank(line) && line[0] != '#')
-            break;
-        if (const std::optional<LogKey> k = keyOf(line); k && k->key == drKey && !drFound) {
+    auto comment = [&](std::string_view line) {
+        const std::optional<LogKey> k = keyOf(std::string(line));
+        if (k && k->key == drKey && !drFound) {
             const auto parts = split(k->value, ';');
             DrTrack& d = file.book.dr;
             for (size_t i = 0; i < parts.size() && i < 4; ++i)
@@ -332,25 +325,27 @@ LogbookFile readLogbook(std::istream& in)
         } else if (k && k->key != drKey) {
             file.keys.push_back(*k);
         }
-        from = end + 1;
-    }
-
-    std::istringstream source(text);
-    const DrRead dr = readDr(file.book.dr);
-    file.badHeader = !readSightLines(source, file.errors, [&](int, const SightCells& cells, const SightColumnPlaces&) {
-        SightCells row = cells;
-        // A DR that the DR gives this row was filled in on saving: the row
-        // follows the DR again.
-        if (dr.ok()) {
-            Logbook alone{file.book.dr, {row}};
-            alone.rows[0][size_t(drLat)].clear();
-            alone.rows[0][size_t(drLon)].clear();
-            const SightCells filled = fileCells(alone, 0, dr);
-            if (filled[size_t(drLat)] == row[size_t(drLat)] && filled[size_t(drLon)] == row[size_t(drLon)])
-                row = alone.rows[0];
-        }
-        file.book.rows.push_back(row);
-    });
+    };
+    std::optional<DrRead> dr;
+    file.badHeader = !readSightLines(
+        in, file.errors,
+        [&](int, const SightCells& cells, const SightColumnPlaces&) {
+            if (!dr)
+                dr = readDr(file.book.dr);
+            SightCells row = cells;
+            // A DR that the DR gives this row was filled in on saving: the
+            // row follows the DR again.
+            if (dr->ok()) {
+                Logbook alone{file.book.dr, {row}};
+                alone.rows[0][size_t(drLat)].clear();
+                alone.rows[0][size_t(drLon)].clear();
+                const SightCells filled = fileCells(alone, 0, *dr);
+                if (filled[size_t(drLat)] == row[size_t(drLat)] && filled[size_t(drLon)] == row[size_t(drLon)])
+                    row = alone.rows[0];
+            }
+            file.book.rows.push_back(row);
+        },
+        comment);
     return file;
 }
 

@@ -3,7 +3,7 @@
 /// values. No Qt; the command line and the windows read it alike.
 ///
 /// The first line that is not a comment is the header naming the columns,
-/// in any order:
+/// in any order and any case:
 ///
 ///   utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon
 ///
@@ -36,6 +36,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -85,13 +86,16 @@ SightLog readSightLog(std::istream& in);
 using SightColumnPlaces = std::array<int, sightColumns>;
 
 /// A log read a line at a time, the one way every reader of a log takes:
-/// first the header (no header, an unknown column or one twice, a needed
-/// column missing: false, the reason in errors, nothing more read), then
-/// each line that is not a comment, given to each with its number, its
-/// cells in the usual order and where the columns stand; a line that
-/// cannot be taken in (an unclosed quote, more cells than the header
-/// names) goes to errors instead.
+/// first the header, its names in any case (no header, a header that cannot
+/// be read, an unknown column or one twice, a needed column missing: false,
+/// the reason in errors, nothing more read), then each line that is not a
+/// comment, given to each with its number, its cells in the usual order and
+/// where the columns stand; a line that cannot be taken in (an unclosed
+/// quote, more cells than the header names, a line too long: csv_reader.h)
+/// goes to errors instead. The comment lines before the header go to
+/// comment, when given.
 bool readSightLines(std::istream& in, std::vector<SightLogError>& errors,
-                    const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each);
+                    const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each,
+                    const std::function<void(std::string_view)>& comment = {});
 
 }  // namespace morvel::sightlog
