@@ -74,19 +74,19 @@ void writeJson(std::string& out, const Answered& e)
 }
 
 const char* const csvColumns = "body,at,gha,dec,sha,sd,hp,mag\n";
+/// A batch's answer: the same with each line's status, ok or the reason.
+const char* const batchColumns = "body,at,gha,dec,sha,sd,hp,mag,status\n";
 
-/// A CSV cell: quoted when it holds a comma or a quote.
+/// A CSV cell (report.h's rule).
 std::string cell(const std::string& s)
 {
-    if (s.find_first_of(",\"") == std::string::npos)
-        return s;
-    std::string q = "\"";
-    for (char c : s)
-        q += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return q + "\"";
+    std::string c;
+    csvCell(c, s);
+    return c;
 }
 
-void writeCsv(std::string& out, const Answered& e)
+/// A place as a line of CSV; a batch's line has its status ok after it.
+void writeCsv(std::string& out, const Answered& e, bool status = false)
 {
     auto number = [](double v) {
         std::string s;
@@ -98,7 +98,8 @@ void writeCsv(std::string& out, const Answered& e)
     out += (e.place.sha ? number(shown(*e.place.sha, false)) : "") + ',';
     out += (e.place.sd ? number(minutesNumber(*e.place.sd)) : "") + ',';
     out += (e.place.hp ? number(minutesNumber(*e.place.hp)) : "") + ',';
-    out += (e.place.mag ? number(std::round(*e.place.mag * 100) / 100) : "") + '\n';
+    out += e.place.mag ? number(std::round(*e.place.mag * 100) / 100) : "";
+    out += status ? ",ok\n" : "\n";
 }
 
 /// The row of a body in a table: name, GHA, declination, SHA, SD, HP, magnitude.
@@ -308,7 +309,8 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
         return 2;
     }
 
-    std::string text = options.json ? std::string() : csvColumns;
+    // Each answer goes out as its line is read, each message as it arises.
+    std::string answer = options.json ? std::string() : batchColumns;
     std::vector<std::string> cells;
     int bad = 0;
     while (reader.next(cells)) {
@@ -340,21 +342,28 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
         }
         if (!entries) {
             ++bad;
-            err << "morvel-solve: " << name << ':' << reader.line() << ": " << why << '\n';
             if (options.json) {
-                JsonObject o(text);
+                JsonObject o(answer);
                 o.number("line", reader.line());
                 o.text("error", why);
                 o.close();
-                text += '\n';
+                answer += '\n';
             } else {
-                text += cell(at(bodyColumn)) + ',' + cell(at(atColumn)) + ",,,,,,\n";
+                // The line keeps its place, the reason in its status.
+                answer += cell(at(bodyColumn)) + ',' + cell(at(atColumn)) + ",,,,,,," + cell(why) + '\n';
             }
+            out.write(answer.data(), std::streamsize(answer.size()));
+            answer.clear();
+            out.flush();
+            err << "morvel-solve: " << name << ':' << reader.line() << ": " << why << '\n';
             continue;
         }
-        options.json ? writeJson(text, entries->front()) : writeCsv(text, entries->front());
+        options.json ? writeJson(answer, entries->front()) : writeCsv(answer, entries->front(), true);
+        out.write(answer.data(), std::streamsize(answer.size()));
+        answer.clear();
     }
-    out << text;
+    out.write(answer.data(), std::streamsize(answer.size()));
+    out.flush();
     return bad ? 2 : 0;
 }
 

@@ -14,7 +14,6 @@
 
 namespace morvel::cli {
 
-
 int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err, const Style& style)
 {
     sightlog::CsvReader reader(in);
@@ -63,7 +62,9 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
     if (style.spacing > 0 && celestial)
         return fatal(0, "--waypoints belong to the great circle, not the celestial triangle");
 
-    std::string buffer = style.json ? std::string() : csvHeader(celestial);
+    // Each answer goes out as its line is read: a batch of any length is
+    // answered in the memory of one line.
+    std::string answer = style.json ? std::string() : csvHeader(celestial);
     int bad = 0, unsolved = 0;
     std::vector<Entry> entries;
     while (reader.next(cells)) {
@@ -74,9 +75,9 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
             entries.clear();
             for (size_t i = 0; i < cells.size(); ++i)
                 if (!cells[i].empty())
-                    entries.push_back({columns[i], std::move(cells[i])});
+                    entries.push_back({columns[i], cells[i]});
             ProblemRead p = readProblem(entries, true);
-            why = p.error;
+            why = std::move(p.error);
             problem = std::move(p.problem);
             if (problem && style.spacing > 0)
                 why = waypointsRefused(*problem, true);
@@ -84,23 +85,21 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
         if (!why.empty()) {
             ++bad;
             if (style.json)
-                writeJsonError(buffer, number, why);
+                writeJsonError(answer, number, why);
             else
-                writeCsvError(buffer, number, why, celestial);
+                writeCsvError(answer, number, why, celestial);
         } else {
             const Answer a = answerOf(*problem, style.spacing);
             unsolved += a.count() == 0;
             if (style.json)
-                write(buffer, a, style, number);
+                write(answer, a, style, number);
             else
-                writeCsv(buffer, number, a, style.decimal);
+                writeCsv(answer, number, a, style.decimal);
         }
-        if (buffer.size() > (1 << 20)) {
-            out.write(buffer.data(), std::streamsize(buffer.size()));
-            buffer.clear();
-        }
+        out.write(answer.data(), std::streamsize(answer.size()));
+        answer.clear();
     }
-    out.write(buffer.data(), std::streamsize(buffer.size()));
+    out.write(answer.data(), std::streamsize(answer.size()));
     out.flush();
     if (bad || unsolved)
         err << "morvel-solve: " << name << ": " << bad << (bad == 1 ? " line" : " lines") << " with errors, "
