@@ -5,9 +5,10 @@
 #include "navtext/numtext.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <unordered_map>
 
 namespace morvel::navtext {
 
@@ -23,20 +24,34 @@ std::string trimmed(std::string s)
     return s;
 }
 
-/// numberText without its leading blank, remembered: a batch writes
-/// the same few hundred degrees, minutes and distances again and again.
-const std::string& numberTextOf(double v, int digits)
+/// The text of whole degrees as numberText writes them, blank aside.
+void appendDegrees(std::string& t, int degrees)
 {
-    static std::unordered_map<double, std::string> texts[2];  // 15 and 7 digits
-    auto& known = texts[digits == 7];
-    auto it = known.find(v);
-    if (it == known.end())
-        it = known.emplace(v, trimmed(numberText(v, digits))).first;
-    return it->second;
+    char buf[16];
+    t.append(buf, std::to_chars(buf, buf + sizeof buf, degrees).ptr);
+}
+
+/// The text of minutes as numberText writes a single-precision number,
+/// blank aside: ".5", "12", "59.9". splitDegMin's tenths, 0 to 59.9, are
+/// written once by numberText itself and looked up: a batch writes them
+/// millions of times.
+void appendMinutes(std::string& t, float minutes)
+{
+    static const std::array<std::string, 600> tenths = [] {
+        std::array<std::string, 600> texts;
+        for (size_t k = 0; k < texts.size(); ++k)
+            texts[k] = trimmed(numberText(float(double(k) / 10)));
+        return texts;
+    }();
+    const long k = std::lround(double(minutes) * 10);
+    if (k >= 0 && k < long(tenths.size()) && float(double(k) / 10) == minutes)
+        t += tenths[size_t(k)];
+    else
+        t += trimmed(numberText(minutes));
 }
 
 /// The degrees-and-minutes window's texts (degMinText) from the same
-/// split, with the numbers' texts remembered.
+/// split.
 std::string degMin(double x, bool signedDegrees)
 {
     const double d = x / degree;
@@ -45,9 +60,9 @@ std::string degMin(double x, bool signedDegrees)
     const DegMin s = splitDegMin(d);
     const bool negative = signedDegrees && isNegative(d, s);
     std::string t = negative ? "-" : "";
-    t += numberTextOf(s.degrees, 15);
+    appendDegrees(t, s.degrees);
     t += "\xC2\xB0";
-    t += numberTextOf(s.minutes, 7);
+    appendMinutes(t, s.minutes);
     t += '\'';
     return t;
 }
@@ -171,12 +186,26 @@ std::string dloText(double dlo, bool east, bool dec)
 
 std::string plainNumber(double x)
 {
-    return numberTextOf(x, 15);
+    return trimmed(numberText(x));
 }
 
 std::string milesText(double miles)
 {
-    return numberTextOf(miles, 15);
+    // Miles to a tenth, as they are shown, written digit by digit: a double
+    // nearest a number of at most 15 digits gives back those digits at 15
+    // significant ones, so numberText would write just these.
+    const double k = std::round(miles * 10);
+    if (k / 10 != miles || !(std::abs(k) < 1e14))
+        return plainNumber(miles);
+    const long long tenths = std::llabs(static_cast<long long>(k));
+    std::string t = miles < 0 ? "-" : "";
+    if (tenths >= 10 || tenths == 0)
+        t += std::to_string(tenths / 10);
+    if (tenths % 10 != 0) {
+        t += '.';
+        t += char('0' + tenths % 10);
+    }
+    return t;
 }
 
 std::string nmText(double miles)
