@@ -74,7 +74,6 @@ private:
     bool longLine_ = false;
     bool passing_ = false;  ///< passing over the rest of a line too long
     bool afterCr_ = false;
-    bool started_ = false;
     int number_ = 0;
     size_t width_ = 0;  ///< the header's cells; 0 before the header
     size_t cells_ = 0;  ///< the cells of the last line
