@@ -230,27 +230,33 @@ int runSights(std::istream& in, const std::string& name, const SightsOptions& op
     std::vector<sightlog::SightLogError> errors = log.errors;
     const std::vector<sight::Reduction> reduced = sight::reduceEach(log.sights);
     std::vector<Logged> logged;
-    // The sights that reduce, for the fix, with the almanac places their
-    // reductions found.
-    std::vector<sight::Sight> fixed;
-    std::vector<almanac::Place> places;
+    logged.reserve(log.sights.size());
     for (size_t i = 0; i < log.sights.size(); ++i) {
-        if (!reduced[i].ok()) {
+        if (reduced[i].ok())
+            logged.push_back({log.lines[i], &log.sights[i], &log.utc[i], &reduced[i]});
+        else
             errors.push_back({log.lines[i], 0, {}, reduced[i].error});
-            continue;
-        }
-        logged.push_back({log.lines[i], &log.sights[i], &log.utc[i], &reduced[i]});
-        fixed.push_back(log.sights[i]);
-        places.push_back(reduced[i].place);
     }
     std::stable_sort(errors.begin(), errors.end(), [](const auto& a, const auto& b) { return a.line < b.line; });
     for (const sightlog::SightLogError& e : errors)
         err << "morvel-solve: " << name << ": " << e.text() << "\n";
     if (log.badHeader)
         return 2;
-    sight::FixOptions fo;
-    fo.sigma = options.sigma;
-    const sight::Fix fix = sight::fixOf(fixed, places, fo);
+    // The fix of the sights that reduce, with the almanac places their
+    // reductions found; the copies it takes go before the answer is written.
+    const sight::Fix fix = [&] {
+        std::vector<sight::Sight> fixed;
+        std::vector<almanac::Place> places;
+        fixed.reserve(logged.size());
+        places.reserve(logged.size());
+        for (const Logged& l : logged) {
+            fixed.push_back(*l.sight);
+            places.push_back(l.at->place);
+        }
+        sight::FixOptions fo;
+        fo.sigma = options.sigma;
+        return sight::fixOf(fixed, places, fo);
+    }();
 
     if (options.json)
         writeJson(out, logged, errors, fix);

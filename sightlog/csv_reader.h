@@ -7,9 +7,10 @@
 /// holds at most maxLineBytes bytes before its end: a longer one is a fault
 /// of its line, given as soon as it is known, and the rest of it is passed
 /// over when the next line is asked for, never held (a file with no line
-/// end at all is one such line: a reader that stops at it has read 64 KiB
-/// of it). The stream is read as far as the line asked for and no further,
-/// so a batch from a pipe is answered line by line.
+/// end at all is one such line: a reader that stops at it has read no more
+/// than twice maxLineBytes of it). The stream is read as far as the line
+/// asked for and no further, so a batch from a pipe is answered line by
+/// line.
 ///
 /// Blank lines and lines starting with # (blanks before it aside) are
 /// skipped. Cells lose the blanks around them; a cell in double quotes may
