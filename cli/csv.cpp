@@ -1,5 +1,7 @@
 #include "cli/report.h"
 
+#include <algorithm>
+
 namespace morvel::cli {
 
 using namespace navtext;
@@ -44,10 +46,7 @@ void writeCsvLine(std::string& out, int line, const PassageResult& r, bool dec)
 void csvCell(std::string& out, std::string_view s)
 {
     // A plain loop: find_first_of searches its set once for every character.
-    bool plain = true;
-    for (char c : s)
-        plain = plain && c != ',' && c != '"' && c != '\n' && c != '\r';
-    if (plain) {
+    if (std::none_of(s.begin(), s.end(), [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; })) {
         out += s;
         return;
     }

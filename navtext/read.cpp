@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <memory_resource>
 #include <numbers>
 #include <vector>
 
@@ -52,11 +54,19 @@ bool alpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool numberChar(char c) { return digit(c) || c == '.' || c == '+' || c == '-'; }
 char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
+/// The words of a text, held on the stack while they are few: a batch
+/// reads millions of angles of two or three words.
+struct Tokens {
+    alignas(Token) std::byte place[8 * sizeof(Token)];
+    std::pmr::monotonic_buffer_resource pool{place, sizeof place};
+    std::pmr::vector<Token> list{&pool};
+};
+
 /// Splits a normalized text into numbers and letters; false, with the
 /// offending text in bad, at anything else.
-bool tokenize(std::string_view s, std::vector<Token>& tokens, std::string& bad)
+bool tokenize(std::string_view s, std::pmr::vector<Token>& tokens, std::string& bad)
 {
-    tokens.reserve(4);
+    tokens.reserve(8);
     for (size_t i = 0; i < s.size();) {
         if (blank(s[i])) {
             ++i;
@@ -149,7 +159,8 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
     // The quantity's name, for a message: a text read well needs none.
     auto name = [&] { return what.empty() ? kindName(kind) : std::string(what); };
     const std::string s = normalize(text);
-    std::vector<Token> tokens;
+    Tokens words;
+    std::pmr::vector<Token>& tokens = words.list;
     std::string bad;
     if (!tokenize(s, tokens, bad))
         return fail(text, "unexpected " + quoted(bad) + "; " + name() + " is " + allowed(kind));
@@ -249,7 +260,8 @@ PositionRead readPosition(std::string_view text)
             return failed("no longitude after the comma; " + howto);
     } else {
         const std::string s = normalize(text);
-        std::vector<Token> tokens;
+        Tokens words;
+    std::pmr::vector<Token>& tokens = words.list;
         std::string bad;
         if (!tokenize(s, tokens, bad))
             return failed("unexpected " + quoted(bad) + "; " + howto);

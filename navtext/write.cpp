@@ -24,18 +24,11 @@ std::string trimmed(std::string s)
     return s;
 }
 
-/// The text of whole degrees as numberText writes them, blank aside.
-void appendDegrees(std::string& t, int degrees)
-{
-    char buf[16];
-    t.append(buf, std::to_chars(buf, buf + sizeof buf, degrees).ptr);
-}
-
 /// The text of minutes as numberText writes a single-precision number,
 /// blank aside: ".5", "12", "59.9". splitDegMin's tenths, 0 to 59.9, are
 /// written once by numberText itself and looked up: a batch writes them
 /// millions of times.
-void appendMinutes(std::string& t, float minutes)
+std::string_view minutesOf(float minutes, std::string& other)
 {
     static const std::array<std::string, 600> tenths = [] {
         std::array<std::string, 600> texts;
@@ -45,26 +38,34 @@ void appendMinutes(std::string& t, float minutes)
     }();
     const long k = std::lround(double(minutes) * 10);
     if (k >= 0 && k < long(tenths.size()) && float(double(k) / 10) == minutes)
-        t += tenths[size_t(k)];
-    else
-        t += trimmed(numberText(minutes));
+        return tenths[size_t(k)];
+    other = trimmed(numberText(minutes));
+    return other;
 }
 
 /// The degrees-and-minutes window's texts (degMinText) from the same
-/// split.
-std::string degMin(double x, bool signedDegrees)
+/// split, and the letter after them when there is one; written into one
+/// buffer, the whole degrees as numberText writes them.
+std::string degMin(double x, bool signedDegrees, char letter = 0)
 {
     const double d = x / degree;
     if (!(std::abs(d) < 32768))
-        return {};
+        return letter ? std::string(1, letter) : std::string();
     const DegMin s = splitDegMin(d);
-    const bool negative = signedDegrees && isNegative(d, s);
-    std::string t = negative ? "-" : "";
-    appendDegrees(t, s.degrees);
-    t += "\xC2\xB0";
-    appendMinutes(t, s.minutes);
-    t += '\'';
-    return t;
+    std::string other;
+    const std::string_view minutes = minutesOf(s.minutes, other);
+    char buf[64];
+    char* p = buf;
+    if (signedDegrees && isNegative(d, s))
+        *p++ = '-';
+    p = std::to_chars(p, buf + 8, s.degrees).ptr;
+    *p++ = '\xC2';
+    *p++ = '\xB0';
+    p = std::copy(minutes.begin(), minutes.begin() + std::min<size_t>(minutes.size(), 40), p);
+    *p++ = '\'';
+    if (letter)
+        *p++ = letter;
+    return std::string(buf, p);
 }
 
 /// The sight form's text of d degrees split as s: the degrees with at least
@@ -129,12 +130,14 @@ double shown(double x, bool magnitude)
 
 std::string latitudeText(double x, bool dec, bool typed)
 {
-    return (dec ? decimal(x, true) : degMin(x, false)) + (positive(x, typed) ? "N" : "S");
+    const char letter = positive(x, typed) ? 'N' : 'S';
+    return dec ? decimal(x, true) + letter : degMin(x, false, letter);
 }
 
 std::string longitudeText(double x, bool dec, bool typed)
 {
-    return (dec ? decimal(x, true) : degMin(x, false)) + (positive(x, typed) ? "E" : "W");
+    const char letter = positive(x, typed) ? 'E' : 'W';
+    return dec ? decimal(x, true) + letter : degMin(x, false, letter);
 }
 
 std::string altitudeText(double x, bool dec)
@@ -181,7 +184,8 @@ std::string navCircleText(double x, bool dec)
 
 std::string dloText(double dlo, bool east, bool dec)
 {
-    return circleText(dlo, dec) + (east ? "E" : "W");
+    const char letter = east ? 'E' : 'W';
+    return dec ? decimal(dlo, false) + letter : degMin(dlo, false, letter);
 }
 
 std::string plainNumber(double x)
