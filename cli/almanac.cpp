@@ -76,19 +76,19 @@ void writeJson(std::string& out, const Answered& e)
 }
 
 const char* const csvColumns = "body,at,gha,dec,sha,sd,hp,mag\n";
+/// A batch's answer: the same with each line's status, ok or the reason.
+const char* const batchColumns = "body,at,gha,dec,sha,sd,hp,mag,status\n";
 
-/// A CSV cell: quoted when it holds a comma or a quote.
+/// A CSV cell (report.h's rule).
 std::string cell(const std::string& s)
 {
-    if (s.find_first_of(",\"") == std::string::npos)
-        return s;
-    std::string q = "\"";
-    for (char c : s)
-        q += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return q + "\"";
+    std::string c;
+    csvCell(c, s);
+    return c;
 }
 
-void writeCsv(std::string& out, const Answered& e)
+/// A place as a line of CSV; a batch's line has its status ok after it.
+void writeCsv(std::string& out, const Answered& e, bool status = false)
 {
     auto number = [](double v) {
         std::string s;
@@ -100,7 +100,8 @@ void writeCsv(std::string& out, const Answered& e)
     out += (e.place.sha ? number(shown(*e.place.sha, false)) : "") + ',';
     out += (e.place.sd ? number(minutesNumber(*e.place.sd)) : "") + ',';
     out += (e.place.hp ? number(minutesNumber(*e.place.hp)) : "") + ',';
-    out += (e.place.mag ? number(std::round(*e.place.mag * 100) / 100) : "") + '\n';
+    out += e.place.mag ? number(std::round(*e.place.mag * 100) / 100) : "";
+    out += status ? ",ok\n" : "\n";
 }
 
 /// The row of a body in a table: name, GHA, declination, SHA, SD, HP, magnitude.
@@ -178,7 +179,7 @@ std::string dut1Refused(const std::string& text, double dut1)
 bool isAlmanacHeader(const std::vector<std::string>& header)
 {
     for (const std::string& c : header)
-        if (c == "body")
+        if (sightlog::sameName(c, "body"))
             return true;
     return false;
 }
@@ -300,8 +301,11 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
 {
     int bodyColumn = -1, atColumn = -1, dut1Column = -1;
     for (size_t i = 0; i < header.size(); ++i) {
-        int* column = header[i] == "body" ? &bodyColumn : header[i] == "at" ? &atColumn
-                                                        : header[i] == "dut1" ? &dut1Column : nullptr;
+        using sightlog::sameName;
+        int* column = sameName(header[i], "body") ? &bodyColumn
+                      : sameName(header[i], "at") ? &atColumn
+                      : sameName(header[i], "dut1") ? &dut1Column
+                                                   : nullptr;
         if (!column || *column >= 0) {
             err << "morvel-solve: " << name << ':' << reader.line() << ": "
                 << (column ? "column " + navtext::quoted(header[i]) + " twice"
@@ -316,27 +320,30 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
         return 2;
     }
 
-    std::string text = options.json ? std::string() : csvColumns;
+    // Each answer goes out as its line is read, each message as it arises.
+    std::string answer = options.json ? std::string() : batchColumns;
     std::vector<std::string> cells;
-    bool unclosed = false;
     int bad = 0;
-    while (reader.next(cells, unclosed)) {
+    while (reader.next(cells)) {
         auto at = [&](int c) { return c >= 0 && size_t(c) < cells.size() ? cells[size_t(c)] : std::string(); };
-        std::string why;
-        const std::optional<Body> body = almanac::findBody(at(bodyColumn));
+        // A line the reader refuses (more cells than the header names among
+        // them) is refused as every batch refuses it.
+        std::string why = reader.why();
+        std::optional<Body> body;
         double dut1 = options.dut1;
-        if (unclosed)
-            why = "an unclosed quote";
-        else if (!body)
-            why = "no body " + navtext::quoted(at(bodyColumn));
-        else if (!at(dut1Column).empty()) {
-            const auto d = navtext::typedNumber(at(dut1Column));
-            if (d && !d->overflow)
-                dut1 = d->value;
-            else
-                why = "dut1 " + navtext::quoted(at(dut1Column)) + " is not a number of seconds";
-            if (const std::string refused = dut1Refused(at(atColumn), dut1); why.empty() && !refused.empty())
-                why = "dut1 " + navtext::quoted(at(dut1Column)) + ": " + refused;
+        if (why.empty()) {
+            body = almanac::findBody(at(bodyColumn));
+            if (!body) {
+                why = "no body " + navtext::quoted(at(bodyColumn));
+            } else if (!at(dut1Column).empty()) {
+                const auto d = navtext::typedNumber(at(dut1Column));
+                if (d && !d->overflow)
+                    dut1 = d->value;
+                else
+                    why = "dut1 " + navtext::quoted(at(dut1Column)) + " is not a number of seconds";
+                if (const std::string refused = dut1Refused(at(atColumn), dut1); why.empty() && !refused.empty())
+                    why = "dut1 " + navtext::quoted(at(dut1Column)) + ": " + refused;
+            }
         }
         std::optional<std::vector<Answered>> entries;
         if (why.empty()) {
@@ -348,21 +355,28 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
         }
         if (!entries) {
             ++bad;
-            err << "morvel-solve: " << name << ':' << reader.line() << ": " << why << '\n';
             if (options.json) {
-                JsonObject o(text);
+                JsonObject o(answer);
                 o.number("line", reader.line());
                 o.text("error", why);
                 o.close();
-                text += '\n';
+                answer += '\n';
             } else {
-                text += cell(at(bodyColumn)) + ',' + cell(at(atColumn)) + ",,,,,,\n";
+                // The line keeps its place, the reason in its status.
+                answer += cell(at(bodyColumn)) + ',' + cell(at(atColumn)) + ",,,,,,," + cell(why) + '\n';
             }
+            out.write(answer.data(), std::streamsize(answer.size()));
+            answer.clear();
+            out.flush();
+            err << "morvel-solve: " << name << ':' << reader.line() << ": " << why << '\n';
             continue;
         }
-        options.json ? writeJson(text, entries->front()) : writeCsv(text, entries->front());
+        options.json ? writeJson(answer, entries->front()) : writeCsv(answer, entries->front(), true);
+        out.write(answer.data(), std::streamsize(answer.size()));
+        answer.clear();
     }
-    out << text;
+    out.write(answer.data(), std::streamsize(answer.size()));
+    out.flush();
     return bad ? 2 : 0;
 }
 

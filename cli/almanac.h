@@ -7,10 +7,17 @@
 /// windows write them (declination with N or S), or five decimals with
 /// --decimal; semi-diameter and horizontal parallax in minutes of arc to a
 /// tenth; magnitudes to a tenth. JSON: body, at, gha, dec (north positive)
-/// and sha in decimal degrees, sd and hp in minutes of arc, mag. CSV (batch
-/// and the daily page with --batch-style columns): body,at,gha,dec,sha,sd,
-/// hp,mag in decimal degrees and minutes of arc, empty where a value does
-/// not apply.
+/// and sha in decimal degrees, sd and hp in minutes of arc, mag. CSV (the
+/// daily page with --csv): body,at,gha,dec,sha,sd,hp,mag in decimal degrees
+/// and minutes of arc, empty where a value does not apply.
+///
+/// A batch answers in the same columns and a last one, status: ok, or why
+/// the line was not answered (no body of that name, an instant or a dut1
+/// that cannot be read, an unclosed quote, more cells than the header
+/// names, a line too long), the line keeping its place with its places
+/// empty; with JSON such a line is {"line":N,"error":why}. Each answer is
+/// written as its line is read, and each line not answered is also named
+/// on the error stream as it is met: "NAME:LINE: why".
 #pragma once
 
 #include "sightlog/csv_reader.h"
@@ -41,11 +48,12 @@ int runAlmanac(const std::string& body, const std::string& at, const AlmanacOpti
 int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, std::ostream& out, std::ostream& err);
 
 /// A batch whose header (already read, in header) names body and at, and
-/// optionally dut1: one CSV answer line per line.
+/// optionally dut1, in any case: one answer line per line.
 int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>& header, const std::string& name,
                     const AlmanacOptions& options, std::ostream& out, std::ostream& err);
 
-/// Whether a batch header is the almanac's (it names the body column).
+/// Whether a batch header is the almanac's (it names the body column, in
+/// any case).
 bool isAlmanacHeader(const std::vector<std::string>& header);
 
 }  // namespace morvel::cli

@@ -15,8 +15,6 @@
 
 namespace morvel::cli {
 
-
-
 int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err, const Style& style)
 {
     sightlog::CsvReader reader(in);
@@ -29,11 +27,13 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
     };
 
     std::vector<std::string> cells;
-    bool unclosed = false;
-    if (!reader.next(cells, unclosed))
-        return fatal(0, "no header line naming the columns (lat,lha,dec or from_lat,from_lon,to_lat,to_lon, ...)");
-    if (unclosed)
-        return fatal(reader.line(), "an unclosed quote in the header");
+    if (!reader.header(cells))
+        return fatal(0, "no header line naming the columns (lat,lha,dec or from_lat,from_lon,to_lat,to_lon, ... or "
+                        "body,at)");
+    if (reader.fault() == sightlog::LineFault::tooLong)
+        return fatal(reader.line(), "the header is " + reader.why());
+    if (reader.fault() != sightlog::LineFault::none)
+        return fatal(reader.line(), reader.why() + " in the header");
     if (isAlmanacHeader(cells)) {
         if (style.spacing > 0)
             return fatal(0, "--waypoints belong to the great circle, not the almanac");
@@ -47,7 +47,7 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
             return fatal(number, "unknown column " + navtext::quoted(c) +
                                      "; the columns are lat, lha, dec, alt, zn for the celestial triangle, or from, "
                                      "to, from_lat, from_lon, to_lat, to_lon, dlo, distance, course for the great "
-                                     "circle");
+                                     "circle, or body, at and optionally dut1 for the almanac");
         for (Field g : columns) {
             if (g == *f)
                 return fatal(number, "column " + navtext::quoted(c) + " twice");
@@ -63,24 +63,22 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
     if (style.spacing > 0 && celestial)
         return fatal(0, "--waypoints belong to the great circle, not the celestial triangle");
 
-    std::string buffer = style.json ? std::string() : csvHeader(celestial);
+    // Each answer goes out as its line is read: a batch of any length is
+    // answered in the memory of one line.
+    std::string answer = style.json ? std::string() : csvHeader(celestial);
     int bad = 0, unsolved = 0;
     std::vector<Entry> entries;
-    while (reader.next(cells, unclosed)) {
+    while (reader.next(cells)) {
         number = reader.line();
-        std::string why;
-        if (unclosed)
-            why = "an unclosed quote";
-        else if (cells.size() > columns.size())
-            why = std::to_string(cells.size()) + " cells for " + std::to_string(columns.size()) + " columns";
+        std::string why = reader.why();
         std::optional<Problem> problem;
         if (why.empty()) {
             entries.clear();
             for (size_t i = 0; i < cells.size(); ++i)
                 if (!cells[i].empty())
-                    entries.push_back({columns[i], std::move(cells[i])});
+                    entries.push_back({columns[i], cells[i]});
             ProblemRead p = readProblem(entries, true);
-            why = p.error;
+            why = std::move(p.error);
             problem = std::move(p.problem);
             if (problem && style.spacing > 0)
                 why = waypointsRefused(*problem, true);
@@ -88,23 +86,21 @@ int runBatch(std::istream& in, const std::string& name, std::ostream& out, std::
         if (!why.empty()) {
             ++bad;
             if (style.json)
-                writeJsonError(buffer, number, why);
+                writeJsonError(answer, number, why);
             else
-                writeCsvError(buffer, number, why, celestial);
+                writeCsvError(answer, number, why, celestial);
         } else {
             const Answer a = answerOf(*problem, style.spacing);
             unsolved += a.count() == 0;
             if (style.json)
-                write(buffer, a, style, number);
+                write(answer, a, style, number);
             else
-                writeCsv(buffer, number, a, style.decimal);
+                writeCsv(answer, number, a, style.decimal);
         }
-        if (buffer.size() > (1 << 20)) {
-            out.write(buffer.data(), std::streamsize(buffer.size()));
-            buffer.clear();
-        }
+        out.write(answer.data(), std::streamsize(answer.size()));
+        answer.clear();
     }
-    out.write(buffer.data(), std::streamsize(buffer.size()));
+    out.write(answer.data(), std::streamsize(answer.size()));
     out.flush();
     if (bad || unsolved)
         err << "morvel-solve: " << name << ": " << bad << (bad == 1 ? " line" : " lines") << " with errors, "

@@ -19,7 +19,7 @@
 #include <iostream>
 #include <map>
 #include <optional>
-#include <sstream>
+#include <streambuf>
 
 namespace morvel::cli {
 
@@ -69,6 +69,48 @@ int readFrom(const std::string& file, const char* option, std::istream& in, std:
     return read(f, file);
 }
 
+/// The messages on their way to standard error, a line at a time as they
+/// arise, with control characters written as '?': they quote what was
+/// given, from the command line or a file, and an escape sequence in a log
+/// must not reach the terminal.
+class Screened : public std::streambuf {
+public:
+    explicit Screened(std::ostream& to) : to_(to) {}
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            const char ch = traits_type::to_char_type(c);
+            xsputn(&ch, 1);
+        }
+        return traits_type::not_eof(c);
+    }
+
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        for (std::streamsize i = 0; i < n; ++i) {
+            const char c = s[i];
+            line_ += (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7f ? '?' : c;
+            if (c == '\n')
+                sync();
+        }
+        return n;
+    }
+
+    int sync() override
+    {
+        to_.write(line_.data(), std::streamsize(line_.size()));
+        to_.flush();
+        line_.clear();
+        return 0;
+    }
+
+private:
+    std::ostream& to_;
+    std::string line_;
+};
+
 }  // namespace
 
 std::string helpText()
@@ -113,7 +155,8 @@ std::string helpText()
            "  --dut1 S                 UT1 - UTC in seconds, -0.9 to 0.9 (0 when not given); none\n"
            "                           before 1960, when there was no UTC and a time is UT1\n"
            "  --daily DATE             the hourly page of a UTC date (2026-12-07); --csv for CSV\n"
-           "  A batch whose header names body,at (and dut1) answers body,at,gha,dec,sha,sd,hp,mag.\n"
+           "  A batch whose header names body,at (and dut1) answers body,at,gha,dec,sha,sd,hp,mag,\n"
+           "  status (ok, or why the line was not answered).\n"
            "\n"
            "Noon sight, identification and the sky (POS needs a longitude):\n"
            "  --noon --date D --pos POS   local apparent noon at the ship; the DR holds at\n"
@@ -385,16 +428,10 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    // The messages quote what was given, from the command line or a file:
-    // control characters (an escape sequence in a log) are not passed on to
-    // the terminal.
-    std::ostringstream said;
-    const int status = runOptions(args, in, out, said);
-    std::string text = said.str();
-    for (char& c : text)
-        if ((static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7f)
-            c = '?';
-    err << text;
+    Screened said(err);
+    std::ostream messages(&said);
+    const int status = runOptions(args, in, out, messages);
+    messages.flush();
     return status;
 }
 

@@ -7,7 +7,8 @@
 /// error names the option and says what is allowed). A batch exits 2 when
 /// any line was bad, else 1 when any had no solution, else 0; every line is
 /// answered all the same. The messages quote what was given with its control
-/// characters written as '?', and a file that is a directory cannot be read.
+/// characters written as '?', and go out a line at a time as they arise; a
+/// file that is a directory cannot be read.
 #pragma once
 
 #include <iosfwd>

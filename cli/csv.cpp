@@ -1,5 +1,7 @@
 #include "cli/report.h"
 
+#include <algorithm>
+
 namespace morvel::cli {
 
 using namespace navtext;
@@ -9,17 +11,7 @@ namespace {
 void csvField(std::string& out, const std::string& s)
 {
     out += ',';
-    if (s.find_first_of(",\"\n\r") == std::string::npos) {
-        out += s;
-        return;
-    }
-    out += '"';
-    for (char c : s) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
+    csvCell(out, s);
 }
 
 void writeCsvLine(std::string& out, int line, const CelestialResult& r, bool dec)
@@ -50,6 +42,22 @@ void writeCsvLine(std::string& out, int line, const PassageResult& r, bool dec)
 }
 
 }  // namespace
+
+void csvCell(std::string& out, std::string_view s)
+{
+    // A plain loop: find_first_of searches its set once for every character.
+    if (std::none_of(s.begin(), s.end(), [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; })) {
+        out += s;
+        return;
+    }
+    out += '"';
+    for (char c : s) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
 
 std::string csvHeader(bool celestial)
 {

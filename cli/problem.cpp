@@ -2,7 +2,7 @@
 
 #include "gcs/sailing.h"
 #include "navtext/navtext.h"
-
+#include "sightlog/csv_reader.h"
 
 namespace morvel::cli {
 
@@ -191,7 +191,7 @@ std::string columnName(Field f) { return info(f).column; }
 std::optional<Field> fieldOfColumn(std::string_view column)
 {
     for (const FieldInfo& i : fields)
-        if (column == i.column)
+        if (sightlog::sameName(column, i.column))
             return i.field;
     return std::nullopt;
 }

@@ -33,7 +33,7 @@ enum class Field {
 /// The option (--from-lat) or the CSV column (from_lat) of a field.
 std::string optionName(Field f);
 std::string columnName(Field f);
-/// The field of a CSV column name, if it is one.
+/// The field of a CSV column name (in any case), if it is one.
 std::optional<Field> fieldOfColumn(std::string_view column);
 /// The field of an option name without its dashes (from-lat), if it is one.
 std::optional<Field> fieldOfOption(std::string_view option);

@@ -8,6 +8,7 @@
 #include "cli/texts.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morvel::cli {
@@ -39,6 +40,10 @@ void writeJsonError(std::string& out, int line, const std::string& why);
 /// An answer in plain text or JSON, as style says; line above 0 numbers a
 /// batch's JSON answer.
 void write(std::string& out, const Answer& a, const Style& style, int line);
+
+/// A CSV cell: as it stands, or in double quotes (quotes doubled) when it
+/// holds a comma, a quote or a line end.
+void csvCell(std::string& out, std::string_view s);
 
 /// Batch CSV: the header, and one line per input line.
 std::string csvHeader(bool celestial);

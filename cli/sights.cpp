@@ -38,20 +38,33 @@ std::string degreesText(double x)
     return buf;
 }
 
-/// A sight read from the log, its line and its reduction at its DR.
+/// A sight read from the log, its line, its instant as logged and its
+/// reduction at its DR.
 struct Logged {
     int line;
     const sight::Sight* sight;
-    sight::Reduction at;  ///< reduced at its DR
+    const std::string* utc;
+    const sight::Reduction* at;  ///< reduced at its DR
 };
 
-void writeText(std::string& out, const std::vector<Logged>& logged, const std::vector<std::string>& utc,
-               const sight::Fix& fix, bool decimal, double sigma)
+/// What is written so far goes out once it fills a buffer's worth: a long
+/// log's answer is never held whole.
+void pass(std::string& out, std::ostream& to, size_t above = 1 << 16)
 {
+    if (out.size() >= above) {
+        to.write(out.data(), std::streamsize(out.size()));
+        out.clear();
+    }
+}
+
+void writeText(std::ostream& to, const std::vector<Logged>& logged, const sight::Fix& fix, bool decimal,
+               double sigma)
+{
+    std::string out;
     std::vector<std::vector<std::string>> rows = {
         {"Line", "Body", "Limb", "Hs", "IC", "Dip", "Ha", "Refr", "SD", "Par", "Ho"}};
     for (const Logged& l : logged) {
-        const sight::Corrections& k = l.at.corrections;
+        const sight::Corrections& k = l.at->corrections;
         rows.push_back({std::to_string(l.line), std::string(l.sight->body.name), limbName(l.sight->limb),
                         navAltitudeText(l.sight->hs, decimal), minutesText(k.index, true), minutesText(k.dip, true),
                         navAltitudeText(k.ha, decimal), minutesText(k.refraction, true),
@@ -60,25 +73,31 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
     }
     out += "Corrections\n";
     writeTable(out, rows, "  ");
+    pass(out, to, 0);
     rows = {{"Line", "Body", "UTC", "DR", "GHA", "Dec", "LHA", "Hc", "Zn", "Intercept"}};
-    for (size_t i = 0; i < logged.size(); ++i) {
-        const Logged& l = logged[i];
-        rows.push_back({std::to_string(l.line), std::string(l.sight->body.name), utc[i],
+    for (const Logged& l : logged) {
+        const sight::Reduction& at = *l.at;
+        rows.push_back({std::to_string(l.line), std::string(l.sight->body.name), *l.utc,
                         navLatitudeText(l.sight->drLat, decimal) + " " + navLongitudeText(l.sight->drLon, decimal),
-                        navCircleText(l.at.place.gha, decimal), navLatitudeText(l.at.place.dec, decimal),
-                        navCircleText(l.at.lha, decimal), navAltitudeText(l.at.hc, decimal),
-                        navCircleText(l.at.zn, decimal), interceptText(l.at.intercept)});
+                        navCircleText(at.place.gha, decimal), navLatitudeText(at.place.dec, decimal),
+                        navCircleText(at.lha, decimal), navAltitudeText(at.hc, decimal), navCircleText(at.zn, decimal),
+                        interceptText(at.intercept)});
     }
     out += "Reduced at the DR\n";
     writeTable(out, rows, "  ");
+    pass(out, to, 0);
+    rows.clear();
     for (const Logged& l : logged)
-        if (l.at.corrections.lowAltitude)
+        if (l.at->corrections.lowAltitude) {
             out += "Line " + std::to_string(l.line) + ": " + lowAltitudeWarning + "\n";
+            pass(out, to);
+        }
     if (!fix.found()) {
         out += "No fix: " + fix.why + "\n";
+        pass(out, to, 0);
         return;
     }
-    out += "Fix at " + utc[fix.last] + " (the last sight)\n";
+    out += "Fix at " + *logged[fix.last].utc + " (the last sight)\n";
     std::vector<std::vector<std::string>> f = {
         {"Latitude", navLatitudeText(fix.lat, decimal)},
         {"Longitude", navLongitudeText(fix.lon, decimal)},
@@ -105,34 +124,38 @@ void writeText(std::string& out, const std::vector<Logged>& logged, const std::v
     }
     out += "Residuals at the fix\n";
     writeTable(out, rows, "  ");
+    pass(out, to, 0);
 }
 
-void writeJson(std::string& out, const std::vector<Logged>& logged, const std::vector<std::string>& utc,
-               const std::vector<sightlog::SightLogError>& errors, const sight::Fix& fix)
+void writeJson(std::ostream& to, const std::vector<Logged>& logged, const std::vector<sightlog::SightLogError>& errors,
+               const sight::Fix& fix)
 {
+    std::string out;
     JsonObject top(out);
     top.key("sights");
     out += '[';
     for (size_t i = 0; i < logged.size(); ++i) {
         const Logged& l = logged[i];
-        const sight::Corrections& k = l.at.corrections;
+        const sight::Reduction& at = *l.at;
+        const sight::Corrections& k = at.corrections;
         if (i)
             out += ',';
         JsonObject o(out);
         o.number("line", l.line);
         o.text("body", std::string(l.sight->body.name));
-        o.text("utc", utc[i]);
+        o.text("utc", *l.utc);
         o.text("limb", limbName(l.sight->limb));
         o.number("hs", shown(l.sight->hs, true));
         jsonCorrections(o, k);
         o.number("ho", shown(k.ho, true));
-        o.number("gha", shown(l.at.place.gha, false));
-        o.number("dec", shown(l.at.place.dec, true));
-        o.number("lha", shown(l.at.lha, false));
-        o.number("hc", shown(l.at.hc, true));
-        o.number("zn", shown(l.at.zn, false));
-        o.number("intercept", hundredths(l.at.intercept));
+        o.number("gha", shown(at.place.gha, false));
+        o.number("dec", shown(at.place.dec, true));
+        o.number("lha", shown(at.lha, false));
+        o.number("hc", shown(at.hc, true));
+        o.number("zn", shown(at.zn, false));
+        o.number("intercept", hundredths(at.intercept));
         o.close();
+        pass(out, to);
     }
     out += ']';
     top.key("errors");
@@ -145,6 +168,7 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
         o.number("column", errors[i].column);
         o.text("error", errors[i].why);
         o.close();
+        pass(out, to);
     }
     out += ']';
     top.key("fix");
@@ -153,12 +177,13 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
         top.text("why", fix.why);
         top.close();
         out += '\n';
+        pass(out, to, 0);
         return;
     }
     JsonObject f(out);
     f.number("lat", shown(fix.lat, true));
     f.number("lon", shown(fix.lon, true));
-    f.text("time", utc[fix.last]);
+    f.text("time", *logged[fix.last].utc);
     f.number("distance", hundredths(fix.distance));
     f.number("bearing", shown(fix.bearing, false));
     f.number("iterations", fix.iterations);
@@ -194,11 +219,13 @@ void writeJson(std::string& out, const std::vector<Logged>& logged, const std::v
         if (i)
             out += ',';
         jsonNumber(out, hundredths(fix.residuals[i]));
+        pass(out, to);
     }
     out += ']';
     f.close();
     top.close();
     out += '\n';
+    pass(out, to, 0);
 }
 
 }  // namespace
@@ -219,34 +246,40 @@ int runSights(std::istream& in, const std::string& name, const SightsOptions& op
 {
     const sightlog::SightLog log = sightlog::readSightLog(in);
     std::vector<sightlog::SightLogError> errors = log.errors;
+    const std::vector<sight::Reduction> reduced = sight::reduceEach(log.sights);
     std::vector<Logged> logged;
-    std::vector<std::string> utc;
-    std::vector<sight::Sight> fixed;  // the sights that reduce, for the fix
+    logged.reserve(log.sights.size());
     for (size_t i = 0; i < log.sights.size(); ++i) {
-        const sight::Reduction at = sight::reduce(log.sights[i]);
-        if (!at.ok()) {
-            errors.push_back({log.lines[i], 0, {}, at.error});
-            continue;
-        }
-        logged.push_back({log.lines[i], &log.sights[i], at});
-        utc.push_back(log.utc[i]);
-        fixed.push_back(log.sights[i]);
+        if (reduced[i].ok())
+            logged.push_back({log.lines[i], &log.sights[i], &log.utc[i], &reduced[i]});
+        else
+            errors.push_back({log.lines[i], 0, {}, reduced[i].error});
     }
     std::stable_sort(errors.begin(), errors.end(), [](const auto& a, const auto& b) { return a.line < b.line; });
     for (const sightlog::SightLogError& e : errors)
         err << "morvel-solve: " << name << ": " << e.text() << "\n";
     if (log.badHeader)
         return 2;
-    sight::FixOptions fo;
-    fo.sigma = options.sigma;
-    const sight::Fix fix = sight::fixOf(fixed, fo);
+    // The fix of the sights that reduce, with the almanac places their
+    // reductions found; the copies it takes go before the answer is written.
+    const sight::Fix fix = [&] {
+        std::vector<sight::Sight> fixed;
+        std::vector<almanac::Place> places;
+        fixed.reserve(logged.size());
+        places.reserve(logged.size());
+        for (const Logged& l : logged) {
+            fixed.push_back(*l.sight);
+            places.push_back(l.at->place);
+        }
+        sight::FixOptions fo;
+        fo.sigma = options.sigma;
+        return sight::fixOf(fixed, places, fo);
+    }();
 
-    std::string text;
     if (options.json)
-        writeJson(text, logged, utc, errors, fix);
+        writeJson(out, logged, errors, fix);
     else
-        writeText(text, logged, utc, fix, options.decimal, options.sigma);
-    out << text;
+        writeText(out, logged, fix, options.decimal, options.sigma);
     out.flush();
     if (!errors.empty())
         return 2;

@@ -11,8 +11,10 @@ namespace {
 
 bool beginsWithMinus(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(" \t");
-    return first != std::string_view::npos && text[first] == '-';
+    size_t first = 0;
+    while (first < text.size() && (text[first] == ' ' || text[first] == '\t'))
+        ++first;
+    return first < text.size() && text[first] == '-';
 }
 
 /// A minutes number read into single precision, clamped to its range.

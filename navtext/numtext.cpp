@@ -20,9 +20,9 @@ size_t skipBlanks(std::string_view s, size_t i)
     return i;
 }
 
-}  // namespace
-
-TextNumber textToNumber(std::string_view s)
+/// textToNumber for any text: blanks within the number, an exponent, a
+/// number beyond a double.
+TextNumber spacedNumber(std::string_view s)
 {
     // Gather the number without its blanks: sign, mantissa, exponent.
     std::string mant;
@@ -99,16 +99,50 @@ TextNumber textToNumber(std::string_view s)
     return {negative ? -v : v, false};
 }
 
+}  // namespace
+
+TextNumber textToNumber(std::string_view s)
+{
+    // The usual number, digits with a point, where nothing follows it but
+    // its end or a letter that is no exponent, is read where it stands.
+    size_t i = skipBlanks(s, 0);
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    size_t end = i, digits = 0;
+    bool point = false;
+    for (; end < s.size() && (digit(s[end]) || (s[end] == '.' && !point)); ++end) {
+        digits += digit(s[end]);
+        point = point || s[end] == '.';
+    }
+    const bool plain = digits > 0 && (end == s.size() || (!blank(s[end]) && s[end] != 'E' && s[end] != 'e' &&
+                                                          s[end] != '.'));
+    double v = 0;
+    if (plain && std::from_chars(s.data() + i, s.data() + end, v).ec == std::errc() && std::isfinite(v))
+        return v == 0 ? TextNumber{} : TextNumber{negative ? -v : v, false};
+    return spacedNumber(s);
+}
+
 std::optional<TextNumber> typedNumber(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
+    // Blanks stripped by hand: find_first_not_of searches its set anew for
+    // every character, and a batch reads millions of numbers.
+    size_t first = 0, last = text.size();
+    while (first < last && blank(text[first]))
+        ++first;
+    while (last > first && blank(text[last - 1]))
+        --last;
+    if (first == last)
         return std::nullopt;
-    std::string s(text.substr(first, text.find_last_not_of(" \t") + 1 - first));
+    std::string_view s = text.substr(first, last - first);
+    std::string pointed;  // the text with its comma as the point, when it has one
     const size_t comma = s.find(',');
-    if (comma != std::string::npos && s.find(',', comma + 1) == std::string::npos &&
-        s.find('.') == std::string::npos)
-        s[comma] = '.';
+    if (comma != std::string_view::npos && s.find(',', comma + 1) == std::string_view::npos &&
+        s.find('.') == std::string_view::npos) {
+        pointed = s;
+        pointed[comma] = '.';
+        s = pointed;
+    }
 
     size_t i = 0;
     auto digits = [&] {

@@ -4,7 +4,10 @@
 #include "navtext/degmin.h"
 #include "navtext/numtext.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <memory_resource>
 #include <numbers>
 #include <vector>
 
@@ -18,14 +21,15 @@ using math::degree;
 /// in the text (after normalize).
 struct Token {
     bool letter = false;
-    std::string text;
+    std::string_view text;  ///< in the normalized text
     size_t begin = 0, end = 0;
 };
 
 /// The degree and minute signs become blanks; the rest stays.
 std::string normalize(std::string_view s)
 {
-    if (s.find_first_of("'\xC2\xE2") == std::string_view::npos)
+    // The marks begin with ' or the lead bytes 0xC2 and 0xE2.
+    if (std::none_of(s.begin(), s.end(), [](char c) { return c == '\'' || c == '\xC2' || c == '\xE2'; }))
         return std::string(s);
     static const std::string_view marks[] = {"\xC2\xB0", "\xC2\xBA", "\xE2\x80\xB2", "\xE2\x80\x99", "'"};
     std::string out;
@@ -50,10 +54,19 @@ bool alpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool numberChar(char c) { return digit(c) || c == '.' || c == '+' || c == '-'; }
 char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
+/// The words of a text, held on the stack while they are few: a batch
+/// reads millions of angles of two or three words.
+struct Tokens {
+    alignas(Token) std::byte place[8 * sizeof(Token)];
+    std::pmr::monotonic_buffer_resource pool{place, sizeof place};
+    std::pmr::vector<Token> list{&pool};
+};
+
 /// Splits a normalized text into numbers and letters; false, with the
 /// offending text in bad, at anything else.
-bool tokenize(const std::string& s, std::vector<Token>& tokens, std::string& bad)
+bool tokenize(std::string_view s, std::pmr::vector<Token>& tokens, std::string& bad)
 {
+    tokens.reserve(8);
     for (size_t i = 0; i < s.size();) {
         if (blank(s[i])) {
             ++i;
@@ -72,7 +85,7 @@ bool tokenize(const std::string& s, std::vector<Token>& tokens, std::string& bad
             // One whole UTF-8 character.
             while (++j < s.size() && (static_cast<unsigned char>(s[j]) & 0xC0) == 0x80) {
             }
-            bad = s.substr(i, j - i);
+            bad = std::string(s.substr(i, j - i));
             return false;
         }
         i = j;
@@ -81,7 +94,7 @@ bool tokenize(const std::string& s, std::vector<Token>& tokens, std::string& bad
 }
 
 /// [+-]digits[.digits] or [+-].digits; sign and point where allowed.
-bool wellFormed(const std::string& t, bool sign, bool point)
+bool wellFormed(std::string_view t, bool sign, bool point)
 {
     size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
@@ -135,26 +148,31 @@ std::string allowed(AngleKind kind)
 
 AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view what)
 {
-    const std::string name = what.empty() ? kindName(kind) : std::string(what);
+    // The quantity's name, for a message: a text read well needs none.
+    auto name = [&] { return what.empty() ? kindName(kind) : std::string(what); };
     const std::string s = normalize(text);
-    std::vector<Token> tokens;
+    Tokens words;
+    std::pmr::vector<Token>& tokens = words.list;
     std::string bad;
     if (!tokenize(s, tokens, bad))
-        return fail(text, "unexpected " + quoted(bad) + "; " + name + " is " + allowed(kind));
+        return fail(text, "unexpected " + quoted(bad) + "; " + name() + " is " + allowed(kind));
     if (tokens.empty())
-        return fail(text, "no value; " + name + " is " + allowed(kind));
+        return fail(text, "no value; " + name() + " is " + allowed(kind));
 
     // At most one hemisphere letter, first or last.
     char letter = 0;
-    std::vector<const Token*> numbers;
+    const Token* numbers[2] = {};
+    size_t count = 0;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& t = tokens[i];
         if (!t.letter) {
-            numbers.push_back(&t);
+            if (count < 2)
+                numbers[count] = &t;
+            ++count;
             continue;
         }
         if (letter || (i != 0 && i + 1 != tokens.size()) || t.text.size() != 1)
-            return fail(text, "unexpected " + quoted(t.text) + "; " + name + " is " + allowed(kind));
+            return fail(text, "unexpected " + quoted(t.text) + "; " + name() + " is " + allowed(kind));
         letter = upper(t.text[0]);
     }
     const bool northSouth = kind == AngleKind::latitude;
@@ -164,31 +182,31 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
                           : eastWest ? (letter == 'E' || letter == 'W')
                                      : false;
         if (!fits)
-            return fail(text, std::string("the letter ") + letter + " does not belong here; " + name +
+            return fail(text, std::string("the letter ") + letter + " does not belong here; " + name() +
                                   " is " + allowed(kind));
     } else if (kind == AngleKind::dlo) {
         return fail(text, "say E or W; a DLo is " + allowed(kind));
     }
-    if (numbers.empty() || numbers.size() > 2)
-        return fail(text, name + " is degrees, or degrees and minutes: " + allowed(kind));
+    if (count == 0 || count > 2)
+        return fail(text, name() + " is degrees, or degrees and minutes: " + allowed(kind));
 
     // A sign only where the angle may carry one, and never beside a letter.
     const bool signAllowed = kind == AngleKind::altitude || ((northSouth || kind == AngleKind::longitude) && !letter);
-    const std::string& degrees = numbers[0]->text;
-    const bool withMinutes = numbers.size() == 2;
+    const std::string_view degrees = numbers[0]->text;
+    const bool withMinutes = count == 2;
     const bool signed_ = degrees[0] == '-' || degrees[0] == '+';
     if (signed_ && !signAllowed && wellFormed(degrees, true, true)) {
         if (letter)
             return fail(text, "give a sign or a hemisphere letter, not both");
         if (degrees[0] == '-')
-            return fail(text, "out of range; " + name + " is " + allowed(kind));
+            return fail(text, "out of range; " + name() + " is " + allowed(kind));
     }
     if (!wellFormed(degrees, signAllowed, !withMinutes)) {
         if (withMinutes && wellFormed(degrees, signAllowed, true))
             return fail(text, "degrees before minutes must be whole");
-        return fail(text, "not a number of degrees; " + name + " is " + allowed(kind));
+        return fail(text, "not a number of degrees; " + name() + " is " + allowed(kind));
     }
-    const std::string minutes = withMinutes ? numbers[1]->text : std::string();
+    const std::string_view minutes = withMinutes ? numbers[1]->text : std::string_view();
     if (withMinutes && !wellFormed(minutes, false, true))
         return fail(text, "minutes are a number from 0 to under 60");
 
@@ -206,7 +224,7 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
     case AngleKind::dlo: inRange = inRange && c >= 0 && c <= 360; break;
     }
     if (!inRange)
-        return fail(text, "out of range; " + name + " is " + allowed(kind));
+        return fail(text, "out of range; " + name() + " is " + allowed(kind));
 
     double x = c * degree;
     if (kind != AngleKind::dlo && (letter == 'S' || letter == 'W'))
@@ -234,7 +252,8 @@ PositionRead readPosition(std::string_view text)
             return failed("no longitude after the comma; " + howto);
     } else {
         const std::string s = normalize(text);
-        std::vector<Token> tokens;
+        Tokens words;
+    std::pmr::vector<Token>& tokens = words.list;
         std::string bad;
         if (!tokenize(s, tokens, bad))
             return failed("unexpected " + quoted(bad) + "; " + howto);

@@ -5,9 +5,10 @@
 #include "navtext/numtext.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <unordered_map>
 
 namespace morvel::navtext {
 
@@ -23,33 +24,48 @@ std::string trimmed(std::string s)
     return s;
 }
 
-/// numberText without its leading blank, remembered: a batch writes
-/// the same few hundred degrees, minutes and distances again and again.
-const std::string& numberTextOf(double v, int digits)
+/// The text of minutes as numberText writes a single-precision number,
+/// blank aside: ".5", "12", "59.9". splitDegMin's tenths, 0 to 59.9, are
+/// written once by numberText itself and looked up: a batch writes them
+/// millions of times.
+std::string_view minutesOf(float minutes, std::string& other)
 {
-    static std::unordered_map<double, std::string> texts[2];  // 15 and 7 digits
-    auto& known = texts[digits == 7];
-    auto it = known.find(v);
-    if (it == known.end())
-        it = known.emplace(v, trimmed(numberText(v, digits))).first;
-    return it->second;
+    static const std::array<std::string, 600> tenths = [] {
+        std::array<std::string, 600> texts;
+        for (size_t k = 0; k < texts.size(); ++k)
+            texts[k] = trimmed(numberText(float(double(k) / 10)));
+        return texts;
+    }();
+    const long k = std::lround(double(minutes) * 10);
+    if (k >= 0 && k < long(tenths.size()) && float(double(k) / 10) == minutes)
+        return tenths[size_t(k)];
+    other = trimmed(numberText(minutes));
+    return other;
 }
 
 /// The degrees-and-minutes window's texts (degMinText) from the same
-/// split, with the numbers' texts remembered.
-std::string degMin(double x, bool signedDegrees)
+/// split, and the letter after them when there is one; written into one
+/// buffer, the whole degrees as numberText writes them.
+std::string degMin(double x, bool signedDegrees, char letter = 0)
 {
     const double d = x / degree;
     if (!(std::abs(d) < 32768))
-        return {};
+        return letter ? std::string(1, letter) : std::string();
     const DegMin s = splitDegMin(d);
-    const bool negative = signedDegrees && isNegative(d, s);
-    std::string t = negative ? "-" : "";
-    t += numberTextOf(s.degrees, 15);
-    t += "\xC2\xB0";
-    t += numberTextOf(s.minutes, 7);
-    t += '\'';
-    return t;
+    std::string other;
+    const std::string_view minutes = minutesOf(s.minutes, other);
+    char buf[64];
+    char* p = buf;
+    if (signedDegrees && isNegative(d, s))
+        *p++ = '-';
+    p = std::to_chars(p, buf + 8, s.degrees).ptr;
+    *p++ = '\xC2';
+    *p++ = '\xB0';
+    p = std::copy(minutes.begin(), minutes.begin() + std::min<size_t>(minutes.size(), 40), p);
+    *p++ = '\'';
+    if (letter)
+        *p++ = letter;
+    return std::string(buf, p);
 }
 
 /// The sight form's text of d degrees split as s: the degrees with at least
@@ -114,12 +130,14 @@ double shown(double x, bool magnitude)
 
 std::string latitudeText(double x, bool dec, bool typed)
 {
-    return (dec ? decimal(x, true) : degMin(x, false)) + (positive(x, typed) ? "N" : "S");
+    const char letter = positive(x, typed) ? 'N' : 'S';
+    return dec ? decimal(x, true) + letter : degMin(x, false, letter);
 }
 
 std::string longitudeText(double x, bool dec, bool typed)
 {
-    return (dec ? decimal(x, true) : degMin(x, false)) + (positive(x, typed) ? "E" : "W");
+    const char letter = positive(x, typed) ? 'E' : 'W';
+    return dec ? decimal(x, true) + letter : degMin(x, false, letter);
 }
 
 std::string altitudeText(double x, bool dec)
@@ -182,17 +200,32 @@ std::string navCourseText(double x)
 
 std::string dloText(double dlo, bool east, bool dec)
 {
-    return circleText(dlo, dec) + (east ? "E" : "W");
+    const char letter = east ? 'E' : 'W';
+    return dec ? decimal(dlo, false) + letter : degMin(dlo, false, letter);
 }
 
 std::string plainNumber(double x)
 {
-    return numberTextOf(x, 15);
+    return trimmed(numberText(x));
 }
 
 std::string milesText(double miles)
 {
-    return numberTextOf(miles, 15);
+    // Miles to a tenth, as they are shown, written digit by digit: a double
+    // nearest a number of at most 15 digits gives back those digits at 15
+    // significant ones, so numberText would write just these.
+    const double k = std::round(miles * 10);
+    if (k / 10 != miles || !(std::abs(k) < 1e14))
+        return plainNumber(miles);
+    const long long tenths = std::llabs(static_cast<long long>(k));
+    std::string t = miles < 0 ? "-" : "";
+    if (tenths >= 10 || tenths == 0)
+        t += std::to_string(tenths / 10);
+    if (tenths % 10 != 0) {
+        t += '.';
+        t += char('0' + tenths % 10);
+    }
+    return t;
 }
 
 std::string nmText(double miles)

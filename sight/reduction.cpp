@@ -4,7 +4,9 @@
 #include "engine/triangle.h"
 #include "navtext/navtext.h"
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace morvel::sight {
 
@@ -73,6 +75,24 @@ Reduction reduce(const Sight& s)
         return r;
     }
     return reduceAtDr(s, almanac::placeOf(s.body, s.when));
+}
+
+std::vector<Reduction> reduceEach(const std::vector<Sight>& sights)
+{
+    const size_t n = sights.size();
+    std::vector<Reduction> out(n);
+    // A thread is worth its start for a few hundred sights, not for ten.
+    const size_t threads = std::clamp<size_t>(std::min<size_t>(std::thread::hardware_concurrency(), n / 256), 1, 64);
+    auto part = [&](size_t k) {
+        for (size_t i = n * k / threads; i < n * (k + 1) / threads; ++i)
+            out[i] = reduce(sights[i]);
+    };
+    std::vector<std::jthread> helpers;
+    for (size_t k = 1; k < threads; ++k)
+        helpers.emplace_back(part, k);
+    part(0);
+    helpers.clear();  // joined before out is handed back
+    return out;
 }
 
 }  // namespace morvel::sight

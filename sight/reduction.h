@@ -31,6 +31,7 @@
 #include "sight/corrections.h"
 
 #include <string>
+#include <vector>
 
 namespace morvel::sight {
 
@@ -71,5 +72,11 @@ Reduction reduceAtDr(const Sight& s, const almanac::Place& place);
 /// The sight reduced at its DR, its place found from the almanac: the
 /// same as reduceAtDr.
 Reduction reduce(const Sight& s);
+
+/// Every sight reduced at its DR, as reduce(s) reduces each, in their
+/// order. A place is most of a sight's work (nutation and the Earth's
+/// place at its instant), so a long log is shared among the machine's
+/// threads; the answers are the same however many there are.
+std::vector<Reduction> reduceEach(const std::vector<Sight>& sights);
 
 }  // namespace morvel::sight

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <sstream>
 #include <utility>
 
 namespace morvel::sightlog {
@@ -44,20 +43,20 @@ std::string degreesText(double x)
     return s == "-0" ? "0" : s;
 }
 
-/// A cell for the CSV: quoted when it holds a comma, a quote, a carriage
-/// return, blanks or tabs at its ends (which the reader would trim) or a
-/// leading '#'. A line cannot hold a line feed: one becomes a blank (none
-/// comes from a file).
+/// A cell for the CSV: quoted when it holds a comma, a quote, blanks or
+/// tabs at its ends (which the reader would trim) or a leading '#'. A line
+/// cannot hold a line feed or a carriage return, which end it: one becomes
+/// a blank (none comes from a file).
 std::string csvCell(const std::string& s)
 {
     auto trimmed = [](char c) { return c == ' ' || c == '\t'; };
-    const bool quote = s.find_first_of(",\"\n\r") != std::string::npos ||
+    const bool quote = s.find_first_of(",\"") != std::string::npos ||
                        (!s.empty() && (trimmed(s.front()) || trimmed(s.back()) || s.front() == '#'));
     if (!quote)
         return s;
     std::string q = "\"";
     for (char c : s) {
-        if (c == '\n')
+        if (c == '\n' || c == '\r')
             c = ' ';
         q += c;
         if (c == '"')
@@ -101,32 +100,14 @@ DrTrack drOf(const std::string& value)
     return {parts[0], parts[1], parts[2], parts[3]};
 }
 
-/// A file's text as the CSV reader takes it: its lines, a byte-order mark
-/// before the first dropped, each without its line end.
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    for (size_t from = text.starts_with("\xEF\xBB\xBF") ? 3 : 0; from < text.size();) {
-        size_t end = text.find('\n', from);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(from, end - from);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        from = end + 1;
-    }
-    return lines;
-}
-
-/// A line written so that linesOf reads it back the same: a line feed in
-/// it becomes a blank, and one that ends in a carriage return ends in
-/// another before its line feed (the reader takes one away).
+/// A line written so that the reader reads it back the same: a line feed
+/// or a carriage return in it, either of which would end it, becomes a
+/// blank.
 void putLine(std::ostream& out, std::string line)
 {
     for (char& c : line)
-        c = c == '\n' ? ' ' : c;
-    out << line << (line.ends_with('\r') ? "\r\n" : "\n");
+        c = c == '\n' || c == '\r' ? ' ' : c;
+    out << line << '\n';
 }
 
 }  // namespace
@@ -373,73 +354,56 @@ LogbookFile readLogbook(std::istream& in)
 {
     LogbookFile file;
     Logbook& book = file.book;
-    const std::string text(std::istreambuf_iterator<char>(in), {});
-    const std::vector<std::string> lines = linesOf(text);
-
-    // Before the header: the DR's line (the first that gives a DR), and
-    // every other line kept as it stood. The reader skips them, so they
-    // are found here, as it finds its header.
-    size_t header = 0;
     bool drFound = false;
-    for (; header < lines.size() && csvSkipped(lines[header]); ++header) {
-        const std::string& line = lines[header];
-        const std::optional<LogKey> k = keyOf(line);
-        if (k && k->key == drKey && !drFound) {
-            const DrTrack d = drOf(k->value);
-            if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed)) {
-                book.dr = d;
-                book.drAt = book.head.size();
-                drFound = true;
-                continue;
+    // What is no row: before the header the DR's line (the first that gives
+    // a DR) and every other line kept as it stood; under it, a note where it
+    // stands.
+    const auto other = [&](const OtherLine& l) {
+        std::string line(l.text);
+        if (l.beforeHeader) {
+            const std::optional<LogKey> k = keyOf(line);
+            if (k && k->key == drKey && !drFound) {
+                const DrTrack d = drOf(k->value);
+                if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed)) {
+                    book.dr = d;
+                    book.drAt = book.head.size();
+                    drFound = true;
+                    return;
+                }
             }
+            if (k && k->key != drKey)
+                file.keys.push_back(*k);
+            book.head.push_back(std::move(line));
+            return;
         }
-        if (k && k->key != drKey)
-            file.keys.push_back(*k);
-        book.head.push_back(line);
-    }
-    if (!drFound)
-        book.drAt = book.head.size();
-
-    std::istringstream source(text);
-    const DrRead dr = readDr(book.dr);
-    std::vector<int> rowLines;
-    const auto take = [&](int line, const SightCells& cells, const SightColumnPlaces&) {
+        // A line of too many cells for its header, and not too many for the
+        // header written: cells added, so that it stays out of the log.
+        if (l.fault == LineFault::tooManyCells && l.cells <= sightColumns)
+            line.append(sightColumns + 1 - l.cells, ',');
+        book.notes.push_back({book.rows.size(), std::move(line)});
+    };
+    std::optional<DrRead> dr;
+    const auto take = [&](int, const SightCells& cells, const SightColumnPlaces&) {
+        if (!dr)
+            dr = readDr(book.dr);
         SightCells row = cells;
         // A DR that the DR gives this row was filled in on saving: the row
         // follows the DR again.
-        if (dr.ok()) {
+        if (dr->ok()) {
             Logbook alone;
             alone.dr = book.dr;
             alone.rows = {row};
             alone.rows[0][size_t(drLat)].clear();
             alone.rows[0][size_t(drLon)].clear();
-            const SightCells filled = fileCells(alone, 0, dr);
+            const SightCells filled = fileCells(alone, 0, *dr);
             if (filled[size_t(drLat)] == row[size_t(drLat)] && filled[size_t(drLon)] == row[size_t(drLon)])
                 row = alone.rows[0];
         }
         book.rows.push_back(row);
-        rowLines.push_back(line);
     };
-    file.badHeader = !readSightLines(source, file.errors, take);
-    if (file.badHeader)
-        return file;
-
-    // Under the header, every line that is no row is a note where it
-    // stands; the reader numbers lines from 1.
-    size_t row = 0;
-    std::vector<std::string> cells;
-    for (size_t i = header + 1; i < lines.size(); ++i) {
-        if (row < rowLines.size() && size_t(rowLines[row]) == i + 1) {
-            ++row;
-            continue;
-        }
-        std::string note = lines[i];
-        // A line of too many cells for its header, and not too many for the
-        // header written: cells added, so that it stays out of the log.
-        if (!csvSkipped(note) && splitCsvLine(note, cells) && cells.size() <= sightColumns)
-            note.append(sightColumns + 1 - cells.size(), ',');
-        book.notes.push_back({row, std::move(note)});
-    }
+    file.badHeader = !readSightLines(in, file.errors, take, other);
+    if (!drFound)
+        book.drAt = book.head.size();
     return file;
 }
 

@@ -39,29 +39,34 @@ std::string range(double lo, double hi, const char* unit)
 }
 
 /// The header, the reader's first line (left in cells): the places of the
-/// columns, or nothing with the reason added to errors.
+/// columns, or nothing with the reason added to errors. The lines before it
+/// go to passed.
 std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<std::string>& cells,
-                                                 std::vector<SightLogError>& errors)
+                                                 std::vector<SightLogError>& errors,
+                                                 const CsvReader::Passed& passed)
 {
-    bool unclosed = false;
+    const std::string columns = "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon";
     SightColumnPlaces at;
     at.fill(-1);
-    if (!reader.next(cells, unclosed)) {
-        errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" +
-                                        std::string("utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon)")});
+    if (!reader.header(cells, passed)) {
+        errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" + columns + ")"});
+        return std::nullopt;
+    }
+    if (reader.fault() != LineFault::none) {
+        errors.push_back({reader.line(), 0, {},
+                          reader.fault() == LineFault::tooLong ? "the header is " + reader.why()
+                                                               : reader.why() + " in the header"});
         return std::nullopt;
     }
     for (size_t i = 0; i < cells.size(); ++i) {
         size_t c = 0;
-        while (c < columnCount && cells[i] != names[c])
+        while (c < columnCount && !sameName(cells[i], names[c]))
             ++c;
         const std::string why = c == columnCount ? "unknown column " + navtext::quoted(cells[i])
                                 : at[c] >= 0     ? "column " + navtext::quoted(cells[i]) + " twice"
                                                  : std::string();
         if (!why.empty()) {
-            errors.push_back({reader.line(), int(i) + 1, {},
-                              why + "; a sight log has the columns utc,body,limb,hs,ic,eye,temp,pressure,"
-                                    "dr_lat,dr_lon"});
+            errors.push_back({reader.line(), int(i) + 1, {}, why + "; a sight log has the columns " + columns});
             return std::nullopt;
         }
         at[c] = int(i);
@@ -171,25 +176,30 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
 }
 
 bool readSightLines(std::istream& in, std::vector<SightLogError>& errors,
-                    const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each)
+                    const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each,
+                    const std::function<void(const OtherLine&)>& other)
 {
     CsvReader reader(in);
     std::vector<std::string> cells;
-    bool unclosed = false;
-    const auto places = readSightHeader(reader, cells, errors);
+    bool beforeHeader = true;
+    CsvReader::Passed passed;
+    if (other)
+        passed = [&](std::string_view text) { other({text, beforeHeader}); };
+    const auto places = readSightHeader(reader, cells, errors, passed);
     if (!places)
         return false;
-    const size_t width = cells.size();
-    while (reader.next(cells, unclosed)) {
+    beforeHeader = false;
+    const int width = int(cells.size());
+    while (reader.next(cells, passed)) {
         const int line = reader.line();
-        if (unclosed)
-            errors.push_back({line, 0, {}, "an unclosed quote"});
-        else if (cells.size() > width)
-            errors.push_back({line, int(width) + 1, {},
-                              std::to_string(cells.size()) + " cells; the header names " + std::to_string(width) +
-                                  " columns"});
-        else
+        const LineFault fault = reader.fault();
+        if (fault == LineFault::none) {
             each(line, cellsInOrder(cells, *places), *places);
+            continue;
+        }
+        errors.push_back({line, fault == LineFault::tooManyCells ? width + 1 : 0, {}, reader.why()});
+        if (other)
+            other({reader.text(), false, fault, cells.size()});
     }
     return true;
 }

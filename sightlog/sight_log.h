@@ -3,7 +3,7 @@
 /// values. No Qt; the command line and the windows read it alike.
 ///
 /// The first line that is not a comment is the header naming the columns,
-/// in any order:
+/// in any order and any case:
 ///
 ///   utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon
 ///
@@ -32,12 +32,14 @@
 #pragma once
 
 #include "sight/reduction.h"
+#include "sightlog/csv_reader.h"
 
 #include <array>
 #include <functional>
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -86,14 +88,28 @@ SightLog readSightLog(std::istream& in);
 /// Where each column stands in a log's lines (-1: not in the file).
 using SightColumnPlaces = std::array<int, sightColumns>;
 
+/// A line of a log that is no row, as it stands: passed over (blank or a
+/// comment; before the header when beforeHeader is set) or refused (its
+/// fault, which is also added to the errors, and its cells when it could be
+/// split).
+struct OtherLine {
+    std::string_view text;
+    bool beforeHeader = false;
+    LineFault fault = LineFault::none;
+    size_t cells = 0;
+};
+
 /// A log read a line at a time, the one way every reader of a log takes:
-/// first the header (no header, an unknown column or one twice, a needed
-/// column missing: false, the reason in errors, nothing more read), then
-/// each line that is not a comment, given to each with its number, its
-/// cells in the usual order and where the columns stand; a line that
-/// cannot be taken in (an unclosed quote, more cells than the header
-/// names) goes to errors instead.
+/// first the header, its names in any case (no header, a header that cannot
+/// be read, an unknown column or one twice, a needed column missing: false,
+/// the reason in errors, nothing more read), then each line that is not a
+/// comment, given to each with its number, its cells in the usual order and
+/// where the columns stand; a line that cannot be taken in (an unclosed
+/// quote, more cells than the header names, a line too long: csv_reader.h)
+/// goes to errors instead. Every line that is no row goes to other, when
+/// given.
 bool readSightLines(std::istream& in, std::vector<SightLogError>& errors,
-                    const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each);
+                    const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each,
+                    const std::function<void(const OtherLine&)>& other = {});
 
 }  // namespace morvel::sightlog

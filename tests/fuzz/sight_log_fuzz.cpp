@@ -32,16 +32,14 @@ int recordLines(std::string_view data)
     int records = 0;
     size_t pos = 0;
     while (pos < data.size()) {
-        size_t end = data.find('\n', pos);
+        // A line ends with LF, CR LF or CR alone.
+        size_t end = data.find_first_of("\r\n", pos);
         if (end == std::string_view::npos)
             end = data.size();
         std::string_view line = data.substr(pos, end - pos);
-        pos = end + 1;
-        const size_t first = line.find_first_not_of(" \t\r");
+        pos = end + (data.substr(end, 2) == "\r\n" ? 2 : 1);
+        const size_t first = line.find_first_not_of(" \t");
         if (first == std::string_view::npos || line[first] == '#')
-            continue;
-        // A line of blanks and one final CR is blank too.
-        if (line.back() == '\r' && line.find_first_not_of(" \t", first) == line.size() - 1)
             continue;
         ++records;
     }

@@ -1,8 +1,10 @@
-// The sight form written digit by digit against the same split printed by
-// printf, over random angles and the carries at whole degrees and tenths;
-// a course to the whole degree.
+// The texts written digit by digit against the same split printed by printf
+// (the sight form) or by numberText (the calculators' forms and the miles),
+// over random angles and the carries at whole degrees and tenths; a course
+// to the whole degree.
 #include "navtext/degmin.h"
 #include "navtext/navtext.h"
+#include "navtext/numtext.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace morvel::navtext;
 
@@ -51,3 +54,32 @@ TEST(NavTexts, Course)
 }
 
 }  // namespace
+
+/// A window's text without its leading blank.
+std::string trimmed(const std::string& s)
+{
+    return !s.empty() && s.front() == ' ' ? s.substr(1) : s;
+}
+
+// The calculators' degrees and minutes and the miles, written without
+// numberText for speed, against numberText's own texts: every tenth of a
+// mile over the range and beyond, random angles and the carries.
+TEST(NavTexts, AgainstNumberText)
+{
+    for (long k = -100; k <= 220000; ++k) {
+        const double miles = double(k) / 10;
+        ASSERT_EQ(milesText(miles), trimmed(numberText(miles))) << k;
+    }
+    for (double miles : {0.05, 1e-5, 123456789012345.6, 1e20, -0.0, 2999.4000000000001})
+        ASSERT_EQ(milesText(miles), trimmed(numberText(miles))) << miles;
+
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> any(-360, 360), fraction(0, 1);
+    std::vector<double> angles = {0, -0.0, 1e-9, -1e-9, 359.99999, -0.99999, 59.95 / 60, 9.95 / 60};
+    for (int i = 0; i < 100000; ++i)
+        angles.push_back(i % 2 ? any(rng) : std::round(any(rng)) + (std::round(fraction(rng) * 600) - 0.5) / 600);
+    for (double d : angles) {
+        const DegMinText t = degMinText(d * degree / degree, true);
+        ASSERT_EQ(altitudeText(d * degree, false), trimmed(t.degrees) + "\xC2\xB0" + trimmed(t.minutes) + "'") << d;
+    }
+}

@@ -174,7 +174,8 @@ TEST(Logbook, NotesAndLinesNotTakenInKeptWhereTheyStood)
                                         {1, "2026-12-07T19:34:00Z,\"Altair,45 1.7,3.5,,"},
                                         {1, "2026-12-07T19:35:00Z,Vega,48 2.9,3.5,,,lower,,,,"},
                                         {1, "\t"},
-                                        {2, "# the end\r"}};
+                                        {2, "# the end"},
+                                        {2, ""}};  // a carriage return ends a line
     EXPECT_EQ(file.book.notes, notes);
 
     std::ostringstream out;
@@ -192,7 +193,7 @@ TEST(Logbook, NotesAndLinesNotTakenInKeptWhereTheyStood)
                              "2026-12-07T19:35:00Z,Vega,48 2.9,3.5,,,lower,,,,\n"
                              "\t\n"
                              "2026-12-07T19:36:00Z,Deneb,,71 6.0,,3.5,,,40.083333,-35.75\n"
-                             "# the end\r\r\n");
+                             "# the end\n\n");
     std::istringstream back(out.str());
     const LogbookFile again = readLogbook(back);
     EXPECT_EQ(again.book, file.book);
