@@ -2,6 +2,8 @@
 
 #include "navtext/navtext.h"
 
+#include <cmath>
+
 namespace morvel::sightlog {
 
 using navtext::minutesText;
@@ -20,6 +22,14 @@ std::optional<sight::Limb> readLimb(std::string_view text)
     if (t == "centre" || t == "center")
         return sight::Limb::center;
     return std::nullopt;
+}
+
+std::string farInterceptText(double miles)
+{
+    if (!(std::abs(miles) > sight::interceptWarning))
+        return {};
+    return "the intercept is " + navtext::nmText(miles) +
+           " nm: the DR may be far off, or the sight mistaken (the fix is worked from it all the same)";
 }
 
 const char* const lowAltitudeWarning = "below 5° of apparent altitude refraction is unreliable";

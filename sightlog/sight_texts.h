@@ -5,6 +5,7 @@
 #pragma once
 
 #include "sight/corrections.h"
+#include "sight/reduction.h"
 
 #include <optional>
 #include <string>
@@ -17,6 +18,11 @@ namespace morvel::sightlog {
 std::optional<sight::Limb> readLimb(std::string_view text);
 /// What readLimb takes, for messages.
 extern const char* const limbsAllowed;
+
+/// What is said of an intercept over sight::interceptWarning: "the
+/// intercept is 46.8 nm: the DR may be far off, or the sight mistaken (the
+/// fix is worked from it all the same)"; empty for one within it.
+std::string farInterceptText(double miles);
 
 /// What is said of a sight whose apparent altitude is below 5 degrees.
 extern const char* const lowAltitudeWarning;

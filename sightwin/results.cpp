@@ -2,6 +2,7 @@
 
 #include "engine/angles.h"
 #include "navtext/navtext.h"
+#include "sightlog/sight_texts.h"
 #include "sightwin/texts.h"
 
 #include <QObject>
@@ -20,6 +21,13 @@ QString tr(const char* s, int n = -1)
     return QObject::tr(s, nullptr, n);
 }
 
+/// "Row 3 (Vega)", or "Row 3" while it has no body.
+QString rowName(const sightlog::Logbook& book, size_t row)
+{
+    const std::string& body = book.rows[row][size_t(sightlog::SightColumn::body)];
+    return body.empty() ? tr("Row %1").arg(row + 1) : tr("Row %1 (%2)").arg(row + 1).arg(text(body));
+}
+
 }  // namespace
 
 std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlog::Worked& w)
@@ -28,11 +36,37 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
     const sightlog::DrRead& dr = w.dr;
     if (dr.given && !dr.error.empty())
         lines.push_back({{}, tr("DR %1: %2").arg(text(dr.field), text(dr.error))});
-    int bad = 0;
-    for (const sightlog::RowResult& r : w.rows)
-        bad += r.status == sightlog::RowStatus::bad;
-    if (bad)
-        lines.push_back({{}, tr("%n row(s) cannot be read and are left out (their tooltips say why).", bad)});
+    // Each row that cannot be read, named with its cell and why (the first
+    // few: the tooltips say the rest); the rows that wait for a DR that
+    // cannot be read, once.
+    constexpr int named = 8;
+    int bad = 0, waiting = 0;
+    for (size_t i = 0; i < w.rows.size(); ++i) {
+        const sightlog::RowResult& r = w.rows[i];
+        if (r.status != sightlog::RowStatus::bad)
+            continue;
+        if (dr.given && !dr.error.empty() && r.column == sightlog::SightColumn::drLat && r.why.starts_with("the DR")) {
+            ++waiting;
+        } else if (++bad <= named) {
+            lines.push_back({rowName(book, i) + QStringLiteral(", ") +
+                                 QLatin1String(sightlog::sightColumnNames[size_t(r.column)]) + u':',
+                             QStringLiteral(" ") + text(r.why)});
+        }
+    }
+    if (bad > named)
+        lines.push_back({{}, tr("and %n more row(s) that cannot be read (their tooltips say why).", bad - named)});
+    if (waiting)
+        lines.push_back({{}, tr("%n row(s) follow the DR and wait for it.", waiting)});
+    // What the reduced rows give that a navigator should look at again.
+    for (size_t i = 0; i < w.rows.size(); ++i) {
+        const sightlog::RowResult& r = w.rows[i];
+        if (r.status != sightlog::RowStatus::reduced)
+            continue;
+        if (const std::string far = sightlog::farInterceptText(r.reduction.intercept); !far.empty())
+            lines.push_back({rowName(book, i) + u':', QStringLiteral(" ") + text(far)});
+        if (r.reduction.corrections.lowAltitude)
+            lines.push_back({rowName(book, i) + u':', QStringLiteral(" ") + text(sightlog::lowAltitudeWarning)});
+    }
 
     const sight::Fix& fix = w.fix;
     if (fix.found()) {

@@ -343,20 +343,21 @@ TEST(Results, Lines)
         {"two stars, a weak cut", with([](auto& b) { b.rows.pop_back(); }),
          {{"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", " no two lines cut at 15°"}}},
         {"one bad", with([](auto& b) { b.rows[2][size_t(Col::hs)] = "4S"; }),
-         {{"", "1 row(s) cannot be read"}, {"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", ""}}},
+         {{"Row 3 (Vega), hs:", " '4S'"}, {"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", ""}}},
         {"a bad DR", with([](auto& b) { b.dr.position = "<b>41N"; }),
-         {{"", "DR position: '<b>41N'"}, {"", "3 row(s) cannot be read"}, {"", "Two sights or more"}}},
+         {{"", "DR position: '<b>41N'"}, {"", "3 row(s) follow the DR and wait for it."}, {"", "Two sights or more"}}},
         {"the same star twice", with([](auto& b) { b.rows[1] = b.rows[0]; b.rows.pop_back(); }),
          {{"No fix:", " the lines of position are parallel"}}},
         {"Altair a degree out", with([](auto& b) { b.rows[1][size_t(Col::hs)] = "46 1.7"; }),
-         {{"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
+         {{"Row 2 (Altair):", " the intercept is 46.6 nm: the DR may be far off"}, {"Fix ", ""}, {"", "From"},
+          {"", "95 % ellipse"},
           {"Doubtful fix:", " a line stands 33.0 nm off the fix; with three"}}},
         {"Altair a degree out among four",
          with([](auto& b) {
              b.rows[1][size_t(Col::hs)] = "46 1.7";
              b.rows.push_back({"2026-12-07T19:36:00Z", "Fomalhaut", "", "19 51.6", "-1.2", "3.5"});
          }),
-         {{"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
+         {{"Row 2 (Altair):", " the intercept is 46.6 nm"}, {"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
           {"Excluded from the fix:", " row 2 (Altair), residual 60.1 nm"}}},
     };
     for (const auto& r : rows) {
