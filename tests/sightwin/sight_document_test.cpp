@@ -146,6 +146,10 @@ TEST_F(DocumentTest, OpenAndSaveOutcomes)
         EXPECT_EQ(d.book().rows.size(), r.rows);
         EXPECT_EQ(d.fileName(), r.ok ? path : QString());
     }
+    // A file with no line end is read no further than a line's bound.
+    const SightDocument::Outcome endless = SightDocument().open(QStringLiteral("/dev/zero"));
+    EXPECT_FALSE(endless.ok);
+    EXPECT_TRUE(endless.message.contains(QStringLiteral("longer than"))) << endless.message.toStdString();
     SightDocument d;
     d.open(write(dir, "in.csv", evening));
     const QString saved = dir.filePath(QStringLiteral("saved.csv"));
