@@ -339,11 +339,11 @@ TEST(Results, Lines)
         sightlog::Logbook book;
         std::vector<std::pair<const char*, const char*>> starts;  // lead and text, each as it begins
     } rows[] = {
-        {"three stars", log, {{"Fix 40°1", " at 2026-12-07T19:35:00Z"}, {"", "From the DR: "}, {"", "95 % ellipse: "}}},
+        {"three stars", log, {{"Fix 40°1", " at 2026-12-07 19:35:00 UT"}, {"", "From the DR: "}, {"", "95 % ellipse: "}}},
         {"two stars, a weak cut", with([](auto& b) { b.rows.pop_back(); }),
-         {{"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", " no two lines cut at 15°"}}},
+         {{"Fix ", " at 2026-12-07 19:34:00 UT"}, {"", "From"}, {"Weak fix:", " no two lines cut at 15°"}}},
         {"one bad", with([](auto& b) { b.rows[2][size_t(Col::hs)] = "4S"; }),
-         {{"Row 3 (Vega), hs:", " '4S'"}, {"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", ""}}},
+         {{"Row 3 (Vega), hs:", " '4S'"}, {"Fix ", " at 2026-12-07 19:34:00 UT"}, {"", "From"}, {"Weak fix:", ""}}},
         {"a bad DR", with([](auto& b) { b.dr.position = "<b>41N"; }),
          {{"", "DR position: '<b>41N'"}, {"", "3 row(s) follow the DR and wait for it."}, {"", "Two sights or more"}}},
         {"the same star twice", with([](auto& b) { b.rows[1] = b.rows[0]; b.rows.pop_back(); }),
@@ -359,6 +359,14 @@ TEST(Results, Lines)
          }),
          {{"Row 2 (Altair):", " the intercept is 46.6 nm"}, {"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
           {"Excluded from the fix:", " row 2 (Altair), residual 60.1 nm"}}},
+        {"the morning Sun run up to the stars",
+         with([](auto& b) {
+             b.rows.insert(b.rows.begin(), {"2026-12-07T11:30:00Z", "Sun", "lower", "16 6.1", "-1.2", "3.5", "", "",
+                                            "39 50.0N", "36 40.0W"});
+         }),
+         {{"Fix ", " at 2026-12-07 19:35:00 UT"}, {"", "From"}, {"", "95 % ellipse"},
+          {"Running fix:", " the line of 2026-12-07 11:30:00 UT (Sun) advanced by the run to 2026-12-07 19:35:00 UT, "
+                           "44.7 nm 070°"}}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
