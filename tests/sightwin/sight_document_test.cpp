@@ -290,9 +290,10 @@ TEST_F(DocumentTest, RecoveryThatCannotBeWrittenSaidOnce)
     }
 }
 
-// The DR, the height of eye and the index correction outlive the document;
-// a new row carries on from the last one. Settings are written when they
-// change: a value set behind the document's back stands until they do.
+// The DR, the height of eye and the index correction, the vessel and the
+// navigator outlive the document; a new row carries on from the last one.
+// Settings are written when they change: a value set behind the
+// document's back stands until they do.
 TEST_F(DocumentTest, RememberedBetweenRuns)
 {
     QSettings s(QStringLiteral("Morvel"), QStringLiteral("Morvel"));
@@ -301,6 +302,7 @@ TEST_F(DocumentTest, RememberedBetweenRuns)
         d.open(write(dir, "in.csv", evening));
         d.setCell(2, int(Col::eye), QStringLiteral("4.2"));
         d.setDr({"41N 36W", "2026-12-07T19:30:00Z", "270", "6"});
+        d.setVesselAndNavigator(QStringLiteral(" Northern Light "), QStringLiteral("J. Harrison"));
         s.sync();
         EXPECT_EQ(s.value(QStringLiteral("sight/eye")).toString(), QStringLiteral("4.2"));
         s.setValue(QStringLiteral("sight/eye"), QStringLiteral("9"));
@@ -313,6 +315,8 @@ TEST_F(DocumentTest, RememberedBetweenRuns)
     }
     SightDocument next;
     EXPECT_EQ(next.book().dr, (sightlog::DrTrack{"41N 36W", "2026-12-07T19:30:00Z", "270", "6"}));
+    EXPECT_EQ(next.vessel(), QStringLiteral("Northern Light"));
+    EXPECT_EQ(next.navigator(), QStringLiteral("J. Harrison"));
     const QDateTime now(QDate(2026, 12, 8), QTime(5, 10), Qt::UTC);
     const sightlog::SightCells first = next.newRow(now);
     EXPECT_EQ(first[size_t(Col::eye)], "9");
