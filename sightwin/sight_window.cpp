@@ -400,8 +400,8 @@ void SightWindow::print()
 
 bool SightWindow::drawPage(QPagedPaintDevice& device) const
 {
-    return drawSightPage(device, document_->book(), document_->worked(), sheet_->content(), fileName(),
-                         toolkit::services().clock());
+    return drawSightPage(device, document_->book(), document_->worked(), sheet_->content(),
+                         {document_->vessel(), document_->navigator(), fileName(), toolkit::services().clock()});
 }
 
 }  // namespace morvel::sightwin
