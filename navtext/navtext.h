@@ -74,7 +74,9 @@
 ///
 /// Times: an instant is read and written as ISO 8601 UTC
 /// ("2026-12-07T17:32:10Z", almanac/time.h); a log shows the time of day
-/// of it ("17:32", "17:32:10", timeOfDay).
+/// of it ("17:32", "17:32:10", timeOfDay), a printed page the date and the
+/// time with a blank between and no Z ("2026-12-07 17:32:10", instantText),
+/// under a heading that says UT.
 ///
 /// Numbers (JSON and CSV) are decimal degrees with the decimal window's
 /// rounding (shown), signed north and east positive, nautical miles to a
@@ -181,6 +183,10 @@ std::string plainNumber(double x);
 /// ("17:32") or with seconds ("17:32:10"); the text itself when it holds no
 /// time of day.
 std::string timeOfDay(std::string_view iso, bool seconds = false);
+/// An ISO 8601 instant as a page writes it, its date and time as they were
+/// written with a blank between, without the Z ("2026-12-07 17:32:10");
+/// the text itself when it is not of that form.
+std::string instantText(std::string_view iso);
 
 /// A text the navigator gave, quoted in a message: in single quotes, cut
 /// after 40 characters with "..." where it runs on, so that a line of a

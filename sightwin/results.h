@@ -5,9 +5,11 @@
 /// DR once), the intercepts over 30 nm and the sights below 5 degrees, the
 /// fix with its distance and bearing from the DR, its 95 %
 /// ellipse, a weak cut, a doubtful fix and a row excluded from it as a
-/// blunder (sight/fix.h), or why there is no fix. Values, each drawn its
-/// own way by the panel and by the page; and a row's residual as the log
-/// shows it.
+/// blunder (sight/fix.h), a running fix said (the lines advanced from
+/// other DRs, to when, by what run: sight::runOf), or why there is no fix.
+/// A time is written "2026-12-07 19:36:00 UT" (navtext::instantText).
+/// Values, each drawn its own way by the panel and by the page; and a row's
+/// residual as the log shows it.
 #pragma once
 
 #include "sightlog/logbook.h"

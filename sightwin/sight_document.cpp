@@ -31,6 +31,7 @@ QSettings settings()
 /// from.
 constexpr const char* recoveryKey = "recovery of";
 const QString recentKey = QStringLiteral("sight/recent");
+const QString vesselKey = QStringLiteral("sight/vessel"), navigatorKey = QStringLiteral("sight/navigator");
 
 /// The settings' keys of the DR remembered, in the order of a DrTrack's
 /// fields: position, time, course, speed.
@@ -155,6 +156,9 @@ SightDocument::SightDocument(QObject* parent) : QObject(parent)
 {
     book_.dr = rememberedDr();
     worked_ = sightlog::work(book_);
+    const QSettings s = settings();
+    vessel_ = s.value(vesselKey).toString();
+    navigator_ = s.value(navigatorKey).toString();
     // After the stack has moved, so that the log reads as changed or not.
     connect(&undo_, &QUndoStack::indexChanged, this, &SightDocument::keepRecovery);
     connect(&undo_, &QUndoStack::cleanChanged, this, &SightDocument::fileChanged);
@@ -399,6 +403,17 @@ void SightDocument::remember()
         s.setValue(QStringLiteral("sight/ic"), now[5]);
     }
     remembered_ = now;
+}
+
+void SightDocument::setVesselAndNavigator(const QString& vessel, const QString& navigator)
+{
+    QSettings s = settings();
+    auto keep = [&](QString& now, const QString& typed, const QString& key) {
+        if (now != typed.trimmed())
+            s.setValue(key, now = typed.trimmed());
+    };
+    keep(vessel_, vessel, vesselKey);
+    keep(navigator_, navigator, navigatorKey);
 }
 
 QStringList SightDocument::recentFiles()
