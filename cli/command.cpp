@@ -13,6 +13,7 @@
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -42,7 +43,10 @@ std::optional<double> spacingOf(const std::string& text, std::string& error)
         error = allowed + "; not " + navtext::quoted(text);
         return std::nullopt;
     }
-    const double degrees = navtext::textToNumber(text).value;
+    // One plain number, its decimal comma (which readNavAngle took) a point.
+    std::string number = text;
+    std::replace(number.begin(), number.end(), ',', '.');
+    const double degrees = navtext::textToNumber(number).value;
     if (degrees < 0.1 || degrees > 180) {
         error = allowed + "; not " + navtext::quoted(text);
         return std::nullopt;
