@@ -115,8 +115,7 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
         refuse(utc, navtext::quoted(cell(utc)) + ": " + s.when.error());
     }
     if (const auto b = almanac::findBody(cell(body)); !b || b->kind == almanac::BodyKind::aries)
-        refuse(body, "no body " + navtext::quoted(cell(body)) +
-                         "; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star");
+        refuse(body, noBodyText(cell(body), "; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star", false));
     else
         s.body = *b;
     const std::string& l = cell(limb);

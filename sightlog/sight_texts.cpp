@@ -1,5 +1,6 @@
 #include "sightlog/sight_texts.h"
 
+#include "almanac/bodies.h"
 #include "navtext/navtext.h"
 
 namespace morvel::sightlog {
@@ -20,6 +21,15 @@ std::optional<sight::Limb> readLimb(std::string_view text)
     if (t == "centre" || t == "center")
         return sight::Limb::center;
     return std::nullopt;
+}
+
+std::string noBodyText(std::string_view name, std::string_view otherwise, bool aries)
+{
+    const std::string said = "no body " + navtext::quoted(name);
+    const std::optional<almanac::Body> near = almanac::nearestBody(name);
+    if (near && (aries || near->kind != almanac::BodyKind::aries))
+        return said + "; did you mean " + std::string(near->name) + "?";
+    return said + std::string(otherwise);
 }
 
 const char* const lowAltitudeWarning = "below 5° of apparent altitude refraction is unreliable";

@@ -1,7 +1,8 @@
 /// \file sight_texts.h
 /// \brief A sight in words, the same in morvel-solve and the sight window:
-/// its limb read as navigators write it, its corrections one after the
-/// other, and the warning below 5 degrees of apparent altitude. No Qt.
+/// its limb read as navigators write it, a body's name that is none, its
+/// corrections one after the other, and the warning below 5 degrees of
+/// apparent altitude. No Qt.
 #pragma once
 
 #include "sight/corrections.h"
@@ -17,6 +18,11 @@ namespace morvel::sightlog {
 std::optional<sight::Limb> readLimb(std::string_view text);
 /// What readLimb takes, for messages.
 extern const char* const limbsAllowed;
+
+/// A body's name that finds none: "no body 'Capela'; did you mean
+/// Capella?" when one is near (almanac::nearestBody; Aries only where
+/// aries is set), else "no body 'Foo'" and otherwise after it.
+std::string noBodyText(std::string_view name, std::string_view otherwise, bool aries);
 
 /// What is said of a sight whose apparent altitude is below 5 degrees.
 extern const char* const lowAltitudeWarning;
