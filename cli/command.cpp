@@ -13,6 +13,7 @@
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -42,7 +43,10 @@ std::optional<double> spacingOf(const std::string& text, std::string& error)
         error = allowed + "; not " + navtext::quoted(text);
         return std::nullopt;
     }
-    const double degrees = navtext::textToNumber(text).value;
+    // One plain number, its decimal comma (which readNavAngle took) a point.
+    std::string number = text;
+    std::replace(number.begin(), number.end(), ',', '.');
+    const double degrees = navtext::textToNumber(number).value;
     if (degrees < 0.1 || degrees > 180) {
         error = allowed + "; not " + navtext::quoted(text);
         return std::nullopt;
@@ -186,8 +190,11 @@ std::string helpText()
            "  --help, --version\n"
            "\n"
            "Angles: 40 12.3N, 40°12.3'N, N40 12.3, 40.205N, -40.205 (minus is S or W),\n"
-           "351 41.9, -12 15 (altitude). Positions: \"40 12.3N 70 30.5W\", 40.205N,70.508W,\n"
-           "\"40.205 -70.508\". A value may be one argument or several (--lat 40 12.3N).\n"
+           "351 41.9, -12 15 (altitude), 41 12 18N, 41°12'18\"N, 41,205N (a decimal comma).\n"
+           "Positions: \"40 12.3N 70 30.5W\", \"41 12 18N 70 30 05W\" (seconds with both letters),\n"
+           "40.205N,70.508W, \"40.205 -70.508\"; a comma parts the latitude from the longitude.\n"
+           "--ic: minutes, -1.2, 1.2 on (-1.2) or 1.2 off (+1.2); --eye: 2.5, 2.5 m, 8 ft or 8'.\n"
+           "A value may be one argument or several (--lat 40 12.3N).\n"
            "\n"
            "Exit status: 0 solved, 1 no solution (sights: no fix), 2 bad input (batch and sights:\n"
            "the worst line).\n";

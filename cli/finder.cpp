@@ -89,6 +89,17 @@ public:
         return fallback;
     }
 
+    /// A quantity in its unit as navtext.h reads it (0 when not given).
+    double read(const std::string& name, ValueRead (*reader)(std::string_view), const char* what) const
+    {
+        if (!has(name))
+            return 0;
+        const ValueRead r = reader(text(name));
+        if (!r.ok)
+            refuse("--" + name + " takes " + what + "; " + r.error);
+        return r.value;
+    }
+
     /// A position with its longitude.
     std::pair<double, double> position() const
     {
@@ -124,8 +135,8 @@ public:
     sight::Conditions conditions() const
     {
         sight::Conditions c;
-        c.ic = number("ic", -30, 30, "the index correction in minutes of arc (on the arc negative)", 0);
-        c.eye = number("eye", 0, 100, "the height of eye in metres", 0);
+        c.ic = read("ic", readIndexCorrection, "the index correction");
+        c.eye = read("eye", readHeightOfEye, "the height of eye");
         return c;
     }
 

@@ -7,35 +7,67 @@
 /// longitudes east positive, altitudes above the horizon positive, LHA,
 /// azimuths and courses 0 to 2pi.
 ///
-/// Reading an angle (readNavAngle). Whole degrees and minutes, or decimal
-/// degrees:
+/// Reading an angle (readNavAngle). Whole degrees and minutes, whole
+/// degrees, minutes and seconds, or decimal degrees:
 ///
 ///   40 12.3N   40°12.3'N   N40 12.3   40.205N   351 41.9   -12 15   -40.205
+///   41 12 18   41°12'18"   41°12′18″N   41°12'18''   41 12 18.5N
 ///
-/// Degrees and minutes are parted by blanks or by the signs ° and ' (also
-/// º, ′ and ’); minutes run from 0 to under 60 and follow whole degrees. A
-/// hemisphere letter (N or S for latitude and declination, E or W for
-/// longitude and DLo, either case) stands before or after the number.
-/// Latitude, declination and longitude may carry a sign instead (minus is
-/// south or west); the DLo needs its letter. The altitude carries its own
-/// sign: "-12 15" is 12°15' below the horizon, "-0 30" half a degree. LHA,
-/// azimuth and course take neither letter nor sign. The ranges: latitude
-/// 0 to 90, longitude 0 to 180, altitude -90 to 90, an angle on the circle
-/// and a DLo 0 to 360 degrees (allowed() says each in a message's words).
+/// Degrees, minutes and seconds are parted by blanks or by the signs ° and
+/// ' (also º, ′ and ’) and, after the seconds, " (also ″, ” and two minute
+/// signs, '' ′′ ’’); a seconds sign anywhere else is refused. Minutes run
+/// from 0 to under 60 and follow whole degrees; seconds run from 0 to under
+/// 60 and follow whole minutes. A hemisphere letter (N or S for latitude
+/// and declination, E or W for longitude and DLo, either case) stands
+/// before or after the number. Latitude, declination and longitude may
+/// carry a sign instead (minus is south or west); the DLo needs its letter.
+/// The altitude carries its own sign: "-12 15" is 12°15' below the horizon,
+/// "-0 30" half a degree. LHA, azimuth and course take neither letter nor
+/// sign. The ranges: latitude 0 to 90, longitude 0 to 180, altitude -90 to
+/// 90, an angle on the circle and a DLo 0 to 360 degrees (allowed() says
+/// each in a message's words).
+///
+/// A decimal comma stands for the point where an angle is read alone: a
+/// comma between two digits, the only comma of a text with no point
+/// ("41,205N", "19 2,2", "41 12 18,5N"). Never in a position, below.
 ///
 /// The numbers are read by the calculators' rule (readAngle, degmin.h):
 /// minutes in single precision, the combined angle degrees + minutes / 60,
 /// then radians by pi / 180. The same text therefore gives the same angle
-/// here as in the degrees-and-minutes window, to the last bit.
+/// here as in the degrees-and-minutes window, to the last bit. With seconds
+/// the whole minutes and the seconds are joined in double precision,
+/// degrees + (minutes + seconds / 60) / 60.
 ///
 /// Reading a position (readPosition): a latitude and a longitude,
-/// "40 12.3N 70 30.5W", "40.205N,70.508W", "N40 12.3 W70 30.5" or, without
-/// letters, two signed decimal numbers "40.205 -70.508" (or
-/// "40.205,-70.508"). A latitude alone is a position without a longitude.
+/// "40 12.3N 70 30.5W", "40.205N,70.508W", "N40 12.3 W70 30.5",
+/// "41 12 18N 70 30 05W" or, without letters, two signed decimal numbers
+/// "40.205 -70.508" (or "40.205,-70.508"). A latitude alone is a position
+/// without a longitude. Degrees, minutes and seconds only with both
+/// letters: "41 12 18" could be a latitude with seconds or a latitude and a
+/// longitude's degrees and minutes. A comma parts the latitude from the
+/// longitude, so a position's decimals take a point: "41,205N 70,508W" is
+/// refused, saying so.
 ///
 /// Reading a distance (readMiles): nautical miles, 0 to 10800 (half a great
 /// circle), a plain decimal number with "nm" after it allowed: "2999.4",
-/// "500nm".
+/// "500nm", "2999,4".
+///
+/// Reading an index correction (readIndexCorrection): minutes of arc, -30
+/// to 30, added to the sextant altitude, so off the arc positive and on the
+/// arc negative: signed ("-1.2", "+0.5", "1.2"), or with off or on after
+/// it in any case ("1.2 off" is +1.2, "1.2 ON" -1.2), never both; a minute
+/// sign may follow the number ("1.2' off").
+///
+/// Reading a height of eye (readHeightOfEye): metres, 0 to 100, plain or
+/// with m ("2.5", "2.5 m"), or feet with ft or a foot sign ' ′ ’ ("8 ft",
+/// "8'"), converted to metres (0.3048 m to the foot).
+///
+/// The number of an index correction or a height of eye is read as a
+/// calculator's box reads one (typed number, numtext.h): a lone comma is
+/// the decimal point ("-1,2", "3,5").
+///
+/// The names of bodies are almanac/bodies.h's (any case, other spellings,
+/// a near miss named), the limbs sightlog/sight_texts.h's.
 ///
 /// The calculators' boxes read their own way, below these: a box holds one
 /// number ("typed number", numtext.h; a lone comma is the decimal point),
@@ -132,6 +164,18 @@ struct MilesRead {
 };
 
 MilesRead readMiles(std::string_view text);
+
+/// A quantity read in its unit, or why not.
+struct ValueRead {
+    bool ok = false;
+    double value = 0;
+    std::string error;  ///< what was wrong and what is allowed
+};
+
+/// An index correction in minutes of arc, off the arc positive.
+ValueRead readIndexCorrection(std::string_view text);
+/// A height of eye in metres, typed in metres or feet.
+ValueRead readHeightOfEye(std::string_view text);
 
 /// What each kind accepts, for messages and --help.
 std::string allowed(AngleKind kind);

@@ -23,7 +23,7 @@ void sizeColumns(QTableView& table)
     for (const almanac::Body& b : almanac::bodies())
         body = b.name.size() > body.size() ? std::string(b.name) : body;
     const QString widest[] = {QStringLiteral("2026-12-07T19:33:00Z"), text(body), QStringLiteral("center"),
-                              QStringLiteral("00°00.0'"), QStringLiteral("-10.5"), QStringLiteral("10.5"),
+                              QStringLiteral("00°00.0'"), QStringLiteral("10.5 off"), QStringLiteral("10.5 ft"),
                               QStringLiteral("-10"), QStringLiteral("1013"), QStringLiteral("00°00.0'N"),
                               QStringLiteral("000°00.0'W"), QStringLiteral("-00°00.0'"), QStringLiteral("-00°00.0'"),
                               QStringLiteral("000°00.0'"), QStringLiteral("100.0 A"),
