@@ -105,6 +105,14 @@ DeviationCard deviationCard(const std::vector<Swung>& observations)
     }
     const std::array<double, terms> x = leastSquares(rows, y);
     card.A = x[0], card.B = x[1], card.C = x[2], card.D = x[3], card.E = x[4];
+    for (int h = 0; h < 360; ++h)
+        if (const double d = card.deviationOn(h * degree); !(std::abs(d) <= cardReach)) {
+            card.why = "the fit reaches " + navtext::eastWestText(d) + " on " + navtext::navCourseText(h * degree) +
+                       ", over the " + navtext::degreesText(cardReach) +
+                       " a compass may deviate: observe on headings spread round the compass (or is a deviation "
+                       "mistyped?)";
+            return card;
+        }
     for (const Swung& s : observations)
         card.residuals.push_back(s.deviation - card.deviationOn(s.heading));
 

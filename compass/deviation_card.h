@@ -22,8 +22,13 @@
 /// or more headings spread round the compass are advised (advice says so).
 /// Where two headings next to each other round the compass are more than
 /// 180 degrees apart the card is extrapolated between them; gaps names
-/// each such arc.
+/// each such arc. A card that reaches a deviation over 90 degrees
+/// (cardReach) on any heading is no card: no compass that deviates so is
+/// steered by, and such a figure comes from headings bunched together, the
+/// fit running wild where none was observed, or from a deviation mistyped.
 #pragma once
+
+#include "engine/angles.h"
 
 #include <string>
 #include <vector>
@@ -62,6 +67,9 @@ DeviationCard deviationCard(const std::vector<Swung>& observations);
 /// A gap in words: "no heading from 090° to 300° (210°): the card is
 /// extrapolated there".
 std::string gapText(const Gap& g);
+
+/// The largest deviation a card may show, on any heading.
+inline constexpr double cardReach = 90 * math::degree;
 
 /// The headings a card is written for: every 15 degrees from 000.
 inline constexpr int cardStepDegrees = 15;
