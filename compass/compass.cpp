@@ -137,7 +137,7 @@ Check byAmplitude(const Bearing& b, const AmplitudeOptions& o)
     for (int i = 0; i < momentIterations; ++i) {
         const engine::Solved s = engine::solveTriangle(22, engine::givens(b.lat, 0, p.dec, h0, 0));
         if (s.count < 1)
-            return refused(named(b.body) + " does not " + (rising ? "rise" : "set") + " there that day: at " +
+            return refused(named(b.body) + " does not rise or set there that day: at " +
                            navtext::navLatitudeText(b.lat, false) + " with its declination " +
                            navtext::navLatitudeText(p.dec, false) + " it stays " +
                            (std::abs(p.dec - b.lat) < std::abs(p.dec + b.lat) ? "above" : "below") + " the " +
