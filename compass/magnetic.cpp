@@ -33,7 +33,6 @@ std::vector<std::filesystem::path> candidates()
     if (!ec)
         folders.push_back(self.parent_path() / ".." / "share" / "morvel" / "magnetic");
     folders.emplace_back(MORVEL_MAGNETIC_INSTALLED);
-    folders.emplace_back(MORVEL_MAGNETIC_SOURCE);
     return folders;
 }
 

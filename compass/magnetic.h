@@ -28,10 +28,11 @@
 /// The model's files are looked for, in order, in the folder named by the
 /// environment variable MORVEL_MAGNETIC_PATH; beside the program, in
 /// ../share/morvel/magnetic from the folder of the running executable (as
-/// installed, and in the build tree, where CMake copies them); in the
-/// installed folder (CMAKE_INSTALL_FULL_DATADIR/morvel/magnetic); and in
-/// the source tree the program was built from. The model is read once and
-/// shared; threads may ask for fields at once.
+/// installed, and in the build tree, where CMake copies them for the
+/// programs in its folders one level down); and in the folder the build
+/// was configured to install them in (CMAKE_INSTALL_FULL_DATADIR/morvel/
+/// magnetic). The model is read once and shared; threads may ask for
+/// fields at once.
 #pragma once
 
 #include "sight/utc.h"
