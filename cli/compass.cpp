@@ -244,20 +244,15 @@ struct CardLine {
 
 bool isCompassMode(std::string_view name, CompassMode& mode)
 {
-    for (int i = 0; i < 3; ++i)
-        if (name == std::string_view(modeNames[i]).substr(2)) {
-            mode = CompassMode(i);
-            return true;
-        }
-    return false;
+    const int i = modeOf(name, modeNames);
+    if (i >= 0)
+        mode = CompassMode(i);
+    return i >= 0;
 }
 
 bool isCompassOption(std::string_view name)
 {
-    for (const char* o : {"body", "bearing", "gyro", "variation", "heading", "horizon"})
-        if (name == o)
-            return true;
-    return false;
+    return oneOf(name, {"body", "bearing", "gyro", "variation", "heading", "horizon"});
 }
 
 int runCompass(CompassMode mode, const std::map<std::string, std::string>& values, const AlmanacOptions& options,

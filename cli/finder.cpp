@@ -273,20 +273,15 @@ int sky(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::
 
 bool isFinderMode(std::string_view name, FinderMode& mode)
 {
-    for (int i = 0; i < 3; ++i)
-        if (name == std::string_view(modeNames[i]).substr(2)) {
-            mode = FinderMode(i);
-            return true;
-        }
-    return false;
+    const int i = modeOf(name, modeNames);
+    if (i >= 0)
+        mode = FinderMode(i);
+    return i >= 0;
 }
 
 bool isFinderOption(std::string_view name)
 {
-    for (const char* o : {"date", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye", "time-of-max"})
-        if (name == o)
-            return true;
-    return false;
+    return oneOf(name, {"date", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye", "time-of-max"});
 }
 
 int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const AlmanacOptions& options,

@@ -10,6 +10,22 @@ namespace morvel::cli {
 
 using namespace navtext;
 
+int modeOf(std::string_view name, std::span<const char* const> flags)
+{
+    for (size_t i = 0; i < flags.size(); ++i)
+        if (name == std::string_view(flags[i]).substr(2))
+            return int(i);
+    return -1;
+}
+
+bool oneOf(std::string_view name, std::initializer_list<std::string_view> names)
+{
+    for (const std::string_view n : names)
+        if (name == n)
+            return true;
+    return false;
+}
+
 std::string modeRefusal(const std::string& modeName, const ModeOptions& taken,
                         const std::map<std::string, std::string>& values)
 {

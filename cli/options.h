@@ -8,13 +8,23 @@
 #include "sight/corrections.h"
 #include "sight/utc.h"
 
+#include <initializer_list>
 #include <iosfwd>
 #include <map>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace morvel::cli {
+
+/// The index of the mode among flags ("--noon", ...) whose flag is "--"
+/// name, or -1 when none is.
+int modeOf(std::string_view name, std::span<const char* const> flags);
+
+/// Whether name is one of names.
+bool oneOf(std::string_view name, std::initializer_list<std::string_view> names);
 
 /// What a mode takes, and what it needs.
 struct ModeOptions {
