@@ -245,4 +245,26 @@ double shown(double x, bool magnitude);
 /// Minutes of arc of an angle to a hundredth (JSON and CSV).
 double minutesNumber(double x);
 
+// ---- the compass ------------------------------------------------------------
+//
+// A compass error, a variation and a deviation are east positive: read
+// with E or W ("2.5 E", "1.0W", "3 15E" for 3°15') or signed ("-1.0" is
+// 1.0 W), 0 to 180 degrees; written to a tenth of a degree with the letter
+// after a blank ("2.3° E"), a gyro's error as the gyro reads against true
+// ("1.5° high": the gyro reads more than true, its error west), an
+// amplitude from the east or west point toward north or south
+// ("E 21.4° S"). One that rounds to nothing has no letter: "0.0°".
+
+/// An angle east or west read; what names it in a message ("a variation").
+AngleRead readEastWest(std::string_view text, std::string_view what);
+/// Degrees to a tenth with the degree sign, signed: "5.3°", "-0.4°".
+std::string degreesText(double x);
+/// An error, variation or deviation: "2.3° E", "1.0° W", "0.0°".
+std::string eastWestText(double x);
+/// A gyro's error (east positive) as its reading: "1.5° high", "0.4° low".
+std::string gyroErrorText(double error);
+/// An amplitude (north positive) of a body rising or setting: "E 21.4° S",
+/// "W 3.0° N".
+std::string amplitudeText(double amplitude, bool rising);
+
 }  // namespace morvel::navtext
