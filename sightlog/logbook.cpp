@@ -43,6 +43,25 @@ std::string degreesText(double x)
     return s == "-0" ? "0" : s;
 }
 
+/// The DR's fields in a `# dr:` value, blanks around them dropped; the
+/// last takes whatever more the value holds, its separators and all.
+DrTrack drOf(const std::string& value)
+{
+    std::vector<std::string> parts;
+    size_t from = 0;
+    for (size_t at; parts.size() < 3 && (at = value.find(';', from)) != std::string::npos; from = at + 1)
+        parts.push_back(value.substr(from, at - from));
+    parts.push_back(value.substr(from));
+    for (std::string& p : parts) {
+        const size_t a = p.find_first_not_of(' ');
+        p = a == std::string::npos ? std::string() : p.substr(a, p.find_last_not_of(' ') - a + 1);
+    }
+    parts.resize(4);
+    return {parts[0], parts[1], parts[2], parts[3]};
+}
+
+}  // namespace
+
 /// A cell for the CSV: quoted when it holds a comma, a quote, blanks or
 /// tabs at its ends (which the reader would trim) or a leading '#'. A line
 /// cannot hold a line feed or a carriage return, which end it: one becomes
@@ -83,23 +102,6 @@ std::optional<LogKey> keyOf(const std::string& line)
     return LogKey{key, value};
 }
 
-/// The DR's fields in a `# dr:` value, blanks around them dropped; the
-/// last takes whatever more the value holds, its separators and all.
-DrTrack drOf(const std::string& value)
-{
-    std::vector<std::string> parts;
-    size_t from = 0;
-    for (size_t at; parts.size() < 3 && (at = value.find(';', from)) != std::string::npos; from = at + 1)
-        parts.push_back(value.substr(from, at - from));
-    parts.push_back(value.substr(from));
-    for (std::string& p : parts) {
-        const size_t a = p.find_first_not_of(' ');
-        p = a == std::string::npos ? std::string() : p.substr(a, p.find_last_not_of(' ') - a + 1);
-    }
-    parts.resize(4);
-    return {parts[0], parts[1], parts[2], parts[3]};
-}
-
 /// A line written so that the reader reads it back the same: a line feed
 /// or a carriage return in it, either of which would end it, becomes a
 /// blank.
@@ -110,7 +112,6 @@ void putLine(std::ostream& out, std::string line)
     out << line << '\n';
 }
 
-}  // namespace
 
 DrRead readDr(const DrTrack& track)
 {
@@ -313,7 +314,8 @@ void removeRow(Logbook& book, size_t at)
         n.rowsBefore -= n.rowsBefore > at;
 }
 
-void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys)
+void writeHead(std::ostream& out, const DrTrack& d, const std::vector<std::string>& head, size_t drAt,
+               const std::vector<LogKey>& keys)
 {
     for (const LogKey& k : keys) {
         std::string value = k.value;
@@ -321,16 +323,44 @@ void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogK
             c = c == '\n' || c == '\r' ? ' ' : c;
         out << "# " << k.key << ": " << value << '\n';
     }
-    const DrTrack& d = book.dr;
     const bool drGiven = !blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed);
-    const size_t drAt = std::min(book.drAt, book.head.size());
-    for (size_t i = 0; i <= book.head.size(); ++i) {
+    drAt = std::min(drAt, head.size());
+    for (size_t i = 0; i <= head.size(); ++i) {
         if (i == drAt && drGiven)
             putLine(out,
                     "# " + std::string(drKey) + ": " + d.position + "; " + d.time + "; " + d.course + "; " + d.speed);
-        if (i < book.head.size())
-            putLine(out, book.head[i]);
+        if (i < head.size())
+            putLine(out, head[i]);
     }
+}
+
+void HeadReader::take(std::string line)
+{
+    const std::optional<LogKey> k = keyOf(line);
+    if (k && k->key == drKey && !drFound) {
+        const DrTrack d = drOf(k->value);
+        if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed)) {
+            dr = d;
+            drAt = head.size();
+            drFound = true;
+            return;
+        }
+    }
+    if (k && k->key != drKey)
+        keys.push_back(*k);
+    head.push_back(std::move(line));
+}
+
+void HeadReader::done()
+{
+    if (!drFound)
+        drAt = head.size();
+}
+
+void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys)
+{
+    writeHead(out, book.dr, book.head, book.drAt, keys);
+    const DrTrack& d = book.dr;
     for (size_t c = 0; c < sightColumns; ++c)
         out << (c ? "," : "") << sightColumnNames[c];
     out << '\n';
@@ -354,26 +384,13 @@ LogbookFile readLogbook(std::istream& in)
 {
     LogbookFile file;
     Logbook& book = file.book;
-    bool drFound = false;
-    // What is no row: before the header the DR's line (the first that gives
-    // a DR) and every other line kept as it stood; under it, a note where it
-    // stands.
+    HeadReader head{book.dr, book.head, book.drAt, file.keys};
+    // What is no row: before the header the DR's line and every other line
+    // kept as it stood; under it, a note where it stands.
     const auto other = [&](const OtherLine& l) {
         std::string line(l.text);
         if (l.beforeHeader) {
-            const std::optional<LogKey> k = keyOf(line);
-            if (k && k->key == drKey && !drFound) {
-                const DrTrack d = drOf(k->value);
-                if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed)) {
-                    book.dr = d;
-                    book.drAt = book.head.size();
-                    drFound = true;
-                    return;
-                }
-            }
-            if (k && k->key != drKey)
-                file.keys.push_back(*k);
-            book.head.push_back(std::move(line));
+            head.take(std::move(line));
             return;
         }
         // A line of too many cells for its header, and not too many for the
@@ -402,8 +419,7 @@ LogbookFile readLogbook(std::istream& in)
         book.rows.push_back(row);
     };
     file.badHeader = !readSightLines(in, file.errors, take, other);
-    if (!drFound)
-        book.drAt = book.head.size();
+    head.done();
     return file;
 }
 

@@ -199,6 +199,40 @@ struct LogbookFile {
 
 LogbookFile readLogbook(std::istream& in);
 
+// ---- what every book's file shares -----------------------------------------
+// Other books kept as a sight log is (the compass book, compass/book.h)
+// write and read the lines that are no rows with these, the same way.
+
+/// A cell for the CSV: quoted when it holds a comma, a quote, blanks or
+/// tabs at its ends or a leading '#'; a line end in it becomes a blank.
+std::string csvCell(const std::string& s);
+
+/// A line written so that the reader reads it back the same: a line feed
+/// or a carriage return in it becomes a blank.
+void putLine(std::ostream& out, std::string line);
+
+/// A `# key: value` line, or nothing when the line is a note.
+std::optional<LogKey> keyOf(const std::string& line);
+
+/// The keys, then the lines before the header with the DR's `# dr:` line
+/// after drAt of them (none when every field of the DR is blank).
+void writeHead(std::ostream& out, const DrTrack& dr, const std::vector<std::string>& head, size_t drAt,
+               const std::vector<LogKey>& keys);
+
+/// What is read before a book's header: the first `# dr:` line that gives
+/// a DR sets dr and drAt, every other line goes to head as it stood (its
+/// key, when it is a `# key:` line, to keys too).
+struct HeadReader {
+    DrTrack& dr;
+    std::vector<std::string>& head;
+    size_t& drAt;
+    std::vector<LogKey>& keys;
+    bool drFound = false;
+    void take(std::string line);
+    /// After the header: a book without a DR line has its DR go last.
+    void done();
+};
+
 /// The value of book's first line before the header when it is a `# key:`
 /// line of this key, taken out of the log (a recovery file's own line);
 /// nothing when it is not.
