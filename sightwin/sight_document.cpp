@@ -38,8 +38,10 @@ const QString vesselKey = QStringLiteral("sight/vessel"), navigatorKey = QString
 const QString drKeys[] = {QStringLiteral("sight/drPosition"), QStringLiteral("sight/drTime"),
                           QStringLiteral("sight/drCourse"), QStringLiteral("sight/drSpeed")};
 
+}  // namespace
+
 /// The last DR a navigator gave: where the next day starts.
-sightlog::DrTrack rememberedDr()
+sightlog::DrTrack SightDocument::rememberedDr()
 {
     QSettings s = settings();
     sightlog::DrTrack d;
@@ -48,6 +50,16 @@ sightlog::DrTrack rememberedDr()
         *fields[i] = s.value(drKeys[i]).toString().toStdString();
     return d;
 }
+
+void SightDocument::rememberDr(const sightlog::DrTrack& d)
+{
+    QSettings s = settings();
+    const std::string* fields[] = {&d.position, &d.time, &d.course, &d.speed};
+    for (size_t i = 0; i < std::size(fields); ++i)
+        s.setValue(drKeys[i], text(*fields[i]));
+}
+
+namespace {
 
 /// A log's file read through the log's reader a line at a time, never
 /// whole (a file of gigabytes that is no log ends at its first long line);

@@ -95,6 +95,11 @@ public:
     /// The window closed cleanly: nothing is left to recover.
     void closedCleanly();
 
+    /// The last DR given, remembered between runs (the compass book starts
+    /// from it too), and a DR given remembered.
+    static sightlog::DrTrack rememberedDr();
+    static void rememberDr(const sightlog::DrTrack& dr);
+
     /// The files last opened or saved, the latest first.
     static QStringList recentFiles();
 
