@@ -12,6 +12,7 @@
 #pragma once
 
 #include "compass/book.h"
+#include "sightwin/document_files.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -42,10 +43,7 @@ public:
     QString fileName() const { return file_; }
     bool modified() const { return !undo_.isClean(); }
 
-    struct Outcome {
-        bool ok = false;
-        QString message;  ///< what to tell the navigator; empty: nothing
-    };
+    using Outcome = sightwin::Outcome;
     void newBook();
     Outcome open(const QString& path);
     Outcome saveTo(const QString& path);

@@ -193,14 +193,9 @@ void CompassWindow::showTitle()
 
 void CompassWindow::offerRecovery()
 {
-    if (!CompassDocument::recoveryKept())
-        return;
-    const Answer a = ask ? ask(tr("Bearings from a run that did not end cleanly were kept. Restore them?"), false)
-                         : Answer::no;
-    if (a == Answer::yes)
-        tell(document_->restoreRecovery().message);
-    else
-        CompassDocument::discardRecovery();
+    sightwin::offerKept(
+        CompassDocument::recoveryKept(), ask, tr("Bearings from a run that did not end cleanly were kept. Restore them?"),
+        [this] { return document_->restoreRecovery().message; }, [] { CompassDocument::discardRecovery(); });
 }
 
 bool CompassWindow::open(const QString& path)

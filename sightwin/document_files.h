@@ -15,6 +15,13 @@
 
 namespace morvel::sightwin {
 
+/// What came of opening or saving a file, and what to tell the navigator
+/// (empty: nothing).
+struct Outcome {
+    bool ok = false;
+    QString message;
+};
+
 /// The file at path written as its path asks (files/write.h): empty when
 /// done, else the path and the reason.
 QString writtenTo(const QString& path, const std::string& text);

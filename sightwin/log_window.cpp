@@ -35,6 +35,17 @@ bool settled(bool modified, const Ask& ask, const QString& question, const std::
     return a == Answer::no || save();
 }
 
+void offerKept(bool kept, const Ask& ask, const QString& question, const std::function<QString()>& restore,
+               const std::function<void()>& discard)
+{
+    if (!kept)
+        return;
+    if ((ask ? ask(question, false) : Answer::no) == Answer::yes)
+        tell(restore());
+    else
+        discard();
+}
+
 void showTitle(QMainWindow& window, const QString& what, const QString& file, bool modified)
 {
     window.setWindowTitle(what + (file.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + QFileInfo(file).fileName()) +

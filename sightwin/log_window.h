@@ -34,6 +34,11 @@ void tell(const QString& message);
 /// saved when the answer is yes; false when cancelled or not saved.
 bool settled(bool modified, const Ask& ask, const QString& question, const std::function<bool()>& save);
 
+/// A log kept from a run that did not end cleanly offered back (question):
+/// restored, what restore tells told, or let go.
+void offerKept(bool kept, const Ask& ask, const QString& question, const std::function<QString()>& restore,
+               const std::function<void()>& discard);
+
 /// The window's title: what it is, its file's name, the mark of changes.
 void showTitle(QMainWindow& window, const QString& what, const QString& file, bool modified);
 

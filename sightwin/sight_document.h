@@ -35,6 +35,7 @@
 #pragma once
 
 #include "sightlog/logbook.h"
+#include "sightwin/document_files.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -68,12 +69,7 @@ public:
     QString fileName() const { return file_; }
     bool modified() const;
 
-    /// What came of opening or saving a file, and what to tell the
-    /// navigator (empty: nothing).
-    struct Outcome {
-        bool ok = false;
-        QString message;
-    };
+    using Outcome = sightwin::Outcome;
     /// An empty log from the DR remembered, with no file.
     void newLog();
     /// Opens a sight log; the lines that could not be taken in are named

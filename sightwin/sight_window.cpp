@@ -266,14 +266,9 @@ QString SightWindow::recoveryPath()
 
 void SightWindow::offerRecovery()
 {
-    if (!SightDocument::recoveryKept())
-        return;
-    const Answer a = ask ? ask(tr("Sights from a run that did not end cleanly were kept. Restore them?"), false)
-                         : Answer::no;
-    if (a == Answer::yes)
-        tell(document_->restoreRecovery().message);
-    else
-        SightDocument::discardRecovery();
+    sightwin::offerKept(
+        SightDocument::recoveryKept(), ask, tr("Sights from a run that did not end cleanly were kept. Restore them?"),
+        [this] { return document_->restoreRecovery().message; }, [] { SightDocument::discardRecovery(); });
 }
 
 bool SightWindow::open(const QString& path)
