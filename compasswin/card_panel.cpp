@@ -166,7 +166,7 @@ CardPanel::CardPanel(QWidget* parent) : QWidget(parent)
                                     2 * coefficients_->frameWidth());
 }
 
-void CardPanel::show(const compass::Book&, const compass::Worked& w)
+void CardPanel::showCard(const compass::Worked& w)
 {
     words_->setText(cardWords(w).join(u'\n'));
     QList<QStringList> rows;

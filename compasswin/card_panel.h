@@ -44,7 +44,7 @@ class CardPanel : public QWidget {
     Q_OBJECT
 public:
     explicit CardPanel(QWidget* parent = nullptr);
-    void show(const compass::Book& book, const compass::Worked& w);
+    void showCard(const compass::Worked& w);
 
     QLabel& words() { return *words_; }
     QTableWidget& coefficients() { return *coefficients_; }

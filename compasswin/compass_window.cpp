@@ -181,7 +181,7 @@ void CompassWindow::changed()
         lines.prepend(tr("DR, %1: %2").arg(text(w.dr.field), text(w.dr.error)));
     problems_->setText(lines.isEmpty() ? tr("Each complete row gives its true azimuth, error and deviation.")
                                        : lines.join(u'\n'));
-    card_->show(book, w);
+    card_->showCard(w);
 }
 
 void CompassWindow::showTitle()
