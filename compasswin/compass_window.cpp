@@ -77,7 +77,7 @@ CompassWindow::CompassWindow(QWidget* parent)
     card_ = new CardPanel;
     tabs_ = new QTabWidget;
     tabs_->addTab(book, tr("&Azimuth book"));
-    tabs_->addTab(card_, tr("Deviation &card"));
+    tabs_->addTab(card_, tr("Deviation ca&rd"));
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);

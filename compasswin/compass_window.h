@@ -13,7 +13,7 @@
 /// moves on to the first cell the row lacks, or to the next row; Escape
 /// leaves the cell as it was, the table keeping the focus; Ctrl+Z and
 /// Ctrl+Shift+Z undo and redo; Ctrl+Delete deletes a row. Alt+P, Alt+T,
-/// Alt+C, Alt+D reach the DR.
+/// Alt+C, Alt+D reach the DR; Alt+A the book, Alt+R the card.
 #pragma once
 
 #include "sightwin/log_window.h"
