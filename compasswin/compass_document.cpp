@@ -63,7 +63,7 @@ private:
     compass::Book before_, after_;
 };
 
-CompassDocument::CompassDocument(QObject* parent) : QObject(parent)
+CompassDocument::CompassDocument(QObject* parent) : LogDocument(parent)
 {
     book_.dr = sightwin::SightDocument::rememberedDr();
     worked_ = compass::work(book_);

@@ -13,13 +13,14 @@
 
 #include "compass/book.h"
 #include "sightwin/document_files.h"
+#include "sightwin/log_document.h"
 
 #include <QObject>
 #include <QUndoStack>
 
 namespace morvel::compasswin {
 
-class CompassDocument : public QObject {
+class CompassDocument : public sightwin::LogDocument {
     Q_OBJECT
 public:
     explicit CompassDocument(QObject* parent = nullptr);
@@ -52,18 +53,6 @@ public:
     static bool recoveryKept();
     Outcome restoreRecovery();
     static void discardRecovery();
-
-signals:
-    void rowInserting(int at);
-    void rowInserted(int at);
-    void rowRemoving(int at);
-    void rowRemoved(int at);
-    void resetting();
-    void resetDone();
-    /// After every change, once the book has been worked again.
-    void changed();
-    void fileChanged();
-    void recoveryRefused(const QString& message);
 
 private:
     class Edit;

@@ -106,11 +106,8 @@ QLineEdit& CompassWindow::drTime() { return dr_->time(); }
 
 void CompassWindow::buildMenus()
 {
-    auto action = [this](const QString& text, QKeySequence key, auto slot) {
-        auto* a = new QAction(text, this);
-        a->setShortcut(key);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
+    auto action = [this](const QString& text, const QKeySequence& key, auto slot) {
+        return sightwin::menuAction(this, text, key, slot);
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     actNew = action(tr("&New"), QKeySequence::New, [this] {

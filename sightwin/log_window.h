@@ -6,12 +6,13 @@
 /// save to, and a size that fits the screen.
 #pragma once
 
+#include <QAction>
+#include <QKeySequence>
 #include <QString>
 
 #include <functional>
 #include <utility>
 
-class QAction;
 class QMainWindow;
 class QObject;
 class QSize;
@@ -41,6 +42,17 @@ void offerKept(bool kept, const Ask& ask, const QString& question, const std::fu
 
 /// The window's title: what it is, its file's name, the mark of changes.
 void showTitle(QMainWindow& window, const QString& what, const QString& file, bool modified);
+
+/// An action of window's menus: its text, its key, what it does (a member
+/// of the window or a function).
+template <class Window, class Slot>
+QAction* menuAction(Window* window, const QString& text, const QKeySequence& key, Slot slot)
+{
+    auto* a = new QAction(text, window);
+    a->setShortcut(key);
+    QObject::connect(a, &QAction::triggered, window, slot);
+    return a;
+}
 
 /// The Edit menu's Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z, Ctrl+Y).
 std::pair<QAction*, QAction*> undoActions(QUndoStack& stack, QObject* parent);

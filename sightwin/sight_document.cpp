@@ -144,7 +144,7 @@ private:
 
 // ---- edits ---------------------------------------------------------------
 
-SightDocument::SightDocument(QObject* parent) : QObject(parent)
+SightDocument::SightDocument(QObject* parent) : LogDocument(parent)
 {
     book_.dr = rememberedDr();
     worked_ = sightlog::work(book_);

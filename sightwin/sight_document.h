@@ -36,6 +36,7 @@
 
 #include "sightlog/logbook.h"
 #include "sightwin/document_files.h"
+#include "sightwin/log_document.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -44,7 +45,7 @@
 
 namespace morvel::sightwin {
 
-class SightDocument : public QObject {
+class SightDocument : public LogDocument {
     Q_OBJECT
 public:
     explicit SightDocument(QObject* parent = nullptr);
@@ -106,24 +107,11 @@ public:
     void setVesselAndNavigator(const QString& vessel, const QString& navigator);
 
 signals:
-    /// Around each change of the rows, for a table.
-    void rowInserting(int at);
-    void rowInserted(int at);
-    void rowRemoving(int at);
-    void rowRemoved(int at);
-    void resetting();
-    void resetDone();
+    // And those of every log's document (log_document.h).
     /// Rows first to last changed, as typed or as shown: a cell, or the
     /// DR the rows follow.
     void rowsChanged(int first, int last);
-    /// After every change, once the log has been worked again.
-    void changed();
-    /// The file's name or the modified state changed.
-    void fileChanged();
     void recentChanged();
-    /// The recovery file could not be written: what to tell the navigator.
-    /// Once, until it has been written again.
-    void recoveryRefused(const QString& message);
 
 private:
     class CellEdit;
