@@ -37,7 +37,7 @@ ModeOptions optionsOf(FinderMode mode)
 {
     switch (mode) {
     case FinderMode::noon:
-        return {{"date", "pos", "dr-time", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
+        return {{"date", "zone", "pos", "dr-time", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
                 {"date", "pos"}};
     case FinderMode::identify: return {{"at", "pos", "alt", "zn", "ic", "eye", "dut1"}, {"at", "pos", "alt", "zn"}};
     case FinderMode::sky: return {{"at", "pos", "dut1"}, {"at", "pos"}};
@@ -110,15 +110,24 @@ public:
         return t.value_or(sight::UtcTime{});
     }
 
+    /// --date: a UTC date, or with --zone the date on board.
     sight::UtcTime date() const
     {
-        std::string error;
-        const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text("date"), error);
-        if (!t || text("date").size() != 10)
-            refuse("--date " + navtext::quoted(text("date")) +
-                   ": a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07"
-                   + (t ? std::string() : "; " + error));
-        return t.value_or(sight::UtcTime{});
+        const DateRead d = readDate(text("date"));
+        if (!d.ok)
+            refuse("--date " + d.error + (has("zone") ? " (the date on board)" : " (a UTC date)"));
+        return d.ok ? sight::UtcTime{d.date.year, d.date.month, d.date.day, 0} : sight::UtcTime{};
+    }
+
+    /// --zone, the zone description, when given.
+    std::optional<double> zone() const
+    {
+        if (!has("zone"))
+            return std::nullopt;
+        const ZoneRead z = readZone(text("zone"));
+        if (!z.ok)
+            refuse("--zone " + z.error);
+        return z.hours;
     }
 
     sight::Conditions conditions() const
@@ -183,8 +192,10 @@ std::string failedText(const std::string& why)
 
 int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::ostream& err)
 {
-    const sight::UtcTime date = r.date();
+    const std::optional<double> zone = r.zone();
     const auto [lat, lon] = r.position();
+    // The date on board, with a zone: the UTC date of its noon.
+    const sight::UtcTime date = zone ? sight::noonDateOnBoard(r.date(), lon, *zone) : r.date();
     sight::DeadReckoning dr{lat, lon, 0, 0};
     std::optional<sight::UtcTime> drTime;
     if (r.has("dr-time")) {
@@ -233,10 +244,19 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
         }
     }
 
+    // Noon by the ship's clock, to the second as in UTC.
+    std::optional<std::string> zoneTime;
+    if (zone) {
+        const sight::UtcTime z = n.time.plus(-*zone * 3600);
+        const sight::UtcTime whole = z.plus(std::round(z.seconds) - z.seconds);
+        zoneTime = watchReadingText({whole.year, whole.month, whole.day}, int(whole.seconds));
+    }
     std::string text;
     if (options.json) {
         JsonObject o(text);
         o.text("noon", n.time.text());
+        if (zoneTime)
+            o.text("zone_time", *zoneTime);
         if (latitude) {
             jsonCorrections(o, latitude->corrections);
             o.number("ho", degrees(latitude->corrections.ho));
@@ -252,6 +272,8 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
         if (drTime)
             rows.push_back({"DR given at", drTime->text()});
         rows.push_back({"Local apparent noon", n.time.text()});
+        if (zoneTime)
+            rows.push_back({"Zone time", *zoneTime + " (zone " + zoneText(*zone) + ")"});
         rows.push_back({"Ship at noon (DR)", navPositionText(n.lat, n.lon, d)});
         rows.push_back({"Sun's declination", navLatitudeText(n.dec, d)});
         if (latitude) {
@@ -402,7 +424,8 @@ bool isFinderMode(std::string_view name, FinderMode& mode)
 
 bool isFinderOption(std::string_view name)
 {
-    for (const char* o : {"date", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye", "time-of-max"})
+    for (const char* o : {"date", "zone", "watch-error", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye",
+                          "time-of-max"})
         if (name == o)
             return true;
     return false;
