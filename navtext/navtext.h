@@ -213,10 +213,6 @@ std::string interceptText(double miles);
 std::string minutesText(double x, bool sign = false);
 /// A number as the windows write it (15 digits), without their leading blank.
 std::string plainNumber(double x);
-/// The time of day of an ISO 8601 instant as it was written, to the minute
-/// ("17:32") or with seconds ("17:32:10"); the text itself when it holds no
-/// time of day.
-std::string timeOfDay(std::string_view iso, bool seconds = false);
 
 // ---- time on board ----------------------------------------------------------
 

@@ -36,7 +36,8 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
 
     const sight::Fix& fix = w.fix;
     if (fix.found()) {
-        const std::string& time = book.rows[w.rowOf[fix.last]][size_t(sightlog::SightColumn::utc)];
+        const size_t row = w.rowOf[fix.last];
+        const std::string time = sightlog::shownTime(w.rows[row], book.rows[row][size_t(sightlog::SightColumn::utc)]);
         lines.push_back({tr("Fix %1 %2").arg(text(navtext::navLatitudeText(fix.lat, false)),
                                              text(navtext::navLongitudeText(fix.lon, false))),
                          tr(" at %1").arg(text(time))});

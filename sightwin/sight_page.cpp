@@ -105,7 +105,7 @@ QString limbText(sight::Limb limb)
 /// left out.
 QStringList rowCells(const sightlog::SightCells& c, const sightlog::RowResult& r, const sight::Fix& fix)
 {
-    const QString time = text(navtext::timeOfDay(c[size_t(SightColumn::utc)], true));
+    const QString time = text(sightlog::shownTime(r, c[size_t(SightColumn::utc)]));
     const QString body = text(c[size_t(SightColumn::body)]);
     if (r.status != sightlog::RowStatus::reduced)
         return {time, body, text(c[size_t(SightColumn::hs)]), tr("left out: %1").arg(text(r.why))};
@@ -149,6 +149,9 @@ bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, con
         dr += tr(" at %1").arg(text(book.dr.time));
     if (!book.dr.course.empty())
         dr += tr(", course %1, speed %2 kn").arg(text(book.dr.course), text(book.dr.speed));
+    if (sightlog::inWatchTime(book))
+        dr += tr("; date on board %1, zone %2, watch error %3")
+                  .arg(text(book.dr.date), text(book.dr.zone), text(book.dr.watchError));
     w.line(w.body(), dr);
     w.line(w.body(), tr("Printed %1 UTC%2")
                          .arg(printed.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")),

@@ -339,11 +339,11 @@ TEST(Results, Lines)
         sightlog::Logbook book;
         std::vector<std::pair<const char*, const char*>> starts;  // lead and text, each as it begins
     } rows[] = {
-        {"three stars", log, {{"Fix 40°1", " at 2026-12-07T19:35:00Z"}, {"", "From the DR: "}, {"", "95 % ellipse: "}}},
+        {"three stars", log, {{"Fix 40°1", " at UT 19:35:00 7 Dec"}, {"", "From the DR: "}, {"", "95 % ellipse: "}}},
         {"two stars, a weak cut", with([](auto& b) { b.rows.pop_back(); }),
-         {{"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", " no two lines cut at 15°"}}},
+         {{"Fix ", " at UT 19:34:00 7 Dec"}, {"", "From"}, {"Weak fix:", " no two lines cut at 15°"}}},
         {"one bad", with([](auto& b) { b.rows[2][size_t(Col::hs)] = "4S"; }),
-         {{"", "1 row(s) cannot be read"}, {"Fix ", " at 2026-12-07T19:34:00Z"}, {"", "From"}, {"Weak fix:", ""}}},
+         {{"", "1 row(s) cannot be read"}, {"Fix ", " at UT 19:34:00 7 Dec"}, {"", "From"}, {"Weak fix:", ""}}},
         {"a bad DR", with([](auto& b) { b.dr.position = "<b>41N"; }),
          {{"", "DR position: '<b>41N'"}, {"", "3 row(s) cannot be read"}, {"", "Two sights or more"}}},
         {"the same star twice", with([](auto& b) { b.rows[1] = b.rows[0]; b.rows.pop_back(); }),

@@ -7,6 +7,7 @@
 #include "engine/angles.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
+#include "sightwin/dr_box.h"
 #include "sightwin/log_model.h"
 #include "sightwin/plotting_sheet.h"
 #include "sightwin/sight_window.h"
@@ -149,6 +150,72 @@ TEST_F(WindowTest, ThreeStarLogGivesTheFixMorvelSolveGivesFromTheSavedFile)
     ASSERT_TRUE(again.open(path));
     EXPECT_EQ(again.model().book(), w.model().book());
     EXPECT_EQ(again.resultText(), w.resultText());
+}
+
+// Four evening stars off New England timed by a watch kept on zone +5 and
+// 12 s fast: 19:33:12 by the watch on 7 December is 00:33:00 UT on the
+// 8th. Typed by the watch and typed in UT, the same fix, in the window and
+// from the files it saves; every time shown in one form with the UT.
+TEST_F(WindowTest, WatchTimeAndItsUtcTwinGiveOneFix)
+{
+    const struct {
+        const char *watch, *utc, *body, *hs, *shown;
+    } stars[] = {{"19:33:12", "2026-12-08T00:33:00Z", "Capella", "43 37.8", "19:33:12 (UT 00:33:00 8 Dec)"},
+                 {"19:34:12", "2026-12-08 00:34:00Z", "Saturn", "50 13.5", "19:34:12 (UT 00:34:00 8 Dec)"},
+                 {"19:35:12", "2026-12-08T00:35:00Z", "Deneb", "43 40.1", "19:35:12 (UT 00:35:00 8 Dec)"},
+                 {"2026-12-07 19:36:12", "2026-12-08T00:36:00Z", "Aldebaran", "38 03.7",
+                  "19:36:12 (UT 00:36:00 8 Dec)"}};
+    auto type = [&](SightWindow& w, bool watch) {
+        typeInto(w.drPosition(), QStringLiteral("40 05.0N 70 10.0W"));
+        typeInto(w.drTime(), QStringLiteral("2026-12-08T00:30:00Z"));
+        typeInto(w.drCourse(), QStringLiteral("090"));
+        typeInto(w.drSpeed(), QStringLiteral("12"));
+        if (watch) {
+            typeInto(w.drBox().date(), QStringLiteral("2026-12-07"));
+            typeInto(w.drBox().zone(), QStringLiteral("+5"));
+            typeInto(w.drBox().watchError(), QStringLiteral("12 s fast"));
+        }
+        LogModel& m = w.model();
+        for (const auto& star : stars) {
+            w.actAdd->trigger();
+            const int r = m.rowCount() - 1;
+            for (const auto& [c, text] : {std::pair(Col::utc, watch ? star.watch : star.utc),
+                                          std::pair(Col::body, star.body), std::pair(Col::hs, star.hs),
+                                          std::pair(Col::ic, "-1.2"), std::pair(Col::eye, "3.5")})
+                m.setData(m.index(r, int(c)), QString::fromUtf8(text), Qt::EditRole);
+        }
+    };
+    SightWindow byWatch, inUt;
+    type(byWatch, true);
+    type(inUt, false);
+    const sight::Fix &fix = byWatch.model().worked().fix, &twin = inUt.model().worked().fix;
+    ASSERT_TRUE(fix.found()) << fix.why;
+    EXPECT_EQ(fix.lat, twin.lat);
+    EXPECT_EQ(fix.lon, twin.lon);
+    EXPECT_EQ(byWatch.model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Watch time"));
+    for (int r = 0; r < 4; ++r) {
+        EXPECT_EQ(byWatch.model().index(r, 0).data().toString(), QString::fromUtf8(stars[r].shown));
+        EXPECT_EQ(inUt.model().index(r, 0).data().toString(), QString::fromUtf8(stars[r].shown).mid(10).chopped(1));
+    }
+    EXPECT_TRUE(byWatch.resultText().contains(QStringLiteral(" at 19:36:12 (UT 00:36:00 8 Dec)")));
+
+    // Saved, the files morvel-solve reads to the same fix.
+    const QString watchFile = dir.filePath(QStringLiteral("watch.csv")), utcFile = dir.filePath(QStringLiteral("utc.csv"));
+    ASSERT_TRUE(byWatch.saveTo(watchFile));
+    ASSERT_TRUE(inUt.saveTo(utcFile));
+    QFile saved(watchFile);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("# date: 2026-12-07\n# zone: +5\n# watch error: 12 s fast\ntime,body,"));
+    EXPECT_EQ(solvedFix(watchFile), solvedFix(utcFile));
+    EXPECT_NEAR(solvedFix(watchFile).first, fix.lat / math::degree, 1e-5);
+    SightWindow reopened;
+    ASSERT_TRUE(reopened.open(watchFile));
+    EXPECT_EQ(reopened.model().book(), byWatch.model().book());
+    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
+        byWatch.resize(1400, 800);
+        byWatch.show();
+        byWatch.grab().save(keep + QStringLiteral("/sight-window-watch.png"));
+    }
 }
 
 TEST_F(WindowTest, UndoAndRedoEveryEdit)
