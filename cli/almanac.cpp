@@ -7,6 +7,7 @@
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
 #include "sight/utc.h"
+#include "sightlog/sight_texts.h"
 
 #include <cctype>
 #include <cmath>
@@ -196,7 +197,7 @@ int runAlmanac(const std::string& body, const std::string& at, const AlmanacOpti
     } else if (const std::optional<Body> b = almanac::findBody(body)) {
         chosen.push_back(*b);
     } else {
-        return failed(err, "--almanac: no body " + navtext::quoted(body) + "; " + knownBodies());
+        return failed(err, "--almanac: " + sightlog::noBodyText(body, "; " + knownBodies(), true));
     }
     std::string error;
     const auto entries = placesAt(chosen, when, at, error);
@@ -334,7 +335,7 @@ int runAlmanacBatch(sightlog::CsvReader& reader, const std::vector<std::string>&
         if (why.empty()) {
             body = almanac::findBody(at(bodyColumn));
             if (!body) {
-                why = "no body " + navtext::quoted(at(bodyColumn));
+                why = sightlog::noBodyText(at(bodyColumn), {}, true);
             } else if (!at(dut1Column).empty()) {
                 const auto d = navtext::typedNumber(at(dut1Column));
                 if (d && !d->overflow)

@@ -2,6 +2,7 @@
 
 #include "cli/almanac.h"
 #include "cli/batch.h"
+#include "cli/compass.h"
 #include "cli/finder.h"
 #include "cli/gpx.h"
 #include "cli/problem.h"
@@ -14,6 +15,7 @@
 #include "navtext/numtext.h"
 #include "sightlog/sight_log.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -43,7 +45,10 @@ std::optional<double> spacingOf(const std::string& text, std::string& error)
         error = allowed + "; not " + navtext::quoted(text);
         return std::nullopt;
     }
-    const double degrees = navtext::textToNumber(text).value;
+    // One plain number, its decimal comma (which readNavAngle took) a point.
+    std::string number = text;
+    std::replace(number.begin(), number.end(), ',', '.');
+    const double degrees = navtext::textToNumber(number).value;
     if (degrees < 0.1 || degrees > 180) {
         error = allowed + "; not " + navtext::quoted(text);
         return std::nullopt;
@@ -171,6 +176,26 @@ std::string helpText()
            "  --identify --at UTC --pos POS --alt A --zn A\n"
            "                              the stars and planets within 5 degrees of a sight\n"
            "  --sky --at UTC --pos POS    the bodies above the horizon and the day's twilights\n"
+           "Compass: its error by a body, the variation and the deviation card\n"
+           "  --compass --body NAME --at UTC --pos POS --bearing A\n"
+           "                              the azimuth method: the body's true azimuth against the\n"
+           "                              compass bearing gives the compass error (true = bearing +\n"
+           "                              error, east positive); --variation A (2.5E, 1.0W) or auto\n"
+           "                              (the World Magnetic Model 2025) gives the deviation;\n"
+           "                              --gyro for a gyro's bearing (its error high or low);\n"
+           "                              --heading A, the compass heading, to carry to the card\n"
+           "  --amplitude ...             the same options, the bearing taken as the body's centre\n"
+           "                              rises or sets (within 2 degrees of the horizon at --at):\n"
+           "                              --horizon visible|celestial (visible when not given),\n"
+           "                              --eye H, metres, for the dip of the visible horizon\n"
+           "  --magnetic --pos POS --at UTC\n"
+           "                              the World Magnetic Model's variation, inclination and field\n"
+           "                              (2025.0 to 2030.0)\n"
+           "  --deviation-card FILE       CSV of heading,deviation (- for standard input): the\n"
+           "                              coefficients A to E by least squares, the deviation every\n"
+           "                              15 degrees of compass heading and each observation's residual;\n"
+           "                              five distinct headings or more\n"
+           "\n"
            "Sights: from the sextant to the fix\n"
            "  --sights FILE  a sight log (- for standard input): CSV with the header\n"
            "                 utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon, one sight a line;\n"
@@ -200,11 +225,14 @@ std::string helpText()
            "  --help, --version\n"
            "\n"
            "Angles: 40 12.3N, 40°12.3'N, N40 12.3, 40.205N, -40.205 (minus is S or W),\n"
-           "351 41.9, -12 15 (altitude). Positions: \"40 12.3N 70 30.5W\", 40.205N,70.508W,\n"
-           "\"40.205 -70.508\". A value may be one argument or several (--lat 40 12.3N).\n"
+           "351 41.9, -12 15 (altitude), 41 12 18N, 41°12'18\"N, 41,205N (a decimal comma).\n"
+           "Positions: \"40 12.3N 70 30.5W\", \"41 12 18N 70 30 05W\" (seconds with both letters),\n"
+           "40.205N,70.508W, \"40.205 -70.508\"; a comma parts the latitude from the longitude.\n"
+           "--ic: minutes, -1.2, 1.2 on (-1.2) or 1.2 off (+1.2); --eye: 2.5, 2.5 m, 8 ft or 8'.\n"
+           "A value may be one argument or several (--lat 40 12.3N).\n"
            "\n"
-           "Exit status: 0 solved, 1 no solution (sights: no fix), 2 bad input (batch and sights:\n"
-           "the worst line).\n";
+           "Exit status: 0 solved, 1 no solution (sights: no fix; deviation card: too few\n"
+           "headings), 2 bad input (batch, sights and card: the worst line).\n";
 }
 
 namespace {
@@ -227,11 +255,14 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
 
     Style style;
-    std::optional<std::string> batch, almanacBody, at, dut1, daily, sights, sigma, limitText, gpx;
+    std::optional<std::string> batch, almanacBody, at, dut1, daily, sights, sigma, limitText, gpx, card;
     bool csv = false;
     std::string waypoints;
     std::vector<Entry> entries;
     std::optional<FinderMode> finder;
+    std::optional<CompassMode> compass;
+    // The values of the modes' own options (--noon ... --sky, --compass ...
+    // --magnetic), by name without dashes.
     std::map<std::string, std::string> finderValues;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string option = args[i];
@@ -243,12 +274,23 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             option.resize(eq);
         }
         const std::string name = option.substr(2);
-        if (FinderMode mode; isFinderMode(name, mode)) {
+        FinderMode finderMode;
+        CompassMode compassMode;
+        if (isFinderMode(name, finderMode) || isCompassMode(name, compassMode)) {
             if (value)
                 return fail(option + " takes no value");
-            if (finder)
-                return fail("give one of --noon, --identify and --sky");
-            finder = mode;
+            if (finder || compass)
+                return fail("give one of --noon, --identify, --sky, --compass, --amplitude and --magnetic");
+            if (isFinderMode(name, finderMode))
+                finder = finderMode;
+            else
+                compass = compassMode;
+            continue;
+        }
+        if (name == "gyro") {
+            if (value)
+                return fail(option + " takes no value");
+            finderValues.emplace(name, "");
             continue;
         }
         if (name == "decimal" || name == "json" || name == "csv") {
@@ -260,7 +302,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         // Values run to the next option: --lat 40 12.3N is one latitude. A
         // file is one argument: a second is a mistake, not a name with a
         // blank.
-        const bool file = name == "sights" || name == "batch" || name == "gpx";
+        const bool file = name == "sights" || name == "batch" || name == "gpx" || name == "deviation-card";
         for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i) {
             if (file && value)
                 return fail(option + " takes one file; " + navtext::quoted(args[i + 1]) +
@@ -276,12 +318,14 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
                                            : name == "sigma"     ? &sigma
                                            : name == "limit-lat" ? &limitText
                                            : name == "gpx"       ? &gpx
+                                           : name == "deviation-card" ? &card
                                                                  : nullptr;
-        if (name != "batch" && name != "waypoints" && !field && !once && !isFinderOption(name))
+        const bool modeOption = isFinderOption(name) || isCompassOption(name);
+        if (name != "batch" && name != "waypoints" && !field && !once && !modeOption)
             return fail("unknown option " + option + " (see --help)");
         if (!value || value->empty())
             return fail(option + " needs a value (see --help)");
-        if (isFinderOption(name)) {
+        if (modeOption) {
             if (!finderValues.emplace(name, *value).second)
                 return fail(option + " given twice");
         } else if (once) {
@@ -347,15 +391,23 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             o.clock.push_back({key, given->second});
             finderValues.erase(given);
         }
-        if (almanacBody || at || dut1 || daily || batch || csv || finder || !finderValues.empty() || !entries.empty() ||
-            routing)
+        if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || card || !finderValues.empty() ||
+            !entries.empty() || routing)
             return fail("--sights takes its sights from the log alone, with --date, --zone, --watch-error (a log "
                         "kept by the watch), --sigma, --decimal or --json");
         return readFrom(*sights, "--sights", in, err,
                         [&](std::istream& s, const std::string& name) { return runSights(s, name, o, out, err); });
     }
-    if (finder) {
-        // The finder shares --at, --alt, --zn and --course with the other modes.
+    if (card) {
+        if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || !finderValues.empty() ||
+            !entries.empty() || routing)
+            return fail("--deviation-card takes its observations from the file alone, with --decimal or --json");
+        return readFrom(*card, "--deviation-card", in, err, [&](std::istream& s, const std::string& name) {
+            return runDeviationCard(s, name, timing, out, err);
+        });
+    }
+    if (finder || compass) {
+        // The modes share --at, --alt, --zn and --course with the others.
         for (const Entry& e : entries)
             if (!finderValues.emplace(optionName(e.field).substr(2), e.text).second)
                 return fail(optionName(e.field) + " given twice");
@@ -364,16 +416,18 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         if (dut1)
             finderValues.emplace("dut1", *dut1);
         if (almanacBody || daily || batch || csv || routing)
-            return fail("--noon, --identify and --sky take no --almanac, --daily, --batch, --csv, --waypoints, "
-                        "--limit-lat or --gpx");
-        return runFinder(*finder, finderValues, timing, out, err);
+            return fail(std::string(finder ? "--noon, --identify and --sky" : "--compass, --amplitude and --magnetic") +
+                        " take no --almanac, --daily, --batch, --csv, --waypoints, --limit-lat or --gpx");
+        return finder ? runFinder(*finder, finderValues, timing, out, err)
+                      : runCompass(*compass, finderValues, timing, out, err);
     }
     if (!finderValues.empty()) {
         const std::string& name = finderValues.begin()->first;
         return fail("--" + name + " goes with " +
-                    (name == "watch-error"                  ? "--sights"
+                    (name == "watch-error"                ? "--sights"
                      : name == "date" || name == "zone" ? "--noon or --sights"
-                                                            : "--noon, --identify or --sky") +
+                     : isCompassOption(name)            ? "--compass or --amplitude"
+                                                        : "--noon, --identify or --sky") +
                     " (see --help)");
     }
     if (almanacBody || at || dut1 || daily) {

@@ -1,6 +1,7 @@
 #include "cli/finder.h"
 
 #include "cli/json_writer.h"
+#include "cli/options.h"
 #include "cli/report.h"
 #include "cli/sights.h"
 #include "engine/angles.h"
@@ -28,11 +29,6 @@ using math::degree;
 
 const char* const modeNames[] = {"--noon", "--identify", "--sky"};
 
-/// What each mode takes, and what it needs.
-struct ModeOptions {
-    std::vector<std::string> allowed, needed;
-};
-
 ModeOptions optionsOf(FinderMode mode)
 {
     switch (mode) {
@@ -45,135 +41,11 @@ ModeOptions optionsOf(FinderMode mode)
     return {};
 }
 
-/// Reads the options of a mode. The first refusal is kept and the reads
-/// after it give harmless values: a mode reads everything, then asks ok()
-/// before it computes anything.
-class Reader {
-public:
-    explicit Reader(const std::map<std::string, std::string>& values) : values_(values) {}
-
-    bool has(const std::string& name) const { return values_.count(name) > 0; }
-    const std::string& text(const std::string& name) const { return values_.at(name); }
-
-    void refuse(const std::string& why) const
-    {
-        if (error_.empty())
-            error_ = why;
-    }
-    bool ok() const { return error_.empty(); }
-    /// Writes the refusal; the exit status of bad input.
-    int failed(std::ostream& err) const
-    {
-        err << "morvel-solve: " << error_ << "\n";
-        return 2;
-    }
-
-    double angle(const std::string& name, AngleKind kind) const
-    {
-        const AngleRead a = readNavAngle(text(name), kind);
-        if (!a.ok)
-            refuse("--" + name + ": " + a.error);
-        return a.radians;
-    }
-
-    /// A plain number from low to high, in the unit given.
-    double number(const std::string& name, double low, double high, const std::string& unit, double fallback) const
-    {
-        if (!has(name))
-            return fallback;
-        const auto n = navtext::typedNumber(text(name));
-        if (n && !n->overflow && n->value >= low && n->value <= high)
-            return n->value;
-        refuse("--" + name + " takes " + unit + ", " + plainNumber(low) + " to " + plainNumber(high) + "; not "
-               + navtext::quoted(text(name)));
-        return fallback;
-    }
-
-    /// A position with its longitude.
-    std::pair<double, double> position() const
-    {
-        const PositionRead p = readPosition(text("pos"));
-        if (!p.ok)
-            refuse("--pos " + p.error);
-        else if (!p.lon)
-            refuse("--pos needs a longitude as well as the latitude (40 12.3N 70 30.5W)");
-        return {p.lat, p.lon.value_or(0)};
-    }
-
-    sight::UtcTime instant(const std::string& name) const
-    {
-        std::string error;
-        const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text(name), error);
-        if (!t || text(name).size() == 10)
-            refuse("--" + name + " " + navtext::quoted(text(name)) + ": "
-                   + (t ? "a date needs a time, as 2026-12-07T17:32:10Z" : error));
-        return t.value_or(sight::UtcTime{});
-    }
-
-    /// --date: a UTC date, or with --zone the date on board.
-    sight::UtcTime date() const
-    {
-        const DateRead d = readDate(text("date"));
-        if (!d.ok)
-            refuse("--date " + d.error + (has("zone") ? " (the date on board)" : " (a UTC date)"));
-        return d.ok ? sight::UtcTime{d.date.year, d.date.month, d.date.day, 0} : sight::UtcTime{};
-    }
-
-    /// --zone, the zone description, when given.
-    std::optional<double> zone() const
-    {
-        if (!has("zone"))
-            return std::nullopt;
-        const ZoneRead z = readZone(text("zone"));
-        if (!z.ok)
-            refuse("--zone " + z.error);
-        return z.hours;
-    }
-
-    sight::Conditions conditions() const
-    {
-        sight::Conditions c;
-        c.ic = number("ic", -30, 30, "the index correction in minutes of arc (on the arc negative)", 0);
-        c.eye = number("eye", 0, 100, "the height of eye in metres", 0);
-        return c;
-    }
-
-    sight::Limb limb() const
-    {
-        if (!has("limb"))
-            return sight::Limb::lower;
-        const std::string& l = text("limb");
-        if (const std::optional<sight::Limb> read = sightlog::readLimb(l))
-            return *read;
-        refuse(std::string("--limb takes ") + sightlog::limbsAllowed + "; not " + navtext::quoted(l));
-        return sight::Limb::lower;
-    }
-
-private:
-    const std::map<std::string, std::string>& values_;
-    mutable std::string error_;
-};
 
 /// Decimal degrees with the decimal window's rounding, the sign kept.
 double degrees(double x)
 {
     return shown(x, true);
-}
-
-/// A JSON array of one object an item, each written by write.
-template <class T, class Write>
-void jsonArray(JsonObject& o, const char* key, const std::vector<T>& items, Write write)
-{
-    o.key(key);
-    o.out += '[';
-    for (const T& item : items) {
-        if (&item != &items.front())
-            o.out += ',';
-        JsonObject b(o.out);
-        write(b, item);
-        b.close();
-    }
-    o.out += ']';
 }
 
 void instantOrNull(JsonObject& o, const char* key, const std::optional<sight::UtcTime>& t)
@@ -414,42 +286,26 @@ int sky(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::
 
 bool isFinderMode(std::string_view name, FinderMode& mode)
 {
-    for (int i = 0; i < 3; ++i)
-        if (name == std::string_view(modeNames[i]).substr(2)) {
-            mode = FinderMode(i);
-            return true;
-        }
-    return false;
+    const int i = modeOf(name, modeNames);
+    if (i >= 0)
+        mode = FinderMode(i);
+    return i >= 0;
 }
 
 bool isFinderOption(std::string_view name)
 {
-    for (const char* o : {"date", "zone", "watch-error", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye",
-                          "time-of-max"})
-        if (name == o)
-            return true;
-    return false;
+    return oneOf(name, {"date", "zone", "watch-error", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye",
+                        "time-of-max"});
 }
 
 int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const AlmanacOptions& options,
               std::ostream& out, std::ostream& err)
 {
     const char* modeName = modeNames[int(mode)];
-    const ModeOptions taken = optionsOf(mode);
-    for (const auto& [name, text] : values) {
-        bool ok = false;
-        for (const std::string& a : taken.allowed)
-            ok = ok || a == name;
-        if (!ok) {
-            err << failedText(std::string(modeName) + " takes no --" + name + " (see --help)");
-            return 2;
-        }
+    if (const std::string why = modeRefusal(modeName, optionsOf(mode), values); !why.empty()) {
+        err << failedText(why);
+        return 2;
     }
-    for (const std::string& n : taken.needed)
-        if (!values.count(n)) {
-            err << failedText(std::string(modeName) + " needs --" + n + " (see --help)");
-            return 2;
-        }
     const Reader r(values);
     switch (mode) {
     case FinderMode::noon: return noon(r, options, out, err);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace morvel::cli {
 
@@ -39,5 +40,21 @@ struct JsonObject {
     }
     void close() { out += '}'; }
 };
+
+/// "key":[...], a JSON array of one object an item, each written by write.
+template <class T, class Write>
+void jsonArray(JsonObject& o, const char* key, const std::vector<T>& items, Write write)
+{
+    o.key(key);
+    o.out += '[';
+    for (const T& item : items) {
+        if (&item != &items.front())
+            o.out += ',';
+        JsonObject b(o.out);
+        write(b, item);
+        b.close();
+    }
+    o.out += ']';
+}
 
 }  // namespace morvel::cli

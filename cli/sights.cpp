@@ -14,7 +14,7 @@
 namespace morvel::cli {
 
 using namespace navtext;
-using sightlog::correctionsText, sightlog::lowAltitudeWarning;
+using sightlog::correctionsText, sightlog::lowAltitudeWarning, sightlog::farInterceptText;
 
 namespace {
 
@@ -94,11 +94,16 @@ void writeText(std::ostream& to, const std::vector<Logged>& logged, const sight:
     writeTable(out, rows, "  ");
     pass(out, to, 0);
     rows.clear();
-    for (const Logged& l : logged)
+    for (const Logged& l : logged) {
         if (l.at->corrections.lowAltitude) {
             out += "Line " + std::to_string(l.line) + ": " + lowAltitudeWarning + "\n";
             pass(out, to);
         }
+        if (const std::string far = farInterceptText(l.at->intercept); !far.empty()) {
+            out += "Line " + std::to_string(l.line) + ": " + far + "\n";
+            pass(out, to);
+        }
+    }
     if (!fix.found()) {
         out += "No fix: " + fix.why + "\n";
         pass(out, to, 0);
@@ -165,6 +170,8 @@ void writeJson(std::ostream& to, const std::vector<Logged>& logged, const std::v
         o.number("hc", shown(at.hc, true));
         o.number("zn", shown(at.zn, false));
         o.number("intercept", hundredths(at.intercept));
+        o.key("far_intercept");
+        o.out += std::abs(at.intercept) > sight::interceptWarning ? "true" : "false";
         o.close();
         pass(out, to);
     }

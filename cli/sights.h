@@ -6,7 +6,8 @@
 /// Plain text: a table of each sight's corrections (minutes of arc, signed
 /// as added) and Ho; a table of its reduction at its DR (GHA, declination,
 /// LHA, Hc, Zn and the intercept in nautical miles, T toward or A away);
-/// a warning for each sight below 5 degrees of apparent altitude; then the
+/// a warning for each sight below 5 degrees of apparent altitude and for
+/// each intercept over 30 nm (sight/reduction.h); then the
 /// fix at the instant of the last sight, with its distance and bearing from
 /// that sight's DR, the widest cut, why it is doubtful (fix.h), the 95 %
 /// ellipse (three lines or more), a line for a sight excluded from it as a
@@ -21,7 +22,7 @@
 /// JSON, one object: sights[] (line, body, utc, limb, hs, the corrections
 /// in minutes of arc, low_altitude, ho, gha, dec, lha, hc, zn in decimal
 /// degrees, north and east positive, intercept in nautical miles, positive
-/// toward);
+/// toward, far_intercept, true over 30 nm);
 /// errors[] (line, column, error); fix (lat, lon, time, distance, bearing,
 /// iterations, cut, weak, doubtful, excluded[] {line, reason}, ellipse
 /// {major, minor in nautical miles, orientation in degrees true} or null

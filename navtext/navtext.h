@@ -7,35 +7,67 @@
 /// longitudes east positive, altitudes above the horizon positive, LHA,
 /// azimuths and courses 0 to 2pi.
 ///
-/// Reading an angle (readNavAngle). Whole degrees and minutes, or decimal
-/// degrees:
+/// Reading an angle (readNavAngle). Whole degrees and minutes, whole
+/// degrees, minutes and seconds, or decimal degrees:
 ///
 ///   40 12.3N   40°12.3'N   N40 12.3   40.205N   351 41.9   -12 15   -40.205
+///   41 12 18   41°12'18"   41°12′18″N   41°12'18''   41 12 18.5N
 ///
-/// Degrees and minutes are parted by blanks or by the signs ° and ' (also
-/// º, ′ and ’); minutes run from 0 to under 60 and follow whole degrees. A
-/// hemisphere letter (N or S for latitude and declination, E or W for
-/// longitude and DLo, either case) stands before or after the number.
-/// Latitude, declination and longitude may carry a sign instead (minus is
-/// south or west); the DLo needs its letter. The altitude carries its own
-/// sign: "-12 15" is 12°15' below the horizon, "-0 30" half a degree. LHA,
-/// azimuth and course take neither letter nor sign. The ranges: latitude
-/// 0 to 90, longitude 0 to 180, altitude -90 to 90, an angle on the circle
-/// and a DLo 0 to 360 degrees (allowed() says each in a message's words).
+/// Degrees, minutes and seconds are parted by blanks or by the signs ° and
+/// ' (also º, ′ and ’) and, after the seconds, " (also ″, ” and two minute
+/// signs, '' ′′ ’’); a seconds sign anywhere else is refused. Minutes run
+/// from 0 to under 60 and follow whole degrees; seconds run from 0 to under
+/// 60 and follow whole minutes. A hemisphere letter (N or S for latitude
+/// and declination, E or W for longitude and DLo, either case) stands
+/// before or after the number. Latitude, declination and longitude may
+/// carry a sign instead (minus is south or west); the DLo needs its letter.
+/// The altitude carries its own sign: "-12 15" is 12°15' below the horizon,
+/// "-0 30" half a degree. LHA, azimuth and course take neither letter nor
+/// sign. The ranges: latitude 0 to 90, longitude 0 to 180, altitude -90 to
+/// 90, an angle on the circle and a DLo 0 to 360 degrees (allowed() says
+/// each in a message's words).
+///
+/// A decimal comma stands for the point where an angle is read alone: a
+/// comma between two digits, the only comma of a text with no point
+/// ("41,205N", "19 2,2", "41 12 18,5N"). Never in a position, below.
 ///
 /// The numbers are read by the calculators' rule (readAngle, degmin.h):
 /// minutes in single precision, the combined angle degrees + minutes / 60,
 /// then radians by pi / 180. The same text therefore gives the same angle
-/// here as in the degrees-and-minutes window, to the last bit.
+/// here as in the degrees-and-minutes window, to the last bit. With seconds
+/// the whole minutes and the seconds are joined in double precision,
+/// degrees + (minutes + seconds / 60) / 60.
 ///
 /// Reading a position (readPosition): a latitude and a longitude,
-/// "40 12.3N 70 30.5W", "40.205N,70.508W", "N40 12.3 W70 30.5" or, without
-/// letters, two signed decimal numbers "40.205 -70.508" (or
-/// "40.205,-70.508"). A latitude alone is a position without a longitude.
+/// "40 12.3N 70 30.5W", "40.205N,70.508W", "N40 12.3 W70 30.5",
+/// "41 12 18N 70 30 05W" or, without letters, two signed decimal numbers
+/// "40.205 -70.508" (or "40.205,-70.508"). A latitude alone is a position
+/// without a longitude. Degrees, minutes and seconds only with both
+/// letters: "41 12 18" could be a latitude with seconds or a latitude and a
+/// longitude's degrees and minutes. A comma parts the latitude from the
+/// longitude, so a position's decimals take a point: "41,205N 70,508W" is
+/// refused, saying so.
 ///
 /// Reading a distance (readMiles): nautical miles, 0 to 10800 (half a great
 /// circle), a plain decimal number with "nm" after it allowed: "2999.4",
-/// "500nm".
+/// "500nm", "2999,4".
+///
+/// Reading an index correction (readIndexCorrection): minutes of arc, -30
+/// to 30, added to the sextant altitude, so off the arc positive and on the
+/// arc negative: signed ("-1.2", "+0.5", "1.2"), or with off or on after
+/// it in any case ("1.2 off" is +1.2, "1.2 ON" -1.2), never both; a minute
+/// sign may follow the number ("1.2' off").
+///
+/// Reading a height of eye (readHeightOfEye): metres, 0 to 100, plain or
+/// with m ("2.5", "2.5 m"), or feet with ft or a foot sign ' ′ ’ ("8 ft",
+/// "8'"), converted to metres (0.3048 m to the foot).
+///
+/// The number of an index correction or a height of eye is read as a
+/// calculator's box reads one (typed number, numtext.h): a lone comma is
+/// the decimal point ("-1,2", "3,5").
+///
+/// The names of bodies are almanac/bodies.h's (any case, other spellings,
+/// a near miss named), the limbs sightlog/sight_texts.h's.
 ///
 /// The calculators' boxes read their own way, below these: a box holds one
 /// number ("typed number", numtext.h; a lone comma is the decimal point),
@@ -103,14 +135,18 @@
 /// description, counted from the midnight of the date on board: it may fall
 /// on the next or the previous UT date.
 ///
+/// A printed page writes an instant's date and time with a blank between
+/// and no Z ("2026-12-07 17:32:10", instantText), under a heading that says
+/// UT.
+///
 /// Writing: a date "2026-12-07" (dateText), a time of day "19:33:05" or
 /// "19:33" (clockText, the seconds of the day cut to the whole second), a
 /// watch's reading as a row of a log takes it "2026-12-08 00:15:00"
 /// (watchReadingText), the time of a row of a sight log as the log shows
 /// it, one form for every row (loggedTimeText): the watch's time with the
-/// UT it stands for, "19:33:00 (UT 00:33:00 8 Dec)", or in a log kept in
-/// UT the UT alone, "UT 19:33:00 7 Dec"; a zone description "+5", "-5.5",
-/// "0" (zoneText).
+/// UT it stands for, "19:33:00 (2026-12-08 00:33:00 UT)", or in a log kept
+/// in UT the UT alone, "2026-12-07 19:33:00 UT" (instantText's form); a zone
+/// description "+5", "-5.5", "0" (zoneText).
 ///
 /// Numbers (JSON and CSV) are decimal degrees with the decimal window's
 /// rounding (shown), signed north and east positive, nautical miles to a
@@ -166,6 +202,18 @@ struct MilesRead {
 };
 
 MilesRead readMiles(std::string_view text);
+
+/// A quantity read in its unit, or why not.
+struct ValueRead {
+    bool ok = false;
+    double value = 0;
+    std::string error;  ///< what was wrong and what is allowed
+};
+
+/// An index correction in minutes of arc, off the arc positive.
+ValueRead readIndexCorrection(std::string_view text);
+/// A height of eye in metres, typed in metres or feet.
+ValueRead readHeightOfEye(std::string_view text);
 
 /// What each kind accepts, for messages and --help.
 std::string allowed(AngleKind kind);
@@ -269,6 +317,10 @@ std::string watchReadingText(const CalendarDate& date, int seconds);
 /// day; utDate and utSeconds the UT.
 std::string loggedTimeText(std::optional<int> watch, const CalendarDate& utDate, double utSeconds);
 std::string zoneText(double hours);
+/// An ISO 8601 instant as a page writes it, its date and time as they were
+/// written with a blank between, without the Z ("2026-12-07 17:32:10");
+/// the text itself when it is not of that form.
+std::string instantText(std::string_view iso);
 
 /// A text the navigator gave, quoted in a message: in single quotes, cut
 /// after 40 characters with "..." where it runs on, so that a line of a
@@ -282,5 +334,27 @@ double tenths(double miles);
 double shown(double x, bool magnitude);
 /// Minutes of arc of an angle to a hundredth (JSON and CSV).
 double minutesNumber(double x);
+
+// ---- the compass ------------------------------------------------------------
+//
+// A compass error, a variation and a deviation are east positive: read
+// with E or W ("2.5 E", "1.0W", "3 15E" for 3°15') or signed ("-1.0" is
+// 1.0 W), 0 to 180 degrees; written to a tenth of a degree with the letter
+// after a blank ("2.3° E"), a gyro's error as the gyro reads against true
+// ("1.5° high": the gyro reads more than true, its error west), an
+// amplitude from the east or west point toward north or south
+// ("E 21.4° S"). One that rounds to nothing has no letter: "0.0°".
+
+/// An angle east or west read; what names it in a message ("a variation").
+AngleRead readEastWest(std::string_view text, std::string_view what);
+/// Degrees to a tenth with the degree sign, signed: "5.3°", "-0.4°".
+std::string degreesText(double x);
+/// An error, variation or deviation: "2.3° E", "1.0° W", "0.0°".
+std::string eastWestText(double x);
+/// A gyro's error (east positive) as its reading: "1.5° high", "0.4° low".
+std::string gyroErrorText(double error);
+/// An amplitude (north positive) of a body rising or setting: "E 21.4° S",
+/// "W 3.0° N".
+std::string amplitudeText(double amplitude, bool rising);
 
 }  // namespace morvel::navtext

@@ -30,7 +30,8 @@
 ///     stops the calculation (degmin.h), so that no mistyped text becomes
 ///     a number without a word.
 /// readNavAngle (navtext.h) checks its texts its own way before it reads them: there a
-/// comma parts a latitude from a longitude.
+/// comma is a decimal point only between digits, and in a position it parts the
+/// latitude from the longitude.
 ///
 /// Writing ("number to text"), for a 64-bit value: a leading blank for zero
 /// and positive values, "-" for negative ones; at most 15 significant

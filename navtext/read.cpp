@@ -21,38 +21,67 @@ using math::degree;
 /// in the text (after normalize).
 struct Token {
     bool letter = false;
+    bool seconds = false;   ///< a number with a seconds sign after it
     std::string_view text;  ///< in the normalized text
-    size_t begin = 0, end = 0;
+    size_t begin = 0, end = 0;  ///< end past the seconds sign, when it has one
 };
-
-/// The degree and minute signs become blanks; the rest stays.
-std::string normalize(std::string_view s)
-{
-    // The marks begin with ' or the lead bytes 0xC2 and 0xE2.
-    if (std::none_of(s.begin(), s.end(), [](char c) { return c == '\'' || c == '\xC2' || c == '\xE2'; }))
-        return std::string(s);
-    static const std::string_view marks[] = {"\xC2\xB0", "\xC2\xBA", "\xE2\x80\xB2", "\xE2\x80\x99", "'"};
-    std::string out;
-    for (size_t i = 0; i < s.size();) {
-        bool mark = false;
-        for (std::string_view m : marks)
-            if (s.substr(i, m.size()) == m) {
-                out += ' ';
-                i += m.size();
-                mark = true;
-                break;
-            }
-        if (!mark)
-            out += s[i++];
-    }
-    return out;
-}
 
 bool blank(char c) { return c == ' ' || c == '\t'; }
 bool digit(char c) { return c >= '0' && c <= '9'; }
 bool alpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool numberChar(char c) { return digit(c) || c == '.' || c == '+' || c == '-'; }
 char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+/// A comma between two digits, the only comma of a text without a point:
+/// a decimal comma ("41,205N", "19 2,2").
+bool isDecimalComma(std::string_view s, size_t comma)
+{
+    return comma > 0 && comma + 1 < s.size() && digit(s[comma - 1]) && digit(s[comma + 1]) &&
+           s.find(',', comma + 1) == std::string_view::npos && s.find('.') == std::string_view::npos;
+}
+
+/// The degree and minute signs become blanks, the seconds signs '"' (which
+/// tokenize puts on the number before them), a decimal comma a point; the
+/// rest stays.
+std::string normalize(std::string_view s)
+{
+    // The marks begin with ' or " or the lead bytes 0xC2 and 0xE2.
+    if (std::none_of(s.begin(), s.end(),
+                     [](char c) { return c == '\'' || c == '"' || c == ',' || c == '\xC2' || c == '\xE2'; }))
+        return std::string(s);
+    struct Mark {
+        std::string_view text;
+        char becomes;
+    };
+    // Two minute signs are a seconds sign: before the one alone.
+    static const Mark marks[] = {{"''", '"'},
+                                 {"\xE2\x80\xB2\xE2\x80\xB2", '"'},  // ′′
+                                 {"\xE2\x80\x99\xE2\x80\x99", '"'},  // ’’
+                                 {"\xE2\x80\xB3", '"'},                // ″
+                                 {"\xE2\x80\x9D", '"'},                // ”
+                                 {"\xC2\xB0", ' '},                     // °
+                                 {"\xC2\xBA", ' '},                     // º
+                                 {"\xE2\x80\xB2", ' '},                // ′
+                                 {"\xE2\x80\x99", ' '},                // ’
+                                 {"'", ' '}};
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        bool mark = false;
+        for (const Mark& m : marks)
+            if (s.substr(i, m.text.size()) == m.text) {
+                out += m.becomes;
+                i += m.text.size();
+                mark = true;
+                break;
+            }
+        if (!mark)
+            out += s[i++];
+    }
+    if (const size_t comma = out.find(','); comma != std::string::npos && isDecimalComma(out, comma))
+        out[comma] = '.';
+    return out;
+}
 
 /// The words of a text, held on the stack while they are few: a batch
 /// reads millions of angles of two or three words.
@@ -73,14 +102,19 @@ bool tokenize(std::string_view s, std::pmr::vector<Token>& tokens, std::string& 
             continue;
         }
         size_t j = i;
+        if (s[i] == '"' && !tokens.empty() && !tokens.back().letter && !tokens.back().seconds) {
+            tokens.back().seconds = true;
+            tokens.back().end = ++i;
+            continue;
+        }
         if (alpha(s[i])) {
             while (j < s.size() && alpha(s[j]))
                 ++j;
-            tokens.push_back({true, s.substr(i, j - i), i, j});
+            tokens.push_back({true, false, s.substr(i, j - i), i, j});
         } else if (numberChar(s[i])) {
             while (j < s.size() && numberChar(s[j]))
                 ++j;
-            tokens.push_back({false, s.substr(i, j - i), i, j});
+            tokens.push_back({false, false, s.substr(i, j - i), i, j});
         } else {
             // One whole UTF-8 character.
             while (++j < s.size() && (static_cast<unsigned char>(s[j]) & 0xC0) == 0x80) {
@@ -113,6 +147,62 @@ bool wellFormed(std::string_view t, bool sign, bool point)
             return false;
     }
     return digits > 0;
+}
+
+/// The numbers of a part of a position, and whether it has a letter; what
+/// does not split into words counts as none.
+std::pair<size_t, bool> shapeOf(std::string_view part)
+{
+    const std::string s = normalize(part);
+    Tokens words;
+    std::string bad;
+    if (!tokenize(s, words.list, bad))
+        return {0, false};
+    size_t numbers = 0;
+    bool letter = false;
+    for (const Token& t : words.list) {
+        numbers += !t.letter;
+        letter = letter || t.letter;
+    }
+    return {numbers, letter};
+}
+
+/// The text without the blanks around it.
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+/// A unit or word at the end of s, in any case and not the end of a longer
+/// word, taken off with the blanks before it.
+bool dropWord(std::string_view& s, std::string_view word)
+{
+    if (s.size() < word.size())
+        return false;
+    const std::string_view end = s.substr(s.size() - word.size());
+    for (size_t i = 0; i < word.size(); ++i)
+        if (upper(end[i]) != upper(word[i]))
+            return false;
+    if (s.size() > word.size() && alpha(s[s.size() - word.size() - 1]))
+        return false;
+    s = trimmed(s.substr(0, s.size() - word.size()));
+    return true;
+}
+
+/// A minute sign (or a foot sign: ' ′ ’) at the end of s, taken off.
+bool dropMinuteSign(std::string_view& s)
+{
+    static const std::string_view signs[] = {"'", "\xE2\x80\xB2", "\xE2\x80\x99"};
+    for (std::string_view sign : signs)
+        if (s.ends_with(sign)) {
+            s = trimmed(s.substr(0, s.size() - sign.size()));
+            return true;
+        }
+    return false;
 }
 
 AngleRead fail(std::string_view text, const std::string& why)
@@ -161,12 +251,12 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
 
     // At most one hemisphere letter, first or last.
     char letter = 0;
-    const Token* numbers[2] = {};
+    const Token* numbers[3] = {};
     size_t count = 0;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& t = tokens[i];
         if (!t.letter) {
-            if (count < 2)
+            if (count < 3)
                 numbers[count] = &t;
             ++count;
             continue;
@@ -187,13 +277,18 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
     } else if (kind == AngleKind::dlo) {
         return fail(text, "say E or W; a DLo is " + allowed(kind));
     }
-    if (count == 0 || count > 2)
-        return fail(text, name() + " is degrees, or degrees and minutes: " + allowed(kind));
+    if (count == 0 || count > 3)
+        return fail(text, name() + " is degrees, degrees and minutes, or degrees, minutes and seconds: " +
+                              allowed(kind));
+    for (size_t i = 0; i < 2 && i < count; ++i)
+        if (numbers[i]->seconds)
+            return fail(text, "the seconds sign stands after the seconds, the third number (41 12 18\")");
 
     // A sign only where the angle may carry one, and never beside a letter.
     const bool signAllowed = kind == AngleKind::altitude || ((northSouth || kind == AngleKind::longitude) && !letter);
     const std::string_view degrees = numbers[0]->text;
-    const bool withMinutes = count == 2;
+    const bool withMinutes = count >= 2;
+    const bool withSeconds = count == 3;
     const bool signed_ = degrees[0] == '-' || degrees[0] == '+';
     if (signed_ && !signAllowed && wellFormed(degrees, true, true)) {
         if (letter)
@@ -207,14 +302,29 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
         return fail(text, "not a number of degrees; " + name() + " is " + allowed(kind));
     }
     const std::string_view minutes = withMinutes ? numbers[1]->text : std::string_view();
-    if (withMinutes && !wellFormed(minutes, false, true))
+    if (withMinutes && !wellFormed(minutes, false, !withSeconds)) {
+        if (withSeconds && wellFormed(minutes, false, true))
+            return fail(text, "minutes before seconds must be whole");
         return fail(text, "minutes are a number from 0 to under 60");
+    }
+    const std::string_view seconds = withSeconds ? numbers[2]->text : std::string_view();
+    if (withSeconds && !wellFormed(seconds, false, true))
+        return fail(text, "seconds are a number from 0 to under 60");
 
     const bool signedDegrees = kind == AngleKind::altitude || degrees[0] == '-';
     const AngleReading a = readAngle(degrees, minutes, signedDegrees);
     if (!minutesInRange(a.minutes))
         return fail(text, "minutes are a number from 0 to under 60");
-    const double c = a.combined;
+    double c = a.combined;
+    if (withSeconds) {
+        // Whole minutes are exact in single precision; the seconds join
+        // them in double, and the sum goes on by the rule of readAngle.
+        const TextNumber n = textToNumber(seconds);
+        if (n.overflow || !(n.value < 60))
+            return fail(text, "seconds are a number from 0 to under 60");
+        const double m = double(a.minutes) + n.value / 60;
+        c = degrees[0] == '-' ? a.degrees - m / 60 : a.degrees + m / 60;
+    }
     bool inRange = !a.overflow;
     switch (kind) {
     case AngleKind::latitude: inRange = inRange && std::abs(c) <= 90; break;
@@ -239,13 +349,17 @@ PositionRead readPosition(std::string_view text)
     };
     const std::string howto =
         "a position is a latitude and a longitude (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)";
+    const std::string commaParts =
+        "a comma parts the latitude from the longitude, so a position's decimals take a point (41.205N 70.508W)";
 
     // Where the latitude ends and the longitude begins.
     std::string lat, lon;
     const size_t comma = text.find(',');
+    // "41,205N" reads as 41 and 205N, which fails: a decimal comma, said so.
+    const bool decimalComma = comma != std::string_view::npos && isDecimalComma(text, comma);
     if (comma != std::string_view::npos) {
         if (text.find(',', comma + 1) != std::string_view::npos)
-            return failed("more than one comma; " + howto);
+            return failed("more than one comma: " + commaParts);
         lat = std::string(text.substr(0, comma));
         lon = std::string(text.substr(comma + 1));
         if (lon.find_first_not_of(" \t") == std::string::npos)
@@ -253,7 +367,7 @@ PositionRead readPosition(std::string_view text)
     } else {
         const std::string s = normalize(text);
         Tokens words;
-    std::pmr::vector<Token>& tokens = words.list;
+        std::pmr::vector<Token>& tokens = words.list;
         std::string bad;
         if (!tokenize(s, tokens, bad))
             return failed("unexpected " + quoted(bad) + "; " + howto);
@@ -276,7 +390,9 @@ PositionRead readPosition(std::string_view text)
             if (count == 2)
                 split = tokens[0].letter ? 2 : 1;
             else if (count != 1)
-                return failed("write minutes with hemisphere letters; " + howto);
+                return failed("write minutes with hemisphere letters: without them the numbers part more than "
+                              "one way (41 12 18 could be a latitude in degrees, minutes and seconds, or a "
+                              "latitude of 41 and a longitude of 12 18); " + howto);
         }
         if (tokens.empty())
             return failed("no value; " + howto);
@@ -285,14 +401,22 @@ PositionRead readPosition(std::string_view text)
             lon = s.substr(tokens[split].begin, tokens.back().end - tokens[split].begin);
     }
 
+    // Seconds only with both letters: without them the numbers part more
+    // than one way.
+    const auto [latNumbers, latLetter] = shapeOf(lat);
+    const auto [lonNumbers, lonLetter] = shapeOf(lon);
+    if ((latNumbers == 3 || lonNumbers == 3) && !(latLetter && (lonLetter || lon.empty())))
+        return failed("degrees, minutes and seconds in a position need N or S and E or W "
+                      "(41 12 18N 70 30 05W)");
+
     const AngleRead la = readNavAngle(lat, AngleKind::latitude);
     if (!la.ok)
-        return failed("latitude " + la.error);
+        return failed(decimalComma ? commaParts : "latitude " + la.error);
     PositionRead p{true, la.radians, std::nullopt, {}};
     if (!lon.empty()) {
         const AngleRead lo = readNavAngle(lon, AngleKind::longitude);
         if (!lo.ok)
-            return failed("longitude " + lo.error);
+            return failed(decimalComma ? commaParts : "longitude " + lo.error);
         p.lon = lo.radians;
     }
     return p;
@@ -307,7 +431,9 @@ MilesRead readMiles(std::string_view text)
         s.resize(s.size() - 2);
     const size_t first = s.find_first_not_of(" \t");
     const size_t last = s.find_last_not_of(" \t");
-    const std::string number = first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
+    std::string number = first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
+    if (const size_t comma = number.find(','); comma != std::string::npos && isDecimalComma(number, comma))
+        number[comma] = '.';
     const std::string range = "a distance is 0 to 10800 nautical miles (2999.4, 500nm)";
     if (!wellFormed(number, true, true))
         return {false, 0, quoted(text) + ": not a number; " + range};
@@ -315,6 +441,37 @@ MilesRead readMiles(std::string_view text)
     if (n.overflow || n.value < 0 || n.value > 10800)
         return {false, 0, quoted(text) + ": out of range; " + range};
     return {true, n.value, {}};
+}
+
+ValueRead readIndexCorrection(std::string_view text)
+{
+    std::string_view s = trimmed(text);
+    const bool off = dropWord(s, "off");
+    const bool on = !off && dropWord(s, "on");
+    dropMinuteSign(s);
+    const std::string convention = "off the arc positive: 1.2 off is +1.2, 1.2 on is -1.2";
+    const std::optional<TextNumber> n = typedNumber(s);
+    if (!n || n->overflow || !(std::abs(n->value) <= 30))
+        return {false, 0, quoted(text) + " is not a number of minutes of arc from -30 to 30 (" + convention + ")"};
+    if ((on || off) && (s[0] == '-' || s[0] == '+'))
+        return {false, 0, quoted(text) + ": give a sign or on or off, not both (" + convention + ")"};
+    return {true, on ? 0.0 - n->value : n->value, {}};
+}
+
+ValueRead readHeightOfEye(std::string_view text)
+{
+    std::string_view s = trimmed(text);
+    const bool feet = dropWord(s, "ft") || dropMinuteSign(s);
+    if (!feet)
+        dropWord(s, "m");
+    const std::optional<TextNumber> n = typedNumber(s);
+    constexpr double foot = 0.3048;  // metres, the international foot
+    const double metres = n && !n->overflow ? (feet ? n->value * foot : n->value) : -1;
+    if (!(metres >= 0 && metres <= 100))
+        return {false, 0, quoted(text) + (feet ? " is not a number of feet from 0 to 328.08 (100 metres)"
+                                               : " is not a number of metres from 0 to 100 (2.5, 2.5 m, or in "
+                                                 "feet 8 ft, 8')")};
+    return {true, metres, {}};
 }
 
 }  // namespace morvel::navtext

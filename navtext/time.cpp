@@ -227,10 +227,7 @@ std::string watchReadingText(const CalendarDate& date, int seconds)
 
 std::string loggedTimeText(std::optional<int> watch, const CalendarDate& utDate, double utSeconds)
 {
-    static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    const std::string ut = "UT " + clockText(utSeconds) + " " + std::to_string(utDate.day) + " " +
-                           (utDate.month >= 1 && utDate.month <= 12 ? months[utDate.month - 1] : "");
+    const std::string ut = dateText(utDate) + " " + clockText(utSeconds) + " UT";
     return watch ? clockText(*watch) + " (" + ut + ")" : ut;
 }
 

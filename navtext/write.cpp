@@ -249,6 +249,17 @@ std::string minutesText(double x, bool sign)
     return std::string(buf) == "-0.0'" || std::string(buf) == "+0.0'" ? "0.0'" : buf;
 }
 
+std::string instantText(std::string_view iso)
+{
+    // 2026-12-07T17:32:10Z, a fraction of seconds allowed before the Z.
+    if (iso.size() < 20 || (iso[10] != 'T' && iso[10] != ' ' && iso[10] != 't')
+        || (iso.back() != 'Z' && iso.back() != 'z'))
+        return std::string(iso);
+    std::string s(iso.substr(0, iso.size() - 1));
+    s[10] = ' ';
+    return s;
+}
+
 std::string quoted(std::string_view text)
 {
     // Cut after the 40th character, never inside one (UTF-8 continuation

@@ -5,14 +5,17 @@ set -euo pipefail
 
 MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # What building and running Morvel needs (the window system's plugins too:
-# apt is told to leave recommended packages out).
-MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation liberfa-dev libnova-dev)
+# apt is told to leave recommended packages out); GeographicLib evaluates
+# the World Magnetic Model for the compass's variation.
+MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation liberfa-dev libnova-dev
+                     libgeographiclib-dev)
 # What the tests, benchmarks and package checks need besides: GoogleTest,
-# Google Benchmark, GeographicLib (the independent oracle), clang and its
+# Google Benchmark, GeographicLib's tools (GeodSolve, the independent
+# oracle of the batch's speed), clang and its
 # compiler runtime (the sanitized tests and the libFuzzer targets), the
 # packaging tools, xmllint (the GPX routes against their schema), and
 # poppler-utils (pdfinfo and pdftotext read the printed page back).
-MORVEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev libgeographiclib-dev geographiclib-tools clang
+MORVEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev geographiclib-tools clang
                       libclang-rt-14-dev dpkg-dev librsvg2-bin desktop-file-utils appstream lintian libxml2-utils
                       poppler-utils)
 

@@ -25,6 +25,10 @@
 /// time, the body or the DR, and a line laid from it would drag the fix
 /// hundreds of miles after it. The figures stay in the Reduction, with the
 /// reason, so that what was worked out can be shown.
+///
+/// An intercept over interceptWarning, 30 nm, is worked but said: a DR that
+/// far off is rare between fixes, and the line may come from a slip; the
+/// fix iterates from the DR all the same.
 #pragma once
 
 #include "almanac/almanac.h"
@@ -64,6 +68,8 @@ Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double
 
 /// The farthest a line of position may stand from its DR, nautical miles.
 inline constexpr double interceptReach = 300;
+/// An intercept over this, nautical miles, is said.
+inline constexpr double interceptWarning = 30;
 
 /// The sight reduced at its DR with its place already found (place is its
 /// almanac place at its instant): refused beyond interceptReach.

@@ -242,8 +242,7 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
     if (!read.time.ok())
         refuse(utc, read.time.why);
     if (const auto b = almanac::findBody(cell(body)); !b || b->kind == almanac::BodyKind::aries)
-        refuse(body, "no body " + navtext::quoted(cell(body)) +
-                         "; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star");
+        refuse(body, noBodyText(cell(body), "; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star", false));
     else
         s.body = *b;
     const std::string& l = cell(limb);
@@ -261,19 +260,25 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
     else if (a.radians < 0)
         refuse(hs, "a sextant altitude runs from 0 to 90 degrees; not " + navtext::quoted(cell(hs)));
     s.hs = a.radians;
+    if (const navtext::ValueRead r = navtext::readIndexCorrection(cell(ic)); cell(ic).empty() || r.ok)
+        s.conditions.ic = r.value;
+    else
+        refuse(ic, r.error);
+    if (const navtext::ValueRead r = navtext::readHeightOfEye(cell(eye)); r.ok)
+        s.conditions.eye = r.value;
+    else
+        refuse(eye, r.error);
     struct Number {
         Column column;
         double lo, hi;
         const char* unit;
         double* value;
     };
-    const Number numbers[] = {{ic, -30, 30, "minutes of arc", &s.conditions.ic},
-                              {eye, 0, 100, "metres", &s.conditions.eye},
-                              {temp, -50, 50, "deg C", &s.conditions.temperature},
+    const Number numbers[] = {{temp, -50, 50, "deg C", &s.conditions.temperature},
                               {pressure, 900, 1100, "hPa", &s.conditions.pressure}};
     for (const Number& n : numbers) {
         const std::string text = cell(n.column);
-        if (text.empty() && n.column != eye)
+        if (text.empty())
             continue;
         if (const auto v = numberIn(text, n.lo, n.hi))
             *n.value = *v;

@@ -13,15 +13,18 @@
 ///             time, 19:33 or 19:33:05 on the log's date, or 2026-12-08
 ///             00:15 for a sight on another day (navtext.h)
 ///   body      Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational
-///             star by any name almanac::findBody knows
+///             star by any name almanac::findBody knows, in any case (a
+///             near miss refused naming the body meant)
 ///   limb      lower, upper or centre (center, LL, UL, any case); only the
 ///             Sun and the Moon have limbs;
 ///             empty (or no column) is the centre
 ///   hs        the sextant altitude, 0 to 90 degrees, as navtext.h reads an
-///             altitude (34 12.3, 34°12.3', 34.205)
+///             altitude (34 12.3, 34°12.3', 34 12 18, 34,205)
 ///   ic        the index correction, minutes of arc, added to hs (-30..30;
-///             empty 0)
-///   eye       height of eye, metres, 0 to 100
+///             empty 0): off the arc positive, as navtext.h reads it
+///             (-1.2, 1.2 off, 1.2 on)
+///   eye       height of eye, 0 to 100 metres, in metres or feet as
+///             navtext.h reads it (2.5, 2.5 m, 8 ft, 8')
 ///   temp      air temperature, deg C, -50 to 50 (empty 10)
 ///   pressure  hPa, 900 to 1100 (empty 1010)
 ///   dr_lat, dr_lon  the DR at the instant of the sight, as navtext.h reads a

@@ -1,10 +1,12 @@
 /// \file sight_texts.h
 /// \brief A sight in words, the same in morvel-solve and the sight window:
-/// its limb read as navigators write it, its corrections one after the
-/// other, and the warning below 5 degrees of apparent altitude. No Qt.
+/// its limb read as navigators write it, a body's name that is none, its
+/// corrections one after the other, and the warning below 5 degrees of
+/// apparent altitude. No Qt.
 #pragma once
 
 #include "sight/corrections.h"
+#include "sight/reduction.h"
 
 #include <optional>
 #include <string>
@@ -17,6 +19,16 @@ namespace morvel::sightlog {
 std::optional<sight::Limb> readLimb(std::string_view text);
 /// What readLimb takes, for messages.
 extern const char* const limbsAllowed;
+
+/// What is said of an intercept over sight::interceptWarning: "the
+/// intercept is 46.8 nm: the DR may be far off, or the sight mistaken (the
+/// fix is worked from it all the same)"; empty for one within it.
+std::string farInterceptText(double miles);
+
+/// A body's name that finds none: "no body 'Capela'; did you mean
+/// Capella?" when one is near (almanac::nearestBody; Aries only where
+/// aries is set), else "no body 'Foo'" and otherwise after it.
+std::string noBodyText(std::string_view name, std::string_view otherwise, bool aries);
 
 /// What is said of a sight whose apparent altitude is below 5 degrees.
 extern const char* const lowAltitudeWarning;

@@ -15,7 +15,7 @@ namespace {
 
 using sightlog::SightColumn;
 
-const char* headers[] = {"Time (UTC)", "Body", "Limb", "Hs", "IC (')", "Eye (m)", "Temp (°C)", "Press. (hPa)",
+const char* headers[] = {"Time (UTC)", "Body", "Limb", "Hs", "IC (')", "Eye (m or ft)", "Temp (°C)", "Press. (hPa)",
                          "DR lat",     "DR lon", "Ho",  "Hc", "Zn",     "Intercept", "Residual"};
 
 }  // namespace
@@ -65,6 +65,13 @@ int LogModel::columnCount(const QModelIndex& parent) const
 
 QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal) {
+        if (section == int(SightColumn::ic))
+            return tr("IC (′): + off the arc, − on; minutes signed, or 1.2 off, 1.2 on");
+        if (section == int(SightColumn::eye))
+            return tr("Height of eye in metres (2.5, 2.5 m) or feet (8 ft, 8′)");
+        return {};
+    }
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

@@ -22,8 +22,8 @@ void sizeColumns(QTableView& table)
     std::string body;
     for (const almanac::Body& b : almanac::bodies())
         body = b.name.size() > body.size() ? std::string(b.name) : body;
-    const QString widest[] = {QStringLiteral("19:33:00 (UT 00:33:00 28 Dec)"), text(body), QStringLiteral("center"),
-                              QStringLiteral("00°00.0'"), QStringLiteral("-10.5"), QStringLiteral("10.5"),
+    const QString widest[] = {QStringLiteral("19:33:00 (2026-12-08 00:33:00 UT)"), text(body), QStringLiteral("center"),
+                              QStringLiteral("00°00.0'"), QStringLiteral("10.5 off"), QStringLiteral("10.5 ft"),
                               QStringLiteral("-10"), QStringLiteral("1013"), QStringLiteral("00°00.0'N"),
                               QStringLiteral("000°00.0'W"), QStringLiteral("-00°00.0'"), QStringLiteral("-00°00.0'"),
                               QStringLiteral("000°00.0'"), QStringLiteral("100.0 A"),

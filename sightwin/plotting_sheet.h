@@ -9,8 +9,9 @@
 /// keeps one minute of latitude a nautical mile and shortens the minute of
 /// longitude by the cosine of its mid latitude, as a universal plotting
 /// sheet does; north is up. The plotting area is square, centred in the
-/// space the sheet is given, with the grid's labels and the scale of miles
-/// in the margins about it.
+/// space the sheet is given (or, for a printed page, all of that space:
+/// SheetView::filled), with the grid's labels and the scale of miles in the
+/// margins about it.
 ///
 /// A running fix reads as the navigator plots one: each line carried from
 /// another DR is drawn faint where it was taken, an arrow gives the run
@@ -88,7 +89,10 @@ struct SheetView {
     bool fitted = true;
     double lat = 0, lon = 0;  ///< the centre of the plotting area
     double midLat = 0;        ///< the latitude whose cosine shortens the minute of longitude
-    double halfMiles = 5;     ///< from the centre to each side of the plotting area
+    double halfMiles = 5;     ///< from the centre to each side of the plotting area (the nearer sides when filled)
+    /// The plotting area takes the whole space the sheet is given, margins
+    /// aside, not the largest square in it: the printed page's sheet.
+    bool filled = false;
 };
 
 /// Where paint put the sheet's texts in an area, all inside the plotting

@@ -68,7 +68,7 @@ void fit(SheetLayout& l, const SheetContent& c, double room)
     l.lon0 = std::remainder(c.drLon + angleOf((x0 + x1) / 2 / l.cosMid), 2 * pi);
     // Everything within the frame, `room` inside its sides at least, and
     // with a good part of it to spare.
-    const double e = std::max(x1 - x0, y1 - y0) / 2, side = l.frame.width();
+    const double e = std::max(x1 - x0, y1 - y0) / 2, side = l.side();
     const double inside = std::max(0.5, 1 - 2 * room / side);
     l.half = std::min(std::max({1.3 * e, e / inside, fittedClosest}), widest);
 }
@@ -135,7 +135,7 @@ SheetLayout layoutOf(const QRectF& area, const SheetContent& c, const SheetView&
         l.frame = QRectF(area.center(), QSizeF(0, 0));
         return l;
     }
-    l.frame = QRectF(inside.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+    l.frame = v.filled ? inside : QRectF(inside.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
     if (!c.hasDr())
         return l;
     if (v.fitted) {

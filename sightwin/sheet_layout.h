@@ -12,6 +12,7 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <cmath>
 
 namespace morvel::sightwin {
@@ -25,7 +26,7 @@ inline QPointF toward(double zn) { return {std::sin(zn), -std::cos(zn)}; }
 
 struct SheetLayout {
     QRectF area;   ///< all the sheet has
-    QRectF frame;  ///< the square plotting area
+    QRectF frame;  ///< the plotting area, square unless filled
     double lat0 = 0, lon0 = 0;  ///< at the frame's centre
     double midLat = 0, cosMid = 1;
     double half = 5;   ///< nautical miles from the centre to each side
@@ -34,6 +35,8 @@ struct SheetLayout {
 
     /// The frame has room to draw in.
     bool drawable() const { return frame.width() >= 1; }
+    /// The frame's shorter side, which the scale is fitted to.
+    double side() const { return std::min(frame.width(), frame.height()); }
     /// Nautical miles north and east of the centre.
     QPointF miles(double lat, double lon) const;
     QPointF at(double lat, double lon) const;

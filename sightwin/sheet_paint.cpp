@@ -178,7 +178,7 @@ std::optional<PageEllipse> pageEllipseOf(const SheetLayout& l, const SheetConten
                   std::sin(e.orientation), std::cos(e.orientation)};
     if (!(p.rx >= 0.5 && p.ry >= 0.5) || !std::isfinite(p.rx * p.ry))
         return std::nullopt;
-    p.large = std::max(p.rx, p.ry) > l.frame.width() / 4;
+    p.large = std::max(p.rx, p.ry) > l.side() / 4;
     return p;
 }
 
@@ -271,8 +271,8 @@ double roseRadius(const SheetLayout& l, const Fonts& f)
 {
     const double hs = f.small.height();
     const double figures = 12 * (f.small.horizontalAdvance(QStringLiteral("330")) + hs / 2) / (2 * pi);
-    const double r = std::max(l.frame.width() / 8, (figures + 0.65 * hs) / 0.84);
-    return 2 * r + hs <= 0.42 * l.frame.width() ? r : 0;
+    const double r = std::max(l.side() / 8, (figures + 0.65 * hs) / 0.84);
+    return 2 * r + hs <= 0.42 * l.side() ? r : 0;
 }
 
 /// The positions of the DR and of the track's marks on the page, earliest
@@ -536,7 +536,7 @@ void drawTaken(QPainter& p, const SheetLayout& l, const QFontMetricsF& fm, const
     // The arrow from o + t d; none where the run moves the line along
     // itself.
     const QPointF run = l.at(s.lat, s.lon) - o;
-    const double across = d.x() * run.y() - d.y() * run.x(), side = l.frame.width();
+    const double across = d.x() * run.y() - d.y() * run.x(), side = l.side();
     if (std::abs(across) < fm.height() / 2)
         return;
     const QRectF inside = l.frame.adjusted(side / 20, side / 20, -side / 20, -side / 20);

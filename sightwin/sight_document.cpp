@@ -10,6 +10,9 @@
 #include <QStandardPaths>
 #include <QUndoCommand>
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <sstream>
 
 namespace morvel::sightwin {
@@ -28,6 +31,7 @@ QSettings settings()
 /// from.
 constexpr const char* recoveryKey = "recovery of";
 const QString recentKey = QStringLiteral("sight/recent");
+const QString vesselKey = QStringLiteral("sight/vessel"), navigatorKey = QStringLiteral("sight/navigator");
 
 /// The settings' keys of the DR remembered, in the order of a DrTrack's
 /// fields: position, time, course, speed.
@@ -43,6 +47,17 @@ sightlog::DrTrack rememberedDr()
     for (size_t i = 0; i < std::size(fields); ++i)
         *fields[i] = s.value(drKeys[i]).toString().toStdString();
     return d;
+}
+
+/// A log's file read through the log's reader a line at a time, never
+/// whole (a file of gigabytes that is no log ends at its first long line);
+/// nothing when it cannot be opened, errno then saying why.
+std::optional<sightlog::LogbookFile> readLogFile(const QString& path)
+{
+    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return sightlog::readLogbook(in);
 }
 
 QString native(const QString& path)
@@ -141,6 +156,9 @@ SightDocument::SightDocument(QObject* parent) : QObject(parent)
 {
     book_.dr = rememberedDr();
     worked_ = sightlog::work(book_);
+    const QSettings s = settings();
+    vessel_ = s.value(vesselKey).toString();
+    navigator_ = s.value(navigatorKey).toString();
     // After the stack has moved, so that the log reads as changed or not.
     connect(&undo_, &QUndoStack::indexChanged, this, &SightDocument::keepRecovery);
     connect(&undo_, &QUndoStack::cleanChanged, this, &SightDocument::fileChanged);
@@ -274,11 +292,10 @@ void SightDocument::newLog()
 
 SightDocument::Outcome SightDocument::open(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    const std::optional<sightlog::LogbookFile> file = readLogFile(path);
+    if (!file)
         return {false, tr("%1 could not be opened.").arg(native(path))};
-    std::istringstream in(f.readAll().toStdString());
-    const sightlog::LogbookFile read = sightlog::readLogbook(in);
+    const sightlog::LogbookFile& read = *file;
     if (read.badHeader)
         return {false, tr("%1 is not a sight log: %2").arg(native(path), text(read.errors.front().text()))};
     replace(read.book, path);
@@ -333,20 +350,18 @@ void SightDocument::keepRecovery()
 SightDocument::Outcome SightDocument::restoreRecovery()
 {
     const QString path = recoveryPath();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {false, tr("The sights kept in %1 could not be read: %2").arg(native(path), f.errorString())};
-    std::istringstream in(f.readAll().toStdString());
-    f.close();
-    const sightlog::LogbookFile read = sightlog::readLogbook(in);
+    const std::optional<sightlog::LogbookFile> file = readLogFile(path);
+    if (!file)
+        return {false, tr("The sights kept in %1 could not be read: %2").arg(native(path), text(std::strerror(errno)))};
+    const sightlog::LogbookFile& read = *file;
     if (read.badHeader)
         return {false, tr("The sights kept in %1 could not be read: %2")
                            .arg(native(path), text(read.errors.front().text()))};
     // The first line names the file the log came from; it is no part of
     // the log.
     sightlog::Logbook book = read.book;
-    const std::optional<std::string> file = sightlog::takeKey(book, recoveryKey);
-    replace(book, file ? text(*file) : QString());
+    const std::optional<std::string> came = sightlog::takeKey(book, recoveryKey);
+    replace(book, came ? text(*came) : QString());
     // Restored, not saved: the log stays modified until it is.
     undo_.resetClean();
     keepRecovery();
@@ -390,6 +405,17 @@ void SightDocument::remember()
         s.setValue(QStringLiteral("sight/ic"), now[5]);
     }
     remembered_ = now;
+}
+
+void SightDocument::setVesselAndNavigator(const QString& vessel, const QString& navigator)
+{
+    QSettings s = settings();
+    auto keep = [&](QString& now, const QString& typed, const QString& key) {
+        if (now != typed.trimmed())
+            s.setValue(key, now = typed.trimmed());
+    };
+    keep(vessel_, vessel, vesselKey);
+    keep(navigator_, navigator, navigatorKey);
 }
 
 QStringList SightDocument::recentFiles()

@@ -28,8 +28,10 @@
 /// Remembered between runs (QSettings, organisation and application
 /// "Morvel"): the last DR given (position, time, course and speed), the height
 /// of eye and index correction of the last sight that has a height of eye,
-/// and the eight files last opened or saved. Each is written when it
-/// changes, not on every edit.
+/// the eight files last opened or saved, and the vessel and the navigator
+/// the printed page names (apart from any log: one ship, one navigator,
+/// whatever log is open). Each is written when it changes, not on every
+/// edit.
 #pragma once
 
 #include "sightlog/logbook.h"
@@ -96,6 +98,12 @@ public:
     /// The files last opened or saved, the latest first.
     static QStringList recentFiles();
 
+    /// The vessel and the navigator named on the printed page, as typed
+    /// (blanks trimmed; empty: not given).
+    QString vessel() const { return vessel_; }
+    QString navigator() const { return navigator_; }
+    void setVesselAndNavigator(const QString& vessel, const QString& navigator);
+
 signals:
     /// Around each change of the rows, for a table.
     void rowInserting(int at);
@@ -143,6 +151,7 @@ private:
     QStringList remembered_;
     /// The recovery file could not be written, and that has been said.
     bool recoveryRefused_ = false;
+    QString vessel_, navigator_;
 };
 
 }  // namespace morvel::sightwin

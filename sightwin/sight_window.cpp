@@ -11,6 +11,7 @@
 #include "sightwin/sight_page.h"
 #include "sightwin/sky_panel.h"
 #include "sightwin/texts.h"
+#include "sightwin/vessel_dialog.h"
 #include "toolkit/services.h"
 
 #include <QAction>
@@ -123,6 +124,7 @@ void SightWindow::buildMenus()
     actOpen = action(tr("&Open..."), QKeySequence::Open, &SightWindow::openChosen);
     actSave = action(tr("&Save"), QKeySequence::Save, &SightWindow::save);
     actSaveAs = action(tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &SightWindow::saveAs);
+    actVessel = action(tr("&Vessel and Navigator..."), QKeySequence(), &SightWindow::nameVessel);
     actPrint = action(tr("&Print..."), QKeySequence::Print, &SightWindow::print);
     actClose = action(tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W), &SightWindow::close);
     file->addAction(actOpen);
@@ -130,6 +132,7 @@ void SightWindow::buildMenus()
     file->addAction(actSave);
     file->addAction(actSaveAs);
     file->addSeparator();
+    file->addAction(actVessel);
     file->addAction(actPrint);
     file->addSeparator();
     file->addAction(actClose);
@@ -387,6 +390,12 @@ void SightWindow::closeEvent(QCloseEvent* event)
 
 // ---- the printed page ----------------------------------------------------
 
+void SightWindow::nameVessel()
+{
+    if (const auto named = askVesselAndNavigator(this, document_->vessel(), document_->navigator()))
+        document_->setVesselAndNavigator(named->first, named->second);
+}
+
 void SightWindow::print()
 {
     if (toolkit::PrintService* printer = toolkit::services().printer)
@@ -397,8 +406,8 @@ void SightWindow::print()
 
 bool SightWindow::drawPage(QPagedPaintDevice& device) const
 {
-    return drawSightPage(device, document_->book(), document_->worked(), sheet_->content(), fileName(),
-                         toolkit::services().clock());
+    return drawSightPage(device, document_->book(), document_->worked(), sheet_->content(),
+                         {document_->vessel(), document_->navigator(), fileName(), toolkit::services().clock()});
 }
 
 }  // namespace morvel::sightwin

@@ -75,8 +75,8 @@ public:
     static QString recoveryPath();
 
     // The actions, for menus, keys and tests.
-    QAction *actNew, *actOpen, *actSave, *actSaveAs, *actPrint, *actClose, *actUndo, *actRedo, *actAdd, *actDuplicate,
-        *actDelete, *actIdentify;
+    QAction *actNew, *actOpen, *actSave, *actSaveAs, *actVessel, *actPrint, *actClose, *actUndo, *actRedo, *actAdd,
+        *actDuplicate, *actDelete, *actIdentify;
 
 signals:
     /// The window closed (it then returns to the main menu).
@@ -96,6 +96,7 @@ private:
     void openChosen();
     bool save();
     bool saveAs();
+    void nameVessel();
     void print();
     void changed();
     void showTitle();

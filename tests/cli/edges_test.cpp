@@ -1,7 +1,8 @@
 // No input gives NaN or infinity: every accepted input set of both
 // triangles over the values at the edges of their ranges (poles, equator,
 // meridian, zero and half-circle distances), in plain text and in JSON with
-// waypoints; and text that is not an angle at all.
+// waypoints; and text that is not an angle at all, nor an index correction
+// or a height of eye.
 #include "cli/texts.h"
 #include "navtext/navtext.h"
 #include "run.h"
@@ -124,12 +125,15 @@ TEST(Edges, GreatCircle)
 TEST(Edges, TextThatIsNoAngle)
 {
     std::mt19937 rng(7);
-    const std::string alphabet = "0123456789 .,-+NSEWnsew'\"°\xE2\x80\xB2xyz\t\x01\xFF";
-    std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1), length(0, 12);
+    // Single bytes, and the words and marks of every form whole.
+    std::vector<std::string> pieces = {"off", "on", "ft", "m", "''", "°", "′", "″", "”", "’", "12", "5"};
+    for (char c : std::string("0123456789 .,-+NSEWnsew'\"\xE2\x80\xB2xyz\t\x01\xFF"))
+        pieces.push_back(std::string(1, c));
+    std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1), length(0, 12);
     for (int i = 0; i < 20000; ++i) {
         std::string text;
         for (size_t n = length(rng); n > 0; --n)
-            text += alphabet[pick(rng)];
+            text += pieces[pick(rng)];
         for (navtext::AngleKind kind : {navtext::AngleKind::latitude, navtext::AngleKind::longitude,
                                         navtext::AngleKind::altitude, navtext::AngleKind::circle,
                                         navtext::AngleKind::dlo}) {
@@ -138,6 +142,10 @@ TEST(Edges, TextThatIsNoAngle)
         }
         const navtext::PositionRead p = navtext::readPosition(text);
         EXPECT_TRUE(p.ok ? std::isfinite(p.lat) : !p.error.empty()) << text;
+        for (auto* read : {navtext::readIndexCorrection, navtext::readHeightOfEye}) {
+            const navtext::ValueRead v = read(text);
+            EXPECT_TRUE(v.ok ? std::abs(v.value) <= 100 && v.error.empty() : !v.error.empty()) << text;
+        }
     }
 }
 

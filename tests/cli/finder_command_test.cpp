@@ -51,7 +51,7 @@ const Refusal refusals[] = {
      "--identify needs --zn"},
     {"identify below the horizon", "",
      {"--identify", "--at", "2026-12-07T22:00:00Z", "--pos", "40N 70W", "--alt", "-4", "--zn", "10"}, "--alt takes"},
-    {"two modes", "sky", {"--noon"}, "one of --noon, --identify and --sky"},
+    {"two modes", "sky", {"--noon"}, "give one of --noon, --identify, --sky, --compass"},
     {"finder option alone", "", {"--pos", "40N 70W"}, "--pos goes with"},
     {"with the almanac", "sky", {"--almanac", "Sun"}, "take no --almanac"},
 };

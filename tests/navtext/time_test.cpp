@@ -87,8 +87,9 @@ TEST(TimeOnBoard, WatchTimeAndDate)
         const WatchTimeRead t = readWatchTime(r.text);
         EXPECT_EQ(t.ok, r.ok) << r.text;
         EXPECT_EQ(t.seconds, r.seconds) << r.text;
-        if (r.ok)
+        if (r.ok) {
             EXPECT_EQ(t.date ? dateText(*t.date) : "", r.date) << r.text;
+        }
     }
     EXPECT_TRUE(readDate("1900-01-01").ok);
     EXPECT_TRUE(readDate("2100-12-31").ok);
@@ -116,8 +117,8 @@ TEST(TimeOnBoard, WrittenReadsBack)
     }
     EXPECT_EQ(clockText(86400.5), "23:59:60");
     EXPECT_EQ(clockText(NAN), "00:00:00");
-    EXPECT_EQ(loggedTimeText(70380, {2026, 12, 8}, 2580), "19:33:00 (UT 00:43:00 8 Dec)");
-    EXPECT_EQ(loggedTimeText(std::nullopt, {2026, 12, 7}, 70380), "UT 19:33:00 7 Dec");
+    EXPECT_EQ(loggedTimeText(70380, {2026, 12, 8}, 2580), "19:33:00 (2026-12-08 00:43:00 UT)");
+    EXPECT_EQ(loggedTimeText(std::nullopt, {2026, 12, 7}, 70380), "2026-12-07 19:33:00 UT");
 }
 
 }  // namespace

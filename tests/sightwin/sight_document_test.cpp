@@ -146,6 +146,10 @@ TEST_F(DocumentTest, OpenAndSaveOutcomes)
         EXPECT_EQ(d.book().rows.size(), r.rows);
         EXPECT_EQ(d.fileName(), r.ok ? path : QString());
     }
+    // A file with no line end is read no further than a line's bound.
+    const SightDocument::Outcome endless = SightDocument().open(QStringLiteral("/dev/zero"));
+    EXPECT_FALSE(endless.ok);
+    EXPECT_TRUE(endless.message.contains(QStringLiteral("longer than"))) << endless.message.toStdString();
     SightDocument d;
     d.open(write(dir, "in.csv", evening));
     const QString saved = dir.filePath(QStringLiteral("saved.csv"));
@@ -290,9 +294,10 @@ TEST_F(DocumentTest, RecoveryThatCannotBeWrittenSaidOnce)
     }
 }
 
-// The DR, the height of eye and the index correction outlive the document;
-// a new row carries on from the last one. Settings are written when they
-// change: a value set behind the document's back stands until they do.
+// The DR, the height of eye and the index correction, the vessel and the
+// navigator outlive the document; a new row carries on from the last one.
+// Settings are written when they change: a value set behind the
+// document's back stands until they do.
 TEST_F(DocumentTest, RememberedBetweenRuns)
 {
     QSettings s(QStringLiteral("Morvel"), QStringLiteral("Morvel"));
@@ -301,6 +306,7 @@ TEST_F(DocumentTest, RememberedBetweenRuns)
         d.open(write(dir, "in.csv", evening));
         d.setCell(2, int(Col::eye), QStringLiteral("4.2"));
         d.setDr({"41N 36W", "2026-12-07T19:30:00Z", "270", "6"});
+        d.setVesselAndNavigator(QStringLiteral(" Northern Light "), QStringLiteral("J. Harrison"));
         s.sync();
         EXPECT_EQ(s.value(QStringLiteral("sight/eye")).toString(), QStringLiteral("4.2"));
         s.setValue(QStringLiteral("sight/eye"), QStringLiteral("9"));
@@ -313,6 +319,8 @@ TEST_F(DocumentTest, RememberedBetweenRuns)
     }
     SightDocument next;
     EXPECT_EQ(next.book().dr, (sightlog::DrTrack{"41N 36W", "2026-12-07T19:30:00Z", "270", "6"}));
+    EXPECT_EQ(next.vessel(), QStringLiteral("Northern Light"));
+    EXPECT_EQ(next.navigator(), QStringLiteral("J. Harrison"));
     const QDateTime now(QDate(2026, 12, 8), QTime(5, 10), Qt::UTC);
     const sightlog::SightCells first = next.newRow(now);
     EXPECT_EQ(first[size_t(Col::eye)], "9");
@@ -339,25 +347,34 @@ TEST(Results, Lines)
         sightlog::Logbook book;
         std::vector<std::pair<const char*, const char*>> starts;  // lead and text, each as it begins
     } rows[] = {
-        {"three stars", log, {{"Fix 40°1", " at UT 19:35:00 7 Dec"}, {"", "From the DR: "}, {"", "95 % ellipse: "}}},
+        {"three stars", log, {{"Fix 40°1", " at 2026-12-07 19:35:00 UT"}, {"", "From the DR: "}, {"", "95 % ellipse: "}}},
         {"two stars, a weak cut", with([](auto& b) { b.rows.pop_back(); }),
-         {{"Fix ", " at UT 19:34:00 7 Dec"}, {"", "From"}, {"Weak fix:", " no two lines cut at 15°"}}},
+         {{"Fix ", " at 2026-12-07 19:34:00 UT"}, {"", "From"}, {"Weak fix:", " no two lines cut at 15°"}}},
         {"one bad", with([](auto& b) { b.rows[2][size_t(Col::hs)] = "4S"; }),
-         {{"", "1 row(s) cannot be read"}, {"Fix ", " at UT 19:34:00 7 Dec"}, {"", "From"}, {"Weak fix:", ""}}},
+         {{"Row 3 (Vega), hs:", " '4S'"}, {"Fix ", " at 2026-12-07 19:34:00 UT"}, {"", "From"}, {"Weak fix:", ""}}},
         {"a bad DR", with([](auto& b) { b.dr.position = "<b>41N"; }),
-         {{"", "DR position: '<b>41N'"}, {"", "3 row(s) cannot be read"}, {"", "Two sights or more"}}},
+         {{"", "DR position: '<b>41N'"}, {"", "3 row(s) follow the DR and wait for it."}, {"", "Two sights or more"}}},
         {"the same star twice", with([](auto& b) { b.rows[1] = b.rows[0]; b.rows.pop_back(); }),
          {{"No fix:", " the lines of position are parallel"}}},
         {"Altair a degree out", with([](auto& b) { b.rows[1][size_t(Col::hs)] = "46 1.7"; }),
-         {{"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
+         {{"Row 2 (Altair):", " the intercept is 46.6 nm: the DR may be far off"}, {"Fix ", ""}, {"", "From"},
+          {"", "95 % ellipse"},
           {"Doubtful fix:", " a line stands 33.0 nm off the fix; with three"}}},
         {"Altair a degree out among four",
          with([](auto& b) {
              b.rows[1][size_t(Col::hs)] = "46 1.7";
              b.rows.push_back({"2026-12-07T19:36:00Z", "Fomalhaut", "", "19 51.6", "-1.2", "3.5"});
          }),
-         {{"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
+         {{"Row 2 (Altair):", " the intercept is 46.6 nm"}, {"Fix ", ""}, {"", "From"}, {"", "95 % ellipse"},
           {"Excluded from the fix:", " row 2 (Altair), residual 60.1 nm"}}},
+        {"the morning Sun run up to the stars",
+         with([](auto& b) {
+             b.rows.insert(b.rows.begin(), {"2026-12-07T11:30:00Z", "Sun", "lower", "16 6.1", "-1.2", "3.5", "", "",
+                                            "39 50.0N", "36 40.0W"});
+         }),
+         {{"Fix ", " at 2026-12-07 19:35:00 UT"}, {"", "From"}, {"", "95 % ellipse"},
+          {"Running fix:", " the line of 2026-12-07 11:30:00 UT (Sun) advanced by the run to 2026-12-07 19:35:00 UT, "
+                           "44.7 nm 070°"}}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);

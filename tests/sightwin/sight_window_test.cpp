@@ -2,14 +2,18 @@
 // row by row gives the fix morvel-solve gives from the file the window
 // saves; an edit undone; a bad entry marked and left out; the log back
 // after a crash, and a recovery file that cannot be written told once; the
-// printed page; the way in from the main menu and back.
+// printed page, and a long log's pages; the way in from the main menu and
+// back.
 #include "cli/sights.h"
 #include "engine/angles.h"
+#include "navtext/navtext.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
 #include "sightwin/dr_box.h"
+#include "sight/sky.h"
 #include "sightwin/log_model.h"
 #include "sightwin/plotting_sheet.h"
+#include "sightwin/sight_document.h"
 #include "sightwin/sight_window.h"
 #include "toolkit/services.h"
 
@@ -86,6 +90,10 @@ struct WindowTest : ::testing::Test {
         toolkit::services().messages = &box;
         toolkit::services().printer = &printer;
         QFile::remove(SightWindow::recoveryPath());
+        // Each test starts without the DR an earlier one left remembered.
+        QSettings s(QStringLiteral("Morvel"), QStringLiteral("Morvel"));
+        for (const char* key : {"sight/drPosition", "sight/drTime", "sight/drCourse", "sight/drSpeed"})
+            s.remove(QLatin1String(key));
     }
 };
 
@@ -104,6 +112,62 @@ std::pair<double, double> solvedFix(const QString& path)
         return {NAN, NAN};
     const size_t lat = s.find("\"lat\":", fix), lon = s.find("\"lon\":", fix);
     return {std::stod(s.substr(lat + 6)), std::stod(s.substr(lon + 6))};
+}
+
+/// A printed page read back as text (pdftotext) with its number of pages
+/// (pdfinfo), in vectors alone. MORVEL_SNAPSHOT_DIR=DIR keeps it there as
+/// name, to look at.
+std::pair<QString, int> readBack(const QByteArray& pdf, const QTemporaryDir& dir, const QString& name)
+{
+    EXPECT_FALSE(pdf.isEmpty());
+    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "a bitmap on the page";
+    const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR");
+    const QString path = (keep.isEmpty() ? dir.path() : keep) + u'/' + name;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(pdf);
+    f.close();
+    QProcess info, text;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(info.waitForFinished()) << "pdfinfo (poppler-utils) is needed";
+    const QString pages = QString::fromUtf8(info.readAllStandardOutput()).section(QStringLiteral("Pages:"), 1).trimmed();
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    EXPECT_TRUE(text.waitForFinished());
+    return {QString::fromUtf8(text.readAllStandardOutput()), pages.section(u'\n', 0, 0).toInt()};
+}
+
+/// A log of n star sights observed exactly (the sextant altitude that gives
+/// the almanac's) from 41°18'N 37°36'W every 20 seconds from 19:30 UT on 7
+/// December 2026, the stars 15 to 70 degrees high in turn, each row's DR
+/// 4' south and 6' east of the truth; and each sight's time as the page
+/// writes it.
+std::pair<QByteArray, QStringList> exactLog(int n)
+{
+    const double lat = 41.3 * math::degree, lon = -37.6 * math::degree;
+    const std::string dr = navtext::navPositionText(lat - math::degree / 15, lon + math::degree / 10, false);
+    QByteArray log = "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n";
+    QStringList times;
+    const QDateTime start(QDate(2026, 12, 7), QTime(19, 30), Qt::UTC);
+    sight::Conditions conditions;
+    conditions.eye = 3.5;
+    for (int i = 0; i < n; ++i) {
+        const QString utc = start.addSecs(20 * i).toString(Qt::ISODate);
+        std::vector<sight::Visible> stars;
+        for (const sight::Visible& v : sight::skyAt(almanac::Instant::parse(utc.toStdString()), lat, lon).bodies)
+            if (v.body.kind == almanac::BodyKind::star && v.hc > 15 * math::degree && v.hc < 70 * math::degree)
+                stars.push_back(v);
+        const sight::Visible& star = stars[size_t(i) % stars.size()];
+        const double hs = sight::sextantAltitude(star.hc, conditions, sight::Limb::center, {}, lat);
+        log += QStringLiteral("%1,%2,,%3,0,3.5,,,%4,%5\n")
+                   .arg(utc, QString::fromStdString(std::string(star.body.name)),
+                        QString::fromStdString(navtext::navAltitudeText(hs, false)),
+                        QString::fromStdString(dr.substr(0, dr.find(' '))),
+                        QString::fromStdString(dr.substr(dr.find(' ') + 1)))
+                   .toUtf8();
+        times << QString::fromStdString(navtext::instantText(utc.toStdString()));
+    }
+    return {log, times};
 }
 
 }  // namespace
@@ -160,11 +224,11 @@ TEST_F(WindowTest, WatchTimeAndItsUtcTwinGiveOneFix)
 {
     const struct {
         const char *watch, *utc, *body, *hs, *shown;
-    } stars[] = {{"19:33:12", "2026-12-08T00:33:00Z", "Capella", "43 37.8", "19:33:12 (UT 00:33:00 8 Dec)"},
-                 {"19:34:12", "2026-12-08 00:34:00Z", "Saturn", "50 13.5", "19:34:12 (UT 00:34:00 8 Dec)"},
-                 {"19:35:12", "2026-12-08T00:35:00Z", "Deneb", "43 40.1", "19:35:12 (UT 00:35:00 8 Dec)"},
+    } stars[] = {{"19:33:12", "2026-12-08T00:33:00Z", "Capella", "43 37.8", "19:33:12 (2026-12-08 00:33:00 UT)"},
+                 {"19:34:12", "2026-12-08 00:34:00Z", "Saturn", "50 13.5", "19:34:12 (2026-12-08 00:34:00 UT)"},
+                 {"19:35:12", "2026-12-08T00:35:00Z", "Deneb", "43 40.1", "19:35:12 (2026-12-08 00:35:00 UT)"},
                  {"2026-12-07 19:36:12", "2026-12-08T00:36:00Z", "Aldebaran", "38 03.7",
-                  "19:36:12 (UT 00:36:00 8 Dec)"}};
+                  "19:36:12 (2026-12-08 00:36:00 UT)"}};
     auto type = [&](SightWindow& w, bool watch) {
         typeInto(w.drPosition(), QStringLiteral("40 05.0N 70 10.0W"));
         typeInto(w.drTime(), QStringLiteral("2026-12-08T00:30:00Z"));
@@ -197,7 +261,7 @@ TEST_F(WindowTest, WatchTimeAndItsUtcTwinGiveOneFix)
         EXPECT_EQ(byWatch.model().index(r, 0).data().toString(), QString::fromUtf8(stars[r].shown));
         EXPECT_EQ(inUt.model().index(r, 0).data().toString(), QString::fromUtf8(stars[r].shown).mid(10).chopped(1));
     }
-    EXPECT_TRUE(byWatch.resultText().contains(QStringLiteral(" at 19:36:12 (UT 00:36:00 8 Dec)")));
+    EXPECT_TRUE(byWatch.resultText().contains(QStringLiteral(" at 19:36:12 (2026-12-08 00:36:00 UT)")));
 
     // Saved, the files morvel-solve reads to the same fix.
     const QString watchFile = dir.filePath(QStringLiteral("watch.csv")), utcFile = dir.filePath(QStringLiteral("utc.csv"));
@@ -326,41 +390,60 @@ TEST_F(WindowTest, RecoveryThatCannotBeWrittenToldOnce)
     EXPECT_TRUE(box.texts[0].endsWith(QStringLiteral("Save the sights to keep them.")));
 }
 
-TEST_F(WindowTest, PrintedPageIsOneVectorPageWithTheLogAndTheFix)
+// The page a logbook keeps: the vessel, the navigator and a line to sign
+// on; each sight's time and DR, its height of eye, temperature and
+// pressure; the fix, and the morning Sun's line run up to the stars said.
+TEST_F(WindowTest, PrintedPageIsALogbookPageInVectors)
 {
     SightWindow w;
     typeLog(w);
+    w.document().setVesselAndNavigator(QStringLiteral("Northern Light"), QStringLiteral("J. Harrison"));
+    LogModel& m = w.model();
+    m.setData(m.index(1, int(Col::temp)), QStringLiteral("8"), Qt::EditRole);
+    m.setData(m.index(1, int(Col::pressure)), QStringLiteral("1016"), Qt::EditRole);
+    w.document().insertSight(0, {"2026-12-07T11:30:00Z", "Sun", "lower", "16 6.1", "-1.2", "3.5", "", "", "39 50.0N",
+                                 "36 40.0W"},
+                             QStringLiteral("Add the morning Sun"));
+    ASSERT_TRUE(w.model().worked().fix.found());
     w.actPrint->trigger();
     ASSERT_EQ(printer.jobs.size(), 1u);
-    const QByteArray pdf = printer.jobs[0].pdf;
-    ASSERT_FALSE(pdf.isEmpty());
-    // MORVEL_SNAPSHOT_DIR=DIR keeps the window and the page there to look at.
     if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
         w.resize(1400, 800);
         w.show();
         w.grab().save(keep + QStringLiteral("/sight-window.png"));
         w.findChild<QTabWidget*>()->setCurrentIndex(1);
         w.grab().save(keep + QStringLiteral("/sight-sky.png"));
-        QFile page(keep + QStringLiteral("/sight-page.pdf"));
-        if (page.open(QIODevice::WriteOnly))
-            page.write(pdf);
     }
-    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "a bitmap on the page";
-    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    const auto [page, pages] = readBack(printer.jobs[0].pdf, dir, QStringLiteral("sight-page.pdf"));
+    EXPECT_EQ(pages, 1);
+    for (const char* expected :
+         {"Sight reduction", "Northern Light", "J. Harrison", "Navigator's signature", "2026-12-07 19:33:00",
+          "40°05.0'N 035°45.0'W", "39°50.0'N 036°40.0'W", "3.5 m", "8 °C, 1016 hPa", "10 °C, 1010 hPa", "Fomalhaut",
+          "Fix 40°", "95 % ellipse",
+          "Running fix: the line of 2026-12-07 11:30:00 UT (Sun) advanced by the run to 2026-12-07 19:36:00 UT"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected << "\n" << page.toStdString();
+}
+
+// Thirty sights run on to a second page, the sheet on it; no sight is lost
+// between the pages.
+TEST_F(WindowTest, LongLogRunsOnToASecondPage)
+{
+    const auto [log, times] = exactLog(30);
+    const QString path = dir.filePath(QStringLiteral("thirty.csv"));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(pdf);
+    f.write(log);
     f.close();
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    ASSERT_TRUE(info.waitForFinished()) << "pdfinfo (poppler-utils) is needed";
-    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           1"));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished());
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
-    for (const char* expected : {"Sight reduction", "40 05.0N 35 45.0W", "Capella", "Fomalhaut", "Fix", "95 % ellipse"})
-        EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected << "\n" << page.toStdString();
+    SightWindow w;
+    ASSERT_TRUE(w.open(path));
+    ASSERT_TRUE(w.model().worked().fix.found());
+    w.actPrint->trigger();
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    const auto [page, pages] = readBack(printer.jobs[0].pdf, dir, QStringLiteral("sight-page-30.pdf"));
+    EXPECT_EQ(pages, 2);
+    for (const QString& t : times)
+        EXPECT_TRUE(page.contains(t)) << t.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("Page 2 of 2")));
 }
 
 // A log typed with Enter and Tab alone loses nothing: Enter keeps the cell

@@ -12,6 +12,7 @@
 #include "sightwin/plotting_sheet.h"
 #include "sightwin/sky_chart.h"
 #include "sightwin/sky_panel.h"
+#include "sightwin/vessel_dialog.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -473,6 +474,30 @@ TEST(IdentifyDialog, TypedAzimuth)
                                                 });
         EXPECT_EQ(got.value_or("").toStdString(), name) << typed;
     }
+}
+
+// The vessel and the navigator reached by their access keys and typed over
+// what was given; cancelled, nothing changes.
+TEST(VesselDialog, TypedAndCancelled)
+{
+    auto type = [](QDialog& d) {
+        d.show();
+        QApplication::setActiveWindow(&d);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        for (const auto& [key, text] : {std::pair(Qt::Key_V, "Northern Light"), std::pair(Qt::Key_N, "J. Harrison")}) {
+            QTest::keyClick(&d, key, Qt::AltModifier);
+            auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            EXPECT_TRUE(edit);
+            if (edit) {
+                edit->selectAll();
+                QTest::keyClicks(edit, QString::fromUtf8(text));
+            }
+        }
+        return int(QDialog::Accepted);
+    };
+    const auto typed = sightwin::askVesselAndNavigator(nullptr, QStringLiteral("Sea Wolf"), {}, type);
+    EXPECT_EQ(typed, std::pair(QStringLiteral("Northern Light"), QStringLiteral("J. Harrison")));
+    EXPECT_FALSE(sightwin::askVesselAndNavigator(nullptr, {}, {}, [](QDialog&) { return int(QDialog::Rejected); }));
 }
 
 int main(int argc, char** argv)
