@@ -30,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -216,69 +217,105 @@ TEST_F(WindowTest, ThreeStarLogGivesTheFixMorvelSolveGivesFromTheSavedFile)
     EXPECT_EQ(again.resultText(), w.resultText());
 }
 
-// Four evening stars off New England timed by a watch kept on zone +5 and
-// 12 s fast: 19:33:12 by the watch on 7 December is 00:33:00 UT on the
-// 8th. Typed by the watch and typed in UT, the same fix, in the window and
-// from the files it saves; every time shown in one form with the UT.
+// A log typed by the watch and its twin typed in UT give one fix, in the
+// window and from the files it saves through morvel-solve; every row shows
+// its time in one form with the UT. The sights are exact (the almanac's
+// altitudes from the truth, the DR 4' south and 6' east of it), four stars
+// spread in azimuth.
 TEST_F(WindowTest, WatchTimeAndItsUtcTwinGiveOneFix)
 {
     const struct {
-        const char *watch, *utc, *body, *hs, *shown;
-    } stars[] = {{"19:33:12", "2026-12-08T00:33:00Z", "Capella", "43 37.8", "19:33:12 (2026-12-08 00:33:00 UT)"},
-                 {"19:34:12", "2026-12-08 00:34:00Z", "Saturn", "50 13.5", "19:34:12 (2026-12-08 00:34:00 UT)"},
-                 {"19:35:12", "2026-12-08T00:35:00Z", "Deneb", "43 40.1", "19:35:12 (2026-12-08 00:35:00 UT)"},
-                 {"2026-12-07 19:36:12", "2026-12-08T00:36:00Z", "Aldebaran", "38 03.7",
-                  "19:36:12 (2026-12-08 00:36:00 UT)"}};
-    auto type = [&](SightWindow& w, bool watch) {
-        typeInto(w.drPosition(), QStringLiteral("40 05.0N 70 10.0W"));
-        typeInto(w.drTime(), QStringLiteral("2026-12-08T00:30:00Z"));
-        typeInto(w.drCourse(), QStringLiteral("090"));
-        typeInto(w.drSpeed(), QStringLiteral("12"));
-        if (watch) {
-            typeInto(w.drBox().date(), QStringLiteral("2026-12-07"));
-            typeInto(w.drBox().zone(), QStringLiteral("+5"));
-            typeInto(w.drBox().watchError(), QStringLiteral("12 s fast"));
-        }
-        LogModel& m = w.model();
-        for (const auto& star : stars) {
-            w.actAdd->trigger();
-            const int r = m.rowCount() - 1;
-            for (const auto& [c, text] : {std::pair(Col::utc, watch ? star.watch : star.utc),
-                                          std::pair(Col::body, star.body), std::pair(Col::hs, star.hs),
-                                          std::pair(Col::ic, "-1.2"), std::pair(Col::eye, "3.5")})
-                m.setData(m.index(r, int(c)), QString::fromUtf8(text), Qt::EditRole);
-        }
+        const char *name, *date, *zone, *error;
+        double lat, lon;  ///< the truth, degrees
+        std::array<const char*, 4> watch, utc;
+    } logs[] = {
+        {"the UT date rolls on", "2026-12-07", "+5", "12 s fast", 40.2, -70.33,
+         {"19:33:12", "19:34:12", "19:35:12", "2026-12-07 19:36:12"},
+         {"2026-12-08T00:33:00Z", "2026-12-08T00:34:00Z", "2026-12-08T00:35:00Z", "2026-12-08T00:36:00Z"}},
+        {"across local midnight", "2026-12-07", "+3", "12 s slow", 41.3, -37.6,
+         {"23:58:48", "23:59:48", "2026-12-08 00:00:48", "2026-12-08 00:01:48"},
+         {"2026-12-08T02:59:00Z", "2026-12-08T03:00:00Z", "2026-12-08T03:01:00Z", "2026-12-08T03:02:00Z"}},
+        {"east, the UT date a day behind", "2026-12-08", "-3", "0", 41.0, 45.0,
+         {"01:10", "01:11", "01:12", "01:13"},
+         {"2026-12-07T22:10:00Z", "2026-12-07T22:11:00Z", "2026-12-07T22:12:00Z", "2026-12-07T22:13:00Z"}},
     };
-    SightWindow byWatch, inUt;
-    type(byWatch, true);
-    type(inUt, false);
-    const sight::Fix &fix = byWatch.model().worked().fix, &twin = inUt.model().worked().fix;
-    ASSERT_TRUE(fix.found()) << fix.why;
-    EXPECT_EQ(fix.lat, twin.lat);
-    EXPECT_EQ(fix.lon, twin.lon);
-    EXPECT_EQ(byWatch.model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Watch time"));
-    for (int r = 0; r < 4; ++r) {
-        EXPECT_EQ(byWatch.model().index(r, 0).data().toString(), QString::fromUtf8(stars[r].shown));
-        EXPECT_EQ(inUt.model().index(r, 0).data().toString(), QString::fromUtf8(stars[r].shown).mid(10).chopped(1));
-    }
-    EXPECT_TRUE(byWatch.resultText().contains(QStringLiteral(" at 19:36:12 (2026-12-08 00:36:00 UT)")));
+    for (const auto& log : logs) {
+        SCOPED_TRACE(log.name);
+        const double lat = log.lat * math::degree, lon = log.lon * math::degree;
+        // The stars nearest north, east, south and west, 15 to 70 degrees high.
+        std::vector<std::pair<std::string, std::string>> sights;  // body, Hs
+        sight::Conditions conditions;
+        conditions.eye = 3.5;
+        for (size_t i = 0; i < 4; ++i) {
+            const auto sky = sight::skyAt(almanac::Instant::parse(log.utc[i]), lat, lon).bodies;
+            const sight::Visible* best = nullptr;
+            auto off = [&](const sight::Visible& v) { return std::abs(std::remainder(v.zn - i * 90 * math::degree, 360 * math::degree)); };
+            for (const sight::Visible& v : sky)
+                if (v.body.kind == almanac::BodyKind::star && v.hc > 15 * math::degree && v.hc < 70 * math::degree &&
+                    (!best || off(v) < off(*best)))
+                    best = &v;
+            ASSERT_TRUE(best);
+            sights.emplace_back(std::string(best->body.name),
+                                navtext::navAltitudeText(
+                                    sight::sextantAltitude(best->hc, conditions, sight::Limb::center, {}, lat), false));
+        }
+        const std::string dr = navtext::navPositionText(lat - math::degree / 15, lon + math::degree / 10, false);
+        auto type = [&](SightWindow& w, bool watch) {
+            typeInto(w.drPosition(), QString::fromStdString(dr));
+            typeInto(w.drTime(), QString::fromUtf8(log.utc[0]));
+            if (watch) {
+                typeInto(w.drBox().date(), QString::fromUtf8(log.date));
+                typeInto(w.drBox().zone(), QString::fromUtf8(log.zone));
+                typeInto(w.drBox().watchError(), QString::fromUtf8(log.error));
+            }
+            LogModel& m = w.model();
+            for (size_t i = 0; i < 4; ++i) {
+                w.actAdd->trigger();
+                const int r = m.rowCount() - 1;
+                for (const auto& [c, text] : {std::pair(Col::utc, std::string(watch ? log.watch[i] : log.utc[i])),
+                                              std::pair(Col::body, sights[i].first), std::pair(Col::hs, sights[i].second),
+                                              std::pair(Col::ic, std::string("0")), std::pair(Col::eye, std::string("3.5"))})
+                    m.setData(m.index(r, int(c)), QString::fromStdString(text), Qt::EditRole);
+            }
+        };
+        SightWindow byWatch, inUt;
+        type(byWatch, true);
+        type(inUt, false);
+        const sight::Fix &fix = byWatch.model().worked().fix, &twin = inUt.model().worked().fix;
+        ASSERT_TRUE(fix.found()) << fix.why;
+        EXPECT_EQ(fix.lat, twin.lat);
+        EXPECT_EQ(fix.lon, twin.lon);
+        EXPECT_NEAR(fix.lat, lat, 0.05 / 60 * math::degree);
+        EXPECT_NEAR(fix.lon, lon, 0.05 / 60 * math::degree);
+        EXPECT_EQ(byWatch.model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Watch time"));
+        for (int r = 0; r < 4; ++r) {
+            const QString ut = QString::fromStdString(navtext::instantText(log.utc[r])) + QStringLiteral(" UT");
+            const QString watch = QString::fromUtf8(log.watch[r]).section(u' ', -1);
+            EXPECT_EQ(byWatch.model().index(r, 0).data().toString(),
+                      (watch.size() == 5 ? watch + QStringLiteral(":00") : watch) + QStringLiteral(" (") + ut + u')');
+            EXPECT_EQ(inUt.model().index(r, 0).data().toString(), ut);
+        }
 
-    // Saved, the files morvel-solve reads to the same fix.
-    const QString watchFile = dir.filePath(QStringLiteral("watch.csv")), utcFile = dir.filePath(QStringLiteral("utc.csv"));
-    ASSERT_TRUE(byWatch.saveTo(watchFile));
-    ASSERT_TRUE(inUt.saveTo(utcFile));
-    QFile saved(watchFile);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(saved.readAll().contains("# date: 2026-12-07\n# zone: +5\n# watch error: 12 s fast\ntime,body,"));
-    EXPECT_EQ(solvedFix(watchFile), solvedFix(utcFile));
-    EXPECT_NEAR(solvedFix(watchFile).first, fix.lat / math::degree, 1e-5);
-    SightWindow reopened;
-    ASSERT_TRUE(reopened.open(watchFile));
-    EXPECT_EQ(reopened.model().book(), byWatch.model().book());
-    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
-        byWatch.resize(1400, 800);
-        byWatch.show();
-        byWatch.grab().save(keep + QStringLiteral("/sight-window-watch.png"));
+        // Saved, the files morvel-solve reads to the same fix.
+        const QString watchFile = dir.filePath(QStringLiteral("watch.csv")), utcFile = dir.filePath(QStringLiteral("utc.csv"));
+        ASSERT_TRUE(byWatch.saveTo(watchFile));
+        ASSERT_TRUE(inUt.saveTo(utcFile));
+        QFile saved(watchFile);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(saved.readAll().contains(QStringLiteral("# date: %1\n# zone: %2\n# watch error: %3\ntime,body,")
+                                                 .arg(QString::fromUtf8(log.date), QString::fromUtf8(log.zone),
+                                                      QString::fromUtf8(log.error))
+                                                 .toUtf8()));
+        EXPECT_EQ(solvedFix(watchFile), solvedFix(utcFile));
+        EXPECT_NEAR(solvedFix(watchFile).first, fix.lat / math::degree, 1e-5);
+        SightWindow reopened;
+        ASSERT_TRUE(reopened.open(watchFile));
+        EXPECT_EQ(reopened.model().book(), byWatch.model().book());
+        if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty() && log.watch[2][0] == '2') {
+            byWatch.resize(1400, 800);
+            byWatch.show();
+            byWatch.grab().save(keep + QStringLiteral("/sight-window-watch.png"));
+        }
     }
 }
 
