@@ -311,6 +311,16 @@ TEST_F(WindowTest, WatchTimeAndItsUtcTwinGiveOneFix)
         SightWindow reopened;
         ASSERT_TRUE(reopened.open(watchFile));
         EXPECT_EQ(reopened.model().book(), byWatch.model().book());
+        // The printed page: the watch's settings in its head, each time by
+        // the watch with the UT.
+        byWatch.actPrint->trigger();
+        ASSERT_FALSE(printer.jobs.empty());
+        const QString page = readBack(printer.jobs.back().pdf, dir, QStringLiteral("sight-page-watch.pdf")).first;
+        for (const QString& expected :
+             {QStringLiteral("Watch: date on board %1, zone %2, watch error %3")
+                  .arg(QString::fromUtf8(log.date), QString::fromUtf8(log.zone), QString::fromUtf8(log.error)),
+              QStringLiteral("Watch (UT)"), byWatch.model().index(3, 0).data().toString()})
+            EXPECT_TRUE(page.contains(expected)) << expected.toStdString() << "\n" << page.toStdString();
         if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty() && log.watch[2][0] == '2') {
             byWatch.resize(1400, 800);
             byWatch.show();
