@@ -2,6 +2,8 @@
 // description and the watch error, read and written (navtext.h).
 #include "navtext/navtext.h"
 
+#include "navtext/chars.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -12,18 +14,10 @@ namespace morvel::navtext {
 
 namespace {
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
-bool blank(char c) { return c == ' ' || c == '\t'; }
+using chars::blank;
+using chars::digit;
+using chars::trimmed;
 char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 /// Exactly n digits at s[at], or -1.
 int number(std::string_view s, size_t at, size_t n)
@@ -68,7 +62,7 @@ DateRead dateAt(std::string_view s, std::string_view text)
 
 DateRead readDate(std::string_view text)
 {
-    const std::string_view s = trim(text);
+    const std::string_view s = trimmed(text);
     if (s.size() != 10)
         return {false, {}, quoted(text) + ": " + dateForm};
     return dateAt(s, text);
@@ -81,7 +75,7 @@ WatchTimeRead readWatchTime(std::string_view text)
         r.error = quoted(text) + ": " + why;
         return r;
     };
-    std::string_view s = trim(text);
+    std::string_view s = trimmed(text);
     if (s.size() > 10 && s[4] == '-') {
         const DateRead d = dateAt(s, text);
         if (!d.ok) {
@@ -92,7 +86,7 @@ WatchTimeRead readWatchTime(std::string_view text)
         s.remove_prefix(10);
         if (s.empty() || !(blank(s.front()) || s.front() == 'T'))
             return fail(watchForm);
-        s = trim(s.substr(1));
+        s = trimmed(s.substr(1));
     }
     const size_t colon = s.find(':');
     const int h = colon == 1 || colon == 2 ? number(s, 0, colon) : -1;
@@ -125,7 +119,7 @@ WatchTimeRead readWatchTime(std::string_view text)
 ZoneRead readZone(std::string_view text)
 {
     auto fail = [&](const std::string& why) { return ZoneRead{false, 0, quoted(text) + ": " + why}; };
-    std::string s(trim(text));
+    std::string s(trimmed(text));
     // The typographer's minus.
     if (s.starts_with("\xE2\x88\x92"))
         s.replace(0, 3, "-");
@@ -159,7 +153,7 @@ WatchErrorRead readWatchError(std::string_view text)
     auto fail = [&] { return WatchErrorRead{false, 0, quoted(text) + ": " + errorForm}; };
     // Words and numbers apart: "1m12s fast" is 1 m 12 s fast.
     std::vector<std::string> words;
-    for (const char c : trim(text)) {
+    for (const char c : trimmed(text)) {
         if (blank(c)) {
             words.emplace_back();
             continue;
