@@ -156,7 +156,11 @@ Worked work(const Book& book)
 
 void writeBook(std::ostream& out, const Book& book, const std::vector<sightlog::LogKey>& keys)
 {
-    sightlog::writeHead(out, book.dr, book.head, book.drAt, keys);
+    // Bearings are timed in UTC: the date, zone and watch error of a log
+    // kept by the watch are no part of the book.
+    sightlog::DrTrack dr = book.dr;
+    dr.date = dr.zone = dr.watchError = {};
+    sightlog::writeHead(out, dr, book.head, book.drAt, keys);
     out << headerText << '\n';
     size_t note = 0;
     auto notesTo = [&](size_t rows) {
@@ -176,7 +180,7 @@ BookFile readBook(std::istream& in)
 {
     BookFile file;
     Book& book = file.book;
-    sightlog::HeadReader head{book.dr, book.head, book.drAt, file.keys};
+    sightlog::DrLine drLine{book.dr, book.drAt};
     sightlog::CsvReader reader(in);
     std::vector<std::string> cells;
     const auto refuseHeader = [&](int column, const std::string& why) {
@@ -184,7 +188,15 @@ BookFile readBook(std::istream& in)
         file.badHeader = true;
         return file;
     };
-    if (!reader.header(cells, [&](std::string_view line) { head.take(std::string(line)); }))
+    const auto headLine = [&](std::string_view text) {
+        std::string line(text);
+        if (drLine.take(line, book.head.size()))
+            return;
+        if (const std::optional<sightlog::LogKey> k = sightlog::keyOf(line))
+            file.keys.push_back(*k);
+        book.head.push_back(std::move(line));
+    };
+    if (!reader.header(cells, headLine))
         return refuseHeader(0, std::string("no header: the book starts with a line naming its columns (") +
                                    headerText + ")");
     if (reader.fault() != sightlog::LineFault::none)
@@ -204,7 +216,8 @@ BookFile readBook(std::istream& in)
     for (BookColumn c : {utc, body, bearing})
         if (at[size_t(c)] < 0)
             return refuseHeader(0, std::string("no column '") + bookColumnNames[size_t(c)] + "'");
-    head.done();
+    if (!drLine.found)
+        book.drAt = book.head.size();
     const size_t width = cells.size();
     const auto note = [&](std::string_view line) { book.notes.push_back({book.rows.size(), std::string(line)}); };
     while (reader.next(cells, note)) {

@@ -116,8 +116,11 @@ void CompassDocument::removeRow(int at)
     undo_.push(new Edit(*this, Edit::Kind::remove, at, std::move(after), tr("Delete row")));
 }
 
-void CompassDocument::setDr(const sightlog::DrTrack& dr)
+void CompassDocument::setDr(const sightlog::DrTrack& typed)
 {
+    // Bearings are timed in UTC: no date, zone or watch error.
+    sightlog::DrTrack dr = typed;
+    dr.date = dr.zone = dr.watchError = {};
     if (dr == book_.dr)
         return;
     compass::Book after = book_;

@@ -48,7 +48,7 @@ CompassWindow::CompassWindow(QWidget* parent)
     setObjectName(QStringLiteral("compassf"));
     ask = [this](const QString& question, bool cancel) { return sightwin::askIn(this, question, cancel); };
 
-    dr_ = new sightwin::DrBox;
+    dr_ = new sightwin::DrBox(nullptr, false);
     connect(dr_, &sightwin::DrBox::edited, this, [this] { document_->setDr(dr_->track()); });
 
     auto* delegate = new sightwin::LogDelegate(int(BookColumn::body),

@@ -56,7 +56,7 @@ int nextInSight(const LogModel& model, int row, int column)
 
 LogTable::LogTable(LogModel& model, QWidget* parent)
     : LogTable(model,
-               {QStringLiteral("2026-12-07T19:33:00Z"), widestBody(), QStringLiteral("center"),
+               {QStringLiteral("19:33:00 (2026-12-08 00:33:00 UT)"), widestBody(), QStringLiteral("center"),
                 QStringLiteral("00°00.0'"), QStringLiteral("10.5 off"), QStringLiteral("10.5 ft"), QStringLiteral("-10"),
                 QStringLiteral("1013"), QStringLiteral("00°00.0'N"), QStringLiteral("000°00.0'W"),
                 QStringLiteral("-00°00.0'"), QStringLiteral("-00°00.0'"), QStringLiteral("000°00.0'"),
