@@ -44,6 +44,8 @@ std::string degreesText(double x)
     return s == "-0" ? "0" : s;
 }
 
+}  // namespace
+
 /// A cell for the CSV: quoted when it holds a comma, a quote, blanks or
 /// tabs at its ends (which the reader would trim) or a leading '#'. A line
 /// cannot hold a line feed or a carriage return, which end it: one becomes
@@ -66,6 +68,8 @@ std::string csvCell(const std::string& s)
     return q + '"';
 }
 
+namespace {
+
 /// The DR's fields in a `# dr:` value, blanks around them dropped; the
 /// last takes whatever more the value holds, its separators and all.
 DrTrack drOf(const std::string& value)
@@ -83,6 +87,8 @@ DrTrack drOf(const std::string& value)
     return {parts[0], parts[1], parts[2], parts[3]};
 }
 
+}  // namespace
+
 /// A line written so that the reader reads it back the same: a line feed
 /// or a carriage return in it, either of which would end it, becomes a
 /// blank.
@@ -92,6 +98,8 @@ void putLine(std::ostream& out, std::string line)
         c = c == '\n' || c == '\r' ? ' ' : c;
     out << line << '\n';
 }
+
+namespace {
 
 /// The fields of the DR that time a log kept by the watch, in the order
 /// of ClockKey.
@@ -419,7 +427,8 @@ void removeRow(Logbook& book, size_t at)
         n.rowsBefore -= n.rowsBefore > at;
 }
 
-void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys)
+void writeHead(std::ostream& out, const DrTrack& d, const std::vector<std::string>& head, size_t drAt,
+               const std::vector<LogKey>& keys)
 {
     for (const LogKey& k : keys) {
         std::string value = k.value;
@@ -427,10 +436,9 @@ void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogK
             c = c == '\n' || c == '\r' ? ' ' : c;
         out << "# " << k.key << ": " << value << '\n';
     }
-    const DrTrack& d = book.dr;
     const bool drGiven = !blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed);
-    const size_t drAt = std::min(book.drAt, book.head.size());
-    for (size_t i = 0; i <= book.head.size(); ++i) {
+    drAt = std::min(drAt, head.size());
+    for (size_t i = 0; i <= head.size(); ++i) {
         if (i == drAt && drGiven)
             putLine(out,
                     "# " + std::string(drKey) + ": " + d.position + "; " + d.time + "; " + d.course + "; " + d.speed);
@@ -438,9 +446,28 @@ void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogK
             for (size_t k = 0; k < clockKeys; ++k)
                 if (const std::string& value = *clockFields(d)[k]; !value.empty())
                     putLine(out, "# " + std::string(clockKeyNames[k]) + ": " + value);
-        if (i < book.head.size())
-            putLine(out, book.head[i]);
+        if (i < head.size())
+            putLine(out, head[i]);
     }
+}
+
+bool DrLine::take(const std::string& line, size_t headLines)
+{
+    const std::optional<LogKey> k = keyOf(line);
+    if (found || !k || k->key != drKey)
+        return false;
+    const DrTrack d = drOf(k->value);
+    if (blank(d.position) && blank(d.time) && blank(d.course) && blank(d.speed))
+        return false;
+    dr.position = d.position, dr.time = d.time, dr.course = d.course, dr.speed = d.speed;
+    drAt = headLines;
+    return found = true;
+}
+
+void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys)
+{
+    const DrTrack& d = book.dr;
+    writeHead(out, d, book.head, book.drAt, keys);
     const bool watch = inWatchTime(book);
     for (size_t c = 0; c < sightColumns; ++c)
         out << (c ? "," : "") << (c == size_t(utc) && watch ? watchColumnName : sightColumnNames[c]);
@@ -466,7 +493,8 @@ LogbookFile readLogbook(std::istream& in)
 {
     LogbookFile file;
     Logbook& book = file.book;
-    bool drFound = false;
+    DrLine drLine{book.dr, book.drAt};
+    const bool& drFound = drLine.found;
     // The clock's lines before the header wait for it, with their places
     // in head and in the file: whether they time the log depends on its
     // time column.
@@ -488,15 +516,8 @@ LogbookFile readLogbook(std::istream& in)
         const std::optional<LogKey> k = keyOf(line);
         const std::optional<ClockKey> key = k ? clockKeyOf(k->key) : std::nullopt;
         if (l.beforeHeader) {
-            if (k && k->key == drKey && !drFound) {
-                const DrTrack d = drOf(k->value);
-                if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed)) {
-                    book.dr = d;
-                    book.drAt = book.head.size();
-                    drFound = true;
-                    return;
-                }
-            }
+            if (drLine.take(line, book.head.size()))
+                return;
             if (key)
                 waiting.push_back({book.head.size(), l.line, *key, k->value});
             book.head.push_back(std::move(line));

@@ -252,6 +252,34 @@ struct LogbookFile {
 
 LogbookFile readLogbook(std::istream& in);
 
+// ---- what every book's file shares -----------------------------------------
+// Other books kept as a sight log is (the compass book, compass/book.h)
+// write and read the lines that are no rows with these, the same way.
+
+/// A cell for the CSV: quoted when it holds a comma, a quote, blanks or
+/// tabs at its ends or a leading '#'; a line end in it becomes a blank.
+std::string csvCell(const std::string& s);
+
+/// A line written so that the reader reads it back the same: a line feed
+/// or a carriage return in it becomes a blank.
+void putLine(std::ostream& out, std::string line);
+
+/// The keys, then the lines before the header with the DR's `# dr:` line
+/// (and the date, zone and watch error it gives) after drAt of them (none
+/// when every field of the DR is blank).
+void writeHead(std::ostream& out, const DrTrack& dr, const std::vector<std::string>& head, size_t drAt,
+               const std::vector<LogKey>& keys);
+
+/// The DR's line read before a book's header: the first `# dr:` line that
+/// gives a DR sets the DR's position, time, course and speed, and drAt to
+/// the lines before it (true: the line is taken); any other line is not.
+struct DrLine {
+    DrTrack& dr;
+    size_t& drAt;
+    bool found = false;
+    bool take(const std::string& line, size_t headLines);
+};
+
 /// The value of book's first line before the header when it is a `# key:`
 /// line of this key, taken out of the log (a recovery file's own line);
 /// nothing when it is not.

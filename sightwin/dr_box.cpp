@@ -9,7 +9,7 @@
 
 namespace morvel::sightwin {
 
-DrBox::DrBox(QWidget* parent) : QGroupBox(tr("Dead reckoning"), parent)
+DrBox::DrBox(QWidget* parent, bool watchTime) : QGroupBox(tr("Dead reckoning"), parent)
 {
     auto* rows = new QVBoxLayout(this);
     auto* dr = new QHBoxLayout;
@@ -38,6 +38,9 @@ DrBox::DrBox(QWidget* parent) : QGroupBox(tr("Dead reckoning"), parent)
     zone_ = field(watch, tr("&Zone"), QStringLiteral("+5, -3, +9.5, 0"), 15);
     watchError_ = field(watch, tr("&Watch error"), tr("12 s fast, 12 s slow"), 19);
     watch->addStretch(1);
+    for (int i = 0; !watchTime && i < watch->count(); ++i)
+        if (QWidget* w = watch->itemAt(i)->widget())
+            w->hide();
     setTabOrder(position_, time_);
     setTabOrder(time_, course_);
     setTabOrder(course_, speed_);

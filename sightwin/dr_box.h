@@ -17,7 +17,9 @@ namespace morvel::sightwin {
 class DrBox : public QGroupBox {
     Q_OBJECT
 public:
-    explicit DrBox(QWidget* parent = nullptr);
+    /// Without watchTime the date, zone and watch error are not shown (a
+    /// book timed in UTC alone: the compass window's).
+    explicit DrBox(QWidget* parent = nullptr, bool watchTime = true);
 
     QLineEdit& position() { return *position_; }
     QLineEdit& time() { return *time_; }

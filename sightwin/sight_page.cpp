@@ -28,15 +28,6 @@ QString tr(const char* s)
     return QObject::tr(s);
 }
 
-/// The page's text in pixels of the device: size points high.
-QFont fontOf(double size, double pt, bool bold = false)
-{
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(std::max(1, int(std::lround(size * pt))));
-    f.setBold(bold);
-    return f;
-}
-
 // ---- the log's table -------------------------------------------------------
 
 /// Each column two figures, one over the other.
@@ -141,7 +132,7 @@ struct Table {
 Table tableOf(const std::vector<TableRow>& rows, const QPaintDevice& device, double pt, double pageWidth)
 {
     for (double size = tableLargest;; size -= 0.5) {
-        Table t{fontOf(size, pt), fontOf(size, pt, true)};
+        Table t{pageFont(size, pt), pageFont(size, pt, true)};
         const QFontMetricsF m(t.body, &device), b(t.bold, &device);
         for (size_t i = 0; i < columns; ++i) {
             double w = std::max(b.horizontalAdvance(tr(heads[i][0])), b.horizontalAdvance(tr(heads[i][1])));
@@ -352,6 +343,14 @@ std::vector<Planned> planOf(size_t rows, const Heights& h, QSizeF page)
 
 }  // namespace
 
+QFont pageFont(double size, double pt, bool bold)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(std::max(1, int(std::lround(size * pt))));
+    f.setBold(bold);
+    return f;
+}
+
 bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, const sightlog::Worked& worked,
                    const SheetContent& sheet, const PageHead& head)
 {
@@ -362,7 +361,7 @@ bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, con
         return false;
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const double pt = device.logicalDpiY() / 72.0;
-    const Ink ink{fontOf(7.5, pt), fontOf(7.5, pt, true), fontOf(14, pt, true)};
+    const Ink ink{pageFont(7.5, pt), pageFont(7.5, pt, true), pageFont(14, pt, true)};
     QPen pen(Qt::black);
     pen.setWidthF(0.5 * pt);
     QPen faint(QColor(170, 170, 170));

@@ -29,6 +29,7 @@
 #include "sightlog/logbook.h"
 
 #include <QDateTime>
+#include <QFont>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -43,6 +44,10 @@ struct PageHead {
     QString file;               ///< the log's file (empty: none)
     QDateTime printed;
 };
+
+/// A page's text (Liberation Sans) size points high, in pixels of a device
+/// of pt pixels a point.
+QFont pageFont(double size, double pt, bool bold = false);
 
 /// The pages; false when nothing could be drawn on the device.
 bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, const sightlog::Worked& worked,
