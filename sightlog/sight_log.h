@@ -26,7 +26,7 @@
 ///   pressure  hPa, 900 to 1100 (empty 1010)
 ///   dr_lat, dr_lon  the DR at the instant of the sight, as navtext.h reads a
 ///             latitude and a longitude; latitudes beyond 89 degrees are
-///             refused (the run between DRs is a rhumb line)
+///             refused (the run between DRs is sailed at the mid-latitude)
 ///
 /// utc, body, hs, eye, dr_lat and dr_lon are needed. Blank lines and lines
 /// starting with # are comments (csv_reader.h). A line that cannot be read
