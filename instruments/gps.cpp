@@ -44,20 +44,28 @@ GpsFix readGps(const std::string& host, int port, double timeout)
     using clock = std::chrono::steady_clock;
     const auto end = clock::now() + std::chrono::duration<double>(std::max(0.0, timeout));
     f.why = "no fix from gpsd at " + where + " within " + std::to_string(std::lround(timeout)) + " s";
+    // A receiver's cycle comes as several reports (the position alone,
+    // then the time, course and speed): after the first fix the rest are
+    // gathered for a moment longer.
+    auto until = end;
+    const auto gathered = [&] { return f.time && f.course && f.speed; };
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(end - clock::now()).count();
-        if (left <= 0)
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(until - clock::now()).count();
+        if (left <= 0 || (f.ok() && gathered()))
             break;
         // At most a second at a time, the deadline checked between.
         if (!gps_waiting(&data, int(std::min<long long>(left, 1000000))))
             continue;
         if (gps_read(&data, nullptr, 0) < 0) {
-            f.why = "gpsd at " + where + " closed the connection without a fix";
+            if (!f.ok())
+                f.why = "gpsd at " + where + " closed the connection without a fix";
             break;
         }
         const gps_fix_t& x = data.fix;
         if (!(data.set & LATLON_SET) || x.mode < MODE_2D || !std::isfinite(x.latitude) || !std::isfinite(x.longitude))
             continue;
+        if (!f.ok())
+            until = std::min<decltype(until)>(end, clock::now() + std::chrono::seconds(2));
         f.status = GpsFix::Status::fixed;
         f.why.clear();
         const double degree = M_PI / 180;
@@ -71,12 +79,12 @@ GpsFix readGps(const std::string& host, int port, double timeout)
             f.speed = x.speed * knotsPerMetreSecond;
         f.threeD = x.mode == MODE_3D;
         f.quality = qualityOf(x.status);
-        f.satellites = data.satellites_used;
+        if (data.satellites_used > 0)
+            f.satellites = data.satellites_used;
         if (std::isfinite(data.dop.hdop) && data.dop.hdop > 0)
             f.hdop = data.dop.hdop;
         if (std::isfinite(x.eph) && x.eph > 0)
             f.errorMetres = x.eph;
-        break;
     }
     gps_stream(&data, WATCH_DISABLE, nullptr);
     gps_close(&data);

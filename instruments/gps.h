@@ -3,9 +3,10 @@
 /// from gpsd (the GPS daemon, through its libgps). No Qt.
 ///
 /// gpsd is asked at host:port (localhost:2947 by default) for its reports,
-/// and the first with a position (a 2D or 3D fix) is taken, with its time,
-/// course and speed over ground when the receiver gives them. Nothing
-/// waits beyond the timeout: neither the connection (refused at once when
+/// and the first with a position (a 2D or 3D fix) is taken, with the time,
+/// course and speed over ground of the reports that follow it within two
+/// seconds (a receiver sends its cycle as several sentences), when the
+/// receiver gives them. Nothing waits beyond the timeout: neither the connection (refused at once when
 /// no gpsd listens) nor the reports.
 ///
 /// Degrees are turned into radians, north and east positive; the course
