@@ -5,6 +5,7 @@
 #include "cli/report.h"
 #include "engine/angles.h"
 #include "instruments/gps.h"
+#include "instruments/udp.h"
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
 #include "reckoning/reckoning.h"
@@ -196,39 +197,11 @@ int estimatedPosition(const Reader& r, const AlmanacOptions& options, std::ostre
     return 0;
 }
 
-/// HOST, HOST:PORT, an IPv6 address alone, or [IPv6]:PORT.
-bool hostAndPort(const std::string& text, std::string& host, int& port)
-{
-    std::string portText;
-    host = text;
-    if (!text.empty() && text.front() == '[') {
-        const size_t close = text.find(']');
-        if (close == std::string::npos || (close + 1 < text.size() && text[close + 1] != ':'))
-            return false;
-        host = text.substr(1, close - 1);
-        if (close + 1 < text.size() && (portText = text.substr(close + 2)).empty())
-            return false;
-    } else if (const size_t colon = text.find(':'); colon != std::string::npos && colon == text.rfind(':')) {
-        host = text.substr(0, colon);
-        if ((portText = text.substr(colon + 1)).empty())
-            return false;
-    }
-    if (host.empty())
-        return false;
-    if (!portText.empty()) {
-        const auto n = typedNumber(portText);
-        if (!n || n->overflow || n->value != std::floor(n->value) || n->value < 1 || n->value > 65535)
-            return false;
-        port = int(n->value);
-    }
-    return true;
-}
-
 int gps(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::ostream& err)
 {
     std::string host = instruments::gpsdHost;
     int port = instruments::gpsdPort;
-    if (r.has("gpsd") && !hostAndPort(r.text("gpsd"), host, port))
+    if (r.has("gpsd") && !instruments::readAddress(r.text("gpsd"), instruments::gpsdPort, host, port))
         r.refuse("--gpsd takes HOST or HOST:PORT (localhost:2947, [::1]:2947), the port 1 to 65535; not " +
                  quoted(r.text("gpsd")));
     const double timeout = r.number("timeout", 0.1, 600, "seconds", 5);

@@ -5,7 +5,6 @@
 #include "files/write.h"
 #include "instruments/fix_waypoint.h"
 #include "sight/fix.h"
-#include "sight/utc.h"
 #include "sightlog/sight_log.h"
 #include "sightlog/sight_texts.h"
 
@@ -238,24 +237,6 @@ void writeJson(std::ostream& to, const std::vector<Logged>& logged, const std::v
     pass(out, to, 0);
 }
 
-/// The fix as a plotter's waypoint, at the last sight's time as logged.
-instruments::FixWaypoint fixWaypoint(const sight::Fix& fix, const std::string& utc)
-{
-    instruments::FixWaypoint w;
-    w.lat = fix.lat;
-    w.lon = fix.lon;
-    std::string error;
-    const std::optional<sight::UtcTime> t = sight::UtcTime::parse(utc, error);
-    w.time = t ? t->text() : utc;
-    w.secondsOfDay = t ? t->seconds : 0;
-    if (fix.ellipse) {
-        w.major = fix.ellipse->major;
-        w.minor = fix.ellipse->minor;
-        w.orientation = fix.ellipse->orientation;
-    }
-    return w;
-}
-
 }  // namespace
 
 void jsonCorrections(JsonObject& o, const sight::Corrections& k)
@@ -307,7 +288,7 @@ int runSights(std::istream& in, const std::string& name, const SightsOptions& op
     const bool toPlotter = options.nmea || (options.gpx && *options.gpx == "-");
     bool unwritten = false;
     if (fix.found() && (options.gpx || options.nmea)) {
-        const instruments::FixWaypoint w = fixWaypoint(fix, *logged[fix.last].utc);
+        const instruments::FixWaypoint w = instruments::waypointOf(fix, *logged[fix.last].utc);
         if (options.nmea)
             out << w.nmea(*options.nmea == "gll");
         const std::string document = w.gpx("morvel-solve");

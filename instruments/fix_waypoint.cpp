@@ -3,6 +3,7 @@
 #include "engine/angles.h"
 #include "instruments/gpx.h"
 #include "instruments/nmea.h"
+#include "sight/utc.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +38,23 @@ std::string FixWaypoint::nmea(bool gll) const
 std::string FixWaypoint::gpx(const std::string& creator) const
 {
     return gpxWaypoint(lat, lon, time, name(), description(), creator);
+}
+
+FixWaypoint waypointOf(const sight::Fix& fix, const std::string& utc)
+{
+    FixWaypoint w;
+    w.lat = fix.lat;
+    w.lon = fix.lon;
+    std::string error;
+    const std::optional<sight::UtcTime> t = sight::UtcTime::parse(utc, error);
+    w.time = t ? t->text() : utc;
+    w.secondsOfDay = t ? t->seconds : 0;
+    if (fix.ellipse) {
+        w.major = fix.ellipse->major;
+        w.minor = fix.ellipse->minor;
+        w.orientation = fix.ellipse->orientation;
+    }
+    return w;
 }
 
 }  // namespace morvel::instruments

@@ -6,6 +6,8 @@
 /// (gpx.h). No Qt.
 #pragma once
 
+#include "sight/fix.h"
+
 #include <optional>
 #include <string>
 
@@ -29,5 +31,10 @@ struct FixWaypoint {
     /// The GPX 1.1 document of the waypoint.
     std::string gpx(const std::string& creator) const;
 };
+
+/// A found fix as a waypoint, at the last sight's time as logged (utc,
+/// "2026-12-07T19:41:06Z"; a time that cannot be read is kept as given,
+/// at midnight).
+FixWaypoint waypointOf(const sight::Fix& fix, const std::string& utc);
 
 }  // namespace morvel::instruments

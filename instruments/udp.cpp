@@ -8,6 +8,35 @@
 
 namespace morvel::instruments {
 
+bool readAddress(const std::string& text, int fallback, std::string& host, int& port)
+{
+    std::string portText;
+    host = text;
+    port = fallback;
+    if (!text.empty() && text.front() == '[') {
+        const size_t close = text.find(']');
+        if (close == std::string::npos || (close + 1 < text.size() && text[close + 1] != ':'))
+            return false;
+        host = text.substr(1, close - 1);
+        if (close + 1 < text.size() && (portText = text.substr(close + 2)).empty())
+            return false;
+    } else if (const size_t colon = text.find(':'); colon != std::string::npos && colon == text.rfind(':')) {
+        host = text.substr(0, colon);
+        if ((portText = text.substr(colon + 1)).empty())
+            return false;
+    }
+    if (host.empty() || host.find_first_of(" \t") != std::string::npos)
+        return false;
+    if (!portText.empty()) {
+        if (portText.size() > 5 || portText.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        port = std::stoi(portText);
+        if (port < 1 || port > 65535)
+            return false;
+    }
+    return true;
+}
+
 UdpSender::~UdpSender()
 {
     close();

@@ -16,6 +16,11 @@ namespace morvel::instruments {
 /// The usual port of NMEA over UDP.
 constexpr int nmeaUdpPort = 10110;
 
+/// A host and a port as typed: HOST, HOST:PORT, an IPv6 address alone, or
+/// [IPv6]:PORT; the port 1 to 65535, fallback when none is typed. False
+/// when the text is none of these.
+bool readAddress(const std::string& text, int fallback, std::string& host, int& port);
+
 class UdpSender {
 public:
     UdpSender() = default;

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace morvel::sightwin {
 
@@ -22,10 +23,15 @@ DrBox::DrBox(QWidget* parent) : QGroupBox(tr("Dead reckoning"), parent)
         connect(edit, &QLineEdit::editingFinished, this, &DrBox::edited);
         return edit;
     };
-    position_ = field(tr("&Position"), QStringLiteral("41 10.0N 66 30.0W"), 18);
+    // Wide enough for the sight form From GPS writes, 41°30.0'N 037°12.0'W.
+    position_ = field(tr("&Position"), QStringLiteral("41 10.0N 66 30.0W"), 21);
     time_ = field(tr("&Time (UTC)"), QStringLiteral("2026-12-07T17:00:00Z"), 20);
     course_ = field(tr("&Course"), QStringLiteral("090"), 5);
     speed_ = field(tr("Spee&d (kn)"), QStringLiteral("12"), 4);
+    fromGps_ = new QPushButton(tr("From &GPS"));
+    fromGps_->setToolTip(tr("The position, time, course and speed from gpsd (localhost:2947)"));
+    layout->addWidget(fromGps_);
+    connect(fromGps_, &QPushButton::clicked, this, &DrBox::gpsWanted);
     setTabOrder(position_, time_);
     setTabOrder(time_, course_);
     setTabOrder(course_, speed_);

@@ -1,7 +1,7 @@
 /// \file dr_box.h
 /// \brief The DR as the navigator types it: position, the time it holds
 /// (UTC), course and speed, each with its access key; the field at fault
-/// tinted with the reason in its tooltip.
+/// tinted with the reason in its tooltip; From GPS beside them.
 #pragma once
 
 #include "sightlog/logbook.h"
@@ -9,6 +9,7 @@
 #include <QGroupBox>
 
 class QLineEdit;
+class QPushButton;
 
 namespace morvel::sightwin {
 
@@ -21,6 +22,7 @@ public:
     QLineEdit& time() { return *time_; }
     QLineEdit& course() { return *course_; }
     QLineEdit& speed() { return *speed_; }
+    QPushButton& fromGps() { return *fromGps_; }
 
     /// The fields as typed, blanks about them dropped.
     sightlog::DrTrack track() const;
@@ -30,9 +32,12 @@ public:
 signals:
     /// A field was left or Enter pressed in it.
     void edited();
+    /// From GPS pressed.
+    void gpsWanted();
 
 private:
     QLineEdit *position_, *time_, *course_, *speed_;
+    QPushButton* fromGps_;
 };
 
 }  // namespace morvel::sightwin
