@@ -2,8 +2,10 @@
 
 #include <gps.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace morvel::instruments {
@@ -43,7 +45,9 @@ GpsFix readGps(const std::string& host, int port, double timeout)
     gps_stream(&data, WATCH_ENABLE | WATCH_JSON, nullptr);
     using clock = std::chrono::steady_clock;
     const auto end = clock::now() + std::chrono::duration<double>(std::max(0.0, timeout));
-    f.why = "no fix from gpsd at " + where + " within " + std::to_string(std::lround(timeout)) + " s";
+    char waited[32];
+    std::snprintf(waited, sizeof waited, "%g s", timeout);
+    f.why = "no fix from gpsd at " + where + " within " + waited;
     // A receiver's cycle comes as several reports (the position alone,
     // then the time, course and speed): after the first fix the rest are
     // gathered for a moment longer.
