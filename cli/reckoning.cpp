@@ -41,6 +41,17 @@ ModeOptions optionsOf(ReckoningMode mode)
 /// The longest a DR is carried, or the hours since the last fix, hours.
 constexpr double longestRun = 240;
 
+/// Within a degree of a pole the meridians close in too fast for plane
+/// sailing (the sight log refuses a DR there too).
+constexpr double polarLimit = 89 * degree;
+
+/// Refuses a position of option within a degree of a pole.
+void refusePolar(const Reader& r, const std::string& option, double lat)
+{
+    if (r.ok() && std::abs(lat) > polarLimit)
+        r.refuse("--" + option + " lies within a degree of the pole, where mid-latitude sailing does not hold");
+}
+
 /// Decimal degrees with the decimal window's rounding.
 double degrees(double x)
 {
@@ -85,6 +96,8 @@ int setDrift(const Reader& r, const AlmanacOptions& options, std::ostream& out, 
 {
     const auto [drLat, drLon] = r.position("dr");
     const auto [fixLat, fixLon] = r.position("fix");
+    refusePolar(r, "dr", drLat);
+    refusePolar(r, "fix", fixLat);
     const double hours = r.number("hours", 0, longestRun, "the hours since the last fix", 0);
     if (r.ok() && !(hours > 0))
         r.refuse("--hours takes the hours since the last fix, above 0; not " + quoted(r.text("hours")));
@@ -157,6 +170,7 @@ int currentSailing(const Reader& r, const AlmanacOptions& options, std::ostream&
 int estimatedPosition(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::ostream& err)
 {
     const auto [lat, lon] = r.position();
+    refusePolar(r, "pos", lat);
     const sight::UtcTime from = r.instant("dr-time");
     const double course = r.angle("course", AngleKind::circle);
     const double speed = r.number("speed", 0, 60, "the speed in knots", 0);
@@ -170,6 +184,11 @@ int estimatedPosition(const Reader& r, const AlmanacOptions& options, std::ostre
         return r.failed(err);
     const reckoning::Track track({lat, lon}, 0, course, speed);
     const reckoning::Place ep = reckoning::estimated(track, current, hours);
+    if (!(std::abs(ep.lat) <= polarLimit) || !(std::abs(track.at(hours).lat) <= polarLimit)) {
+        err << failedText("--ep: the run reaches within a degree of the pole, where mid-latitude sailing does not "
+                          "hold");
+        return 2;
+    }
     const gcs::Leg made = reckoning::between({lat, lon}, ep);
     std::string text;
     const bool d = options.decimal;

@@ -13,8 +13,10 @@
 ///
 /// The conventions are reckoning/reckoning.h's: the set is the direction
 /// the current flows toward, true; drifts and speeds in knots; positions
-/// run by mid-latitude sailing. --hours is the time since the last fix
-/// (above 0, up to 240); --ep carries the DR up to 240 hours either way.
+/// run by mid-latitude sailing, refused within a degree of a pole (a
+/// position given there, or a run that reaches there). --hours is the time
+/// since the last fix (above 0, up to 240); --ep carries the DR up to 240
+/// hours either way.
 ///
 /// Plain text: a row a quantity, angles in the sight form (or five
 /// decimals with --decimal), knots and miles to a tenth. JSON (decimal

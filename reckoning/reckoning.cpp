@@ -118,12 +118,17 @@ CurrentSailing courseToSteer(double track, double speed, const Current& current)
     const double off = std::asin(x), ahead = speed * std::sqrt(1 - x * x);
     const Steering first{math::wrap(track + off), ahead + along};
     const Steering second{math::wrap(track + math::pi - off), along - ahead};
-    if (!(first.speedMadeGood > 0)) {
-        s.error = "cannot make good that track: the current sets against it faster than the ship runs";
+    // A speed made good within rounding of nothing is none: a current
+    // square across the track as fast as the ship holds it there.
+    const double nothing = 1e-9 * (speed + current.drift);
+    if (!(first.speedMadeGood > nothing)) {
+        s.error = along < -nothing
+                      ? "cannot make good that track: the current sets against it faster than the ship runs"
+                      : "cannot make good that track: the current sets across it as fast as the ship can stem";
         return s;
     }
     s.steer = first;
-    if (second.speedMadeGood > 0 && ahead > 0)
+    if (second.speedMadeGood > nothing && ahead > nothing)
         s.other = second;
     return s;
 }

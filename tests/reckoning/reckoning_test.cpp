@@ -44,6 +44,7 @@ const Case cases[] = {
     {"current_outruns_the_ship", 0, 0, {{0, 90, 4}}, 1, 60, 6, 90, 4, 2},
     {"current_abeam_too_strong", 20, -60, {{0, 0, 3}}, 1, 90, 5, 0, 3, 0},
     {"current_dead_ahead_too_strong", 20, -60, {{0, 0, 3}}, 1, 180, 5, 0, 3, 0},
+    {"current_square_across_as_fast", -40, 60, {{0, 90, 5}}, 1, 0, 5, 90, 5, 0},
 };
 
 class Reckoning : public testing::TestWithParam<Case> {};
