@@ -1,13 +1,14 @@
 // The sight window's links with the ship's instruments: the DR from the
 // GPS, and the fix to the chart plotter (NMEA over UDP) or saved as GPX.
-#include "sightwin/dr_box.h"
-#include "sightwin/sight_document.h"
 #include "sightwin/sight_window.h"
-#include "sightwin/texts.h"
+
 #include "engine/angles.h"
 #include "files/write.h"
 #include "navtext/navtext.h"
 #include "sight/utc.h"
+#include "sightwin/dr_box.h"
+#include "sightwin/sight_document.h"
+#include "sightwin/texts.h"
 #include "toolkit/services.h"
 
 #include <QAction>
