@@ -112,7 +112,7 @@ void twentyThousandSightsToFix(benchmark::State& state)
     for (auto _ : state) {
         std::istringstream in(log);
         std::ostringstream out, err;
-        const int status = morvel::cli::runSights(in, "20000_sights.csv", {false, json, 0.5}, out, err);
+        const int status = morvel::cli::runSights(in, "20000_sights.csv", {false, json, 0.5, {}, {}}, out, err);
         if (status != 0)
             state.SkipWithError("no fix");
         benchmark::DoNotOptimize(out.str());

@@ -6,6 +6,7 @@
 #include "cli/finder.h"
 #include "cli/gpx.h"
 #include "cli/problem.h"
+#include "cli/reckoning.h"
 #include "cli/report.h"
 #include "cli/sights.h"
 #include "cli/solve.h"
@@ -215,6 +216,27 @@ std::string helpText()
            "                 for one of them is then refused, and a log with a utc column\n"
            "                 takes none\n"
            "  --sigma M      standard deviation of an altitude, minutes of arc (0.5 when not given)\n"
+           "  --gpx FILE     also write the fix as a GPX 1.1 waypoint (\"FIX 1941Z\", its time, the\n"
+           "                 ellipse's semi-axes); - writes it alone to standard output\n"
+           "  --nmea [gll]   write the fix alone as an NMEA 0183 waypoint ($GPWPL) for a chart\n"
+           "                 plotter; gll adds a $GPGLL, which a plotter takes as its own position\n"
+           "\n"
+           "Dead reckoning, the current and the GPS (set: the direction the current flows toward,\n"
+           "true; drift and speed in knots; positions run by mid-latitude sailing):\n"
+           "  --set-drift --dr POS --fix POS --hours H\n"
+           "                              the current from the DR and the fix for the same time,\n"
+           "                              H hours after the last fix: set, drift and distance\n"
+           "  --current-sailing --track A --speed KN --set A --drift KN\n"
+           "                              the course to steer and the speed made good along the\n"
+           "                              track; where the current outruns the ship, the other course\n"
+           "                              beside; exit 1 where none makes good the track\n"
+           "  --ep --pos POS --dr-time UTC --course A --speed KN --at UTC [--set A --drift KN]\n"
+           "                              the DR (EP with the current) at --at from the position at\n"
+           "                              --dr-time, with the course and distance made good\n"
+           "  --gps [--gpsd HOST:PORT] [--timeout S]\n"
+           "                              the position, UT, course and speed over ground and the\n"
+           "                              fix's quality from gpsd (localhost:2947; 5 s to wait);\n"
+           "                              exit 2 when no gpsd answers, 1 without a fix in time\n"
            "\n"
            "Output and batch:\n"
            "  --decimal      decimal degrees to five decimals instead of degrees and minutes\n"
@@ -232,7 +254,8 @@ std::string helpText()
            "A value may be one argument or several (--lat 40 12.3N).\n"
            "\n"
            "Exit status: 0 solved, 1 no solution (sights: no fix; deviation card: too few\n"
-           "headings), 2 bad input (batch, sights and card: the worst line).\n";
+           "headings; current sailing: no course; gps: no fix), 2 bad input (batch, sights and\n"
+           "card: the worst line; gps: no gpsd).\n";
 }
 
 namespace {
@@ -261,6 +284,9 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     std::vector<Entry> entries;
     std::optional<FinderMode> finder;
     std::optional<CompassMode> compass;
+    std::optional<ReckoningMode> reckon;
+    // --nmea takes gll or nothing.
+    std::optional<std::string> nmea;
     // The values of the modes' own options (--noon ... --sky, --compass ...
     // --magnetic), by name without dashes.
     std::map<std::string, std::string> finderValues;
@@ -276,15 +302,31 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         const std::string name = option.substr(2);
         FinderMode finderMode;
         CompassMode compassMode;
-        if (isFinderMode(name, finderMode) || isCompassMode(name, compassMode)) {
+        ReckoningMode reckoningMode;
+        if (isFinderMode(name, finderMode) || isCompassMode(name, compassMode) ||
+            isReckoningMode(name, reckoningMode)) {
             if (value)
                 return fail(option + " takes no value");
-            if (finder || compass)
-                return fail("give one of --noon, --identify, --sky, --compass, --amplitude and --magnetic");
+            if (finder || compass || reckon)
+                return fail("give one of --noon, --identify, --sky, --compass, --amplitude, --magnetic, "
+                            "--set-drift, --current-sailing, --ep and --gps");
             if (isFinderMode(name, finderMode))
                 finder = finderMode;
-            else
+            else if (isCompassMode(name, compassMode))
                 compass = compassMode;
+            else
+                reckon = reckoningMode;
+            continue;
+        }
+        if (name == "nmea") {
+            if (nmea)
+                return fail("--nmea given twice");
+            if (!value && i + 1 < args.size() && !isOption(args[i + 1]))
+                value = args[++i];
+            if (value && *value != "gll")
+                return fail("--nmea takes gll (a $GPGLL after the waypoint) or nothing; not " +
+                            navtext::quoted(*value));
+            nmea = value.value_or("");
             continue;
         }
         if (name == "gyro") {
@@ -320,7 +362,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
                                            : name == "gpx"       ? &gpx
                                            : name == "deviation-card" ? &card
                                                                  : nullptr;
-        const bool modeOption = isFinderOption(name) || isCompassOption(name);
+        const bool modeOption = isFinderOption(name) || isCompassOption(name) || isReckoningOption(name);
         if (name != "batch" && name != "waypoints" && !field && !once && !modeOption)
             return fail("unknown option " + option + " (see --help)");
         if (!value || value->empty())
@@ -346,6 +388,8 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
     // The options of a passage's route.
     const bool routing = !waypoints.empty() || limitText || gpx;
+    if (nmea && !sights)
+        return fail("--nmea writes the fix of --sights FILE");
     AlmanacOptions timing{style.decimal, style.json, 0};
     if (dut1) {
         const auto d = navtext::typedNumber(*dut1);
@@ -368,7 +412,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
                             ": " + why);
     }
     if (sights || sigma) {
-        SightsOptions o{style.decimal, style.json, 0.5};
+        SightsOptions o{style.decimal, style.json, 0.5, {}, gpx, nmea};
         if (sigma) {
             const auto d = navtext::typedNumber(*sigma);
             if (!d || d->overflow || !(d->value >= 0.01 && d->value <= 60))
@@ -391,22 +435,27 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             o.clock.push_back({key, given->second});
             finderValues.erase(given);
         }
-        if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || card || !finderValues.empty() ||
-            !entries.empty() || routing)
+        if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || reckon || card ||
+            !finderValues.empty() || !entries.empty() || !waypoints.empty() || limitText)
             return fail("--sights takes its sights from the log alone, with --date, --zone, --watch-error (a log "
-                        "kept by the watch), --sigma, --decimal or --json");
+                        "kept by the watch), --sigma, --decimal, --json, --gpx or --nmea");
+        if ((nmea || (gpx && *gpx == "-")) && (style.json || style.decimal))
+            return fail(std::string(nmea ? "--nmea" : "--gpx -") + " writes the fix alone to standard output: it "
+                        "takes no " + (style.json ? "--json" : "--decimal"));
+        if (nmea && gpx && *gpx == "-")
+            return fail("--nmea and --gpx - both write to standard output: give --gpx a file");
         return readFrom(*sights, "--sights", in, err,
                         [&](std::istream& s, const std::string& name) { return runSights(s, name, o, out, err); });
     }
     if (card) {
-        if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || !finderValues.empty() ||
-            !entries.empty() || routing)
+        if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || reckon ||
+            !finderValues.empty() || !entries.empty() || routing)
             return fail("--deviation-card takes its observations from the file alone, with --decimal or --json");
         return readFrom(*card, "--deviation-card", in, err, [&](std::istream& s, const std::string& name) {
             return runDeviationCard(s, name, timing, out, err);
         });
     }
-    if (finder || compass) {
+    if (finder || compass || reckon) {
         // The modes share --at, --alt, --zn and --course with the others.
         for (const Entry& e : entries)
             if (!finderValues.emplace(optionName(e.field).substr(2), e.text).second)
@@ -416,8 +465,12 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         if (dut1)
             finderValues.emplace("dut1", *dut1);
         if (almanacBody || daily || batch || csv || routing)
-            return fail(std::string(finder ? "--noon, --identify and --sky" : "--compass, --amplitude and --magnetic") +
+            return fail(std::string(finder    ? "--noon, --identify and --sky"
+                                    : compass ? "--compass, --amplitude and --magnetic"
+                                              : "--set-drift, --current-sailing, --ep and --gps") +
                         " take no --almanac, --daily, --batch, --csv, --waypoints, --limit-lat or --gpx");
+        if (reckon)
+            return runReckoning(*reckon, finderValues, timing, out, err);
         return finder ? runFinder(*finder, finderValues, timing, out, err)
                       : runCompass(*compass, finderValues, timing, out, err);
     }
@@ -427,6 +480,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
                     (name == "watch-error"                ? "--sights"
                      : name == "date" || name == "zone" ? "--noon or --sights"
                      : isCompassOption(name)            ? "--compass or --amplitude"
+                     : isReckoningOption(name)          ? "--set-drift, --current-sailing, --ep or --gps"
                                                         : "--noon, --identify or --sky") +
                     " (see --help)");
     }

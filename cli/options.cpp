@@ -87,13 +87,13 @@ double Reader::read(const std::string& name, navtext::ValueRead (*reader)(std::s
     return r.value;
 }
 
-std::pair<double, double> Reader::position() const
+std::pair<double, double> Reader::position(const std::string& name) const
 {
-    const PositionRead p = readPosition(text("pos"));
+    const PositionRead p = readPosition(text(name));
     if (!p.ok)
-        refuse("--pos " + p.error);
+        refuse("--" + name + " " + p.error);
     else if (!p.lon)
-        refuse("--pos needs a longitude as well as the latitude (40 12.3N 70 30.5W)");
+        refuse("--" + name + " needs a longitude as well as the latitude (40 12.3N 70 30.5W)");
     return {p.lat, p.lon.value_or(0)};
 }
 

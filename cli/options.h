@@ -64,8 +64,8 @@ public:
     double number(const std::string& name, double low, double high, const std::string& unit, double fallback) const;
     /// A quantity in its unit as navtext.h reads it (0 when not given).
     double read(const std::string& name, navtext::ValueRead (*reader)(std::string_view), const char* what) const;
-    /// A position with its longitude.
-    std::pair<double, double> position() const;
+    /// A position with its longitude (--pos, or the option named).
+    std::pair<double, double> position(const std::string& name = "pos") const;
     sight::UtcTime instant(const std::string& name) const;
     /// --date: with --zone the date on board (navtext::readDate), without it
     /// a UTC date; its midnight either way.

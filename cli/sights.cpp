@@ -2,6 +2,8 @@
 
 #include "cli/report.h"
 #include "engine/angles.h"
+#include "files/write.h"
+#include "instruments/fix_waypoint.h"
 #include "sight/fix.h"
 #include "sightlog/sight_log.h"
 #include "sightlog/sight_texts.h"
@@ -297,12 +299,31 @@ int runSights(std::istream& in, const std::string& name, const SightsOptions& op
         return sight::fixOf(fixed, places, fo);
     }();
 
-    if (options.json)
-        writeJson(out, logged, errors, fix);
-    else
-        writeText(out, logged, fix, options.decimal, options.sigma);
+    const bool toPlotter = options.nmea || (options.gpx && *options.gpx == "-");
+    bool unwritten = false;
+    if (fix.found() && (options.gpx || options.nmea)) {
+        const instruments::FixWaypoint w = instruments::waypointOf(fix, *logged[fix.last].utc);
+        if (options.nmea)
+            out << w.nmea(*options.nmea == "gll");
+        const std::string document = w.gpx("morvel-solve");
+        if (options.gpx && *options.gpx == "-")
+            out << document;
+        else if (options.gpx)
+            if (const std::string why = files::writeFile(*options.gpx, document); !why.empty()) {
+                err << "morvel-solve: --gpx: cannot write " << why << "\n";
+                unwritten = true;
+            }
+    } else if (options.gpx || options.nmea) {
+        err << "morvel-solve: " << (options.nmea ? "--nmea" : "--gpx") << ": no fix, nothing written\n";
+    }
+    if (!toPlotter) {
+        if (options.json)
+            writeJson(out, logged, errors, fix);
+        else
+            writeText(out, logged, fix, options.decimal, options.sigma);
+    }
     out.flush();
-    if (!errors.empty())
+    if (!errors.empty() || unwritten)
         return 2;
     return fix.found() ? 0 : 1;
 }

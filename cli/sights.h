@@ -34,6 +34,9 @@
 /// error of its line, left out of the fix like a line that could not be
 /// read.
 ///
+/// With --gpx or --nmea and no fix, nothing is written there and the
+/// error stream says so.
+///
 /// Exit status: 0 a fix (doubtful or with a line excluded too: both are
 /// said), 1 no fix (fewer than two sights read, parallel lines, no
 /// convergence), 2 a line or the header could not be read, or a sight not
@@ -45,6 +48,7 @@
 #include "sightlog/sight_log.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +65,13 @@ struct SightsOptions {
     /// The date on board, zone and watch error given for the whole log
     /// (sightlog::readSightLog).
     std::vector<sightlog::LogKey> clock = {};
+    /// --gpx FILE: the fix also written there as a GPX 1.1 waypoint
+    /// (instruments/fix_waypoint.h) through files/write.h; "-" writes it
+    /// alone to standard output instead of the answer.
+    std::optional<std::string> gpx;
+    /// --nmea [gll]: the fix alone to standard output as $GPWPL, and with
+    /// "gll" a $GPGLL after it, instead of the answer.
+    std::optional<std::string> nmea;
 };
 
 int runSights(std::istream& in, const std::string& name, const SightsOptions& options, std::ostream& out,

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -50,6 +51,7 @@ CompassWindow::CompassWindow(QWidget* parent)
 
     dr_ = new sightwin::DrBox(nullptr, false);
     connect(dr_, &sightwin::DrBox::edited, this, [this] { document_->setDr(dr_->track()); });
+    dr_->fromGps().hide();  // the book takes its DR as typed
 
     auto* delegate = new sightwin::LogDelegate(int(BookColumn::body),
                                                {{int(BookColumn::compass), {QStringLiteral("magnetic"), QStringLiteral("gyro")}}});

@@ -6,18 +6,21 @@ set -euo pipefail
 MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # What building and running Morvel needs (the window system's plugins too:
 # apt is told to leave recommended packages out); GeographicLib evaluates
-# the World Magnetic Model for the compass's variation.
+# the World Magnetic Model for the compass's variation; libgps reads the
+# ship's GPS from gpsd.
 MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation liberfa-dev libnova-dev
-                     libgeographiclib-dev)
+                     libgeographiclib-dev libgps-dev)
 # What the tests, benchmarks and package checks need besides: GoogleTest,
 # Google Benchmark, GeographicLib's tools (GeodSolve, the independent
 # oracle of the batch's speed), clang and its
 # compiler runtime (the sanitized tests and the libFuzzer targets), the
-# packaging tools, xmllint (the GPX routes against their schema), and
-# poppler-utils (pdfinfo and pdftotext read the printed page back).
+# packaging tools, xmllint (the GPX routes against their schema),
+# poppler-utils (pdfinfo and pdftotext read the printed page back), and
+# gpsd with gpsd-clients (gpsfake replays an NMEA log to a private gpsd
+# for morvel-solve --gps).
 MORVEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev geographiclib-tools clang
                       libclang-rt-14-dev dpkg-dev librsvg2-bin desktop-file-utils appstream lintian libxml2-utils
-                      poppler-utils)
+                      poppler-utils gpsd gpsd-clients)
 
 # morvel_install PACKAGE...: installs those that are missing.
 morvel_install() {

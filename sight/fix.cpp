@@ -1,7 +1,7 @@
 #include "sight/fix.h"
 
 #include "engine/angles.h"
-#include "gcs/rhumb.h"
+#include "reckoning/reckoning.h"
 #include "navtext/navtext.h"
 
 #include <algorithm>
@@ -79,7 +79,7 @@ size_t lastOf(const std::vector<Sight>& sights)
 
 gcs::Leg runOf(const Sight& from, const Sight& last)
 {
-    return gcs::rhumb(from.drLat, last.drLat, std::remainder(last.drLon - from.drLon, 2 * pi));
+    return reckoning::between({from.drLat, from.drLon}, {last.drLat, last.drLon});
 }
 
 double widestCut(const std::vector<double>& zn)
@@ -137,7 +137,7 @@ Fix fit(const std::vector<Sight>& sights, const std::vector<almanac::Place>& pla
     f.residuals.resize(n);
     for (f.iterations = 1; f.iterations <= options.maxIterations; ++f.iterations) {
         for (size_t i = 0; i < n; ++i) {
-            const gcs::Place at = gcs::rhumbDestination(lat, lon, runs[i].course + pi, runs[i].miles);
+            const gcs::Place at = reckoning::run({lat, lon}, runs[i].course, -runs[i].miles);
             f.lines[i] = reduce(sights[i], places[i], at.lat, at.lon);
             if (!f.lines[i].ok()) {
                 f.status = Fix::Status::noConvergence;
@@ -177,7 +177,7 @@ Fix fit(const std::vector<Sight>& sights, const std::vector<almanac::Place>& pla
             f.lon = lon;
             f.cut = cut;
             f.weak = cut < 15 * degree;
-            const gcs::Leg from = gcs::rhumb(last.drLat, lat, std::remainder(lon - last.drLon, 2 * pi));
+            const gcs::Leg from = reckoning::between({last.drLat, last.drLon}, {lat, lon});
             f.distance = from.miles;
             f.bearing = from.course;
             if (keptZn.size() > 2) {

@@ -4,7 +4,8 @@
 ///
 /// The time of the fix is that of the last sight (the latest instant).
 /// Each sight's line of position is carried to it by the run from the
-/// sight's DR to the last sight's DR, taken as the rhumb line between them:
+/// sight's DR to the last sight's DR, sailed between them as
+/// reckoning/reckoning.h runs every position (mid-latitude sailing):
 /// a running fix when the sights are hours apart. A line of position moves
 /// with the ship, so a trial position X at the time of the fix stands, at
 /// the time of sight i, at X retired by that run; sight i is reduced there
@@ -98,7 +99,7 @@ struct Fix {
 
     double lat = 0, lon = 0;
     size_t last = 0;  ///< the index of the last sight, whose instant is the fix's
-    /// From the last sight's DR to the fix, by the rhumb line.
+    /// From the last sight's DR to the fix (reckoning::between).
     double distance = 0, bearing = 0;
     int iterations = 0;
     /// Each sight reduced at the last trial position (within the tolerance
@@ -132,7 +133,8 @@ double widestCut(const std::vector<double>& zn);
 size_t lastOf(const std::vector<Sight>& sights);
 
 /// The run that carries a line of position taken at `from` to the time of
-/// `last`: the rhumb line from one's DR to the other's, the short way round.
+/// `last`: from one's DR to the other's (reckoning::between), the short way
+/// round.
 gcs::Leg runOf(const Sight& from, const Sight& last);
 
 /// The 95 % ellipse of a least-squares position from the azimuths of its

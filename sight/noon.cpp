@@ -2,6 +2,7 @@
 
 #include "almanac/almanac.h"
 #include "engine/angles.h"
+#include "reckoning/reckoning.h"
 #include "sight/horizon.h"
 
 #include <cmath>
@@ -25,11 +26,10 @@ constexpr double sunRate = math::twoPi / 86400;
 
 DeadReckoning DeadReckoning::after(double hours) const
 {
-    const double run = speed * hours / 60 * degree;  // the distance as an arc
     DeadReckoning p = *this;
-    p.lat = lat + run * std::cos(course);
-    const double mid = (lat + p.lat) / 2;
-    p.lon = signedAngle(lon + run * std::sin(course) / std::cos(mid));
+    const gcs::Place at = reckoning::run({lat, lon}, course, speed * hours);
+    p.lat = at.lat;
+    p.lon = at.lon;
     return p;
 }
 

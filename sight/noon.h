@@ -10,7 +10,7 @@
 /// mean time of the date at the DR's longitude (12h - longitude / 15
 /// degrees per hour in UTC), or the UTC instant given with it, which must
 /// lie within 24 hours of that 12:00 (a DR carried further is no DR). From
-/// there it runs on a rhumb line at the course and speed, either way in time
+/// there it runs at the course and speed (reckoning::run), either way in time
 /// (DeadReckoning::after). Local apparent noon is the instant at which the
 /// Sun's GHA plus the ship's longitude then is 0 (360): the Sun on the
 /// ship's upper meridian, found by Newton's iteration from 12:00 local mean

@@ -1,7 +1,7 @@
 #include "sight/plot.h"
 
 #include "engine/angles.h"
-#include "gcs/rhumb.h"
+#include "reckoning/reckoning.h"
 
 #include <cmath>
 
@@ -29,11 +29,11 @@ std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fi
             // the time of its sight the line stood as far off the fix
             // retired by the run, where the sight was reduced.
             l.zn = fix.lines[i].zn;
-            const gcs::Place p = gcs::rhumbDestination(fix.lat, fix.lon, l.zn, fix.residuals[i]);
+            const gcs::Place p = reckoning::run({fix.lat, fix.lon}, l.zn, fix.residuals[i]);
             l.lat = p.lat;
             l.lon = p.lon;
-            const gcs::Place retired = gcs::rhumbDestination(fix.lat, fix.lon, run.course + math::pi, run.miles);
-            const gcs::Place taken = gcs::rhumbDestination(retired.lat, retired.lon, l.zn, fix.residuals[i]);
+            const gcs::Place retired = reckoning::run({fix.lat, fix.lon}, run.course, -run.miles);
+            const gcs::Place taken = reckoning::run(retired, l.zn, fix.residuals[i]);
             l.takenLat = l.carried ? taken.lat : l.lat;
             l.takenLon = l.carried ? taken.lon : l.lon;
         } else {
@@ -42,8 +42,8 @@ std::vector<PlotLine> linesOfPosition(const std::vector<Sight>& sights, const Fi
             if (!r.ok() || !std::isfinite(r.intercept) || !std::isfinite(r.zn))
                 continue;
             l.zn = r.zn;
-            const gcs::Place at = gcs::rhumbDestination(s.drLat, s.drLon, r.zn, r.intercept);
-            const gcs::Place p = gcs::rhumbDestination(at.lat, at.lon, run.course, run.miles);
+            const gcs::Place at = reckoning::run({s.drLat, s.drLon}, r.zn, r.intercept);
+            const gcs::Place p = reckoning::run(at, run.course, run.miles);
             l.lat = p.lat;
             l.lon = p.lon;
             l.takenLat = at.lat;

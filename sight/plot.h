@@ -12,7 +12,7 @@
 /// the fix, its residual along Zn (toward the body when positive). When
 /// there is no fix, each sight is reduced at its own DR: the line's point
 /// is the intercept laid off from that DR along Zn (away from the body
-/// when negative), then carried by the rhumb-line run from that DR to the
+/// when negative), then carried by the run from that DR to the
 /// last sight's DR, as fix.h carries it. A sight that cannot be reduced
 /// (its instant refused, no almanac place) has no line.
 ///

@@ -29,7 +29,7 @@
 ///   pressure  hPa, 900 to 1100 (empty 1010)
 ///   dr_lat, dr_lon  the DR at the instant of the sight, as navtext.h reads a
 ///             latitude and a longitude; latitudes beyond 89 degrees are
-///             refused (the run between DRs is a rhumb line)
+///             refused (the run between DRs is sailed at the mid-latitude)
 ///
 /// utc (or time), body, hs, eye, dr_lat and dr_lon are needed; a log has a
 /// utc column or a time column, not both. Blank lines and lines starting

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <QPushButton>
 
 namespace morvel::sightwin {
 
@@ -30,13 +31,19 @@ DrBox::DrBox(QWidget* parent, bool watchTime) : QGroupBox(tr("Dead reckoning"), 
         connect(edit, &QLineEdit::editingFinished, this, &DrBox::edited);
         return edit;
     };
-    position_ = field(dr, tr("&Position"), QStringLiteral("41 10.0N 66 30.0W"), 18);
+    // Wide enough for the sight form From GPS writes, 41°30.0'N 037°12.0'W.
+    position_ = field(dr, tr("&Position"), QStringLiteral("41 10.0N 66 30.0W"), 21);
     time_ = field(dr, tr("&Time (UTC)"), QStringLiteral("2026-12-07T17:00:00Z"), 20);
     course_ = field(dr, tr("&Course"), QStringLiteral("090"), 5);
     speed_ = field(dr, tr("Spee&d (kn)"), QStringLiteral("12"), 4);
     date_ = field(watch, tr("Date on &board"), QStringLiteral("2026-12-07"), 11);
     zone_ = field(watch, tr("&Zone"), QStringLiteral("+5, -3, +9.5, 0"), 15);
     watchError_ = field(watch, tr("&Watch error"), tr("12 s fast, 12 s slow"), 19);
+    // From GPS ends the DR's row (shown where a window reads the GPS).
+    fromGps_ = new QPushButton(tr("From &GPS"));
+    fromGps_->setToolTip(tr("The position, time, course and speed from gpsd (localhost:2947)"));
+    dr->addWidget(fromGps_);
+    connect(fromGps_, &QPushButton::clicked, this, &DrBox::gpsWanted);
     watch->addStretch(1);
     for (int i = 0; !watchTime && i < watch->count(); ++i)
         if (QWidget* w = watch->itemAt(i)->widget())

@@ -3,7 +3,8 @@
 /// (UTC), course and speed; under them the date on board, the zone
 /// description and the watch error of a log kept by the watch (empty: the
 /// log is kept in UTC). Each with its access key and a placeholder showing
-/// its form; the field at fault tinted with the reason in its tooltip.
+/// its form; the field at fault tinted with the reason in its tooltip;
+/// From GPS beside them.
 #pragma once
 
 #include "sightlog/logbook.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 
 class QLineEdit;
+class QPushButton;
 
 namespace morvel::sightwin {
 
@@ -28,6 +30,7 @@ public:
     QLineEdit& date() { return *date_; }
     QLineEdit& zone() { return *zone_; }
     QLineEdit& watchError() { return *watchError_; }
+    QPushButton& fromGps() { return *fromGps_; }
 
     /// The fields as typed, blanks about them dropped.
     sightlog::DrTrack track() const;
@@ -37,10 +40,13 @@ public:
 signals:
     /// A field was left or Enter pressed in it.
     void edited();
+    /// From GPS pressed.
+    void gpsWanted();
 
 private:
     QLineEdit *position_, *time_, *course_, *speed_;
     QLineEdit *date_, *zone_, *watchError_;
+    QPushButton* fromGps_;
 };
 
 }  // namespace morvel::sightwin

@@ -40,6 +40,7 @@ SightWindow::SightWindow(QWidget* parent)
 
     dr_ = new DrBox;
     connect(dr_, &DrBox::edited, this, [this] { document_->setDr(dr_->track()); });
+    connect(dr_, &DrBox::gpsWanted, this, &SightWindow::fromGps);
 
     table_ = new LogTable(*model_);
     connect(table_, &LogTable::rowWanted, this, &SightWindow::addRow);
@@ -139,6 +140,7 @@ void SightWindow::buildMenus()
     actIdentify = action(tr("&Identify Body..."), QKeySequence(Qt::CTRL | Qt::Key_I), &SightWindow::identifyRow);
     for (QAction* a : {actAdd, actDuplicate, actDelete, actIdentify})
         edit->addAction(a);
+    buildPlotterMenu();
 }
 
 // ---- rows ----------------------------------------------------------------
@@ -243,6 +245,7 @@ void SightWindow::changed()
         skyTime_ = drTime;
         sky_->setTime(drTime.toUTC());
     }
+    sendNewFix();
 }
 
 void SightWindow::showTitle()

@@ -10,12 +10,15 @@
 /// the printed page are drawn from the worked log as it stands.
 #pragma once
 
+#include "instruments/gps.h"
 #include "sightwin/log_window.h"
+#include "sightwin/plotter_link.h"
 
 #include <QDateTime>
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QCloseEvent;
@@ -23,6 +26,7 @@ class QPagedPaintDevice;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QTableView;
 class QTabWidget;
 
@@ -46,6 +50,12 @@ public:
     /// cancel), the file to open, the file to save to (empty: none chosen).
     Ask ask;
     std::function<QString(const QString& caption)> chooseOpen, chooseSave;
+    /// The plotter's address asked for, showing the current one (empty:
+    /// cancelled).
+    std::function<QString(const QString& current)> chooseAddress;
+    /// Reads the GPS (gpsd at localhost:2947, 3 s at most), off the
+    /// window's thread; a test replaces it.
+    std::function<instruments::GpsFix()> readGps;
 
     SightDocument& document() { return *document_; }
     LogModel& model() { return *model_; }
@@ -76,9 +86,22 @@ public:
     /// The recovery file's path.
     static QString recoveryPath();
 
+    /// From GPS: the DR's position, time, course and speed from a reading
+    /// (each the receiver gives; the DR edit undoable as any), and the
+    /// computer clock's error on the GPS's time in the status bar. A
+    /// reading without a fix is told, the DR left as it was.
+    void takeGps(const instruments::GpsFix& fix);
+    QPushButton& fromGpsButton();
+    PlotterLink& plotter() { return plotter_; }
+    /// The status bar's message.
+    QString status() const;
+
     // The actions, for menus, keys and tests.
     QAction *actNew, *actOpen, *actSave, *actSaveAs, *actVessel, *actPrint, *actClose, *actUndo, *actRedo, *actAdd,
         *actDuplicate, *actDelete, *actIdentify;
+    // The plotter: each fix sent (checkable, remembered), its address, the
+    // fix sent now, and saved as GPX.
+    QAction *actSendFixes, *actPlotterAddress, *actSendFix, *actSaveFixGpx;
 
 signals:
     /// The window closed (it then returns to the main menu).
@@ -106,6 +129,16 @@ private:
     /// Asks to save unsaved changes; false when the user cancels.
     bool settle();
     int currentRow() const;
+    // The GPS and the plotter (sight_window_instruments.cpp).
+    void buildPlotterMenu();
+    void fromGps();
+    void askPlotterAddress();
+    void sendFix();
+    void saveFixGpx();
+    /// Each new fix to the plotter, when sending is on.
+    void sendNewFix();
+    /// The fix as the plotter takes it; none without a fix.
+    std::optional<instruments::FixWaypoint> fixWaypoint() const;
 
     SightDocument* document_;
     LogModel* model_;
@@ -118,6 +151,7 @@ private:
     QMenu* recent_;
     double skyLat_ = 1e9, skyLon_ = 1e9;  ///< where the sky was last worked out
     QDateTime skyTime_;                   ///< the DR time it was last set to
+    PlotterLink plotter_;
 };
 
 }  // namespace morvel::sightwin

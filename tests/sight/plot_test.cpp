@@ -97,9 +97,11 @@ TEST(LinesOfPosition, FromEachDr)
         EXPECT_EQ(l.carried, l.sight == 0);
         EXPECT_NEAR(l.takenLat / deg, lat, 1e-7);
         EXPECT_NEAR(l.takenLon / deg, lon, 1e-7);
-        EXPECT_NEAR(l.run.miles, runArc / deg * 60, 1e-6);
+        // Runs are sailed at the mid-latitude: the rhumb line within a
+        // few millimetres over ten miles.
+        EXPECT_NEAR(l.run.miles, runArc / deg * 60, 1e-4);
         if (runArc > 0) {
-            EXPECT_NEAR(l.run.course / deg, runCourse, 1e-6);
+            EXPECT_NEAR(l.run.course / deg, runCourse, 1e-4);
             rhumbLine.Direct(lat, lon, runCourse, runArc, lat, lon);
         }
         EXPECT_DOUBLE_EQ(l.zn, r.zn);
@@ -126,8 +128,8 @@ TEST(LinesOfPosition, RunningFixAsTaken)
     ASSERT_EQ(lines.size(), 3u);
     const sight::PlotLine& early = lines[0];
     ASSERT_TRUE(early.carried);
-    EXPECT_NEAR(early.run.miles, 9.5, 1e-6);
-    EXPECT_NEAR(early.run.course / deg, 60, 1e-6);
+    EXPECT_NEAR(early.run.miles, 9.5, 1e-4);
+    EXPECT_NEAR(early.run.course / deg, 60, 1e-4);
     EXPECT_LT(offLine(early, trueLat, trueLon), 0.05);
     EXPECT_LT(offLine(early.takenLat, early.takenLon, early.zn, thenLat * deg, thenLon * deg), 0.05);
     double lat, lon;

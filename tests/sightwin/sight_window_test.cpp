@@ -3,7 +3,7 @@
 // saves; an edit undone; a bad entry marked and left out; the log back
 // after a crash, and a recovery file that cannot be written told once; the
 // printed page, and a long log's pages; the way in from the main menu and
-// back.
+// back; the fix to a plotter listening on UDP, and the DR from the GPS.
 #include "cli/sights.h"
 #include "engine/angles.h"
 #include "navtext/navtext.h"
@@ -18,6 +18,7 @@
 #include "toolkit/services.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -29,6 +30,11 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -561,6 +567,106 @@ TEST_F(WindowTest, ReachedFromTheMainMenuAndClosedBackToIt)
     program.sight().close();
     EXPECT_FALSE(program.sight().isVisible());
     EXPECT_TRUE(program.morvelf().isVisible());
+}
+
+// Switched on, each new fix reaches a plotter listening on 127.0.0.1 as a
+// $GPWPL with its checksum, the switch and the address remembered; the fix
+// saved as GPX. From GPS fills the DR (undoably) and tells the clock's
+// error; without a fix the DR stays.
+TEST_F(WindowTest, FixToThePlotterAndTheDrFromTheGps)
+{
+    const int listener = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof a;
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    ASSERT_EQ(getsockname(listener, reinterpret_cast<sockaddr*>(&a), &size), 0);
+    timeval guard{10, 0};  // against a hang, not a measure
+    setsockopt(listener, SOL_SOCKET, SO_RCVTIMEO, &guard, sizeof guard);
+    {
+        SightWindow w;
+        EXPECT_FALSE(w.actSendFixes->isChecked());
+        w.chooseAddress = [&](const QString&) { return QStringLiteral("127.0.0.1:%1").arg(ntohs(a.sin_port)); };
+        w.actPlotterAddress->trigger();
+        w.actSendFixes->setChecked(true);
+        typeLog(w);
+        ASSERT_TRUE(w.model().worked().fix.found());
+        // A fix from the second row on, each sent as it changes: the
+        // last is the whole log's.
+        char buf[256];
+        std::string sentence;
+        for (ssize_t n; (n = recv(listener, buf, sizeof buf, sentence.empty() ? 0 : MSG_DONTWAIT)) > 0;)
+            sentence.assign(buf, size_t(n));
+        unsigned sum = 0;
+        for (size_t i = 1; i < sentence.find('*'); ++i)
+            sum ^= static_cast<unsigned char>(sentence[i]);
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", sum);
+        EXPECT_EQ(sentence.substr(0, 7), "$GPWPL,") << sentence;
+        EXPECT_EQ(sentence.substr(sentence.find('*') + 1, 2), hex) << sentence;
+        EXPECT_NE(sentence.find(",FIX 1936Z*"), std::string::npos) << sentence;
+        EXPECT_TRUE(w.status().contains(QStringLiteral("FIX 1936Z sent"))) << w.status().toStdString();
+
+        w.chooseSave = [&](const QString&) { return dir.filePath(QStringLiteral("fix")); };
+        w.actSaveFixGpx->trigger();
+        QFile gpx(dir.filePath(QStringLiteral("fix.gpx")));
+        ASSERT_TRUE(gpx.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(gpx.readAll().contains("<name>FIX 1936Z</name>"));
+    }
+    close(listener);
+    sightwin::PlotterLink remembered;
+    EXPECT_TRUE(remembered.sending());
+    EXPECT_EQ(remembered.address(), QStringLiteral("127.0.0.1:%1").arg(ntohs(a.sin_port)));
+    remembered.setSending(false);
+
+    SightWindow w;
+    typeLog(w, 0);
+    const QDateTime gpsTime(QDate(2026, 12, 7), QTime(19, 41, 6), Qt::UTC);
+    toolkit::services().clock = [&] { return gpsTime.addMSecs(2500); };
+    w.readGps = [&] {
+        instruments::GpsFix f;
+        f.status = instruments::GpsFix::Status::fixed;
+        f.lat = 41.5 * math::degree;
+        f.lon = -37.2 * math::degree;
+        f.time = double(gpsTime.toSecsSinceEpoch());
+        f.course = 60 * math::degree;
+        f.speed = 9.5;
+        f.threeD = true;
+        f.quality = "GPS";
+        return f;
+    };
+    const auto press = [&] {
+        QTest::mouseClick(&w.fromGpsButton(), Qt::LeftButton);
+        for (int i = 0; i < 1000 && !w.fromGpsButton().isEnabled(); ++i)
+            QTest::qWait(10);
+    };
+    press();
+    toolkit::services().clock = &QDateTime::currentDateTimeUtc;
+    EXPECT_EQ(w.drPosition().text(), QStringLiteral("41°30.0'N 037°12.0'W"));
+    EXPECT_EQ(w.drTime().text(), QStringLiteral("2026-12-07T19:41:06Z"));
+    EXPECT_EQ(w.drCourse().text(), QStringLiteral("060"));
+    EXPECT_EQ(w.drSpeed().text(), QStringLiteral("9.5"));
+    EXPECT_TRUE(w.status().contains(QStringLiteral("computer clock is 2.5 s fast"))) << w.status().toStdString();
+    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
+        w.show();
+        QApplication::processEvents();
+        w.grab().save(keep + QStringLiteral("/sight-gps.png"));
+    }
+    w.actUndo->trigger();
+    EXPECT_EQ(w.drPosition().text(), QStringLiteral("40 05.0N 35 45.0W"));
+
+    w.readGps = [] {
+        instruments::GpsFix f;
+        f.status = instruments::GpsFix::Status::noGpsd;
+        f.why = "no gpsd at localhost:2947";
+        return f;
+    };
+    press();
+    ASSERT_FALSE(box.texts.empty());
+    EXPECT_TRUE(box.texts.back().startsWith(QStringLiteral("No position from the GPS: no gpsd")));
+    box.texts.clear();
+    EXPECT_EQ(w.drPosition().text(), QStringLiteral("40 05.0N 35 45.0W"));
 }
 
 int main(int argc, char** argv)
