@@ -281,7 +281,8 @@ bool isFinderMode(std::string_view name, FinderMode& mode)
 
 bool isFinderOption(std::string_view name)
 {
-    return oneOf(name, {"date", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye", "time-of-max"});
+    // --events takes --pos and --zone too.
+    return oneOf(name, {"date", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye", "time-of-max", "zone"});
 }
 
 int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const AlmanacOptions& options,

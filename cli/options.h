@@ -66,7 +66,8 @@ public:
     /// A position with its longitude.
     std::pair<double, double> position() const;
     sight::UtcTime instant(const std::string& name) const;
-    sight::UtcTime date() const;
+    /// A UTC date alone (--date, or the date of another option).
+    sight::UtcTime date(const std::string& name = "date") const;
     sight::Conditions conditions() const;
     sight::Limb limb() const;
 
