@@ -318,16 +318,18 @@ bool drawDailyPages(QPagedPaintDevice& device, int count, const std::function<al
     const double pt = device.logicalDpiY() / 72.0;
     const double width = device.width(), height = device.height();
     p.setPen(QPen(Qt::black, 0.4 * pt));
+    Ink ink;
     for (int i = 0; i < count; ++i) {
         const DailyPage day = page(i);
         if (!day.ok())
             return false;
         const Table planets = planetsTable(day), stars = starsTable(day);
-        // The largest font up to 8 points at which the left page's tables fit side by side.
-        Ink ink;
-        for (double size = 8; size >= 5; size -= 0.25) {
+        // The largest font up to 8 points at which the left page's tables
+        // fit side by side, with a twentieth to spare for the other days'
+        // figures: chosen on the first day, kept for all.
+        for (double size = 8; i == 0 && size >= 5; size -= 0.25) {
             ink = {fontOf(size, pt), fontOf(size, pt, true), size * pt * 1.2};
-            if (widthOf(planets, ink, device) + 3 * ink.pad + widthOf(stars, ink, device) <= width)
+            if (1.05 * (widthOf(planets, ink, device) + 3 * ink.pad + widthOf(stars, ink, device)) <= width)
                 break;
         }
         const QFont heading = fontOf(12, pt, true);
