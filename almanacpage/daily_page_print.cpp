@@ -32,7 +32,8 @@ QString tenth(double v)
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.1f", v);
-    return QString::fromLatin1(buf);
+    // A figure that rounds to nothing has no sign.
+    return QString::fromLatin1(std::string(buf) == "-0.0" ? "0.0" : buf);
 }
 
 QString hhmm(const DailyPage& p, std::optional<double> hours)
@@ -78,9 +79,9 @@ double columnWidth(const Column& c, const QFontMetricsF& body, const QFontMetric
     return w;
 }
 
-double widthOf(const Table& t, const Ink& ink, const QPaintDevice& device)
+double widthOf(const Table& t, const Ink& ink, const QPaintDevice* device)
 {
-    const QFontMetricsF body(ink.body, &device), bold(ink.bold, &device);
+    const QFontMetricsF body(ink.body, device), bold(ink.bold, device);
     double w = 0;
     for (const Column& c : t.columns)
         w += columnWidth(c, body, bold) + ink.pad;
@@ -239,21 +240,13 @@ Table sunMoonTable(const DailyPage& p)
     return t;
 }
 
-QString equation(double minutesOfTime)
-{
-    const long s = std::lround(std::abs(minutesOfTime) * 60);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%s%02ldm %02lds", s == 0 ? "" : minutesOfTime < 0 ? "-" : "+", s / 60, s % 60);
-    return QString::fromLatin1(buf);
-}
-
 Table dayTable(const DailyPage& p)
 {
     Table t;
     t.spans = {{QStringLiteral("SUN"), 3}, {QStringLiteral("MOON"), 4}};
     const size_t sun = p.index(BodyKind::sun), moon = p.index(BodyKind::moon);
-    t.columns = {{QStringLiteral("Eqn. of time 00h"), {equation(p.equationOfTime0)}},
-                 {QStringLiteral("12h"), {equation(p.equationOfTime12)}},
+    t.columns = {{QStringLiteral("Eqn. of time 00h"), {q(navtext::equationOfTimeText(p.equationOfTime0))}},
+                 {QStringLiteral("12h"), {q(navtext::equationOfTimeText(p.equationOfTime12))}},
                  {QStringLiteral("Mer. Pass."), {hhmm(p, p.passage[sun])}},
                  {QStringLiteral("Mer. Pass. upper"), {hhmm(p, p.passage[moon])}},
                  {QStringLiteral("lower"), {hhmm(p, p.moonLowerPassage)}},
@@ -305,7 +298,55 @@ QFont fontOf(double points, double pt, bool bold = false)
     return f;
 }
 
+
+Ink inkOf(double points, double pt)
+{
+    return {fontOf(points, pt), fontOf(points, pt, true), points * pt * 1.2};
+}
+
 }  // namespace
+
+double fittingPoints(const almanac::DailyPage& day, double width, double pt, const QPaintDevice* device)
+{
+    const Table planets = planetsTable(day), stars = starsTable(day);
+    // With a twentieth to spare for the other days' figures.
+    double size = 8;
+    for (; size > 5; size -= 0.25) {
+        const Ink ink = inkOf(size, pt);
+        if (1.05 * (widthOf(planets, ink, device) + 3 * ink.pad + widthOf(stars, ink, device)) <= width)
+            break;
+    }
+    return size;
+}
+
+void paintSide(QPainter& p, const QSizeF& page, double pt, const almanac::DailyPage& day, int side, double points)
+{
+    const QPaintDevice* device = p.device();
+    const Ink ink = inkOf(points, pt);
+    const double width = page.width(), height = page.height();
+    p.setPen(QPen(Qt::black, 0.4 * pt));
+    const QFont heading = fontOf(12, pt, true);
+    const double headingHeight = QFontMetricsF(heading, device).height() * 1.6;
+    p.setFont(heading);
+    p.drawText(QRectF(0, 0, width, headingHeight), (side == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop,
+               title(day));
+    if (side == 0) {
+        drawTable(p, planetsTable(day), ink, 0, headingHeight);
+        const Table stars = starsTable(day);
+        drawTable(p, stars, ink, width - widthOf(stars, ink, device), headingHeight);
+        return;
+    }
+    double y = drawTable(p, sunMoonTable(day), ink, 0, headingHeight);
+    y = drawTable(p, dayTable(day), ink, 0, y + ink.pad);
+    y = drawTable(p, eventsTable(day), ink, 0, y + ink.pad);
+    p.setFont(ink.body);
+    const QString legend = QStringLiteral(
+        "Times UT on the Greenwich meridian, the local mean time of the event on any other. "
+        "\u25A1 above the horizon all day, \u25A0 below it all day, //// twilight all night, -- none this day. "
+        "Equation of time = apparent - mean solar time: + when the Sun crosses the meridian before 12h. "
+        "v and d in minutes of arc an hour; v over 14\u00B019.0' (the Moon) or 15\u00B000.0' (the planets).");
+    p.drawText(QRectF(0, y + ink.pad, width, height - y - ink.pad), Qt::TextWordWrap | Qt::AlignTop, legend);
+}
 
 bool drawDailyPages(QPagedPaintDevice& device, int count, const std::function<almanac::DailyPage(int)>& page)
 {
@@ -316,45 +357,19 @@ bool drawDailyPages(QPagedPaintDevice& device, int count, const std::function<al
     if (!p.begin(&device))
         return false;
     const double pt = device.logicalDpiY() / 72.0;
-    const double width = device.width(), height = device.height();
-    p.setPen(QPen(Qt::black, 0.4 * pt));
-    Ink ink;
+    const QSizeF size(device.width(), device.height());
+    double points = 8;
     for (int i = 0; i < count; ++i) {
         const DailyPage day = page(i);
         if (!day.ok())
             return false;
-        const Table planets = planetsTable(day), stars = starsTable(day);
-        // The largest font up to 8 points at which the left page's tables
-        // fit side by side, with a twentieth to spare for the other days'
-        // figures: chosen on the first day, kept for all.
-        for (double size = 8; i == 0 && size >= 5; size -= 0.25) {
-            ink = {fontOf(size, pt), fontOf(size, pt, true), size * pt * 1.2};
-            if (1.05 * (widthOf(planets, ink, device) + 3 * ink.pad + widthOf(stars, ink, device)) <= width)
-                break;
-        }
-        const QFont heading = fontOf(12, pt, true);
-        const double headingHeight = QFontMetricsF(heading, &device).height() * 1.6;
+        // The font chosen on the first day, kept for all.
+        if (i == 0)
+            points = fittingPoints(day, size.width(), pt, &device);
         for (int side = 0; side < 2; ++side) {
             if ((i > 0 || side > 0) && !device.newPage())
                 return false;
-            p.setFont(heading);
-            p.drawText(QRectF(0, 0, width, headingHeight), (side == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop,
-                       title(day));
-            if (side == 0) {
-                drawTable(p, planets, ink, 0, headingHeight);
-                drawTable(p, stars, ink, width - widthOf(stars, ink, device), headingHeight);
-                continue;
-            }
-            double y = drawTable(p, sunMoonTable(day), ink, 0, headingHeight);
-            y = drawTable(p, dayTable(day), ink, 0, y + ink.pad);
-            y = drawTable(p, eventsTable(day), ink, 0, y + ink.pad);
-            p.setFont(ink.body);
-            const QString legend = QStringLiteral(
-                "Times UT on the Greenwich meridian, the local mean time of the event on any other. "
-                "\u25A1 above the horizon all day, \u25A0 below it all day, //// twilight all night, -- none this day. "
-                "Equation of time = apparent - mean solar time: + when the Sun crosses the meridian before 12h. "
-                "v and d in minutes of arc an hour; v over 14\u00B019.0' (the Moon) or 15\u00B000.0' (the planets).");
-            p.drawText(QRectF(0, y + ink.pad, width, height - y - ink.pad), Qt::TextWordWrap | Qt::AlignTop, legend);
+            paintSide(p, size, pt, day, side, points);
         }
     }
     return p.end();

@@ -24,8 +24,20 @@
 #include <string>
 
 class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
+class QSizeF;
 
 namespace morvel::almanacpage {
+
+/// The size of font, in points, up to 8, at which the left page's tables
+/// fit side by side in width (device units, pt of them a point).
+double fittingPoints(const almanac::DailyPage& day, double width, double pt, const QPaintDevice* device);
+
+/// One side of a day (0 the left page, 1 the right) on a page of that size
+/// in the painter's units, pt of them a point, in type of that size: for
+/// the printed pages and the window's preview alike.
+void paintSide(QPainter& p, const QSizeF& page, double pt, const almanac::DailyPage& day, int side, double points);
 
 /// The pages of count days, day i drawn from page(i); false when nothing
 /// could be drawn on the device.

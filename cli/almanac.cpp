@@ -221,20 +221,11 @@ std::string hhmm(const almanac::UtcDate& date, std::optional<double> hours)
     return hours ? date.dayAndMinute(*hours).second : "--";
 }
 
-/// Minutes of time with their sign, "+08m 42s".
-std::string equationText(double minutes)
-{
-    const long seconds = std::lround(std::abs(minutes) * 60);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%s%02ldm %02lds", seconds == 0 ? "" : minutes < 0 ? "-" : "+", seconds / 60,
-                  seconds % 60);
-    return buf;
-}
-
 /// v or d in minutes of arc to a tenth; d without its sign, as printed.
 std::string vdText(double minutes, bool sign)
 {
-    return fixed(sign ? minutes : std::abs(minutes), 1) + (std::abs(minutes) < 0.05 ? "" : "");
+    const std::string t = fixed(sign ? minutes : std::abs(minutes), 1);
+    return t == "-0.0" ? "0.0" : t;
 }
 
 const char* const dailyColumns = "body,at,gha,dec,sha,sd,hp,mag,v,d\n";
@@ -342,7 +333,7 @@ void writePageText(std::string& text, const almanac::DailyPage& p, bool dec)
             what += " (lower " + hhmm(p.date, p.moonLowerPassage) + ")  Age " + std::to_string(std::lround(p.moonAge)) +
                     " d  Illuminated " + std::to_string(std::lround(p.moonIllumination)) + "%";
         if (b == sun)
-            what += "  Eqn. of time 00h " + equationText(p.equationOfTime0) + ", 12h " + equationText(p.equationOfTime12);
+            what += "  Eqn. of time 00h " + equationOfTimeText(p.equationOfTime0) + ", 12h " + equationOfTimeText(p.equationOfTime12);
         r.push_back(what);
         foot.push_back(r);
     }

@@ -74,7 +74,7 @@ public:
 
     // The actions, for menus, keys and tests.
     QAction *actNew, *actOpen, *actSave, *actSaveAs, *actVessel, *actPrint, *actClose, *actUndo, *actRedo, *actAdd,
-        *actDuplicate, *actDelete, *actIdentify;
+        *actDuplicate, *actDelete, *actIdentify, *actDailyPages;
 
 signals:
     /// The window closed (it then returns to the main menu).
@@ -90,6 +90,8 @@ private:
     void duplicateRow();
     void deleteRow();
     void identifyRow();
+    /// Almanac > Daily Pages...: the page of the clock's UT date, left open beside the log.
+    void dailyPages();
     void addBody(const QString& body);
     void openChosen();
     bool save();
