@@ -375,6 +375,12 @@ DayEvents eventsOf(UtcDate date, double zd, double lat, double lon, double dut1)
     return eventsOf(t[0], t[1], lat, lon, zd);
 }
 
+bool withNeighbours(UtcDate date)
+{
+    const long d = date.dayNumber();
+    return d >= daysFromCivil(1900, 1, 2) && d <= daysFromCivil(2100, 12, 30);
+}
+
 int nauticalZone(double lon)
 {
     return -int(std::lround(lon / (15 * degree)));

@@ -152,6 +152,11 @@ std::vector<DayEvents> eventsOf(const Track& sun, const Track& moon, const std::
 /// zone description is zd hours (UT = zone time + zd).
 DayEvents eventsOf(UtcDate date, double zd, double lat, double lon, double dut1 = 0);
 
+/// Whether the almanac covers the days either side of date too, as a day's
+/// events and its page need (the hours beyond its ends): 1900-01-02 to
+/// 2100-12-30.
+bool withNeighbours(UtcDate date);
+
 /// The nautical zone of an east longitude: ZD = -round(lon / 15 degrees),
 /// +5 at 75 W, -12 and +12 either side of the date line.
 int nauticalZone(double lon);

@@ -369,6 +369,9 @@ void writePageText(std::string& text, const almanac::DailyPage& p, bool dec)
 
 }  // namespace
 
+const char* const pageDaysText =
+    "the hours either side of the day are needed too: a date from 1900-01-02 to 2100-12-30";
+
 std::optional<almanac::UtcDate> dailyDate(const std::string& date, std::string& error)
 {
     const bool shaped = date.size() == 10 && date[4] == '-' && date[7] == '-';
@@ -377,7 +380,12 @@ std::optional<almanac::UtcDate> dailyDate(const std::string& date, std::string& 
                 (shaped ? "; " + Instant::parse(date + "T00:00:00Z").error() : std::string());
         return std::nullopt;
     }
-    return almanac::UtcDate{std::stoi(date.substr(0, 4)), std::stoi(date.substr(5, 2)), std::stoi(date.substr(8, 2))};
+    const almanac::UtcDate d{std::stoi(date.substr(0, 4)), std::stoi(date.substr(5, 2)), std::stoi(date.substr(8, 2))};
+    if (!almanac::withNeighbours(d)) {
+        error = "--daily " + navtext::quoted(date) + ": " + pageDaysText;
+        return std::nullopt;
+    }
+    return d;
 }
 
 namespace {
@@ -396,6 +404,9 @@ int runDaily(const std::string& date, int days, bool csv, const std::optional<st
     const std::optional<almanac::UtcDate> first = dailyDate(date, error);
     if (!first)
         return failed(err, error);
+    if (!almanac::withNeighbours(first->plus(days - 1)))
+        return failed(err, "--days " + std::to_string(days) + " from " + date + " runs past 2100-12-30, the last day "
+                               "a page can be made for");
     almanac::PageMaker maker(options.dut1);
     if (pdf) {
         if (csv || options.json || options.decimal)

@@ -64,6 +64,10 @@ using DailyPdfWriter = std::string (*)(const std::string& file, int count,
                                        const std::function<almanac::DailyPage(int)>& page);
 void setDailyPdfWriter(DailyPdfWriter writer);
 
+/// Why a date is refused for a page or a day's events (the almanac's
+/// years less their first and last day).
+extern const char* const pageDaysText;
+
 /// The UTC date of --daily, or nothing with error set.
 std::optional<almanac::UtcDate> dailyDate(const std::string& date, std::string& error);
 

@@ -68,6 +68,10 @@ int runEvents(const std::string& dateText, const std::map<std::string, std::stri
         return r.failed(err);
 
     const almanac::UtcDate date{day.year, day.month, day.day};
+    if (!almanac::withNeighbours(date)) {
+        err << "morvel-solve: --events " << navtext::quoted(dateText) << ": " << pageDaysText << "\n";
+        return 2;
+    }
     const almanac::DayEvents d = almanac::eventsOf(date, zd, lat, lon, options.dut1);
     if (!d.ok()) {
         err << "morvel-solve: --events " << navtext::quoted(dateText) << ": " << d.error << "\n";
