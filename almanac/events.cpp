@@ -363,8 +363,12 @@ DayEvents eventsOf(const Track& sun, const Track& moon, double lat, double lon, 
 
 DayEvents eventsOf(UtcDate date, double zd, double lat, double lon, double dut1)
 {
-    // An hour beyond both ends of the day for the interpolation.
-    const int first = int(std::floor(zd)) - 2, last = int(std::ceil(zd)) + 26;
+    // Hours beyond both ends of the day for the interpolation, within the
+    // almanac's years (on their first and last day the track leans on the
+    // nearest hours it has).
+    const long day = date.dayNumber();
+    const int first = std::max(int(std::floor(zd)) - 2, int(24 * (daysFromCivil(1900, 1, 1) - day)));
+    const int last = std::min(int(std::ceil(zd)) + 26, int(24 * (daysFromCivil(2101, 1, 1) - day)) - 1);
     std::string error;
     const std::vector<Track> t = tracksOf({*findBody("Sun"), *findBody("Moon")}, date, first, last, dut1, error);
     if (t.empty()) {
