@@ -41,13 +41,6 @@ std::string minuteIso(const almanac::UtcDate& date, double hours)
     return date.isoText(std::round(hours * 60) / 60);
 }
 
-/// A zone description as a page writes it: "+5", "-9.5", "0".
-std::string zoneText(double zd)
-{
-    if (zd == 0)
-        return "0";
-    return (zd < 0 ? "-" : "+") + navtext::plainNumber(std::abs(zd));
-}
 
 }  // namespace
 
@@ -63,7 +56,7 @@ int runEvents(const std::string& dateText, const std::map<std::string, std::stri
     const Reader r(withDate);
     const sight::UtcTime day = r.date("events");
     const auto [lat, lon] = r.position();
-    double zd = almanac::nauticalZone(lon);
+    const double zd = r.zone().value_or(almanac::nauticalZone(lon));
     if (!r.ok())
         return r.failed(err);
 
@@ -120,7 +113,7 @@ int runEvents(const std::string& dateText, const std::map<std::string, std::stri
         return 0;
     }
     text += "Events of " + date.text() + " at " + navtext::navPositionText(lat, lon, options.decimal) + ", zone " +
-            zoneText(zd) + " (UT = zone time " + (zd < 0 ? "- " : "+ ") + navtext::plainNumber(std::abs(zd)) + " h)\n";
+            navtext::zoneText(zd) + " (UT = zone time " + (zd < 0 ? "- " : "+ ") + navtext::plainNumber(std::abs(zd)) + " h)\n";
     std::vector<std::vector<std::string>> rows = {{"Event", "Zone time", "UT"}};
     for (const Shown& s : shownEvents) {
         const almanac::Event& e = d[s.kind];

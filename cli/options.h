@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -66,8 +67,13 @@ public:
     /// A position with its longitude.
     std::pair<double, double> position() const;
     sight::UtcTime instant(const std::string& name) const;
-    /// A UTC date alone (--date, or the date of another option).
+    /// --date (or another option's date, as --events'): with --zone the
+    /// date on board (navtext::readDate), without it a UTC date; its
+    /// midnight either way.
     sight::UtcTime date(const std::string& name = "date") const;
+    /// --zone, the zone description in hours (UT = zone time + zone,
+    /// navtext::readZone), when given.
+    std::optional<double> zone() const;
     sight::Conditions conditions() const;
     sight::Limb limb() const;
 

@@ -22,7 +22,7 @@ void sizeColumns(QTableView& table)
     std::string body;
     for (const almanac::Body& b : almanac::bodies())
         body = b.name.size() > body.size() ? std::string(b.name) : body;
-    const QString widest[] = {QStringLiteral("2026-12-07T19:33:00Z"), text(body), QStringLiteral("center"),
+    const QString widest[] = {QStringLiteral("19:33:00 (2026-12-08 00:33:00 UT)"), text(body), QStringLiteral("center"),
                               QStringLiteral("00°00.0'"), QStringLiteral("10.5 off"), QStringLiteral("10.5 ft"),
                               QStringLiteral("-10"), QStringLiteral("1013"), QStringLiteral("00°00.0'N"),
                               QStringLiteral("000°00.0'W"), QStringLiteral("-00°00.0'"), QStringLiteral("-00°00.0'"),

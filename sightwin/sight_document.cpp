@@ -252,9 +252,11 @@ sightlog::SightCells SightDocument::newRow(const QDateTime& now) const
             cells[size_t(c)] = last[size_t(c)];
         return cells;
     }
+    // In a log kept by the watch, the watch's time then.
     const std::string& drTime = book_.dr.time;
-    cells[size_t(SightColumn::utc)] =
-        drTime.empty() ? now.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString() : drTime;
+    cells[size_t(SightColumn::utc)] = sightlog::timeCell(
+        book_, worked_.dr,
+        drTime.empty() ? now.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString() : drTime);
     QSettings s = settings();
     cells[size_t(SightColumn::eye)] = s.value(QStringLiteral("sight/eye")).toString().toStdString();
     cells[size_t(SightColumn::ic)] = s.value(QStringLiteral("sight/ic")).toString().toStdString();

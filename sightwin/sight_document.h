@@ -61,8 +61,8 @@ public:
 
     /// The cells of a new row at the end: the time and the conditions
     /// carried on from the last row; in an empty log the DR's time (or now,
-    /// when there is none) and the height of eye and index correction
-    /// remembered.
+    /// when there is none; in a log kept by the watch, the watch's time
+    /// then) and the height of eye and index correction remembered.
     sightlog::SightCells newRow(const QDateTime& now) const;
 
     QString fileName() const { return file_; }

@@ -92,7 +92,9 @@ TableRow rowOf(const sightlog::Logbook& book, const sightlog::Worked& w, size_t 
     const sightlog::SightCells& c = book.rows[row];
     const sightlog::RowResult& r = w.rows[row];
     TableRow t;
-    t.top[0] = text(navtext::instantText(c[size_t(SightColumn::utc)]));
+    // By the watch its time with the UT beside it; in UT the instant.
+    t.top[0] = w.watchTime ? text(sightlog::shownTime(r, c[size_t(SightColumn::utc)]))
+                           : text(navtext::instantText(c[size_t(SightColumn::utc)]));
     t.bottom[0] = drOf(book, w, row);
     if (r.status != sightlog::RowStatus::reduced) {
         t.top[1] = text(c[size_t(SightColumn::body)]);
@@ -207,6 +209,10 @@ QStringList headLines(const sightlog::Logbook& book, const sightlog::Worked& w, 
                                     .arg(text(navtext::navCourseText(dr.dr.course)), text(navtext::nmText(dr.dr.speed)))
                               : tr("Course %1, speed %2 kn").arg(text(typed.course), text(typed.speed)));
     }
+    if (w.watchTime)
+        lines << tr("Watch: date on board %1, zone %2, watch error %3")
+                     .arg(text(typed.date.empty() ? "-" : typed.date), text(typed.zone.empty() ? "-" : typed.zone),
+                          text(typed.watchError.empty() ? "0" : typed.watchError));
     QString printed = tr("Printed %1 UT").arg(head.printed.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     if (!head.file.isEmpty())
         printed += tr(" from %1").arg(QFileInfo(head.file).fileName());
@@ -372,6 +378,8 @@ bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, con
     TableRow headings;
     for (size_t i = 0; i < columns; ++i)
         headings.top[i] = tr(heads[i][0]), headings.bottom[i] = tr(heads[i][1]);
+    if (worked.watchTime)
+        headings.top[0] = tr("Watch (UT)");
     const double cell = QFontMetricsF(table.body, &device).height();
     const double tableHead = 2 * QFontMetricsF(table.bold, &device).height() + 0.4 * cell, rowHeight = 2.35 * cell;
 

@@ -6,7 +6,10 @@
 /// device (a printer or a PDF), from the worked log as it stands.
 ///
 /// Portrait, margins of 12 mm. Every time on the page is written one way,
-/// "2026-12-07 19:33:00", in UT (navtext::instantText). The log's table
+/// "2026-12-07 19:33:00", in UT (navtext::instantText); in a log kept by
+/// the watch each sight's time is the watch's with the UT beside it
+/// ("19:33:12 (2026-12-08 00:33:00 UT)", sightlog::shownTime), under the
+/// date on board, zone and watch error in the head. The log's table
 /// gives each sight two lines, each column two figures one over the other:
 /// the time over the sight's DR, Hs over IC, the height of eye over the dip
 /// it gives, the temperature and pressure over the refraction, SD over

@@ -83,7 +83,7 @@ SightWindow::SightWindow(QWidget* parent)
     setCentralWidget(split);
 
     buildMenus();
-    setTabOrder(&dr_->speed(), table_);
+    setTabOrder(&dr_->watchError(), table_);
     setTabOrder(table_, tabs_);
 
     connect(document_, &SightDocument::changed, this, &SightWindow::changed);
@@ -184,7 +184,9 @@ void SightWindow::addBody(const QString& body)
 {
     sightlog::SightCells cells = document_->newRow(toolkit::services().clock());
     cells[size_t(SightColumn::body)] = body.toStdString();
-    cells[size_t(SightColumn::utc)] = sky_->time().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString();
+    cells[size_t(SightColumn::utc)] = sightlog::timeCell(
+        document_->book(), document_->worked().dr,
+        sky_->time().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString());
     const int at = model_->rowCount();
     document_->insertSight(at, cells, tr("Add %1").arg(body));
     table_->setCurrentIndex(model_->index(at, int(SightColumn::hs)));
@@ -219,13 +221,17 @@ void SightWindow::identifyRow()
         return;
     // The row read as if it were of some star, to find its instant, DR,
     // altitude and conditions; the body is what is asked.
-    sightlog::SightCells cells = sightlog::fileCells(document_->book(), size_t(row), document_->worked().dr);
+    const sightlog::DrRead& dr = document_->worked().dr;
+    sightlog::SightCells cells = sightlog::fileCells(document_->book(), size_t(row), dr);
     cells[size_t(SightColumn::body)] = "Sirius";
     cells[size_t(SightColumn::limb)].clear();
-    const sightlog::SightRead read = sightlog::readSight(cells);
+    const auto clock = sightlog::rowClock(document_->book(), size_t(row), dr);
+    const sightlog::SightRead read = sightlog::readSight(cells, {}, clock ? &*clock : nullptr);
     if (!read.sight) {
+        const bool watch = clock && read.column == SightColumn::utc;
         tell(tr("This sight cannot be identified until its %1 is right: %2")
-                 .arg(QLatin1String(sightlog::sightColumnNames[size_t(read.column)]), text(read.why)));
+                 .arg(QLatin1String(watch ? sightlog::watchColumnName : sightlog::sightColumnNames[size_t(read.column)]),
+                      text(read.why)));
         return;
     }
     if (const auto body = identifyBody(this, *read.sight))

@@ -54,6 +54,8 @@ public:
     QLineEdit& drTime();
     QLineEdit& drCourse();
     QLineEdit& drSpeed();
+    /// The DR with the date on board, zone and watch error.
+    DrBox& drBox() { return *dr_; }
     /// The fix and its figures as shown under the log.
     QString resultText() const;
     QString fileName() const;
