@@ -1,6 +1,7 @@
 #include "cli/almanac.h"
 
 #include "almanac/almanac.h"
+#include "almanac/daily_page.h"
 #include "cli/json_writer.h"
 #include "cli/report.h"
 #include "engine/angles.h"
@@ -111,8 +112,8 @@ std::vector<std::string> tableRow(const Answered& e, bool decimal)
     const Place& p = e.place;
     // Aries is the equinox itself: no declination to show.
     const bool aries = e.body.kind == BodyKind::aries;
-    return {std::string(e.body.name), circleText(p.gha, decimal), aries ? "" : latitudeText(p.dec, decimal),
-            p.sha ? circleText(*p.sha, decimal) : "",
+    return {std::string(e.body.name), navCircleText(p.gha, decimal), aries ? "" : navLatitudeText(p.dec, decimal),
+            p.sha ? navCircleText(*p.sha, decimal) : "",
             p.sd ? minutesText(*p.sd) : "",
             p.hp ? minutesText(*p.hp) : "",
             p.mag ? fixed(*p.mag, 1) : ""};
@@ -213,87 +214,226 @@ int runAlmanac(const std::string& body, const std::string& at, const AlmanacOpti
     return 0;
 }
 
-int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, std::ostream& out, std::ostream& err)
+namespace {
+
+std::string hhmm(const almanac::UtcDate& date, std::optional<double> hours)
 {
-    const bool shaped = date.size() == 10 && date[4] == '-' && date[7] == '-';
-    if (!shaped || !Instant::parse(date + "T00:00:00Z").ok())
-        return failed(err, "--daily " + navtext::quoted(date) +
-                               ": a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07" +
-                               (shaped ? "; " + Instant::parse(date + "T00:00:00Z").error() : std::string()));
-    std::vector<Body> moving, stars;
-    for (const Body& b : almanac::bodies())
-        (b.kind == BodyKind::star ? stars : moving).push_back(b);
+    return hours ? date.dayAndMinute(*hours).second : "--";
+}
 
-    std::vector<std::vector<Answered>> hours;
-    std::string error;
+/// v or d in minutes of arc to a tenth; d without its sign, as printed.
+std::string vdText(double minutes, bool sign)
+{
+    const std::string t = fixed(sign ? minutes : std::abs(minutes), 1);
+    return t == "-0.0" ? "0.0" : t;
+}
+
+const char* const dailyColumns = "body,at,gha,dec,sha,sd,hp,mag,v,d\n";
+
+void writeDailyCsv(std::string& text, const almanac::DailyPage& p, bool json)
+{
+    auto number = [](double v) {
+        std::string s;
+        jsonNumber(s, v);
+        return s;
+    };
+    auto rounded = [](double minutes) { return std::round(minutes * 100) / 100; };
     for (int h = 0; h < 24; ++h) {
-        const std::string at = date + "T" + (h < 10 ? "0" : "") + std::to_string(h) + ":00:00Z";
-        const auto entries = placesAt(moving, Instant::parse(at, options.dut1), at, error);
-        if (!entries)
-            return failed(err, "--daily " + navtext::quoted(date) + ": " + error);
-        hours.push_back(*entries);
+        const std::string at = p.date.isoText(h);
+        for (size_t b = 0; b < p.moving.size(); ++b) {
+            const Answered e{p.moving[b], at, p.hours[size_t(h)][b]};
+            std::optional<double> v = p.v[b], d = p.d[b];
+            if (p.moving[b].kind == BodyKind::moon) {
+                v = p.moonV[size_t(h)];
+                d = p.moonD[size_t(h)];
+            }
+            if (json) {
+                std::string line;
+                writeJson(line, e);
+                line.pop_back();  // the newline
+                line.pop_back();  // the closing brace
+                if (v)
+                    line += ",\"v\":" + number(rounded(*v));
+                if (d)
+                    line += ",\"d\":" + number(rounded(*d));
+                text += line + "}\n";
+            } else {
+                writeCsv(text, e);
+                text.pop_back();
+                text += ',' + (v ? number(rounded(*v)) : "") + ',' + (d ? number(rounded(*d)) : "") + '\n';
+            }
+        }
     }
-    const std::string midnight = date + "T00:00:00Z";
-    const auto starPlaces = placesAt(stars, Instant::parse(midnight, options.dut1), midnight, error);
-    if (!starPlaces)
-        return failed(err, "--daily " + navtext::quoted(date) + ": " + error);
-
-    std::string text;
-    if (csv || options.json) {
-        if (!options.json)
-            text += csvColumns;
-        for (const auto& hour : hours)
-            for (const Answered& e : hour)
-                options.json ? writeJson(text, e) : writeCsv(text, e);
-        for (const Answered& e : *starPlaces)
-            options.json ? writeJson(text, e) : writeCsv(text, e);
-        out << text;
-        return 0;
+    const std::string midnight = p.date.isoText(0);
+    for (size_t i = 0; i < p.stars.size(); ++i) {
+        const Answered e{p.stars[i], midnight, p.starPlaces[i]};
+        if (json) {
+            writeJson(text, e);
+        } else {
+            writeCsv(text, e);
+            text.pop_back();
+            text += ",,\n";
+        }
     }
+}
 
-    // The page: Aries's GHA, each planet's, the Sun's and the Moon's GHA and
-    // declination (and the Moon's HP) hour by hour; the magnitudes and
-    // semi-diameters at noon; the stars' SHA and declination at 0h.
-    const bool dec = options.decimal;
+void writePageText(std::string& text, const almanac::DailyPage& p, bool dec)
+{
+    using almanac::EventKind;
+    const size_t moon = p.index(BodyKind::moon), sun = p.index(BodyKind::sun);
     std::vector<std::string> head = {"h"};
-    for (const Answered& e : hours[0]) {
-        const std::string name(e.body.name);
-        head.push_back(name + " GHA");
-        if (e.body.kind != BodyKind::aries)
+    for (const Body& b : p.moving) {
+        head.push_back(std::string(b.name) + " GHA");
+        if (b.kind == BodyKind::moon)
+            head.push_back("v");
+        if (b.kind != BodyKind::aries)
             head.push_back("Dec");
-        if (e.body.kind == BodyKind::moon)
+        if (b.kind == BodyKind::moon) {
+            head.push_back("d");
             head.push_back("HP");
+        }
     }
     std::vector<std::vector<std::string>> rows = {head};
-    for (size_t h = 0; h < hours.size(); ++h) {
+    for (int h = 0; h < 24; ++h) {
         std::vector<std::string> row = {std::to_string(h)};
-        for (const Answered& e : hours[h]) {
-            row.push_back(circleText(e.place.gha, dec));
-            if (e.body.kind != BodyKind::aries)
-                row.push_back(latitudeText(e.place.dec, dec));
-            if (e.body.kind == BodyKind::moon)
-                row.push_back(minutesText(*e.place.hp));
+        for (size_t b = 0; b < p.moving.size(); ++b) {
+            const Place& pl = p.hours[size_t(h)][b];
+            row.push_back(navCircleText(pl.gha, dec));
+            if (b == moon)
+                row.push_back(vdText(p.moonV[size_t(h)], true));
+            if (p.moving[b].kind != BodyKind::aries)
+                row.push_back(navLatitudeText(pl.dec, dec));
+            if (b == moon) {
+                row.push_back(vdText(p.moonD[size_t(h)], false));
+                row.push_back(minutesText(*pl.hp).substr(0, minutesText(*pl.hp).size() - 1));
+            }
         }
         rows.push_back(row);
     }
-    text += "Daily page " + date + " (UT)\n";
+    text += "Daily page " + p.date.text() + " (UT)\n";
     writeTable(text, rows);
-    std::string noon = "At 12h:";
-    for (const Answered& e : hours[12]) {
-        if (e.place.mag)
-            noon += " " + std::string(e.body.name) + " mag " + fixed(*e.place.mag, 1) + ";";
-        if (e.place.sd)
-            noon += " " + std::string(e.body.name) + " SD " + minutesText(*e.place.sd) + ";";
+
+    // The foot of each column.
+    text += "\n";
+    std::vector<std::vector<std::string>> foot;
+    for (size_t b = 0; b < p.moving.size(); ++b) {
+        const Place& noon = p.hours[12][b];
+        std::vector<std::string> r = {std::string(p.moving[b].name)};
+        std::string what;
+        if (p.v[b])
+            what += "v " + vdText(*p.v[b], true) + "'  ";
+        if (p.d[b])
+            what += "d " + vdText(*p.d[b], false) + "'  ";
+        if (noon.sd)
+            what += "SD " + minutesText(*noon.sd) + "  ";
+        if (noon.mag && p.moving[b].kind == BodyKind::planet)
+            what += "mag " + fixed(*noon.mag, 1) + "  ";
+        what += "Mer. Pass. " + hhmm(p.date, p.passage[b]);
+        if (b == moon)
+            what += " (lower " + hhmm(p.date, p.moonLowerPassage) + ")  Age " + std::to_string(std::lround(p.moonAge)) +
+                    " d  Illuminated " + std::to_string(std::lround(p.moonIllumination)) + "%";
+        if (b == sun)
+            what += "  Eqn. of time 00h " + equationOfTimeText(p.equationOfTime0) + ", 12h " + equationOfTimeText(p.equationOfTime12);
+        r.push_back(what);
+        foot.push_back(r);
     }
-    noon.back() = '\n';
-    text += noon;
+    writeTable(text, foot);
+    text += "Equation of time = apparent - mean solar time: + when the Sun crosses the meridian before 12h.\n"
+            "v and d in minutes of arc an hour; v over 14°19.0' (the Moon) or 15°00.0' (the planets).\n";
+
+    text += "\nSunrise, sunset, twilights, moonrise and moonset: UT on the Greenwich meridian, the local mean time\n"
+            "on any other (□ above the horizon all day, ■ below it all day, //// twilight all night, -- none this day)\n";
+    std::vector<std::vector<std::string>> events = {
+        {"Lat", "Naut.", "Civil", "Sunrise", "Sunset", "Civil", "Naut.", "Moonrise", "Moonset"}};
+    const EventKind order[] = {EventKind::nauticalDawn, EventKind::civilDawn, EventKind::sunrise,
+                               EventKind::sunset,       EventKind::civilDusk, EventKind::nauticalDusk,
+                               EventKind::moonrise,     EventKind::moonset};
+    for (size_t i = 0; i < p.events.size(); ++i) {
+        const long lat = std::lround(p.events[i].lat / math::degree);
+        std::vector<std::string> r = {lat == 0 ? "0" : std::to_string(std::abs(lat)) + (lat > 0 ? " N" : " S")};
+        for (EventKind k : order)
+            r.push_back(p.eventText(i, k));
+        events.push_back(r);
+    }
+    writeTable(text, events);
+
     text += "\nStars at 0h\n";
     std::vector<std::vector<std::string>> starRows = {{"Star", "SHA", "Dec", "Mag"}};
-    for (const Answered& e : *starPlaces)
-        starRows.push_back({std::string(e.body.name), circleText(*e.place.sha, dec), latitudeText(e.place.dec, dec),
-                            e.place.mag ? fixed(*e.place.mag, 1) : ""});
+    for (size_t i = 0; i < p.stars.size(); ++i) {
+        const Place& pl = p.starPlaces[i];
+        starRows.push_back({std::string(p.stars[i].name), navCircleText(*pl.sha, dec), navLatitudeText(pl.dec, dec),
+                            pl.mag ? fixed(*pl.mag, 1) : ""});
+    }
     writeTable(text, starRows);
-    out << text;
+}
+
+}  // namespace
+
+const char* const pageDaysText =
+    "the hours either side of the day are needed too: a date from 1900-01-02 to 2100-12-30";
+
+std::optional<almanac::UtcDate> dailyDate(const std::string& date, std::string& error)
+{
+    const bool shaped = date.size() == 10 && date[4] == '-' && date[7] == '-';
+    if (!shaped || !Instant::parse(date + "T00:00:00Z").ok()) {
+        error = "--daily " + navtext::quoted(date) + ": a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07" +
+                (shaped ? "; " + Instant::parse(date + "T00:00:00Z").error() : std::string());
+        return std::nullopt;
+    }
+    const almanac::UtcDate d{std::stoi(date.substr(0, 4)), std::stoi(date.substr(5, 2)), std::stoi(date.substr(8, 2))};
+    if (!almanac::withNeighbours(d)) {
+        error = "--daily " + navtext::quoted(date) + ": " + pageDaysText;
+        return std::nullopt;
+    }
+    return d;
+}
+
+namespace {
+DailyPdfWriter pdfWriter = nullptr;
+}
+
+void setDailyPdfWriter(DailyPdfWriter writer)
+{
+    pdfWriter = writer;
+}
+
+int runDaily(const std::string& date, int days, bool csv, const std::optional<std::string>& pdf,
+             const AlmanacOptions& options, std::ostream& out, std::ostream& err)
+{
+    std::string error;
+    const std::optional<almanac::UtcDate> first = dailyDate(date, error);
+    if (!first)
+        return failed(err, error);
+    if (!almanac::withNeighbours(first->plus(days - 1)))
+        return failed(err, "--days " + std::to_string(days) + " from " + date + " runs past 2100-12-30, the last day "
+                               "a page can be made for");
+    almanac::PageMaker maker(options.dut1);
+    if (pdf) {
+        if (csv || options.json || options.decimal)
+            return failed(err, "--pdf writes the printed pages: it takes no --csv, --json or --decimal");
+        if (!pdfWriter)
+            return failed(err, "--pdf: this morvel-solve was built without Qt, which writes the PDF");
+        const std::string why =
+            pdfWriter(*pdf, days, [&](int i) { return maker.page(first->plus(i)); });
+        return why.empty() ? 0 : failed(err, "--pdf: " + why);
+    }
+    std::string text;
+    if (csv && !options.json)
+        text += dailyColumns;
+    for (int i = 0; i < days; ++i) {
+        const almanac::DailyPage p = maker.page(first->plus(i));
+        if (!p.ok())
+            return failed(err, "--daily " + navtext::quoted(date) + ": " + p.error);
+        if (csv || options.json)
+            writeDailyCsv(text, p, options.json);
+        else {
+            if (i > 0)
+                text += "\f\n";
+            writePageText(text, p, options.decimal);
+        }
+        out << text;
+        text.clear();
+    }
     return 0;
 }
 

@@ -3,9 +3,9 @@
 /// body at once, a batch of bodies and instants, and a day's hourly page.
 /// No Qt; the places are almanac/almanac.h's.
 ///
-/// Plain text: GHA, SHA and declination in degrees and minutes as the
-/// windows write them (declination with N or S), or five decimals with
-/// --decimal; semi-diameter and horizontal parallax in minutes of arc to a
+/// Plain text: GHA, SHA and declination in degrees and minutes as a sight
+/// form and a printed almanac write them (navtext's nav...Text: "324°00.3'",
+/// "20°00.7'S"), or five decimals with --decimal; semi-diameter and horizontal parallax in minutes of arc to a
 /// tenth; magnitudes to a tenth. JSON: body, at, gha, dec (north positive)
 /// and sha in decimal degrees, sd and hp in minutes of arc, mag. CSV (the
 /// daily page with --csv): body,at,gha,dec,sha,sd,hp,mag in decimal degrees
@@ -20,8 +20,12 @@
 /// on the error stream as it is met: "NAME:LINE: why".
 #pragma once
 
+#include "almanac/daily_page.h"
 #include "sightlog/csv_reader.h"
 
+#include <optional>
+
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -43,9 +47,29 @@ std::string dut1Refused(const std::string& text, double dut1);
 int runAlmanac(const std::string& body, const std::string& at, const AlmanacOptions& options, std::ostream& out,
                std::ostream& err);
 
-/// --daily DATE: the hourly page of a UTC date (YYYY-MM-DD); csv writes
-/// the batch's columns instead of the page.
-int runDaily(const std::string& date, bool csv, const AlmanacOptions& options, std::ostream& out, std::ostream& err);
+/// --daily DATE [--days N]: the daily pages of N UTC dates from DATE
+/// (YYYY-MM-DD), a form feed between pages; csv writes one line a body and
+/// hour instead, under body,at,gha,dec,sha,sd,hp,mag,v,d (v and d in
+/// minutes of arc an hour, d signed north positive: almanac/daily_page.h),
+/// and JSON the same as objects.
+/// With pdf, the pages go to that file as a PDF (through the writer set
+/// below) and nothing to out.
+int runDaily(const std::string& date, int days, bool csv, const std::optional<std::string>& pdf,
+             const AlmanacOptions& options, std::ostream& out, std::ostream& err);
+
+/// Writes count daily pages, day i from page(i), as a PDF to file: empty
+/// when done, else why not. morvel-solve built with Qt sets one (Qt's PDF
+/// writer, almanacpage/); without it --pdf is refused.
+using DailyPdfWriter = std::string (*)(const std::string& file, int count,
+                                       const std::function<almanac::DailyPage(int)>& page);
+void setDailyPdfWriter(DailyPdfWriter writer);
+
+/// Why a date is refused for a page or a day's events (the almanac's
+/// years less their first and last day).
+extern const char* const pageDaysText;
+
+/// The UTC date of --daily, or nothing with error set.
+std::optional<almanac::UtcDate> dailyDate(const std::string& date, std::string& error);
 
 /// A batch whose header (already read, in header) names body and at, and
 /// optionally dut1, in any case: one answer line per line.

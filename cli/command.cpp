@@ -3,6 +3,7 @@
 #include "cli/almanac.h"
 #include "cli/batch.h"
 #include "cli/compass.h"
+#include "cli/events.h"
 #include "cli/finder.h"
 #include "cli/gpx.h"
 #include "cli/problem.h"
@@ -161,7 +162,17 @@ std::string helpText()
            "                           BODY all lists every body; UTC as 2026-12-07T17:32:10Z\n"
            "  --dut1 S                 UT1 - UTC in seconds, -0.9 to 0.9 (0 when not given); none\n"
            "                           before 1960, when there was no UTC and a time is UT1\n"
-           "  --daily DATE             the hourly page of a UTC date (2026-12-07); --csv for CSV\n"
+           "  --daily DATE             the daily page of a UTC date (2026-12-07): hourly GHA and\n"
+           "                           declination with v and d, SD, HP, meridian passages, the\n"
+           "                           equation of time, the Moon's age and phase, magnitudes, the\n"
+           "                           twilights, sunrise, sunset, moonrise and moonset at the\n"
+           "                           printed almanac's latitudes, the stars; --days N for N\n"
+           "                           pages; --csv for body,at,gha,dec,sha,sd,hp,mag,v,d;\n"
+           "                           --pdf FILE to print them (two A4 pages a day)\n"
+           "  --events DATE --pos POS  the day's twilights, sunrise, sunset, moonrise, moonset and\n"
+           "                           meridian passages at a position, in zone time and UT; --zone\n"
+           "                           ZD (UT = zone time + ZD), the position's nautical zone when\n"
+           "                           not given (+5 at 75 W)\n"
            "  A batch whose header names body,at (and dut1) answers body,at,gha,dec,sha,sd,hp,mag,\n"
            "  status (ok, or why the line was not answered).\n"
            "\n"
@@ -278,7 +289,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
 
     Style style;
-    std::optional<std::string> batch, almanacBody, at, dut1, daily, sights, sigma, limitText, gpx, card;
+    std::optional<std::string> batch, almanacBody, at, dut1, daily, daysText, pdf, events, sights, sigma, limitText, gpx, card;
     bool csv = false;
     std::string waypoints;
     std::vector<Entry> entries;
@@ -344,7 +355,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         // Values run to the next option: --lat 40 12.3N is one latitude. A
         // file is one argument: a second is a mistake, not a name with a
         // blank.
-        const bool file = name == "sights" || name == "batch" || name == "gpx" || name == "deviation-card";
+        const bool file = name == "sights" || name == "batch" || name == "gpx" || name == "deviation-card" || name == "pdf";
         for (; i + 1 < args.size() && !isOption(args[i + 1]); ++i) {
             if (file && value)
                 return fail(option + " takes one file; " + navtext::quoted(args[i + 1]) +
@@ -356,6 +367,9 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
                                            : name == "at"        ? &at
                                            : name == "dut1"      ? &dut1
                                            : name == "daily"     ? &daily
+                                           : name == "events"    ? &events
+                                           : name == "days"      ? &daysText
+                                           : name == "pdf"       ? &pdf
                                            : name == "sights"    ? &sights
                                            : name == "sigma"     ? &sigma
                                            : name == "limit-lat" ? &limitText
@@ -403,6 +417,8 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             instants.emplace_back("at", *at);
         if (daily)
             instants.emplace_back("daily", *daily);
+        if (events)
+            instants.emplace_back("events", *events);
         for (const char* name : {"date", "dr-time", "time-of-max"})
             if (const auto f = finderValues.find(name); f != finderValues.end())
                 instants.emplace_back(name, f->second);
@@ -435,7 +451,7 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
             o.clock.push_back({key, given->second});
             finderValues.erase(given);
         }
-        if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || reckon || card ||
+        if (almanacBody || at || dut1 || daily || events || batch || csv || finder || compass || reckon || card ||
             !finderValues.empty() || !entries.empty() || !waypoints.empty() || limitText)
             return fail("--sights takes its sights from the log alone, with --date, --zone, --watch-error (a log "
                         "kept by the watch), --sigma, --decimal, --json, --gpx or --nmea");
@@ -448,12 +464,17 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
                         [&](std::istream& s, const std::string& name) { return runSights(s, name, o, out, err); });
     }
     if (card) {
-        if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || reckon ||
+        if (almanacBody || at || dut1 || daily || events || batch || csv || finder || compass || reckon ||
             !finderValues.empty() || !entries.empty() || routing)
             return fail("--deviation-card takes its observations from the file alone, with --decimal or --json");
         return readFrom(*card, "--deviation-card", in, err, [&](std::istream& s, const std::string& name) {
             return runDeviationCard(s, name, timing, out, err);
         });
+    }
+    if (events) {
+        if (almanacBody || at || daily || batch || csv || finder || compass || reckon || !entries.empty() || routing)
+            return fail("--events takes a date, --pos and --zone (and --dut1, --decimal or --json) alone");
+        return runEvents(*events, finderValues, timing, out, err);
     }
     if (finder || compass || reckon) {
         // The modes share --at, --alt, --zn and --course with the others.
@@ -478,19 +499,30 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         const std::string& name = finderValues.begin()->first;
         return fail("--" + name + " goes with " +
                     (name == "watch-error"                ? "--sights"
-                     : name == "date" || name == "zone" ? "--noon or --sights"
+                     : name == "date"                   ? "--noon or --sights"
+                     : name == "zone"                   ? "--noon, --sights or --events"
                      : isCompassOption(name)            ? "--compass or --amplitude"
                      : isReckoningOption(name)          ? "--set-drift, --current-sailing, --ep or --gps"
                                                         : "--noon, --identify or --sky") +
                     " (see --help)");
     }
+    if ((daysText || pdf) && !daily)
+        return fail(std::string(daysText ? "--days" : "--pdf") + " goes with --daily DATE");
     if (almanacBody || at || dut1 || daily) {
         if (!entries.empty() || routing)
             return fail("--almanac and --daily take no triangle or passage (see --help)");
         if (daily && (almanacBody || at))
             return fail("--daily takes a date alone, without --almanac or --at");
-        if (daily)
-            return runDaily(*daily, csv, timing, out, err);
+        if (daily) {
+            int days = 1;
+            if (daysText) {
+                const auto d = navtext::typedNumber(*daysText);
+                if (!d || d->overflow || d->value != std::floor(d->value) || d->value < 1 || d->value > 3660)
+                    return fail("--days takes the number of daily pages, 1 to 3660; not " + navtext::quoted(*daysText));
+                days = int(d->value);
+            }
+            return runDaily(*daily, days, csv, pdf, timing, out, err);
+        }
         if (csv)
             return fail("--csv goes with --daily; --almanac answers one body or all in plain text or JSON");
         if (batch)

@@ -294,6 +294,7 @@ bool isFinderMode(std::string_view name, FinderMode& mode)
 
 bool isFinderOption(std::string_view name)
 {
+    // --events takes --pos and --zone too.
     return oneOf(name, {"date", "zone", "watch-error", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye",
                         "time-of-max"});
 }

@@ -107,18 +107,18 @@ sight::UtcTime Reader::instant(const std::string& name) const
     return t.value_or(sight::UtcTime{});
 }
 
-sight::UtcTime Reader::date() const
+sight::UtcTime Reader::date(const std::string& name) const
 {
     if (has("zone")) {
-        const DateRead d = readDate(text("date"));
+        const DateRead d = readDate(text(name));
         if (!d.ok)
-            refuse("--date " + d.error + " (the date on board, with --zone)");
+            refuse("--" + name + " " + d.error + " (the date on board, with --zone)");
         return d.ok ? sight::UtcTime{d.date.year, d.date.month, d.date.day, 0} : sight::UtcTime{};
     }
     std::string error;
-    const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text("date"), error);
-    if (!t || text("date").size() != 10)
-        refuse("--date " + navtext::quoted(text("date")) +
+    const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text(name), error);
+    if (!t || text(name).size() != 10)
+        refuse("--" + name + " " + navtext::quoted(text(name)) +
                ": a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07"
                + (t ? std::string() : "; " + error));
     return t.value_or(sight::UtcTime{});

@@ -67,9 +67,10 @@ public:
     /// A position with its longitude (--pos, or the option named).
     std::pair<double, double> position(const std::string& name = "pos") const;
     sight::UtcTime instant(const std::string& name) const;
-    /// --date: with --zone the date on board (navtext::readDate), without it
-    /// a UTC date; its midnight either way.
-    sight::UtcTime date() const;
+    /// --date (or another option's date, as --events'): with --zone the
+    /// date on board (navtext::readDate), without it a UTC date; its
+    /// midnight either way.
+    sight::UtcTime date(const std::string& name = "date") const;
     /// --zone, the zone description in hours (UT = zone time + zone,
     /// navtext::readZone), when given.
     std::optional<double> zone() const;

@@ -259,6 +259,9 @@ std::string interceptText(double miles);
 /// Minutes of arc of an angle to a tenth with the minute sign ("16.3'");
 /// sign puts + before a positive one (corrections).
 std::string minutesText(double x, bool sign = false);
+/// The equation of time, minutes of time, as the almanac prints it, its
+/// sign before it: "+08m 47s", "-14m 02s", "00m 00s".
+std::string equationOfTimeText(double minutes);
 /// A number as the windows write it (15 digits), without their leading blank.
 std::string plainNumber(double x);
 

@@ -241,6 +241,15 @@ std::string interceptText(double miles)
     return t == "0.0" ? t : t + (miles > 0 ? " T" : " A");
 }
 
+std::string equationOfTimeText(double minutes)
+{
+    const long seconds = std::lround(std::abs(minutes) * 60);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%s%02ldm %02lds", seconds == 0 ? "" : minutes < 0 ? "-" : "+", seconds / 60,
+                  seconds % 60);
+    return buf;
+}
+
 std::string minutesText(double x, bool sign)
 {
     char buf[40];

@@ -1,5 +1,6 @@
 #include "sight/sky.h"
 
+#include "almanac/events.h"
 #include "engine/angles.h"
 #include "sight/horizon.h"
 
@@ -14,38 +15,6 @@ using math::degree;
 
 /// The first time in the day at which the Sun's altitude crosses target
 /// upward (rising) or downward.
-std::optional<UtcTime> crossing(const UtcTime& midnight, double lat, double lon, double dut1, double target,
-                                bool rising, std::string& error)
-{
-    static const almanac::Body sun = *almanac::findBody("Sun");
-    auto above = [&](double s) {
-        const almanac::Place p = almanac::placeOf(sun, midnight.plus(s).instant(dut1));
-        if (!p.ok())
-            error = p.error;
-        return horizonOf(p.gha, p.dec, lat, lon).hc - target;
-    };
-    // The Sun's altitude changes by at most a quarter of a degree a minute:
-    // between samples 20 minutes apart it crosses a level at most once.
-    const double stepSeconds = 1200;
-    double t0 = 0, f0 = above(0);
-    for (double t1 = stepSeconds; t1 <= 86400 && error.empty(); t1 += stepSeconds) {
-        const double f1 = above(t1);
-        if (rising ? (f0 < 0 && f1 >= 0) : (f0 >= 0 && f1 < 0)) {
-            double lo = t0, hi = t1;
-            while (hi - lo > 0.05 && error.empty()) {
-                const double mid = (lo + hi) / 2;
-                ((above(mid) >= 0) == rising ? hi : lo) = mid;
-            }
-            if (!error.empty())
-                return std::nullopt;
-            return midnight.plus((lo + hi) / 2);
-        }
-        t0 = t1;
-        f0 = f1;
-    }
-    return std::nullopt;
-}
-
 /// Halfway from a to b, when both are.
 std::optional<UtcTime> between(const std::optional<UtcTime>& a, const std::optional<UtcTime>& b)
 {
@@ -151,12 +120,23 @@ SkyView skyAt(const almanac::Instant& when, double lat, double lon)
 
 Twilight twilightOf(const UtcTime& day, double lat, double lon, double dut1)
 {
+    using almanac::EventKind;
     Twilight t;
-    const UtcTime midnight = day.midnight();
-    t.nauticalMorning = crossing(midnight, lat, lon, dut1, -12 * degree, true, t.error);
-    t.civilMorning = crossing(midnight, lat, lon, dut1, -6 * degree, true, t.error);
-    t.civilEvening = crossing(midnight, lat, lon, dut1, -6 * degree, false, t.error);
-    t.nauticalEvening = crossing(midnight, lat, lon, dut1, -12 * degree, false, t.error);
+    const almanac::DayEvents d = almanac::eventsOf({day.year, day.month, day.day}, 0, lat, lon, dut1);
+    if (!d.ok()) {
+        t.error = d.error;
+        return t;
+    }
+    auto first = [&](EventKind k) -> std::optional<UtcTime> {
+        const std::vector<double>& times = d[k].times;
+        if (times.empty())
+            return std::nullopt;
+        return day.midnight().plus(times.front() * 3600);
+    };
+    t.nauticalMorning = first(EventKind::nauticalDawn);
+    t.civilMorning = first(EventKind::civilDawn);
+    t.civilEvening = first(EventKind::civilDusk);
+    t.nauticalEvening = first(EventKind::nauticalDusk);
     return t;
 }
 

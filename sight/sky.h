@@ -12,8 +12,9 @@
 /// Twilight. The instants of the UTC day at which the Sun's centre is at
 /// -6 degrees (civil) and -12 degrees (nautical) of geocentric altitude,
 /// rising in the morning and sinking in the evening, for a ship stopped at
-/// the DR; each is found within the day by bisection to a twentieth of a
-/// second. A day on which the Sun does not cross that altitude, or crosses
+/// the DR: the almanac's civil and nautical dawn and dusk of that day on
+/// the Greenwich zone (almanac/events.h, to a second). A day on which the
+/// Sun does not cross that altitude, or crosses
 /// it only the other way (it ends or starts at midnight in polar summer or
 /// winter, or the local evening falls before the local morning in UTC),
 /// leaves that instant empty. The middle of the morning's (the evening's)

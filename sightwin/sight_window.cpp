@@ -2,6 +2,7 @@
 
 #include "almanac/bodies.h"
 #include "sightwin/dr_box.h"
+#include "sightwin/daily_pages_dialog.h"
 #include "sightwin/identify_dialog.h"
 #include "sightwin/log_model.h"
 #include "sightwin/log_table.h"
@@ -141,6 +142,17 @@ void SightWindow::buildMenus()
     for (QAction* a : {actAdd, actDuplicate, actDelete, actIdentify})
         edit->addAction(a);
     buildPlotterMenu();
+
+    QMenu* almanac = menuBar()->addMenu(tr("&Almanac"));
+    actDailyPages = action(tr("&Daily Pages..."), QKeySequence(), &SightWindow::dailyPages);
+    almanac->addAction(actDailyPages);
+}
+
+void SightWindow::dailyPages()
+{
+    auto* dialog = new DailyPagesDialog(toolkit::services().clock().toUTC().date(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 // ---- rows ----------------------------------------------------------------

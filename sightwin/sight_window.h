@@ -98,7 +98,7 @@ public:
 
     // The actions, for menus, keys and tests.
     QAction *actNew, *actOpen, *actSave, *actSaveAs, *actVessel, *actPrint, *actClose, *actUndo, *actRedo, *actAdd,
-        *actDuplicate, *actDelete, *actIdentify;
+        *actDuplicate, *actDelete, *actIdentify, *actDailyPages;
     // The plotter: each fix sent (checkable, remembered), its address, the
     // fix sent now, and saved as GPX.
     QAction *actSendFixes, *actPlotterAddress, *actSendFix, *actSaveFixGpx;
@@ -117,6 +117,8 @@ private:
     void duplicateRow();
     void deleteRow();
     void identifyRow();
+    /// Almanac > Daily Pages...: the page of the clock's UT date, left open beside the log.
+    void dailyPages();
     void addBody(const QString& body);
     void openChosen();
     bool save();

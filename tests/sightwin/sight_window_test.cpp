@@ -11,6 +11,7 @@
 #include "shell/program.h"
 #include "sightwin/dr_box.h"
 #include "sight/sky.h"
+#include "sightwin/daily_pages_dialog.h"
 #include "sightwin/log_model.h"
 #include "sightwin/plotting_sheet.h"
 #include "sightwin/sight_document.h"
@@ -18,8 +19,10 @@
 #include "toolkit/services.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QPushButton>
 #include <QFile>
+#include <QTimeZone>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
@@ -683,4 +686,27 @@ int main(int argc, char** argv)
     morvel::toolkit::initialise();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+// Almanac > Daily Pages...: the clock's UT date's page shown, another date
+// chosen, and Print gives the two pages of that date in vectors.
+TEST_F(WindowTest, DailyPages)
+{
+    toolkit::services().clock = [] { return QDateTime(QDate(2026, 12, 7), QTime(23, 30), QTimeZone(-5 * 3600)); };
+    SightWindow w;
+    w.actDailyPages->trigger();
+    auto* dialog = w.findChild<sightwin::DailyPagesDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->date().date(), QDate(2026, 12, 8)) << "the UT date of 23:30 at zone +5";
+    dialog->date().setDate(QDate(2026, 12, 7));
+    ASSERT_TRUE(dialog->preview().page().ok());
+    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty())
+        dialog->grab().save(keep + QStringLiteral("/daily-pages.png"));
+    dialog->print().click();
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    const auto [text, pages] = readBack(printer.jobs[0].pdf, dir, QStringLiteral("daily-pages.pdf"));
+    EXPECT_EQ(pages, 2);
+    for (const char* expected : {"2026 December 7, Monday (UT)", "ARIES", "075°47.0'", "Acamar", "Moonrise", "11:51"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    toolkit::services().clock = &QDateTime::currentDateTimeUtc;
 }
