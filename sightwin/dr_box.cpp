@@ -1,6 +1,7 @@
 #include "sightwin/dr_box.h"
 
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,10 +51,11 @@ void DrBox::showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read)
                                            : at == u"time"   ? time_
                                            : at == u"course" ? course_
                                                              : speed_);
-        const QString style = fault ? QStringLiteral("background: #ffb0b0") : QString();
+        const QString style = fault ? QStringLiteral("background: %1").arg(toolkit::ink(QColor(0xff, 0xb0, 0xb0)).name()) : QString();
         if (edit->styleSheet() != style)
             edit->setStyleSheet(style);
-        edit->setToolTip(fault ? text(read.error) : QString());
+        // The fault, or what the field takes (its "hint").
+        edit->setToolTip(fault ? text(read.error) : edit->property("hint").toString());
     }
 }
 

@@ -1,6 +1,8 @@
 #include "sightwin/sight_document.h"
 
+#include "engine/angles.h"
 #include "files/write.h"
+#include "sight/sky.h"
 #include "sightwin/texts.h"
 
 #include <QDir>
@@ -414,6 +416,18 @@ void SightDocument::setVesselAndNavigator(const QString& vessel, const QString& 
     };
     keep(vessel_, vessel, vesselKey);
     keep(navigator_, navigator, navigatorKey);
+}
+
+std::optional<double> SightDocument::sunAltitudeAtDr(const QDateTime& utc)
+{
+    const sightlog::DrRead dr = sightlog::readDr(rememberedDr());
+    if (!dr.ok())
+        return std::nullopt;
+    const QDateTime t = utc.toUTC();
+    const almanac::Instant when = almanac::Instant::fromUtc(t.date().year(), t.date().month(), t.date().day(),
+                                                            t.time().hour(), t.time().minute(), t.time().second());
+    const std::optional<double> hc = sight::sunAltitude(when, dr.dr.lat, dr.dr.lon);
+    return hc ? std::optional<double>(*hc / math::degree) : std::nullopt;
 }
 
 QStringList SightDocument::recentFiles()

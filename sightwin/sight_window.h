@@ -74,7 +74,7 @@ public:
 
     // The actions, for menus, keys and tests.
     QAction *actNew, *actOpen, *actSave, *actSaveAs, *actVessel, *actPrint, *actClose, *actUndo, *actRedo, *actAdd,
-        *actDuplicate, *actDelete, *actIdentify;
+        *actDuplicate, *actDelete, *actIdentify, *actHelp;
 
 signals:
     /// The window closed (it then returns to the main menu).
@@ -85,6 +85,8 @@ protected:
 
 private:
     void buildMenus();
+    /// Tooltips, What's This and accessible names of the fields.
+    void describeFields();
     void addRow();
     void newLog();
     void duplicateRow();
