@@ -100,10 +100,15 @@ protected:
 public:
     static void pointer(QWidget& w)
     {
-        if (Palettes::instance().scheme() == Scheme::night)
+        // Only the pointer given here is taken back.
+        static const char* given = "morvelNightPointer";
+        if (Palettes::instance().scheme() == Scheme::night) {
             w.setCursor(redArrow());
-        else
+            w.setProperty(given, true);
+        } else if (w.property(given).toBool()) {
             w.unsetCursor();
+            w.setProperty(given, false);
+        }
     }
 };
 
