@@ -176,6 +176,9 @@ void SightWindow::buildMenus()
     connect(&Palettes::instance(), &Palettes::changed, palettes, [palettes] {
         palettes->actions()[int(Palettes::instance().choice())]->setChecked(true);
     });
+    // The DR's field at fault tinted in the new palette.
+    connect(&Palettes::instance(), &Palettes::changed, this,
+            [this] { dr_->showDr(document_->book().dr, document_->worked().dr); });
     view->addSeparator();
     view->addAction(action(tr("Next &Palette"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
                            [] { Palettes::instance().cycle(); }));
