@@ -100,7 +100,7 @@ struct PaletteTest : ::testing::Test {
         p.morvelf().showForm();
         for (toolkit::Form* f : {static_cast<toolkit::Form*>(&p.locddf()), static_cast<toolkit::Form*>(&p.locdmf())})
             work(*f, {{"txtDeg", 1, "50"}, {"txtDeg", 2, "15"}, {"optDecN", -1, nullptr}, {"txtDeg", 3, "30"},
-                      {"cmdStart", -1, nullptr}});
+                      {"cmdStart", -1, nullptr}, {"cmdDraw1", -1, nullptr}});
         work(p.gcsf(), {{"txtDeg", 0, "40"}, {"txtMin", 0, "30"}, {"optLatN", -1, nullptr}, {"txtDeg", 5, "73"},
                         {"txtMin", 5, "50"}, {"optLodepW", -1, nullptr}, {"txtDeg", 2, "49"}, {"txtMin", 2, "57"},
                         {"optDecN", -1, nullptr}, {"txtDeg", 6, "5"}, {"txtMin", 6, "42"}, {"optLodesW", -1, nullptr},
