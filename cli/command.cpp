@@ -13,6 +13,7 @@
 #include "files/write.h"
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
+#include "sightlog/sight_log.h"
 
 #include <algorithm>
 #include <cmath>
@@ -169,7 +170,9 @@ std::string helpText()
            "                              local mean time of D at its longitude when not given;\n"
            "                              --course C --speed KN move it; --hs A (--limb\n"
            "                              lower|upper|centre, --ic M, --eye H) the latitude;\n"
-           "                              --time-of-max UTC the longitude\n"
+           "                              --time-of-max UTC the longitude. D is a UTC date, or\n"
+           "                              with --zone Z (below) the date on board, and noon is\n"
+           "                              given in zone time too\n"
            "  --identify --at UTC --pos POS --alt A --zn A\n"
            "                              the stars and planets within 5 degrees of a sight\n"
            "  --sky --at UTC --pos POS    the bodies above the horizon and the day's twilights\n"
@@ -199,7 +202,18 @@ std::string helpText()
            "                 each sight's corrections, Ho, GHA, declination, LHA, Hc, Zn and\n"
            "                 intercept at its DR, then the fix at the last sight's time by least\n"
            "                 squares (earlier lines advanced by the run between the DRs), with the\n"
-           "                 95% error ellipse from three lines on\n"
+           "                 95% error ellipse from three lines on. A log kept by the watch has a\n"
+           "                 time column (19:33, 19:33:05, or 2026-12-08 00:15 on another day)\n"
+           "                 for utc, timed by the lines # date: 2026-12-07, # zone: +5 and\n"
+           "                 # watch error: 12 s fast (or slow), each for the sights below it\n"
+           "  --date D       for a log kept by the watch, the date on board (2026-12-07)\n"
+           "  --zone Z       the zone description: the hours added to zone time to give UT,\n"
+           "                 +5 in 75 W, -3 in 45 E, +9.5 (quarter hours, -14 to +14); 0 for a\n"
+           "                 watch kept on UT\n"
+           "  --watch-error E  12 s fast (the right time is the watch's less 12 s) or 12 s slow;\n"
+           "                 these three stand above the log's first line: a line of the log\n"
+           "                 for one of them is then refused, and a log with a utc column\n"
+           "                 takes none\n"
            "  --sigma M      standard deviation of an altitude, minutes of arc (0.5 when not given)\n"
            "\n"
            "Output and batch:\n"
@@ -364,9 +378,23 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
         }
         if (!sights)
             return fail("--sigma goes with --sights FILE");
+        // The date on board, zone and watch error of a log kept by the
+        // watch, given for the whole log.
+        for (const char* name : {"date", "zone", "watch-error"}) {
+            const auto given = finderValues.find(name);
+            if (given == finderValues.end())
+                continue;
+            const std::string key = name == std::string("watch-error") ? "watch error" : name;
+            sightlog::Clock clock;
+            if (const std::string why = clock.set(*sightlog::clockKeyOf(key), given->second, {}); !why.empty())
+                return fail("--" + given->first + " " + why);
+            o.clock.push_back({key, given->second});
+            finderValues.erase(given);
+        }
         if (almanacBody || at || dut1 || daily || batch || csv || finder || compass || card || !finderValues.empty() ||
             !entries.empty() || routing)
-            return fail("--sights takes its sights from the log alone, with --sigma, --decimal or --json");
+            return fail("--sights takes its sights from the log alone, with --date, --zone, --watch-error (a log "
+                        "kept by the watch), --sigma, --decimal or --json");
         return readFrom(*sights, "--sights", in, err,
                         [&](std::istream& s, const std::string& name) { return runSights(s, name, o, out, err); });
     }
@@ -396,7 +424,10 @@ int runOptions(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (!finderValues.empty()) {
         const std::string& name = finderValues.begin()->first;
         return fail("--" + name + " goes with " +
-                    (isCompassOption(name) ? "--compass or --amplitude" : "--noon, --identify or --sky") +
+                    (name == "watch-error"                ? "--sights"
+                     : name == "date" || name == "zone" ? "--noon or --sights"
+                     : isCompassOption(name)            ? "--compass or --amplitude"
+                                                        : "--noon, --identify or --sky") +
                     " (see --help)");
     }
     if (almanacBody || at || dut1 || daily) {

@@ -33,7 +33,7 @@ ModeOptions optionsOf(FinderMode mode)
 {
     switch (mode) {
     case FinderMode::noon:
-        return {{"date", "pos", "dr-time", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
+        return {{"date", "zone", "pos", "dr-time", "course", "speed", "hs", "limb", "ic", "eye", "time-of-max", "dut1"},
                 {"date", "pos"}};
     case FinderMode::identify: return {{"at", "pos", "alt", "zn", "ic", "eye", "dut1"}, {"at", "pos", "alt", "zn"}};
     case FinderMode::sky: return {{"at", "pos", "dut1"}, {"at", "pos"}};
@@ -64,8 +64,10 @@ std::string failedText(const std::string& why)
 
 int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std::ostream& err)
 {
-    const sight::UtcTime date = r.date();
+    const std::optional<double> zone = r.zone();
     const auto [lat, lon] = r.position();
+    // The date on board, with a zone: the UTC date of its noon.
+    const sight::UtcTime date = zone ? sight::noonDateOnBoard(r.date(), lon, *zone) : r.date();
     sight::DeadReckoning dr{lat, lon, 0, 0};
     std::optional<sight::UtcTime> drTime;
     if (r.has("dr-time")) {
@@ -114,10 +116,19 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
         }
     }
 
+    // Noon by the ship's clock, to the second as in UTC.
+    std::optional<std::string> zoneTime;
+    if (zone) {
+        const sight::UtcTime z = n.time.plus(-*zone * 3600);
+        const sight::UtcTime whole = z.plus(std::round(z.seconds) - z.seconds);
+        zoneTime = watchReadingText({whole.year, whole.month, whole.day}, int(whole.seconds));
+    }
     std::string text;
     if (options.json) {
         JsonObject o(text);
         o.text("noon", n.time.text());
+        if (zoneTime)
+            o.text("zone_time", *zoneTime);
         if (latitude) {
             jsonCorrections(o, latitude->corrections);
             o.number("ho", degrees(latitude->corrections.ho));
@@ -133,6 +144,8 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
         if (drTime)
             rows.push_back({"DR given at", drTime->text()});
         rows.push_back({"Local apparent noon", n.time.text()});
+        if (zoneTime)
+            rows.push_back({"Zone time", *zoneTime + " (zone " + zoneText(*zone) + ")"});
         rows.push_back({"Ship at noon (DR)", navPositionText(n.lat, n.lon, d)});
         rows.push_back({"Sun's declination", navLatitudeText(n.dec, d)});
         if (latitude) {
@@ -281,7 +294,8 @@ bool isFinderMode(std::string_view name, FinderMode& mode)
 
 bool isFinderOption(std::string_view name)
 {
-    return oneOf(name, {"date", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye", "time-of-max"});
+    return oneOf(name, {"date", "zone", "watch-error", "pos", "dr-time", "speed", "hs", "limb", "ic", "eye",
+                        "time-of-max"});
 }
 
 int runFinder(FinderMode mode, const std::map<std::string, std::string>& values, const AlmanacOptions& options,

@@ -109,6 +109,12 @@ sight::UtcTime Reader::instant(const std::string& name) const
 
 sight::UtcTime Reader::date() const
 {
+    if (has("zone")) {
+        const DateRead d = readDate(text("date"));
+        if (!d.ok)
+            refuse("--date " + d.error + " (the date on board, with --zone)");
+        return d.ok ? sight::UtcTime{d.date.year, d.date.month, d.date.day, 0} : sight::UtcTime{};
+    }
     std::string error;
     const std::optional<sight::UtcTime> t = sight::UtcTime::parse(text("date"), error);
     if (!t || text("date").size() != 10)
@@ -116,6 +122,16 @@ sight::UtcTime Reader::date() const
                ": a UTC date from 1900-01-01 to 2100-12-31, as 2026-12-07"
                + (t ? std::string() : "; " + error));
     return t.value_or(sight::UtcTime{});
+}
+
+std::optional<double> Reader::zone() const
+{
+    if (!has("zone"))
+        return std::nullopt;
+    const ZoneRead z = readZone(text("zone"));
+    if (!z.ok)
+        refuse("--zone " + z.error);
+    return z.hours;
 }
 
 sight::Conditions Reader::conditions() const

@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -66,7 +67,12 @@ public:
     /// A position with its longitude.
     std::pair<double, double> position() const;
     sight::UtcTime instant(const std::string& name) const;
+    /// --date: with --zone the date on board (navtext::readDate), without it
+    /// a UTC date; its midnight either way.
     sight::UtcTime date() const;
+    /// --zone, the zone description in hours (UT = zone time + zone,
+    /// navtext::readZone), when given.
+    std::optional<double> zone() const;
     sight::Conditions conditions() const;
     sight::Limb limb() const;
 

@@ -45,6 +45,7 @@ struct Logged {
     const sight::Sight* sight;
     const std::string* utc;
     const sight::Reduction* at;  ///< reduced at its DR
+    const sightlog::WatchReading* watch;  ///< in a log kept by the watch
 };
 
 /// What is written so far goes out once it fills a buffer's worth: a long
@@ -74,7 +75,11 @@ void writeText(std::ostream& to, const std::vector<Logged>& logged, const sight:
     out += "Corrections\n";
     writeTable(out, rows, "  ");
     pass(out, to, 0);
+    // A log kept by the watch shows the watch's time beside the UTC.
+    const bool watch = !logged.empty() && logged.front().watch;
     rows = {{"Line", "Body", "UTC", "DR", "GHA", "Dec", "LHA", "Hc", "Zn", "Intercept"}};
+    if (watch)
+        rows[0].insert(rows[0].begin() + 2, "Watch");
     for (const Logged& l : logged) {
         const sight::Reduction& at = *l.at;
         rows.push_back({std::to_string(l.line), std::string(l.sight->body.name), *l.utc,
@@ -82,6 +87,8 @@ void writeText(std::ostream& to, const std::vector<Logged>& logged, const sight:
                         navCircleText(at.place.gha, decimal), navLatitudeText(at.place.dec, decimal),
                         navCircleText(at.lha, decimal), navAltitudeText(at.hc, decimal), navCircleText(at.zn, decimal),
                         interceptText(at.intercept)});
+        if (watch)
+            rows.back().insert(rows.back().begin() + 2, clockText(l.watch->seconds));
     }
     out += "Reduced at the DR\n";
     writeTable(out, rows, "  ");
@@ -102,7 +109,9 @@ void writeText(std::ostream& to, const std::vector<Logged>& logged, const sight:
         pass(out, to, 0);
         return;
     }
-    out += "Fix at " + *logged[fix.last].utc + " (the last sight)\n";
+    const Logged& last = logged[fix.last];
+    out += "Fix at " + *last.utc + " (the last sight" + (watch ? ", watch " + clockText(last.watch->seconds) : "") +
+           ")\n";
     std::vector<std::vector<std::string>> f = {
         {"Latitude", navLatitudeText(fix.lat, decimal)},
         {"Longitude", navLongitudeText(fix.lon, decimal)},
@@ -149,6 +158,8 @@ void writeJson(std::ostream& to, const std::vector<Logged>& logged, const std::v
         o.number("line", l.line);
         o.text("body", std::string(l.sight->body.name));
         o.text("utc", *l.utc);
+        if (l.watch)
+            o.text("watch", watchReadingText(l.watch->date, l.watch->seconds));
         o.text("limb", limbName(l.sight->limb));
         o.number("hs", shown(l.sight->hs, true));
         jsonCorrections(o, k);
@@ -191,6 +202,8 @@ void writeJson(std::ostream& to, const std::vector<Logged>& logged, const std::v
     f.number("lat", shown(fix.lat, true));
     f.number("lon", shown(fix.lon, true));
     f.text("time", *logged[fix.last].utc);
+    if (const sightlog::WatchReading* w = logged[fix.last].watch)
+        f.text("watch", watchReadingText(w->date, w->seconds));
     f.number("distance", hundredths(fix.distance));
     f.number("bearing", shown(fix.bearing, false));
     f.number("iterations", fix.iterations);
@@ -251,14 +264,15 @@ void jsonCorrections(JsonObject& o, const sight::Corrections& k)
 int runSights(std::istream& in, const std::string& name, const SightsOptions& options, std::ostream& out,
               std::ostream& err)
 {
-    const sightlog::SightLog log = sightlog::readSightLog(in);
+    const sightlog::SightLog log = sightlog::readSightLog(in, options.clock);
     std::vector<sightlog::SightLogError> errors = log.errors;
     const std::vector<sight::Reduction> reduced = sight::reduceEach(log.sights);
     std::vector<Logged> logged;
     logged.reserve(log.sights.size());
     for (size_t i = 0; i < log.sights.size(); ++i) {
         if (reduced[i].ok())
-            logged.push_back({log.lines[i], &log.sights[i], &log.utc[i], &reduced[i]});
+            logged.push_back({log.lines[i], &log.sights[i], &log.utc[i], &reduced[i],
+                              log.watchTime ? &log.watch[i] : nullptr});
         else
             errors.push_back({log.lines[i], 0, {}, reduced[i].error});
     }

@@ -14,6 +14,11 @@
 /// blunder, and each line's residual, the excluded one's marked. Angles as
 /// texts.h writes them, or decimal degrees with --decimal.
 ///
+/// A log kept by the watch (a time column, sight_log.h) has the watch's
+/// time beside the UTC it stands for: a Watch column ("19:33:00") and the
+/// watch's time of the fix; in JSON "watch" ("2026-12-07 19:33:00", as a
+/// row takes it) beside each "utc" and the fix's "time".
+///
 /// JSON, one object: sights[] (line, body, utc, limb, hs, the corrections
 /// in minutes of arc, low_altitude, ho, gha, dec, lha, hc, zn in decimal
 /// degrees, north and east positive, intercept in nautical miles, positive
@@ -37,9 +42,11 @@
 
 #include "cli/json_writer.h"
 #include "sight/corrections.h"
+#include "sightlog/sight_log.h"
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace morvel::cli {
 
@@ -51,6 +58,9 @@ struct SightsOptions {
     bool decimal = false;
     bool json = false;
     double sigma = 0.5;  ///< minutes of arc
+    /// The date on board, zone and watch error given for the whole log
+    /// (sightlog::readSightLog).
+    std::vector<sightlog::LogKey> clock = {};
 };
 
 int runSights(std::istream& in, const std::string& name, const SightsOptions& options, std::ostream& out,

@@ -104,11 +104,49 @@
 /// ("13.0", nmText), an intercept with T toward or A away ("4.2 T"), a
 /// correction in minutes of arc ("+16.3'").
 ///
-/// Times: an instant is read and written as ISO 8601 UTC
-/// ("2026-12-07T17:32:10Z", almanac/time.h); a log shows the time of day
-/// of it ("17:32", "17:32:10", timeOfDay), a printed page the date and the
-/// time with a blank between and no Z ("2026-12-07 17:32:10", instantText),
-/// under a heading that says UT.
+/// Times. An instant is read and written as ISO 8601 UTC
+/// ("2026-12-07T17:32:10Z", almanac/time.h). Time on board, as a navigator
+/// keeps it by a watch (the sight log works out the UT, sightlog/sight_log.h):
+///
+///   date on board  2026-12-07 (readDate): a calendar date, 1900-01-01 to
+///                  2100-12-31.
+///   watch time     19:33 or 19:33:05 (readWatchTime), the hours 0 to 23 in
+///                  one digit or two, minutes and seconds in two, to the
+///                  whole second; or with a date before it, for a sight on
+///                  another day than the log's, 2026-12-08 00:15 (a T for
+///                  the blank too). No Z and no offset: the zone is the
+///                  log's.
+///   zone description  +5, -3, +9.5, -5.5, 0 (readZone): the hours added to
+///                  zone time to give UT, as navigators write it: plus west
+///                  of Greenwich (+5 in 75° W), minus east (-3 in 45° E).
+///                  Whole, half and quarter hours from -14 to +14 (+12 and
+///                  -12 share the zone of the date line; +13, -13 and -14
+///                  are kept by ships and islands beside it); the sign is
+///                  needed but for 0, and the minus may be typed as U+2212.
+///                  "+05:30" is refused: ISO 8601 writes zone -5.5 so, with
+///                  the opposite sign.
+///   watch error    12 s fast, 12 s slow, 1 m 12 s fast, 12s fast, 0
+///                  (readWatchError): fast when the watch is ahead (the right
+///                  time is the watch's less the error), slow when behind
+///                  (plus); whole seconds, under an hour (more is a zone,
+///                  not an error); letters in any case.
+///
+/// UT = watch time - the error fast (+ the error slow) + the zone
+/// description, counted from the midnight of the date on board: it may fall
+/// on the next or the previous UT date.
+///
+/// A printed page writes an instant's date and time with a blank between
+/// and no Z ("2026-12-07 17:32:10", instantText), under a heading that says
+/// UT.
+///
+/// Writing: a date "2026-12-07" (dateText), a time of day "19:33:05" or
+/// "19:33" (clockText, the seconds of the day cut to the whole second), a
+/// watch's reading as a row of a log takes it "2026-12-08 00:15:00"
+/// (watchReadingText), the time of a row of a sight log as the log shows
+/// it, one form for every row (loggedTimeText): the watch's time with the
+/// UT it stands for, "19:33:00 (2026-12-08 00:33:00 UT)", or in a log kept
+/// in UT the UT alone, "2026-12-07 19:33:00 UT" (instantText's form); a zone
+/// description "+5", "-5.5", "0" (zoneText).
 ///
 /// Numbers (JSON and CSV) are decimal degrees with the decimal window's
 /// rounding (shown), signed north and east positive, nautical miles to a
@@ -208,7 +246,7 @@ std::string navPositionText(double lat, double lon, bool decimal);
 /// what is no angle (NaN, infinity).
 std::string navCourseText(double x);
 
-// ---- writing: distances, minutes, numbers, times ---------------------------
+// ---- writing: distances, minutes, numbers ---------------------------------
 
 /// Nautical miles as the windows write a number (15 digits, no trailing
 /// zeros): "2999.4", "13".
@@ -223,10 +261,62 @@ std::string interceptText(double miles);
 std::string minutesText(double x, bool sign = false);
 /// A number as the windows write it (15 digits), without their leading blank.
 std::string plainNumber(double x);
-/// The time of day of an ISO 8601 instant as it was written, to the minute
-/// ("17:32") or with seconds ("17:32:10"); the text itself when it holds no
-/// time of day.
-std::string timeOfDay(std::string_view iso, bool seconds = false);
+
+// ---- time on board ----------------------------------------------------------
+
+/// A calendar date.
+struct CalendarDate {
+    int year = 0, month = 0, day = 0;
+    bool operator==(const CalendarDate&) const = default;
+};
+
+struct DateRead {
+    bool ok = false;
+    CalendarDate date;
+    std::string error;
+};
+
+DateRead readDate(std::string_view text);
+
+/// A watch's time: the seconds since midnight of its day, and that day
+/// when the text gives one.
+struct WatchTimeRead {
+    bool ok = false;
+    std::optional<CalendarDate> date;
+    int seconds = 0;
+    std::string error;
+};
+
+WatchTimeRead readWatchTime(std::string_view text);
+
+/// A zone description in hours: UT = zone time + hours.
+struct ZoneRead {
+    bool ok = false;
+    double hours = 0;
+    std::string error;
+};
+
+ZoneRead readZone(std::string_view text);
+
+/// A watch error in seconds, positive fast and negative slow: the right
+/// time is the watch's less fast.
+struct WatchErrorRead {
+    bool ok = false;
+    int fast = 0;
+    std::string error;
+};
+
+WatchErrorRead readWatchError(std::string_view text);
+
+std::string dateText(const CalendarDate& date);
+/// Seconds since midnight as a time of day, cut to the whole second; a
+/// leap second's 86400 and up is 23:59:60.
+std::string clockText(double seconds, bool withSeconds = true);
+std::string watchReadingText(const CalendarDate& date, int seconds);
+/// watch, when the log is kept by the watch, is the watch's seconds of the
+/// day; utDate and utSeconds the UT.
+std::string loggedTimeText(std::optional<int> watch, const CalendarDate& utDate, double utSeconds);
+std::string zoneText(double hours);
 /// An ISO 8601 instant as a page writes it, its date and time as they were
 /// written with a blank between, without the Z ("2026-12-07 17:32:10");
 /// the text itself when it is not of that form.

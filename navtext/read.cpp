@@ -1,6 +1,7 @@
 #include "navtext/navtext.h"
 
 #include "engine/angles.h"
+#include "navtext/chars.h"
 #include "navtext/degmin.h"
 #include "navtext/numtext.h"
 
@@ -26,8 +27,9 @@ struct Token {
     size_t begin = 0, end = 0;  ///< end past the seconds sign, when it has one
 };
 
-bool blank(char c) { return c == ' ' || c == '\t'; }
-bool digit(char c) { return c >= '0' && c <= '9'; }
+using chars::blank;
+using chars::digit;
+using chars::trimmed;
 bool alpha(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool numberChar(char c) { return digit(c) || c == '.' || c == '+' || c == '-'; }
 char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
@@ -165,16 +167,6 @@ std::pair<size_t, bool> shapeOf(std::string_view part)
         letter = letter || t.letter;
     }
     return {numbers, letter};
-}
-
-/// The text without the blanks around it.
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
 }
 
 /// A unit or word at the end of s, in any case and not the end of a longer

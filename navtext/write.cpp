@@ -249,15 +249,6 @@ std::string minutesText(double x, bool sign)
     return std::string(buf) == "-0.0'" || std::string(buf) == "+0.0'" ? "0.0'" : buf;
 }
 
-std::string timeOfDay(std::string_view iso, bool seconds)
-{
-    // 2026-12-07T17:32:10Z, or a blank for the T: the time stands from 11.
-    const size_t length = seconds ? 8 : 5;
-    if (iso.size() < 11 + length || (iso[10] != 'T' && iso[10] != ' ' && iso[10] != 't'))
-        return std::string(iso);
-    return std::string(iso.substr(11, length));
-}
-
 std::string instantText(std::string_view iso)
 {
     // 2026-12-07T17:32:10Z, a fraction of seconds allowed before the Z.

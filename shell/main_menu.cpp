@@ -4,6 +4,7 @@
 #include "calc/dm_window.h"
 #include "gcs/gcs_window.h"
 #include "shell/program.h"
+#include "compasswin/compass_window.h"
 #include "sightwin/sight_window.h"
 #include "toolkit/services.h"
 
@@ -12,12 +13,13 @@ namespace morvel::shell {
 using namespace toolkit;
 
 Morvelf::Morvelf(Program& program)
-    : Form(QStringLiteral("morvelf"), programTitle, 6285, 5085),
+    : Form(QStringLiteral("morvelf"), programTitle, 6285, 5925),
       Label1(add<Label>(QStringLiteral("Label1"))),
       cmdDM(add<CommandButton>(QStringLiteral("cmdDM"))),
       cmdDD(add<CommandButton>(QStringLiteral("cmdDD"))),
       cmdGC(add<CommandButton>(QStringLiteral("cmdGC"))),
       cmdSight(add<CommandButton>(QStringLiteral("cmdSight"))),
+      cmdCompass(add<CommandButton>(QStringLiteral("cmdCompass"))),
       Text1(add<TextBox>(QStringLiteral("Text1"))),
       lblNotice(add<Label>(QStringLiteral("lblNotice"))),
       program_(program)
@@ -36,24 +38,28 @@ Morvelf::Morvelf(Program& program)
     place(cmdGC, 1560, 2640, 2415, 495, 3);
     cmdSight.setCaption(QStringLiteral("&Sight Reduction"));
     place(cmdSight, 1560, 3480, 2415, 495, 4);
-    for (Control* c : {static_cast<Control*>(&Label1), static_cast<Control*>(&cmdDM),
-                       static_cast<Control*>(&cmdDD), static_cast<Control*>(&cmdGC), static_cast<Control*>(&cmdSight)})
+    cmdCompass.setCaption(QStringLiteral("&Compass Error"));
+    place(cmdCompass, 1560, 4320, 2415, 495, 5);
+    for (Control* c : {static_cast<Control*>(&Label1), static_cast<Control*>(&cmdDM), static_cast<Control*>(&cmdDD),
+                       static_cast<Control*>(&cmdGC), static_cast<Control*>(&cmdSight),
+                       static_cast<Control*>(&cmdCompass)})
         c->widget()->setFont(bold);
-    for (CommandButton* b : {&cmdDM, &cmdDD, &cmdGC, &cmdSight})
+    for (CommandButton* b : {&cmdDM, &cmdDD, &cmdGC, &cmdSight, &cmdCompass})
         b->setBackColor(colors::buttonFace);
 
     Text1.setText(QStringLiteral("Version " MORVEL_VERSION));
-    place(Text1, 360, 4320, 1215, 375, 5);
+    place(Text1, 360, 5160, 1215, 375, 6);
     Text1.setTabStop(false);
     Text1.setBackColor(colors::lightYellow);
 
     lblNotice.setCaption(QStringLiteral("Check every result against the almanac and tables before you rely on it."));
-    place(lblNotice, 2760, 4200, 3015, 600, 6);
+    place(lblNotice, 2760, 5040, 3015, 600, 7);
 
     cmdDD.onClick = [this] { cmdDD_Click(); };
     cmdDM.onClick = [this] { cmdDM_Click(); };
     cmdGC.onClick = [this] { cmdGC_Click(); };
     cmdSight.onClick = [this] { cmdSight_Click(); };
+    cmdCompass.onClick = [this] { cmdCompass_Click(); };
 }
 
 void Morvelf::cmdDD_Click()
@@ -92,6 +98,15 @@ namespace morvel::shell {
 void Morvelf::cmdSight_Click()
 {
     sightwin::SightWindow& w = program_.sight();
+    hideForm();
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+void Morvelf::cmdCompass_Click()
+{
+    compasswin::CompassWindow& w = program_.compass();
     hideForm();
     w.show();
     w.raise();

@@ -1,7 +1,7 @@
 /// \file main_menu.h
 /// \brief morvelf, the start-up window: a one-way launcher that hides itself
 /// for the rest of the run and shows exactly one calculator; the
-/// sight-reduction window returns to it when closed.
+/// sight-reduction and the compass windows return to it when closed.
 #pragma once
 
 #include "toolkit/form.h"
@@ -19,6 +19,7 @@ public:
     toolkit::CommandButton& cmdDD;
     toolkit::CommandButton& cmdGC;
     toolkit::CommandButton& cmdSight;
+    toolkit::CommandButton& cmdCompass;
     toolkit::TextBox& Text1;
     toolkit::Label& lblNotice;
 
@@ -27,6 +28,7 @@ private:
     void cmdDM_Click();
     void cmdGC_Click();
     void cmdSight_Click();
+    void cmdCompass_Click();
 
     Program& program_;
 };

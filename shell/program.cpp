@@ -2,6 +2,7 @@
 
 #include "calc/decimal_window.h"
 #include "calc/dm_window.h"
+#include "compasswin/compass_window.h"
 #include "gcs/gcs_window.h"
 #include "shell/main_menu.h"
 #include "sightwin/sight_document.h"
@@ -52,6 +53,7 @@ Program::~Program()
     engine::forms.fill(nullptr);
     engine::actform = 0;
     // Calculators first: their handlers may reach the others.
+    compass_.reset();
     sight_.reset();
     gcsf_.reset();
     locdmf_.reset();
@@ -95,6 +97,16 @@ sightwin::SightWindow& Program::sight()
         sight_->offerRecovery();
     }
     return *sight_;
+}
+
+compasswin::CompassWindow& Program::compass()
+{
+    if (!compass_) {
+        compass_ = std::make_unique<compasswin::CompassWindow>();
+        QObject::connect(compass_.get(), &compasswin::CompassWindow::closed, [this] { morvelf().showForm(); });
+        compass_->offerRecovery();
+    }
+    return *compass_;
 }
 
 toolkit::Form* Program::window(const QString& name)

@@ -22,6 +22,9 @@ class Gcsf;
 namespace morvel::sightwin {
 class SightWindow;
 }
+namespace morvel::compasswin {
+class CompassWindow;
+}
 
 namespace morvel::shell {
 
@@ -42,6 +45,9 @@ public:
     /// sights kept from a run that did not end cleanly. Closing it shows
     /// the main menu again.
     sightwin::SightWindow& sight();
+    /// The compass window, made and returning to the menu as the sight
+    /// window does.
+    compasswin::CompassWindow& compass();
 
     /// A window by its code name ("locddf"), created when needed; null for
     /// an unknown name.
@@ -60,6 +66,7 @@ private:
     std::unique_ptr<calc::Locdmf> locdmf_;
     std::unique_ptr<gcs::Gcsf> gcsf_;
     std::unique_ptr<sightwin::SightWindow> sight_;
+    std::unique_ptr<compasswin::CompassWindow> compass_;
 };
 
 }  // namespace morvel::shell

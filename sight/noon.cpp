@@ -38,6 +38,15 @@ UtcTime localMeanNoon(const UtcTime& date, double lon)
     return date.midnight().plus(43200 - lon / sunRate);
 }
 
+UtcTime noonDateOnBoard(const UtcTime& dateOnBoard, double lon, double zd)
+{
+    // 12:00 local mean time of the date on board, counted in its zone time
+    // from the midnight of that date: a day earlier or later when it falls
+    // outside it.
+    const double zoneTime = 43200 - lon / sunRate - zd * 3600;
+    return dateOnBoard.midnight().plus(-std::floor(zoneTime / 86400) * 86400);
+}
+
 Noon localApparentNoon(const UtcTime& date, const DeadReckoning& dr, double dut1, const std::optional<UtcTime>& drTime)
 {
     Noon noon;

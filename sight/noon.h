@@ -59,6 +59,13 @@ struct Noon {
 /// longitude lon, in UTC.
 UtcTime localMeanNoon(const UtcTime& date, double lon);
 
+/// The date whose local apparent noon at the east longitude lon falls on
+/// dateOnBoard by the ship's zone time, zd the zone description in hours
+/// (UT = zone time + zd): the date localApparentNoon takes. The date on
+/// board itself unless the zone kept is far from the longitude's (beside
+/// the date line).
+UtcTime noonDateOnBoard(const UtcTime& dateOnBoard, double lon, double zd);
+
 /// The latest a DR's time may lie from 12:00 local mean time, seconds.
 constexpr double drTimeLimit = 86400;
 

@@ -6,6 +6,7 @@
 #include "sightlog/csv_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -43,6 +44,8 @@ std::string degreesText(double x)
     return s == "-0" ? "0" : s;
 }
 
+}  // namespace
+
 /// A cell for the CSV: quoted when it holds a comma, a quote, blanks or
 /// tabs at its ends (which the reader would trim) or a leading '#'. A line
 /// cannot hold a line feed or a carriage return, which end it: one becomes
@@ -65,23 +68,7 @@ std::string csvCell(const std::string& s)
     return q + '"';
 }
 
-/// A `# key: value` line, or nothing when the line is a note.
-std::optional<LogKey> keyOf(const std::string& line)
-{
-    if (!line.starts_with("# "))
-        return std::nullopt;
-    const size_t colon = line.find(':');
-    if (colon == std::string::npos || colon == 2)
-        return std::nullopt;
-    const std::string key = line.substr(2, colon - 2);
-    for (char c : key)
-        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '_'))
-            return std::nullopt;
-    std::string value = line.substr(colon + 1);
-    if (!value.empty() && value.front() == ' ')
-        value.erase(0, 1);
-    return LogKey{key, value};
-}
+namespace {
 
 /// The DR's fields in a `# dr:` value, blanks around them dropped; the
 /// last takes whatever more the value holds, its separators and all.
@@ -100,6 +87,8 @@ DrTrack drOf(const std::string& value)
     return {parts[0], parts[1], parts[2], parts[3]};
 }
 
+}  // namespace
+
 /// A line written so that the reader reads it back the same: a line feed
 /// or a carriage return in it, either of which would end it, becomes a
 /// blank.
@@ -110,11 +99,81 @@ void putLine(std::ostream& out, std::string line)
     out << line << '\n';
 }
 
+namespace {
+
+/// The fields of the DR that time a log kept by the watch, in the order
+/// of ClockKey.
+template <class Track>
+auto clockFields(Track& d)
+{
+    return std::array{&d.date, &d.zone, &d.watchError};
+}
+
+bool clockGiven(const DrTrack& d)
+{
+    return !blank(d.date) || !blank(d.zone) || !blank(d.watchError);
+}
+
+/// The clocks of a log's rows in their order: the DR's, then each clock
+/// line among the notes from the rows below it on.
+class ClockWalk {
+public:
+    ClockWalk(const Logbook& book, const DrRead& dr) : notes_(book.notes), clock_(dr.clock) {}
+
+    const Clock& at(size_t row)
+    {
+        for (; next_ < notes_.size() && notes_[next_].rowsBefore <= row; ++next_)
+            if (const std::optional<LogKey> k = keyOf(notes_[next_].text))
+                if (const std::optional<ClockKey> key = clockKeyOf(k->key))
+                    clock_.set(*key, k->value, "above this row");
+        return clock_;
+    }
+
+private:
+    const std::vector<LogNote>& notes_;
+    Clock clock_;
+    size_t next_ = 0;
+};
+
+/// The DR that a row's cells follow, at its time: none when the row has
+/// its own DR, when there is no DR, or when the time cannot be read.
+std::optional<sight::DeadReckoning> followed(const SightCells& cells, const DrRead& dr, const Clock* clock)
+{
+    if (!followsDr(cells) || !dr.ok())
+        return std::nullopt;
+    const TimeRead t = readTime(cells[size_t(utc)], clock);
+    if (!t.ok())
+        return std::nullopt;
+    return dr.dr.after((t.when.jdTT() - dr.at.jdTT()) * 24);
+}
+
+SightCells filled(const SightCells& row, const DrRead& dr, const Clock* clock)
+{
+    SightCells cells = row;
+    if (const auto at = followed(row, dr, clock)) {
+        cells[size_t(drLat)] = degreesText(at->lat);
+        cells[size_t(drLon)] = degreesText(at->lon);
+    }
+    return cells;
+}
+
 }  // namespace
+
+bool inWatchTime(const Logbook& book)
+{
+    return book.timeColumn || clockGiven(book.dr);
+}
 
 DrRead readDr(const DrTrack& track)
 {
     DrRead r;
+    for (size_t k = 0; k < clockKeys; ++k)
+        if (const std::string& value = *clockFields(track)[k]; !blank(value))
+            if (const std::string why = r.clock.set(ClockKey(k), value, "given for the log");
+                !why.empty() && r.clockError.empty()) {
+                r.clockField = clockKeyNames[k];
+                r.clockError = why;
+            }
     r.given = !blank(track.position);
     if (!r.given)
         return r;
@@ -153,25 +212,62 @@ DrRead readDr(const DrTrack& track)
     return r;
 }
 
+std::optional<Clock> rowClock(const Logbook& book, size_t row, const DrRead& dr)
+{
+    if (!inWatchTime(book))
+        return std::nullopt;
+    return ClockWalk(book, dr).at(row);
+}
+
 std::optional<sight::DeadReckoning> followedDr(const Logbook& book, size_t row, const DrRead& dr)
 {
-    const SightCells& cells = book.rows[row];
-    if (!followsDr(cells) || !dr.ok())
-        return std::nullopt;
-    const almanac::Instant when = almanac::Instant::parse(cells[size_t(utc)]);
-    if (!when.ok())
-        return std::nullopt;
-    return dr.dr.after((when.jdTT() - dr.at.jdTT()) * 24);
+    const std::optional<Clock> clock = rowClock(book, row, dr);
+    return followed(book.rows[row], dr, clock ? &*clock : nullptr);
 }
 
 SightCells fileCells(const Logbook& book, size_t row, const DrRead& dr)
 {
-    SightCells cells = book.rows[row];
-    if (const auto at = followedDr(book, row, dr)) {
-        cells[size_t(drLat)] = degreesText(at->lat);
-        cells[size_t(drLon)] = degreesText(at->lon);
-    }
-    return cells;
+    const std::optional<Clock> clock = rowClock(book, row, dr);
+    return filled(book.rows[row], dr, clock ? &*clock : nullptr);
+}
+
+std::string timeCell(const Logbook& book, const DrRead& dr, const std::string& utc)
+{
+    const std::optional<Clock> clock = rowClock(book, book.rows.size(), dr);
+    if (!clock)
+        return utc;
+    std::string error;
+    const std::optional<sight::UtcTime> ut = sight::UtcTime::parse(utc, error);
+    const std::optional<WatchReading> w = ut ? watchAt(*clock, *ut) : std::nullopt;
+    if (!w)
+        return {};
+    return clock->date == w->date ? navtext::clockText(w->seconds) : navtext::watchReadingText(w->date, w->seconds);
+}
+
+std::string shownTime(const RowResult& r, const std::string& typed)
+{
+    if (!r.ut)
+        return typed;
+    return navtext::loggedTimeText(r.watch ? std::optional(r.watch->seconds) : std::nullopt,
+                                   {r.ut->year, r.ut->month, r.ut->day}, r.ut->seconds);
+}
+
+std::string minuteShown(const RowResult& r)
+{
+    return r.watch ? navtext::clockText(r.watch->seconds, false) : r.ut ? navtext::clockText(r.ut->seconds, false)
+                                                                        : std::string();
+}
+
+std::string drMinuteShown(const Logbook& book, const DrRead& dr)
+{
+    std::string error;
+    const std::optional<sight::UtcTime> at = sight::UtcTime::parse(book.dr.time, error);
+    if (!at || book.dr.time.size() == 10)
+        return {};
+    if (!inWatchTime(book))
+        return navtext::clockText(at->seconds, false);
+    const std::optional<WatchReading> w = watchAt(dr.clock, *at);
+    return w ? navtext::clockText(w->seconds, false) : std::string();
 }
 
 namespace {
@@ -186,8 +282,8 @@ bool samePlace(const sight::Sight& a, const sight::Sight& b)
 
 /// Row i of book read and reduced at its DR into r, which held what the
 /// row gave before: its almanac place is taken again while the body and
-/// the instant stand.
-void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr)
+/// the instant stand. clock times a log kept by the watch.
+void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr, const Clock* clock)
 {
     const RowResult before = std::exchange(r, RowResult{});
     const SightCells& typed = book.rows[i];
@@ -196,24 +292,35 @@ void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr)
         empty = empty && blank(c);
     if (empty)
         return;
+    // The time, to be shown in one form whatever else the row lacks.
+    const auto timed = [&](const TimeRead& time) {
+        if (!time.ok())
+            return;
+        std::string error;
+        r.ut = time.ut ? time.ut : sight::UtcTime::parse(typed[size_t(utc)], error);
+        r.watch = time.watch;
+    };
     for (SightColumn c : {utc, body, hs, eye})
         if (blank(typed[size_t(c)]) && r.why.empty()) {
             r.status = RowStatus::incomplete;
             r.column = c;
-            r.why = std::string("no ") + sightColumnNames[size_t(c)] + " yet";
+            r.why = std::string("no ") + (c == utc && clock ? watchColumnName : sightColumnNames[size_t(c)]) + " yet";
         }
     if (r.why.empty() && followsDr(typed) && !dr.ok()) {
         r.status = dr.given ? RowStatus::bad : RowStatus::incomplete;
         r.column = drLat;
         r.why = dr.given ? "the DR cannot be read: " + dr.error : "no DR: give the DR, or this sight's own";
     }
-    if (!r.why.empty())
+    if (!r.why.empty()) {
+        timed(readTime(typed[size_t(utc)], clock));
         return;
+    }
     // The DR a row follows, as a value: never through its text.
-    std::optional<std::pair<double, double>> followed;
-    if (const auto at = followedDr(book, i, dr))
-        followed = std::pair(at->lat, at->lon);
-    const SightRead read = readSight(typed, followed);
+    std::optional<std::pair<double, double>> along;
+    if (const auto at = followed(typed, dr, clock))
+        along = std::pair(at->lat, at->lon);
+    const SightRead read = readSight(typed, along, clock);
+    timed(read.time);
     if (!read.sight) {
         r.status = RowStatus::bad;
         r.column = read.column;
@@ -269,32 +376,39 @@ Worked work(const Logbook& book, const sight::FixOptions& options)
 {
     Worked w;
     w.dr = readDr(book.dr);
+    w.watchTime = inWatchTime(book);
     w.rows.resize(book.rows.size());
+    ClockWalk clocks(book, w.dr);
     for (size_t i = 0; i < book.rows.size(); ++i)
-        workRow(w.rows[i], book, i, w.dr);
+        workRow(w.rows[i], book, i, w.dr, w.watchTime ? &clocks.at(i) : nullptr);
     refix(w, options);
     return w;
 }
 
 void rework(Worked& w, const Logbook& book, const Edit& edit, const sight::FixOptions& options)
 {
+    const auto one = [&](size_t row) {
+        const std::optional<Clock> clock = rowClock(book, row, w.dr);
+        workRow(w.rows[row], book, row, w.dr, clock ? &*clock : nullptr);
+    };
     switch (edit.kind) {
-    case Edit::Kind::cell:
-        workRow(w.rows[edit.row], book, edit.row, w.dr);
-        break;
+    case Edit::Kind::cell: one(edit.row); break;
     case Edit::Kind::insert:
         w.rows.insert(w.rows.begin() + std::ptrdiff_t(edit.row), RowResult{});
-        workRow(w.rows[edit.row], book, edit.row, w.dr);
+        one(edit.row);
         break;
-    case Edit::Kind::remove:
-        w.rows.erase(w.rows.begin() + std::ptrdiff_t(edit.row));
-        break;
-    case Edit::Kind::dr:
+    case Edit::Kind::remove: w.rows.erase(w.rows.begin() + std::ptrdiff_t(edit.row)); break;
+    case Edit::Kind::dr: {
+        // The watch's date, zone and error time every row.
+        const bool every = w.watchTime || inWatchTime(book);
         w.dr = readDr(book.dr);
+        w.watchTime = inWatchTime(book);
+        ClockWalk clocks(book, w.dr);
         for (size_t i = 0; i < book.rows.size(); ++i)
-            if (followsDr(book.rows[i]))
-                workRow(w.rows[i], book, i, w.dr);
+            if (every || followsDr(book.rows[i]))
+                workRow(w.rows[i], book, i, w.dr, w.watchTime ? &clocks.at(i) : nullptr);
         break;
+    }
     }
     refix(w, options);
 }
@@ -313,7 +427,8 @@ void removeRow(Logbook& book, size_t at)
         n.rowsBefore -= n.rowsBefore > at;
 }
 
-void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys)
+void writeHead(std::ostream& out, const DrTrack& d, const std::vector<std::string>& head, size_t drAt,
+               const std::vector<LogKey>& keys)
 {
     for (const LogKey& k : keys) {
         std::string value = k.value;
@@ -321,20 +436,44 @@ void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogK
             c = c == '\n' || c == '\r' ? ' ' : c;
         out << "# " << k.key << ": " << value << '\n';
     }
-    const DrTrack& d = book.dr;
     const bool drGiven = !blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed);
-    const size_t drAt = std::min(book.drAt, book.head.size());
-    for (size_t i = 0; i <= book.head.size(); ++i) {
+    drAt = std::min(drAt, head.size());
+    for (size_t i = 0; i <= head.size(); ++i) {
         if (i == drAt && drGiven)
             putLine(out,
                     "# " + std::string(drKey) + ": " + d.position + "; " + d.time + "; " + d.course + "; " + d.speed);
-        if (i < book.head.size())
-            putLine(out, book.head[i]);
+        if (i == drAt)
+            for (size_t k = 0; k < clockKeys; ++k)
+                if (const std::string& value = *clockFields(d)[k]; !value.empty())
+                    putLine(out, "# " + std::string(clockKeyNames[k]) + ": " + value);
+        if (i < head.size())
+            putLine(out, head[i]);
     }
+}
+
+bool DrLine::take(const std::string& line, size_t headLines)
+{
+    const std::optional<LogKey> k = keyOf(line);
+    if (found || !k || k->key != drKey)
+        return false;
+    const DrTrack d = drOf(k->value);
+    if (blank(d.position) && blank(d.time) && blank(d.course) && blank(d.speed))
+        return false;
+    dr.position = d.position, dr.time = d.time, dr.course = d.course, dr.speed = d.speed;
+    drAt = headLines;
+    return found = true;
+}
+
+void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogKey>& keys)
+{
+    const DrTrack& d = book.dr;
+    writeHead(out, d, book.head, book.drAt, keys);
+    const bool watch = inWatchTime(book);
     for (size_t c = 0; c < sightColumns; ++c)
-        out << (c ? "," : "") << sightColumnNames[c];
+        out << (c ? "," : "") << (c == size_t(utc) && watch ? watchColumnName : sightColumnNames[c]);
     out << '\n';
     const DrRead dr = readDr(d);
+    ClockWalk clocks(book, dr);
     size_t note = 0;
     auto notesTo = [&](size_t rows) {
         for (; note < book.notes.size() && book.notes[note].rowsBefore <= rows; ++note)
@@ -342,7 +481,7 @@ void writeLogbook(std::ostream& out, const Logbook& book, const std::vector<LogK
     };
     for (size_t i = 0; i < book.rows.size(); ++i) {
         notesTo(i);
-        const SightCells cells = fileCells(book, i, dr);
+        const SightCells cells = filled(book.rows[i], dr, watch ? &clocks.at(i) : nullptr);
         for (size_t c = 0; c < sightColumns; ++c)
             out << (c ? "," : "") << csvCell(cells[c]);
         out << '\n';
@@ -354,27 +493,41 @@ LogbookFile readLogbook(std::istream& in)
 {
     LogbookFile file;
     Logbook& book = file.book;
-    bool drFound = false;
+    DrLine drLine{book.dr, book.drAt};
+    const bool& drFound = drLine.found;
+    // The clock's lines before the header wait for it, with their places
+    // in head and in the file: whether they time the log depends on its
+    // time column.
+    struct Waiting {
+        size_t at;
+        int line;
+        ClockKey key;
+        std::string value;
+    };
+    std::vector<Waiting> waiting;
+    DrRead dr;
+    Clock clock;  // the rows' as the reading goes
+    bool watch = false;
     // What is no row: before the header the DR's line (the first that gives
     // a DR) and every other line kept as it stood; under it, a note where it
     // stands.
     const auto other = [&](const OtherLine& l) {
         std::string line(l.text);
+        const std::optional<LogKey> k = keyOf(line);
+        const std::optional<ClockKey> key = k ? clockKeyOf(k->key) : std::nullopt;
         if (l.beforeHeader) {
-            const std::optional<LogKey> k = keyOf(line);
-            if (k && k->key == drKey && !drFound) {
-                const DrTrack d = drOf(k->value);
-                if (!blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed)) {
-                    book.dr = d;
-                    book.drAt = book.head.size();
-                    drFound = true;
-                    return;
-                }
-            }
-            if (k && k->key != drKey)
-                file.keys.push_back(*k);
+            if (drLine.take(line, book.head.size()))
+                return;
+            if (key)
+                waiting.push_back({book.head.size(), l.line, *key, k->value});
             book.head.push_back(std::move(line));
             return;
+        }
+        if (key && l.fault == LineFault::none) {
+            if (watch)
+                clock.set(*key, k->value, "above this row");
+            else
+                file.errors.push_back({l.line, 0, {}, refusedInUtc(k->key)});
         }
         // A line of too many cells for its header, and not too many for the
         // header written: cells added, so that it stays out of the log.
@@ -382,28 +535,52 @@ LogbookFile readLogbook(std::istream& in)
             line.append(sightColumns + 1 - l.cells, ',');
         book.notes.push_back({book.rows.size(), std::move(line)});
     };
-    std::optional<DrRead> dr;
+    const auto header = [&](const SightHeader& h) {
+        if (h.watchTime) {
+            // The log's date, zone and watch error: the last line of each;
+            // the lines go from head, to be written beside the DR's.
+            for (const Waiting& w : waiting)
+                *clockFields(book.dr)[size_t(w.key)] = w.value;
+            for (auto w = waiting.rbegin(); w != waiting.rend(); ++w) {
+                book.head.erase(book.head.begin() + std::ptrdiff_t(w->at));
+                book.drAt -= drFound && w->at < book.drAt;
+            }
+        } else {
+            for (const Waiting& w : waiting)
+                file.errors.push_back({w.line, 0, {}, refusedInUtc(clockKeyNames[size_t(w.key)])});
+        }
+        // The DR's place, or where the date, zone and error stood.
+        if (!drFound)
+            book.drAt = h.watchTime && clockGiven(book.dr) ? waiting.front().at : book.head.size();
+        book.timeColumn = h.watchTime && !clockGiven(book.dr);
+        watch = inWatchTime(book);
+        dr = readDr(book.dr);
+        clock = dr.clock;
+        return true;
+    };
     const auto take = [&](int, const SightCells& cells, const SightColumnPlaces&) {
-        if (!dr)
-            dr = readDr(book.dr);
         SightCells row = cells;
         // A DR that the DR gives this row was filled in on saving: the row
         // follows the DR again.
-        if (dr->ok()) {
-            Logbook alone;
-            alone.dr = book.dr;
-            alone.rows = {row};
-            alone.rows[0][size_t(drLat)].clear();
-            alone.rows[0][size_t(drLon)].clear();
-            const SightCells filled = fileCells(alone, 0, *dr);
-            if (filled[size_t(drLat)] == row[size_t(drLat)] && filled[size_t(drLon)] == row[size_t(drLon)])
-                row = alone.rows[0];
+        if (dr.ok()) {
+            SightCells alone = row;
+            alone[size_t(drLat)].clear();
+            alone[size_t(drLon)].clear();
+            const SightCells back = filled(alone, dr, watch ? &clock : nullptr);
+            if (back[size_t(drLat)] == row[size_t(drLat)] && back[size_t(drLon)] == row[size_t(drLon)])
+                row = alone;
         }
         book.rows.push_back(row);
     };
-    file.badHeader = !readSightLines(in, file.errors, take, other);
-    if (!drFound)
+    file.badHeader = !readSightLines(in, file.errors, take, other, header);
+    if (!drFound && file.badHeader)
         book.drAt = book.head.size();
+    std::stable_sort(file.errors.begin(), file.errors.end(),
+                     [](const SightLogError& a, const SightLogError& b) { return a.line < b.line; });
+    // The `# key: value` lines that stand in head, the DR's aside.
+    for (const std::string& line : book.head)
+        if (const std::optional<LogKey> k = keyOf(line); k && k->key != drKey)
+            file.keys.push_back(*k);
     return file;
 }
 

@@ -22,9 +22,28 @@
 /// again, so a file saved and opened holds the same log.
 ///
 /// The DR's is one of the `# key: value` lines a log may have before its
-/// header: a key of small letters, digits, blanks, '-' and '_', a colon,
-/// then the value. A `# dr:` line that gives no DR (every field blank) is
-/// no DR; the first that gives one is the DR.
+/// header (sight_log.h, keyOf). A `# dr:` line that gives no DR (every
+/// field blank) is no DR; the first that gives one is the DR.
+///
+/// Time on board. Beside the DR the navigator gives, once, the date on
+/// board, the zone description and the watch error (each as typed): a log
+/// with any of them, or whose file named a time column, is kept by the
+/// watch. Its rows take the watch's time (19:33, 19:33:05, or 2026-12-08
+/// 00:15 on another day), and its file has a time column under the lines
+///
+///   # date: 2026-12-07
+///   # zone: +5
+///   # watch error: 12 s fast
+///
+/// (those given), written just after the DR's line, so that morvel-solve
+/// --sights reads the same times (sight_log.h). Read back, those lines
+/// before the header are the log's; where one kind stands twice the last
+/// counts, and those before it, which nothing reads, go. Such lines among
+/// the rows stay notes where they stood, and time the rows below them as
+/// morvel-solve reads them. A log without them keeps its times in UTC and
+/// its utc column; there the lines are refused, each named in
+/// LogbookFile::errors, and kept as they stood. Each row shows its time in
+/// one form with the UT beside it (shownTime).
 ///
 /// Nothing else in the file is lost on the way through the window: every
 /// line that is not the DR's, the header or a row is kept as it stood and
@@ -51,8 +70,9 @@
 ///   more than the ten), so that it is never taken for a row under the
 ///   fuller header.
 ///
-/// The header is written anew (the ten columns in their usual order), and
-/// each row in that order, every row with a DR.
+/// The header is written anew (the ten columns in their usual order, time
+/// for utc in a log kept by the watch), and each row in that order, every
+/// row with a DR.
 ///
 /// A row is empty (every cell blank: left out silently), incomplete (a
 /// needed cell blank: the time, the body, Hs, the height of eye, or a DR
@@ -77,9 +97,12 @@
 
 namespace morvel::sightlog {
 
-/// The DR as typed: a position, the time it holds (UTC), course and speed.
+/// The DR as typed: a position, the time it holds (UTC), course and speed;
+/// and beside it the date on board, the zone description and the watch
+/// error of a log kept by the watch.
 struct DrTrack {
     std::string position, time, course, speed;
+    std::string date = {}, zone = {}, watchError = {};
     bool operator==(const DrTrack&) const = default;
 };
 
@@ -100,8 +123,15 @@ struct Logbook {
     size_t drAt = 0;
     /// The lines among the rows that are no rows, in the file's order.
     std::vector<LogNote> notes;
+    /// Kept by the watch though the DR gives no date, zone or watch error:
+    /// the file named a time column.
+    bool timeColumn = false;
     bool operator==(const Logbook&) const = default;
 };
+
+/// Whether the log is kept by the watch: the DR gives a date on board, a
+/// zone or a watch error, or its file named a time column.
+bool inWatchTime(const Logbook& book);
 
 /// A row added at at (after the notes that follow the row before it), or
 /// taken away (its notes left where they stood); the notes move with the
@@ -119,6 +149,10 @@ struct DrRead {
     sight::DeadReckoning dr;
     almanac::Instant at;
     bool ok() const { return given && error.empty(); }
+    /// The date on board, zone and watch error given with it, and the
+    /// first of them at fault (date, zone or watch error) and why.
+    Clock clock;
+    std::string clockField, clockError;
 };
 
 DrRead readDr(const DrTrack& track);
@@ -131,6 +165,10 @@ struct RowResult {
     SightColumn column = SightColumn::utc;
     std::string why;
     sight::Sight sight;
+    /// The row's time, when it could be read (whatever else is wrong): the
+    /// UT, and in a log kept by the watch the watch's reading.
+    std::optional<sight::UtcTime> ut;
+    std::optional<WatchReading> watch;
     sight::Reduction reduction;  ///< at the row's DR (reduced rows)
     /// The row's line in the fix: its index in fix.lines and
     /// fix.residuals, when the row was in the fix (excluded from it too).
@@ -139,6 +177,7 @@ struct RowResult {
 
 struct Worked {
     DrRead dr;
+    bool watchTime = false;  ///< the log was worked as kept by the watch
     std::vector<RowResult> rows;
     /// The reduced rows' sights in row order, and each one's row.
     std::vector<sight::Sight> sights;
@@ -161,7 +200,8 @@ struct Edit {
 
 /// w, worked from the log before the edit, brought up to book after it,
 /// just as work(book) gives it: only the row the edit touched is read and
-/// reduced again (after a DR edit, every row that follows the DR), a row
+/// reduced again (after a DR edit, every row that follows the DR, and in a
+/// log kept by the watch, before or after the edit, every row), a row
 /// whose body and instant stand keeping its almanac place; the fix is
 /// found again from the reduced rows.
 void rework(Worked& w, const Logbook& book, const Edit& edit, const sight::FixOptions& options = {});
@@ -174,11 +214,24 @@ std::optional<sight::DeadReckoning> followedDr(const Logbook& book, size_t row, 
 /// instant (blank when there is none).
 SightCells fileCells(const Logbook& book, size_t row, const DrRead& dr);
 
-/// A `# key: value` line before the header, the DR's aside.
-struct LogKey {
-    std::string key, value;
-    bool operator==(const LogKey&) const = default;
-};
+/// The clock that times a row of a log kept by the watch (the DR's date,
+/// zone and watch error, and the lines among the notes above the row);
+/// nothing in a log kept in UTC.
+std::optional<Clock> rowClock(const Logbook& book, size_t row, const DrRead& dr);
+
+/// The time cell of a new row at the end of the log at the UTC instant
+/// utc (ISO 8601): the instant itself in a log kept in UTC; the watch's
+/// time then in a log kept by the watch, on the log's date or with its own
+/// (empty when the clock cannot tell it).
+std::string timeCell(const Logbook& book, const DrRead& dr, const std::string& utc);
+
+/// A row's time as the log shows it, one form for every row
+/// (navtext::loggedTimeText); the cell as typed when it cannot be read.
+std::string shownTime(const RowResult& r, const std::string& typed);
+/// A time to the minute for a label, as the log keeps its times: a row's
+/// (the watch's, or the UT), and the DR's (empty when it has none).
+std::string minuteShown(const RowResult& r);
+std::string drMinuteShown(const Logbook& book, const DrRead& dr);
 
 /// The log as its file holds it, every line it keeps in its place; keys,
 /// when given, stand first, before the log's own lines, in their order (a
@@ -198,6 +251,34 @@ struct LogbookFile {
 };
 
 LogbookFile readLogbook(std::istream& in);
+
+// ---- what every book's file shares -----------------------------------------
+// Other books kept as a sight log is (the compass book, compass/book.h)
+// write and read the lines that are no rows with these, the same way.
+
+/// A cell for the CSV: quoted when it holds a comma, a quote, blanks or
+/// tabs at its ends or a leading '#'; a line end in it becomes a blank.
+std::string csvCell(const std::string& s);
+
+/// A line written so that the reader reads it back the same: a line feed
+/// or a carriage return in it becomes a blank.
+void putLine(std::ostream& out, std::string line);
+
+/// The keys, then the lines before the header with the DR's `# dr:` line
+/// (and the date, zone and watch error it gives) after drAt of them (none
+/// when every field of the DR is blank).
+void writeHead(std::ostream& out, const DrTrack& dr, const std::vector<std::string>& head, size_t drAt,
+               const std::vector<LogKey>& keys);
+
+/// The DR's line read before a book's header: the first `# dr:` line that
+/// gives a DR sets the DR's position, time, course and speed, and drAt to
+/// the lines before it (true: the line is taken); any other line is not.
+struct DrLine {
+    DrTrack& dr;
+    size_t& drAt;
+    bool found = false;
+    bool take(const std::string& line, size_t headLines);
+};
 
 /// The value of book's first line before the header when it is a `# key:`
 /// line of this key, taken out of the log (a recovery file's own line);

@@ -39,14 +39,14 @@ std::string range(double lo, double hi, const char* unit)
 }
 
 /// The header, the reader's first line (left in cells): the places of the
-/// columns, or nothing with the reason added to errors. The lines before it
-/// go to passed.
-std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<std::string>& cells,
-                                                 std::vector<SightLogError>& errors,
-                                                 const CsvReader::Passed& passed)
+/// columns and the kind of its times, or nothing with the reason added to
+/// errors. The lines before it go to passed.
+std::optional<SightHeader> readSightHeader(CsvReader& reader, std::vector<std::string>& cells,
+                                           std::vector<SightLogError>& errors, const CsvReader::Passed& passed)
 {
     const std::string columns = "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon";
-    SightColumnPlaces at;
+    SightHeader header;
+    SightColumnPlaces& at = header.at;
     at.fill(-1);
     if (!reader.header(cells, passed)) {
         errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" + columns + ")"});
@@ -62,22 +62,37 @@ std::optional<SightColumnPlaces> readSightHeader(CsvReader& reader, std::vector<
         size_t c = 0;
         while (c < columnCount && !sameName(cells[i], names[c]))
             ++c;
-        const std::string why = c == columnCount ? "unknown column " + navtext::quoted(cells[i])
-                                : at[c] >= 0     ? "column " + navtext::quoted(cells[i]) + " twice"
-                                                 : std::string();
+        // The watch's time stands where the UTC instant does.
+        const bool watch = c == columnCount && sameName(cells[i], watchColumnName);
+        if (watch)
+            c = size_t(utc);
+        const std::string why =
+            c == columnCount ? "unknown column " + navtext::quoted(cells[i])
+            : at[c] >= 0 && c == size_t(utc) && watch != header.watchTime
+                ? "a utc column and a time column: a log's times are UTC or the watch's, not both"
+            : at[c] >= 0 ? "column " + navtext::quoted(cells[i]) + " twice"
+                         : std::string();
         if (!why.empty()) {
-            errors.push_back({reader.line(), int(i) + 1, {}, why + "; a sight log has the columns " + columns});
+            errors.push_back({reader.line(), int(i) + 1, {},
+                              why + "; a sight log has the columns " + columns + " (time for utc, by the watch)"});
             return std::nullopt;
         }
         at[c] = int(i);
+        header.watchTime = header.watchTime || watch;
     }
     for (size_t c = 0; c < columnCount; ++c)
         if (needed[c] && at[c] < 0) {
-            errors.push_back({reader.line(), 0, {}, std::string("no column '") + names[c] + "'"});
+            errors.push_back({reader.line(), 0, {},
+                              std::string("no column '") + names[c] + "'" +
+                                  (c == size_t(utc) ? " (or 'time', the watch's)" : "")});
             return std::nullopt;
         }
-    return at;
+    header.line = reader.line();
+    return header;
 }
+
+const std::array<const char*, clockKeys> settingNames = {"the date on board", "the zone description",
+                                                         "the watch error"};
 
 /// A line's cells in the usual order.
 SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumnPlaces& at)
@@ -91,6 +106,118 @@ SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumn
 
 }  // namespace
 
+std::optional<LogKey> keyOf(std::string_view line)
+{
+    if (!line.starts_with("# "))
+        return std::nullopt;
+    const size_t colon = line.find(':');
+    if (colon == std::string_view::npos || colon == 2)
+        return std::nullopt;
+    const std::string_view key = line.substr(2, colon - 2);
+    for (char c : key)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '_'))
+            return std::nullopt;
+    std::string_view value = line.substr(colon + 1);
+    if (!value.empty() && value.front() == ' ')
+        value.remove_prefix(1);
+    return LogKey{std::string(key), std::string(value)};
+}
+
+std::optional<ClockKey> clockKeyOf(std::string_view key)
+{
+    for (size_t k = 0; k < clockKeys; ++k)
+        if (key == clockKeyNames[k])
+            return ClockKey(k);
+    return std::nullopt;
+}
+
+std::string refusedInUtc(std::string_view key)
+{
+    return "'# " + std::string(key) + ":' times a log kept by the watch (a time column); this log's times are UTC "
+                                      "(its utc column)";
+}
+
+std::string Clock::set(ClockKey key, std::string_view value, const std::string& where)
+{
+    std::string why;
+    switch (key) {
+    case ClockKey::date: {
+        const navtext::DateRead d = navtext::readDate(value);
+        date = d.ok ? std::optional(d.date) : std::nullopt;
+        why = d.error;
+        break;
+    }
+    case ClockKey::zone: {
+        const navtext::ZoneRead z = navtext::readZone(value);
+        zone = z.ok ? std::optional(z.hours) : std::nullopt;
+        why = z.error;
+        break;
+    }
+    case ClockKey::watchError: {
+        const navtext::WatchErrorRead e = navtext::readWatchError(value);
+        fast = e.fast;
+        why = e.error;
+        break;
+    }
+    }
+    const size_t k = size_t(key);
+    refused[k] = why.empty() ? std::string() : settingNames[k] + (" " + where) + " cannot be read: " + why;
+    return why;
+}
+
+TimeRead readTime(std::string_view cell, const Clock* clock)
+{
+    TimeRead t;
+    if (!clock) {
+        t.when = almanac::Instant::parse(cell);
+        if (t.when.ok())
+            return t;
+        t.why = navtext::readWatchTime(cell).ok
+                    ? navtext::quoted(cell) + " is a watch's time; this log's times are UTC, as 2026-12-07T19:33:00Z "
+                                              "(to keep them by the watch, give the date on board and the zone "
+                                              "description)"
+                    : navtext::quoted(cell) + ": " + t.when.error();
+        return t;
+    }
+    const navtext::WatchTimeRead w = navtext::readWatchTime(cell);
+    if (!w.ok) {
+        t.why = almanac::Instant::parse(cell).ok()
+                    ? navtext::quoted(cell) + " is a UTC instant; this log is kept by the watch: give the watch's "
+                                              "time, 19:33 or 19:33:05"
+                    : w.error;
+        return t;
+    }
+    const auto& refused = clock->refused;
+    if (!w.date && !refused[size_t(ClockKey::date)].empty())
+        t.why = refused[size_t(ClockKey::date)];
+    else if (!w.date && !clock->date)
+        t.why = "no date on board: give the log's, or the sight's own (2026-12-08 00:15)";
+    else if (!refused[size_t(ClockKey::zone)].empty())
+        t.why = refused[size_t(ClockKey::zone)];
+    else if (!clock->zone)
+        t.why = "no zone description: give the log's (+5 in 75° W, -3 in 45° E; 0 for a watch kept on UT)";
+    else if (!refused[size_t(ClockKey::watchError)].empty())
+        t.why = refused[size_t(ClockKey::watchError)];
+    if (!t.why.empty())
+        return t;
+    const navtext::CalendarDate d = w.date.value_or(*clock->date);
+    t.watch = WatchReading{d, w.seconds};
+    t.ut = sight::UtcTime{d.year, d.month, d.day, double(w.seconds)}.plus(*clock->zone * 3600 - clock->fast);
+    t.when = t.ut->instant();
+    if (!t.when.ok())
+        t.why = navtext::quoted(cell) + ": " + t.when.error();
+    return t;
+}
+
+std::optional<WatchReading> watchAt(const Clock& clock, const sight::UtcTime& ut)
+{
+    if (!clock.zone || !clock.refused[size_t(ClockKey::zone)].empty() ||
+        !clock.refused[size_t(ClockKey::watchError)].empty())
+        return std::nullopt;
+    const sight::UtcTime w = ut.plus(clock.fast - *clock.zone * 3600);
+    return WatchReading{{w.year, w.month, w.day}, int(std::floor(w.seconds))};
+}
+
 std::string SightLogError::text() const
 {
     std::string s = "line " + std::to_string(line);
@@ -99,7 +226,7 @@ std::string SightLogError::text() const
     return s + ": " + why;
 }
 
-SightRead readSight(const SightCells& cells, const std::optional<std::pair<double, double>>& dr)
+SightRead readSight(const SightCells& cells, const std::optional<std::pair<double, double>>& dr, const Clock* clock)
 {
     SightRead read;
     auto cell = [&](Column c) -> const std::string& { return cells[size_t(c)]; };
@@ -110,10 +237,10 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
     }
     };
     sight::Sight s;
-    s.when = almanac::Instant::parse(cell(utc));
-    if (!s.when.ok()) {
-        refuse(utc, navtext::quoted(cell(utc)) + ": " + s.when.error());
-    }
+    read.time = readTime(cell(utc), clock);
+    s.when = read.time.when;
+    if (!read.time.ok())
+        refuse(utc, read.time.why);
     if (const auto b = almanac::findBody(cell(body)); !b || b->kind == almanac::BodyKind::aries)
         refuse(body, noBodyText(cell(body), "; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star", false));
     else
@@ -182,46 +309,100 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
 
 bool readSightLines(std::istream& in, std::vector<SightLogError>& errors,
                     const std::function<void(int line, const SightCells& cells, const SightColumnPlaces& at)>& each,
-                    const std::function<void(const OtherLine&)>& other)
+                    const std::function<void(const OtherLine&)>& other,
+                    const std::function<bool(const SightHeader&)>& header)
 {
     CsvReader reader(in);
     std::vector<std::string> cells;
     bool beforeHeader = true;
     CsvReader::Passed passed;
     if (other)
-        passed = [&](std::string_view text) { other({text, beforeHeader}); };
-    const auto places = readSightHeader(reader, cells, errors, passed);
-    if (!places)
+        passed = [&](std::string_view text) { other({text, beforeHeader, LineFault::none, 0, reader.line()}); };
+    const auto read = readSightHeader(reader, cells, errors, passed);
+    if (!read || (header && !header(*read)))
         return false;
+    const SightColumnPlaces& places = read->at;
     beforeHeader = false;
     const int width = int(cells.size());
     while (reader.next(cells, passed)) {
         const int line = reader.line();
         const LineFault fault = reader.fault();
         if (fault == LineFault::none) {
-            each(line, cellsInOrder(cells, *places), *places);
+            each(line, cellsInOrder(cells, places), places);
             continue;
         }
         errors.push_back({line, fault == LineFault::tooManyCells ? width + 1 : 0, {}, reader.why()});
         if (other)
-            other({reader.text(), false, fault, cells.size()});
+            other({reader.text(), false, fault, cells.size(), line});
     }
     return true;
 }
 
-SightLog readSightLog(std::istream& in)
+SightLog readSightLog(std::istream& in, const std::vector<LogKey>& given)
 {
     SightLog log;
-    log.badHeader = !readSightLines(in, log.errors, [&](int line, const SightCells& row, const SightColumnPlaces& at) {
-        const SightRead read = readSight(row);
+    Clock clock;
+    std::array<bool, clockKeys> once{};
+    for (const LogKey& k : given)
+        if (const auto key = clockKeyOf(k.key)) {
+            clock.set(*key, k.value, "given for the log");
+            once[size_t(*key)] = true;
+        }
+    // The clock's lines before the header wait for it: whether they time
+    // the log depends on its time column.
+    std::vector<std::pair<int, LogKey>> waiting;
+    const auto apply = [&](int line, const LogKey& k, ClockKey key) {
+        const std::string where = "on line " + std::to_string(line);
+        if (!log.watchTime)
+            log.errors.push_back({line, 0, {}, refusedInUtc(k.key)});
+        else if (once[size_t(key)])
+            log.errors.push_back({line, 0, {}, settingNames[size_t(key)] + std::string(" is given for the whole log "
+                                                                                         "already; give it once")});
+        else if (const std::string why = clock.set(key, k.value, where); !why.empty())
+            log.errors.push_back({line, 0, {}, why});
+    };
+    const auto other = [&](const OtherLine& l) {
+        if (l.fault != LineFault::none)
+            return;
+        const std::optional<LogKey> k = keyOf(l.text);
+        const std::optional<ClockKey> key = k ? clockKeyOf(k->key) : std::nullopt;
+        if (!key)
+            return;
+        if (l.beforeHeader)
+            waiting.emplace_back(l.line, *k);
+        else
+            apply(l.line, *k, *key);
+    };
+    const auto header = [&](const SightHeader& h) {
+        log.watchTime = h.watchTime;
+        if (!given.empty() && !h.watchTime) {
+            log.errors.push_back({h.line, 0, {},
+                                  "this log's times are UTC (its utc column): it takes no date on board, zone "
+                                  "description or watch error"});
+            return false;
+        }
+        for (const auto& [line, k] : waiting)
+            apply(line, k, *clockKeyOf(k.key));
+        return true;
+    };
+    const auto each = [&](int line, const SightCells& row, const SightColumnPlaces& at) {
+        const SightRead read = readSight(row, {}, log.watchTime ? &clock : nullptr);
         if (!read.sight) {
-            log.errors.push_back({line, at[size_t(read.column)] + 1, names[size_t(read.column)], read.why});
+            const bool time = read.column == utc && log.watchTime;
+            log.errors.push_back(
+                {line, at[size_t(read.column)] + 1, time ? watchColumnName : names[size_t(read.column)], read.why});
             return;
         }
         log.sights.push_back(*read.sight);
         log.lines.push_back(line);
-        log.utc.push_back(row[size_t(utc)]);
-    });
+        if (read.time.watch) {
+            log.utc.push_back(read.time.ut->text());
+            log.watch.push_back(*read.time.watch);
+        } else {
+            log.utc.push_back(row[size_t(utc)]);
+        }
+    };
+    log.badHeader = !readSightLines(in, log.errors, each, other, header);
     return log;
 }
 

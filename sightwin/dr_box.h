@@ -1,7 +1,9 @@
 /// \file dr_box.h
 /// \brief The DR as the navigator types it: position, the time it holds
-/// (UTC), course and speed, each with its access key; the field at fault
-/// tinted with the reason in its tooltip.
+/// (UTC), course and speed; under them the date on board, the zone
+/// description and the watch error of a log kept by the watch (empty: the
+/// log is kept in UTC). Each with its access key and a placeholder showing
+/// its form; the field at fault tinted with the reason in its tooltip.
 #pragma once
 
 #include "sightlog/logbook.h"
@@ -15,12 +17,17 @@ namespace morvel::sightwin {
 class DrBox : public QGroupBox {
     Q_OBJECT
 public:
-    explicit DrBox(QWidget* parent = nullptr);
+    /// Without watchTime the date, zone and watch error are not shown (a
+    /// book timed in UTC alone: the compass window's).
+    explicit DrBox(QWidget* parent = nullptr, bool watchTime = true);
 
     QLineEdit& position() { return *position_; }
     QLineEdit& time() { return *time_; }
     QLineEdit& course() { return *course_; }
     QLineEdit& speed() { return *speed_; }
+    QLineEdit& date() { return *date_; }
+    QLineEdit& zone() { return *zone_; }
+    QLineEdit& watchError() { return *watchError_; }
 
     /// The fields as typed, blanks about them dropped.
     sightlog::DrTrack track() const;
@@ -33,6 +40,7 @@ signals:
 
 private:
     QLineEdit *position_, *time_, *course_, *speed_;
+    QLineEdit *date_, *zone_, *watchError_;
 };
 
 }  // namespace morvel::sightwin

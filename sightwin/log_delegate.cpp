@@ -11,10 +11,23 @@ namespace morvel::sightwin {
 
 using sightlog::SightColumn;
 
+LogDelegate::LogDelegate(QObject* parent)
+    : LogDelegate(int(SightColumn::body),
+                  {{int(SightColumn::limb),
+                    {QString(), QStringLiteral("lower"), QStringLiteral("upper"), QStringLiteral("center")}}},
+                  parent)
+{
+}
+
+LogDelegate::LogDelegate(int bodyColumn, QMap<int, QStringList> lists, QObject* parent)
+    : QStyledItemDelegate(parent), bodyColumn_(bodyColumn), lists_(std::move(lists))
+{
+}
+
 QWidget* LogDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const
 {
-    if (index.column() == int(SightColumn::body)) {
+    if (index.column() == bodyColumn_) {
         auto* box = new QComboBox(parent);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
@@ -23,9 +36,9 @@ QWidget* LogDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& 
                 box->addItem(QString::fromUtf8(b.name.data(), qsizetype(b.name.size())));
         return box;
     }
-    if (index.column() == int(SightColumn::limb)) {
+    if (const auto words = lists_.find(index.column()); words != lists_.end()) {
         auto* box = new QComboBox(parent);
-        box->addItems({QString(), QStringLiteral("lower"), QStringLiteral("upper"), QStringLiteral("center")});
+        box->addItems(*words);
         return box;
     }
     return QStyledItemDelegate::createEditor(parent, option, index);

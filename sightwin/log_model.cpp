@@ -32,10 +32,15 @@ LogModel::LogModel(SightDocument& document, QObject* parent) : QAbstractTableMod
     connect(&document, &SightDocument::rowsChanged, this, [this](int first, int last) {
         emit dataChanged(index(first, 0), index(last, int(sightlog::sightColumns) - 1));
     });
-    // The fix moves with every change: the results of every row.
+    // The fix moves with every change: the results of every row; and the
+    // time's caption with the way the log keeps its times.
     connect(&document, &SightDocument::changed, this, [this] {
         if (rowCount() > 0)
             emit dataChanged(index(0, ho), index(rowCount() - 1, resultEnd - 1));
+        if (watchTime_ != worked().watchTime) {
+            watchTime_ = worked().watchTime;
+            emit headerDataChanged(Qt::Horizontal, 0, 0);
+        }
     });
 }
 
@@ -81,6 +86,8 @@ QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
+    if (section == int(SightColumn::utc) && worked().watchTime)
+        return tr("Watch time");
     return section >= 0 && section < int(Result::resultEnd) ? tr(headers[section]) : QVariant();
 }
 
@@ -114,6 +121,8 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
                 return text(column == int(SightColumn::drLat) ? navtext::navLatitudeText(at->lat, false)
                                                               : navtext::navLongitudeText(at->lon, false));
             }
+            if (column == int(SightColumn::utc))
+                return text(sightlog::shownTime(r, typed[size_t(column)]));
             return text(typed[size_t(column)]);
         }
         if (r.status != sightlog::RowStatus::reduced)

@@ -5,9 +5,15 @@
 ///
 /// Columns: the ten of the file (time, body, limb, Hs, IC, eye, temperature,
 /// pressure, DR latitude and longitude), then the results Ho, Hc, Zn, the
-/// intercept and the residual at the fix, read-only. A row that follows the
-/// DR shows the DR worked out for it in grey; typing a DR there overrides
-/// it. A bad row is tinted, and its tooltip says what is wrong.
+/// intercept and the residual at the fix, read-only. Every row shows its
+/// time in one form with the UT beside it, "19:33:00 (2026-12-08 00:33:00
+/// UT)" in a log kept by the watch (its column "Watch time"), "2026-12-07
+/// 19:33:00 UT" in one kept in UTC; the cell is edited as typed. The UT stays in
+/// the cell of the time it comes from rather than a column of its own: the
+/// navigator reads the two together, and the columns stay the file's. A
+/// row that follows the DR shows the DR worked out for it in grey; typing
+/// a DR there overrides it. A bad row is tinted, and its tooltip says what
+/// is wrong.
 #pragma once
 
 #include "sightlog/logbook.h"
@@ -38,6 +44,7 @@ public:
 
 private:
     SightDocument& document_;
+    bool watchTime_ = false;  ///< the caption shown for the time
 };
 
 }  // namespace morvel::sightwin

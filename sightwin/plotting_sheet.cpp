@@ -95,14 +95,14 @@ SheetContent sheetOf(const sightlog::Logbook& book, const sightlog::Worked& work
     std::vector<QString> times;
     times.reserve(worked.rowOf.size());
     for (size_t row : worked.rowOf)
-        times.push_back(text(navtext::timeOfDay(book.rows[row][size_t(sightlog::SightColumn::utc)])));
+        times.push_back(text(sightlog::minuteShown(worked.rows[row])));
     SheetContent c = sheetOf(worked.sights, worked.fix, times, worked.reductions());
     const sightlog::DrRead& dr = worked.dr;
     if (!c.hasDr() && dr.ok()) {
         c.drLat = dr.dr.lat;
         c.drLon = dr.dr.lon;
         c.drLabel = QStringLiteral("DR");
-        if (const QString time = text(navtext::timeOfDay(book.dr.time)); !time.isEmpty())
+        if (const QString time = text(sightlog::drMinuteShown(book, dr)); !time.isEmpty())
             c.drLabel += ' ' + time;
     }
     if (c.hasDr() && dr.ok() && dr.dr.speed > 0 && std::isfinite(dr.dr.course)) {

@@ -31,10 +31,12 @@ QString rowName(const sightlog::Logbook& book, size_t row)
     return body.empty() ? tr("Row %1").arg(row + 1) : tr("Row %1 (%2)").arg(row + 1).arg(text(body));
 }
 
-/// A sight's instant as the results write it, "2026-12-07 19:33:00", UT.
+/// A sight's time as the log shows it, "2026-12-07 19:33:00 UT", or by the
+/// watch "19:33:12 (2026-12-08 00:33:00 UT)".
 QString instantOf(const sightlog::Logbook& book, const sightlog::Worked& w, size_t sight)
 {
-    return text(navtext::instantText(book.rows[w.rowOf[sight]][size_t(sightlog::SightColumn::utc)]));
+    const size_t row = w.rowOf[sight];
+    return text(sightlog::shownTime(w.rows[row], book.rows[row][size_t(sightlog::SightColumn::utc)]));
 }
 
 /// When the fix is a running fix, the lines carried to its time from other
@@ -73,8 +75,8 @@ std::optional<ResultLine> runningFix(const sightlog::Logbook& book, const sightl
                 if (const QString b = text(std::string(w.sights[i].body.name)); !bodies.contains(b))
                     bodies << b;
             const gcs::Leg run = sight::runOf(w.sights[r.front()], last);
-            said << (r.size() == 1 ? tr("the line of %1 UT (%2) advanced by the run to %3 UT, %4 nm %5")
-                                   : tr("the lines of %1 UT (%2) advanced by the run to %3 UT, %4 nm %5"))
+            said << (r.size() == 1 ? tr("the line of %1 (%2) advanced by the run to %3, %4 nm %5")
+                                   : tr("the lines of %1 (%2) advanced by the run to %3, %4 nm %5"))
                         .arg(times(r), bodies.join(QStringLiteral(", ")), to, text(navtext::nmText(run.miles)),
                              text(navtext::navCourseText(run.course)));
         }
@@ -90,7 +92,7 @@ std::optional<ResultLine> runningFix(const sightlog::Logbook& book, const sightl
         longest = std::max(longest, miles);
     }
     return ResultLine{tr("Running fix:"),
-                      tr(" the %1 lines of %2 UT advanced to %3 UT by the runs from their DRs, %4 to %5 nm")
+                      tr(" the %1 lines of %2 advanced to %3 by the runs from their DRs, %4 to %5 nm")
                           .arg(all.size())
                           .arg(times(all), to, text(navtext::nmText(shortest)), text(navtext::nmText(longest)))};
 }
@@ -139,7 +141,7 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
     if (fix.found()) {
         lines.push_back({tr("Fix %1 %2").arg(text(navtext::navLatitudeText(fix.lat, false)),
                                              text(navtext::navLongitudeText(fix.lon, false))),
-                         tr(" at %1 UT").arg(instantOf(book, w, fix.last))});
+                         tr(" at %1").arg(instantOf(book, w, fix.last))});
         lines.push_back({{}, tr("From the DR: %1 nm, %2")
                                  .arg(text(navtext::nmText(fix.distance)),
                                       text(navtext::navCircleText(fix.bearing, false)))});

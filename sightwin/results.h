@@ -7,7 +7,8 @@
 /// ellipse, a weak cut, a doubtful fix and a row excluded from it as a
 /// blunder (sight/fix.h), a running fix said (the lines advanced from
 /// other DRs, to when, by what run: sight::runOf), or why there is no fix.
-/// A time is written "2026-12-07 19:36:00 UT" (navtext::instantText).
+/// A time is written as the log shows it, "2026-12-07 19:36:00 UT", or by
+/// the watch "19:36:12 (2026-12-08 00:36:00 UT)" (sightlog::shownTime).
 /// Values, each drawn its own way by the panel and by the page; and a row's
 /// residual as the log shows it.
 #pragma once

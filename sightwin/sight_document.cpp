@@ -1,8 +1,8 @@
 #include "sightwin/sight_document.h"
 
 #include "engine/angles.h"
-#include "files/write.h"
 #include "sight/sky.h"
+#include "sightwin/document_files.h"
 #include "sightwin/texts.h"
 
 #include <QDir>
@@ -40,8 +40,10 @@ const QString vesselKey = QStringLiteral("sight/vessel"), navigatorKey = QString
 const QString drKeys[] = {QStringLiteral("sight/drPosition"), QStringLiteral("sight/drTime"),
                           QStringLiteral("sight/drCourse"), QStringLiteral("sight/drSpeed")};
 
+}  // namespace
+
 /// The last DR a navigator gave: where the next day starts.
-sightlog::DrTrack rememberedDr()
+sightlog::DrTrack SightDocument::rememberedDr()
 {
     QSettings s = settings();
     sightlog::DrTrack d;
@@ -50,6 +52,16 @@ sightlog::DrTrack rememberedDr()
         *fields[i] = s.value(drKeys[i]).toString().toStdString();
     return d;
 }
+
+void SightDocument::rememberDr(const sightlog::DrTrack& d)
+{
+    QSettings s = settings();
+    const std::string* fields[] = {&d.position, &d.time, &d.course, &d.speed};
+    for (size_t i = 0; i < std::size(fields); ++i)
+        s.setValue(drKeys[i], text(*fields[i]));
+}
+
+namespace {
 
 /// A log's file read through the log's reader a line at a time, never
 /// whole (a file of gigabytes that is no log ends at its first long line);
@@ -72,26 +84,6 @@ std::string fileText(const sightlog::Logbook& book, const std::vector<sightlog::
     std::ostringstream out;
     sightlog::writeLogbook(out, book, keys);
     return out.str();
-}
-
-/// The file at path written as its path asks (files/write.h): empty when
-/// done, else the path and the reason.
-QString writeFile(const QString& path, const std::string& text)
-{
-    return QFile::decodeName(QByteArray::fromStdString(files::writeFile(QFile::encodeName(path).toStdString(), text)));
-}
-
-/// What opening a log tells of the lines that could not be taken in.
-QString notTakenIn(const std::vector<sightlog::SightLogError>& errors)
-{
-    QStringList why;
-    for (const sightlog::SightLogError& e : errors)
-        why << text(e.text());
-    if (why.isEmpty())
-        return {};
-    return QObject::tr("These lines could not be taken in:\n%1\nThey are kept as they stand, and saved with the "
-                       "sights.")
-        .arg(why.join(u'\n'));
 }
 
 }  // namespace
@@ -154,7 +146,7 @@ private:
 
 // ---- edits ---------------------------------------------------------------
 
-SightDocument::SightDocument(QObject* parent) : QObject(parent)
+SightDocument::SightDocument(QObject* parent) : LogDocument(parent)
 {
     book_.dr = rememberedDr();
     worked_ = sightlog::work(book_);
@@ -254,9 +246,11 @@ sightlog::SightCells SightDocument::newRow(const QDateTime& now) const
             cells[size_t(c)] = last[size_t(c)];
         return cells;
     }
+    // In a log kept by the watch, the watch's time then.
     const std::string& drTime = book_.dr.time;
-    cells[size_t(SightColumn::utc)] =
-        drTime.empty() ? now.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString() : drTime;
+    cells[size_t(SightColumn::utc)] = sightlog::timeCell(
+        book_, worked_.dr,
+        drTime.empty() ? now.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString() : drTime);
     QSettings s = settings();
     cells[size_t(SightColumn::eye)] = s.value(QStringLiteral("sight/eye")).toString().toStdString();
     cells[size_t(SightColumn::ic)] = s.value(QStringLiteral("sight/ic")).toString().toStdString();
@@ -300,14 +294,14 @@ SightDocument::Outcome SightDocument::open(const QString& path)
         return {false, tr("%1 is not a sight log: %2").arg(native(path), text(read.errors.front().text()))};
     replace(read.book, path);
     addRecent(path);
-    return {true, notTakenIn(read.errors)};
+    return {true, notTakenIn(read.errors, tr("sights"))};
 }
 
 SightDocument::Outcome SightDocument::saveTo(const QString& path)
 {
     // A regular file whole or not at all; a link's target, a FIFO or a
     // device as the path asks.
-    if (const QString why = writeFile(path, fileText(book_)); !why.isEmpty())
+    if (const QString why = writtenTo(path, fileText(book_)); !why.isEmpty())
         return {false, tr("The sights could not be saved in %1.").arg(why)};
     file_ = path;
     undo_.setClean();
@@ -321,8 +315,7 @@ SightDocument::Outcome SightDocument::saveTo(const QString& path)
 
 QString SightDocument::recoveryPath()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("sight-recovery.csv"));
+    return recoveryPathOf(QStringLiteral("sight-recovery.csv"));
 }
 
 bool SightDocument::recoveryKept()
@@ -332,19 +325,11 @@ bool SightDocument::recoveryKept()
 
 void SightDocument::keepRecovery()
 {
-    if (!modified()) {
-        QFile::remove(recoveryPath());
-        return;
-    }
-    QDir().mkpath(QFileInfo(recoveryPath()).absolutePath());
-    const QString why = writeFile(recoveryPath(), fileText(book_, {{recoveryKey, file_.toStdString()}}));
-    // Said once, not at every edit; said again once it has worked again.
-    if (why.isEmpty() || recoveryRefused_) {
-        recoveryRefused_ = !why.isEmpty();
-        return;
-    }
-    recoveryRefused_ = true;
-    emit recoveryRefused(tr("Changes cannot be kept for recovery in %1. Save the sights to keep them.").arg(why));
+    const QString refused = sightwin::keepRecovery(
+        recoveryPath(), modified(), [this] { return fileText(book_, {{recoveryKey, file_.toStdString()}}); },
+        recoveryRefused_, tr("Changes cannot be kept for recovery in %1. Save the sights to keep them."));
+    if (!refused.isEmpty())
+        emit recoveryRefused(refused);
 }
 
 SightDocument::Outcome SightDocument::restoreRecovery()
@@ -366,7 +351,7 @@ SightDocument::Outcome SightDocument::restoreRecovery()
     undo_.resetClean();
     keepRecovery();
     emit fileChanged();
-    return {true, notTakenIn(read.errors)};
+    return {true, notTakenIn(read.errors, tr("sights"))};
 }
 
 void SightDocument::discardRecovery()

@@ -35,6 +35,8 @@
 #pragma once
 
 #include "sightlog/logbook.h"
+#include "sightwin/document_files.h"
+#include "sightwin/log_document.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -45,7 +47,7 @@
 
 namespace morvel::sightwin {
 
-class SightDocument : public QObject {
+class SightDocument : public LogDocument {
     Q_OBJECT
 public:
     explicit SightDocument(QObject* parent = nullptr);
@@ -63,19 +65,14 @@ public:
 
     /// The cells of a new row at the end: the time and the conditions
     /// carried on from the last row; in an empty log the DR's time (or now,
-    /// when there is none) and the height of eye and index correction
-    /// remembered.
+    /// when there is none; in a log kept by the watch, the watch's time
+    /// then) and the height of eye and index correction remembered.
     sightlog::SightCells newRow(const QDateTime& now) const;
 
     QString fileName() const { return file_; }
     bool modified() const;
 
-    /// What came of opening or saving a file, and what to tell the
-    /// navigator (empty: nothing).
-    struct Outcome {
-        bool ok = false;
-        QString message;
-    };
+    using Outcome = sightwin::Outcome;
     /// An empty log from the DR remembered, with no file.
     void newLog();
     /// Opens a sight log; the lines that could not be taken in are named
@@ -97,6 +94,11 @@ public:
     /// The window closed cleanly: nothing is left to recover.
     void closedCleanly();
 
+    /// The last DR given, remembered between runs (the compass book starts
+    /// from it too), and a DR given remembered.
+    static sightlog::DrTrack rememberedDr();
+    static void rememberDr(const sightlog::DrTrack& dr);
+
     /// The files last opened or saved, the latest first.
     static QStringList recentFiles();
 
@@ -111,24 +113,11 @@ public:
     void setVesselAndNavigator(const QString& vessel, const QString& navigator);
 
 signals:
-    /// Around each change of the rows, for a table.
-    void rowInserting(int at);
-    void rowInserted(int at);
-    void rowRemoving(int at);
-    void rowRemoved(int at);
-    void resetting();
-    void resetDone();
+    // And those of every log's document (log_document.h).
     /// Rows first to last changed, as typed or as shown: a cell, or the
     /// DR the rows follow.
     void rowsChanged(int first, int last);
-    /// After every change, once the log has been worked again.
-    void changed();
-    /// The file's name or the modified state changed.
-    void fileChanged();
     void recentChanged();
-    /// The recovery file could not be written: what to tell the navigator.
-    /// Once, until it has been written again.
-    void recoveryRefused(const QString& message);
 
 private:
     class CellEdit;

@@ -28,15 +28,6 @@ QString tr(const char* s)
     return QObject::tr(s);
 }
 
-/// The page's text in pixels of the device: size points high.
-QFont fontOf(double size, double pt, bool bold = false)
-{
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(std::max(1, int(std::lround(size * pt))));
-    f.setBold(bold);
-    return f;
-}
-
 // ---- the log's table -------------------------------------------------------
 
 /// Each column two figures, one over the other.
@@ -92,7 +83,9 @@ TableRow rowOf(const sightlog::Logbook& book, const sightlog::Worked& w, size_t 
     const sightlog::SightCells& c = book.rows[row];
     const sightlog::RowResult& r = w.rows[row];
     TableRow t;
-    t.top[0] = text(navtext::instantText(c[size_t(SightColumn::utc)]));
+    // By the watch its time with the UT beside it; in UT the instant.
+    t.top[0] = w.watchTime ? text(sightlog::shownTime(r, c[size_t(SightColumn::utc)]))
+                           : text(navtext::instantText(c[size_t(SightColumn::utc)]));
     t.bottom[0] = drOf(book, w, row);
     if (r.status != sightlog::RowStatus::reduced) {
         t.top[1] = text(c[size_t(SightColumn::body)]);
@@ -139,7 +132,7 @@ struct Table {
 Table tableOf(const std::vector<TableRow>& rows, const QPaintDevice& device, double pt, double pageWidth)
 {
     for (double size = tableLargest;; size -= 0.5) {
-        Table t{fontOf(size, pt), fontOf(size, pt, true)};
+        Table t{pageFont(size, pt), pageFont(size, pt, true)};
         const QFontMetricsF m(t.body, &device), b(t.bold, &device);
         for (size_t i = 0; i < columns; ++i) {
             double w = std::max(b.horizontalAdvance(tr(heads[i][0])), b.horizontalAdvance(tr(heads[i][1])));
@@ -207,6 +200,10 @@ QStringList headLines(const sightlog::Logbook& book, const sightlog::Worked& w, 
                                     .arg(text(navtext::navCourseText(dr.dr.course)), text(navtext::nmText(dr.dr.speed)))
                               : tr("Course %1, speed %2 kn").arg(text(typed.course), text(typed.speed)));
     }
+    if (w.watchTime)
+        lines << tr("Watch: date on board %1, zone %2, watch error %3")
+                     .arg(text(typed.date.empty() ? "-" : typed.date), text(typed.zone.empty() ? "-" : typed.zone),
+                          text(typed.watchError.empty() ? "0" : typed.watchError));
     QString printed = tr("Printed %1 UT").arg(head.printed.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     if (!head.file.isEmpty())
         printed += tr(" from %1").arg(QFileInfo(head.file).fileName());
@@ -346,6 +343,14 @@ std::vector<Planned> planOf(size_t rows, const Heights& h, QSizeF page)
 
 }  // namespace
 
+QFont pageFont(double size, double pt, bool bold)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(std::max(1, int(std::lround(size * pt))));
+    f.setBold(bold);
+    return f;
+}
+
 bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, const sightlog::Worked& worked,
                    const SheetContent& sheet, const PageHead& head)
 {
@@ -356,7 +361,7 @@ bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, con
         return false;
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const double pt = device.logicalDpiY() / 72.0;
-    const Ink ink{fontOf(7.5, pt), fontOf(7.5, pt, true), fontOf(14, pt, true)};
+    const Ink ink{pageFont(7.5, pt), pageFont(7.5, pt, true), pageFont(14, pt, true)};
     QPen pen(Qt::black);
     pen.setWidthF(0.5 * pt);
     QPen faint(QColor(170, 170, 170));
@@ -372,6 +377,8 @@ bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, con
     TableRow headings;
     for (size_t i = 0; i < columns; ++i)
         headings.top[i] = tr(heads[i][0]), headings.bottom[i] = tr(heads[i][1]);
+    if (worked.watchTime)
+        headings.top[0] = tr("Watch (UT)");
     const double cell = QFontMetricsF(table.body, &device).height();
     const double tableHead = 2 * QFontMetricsF(table.bold, &device).height() + 0.4 * cell, rowHeight = 2.35 * cell;
 

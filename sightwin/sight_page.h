@@ -6,7 +6,10 @@
 /// device (a printer or a PDF), from the worked log as it stands.
 ///
 /// Portrait, margins of 12 mm. Every time on the page is written one way,
-/// "2026-12-07 19:33:00", in UT (navtext::instantText). The log's table
+/// "2026-12-07 19:33:00", in UT (navtext::instantText); in a log kept by
+/// the watch each sight's time is the watch's with the UT beside it
+/// ("19:33:12 (2026-12-08 00:33:00 UT)", sightlog::shownTime), under the
+/// date on board, zone and watch error in the head. The log's table
 /// gives each sight two lines, each column two figures one over the other:
 /// the time over the sight's DR, Hs over IC, the height of eye over the dip
 /// it gives, the temperature and pressure over the refraction, SD over
@@ -26,6 +29,7 @@
 #include "sightlog/logbook.h"
 
 #include <QDateTime>
+#include <QFont>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -40,6 +44,10 @@ struct PageHead {
     QString file;               ///< the log's file (empty: none)
     QDateTime printed;
 };
+
+/// A page's text (Liberation Sans) size points high, in pixels of a device
+/// of pt pixels a point.
+QFont pageFont(double size, double pt, bool bold = false);
 
 /// The pages; false when nothing could be drawn on the device.
 bool drawSightPage(QPagedPaintDevice& device, const sightlog::Logbook& book, const sightlog::Worked& worked,

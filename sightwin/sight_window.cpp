@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
@@ -41,11 +40,7 @@ SightWindow::SightWindow(QWidget* parent)
     : QMainWindow(parent), document_(new SightDocument(this)), model_(new LogModel(*document_, this))
 {
     setObjectName(QStringLiteral("sightf"));
-    ask = [this](const QString& question, bool cancel) {
-        const auto buttons = QMessageBox::Yes | QMessageBox::No | (cancel ? QMessageBox::Cancel : QMessageBox::NoButton);
-        const auto b = QMessageBox::question(this, toolkit::programTitle, question, buttons);
-        return b == QMessageBox::Yes ? Answer::yes : b == QMessageBox::No ? Answer::no : Answer::cancel;
-    };
+    ask = [this](const QString& question, bool cancel) { return askIn(this, question, cancel); };
 
     dr_ = new DrBox;
     connect(dr_, &DrBox::edited, this, [this] { document_->setDr(dr_->track()); });
@@ -87,19 +82,18 @@ SightWindow::SightWindow(QWidget* parent)
 
     buildMenus();
     describeFields();
-    setTabOrder(&dr_->speed(), table_);
+    setTabOrder(&dr_->watchError(), table_);
     setTabOrder(table_, tabs_);
 
     connect(document_, &SightDocument::changed, this, &SightWindow::changed);
     connect(document_, &SightDocument::fileChanged, this, &SightWindow::showTitle);
     connect(document_, &SightDocument::recentChanged, this, &SightWindow::fillRecent);
-    connect(document_, &SightDocument::recoveryRefused, this, &SightWindow::tell);
+    connect(document_, &SightDocument::recoveryRefused, this, &sightwin::tell);
     changed();
     showTitle();
     fillRecent();
     // Never larger than the screen, whatever its scale.
-    const QSize room = screen() ? screen()->availableGeometry().size() * 9 / 10 : QSize(1200, 720);
-    resize(QSize(1200, 720).boundedTo(room));
+    fitToScreen(*this, QSize(1200, 720));
 }
 
 SightWindow::~SightWindow()
@@ -117,11 +111,8 @@ QLineEdit& SightWindow::drSpeed() { return dr_->speed(); }
 
 void SightWindow::buildMenus()
 {
-    auto action = [this](const QString& text, QKeySequence key, auto slot) {
-        auto* a = new QAction(text, this);
-        a->setShortcut(key);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
+    auto action = [this](const QString& text, const QKeySequence& key, auto slot) {
+        return menuAction(this, text, key, slot);
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     actNew = action(tr("&New"), QKeySequence::New, &SightWindow::newLog);
@@ -143,10 +134,7 @@ void SightWindow::buildMenus()
     file->addAction(actClose);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    actUndo = document_->undoStack().createUndoAction(this, tr("&Undo"));
-    actUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    actRedo = document_->undoStack().createRedoAction(this, tr("&Redo"));
-    actRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    std::tie(actUndo, actRedo) = undoActions(document_->undoStack(), this);
     edit->addAction(actUndo);
     edit->addAction(actRedo);
     edit->addSeparator();
@@ -253,7 +241,9 @@ void SightWindow::addBody(const QString& body)
 {
     sightlog::SightCells cells = document_->newRow(toolkit::services().clock());
     cells[size_t(SightColumn::body)] = body.toStdString();
-    cells[size_t(SightColumn::utc)] = sky_->time().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString();
+    cells[size_t(SightColumn::utc)] = sightlog::timeCell(
+        document_->book(), document_->worked().dr,
+        sky_->time().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toStdString());
     const int at = model_->rowCount();
     document_->insertSight(at, cells, tr("Add %1").arg(body));
     table_->setCurrentIndex(model_->index(at, int(SightColumn::hs)));
@@ -288,13 +278,17 @@ void SightWindow::identifyRow()
         return;
     // The row read as if it were of some star, to find its instant, DR,
     // altitude and conditions; the body is what is asked.
-    sightlog::SightCells cells = sightlog::fileCells(document_->book(), size_t(row), document_->worked().dr);
+    const sightlog::DrRead& dr = document_->worked().dr;
+    sightlog::SightCells cells = sightlog::fileCells(document_->book(), size_t(row), dr);
     cells[size_t(SightColumn::body)] = "Sirius";
     cells[size_t(SightColumn::limb)].clear();
-    const sightlog::SightRead read = sightlog::readSight(cells);
+    const auto clock = sightlog::rowClock(document_->book(), size_t(row), dr);
+    const sightlog::SightRead read = sightlog::readSight(cells, {}, clock ? &*clock : nullptr);
     if (!read.sight) {
+        const bool watch = clock && read.column == SightColumn::utc;
         tell(tr("This sight cannot be identified until its %1 is right: %2")
-                 .arg(QLatin1String(sightlog::sightColumnNames[size_t(read.column)]), text(read.why)));
+                 .arg(QLatin1String(watch ? sightlog::watchColumnName : sightlog::sightColumnNames[size_t(read.column)]),
+                      text(read.why)));
         return;
     }
     if (const auto body = identifyBody(this, *read.sight))
@@ -336,12 +330,7 @@ void SightWindow::changed()
 
 void SightWindow::showTitle()
 {
-    // The file in the title, and a mark while it has changes not saved.
-    const QString file = document_->fileName();
-    setWindowTitle(tr("Morvel (Sight Reduction)") +
-                   (file.isEmpty() ? QString() : QStringLiteral(" \u2014 ") + QFileInfo(file).fileName()) +
-                   QStringLiteral("[*]"));
-    setWindowModified(document_->modified());
+    sightwin::showTitle(*this, tr("Morvel (Sight Reduction)"), document_->fileName(), document_->modified());
 }
 
 // ---- files ---------------------------------------------------------------
@@ -361,22 +350,11 @@ QString SightWindow::recoveryPath()
     return SightDocument::recoveryPath();
 }
 
-void SightWindow::tell(const QString& message) const
-{
-    if (!message.isEmpty() && toolkit::services().messages)
-        toolkit::services().messages->show(message);
-}
-
 void SightWindow::offerRecovery()
 {
-    if (!SightDocument::recoveryKept())
-        return;
-    const Answer a = ask ? ask(tr("Sights from a run that did not end cleanly were kept. Restore them?"), false)
-                         : Answer::no;
-    if (a == Answer::yes)
-        tell(document_->restoreRecovery().message);
-    else
-        SightDocument::discardRecovery();
+    sightwin::offerKept(
+        SightDocument::recoveryKept(), ask, tr("Sights from a run that did not end cleanly were kept. Restore them?"),
+        [this] { return document_->restoreRecovery().message; }, [] { SightDocument::discardRecovery(); });
 }
 
 bool SightWindow::open(const QString& path)
@@ -403,12 +381,8 @@ bool SightWindow::save()
 
 bool SightWindow::saveAs()
 {
-    QString path = chooseSave ? chooseSave(tr("Save the sights"))
-                              : QFileDialog::getSaveFileName(this, tr("Save the sights"), fileName(),
-                                                             tr("Sight logs (*.csv);;All files (*)"));
-    // A name typed without its kind is a sight log's.
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
+    const QString path = fileToSave(this, chooseSave, tr("Save the sights"), fileName(),
+                                    tr("Sight logs (*.csv);;All files (*)"));
     return !path.isEmpty() && saveTo(path);
 }
 
@@ -431,12 +405,7 @@ void SightWindow::openChosen()
 
 bool SightWindow::settle()
 {
-    if (!modified())
-        return true;
-    const Answer a = ask ? ask(tr("The sights have changes that are not saved. Save them?"), true) : Answer::cancel;
-    if (a == Answer::cancel)
-        return false;
-    return a == Answer::no || save();
+    return settled(modified(), ask, tr("The sights have changes that are not saved. Save them?"), [this] { return save(); });
 }
 
 void SightWindow::fillRecent()

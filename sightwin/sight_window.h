@@ -10,6 +10,8 @@
 /// the printed page are drawn from the worked log as it stands.
 #pragma once
 
+#include "sightwin/log_window.h"
+
 #include <QDateTime>
 #include <QMainWindow>
 
@@ -39,10 +41,10 @@ public:
     explicit SightWindow(QWidget* parent = nullptr);
     ~SightWindow() override;
 
-    enum class Answer { yes, no, cancel };
+    using Answer = sightwin::Answer;
     /// The dialogs a test replaces: a question (yes, no and, with cancel,
     /// cancel), the file to open, the file to save to (empty: none chosen).
-    std::function<Answer(const QString& question, bool cancel)> ask;
+    Ask ask;
     std::function<QString(const QString& caption)> chooseOpen, chooseSave;
 
     SightDocument& document() { return *document_; }
@@ -54,6 +56,8 @@ public:
     QLineEdit& drTime();
     QLineEdit& drCourse();
     QLineEdit& drSpeed();
+    /// The DR with the date on board, zone and watch error.
+    DrBox& drBox() { return *dr_; }
     /// The fix and its figures as shown under the log.
     QString resultText() const;
     QString fileName() const;
@@ -101,8 +105,6 @@ private:
     void changed();
     void showTitle();
     void fillRecent();
-    /// Tells the navigator, when there is something to tell.
-    void tell(const QString& message) const;
     /// Asks to save unsaved changes; false when the user cancels.
     bool settle();
     int currentRow() const;

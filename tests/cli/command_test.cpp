@@ -237,5 +237,52 @@ TEST(Command, BatchInJsonWithWaypoints)
     EXPECT_EQ(line.rfind("{\"line\":3,\"error\":\"waypoints need a longitude", 0), 0u) << line;
 }
 
+// Time on board from the command line: --date, --zone and --watch-error
+// stand for a log's lines, to the fix its UTC twin gives, and are refused
+// where they cannot be; with --zone, --noon's date is the date on board.
+TEST(Command, TimeOnBoardFromTheCommandLine)
+{
+    const std::string columns = ",body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n";
+    const std::string watch = "time" + columns + "19:33:12,Capella,,43 37.8,-1.2,3.5,,,40 05.0N,70 10.0W\n"
+                                                 "19:34:12,Saturn,,50 13.5,-1.2,3.5,,,40 05.0N,70 10.0W\n";
+    const std::string utc = "utc" + columns + "2026-12-08T00:33:00Z,Capella,,43 37.8,-1.2,3.5,,,40 05.0N,70 10.0W\n"
+                                              "2026-12-08T00:34:00Z,Saturn,,50 13.5,-1.2,3.5,,,40 05.0N,70 10.0W\n";
+    const std::string twin = runCli({"--sights", "-"}, utc).out;
+    const std::vector<std::string> board = {"--sights", "-", "--date", "2026-12-07", "--zone", "+5"};
+    auto with = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), board.begin(), board.end());
+        return more;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string says;
+    } rows[] = {
+        {"the twin's fix", with({"--watch-error", "12 s fast"}), watch, 0, twin.substr(twin.find("  Latitude"))},
+        {"the watch's time beside", with({"--watch-error", "12s fast"}), watch, 0,
+         "Line  Body     Watch     UTC                   DR"},
+        {"a log in UTC", {"--sights", "-", "--zone", "+5"}, utc, 2, "line 1: this log's times are UTC (its utc column)"},
+        {"given twice", with({}), "# zone: +5\n" + watch, 2,
+         "line 1: the zone description is given for the whole log already"},
+        {"an ISO offset", {"--sights", "-", "--zone", "+05:30"}, watch, 2, "--zone '+05:30': write the zone"},
+        {"an error without its sense", with({"--watch-error", "12 s"}), watch, 2, "--watch-error '12 s': a watch error"},
+        {"no such date", {"--sights", "-", "--date", "2026-02-30"}, watch, 2, "--date '2026-02-30': no such date"},
+        {"a zone alone", {"--zone", "+5"}, "", 2, "--zone goes with --noon or --sights"},
+        {"the watch's error at noon", {"--noon", "--date", "2026-12-07", "--pos", "40N 70W", "--watch-error", "12 s fast"},
+         "", 2, "--noon takes no --watch-error"},
+        {"noon by zone time", {"--noon", "--date", "2026-12-07", "--zone", "+5", "--pos", "40N 70W"}, "", 0,
+         "Zone time            2026-12-07 11:31:31 (zone +5)"},
+        {"noon on board across the date line", {"--noon", "--date", "2026-12-08", "--zone", "-12", "--pos", "40N 179W"},
+         "", 0, "Local apparent noon  2026-12-07T23:47:39Z\nZone time            2026-12-08 11:47:39 (zone -12)"},
+    };
+    for (const auto& row : rows) {
+        const CliRun r = runCli(row.args, row.input);
+        EXPECT_EQ(r.status, row.status) << row.name << ": " << r.err;
+        EXPECT_NE((r.out + r.err).find(row.says), std::string::npos) << row.name << ": " << r.out << r.err;
+    }
+}
+
 }  // namespace
 }  // namespace morvel::test

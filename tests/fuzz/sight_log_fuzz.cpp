@@ -1,6 +1,7 @@
 // Fuzz target: the sight log on any bytes, through morvel-solve --sights in
 // text and JSON. Every line that is neither blank nor a comment, after the
-// header, is either a sight or a reported error, each once; every value
+// header, is either a sight or a reported error, each once; a comment
+// refused is a date, zone or watch error line, refused once; every value
 // read and reduced is finite; no output shows nan or inf.
 #include "cli/sights.h"
 #include "sight/fix.h"
@@ -14,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -23,13 +25,20 @@ namespace {
     std::abort();
 }
 
-/// The lines the reader must account for: not blank, not a comment, after
-/// the first such line (the header).
-int recordLines(std::string_view data)
+/// The lines the reader must account for, by number: not blank, not a
+/// comment, after the first such line (the header); and the comments that
+/// may be refused, the clock's `# key: value` lines.
+struct Lines {
+    std::set<int> records, clock;
+};
+
+Lines linesOf(std::string_view data)
 {
     if (data.starts_with("\xEF\xBB\xBF"))
         data.remove_prefix(3);
-    int records = 0;
+    Lines lines;
+    int number = 0;
+    bool header = true;
     size_t pos = 0;
     while (pos < data.size()) {
         // A line ends with LF, CR LF or CR alone.
@@ -38,12 +47,18 @@ int recordLines(std::string_view data)
             end = data.size();
         std::string_view line = data.substr(pos, end - pos);
         pos = end + (data.substr(end, 2) == "\r\n" ? 2 : 1);
+        ++number;
         const size_t first = line.find_first_not_of(" \t");
-        if (first == std::string_view::npos || line[first] == '#')
+        if (first == std::string_view::npos || line[first] == '#') {
+            const auto key = morvel::sightlog::keyOf(line);
+            if (key && morvel::sightlog::clockKeyOf(key->key))
+                lines.clock.insert(number);
             continue;
-        ++records;
+        }
+        if (!std::exchange(header, false))
+            lines.records.insert(number);
     }
-    return records > 0 ? records - 1 : 0;
+    return lines;
 }
 
 bool finite(const morvel::sight::Sight& s)
@@ -61,14 +76,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::istringstream in(text);
     const morvel::sightlog::SightLog log = morvel::sightlog::readSightLog(in);
     if (!log.badHeader) {
-        std::set<int> seen;
+        const Lines lines = linesOf(text);
+        std::set<int> seen, comments;
         for (int l : log.lines)
             if (!seen.insert(l).second)
                 fail("a line read twice", text);
-        for (const auto& e : log.errors)
-            if (!seen.insert(e.line).second)
+        for (const auto& e : log.errors) {
+            const bool comment = !lines.records.count(e.line);
+            if (comment && !lines.clock.count(e.line))
+                fail("a comment refused that is no date, zone or watch error", text);
+            if (!(comment ? comments : seen).insert(e.line).second)
                 fail("a line both read and refused, or refused twice", text);
-        if (int(seen.size()) != recordLines(text))
+        }
+        if (seen != lines.records)
             fail("a line neither read nor refused", text);
     }
     for (const auto& s : log.sights) {

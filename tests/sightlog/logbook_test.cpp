@@ -49,9 +49,14 @@ TEST(Logbook, ReworkedEditByEditIsWorkedWhole)
     book.rows[2][size_t(SightColumn::drLat)] = "40 07.0N";
     book.rows[2][size_t(SightColumn::drLon)] = "35 40.0W";
 
+    // By the watch from the third row on, the zone changed before the
+    // fourth, when the DR gives a date, zone or watch error.
+    book.notes = {{2, "# zone: -0"}, {3, "# zone: 0"}, {3, "# watch error: 2 s fast"}};
+
     // Texts for each column, bad ones among them.
     const std::vector<std::vector<std::string>> texts = {
-        {"2026-12-07T19:37:00Z", "2026-12-07T19:33:00Z", "2026-13-07T19:00:00Z", ""},
+        {"2026-12-07T19:37:00Z", "2026-12-07T19:33:00Z", "2026-13-07T19:00:00Z", "", "19:35", "19:36:10",
+         "2026-12-07 19:34", "24:00"},
         {"Vega", "Deneb", "Sun", "Vegas", ""},
         {"", "lower", "upper"},
         {"30 12.0", "48 2.9", "91", "abc", ""},
@@ -64,31 +69,35 @@ TEST(Logbook, ReworkedEditByEditIsWorkedWhole)
     const std::vector<DrTrack> drs = {book.dr,
                                       {"40 10.0N 35 50.0W", "2026-12-07T19:00:00Z", "", ""},
                                       {"", "", "", ""},
-                                      {"40N 35W", "not a time", "090", "12"}};
+                                      {"40N 35W", "not a time", "090", "12"},
+                                      {"40 05.0N 35 45.0W", "2026-12-07T19:30:00Z", "090", "12", "2026-12-07", "0",
+                                       "12 s slow"},
+                                      {"40 05.0N 35 45.0W", "2026-12-07T19:30:00Z", "", "", "", "+0"},
+                                      {"40 05.0N 35 45.0W", "2026-12-07T19:30:00Z", "", "", "2026-12-07", "abc"}};
 
     std::mt19937 rng(5);
     auto pick = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
     Worked w = work(book);
-    int fixes = 0;
-    for (int step = 0; step < 400; ++step) {
+    int fixes = 0, watched = 0;
+    for (int step = 0; step < 800; ++step) {
         Edit e;
         switch (pick(book.rows.empty() ? 2 : 6)) {
         case 0:
             e = {Edit::Kind::insert, pick(book.rows.size() + 1)};
-            book.rows.insert(book.rows.begin() + std::ptrdiff_t(e.row), book.rows.empty() ? SightCells{}
-                                                                              : book.rows[pick(book.rows.size())]);
+            insertRow(book, e.row, book.rows.empty() ? SightCells{} : book.rows[pick(book.rows.size())]);
             break;
         case 1: e.kind = Edit::Kind::dr, book.dr = drs[pick(drs.size())]; break;
         case 2:
             e = {Edit::Kind::remove, pick(book.rows.size())};
-            book.rows.erase(book.rows.begin() + std::ptrdiff_t(e.row));
+            removeRow(book, e.row);
             break;
         case 3: {
             // A row mended cell by cell into one of the stars, for fixes
             // to go on being found.
             const size_t row = pick(book.rows.size());
             const auto& star = stars[pick(std::size(stars))];
-            const SightCells good{star[0], star[1], "", star[2], "-1.2", "3.5", "", "", "", ""};
+            const std::string time = inWatchTime(book) ? std::string(star[0]).substr(11, 8) : star[0];
+            const SightCells good{time, star[1], "", star[2], "-1.2", "3.5", "", "", "", ""};
             for (size_t c = 0; c < sightColumns; ++c) {
                 book.rows[row][c] = good[c];
                 rework(w, book, {Edit::Kind::cell, row});
@@ -107,8 +116,10 @@ TEST(Logbook, ReworkedEditByEditIsWorkedWhole)
         if (HasFailure())
             return;
         fixes += w.fix.found();
+        watched += w.fix.found() && w.watchTime;
     }
     EXPECT_GT(fixes, 100);
+    EXPECT_GT(watched, 20);
 }
 
 // The `# key: value` lines before the header: the DR's read into the DR,
@@ -138,6 +149,47 @@ TEST(Logbook, KeyLines)
     const LogbookFile again = readLogbook(back);
     EXPECT_EQ(again.keys, keys);
     EXPECT_EQ(again.book, file.book);
+}
+
+// A log kept by the watch: its date, zone and watch error taken in beside
+// the DR, the last of a kind counting, and written beside the DR's line
+// over a time column; a later line among the rows stays a note, and times
+// the rows below it. Under a utc column the same lines are refused, named
+// and kept as they stood.
+TEST(Logbook, WatchLinesBesideTheDr)
+{
+    const std::string head = "# title\n"
+                             "# date: 2026-12-06\n"
+                             "# dr: 40N 70W; 2026-12-08T00:30:00Z; ; \n"
+                             "# zone: +5\n"
+                             "# date: 2026-12-07\n";
+    const std::string rows = "19:33,Capella,,43 37.8,,3.5,,,40N,70W\n"
+                             "# zone: +4\n"
+                             "20:34,Capella,,43 37.8,,3.5,,,40N,70W\n";
+    std::istringstream in(head + "time,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n" + rows);
+    const LogbookFile file = readLogbook(in);
+    EXPECT_TRUE(file.errors.empty());
+    EXPECT_EQ(file.book.dr, (DrTrack{"40N 70W", "2026-12-08T00:30:00Z", "", "", "2026-12-07", "+5", ""}));
+    EXPECT_EQ(file.book.head, std::vector<std::string>{"# title"});
+    std::ostringstream out;
+    writeLogbook(out, file.book);
+    EXPECT_EQ(out.str(), "# title\n# dr: 40N 70W; 2026-12-08T00:30:00Z; ; \n# date: 2026-12-07\n# zone: +5\n"
+                         "time,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n" +
+                             rows);
+    const Worked w = work(file.book);
+    ASSERT_TRUE(w.rows[1].ut);
+    EXPECT_EQ(w.rows[1].ut->text(), "2026-12-08T00:34:00Z");
+    std::istringstream saved(out.str());
+    EXPECT_EQ(readSightLog(saved).utc, (std::vector<std::string>{"2026-12-08T00:33:00Z", "2026-12-08T00:34:00Z"}));
+
+    std::istringstream utc(head + "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n" + rows);
+    const LogbookFile refused = readLogbook(utc);
+    std::vector<int> lines;
+    for (const SightLogError& e : refused.errors)
+        lines.push_back(e.line);
+    EXPECT_EQ(lines, (std::vector<int>{2, 4, 5, 8}));
+    EXPECT_EQ(refused.book.head.size(), 4u);
+    EXPECT_FALSE(inWatchTime(refused.book));
 }
 
 // Every line of a file that is no row is written back where it stood: the

@@ -9,6 +9,7 @@
 #include "navtext/navtext.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
+#include "sightwin/dr_box.h"
 #include "sight/sky.h"
 #include "sightwin/log_model.h"
 #include "sightwin/plotting_sheet.h"
@@ -29,6 +30,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -89,6 +92,10 @@ struct WindowTest : ::testing::Test {
         toolkit::services().messages = &box;
         toolkit::services().printer = &printer;
         QFile::remove(SightWindow::recoveryPath());
+        // Each test starts without the DR an earlier one left remembered.
+        QSettings s(QStringLiteral("Morvel"), QStringLiteral("Morvel"));
+        for (const char* key : {"sight/drPosition", "sight/drTime", "sight/drCourse", "sight/drSpeed"})
+            s.remove(QLatin1String(key));
     }
 };
 
@@ -209,6 +216,107 @@ TEST_F(WindowTest, ThreeStarLogGivesTheFixMorvelSolveGivesFromTheSavedFile)
     ASSERT_TRUE(again.open(path));
     EXPECT_EQ(again.model().book(), w.model().book());
     EXPECT_EQ(again.resultText(), w.resultText());
+}
+
+// A log typed by the watch and its twin typed in UT give one fix, in the
+// window and from the files it saves through morvel-solve; every row shows
+// its time in one form with the UT. The sights are exact (the almanac's
+// altitudes from the truth, the DR 4' south and 6' east of it), four stars
+// spread in azimuth.
+TEST_F(WindowTest, WatchTimeAndItsUtcTwinGiveOneFix)
+{
+    const struct {
+        const char *name, *date, *zone, *error;
+        double lat, lon;  ///< the truth, degrees
+        std::array<const char*, 4> watch, utc;
+    } logs[] = {
+        {"the UT date rolls on", "2026-12-07", "+5", "12 s fast", 40.2, -70.33,
+         {"19:33:12", "19:34:12", "19:35:12", "2026-12-07 19:36:12"},
+         {"2026-12-08T00:33:00Z", "2026-12-08T00:34:00Z", "2026-12-08T00:35:00Z", "2026-12-08T00:36:00Z"}},
+        {"across local midnight", "2026-12-07", "+3", "12 s slow", 41.3, -37.6,
+         {"23:58:48", "23:59:48", "2026-12-08 00:00:48", "2026-12-08 00:01:48"},
+         {"2026-12-08T02:59:00Z", "2026-12-08T03:00:00Z", "2026-12-08T03:01:00Z", "2026-12-08T03:02:00Z"}},
+        {"east, the UT date a day behind", "2026-12-08", "-3", "0", 41.0, 45.0,
+         {"01:10", "01:11", "01:12", "01:13"},
+         {"2026-12-07T22:10:00Z", "2026-12-07T22:11:00Z", "2026-12-07T22:12:00Z", "2026-12-07T22:13:00Z"}},
+    };
+    for (const auto& log : logs) {
+        SCOPED_TRACE(log.name);
+        const double lat = log.lat * math::degree, lon = log.lon * math::degree;
+        // The stars nearest north, east, south and west, 15 to 70 degrees high.
+        std::vector<std::pair<std::string, std::string>> sights;  // body, Hs
+        sight::Conditions conditions;
+        conditions.eye = 3.5;
+        for (size_t i = 0; i < 4; ++i) {
+            const auto sky = sight::skyAt(almanac::Instant::parse(log.utc[i]), lat, lon).bodies;
+            auto off = [&](const sight::Visible& v) {
+                return v.body.kind != almanac::BodyKind::star || !sight::AltitudeBand{}.holds(v.hc)
+                           ? 1e9 : std::abs(std::remainder(v.zn - i * 90 * math::degree, 360 * math::degree));
+            };
+            const sight::Visible& best =
+                *std::min_element(sky.begin(), sky.end(), [&](auto& a, auto& b) { return off(a) < off(b); });
+            sights.emplace_back(std::string(best.body.name),
+                                navtext::navAltitudeText(
+                                    sight::sextantAltitude(best.hc, conditions, sight::Limb::center, {}, lat), false));
+        }
+        const std::string dr = navtext::navPositionText(lat - math::degree / 15, lon + math::degree / 10, false);
+        auto type = [&](SightWindow& w, bool watch) {
+            typeInto(w.drPosition(), QString::fromStdString(dr));
+            typeInto(w.drTime(), QString::fromUtf8(log.utc[0]));
+            if (watch) {
+                typeInto(w.drBox().date(), QString::fromUtf8(log.date));
+                typeInto(w.drBox().zone(), QString::fromUtf8(log.zone));
+                typeInto(w.drBox().watchError(), QString::fromUtf8(log.error));
+            }
+            LogModel& m = w.model();
+            for (size_t i = 0; i < 4; ++i) {
+                w.actAdd->trigger();
+                const int r = m.rowCount() - 1;
+                for (const auto& [c, text] : {std::pair(Col::utc, std::string(watch ? log.watch[i] : log.utc[i])),
+                                              std::pair(Col::body, sights[i].first), std::pair(Col::hs, sights[i].second),
+                                              std::pair(Col::ic, std::string("0")), std::pair(Col::eye, std::string("3.5"))})
+                    m.setData(m.index(r, int(c)), QString::fromStdString(text), Qt::EditRole);
+            }
+        };
+        SightWindow byWatch, inUt;
+        type(byWatch, true);
+        type(inUt, false);
+        const sight::Fix &fix = byWatch.model().worked().fix, &twin = inUt.model().worked().fix;
+        ASSERT_TRUE(fix.found()) << fix.why;
+        EXPECT_EQ(fix.lat, twin.lat);
+        EXPECT_EQ(fix.lon, twin.lon);
+        EXPECT_NEAR(fix.lat, lat, 0.05 / 60 * math::degree);
+        EXPECT_NEAR(fix.lon, lon, 0.05 / 60 * math::degree);
+        EXPECT_EQ(byWatch.model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Watch time"));
+        for (int r = 0; r < 4; ++r) {
+            const QString ut = QString::fromStdString(navtext::instantText(log.utc[r])) + QStringLiteral(" UT");
+            const QString watch = QString::fromUtf8(log.watch[r]).section(u' ', -1);
+            EXPECT_EQ(byWatch.model().index(r, 0).data().toString(),
+                      (watch.size() == 5 ? watch + QStringLiteral(":00") : watch) + QStringLiteral(" (") + ut + u')');
+            EXPECT_EQ(inUt.model().index(r, 0).data().toString(), ut);
+        }
+
+        // Saved, the files morvel-solve reads to the same fix.
+        const QString watchFile = dir.filePath(QStringLiteral("watch.csv")), utcFile = dir.filePath(QStringLiteral("utc.csv"));
+        ASSERT_TRUE(byWatch.saveTo(watchFile) && inUt.saveTo(utcFile));
+        EXPECT_EQ(solvedFix(watchFile), solvedFix(utcFile));
+        EXPECT_NEAR(solvedFix(watchFile).first, fix.lat / math::degree, 1e-5);
+        // The printed page: the watch's settings in its head, each time by
+        // the watch with the UT.
+        byWatch.actPrint->trigger();
+        ASSERT_FALSE(printer.jobs.empty());
+        const QString page = readBack(printer.jobs.back().pdf, dir, QStringLiteral("sight-page-watch.pdf")).first;
+        EXPECT_TRUE(page.contains(QStringLiteral("Watch: date on board %1, zone %2, watch error %3")
+                                      .arg(QString::fromUtf8(log.date), QString::fromUtf8(log.zone),
+                                           QString::fromUtf8(log.error))) &&
+                    page.contains(byWatch.model().index(3, 0).data().toString()))
+            << page.toStdString();
+        if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty() && log.watch[2][0] == '2') {
+            byWatch.resize(1400, 800);
+            byWatch.show();
+            byWatch.grab().save(keep + QStringLiteral("/sight-window-watch.png"));
+        }
+    }
 }
 
 TEST_F(WindowTest, UndoAndRedoEveryEdit)
