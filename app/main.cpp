@@ -1,6 +1,7 @@
 // Morvel: the celestial triangle and great-circle sailing for navigators.
 #include "shell/program.h"
 #include "toolkit/form.h"
+#include "toolkit/palette.h"
 #include "toolkit/services.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     s.quitter = &quitter;
 
     morvel::shell::Program program;
+    // The palette of the last run (the scenarios' windows stay by day).
+    morvel::toolkit::Palettes::instance().restore();
     program.start();
     return app.exec();
 }

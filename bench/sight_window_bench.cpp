@@ -15,6 +15,7 @@
 #include "sightlog/sight_log.h"
 #include "sightwin/log_model.h"
 #include "sightwin/sight_window.h"
+#include "toolkit/palette.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -220,6 +221,19 @@ static void sightPage(benchmark::State& state)
     }
 }
 
+// The window with a log of 200 sights repainted whole by day, by dusk and
+// by night (night draws the style's every element through a reddened layer).
+static void sightRepaint(benchmark::State& state)
+{
+    SightWindow w;
+    if (!openLog(state, w))
+        return;
+    toolkit::Palettes::instance().choose(toolkit::PaletteChoice(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(w.grab());
+    toolkit::Palettes::instance().choose(toolkit::PaletteChoice::day);
+}
+
 // A second of each at least: at 2,000 sights an edit takes most of one, so
 // that size runs two or three times.
 static void sizes(benchmark::internal::Benchmark* b)
@@ -231,6 +245,7 @@ BENCHMARK(sightEdit)->Apply(sizes);
 BENCHMARK(sightUndo)->Apply(sizes);
 BENCHMARK(sightRedo)->Apply(sizes);
 BENCHMARK(sightPage)->Arg(10)->Arg(200)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(sightRepaint)->Args({200, 0})->Args({200, 1})->Args({200, 2})->Unit(benchmark::kMillisecond)->MinTime(1);
 
 int main(int argc, char** argv)
 {

@@ -1,5 +1,7 @@
 #include "diagram/diagram_controls.h"
 
+#include <QCoreApplication>
+
 namespace morvel::diagram {
 
 using namespace toolkit;
@@ -80,6 +82,9 @@ DiagramControls::DiagramControls(Form& f, const DiagramPlacement& p)
     txtCircarc.setText(p.circarcText);
     txtCircarc.setBackColor(colors::pink);
     txtCircarc.setVisible(false);
+    // Names for a screen reader, which has no caption beside them to read.
+    txtCircarc.widget()->setAccessibleName(QCoreApplication::translate("Diagram", "Diagram remark"));
+    txtMD.widget()->setAccessibleName(QCoreApplication::translate("Diagram", "Meridian diagram shown"));
 
     place(chkEllipse, p.chkEllipse);
     chkEllipse.setCaption(QStringLiteral("Ell&ipse"));

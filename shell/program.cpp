@@ -5,7 +5,9 @@
 #include "compasswin/compass_window.h"
 #include "gcs/gcs_window.h"
 #include "shell/main_menu.h"
+#include "sightwin/sight_document.h"
 #include "sightwin/sight_window.h"
+#include "toolkit/palette.h"
 #include "toolkit/services.h"
 
 namespace morvel::shell {
@@ -37,6 +39,10 @@ Program::Program() : messages_(std::make_unique<EngineMessages>())
         case 3: return &gcsf();
         default: return nullptr;
         }
+    };
+    // Automatic palettes go by the Sun at the sight log's last DR.
+    toolkit::Palettes::instance().sunAltitude = [] {
+        return sightwin::SightDocument::sunAltitudeAtDr(toolkit::services().clock());
     };
 }
 

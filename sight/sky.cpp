@@ -118,6 +118,15 @@ SkyView skyAt(const almanac::Instant& when, double lat, double lon)
     return view;
 }
 
+std::optional<double> sunAltitude(const almanac::Instant& when, double lat, double lon)
+{
+    static const almanac::Body sun = *almanac::findBody("Sun");
+    const almanac::Place p = almanac::placeOf(sun, when);
+    if (!p.ok())
+        return std::nullopt;
+    return horizonOf(p.gha, p.dec, lat, lon).hc;
+}
+
 Twilight twilightOf(const UtcTime& day, double lat, double lon, double dut1)
 {
     using almanac::EventKind;

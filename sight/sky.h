@@ -81,6 +81,11 @@ struct Twilight {
 /// The twilights of day's UTC date (its time of day is not read) at lat, lon.
 Twilight twilightOf(const UtcTime& day, double lat, double lon, double dut1 = 0);
 
+/// The geocentric altitude of the Sun's centre at lat, lon at when (what
+/// the twilights are reckoned by); nothing where the almanac refuses the
+/// instant.
+std::optional<double> sunAltitude(const almanac::Instant& when, double lat, double lon);
+
 /// The altitudes a navigator observes between, both limits taken in.
 struct AltitudeBand {
     double lowest = 15 * math::degree, highest = 70 * math::degree;

@@ -1,6 +1,7 @@
 #include "sightwin/dr_box.h"
 
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,10 +91,13 @@ void DrBox::showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read)
             f.edit->setText(text(*f.typed));
         const QString name = QLatin1String(f.field);
         const bool fault = name == at || name == clockAt;
-        const QString style = fault ? QStringLiteral("background: #ffb0b0") : QString();
+        const QString style = fault ? QStringLiteral("background: %1").arg(toolkit::ink(QColor(0xff, 0xb0, 0xb0)).name()) : QString();
         if (f.edit->styleSheet() != style)
             f.edit->setStyleSheet(style);
-        f.edit->setToolTip(fault ? text(name == at ? read.error : read.clockError) : f.about);
+        // The fault, or what the field takes (the sight window's "hint").
+        f.edit->setToolTip(fault                ? text(name == at ? read.error : read.clockError)
+                           : f.about.isEmpty() ? f.edit->property("hint").toString()
+                                               : f.about);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "sightwin/results.h"
 #include "sightwin/sight_document.h"
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 
 #include <QBrush>
 #include <QColor>
@@ -66,10 +67,19 @@ int LogModel::columnCount(const QModelIndex& parent) const
 QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal) {
-        if (section == int(SightColumn::ic))
-            return tr("IC (′): + off the arc, − on; minutes signed, or 1.2 off, 1.2 on");
-        if (section == int(SightColumn::eye))
-            return tr("Height of eye in metres (2.5, 2.5 m) or feet (8 ft, 8′)");
+        // What each column takes, with an example.
+        switch (SightColumn(section)) {
+        case SightColumn::utc: return tr("Time of the sight in UTC, e.g. 2026-12-07T22:04:10Z");
+        case SightColumn::body: return tr("Body: the Sun, the Moon, a planet or a navigational star, e.g. Vega");
+        case SightColumn::limb: return tr("Limb of the Sun or the Moon: lower, upper or centre");
+        case SightColumn::hs: return tr("Sextant altitude Hs: degrees and minutes, e.g. 41 12.3 or 41 12 18");
+        case SightColumn::ic: return tr("IC (′): + off the arc, − on; minutes signed, or 1.2 off, 1.2 on");
+        case SightColumn::eye: return tr("Height of eye: metres or feet, e.g. 2.5 or 8 ft");
+        case SightColumn::temp: return tr("Air temperature in °C for the refraction, e.g. 12 (10 when empty)");
+        case SightColumn::pressure: return tr("Pressure in hPa for the refraction, e.g. 1013 (1010 when empty)");
+        case SightColumn::drLat: return tr("The row's own DR latitude, e.g. 41 10.0N; empty follows the DR");
+        case SightColumn::drLon: return tr("The row's own DR longitude, e.g. 066 30.0W; empty follows the DR");
+        }
         return {};
     }
     if (role != Qt::DisplayRole)
@@ -131,14 +141,14 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
         return {};
     }
     if (role == Qt::ForegroundRole && dr && follows)
-        return QBrush(QColor(0x60, 0x60, 0x60));
+        return QBrush(toolkit::ink(QColor(0x60, 0x60, 0x60)));
     if (role == Qt::FontRole && dr && follows) {
         QFont f;
         f.setItalic(true);
         return f;
     }
     if (role == Qt::BackgroundRole && r.status == sightlog::RowStatus::bad)
-        return QBrush(column == int(r.column) ? QColor(0xff, 0xb0, 0xb0) : QColor(0xff, 0xe4, 0xe4));
+        return QBrush(toolkit::ink(column == int(r.column) ? QColor(0xff, 0xb0, 0xb0) : QColor(0xff, 0xe4, 0xe4)));
     if (role == Qt::ToolTipRole) {
         if (r.status == sightlog::RowStatus::bad || r.status == sightlog::RowStatus::incomplete)
             return text(r.why);

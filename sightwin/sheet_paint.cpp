@@ -7,6 +7,7 @@
 #include "sightwin/plotting_sheet.h"
 #include "sightwin/sheet_layout.h"
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -27,9 +28,14 @@ using math::pi, math::degree;
 constexpr double gridSteps[] = {0.1, 0.2, 0.5, 1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 1200, 1800};
 constexpr double mileSteps[] = {0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000};
 
-const QColor gridInk(150, 170, 200), lineInk(0, 70, 160), lineLabelInk(0, 50, 120), takenInk(120, 150, 205),
-    trackInk(0, 110, 70), fixInk(190, 30, 30), roseInk(125, 100, 160);
-
+// The inks by day; the palette in force shows them (toolkit/palette.h).
+QColor gridInk() { return toolkit::ink(QColor(150, 170, 200)); }
+QColor lineInk() { return toolkit::ink(QColor(0, 70, 160)); }
+QColor lineLabelInk() { return toolkit::ink(QColor(0, 50, 120)); }
+QColor takenInk() { return toolkit::ink(QColor(120, 150, 205)); }
+QColor trackInk() { return toolkit::ink(QColor(0, 110, 70)); }
+QColor fixInk() { return toolkit::ink(QColor(190, 30, 30)); }
+QColor roseInk() { return toolkit::ink(QColor(125, 100, 160)); }
 /// The part of the line p + t d inside r: t from .first to .second (empty
 /// when .first > .second).
 std::pair<double, double> spanIn(const QRectF& r, QPointF p, QPointF d)
@@ -360,21 +366,21 @@ Placement placementOf(const SheetLayout& l, const SheetContent& c, const Fonts& 
         const QRectF mark(fix - QPointF(around, around), QSizeF(2 * around, 2 * around));
         placer.take(mark);
         // Beside the mark; beside the ellipse when it is in the way.
-        if (!placer.placeBeside(mark, c.fixLabel, fixInk) && ellipse && !ellipse->large)
-            placer.placeBeside(ellipse->bounds().united(mark), c.fixLabel, fixInk);
+        if (!placer.placeBeside(mark, c.fixLabel, fixInk()) && ellipse && !ellipse->large)
+            placer.placeBeside(ellipse->bounds().united(mark), c.fixLabel, fixInk());
     }
-    placer.placeBeside(drBox, c.drLabel, Qt::black);
+    placer.placeBeside(drBox, c.drLabel, toolkit::ink(Qt::black));
     if (std::isfinite(c.course) && !c.courseLabel.isEmpty())
-        placer.placeAlong(dr, toward(c.course), along(c.course), c.courseLabel, trackInk);
+        placer.placeAlong(dr, toward(c.course), along(c.course), c.courseLabel, trackInk());
     for (const SheetLine& s : c.lines)
         if (!s.label.isEmpty() && finite(s.lat, s.lon) && std::isfinite(s.zn))
-            placer.placeAlong(l.at(s.lat, s.lon), along(s.zn), toward(s.zn), s.label, lineLabelInk);
+            placer.placeAlong(l.at(s.lat, s.lon), along(s.zn), toward(s.zn), s.label, lineLabelInk());
     for (const SheetLine& s : c.lines)
         if (!s.takenLabel.isEmpty() && finite(s.takenLat, s.takenLon) && std::isfinite(s.zn))
-            placer.placeAlong(l.at(s.takenLat, s.takenLon), along(s.zn), toward(s.zn), s.takenLabel, takenInk.darker(130));
+            placer.placeAlong(l.at(s.takenLat, s.takenLon), along(s.zn), toward(s.zn), s.takenLabel, takenInk().darker(130));
     for (const SheetMark& m : c.track)
         if (finite(m.lat, m.lon))
-            placer.placeBeside(earlier(m), m.label, trackInk);
+            placer.placeBeside(earlier(m), m.label, trackInk());
     out.labels = std::move(placer.placed);
     return out;
 }
@@ -391,7 +397,7 @@ void drawGrid(QPainter& p, const SheetLayout& l, const QFontMetricsF& fm)
     const double latStep = pickStep(latTop - latBottom, 8, 1.5 * h / l.scale);
     const double lonLabel = fm.horizontalAdvance(QStringLiteral("000°00.0'W")) + h;
     const double lonStep = pickStep(lonRight - lonLeft, 8, lonLabel / l.scale / l.cosMid);
-    const QPen grid(gridInk, l.unit * 0.75), ink(Qt::black, l.unit * 0.75);
+    const QPen grid(gridInk(), l.unit * 0.75), ink(toolkit::ink(Qt::black), l.unit * 0.75);
     for (double m = std::ceil(latBottom / latStep) * latStep; m <= latTop; m += latStep) {
         if (std::abs(m) > 90 * 60)
             continue;
@@ -446,7 +452,7 @@ void drawRose(QPainter& p, const SheetLayout& l, const QRectF& box, const QFont&
     const double r = (box.width() - fs.height()) / 2;
     p.save();
     p.setFont(small);
-    p.setPen(QPen(roseInk, l.unit * 0.75));
+    p.setPen(QPen(roseInk(), l.unit * 0.75));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, r, r);
     for (int a = 0; a < 360; a += 10) {
@@ -465,7 +471,7 @@ void drawRose(QPainter& p, const SheetLayout& l, const QRectF& box, const QFont&
     north.lineTo(c + QPointF(fs.height() * 0.25, -r));
     north.lineTo(c + QPointF(-fs.height() * 0.25, -r));
     north.closeSubpath();
-    p.setBrush(roseInk);
+    p.setBrush(roseInk());
     p.drawPath(north);
     p.restore();
 }
@@ -493,16 +499,16 @@ void drawTrack(QPainter& p, const SheetLayout& l, const SheetContent& c, const Q
         for (const QPointF& m : track)
             back = std::min(back, QPointF::dotProduct(m - dr, u));
         if (t0 < t1) {
-            p.setPen(QPen(trackInk, l.unit, Qt::DashDotLine));
+            p.setPen(QPen(trackInk(), l.unit, Qt::DashDotLine));
             if (t1 > 0)
                 p.drawLine(dr + std::max(t0, 0.0) * u, dr + t1 * u);
             if (t0 < back)
                 p.drawLine(dr + t0 * u, dr + std::min(t1, back) * u);
-            p.setPen(QPen(trackInk, l.unit * 1.2));
+            p.setPen(QPen(trackInk(), l.unit * 1.2));
             drawHead(p, dr + 2.5 * h * u, u, h / 2.5);
         }
     }
-    p.setPen(QPen(trackInk, l.unit * 1.2));
+    p.setPen(QPen(trackInk(), l.unit * 1.2));
     p.setBrush(Qt::NoBrush);
     if (track.size() > 1)
         p.drawPolyline(track.data(), int(track.size()));
@@ -513,7 +519,7 @@ void drawTrack(QPainter& p, const SheetLayout& l, const SheetContent& c, const Q
         last = track[i];
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(track[i], r, r);
-        p.setBrush(trackInk);
+        p.setBrush(trackInk());
         p.drawEllipse(track[i], r / 4, r / 4);
     }
 }
@@ -530,7 +536,7 @@ void drawTaken(QPainter& p, const SheetLayout& l, const QFontMetricsF& fm, const
         return;
     const QPointF o = l.at(s.takenLat, s.takenLon), d = along(s.zn);
     if (const auto [t0, t1] = spanIn(l.frame, o, d); t0 < t1) {
-        p.setPen(QPen(takenInk, l.unit, Qt::DotLine));
+        p.setPen(QPen(takenInk(), l.unit, Qt::DotLine));
         p.drawLine(o + t0 * d, o + t1 * d);
     }
     // The arrow from o + t d; none where the run moves the line along
@@ -561,9 +567,9 @@ void drawTaken(QPainter& p, const SheetLayout& l, const QFontMetricsF& fm, const
             best = nearest, t = at;
     }
     const QPointF from = o + t * d;
-    p.setPen(QPen(trackInk, l.unit, Qt::DashLine));
+    p.setPen(QPen(trackInk(), l.unit, Qt::DashLine));
     p.drawLine(from, from + run);
-    p.setPen(QPen(trackInk, l.unit));
+    p.setPen(QPen(trackInk(), l.unit));
     drawHead(p, from + run, run / std::hypot(run.x(), run.y()), fm.height() / 2.5);
 }
 
@@ -575,7 +581,7 @@ void drawLine(QPainter& p, const SheetLayout& l, const QFontMetricsF& fm, const 
     const auto [t0, t1] = spanIn(l.frame, o, d);
     if (t0 >= t1)
         return;
-    QPen pen(lineInk, l.unit * 1.5);
+    QPen pen(lineInk(), l.unit * 1.5);
     if (s.carried)
         pen.setStyle(Qt::DashLine);
     p.setPen(pen);
@@ -592,10 +598,10 @@ void drawMarks(QPainter& p, const SheetLayout& l, const SheetContent& c, const Q
 {
     const double r = markRadius(fm);
     const QPointF dr = l.at(c.drLat, c.drLon);
-    p.setPen(QPen(Qt::black, l.unit * 1.5));
+    p.setPen(QPen(toolkit::ink(Qt::black), l.unit * 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(dr, r, r);
-    p.setBrush(Qt::black);
+    p.setBrush(toolkit::ink(Qt::black));
     p.drawEllipse(dr, r / 4, r / 4);
     if (!c.fix || !finite(c.fix->first, c.fix->second))
         return;
@@ -606,8 +612,8 @@ void drawMarks(QPainter& p, const SheetLayout& l, const SheetContent& c, const Q
         p.save();
         p.translate(f);
         p.rotate(c.ellipse->orientation / degree);
-        p.setPen(QPen(fixInk, l.unit));
-        p.setBrush(QColor(190, 30, 30, 30));
+        p.setPen(QPen(fixInk(), l.unit));
+        p.setBrush(toolkit::ink(QColor(190, 30, 30, 30)));
         p.drawEllipse(QPointF(0, 0), e->rx, e->ry);
         p.restore();
     }
@@ -616,10 +622,10 @@ void drawMarks(QPainter& p, const SheetLayout& l, const SheetContent& c, const Q
     tri.lineTo(f + QPointF(1.15 * r, 0.7 * r));
     tri.lineTo(f + QPointF(-1.15 * r, 0.7 * r));
     tri.closeSubpath();
-    p.setPen(QPen(fixInk, l.unit * 1.5));
+    p.setPen(QPen(fixInk(), l.unit * 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tri);
-    p.setBrush(fixInk);
+    p.setBrush(fixInk());
     p.drawEllipse(f, r / 4, r / 4);
 }
 
@@ -627,7 +633,7 @@ void drawMileScale(QPainter& p, const SheetLayout& l, const MileScale& s, const 
 {
     const double h = fm.height();
     const QPointF a(s.box.right() - s.length, s.box.center().y() + h / 4), b(s.box.right(), a.y());
-    p.setPen(QPen(Qt::black, l.unit * 1.5));
+    p.setPen(QPen(toolkit::ink(Qt::black), l.unit * 1.5));
     p.drawLine(a, b);
     for (int i = 0; i <= 2; ++i) {
         const QPointF x = a + QPointF(s.length * i / 2, 0);
@@ -641,7 +647,7 @@ void drawLabels(QPainter& p, const std::vector<Placed>& labels)
 {
     for (const Placed& t : labels) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, 215));
+        p.setBrush(toolkit::ink(QColor(255, 255, 255, 215)));
         p.drawRect(t.box);
         p.setBrush(Qt::NoBrush);
         p.setPen(t.ink);
@@ -658,8 +664,8 @@ void PlottingSheet::paint(QPainter& p, const QRectF& area, const SheetContent& c
     const QFont small = smallerFont(p.font());
     const Fonts f{QFontMetricsF(p.font(), p.device()), QFontMetricsF(small, p.device())};
     const SheetLayout l = layoutOf(area, c, view, f.main);
-    p.fillRect(area, Qt::white);
-    const QPen frame(Qt::black, l.unit);
+    p.fillRect(area, toolkit::ink(Qt::white));
+    const QPen frame(toolkit::ink(Qt::black), l.unit);
     if (!l.drawable()) {
         p.restore();
         return;

@@ -1,5 +1,7 @@
 #include "sightwin/sight_document.h"
 
+#include "engine/angles.h"
+#include "sight/sky.h"
 #include "sightwin/document_files.h"
 #include "sightwin/texts.h"
 
@@ -399,6 +401,18 @@ void SightDocument::setVesselAndNavigator(const QString& vessel, const QString& 
     };
     keep(vessel_, vessel, vesselKey);
     keep(navigator_, navigator, navigatorKey);
+}
+
+std::optional<double> SightDocument::sunAltitudeAtDr(const QDateTime& utc)
+{
+    const sightlog::DrRead dr = sightlog::readDr(rememberedDr());
+    if (!dr.ok())
+        return std::nullopt;
+    const QDateTime t = utc.toUTC();
+    const almanac::Instant when = almanac::Instant::fromUtc(t.date().year(), t.date().month(), t.date().day(),
+                                                            t.time().hour(), t.time().minute(), t.time().second());
+    const std::optional<double> hc = sight::sunAltitude(when, dr.dr.lat, dr.dr.lon);
+    return hc ? std::optional<double>(*hc / math::degree) : std::nullopt;
 }
 
 QStringList SightDocument::recentFiles()

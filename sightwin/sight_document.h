@@ -43,6 +43,8 @@
 #include <QStringList>
 #include <QUndoStack>
 
+#include <optional>
+
 namespace morvel::sightwin {
 
 class SightDocument : public LogDocument {
@@ -99,6 +101,10 @@ public:
 
     /// The files last opened or saved, the latest first.
     static QStringList recentFiles();
+
+    /// The Sun's altitude in degrees at the last DR given, at utc; nothing
+    /// without a DR that can be read or where the almanac refuses the time.
+    static std::optional<double> sunAltitudeAtDr(const QDateTime& utc);
 
     /// The vessel and the navigator named on the printed page, as typed
     /// (blanks trimmed; empty: not given).

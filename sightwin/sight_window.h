@@ -98,7 +98,7 @@ public:
 
     // The actions, for menus, keys and tests.
     QAction *actNew, *actOpen, *actSave, *actSaveAs, *actVessel, *actPrint, *actClose, *actUndo, *actRedo, *actAdd,
-        *actDuplicate, *actDelete, *actIdentify, *actDailyPages;
+        *actDuplicate, *actDelete, *actIdentify, *actDailyPages, *actHelp;
     // The plotter: each fix sent (checkable, remembered), its address, the
     // fix sent now, and saved as GPX.
     QAction *actSendFixes, *actPlotterAddress, *actSendFix, *actSaveFixGpx;
@@ -112,6 +112,8 @@ protected:
 
 private:
     void buildMenus();
+    /// Tooltips, What's This and accessible names of the fields.
+    void describeFields();
     void addRow();
     void newLog();
     void duplicateRow();

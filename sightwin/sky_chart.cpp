@@ -3,6 +3,7 @@
 #include "engine/angles.h"
 #include "navtext/navtext.h"
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -24,10 +25,16 @@ namespace {
 
 using math::degree, math::halfPi;
 
-const QColor starInk(20, 40, 110), planetInk(170, 50, 20), sunInk(235, 150, 0), moonInk(205, 195, 120),
-    greyInk(175, 175, 175), suggestedInk(0, 135, 70), selectedInk(0, 90, 210), gridInk(195, 200, 215),
-    outsideBand(234, 234, 234);
-
+// The inks by day; the palette in force shows them (toolkit/palette.h).
+QColor starInk() { return toolkit::ink(QColor(20, 40, 110)); }
+QColor planetInk() { return toolkit::ink(QColor(170, 50, 20)); }
+QColor sunInk() { return toolkit::ink(QColor(235, 150, 0)); }
+QColor moonInk() { return toolkit::ink(QColor(205, 195, 120)); }
+QColor greyInk() { return toolkit::ink(QColor(175, 175, 175)); }
+QColor suggestedInk() { return toolkit::ink(QColor(0, 135, 70)); }
+QColor selectedInk() { return toolkit::ink(QColor(0, 90, 210)); }
+QColor gridInk() { return toolkit::ink(QColor(195, 200, 215)); }
+QColor outsideBand() { return toolkit::ink(QColor(234, 234, 234)); }
 enum class Sample { star, planet, sun, moon, suggested, outside };
 
 struct LegendItem {
@@ -133,30 +140,30 @@ void drawMark(QPainter& p, const Layout& l, const sight::Visible& b, QPointF at,
     p.setPen(Qt::NoPen);
     switch (b.body.kind) {
     case almanac::BodyKind::sun:
-        p.setPen(QPen(grey ? greyInk.darker(130) : sunInk.darker(150), l.line));
-        p.setBrush(grey ? greyInk : sunInk);
+        p.setPen(QPen(grey ? greyInk().darker(130) : sunInk().darker(150), l.line));
+        p.setBrush(grey ? greyInk() : sunInk());
         p.drawEllipse(at, r, r);
-        p.setBrush(grey ? greyInk.darker(130) : sunInk.darker(150));
+        p.setBrush(grey ? greyInk().darker(130) : sunInk().darker(150));
         p.drawEllipse(at, r / 4, r / 4);
         break;
     case almanac::BodyKind::moon: {
         QPainterPath disc, bite;
         disc.addEllipse(at, r, r);
         bite.addEllipse(at + QPointF(r * 0.6, -r * 0.15), r * 0.85, r * 0.85);
-        p.setPen(QPen(grey ? greyInk.darker(130) : moonInk.darker(160), l.line));
-        p.setBrush(grey ? greyInk : moonInk);
+        p.setPen(QPen(grey ? greyInk().darker(130) : moonInk().darker(160), l.line));
+        p.setBrush(grey ? greyInk() : moonInk());
         p.drawPath(disc.subtracted(bite));
         break;
     }
     case almanac::BodyKind::planet: {
         const double d = r * 1.35;
         const QPointF diamond[] = {at + QPointF(0, -d), at + QPointF(d, 0), at + QPointF(0, d), at + QPointF(-d, 0)};
-        p.setBrush(grey ? greyInk : planetInk);
+        p.setBrush(grey ? greyInk() : planetInk());
         p.drawPolygon(diamond, 4);
         break;
     }
     default:
-        p.setBrush(grey ? greyInk : starInk);
+        p.setBrush(grey ? greyInk() : starInk());
         p.drawEllipse(at, r, r);
     }
     p.setBrush(Qt::NoBrush);
@@ -181,7 +188,7 @@ void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, const std:
               std::vector<QRectF>& taken)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
+    p.setBrush(toolkit::ink(Qt::white));
     p.drawEllipse(l.centre, l.radius, l.radius);
     if (!fullSky(c.band)) {
         // Shade the sky below the band's lowest altitude and above its highest.
@@ -190,22 +197,22 @@ void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, const std:
         shade.addEllipse(l.centre, l.radius, l.radius);
         shade.addEllipse(l.centre, l.ring(c.band.lowest), l.ring(c.band.lowest));
         shade.addEllipse(l.centre, l.ring(c.band.highest), l.ring(c.band.highest));
-        p.setBrush(outsideBand);
+        p.setBrush(outsideBand());
         p.drawPath(shade);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(gridInk, l.line));
+    p.setPen(QPen(gridInk(), l.line));
     for (int alt = 15; alt < 90; alt += 15)
         p.drawEllipse(l.centre, l.ring(alt * degree), l.ring(alt * degree));
     for (int zn = 0; zn < 360; zn += 30)
         p.drawLine(l.at(75 * degree, zn * degree), l.at(0, zn * degree));
     // Ticks every ten degrees outside the horizon.
-    p.setPen(QPen(Qt::black, l.line));
+    p.setPen(QPen(toolkit::ink(Qt::black), l.line));
     for (int zn = 0; zn < 360; zn += 10) {
         const QPointF out(std::sin(zn * degree), -std::cos(zn * degree));
         p.drawLine(l.centre + out * l.radius, l.centre + out * (l.radius + l.unit * (zn % 30 ? 0.2 : 0.35)));
     }
-    p.setPen(QPen(Qt::black, l.line * 1.5));
+    p.setPen(QPen(toolkit::ink(Qt::black), l.line * 1.5));
     p.drawEllipse(l.centre, l.radius, l.radius);
 
     // The altitudes along the radius between two bearing lines that
@@ -229,12 +236,12 @@ void drawGrid(QPainter& p, const Layout& l, const SkyChartContent& c, const std:
     }
     for (int alt = 15; alt < 90; alt += 15) {
         const QRectF box = altitudeBox(alt, along);
-        p.fillRect(box, QColor(255, 255, 255, 210));
-        p.setPen(QColor(110, 115, 135));
+        p.fillRect(box, toolkit::ink(QColor(255, 255, 255, 210)));
+        p.setPen(toolkit::ink(QColor(110, 115, 135)));
         p.drawText(box, Qt::AlignCenter, degreesText(alt * degree));
         taken.push_back(box);
     }
-    p.setPen(Qt::black);
+    p.setPen(toolkit::ink(Qt::black));
     for (int zn = 30; zn < 360; zn += 30) {
         if (zn % 90 == 0)
             continue;
@@ -315,12 +322,12 @@ void drawLegend(QPainter& p, const Layout& l)
         case Sample::suggested: {
             const sight::Visible b{star, 0, 0, 1.0};
             drawMark(p, l, b, at, false);
-            p.setPen(QPen(suggestedInk, l.line * 2));
+            p.setPen(QPen(suggestedInk(), l.line * 2));
             p.drawEllipse(at, ringRadius(l, b, false), ringRadius(l, b, false));
             break;
         }
         }
-        p.setPen(Qt::black);
+        p.setPen(toolkit::ink(Qt::black));
         p.drawText(QRectF(item.box.right() + l.unit * 0.3, item.box.top(), l.unit * 40, item.box.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, item.text);
     }
@@ -349,9 +356,9 @@ void SkyChart::paint(QPainter& p, const QRectF& area, const SkyChartContent& c, 
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF fm = metricsOf(p);
     const Layout l = layoutOf(area, c, fm);
-    p.fillRect(area, Qt::white);
+    p.fillRect(area, toolkit::ink(Qt::white));
     if (!c.caption.isEmpty()) {
-        p.setPen(Qt::black);
+        p.setPen(toolkit::ink(Qt::black));
         p.drawText(l.caption, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, c.caption);
     }
     if (l.radius < l.unit) {
@@ -369,7 +376,7 @@ void SkyChart::paint(QPainter& p, const QRectF& area, const SkyChartContent& c, 
     taken.insert(taken.end(), marks.begin(), marks.end());
 
     // The suggested bodies joined to the zenith: their spread at a glance.
-    p.setPen(QPen(QColor(suggestedInk.red(), suggestedInk.green(), suggestedInk.blue(), 140), l.line * 1.5));
+    p.setPen(QPen(QColor(suggestedInk().red(), suggestedInk().green(), suggestedInk().blue(), 140), l.line * 1.5));
     for (size_t i : c.suggested)
         if (i < c.bodies.size())
             p.drawLine(l.centre, l.at(c.bodies[i].hc, c.bodies[i].zn));
@@ -388,13 +395,13 @@ void SkyChart::paint(QPainter& p, const QRectF& area, const SkyChartContent& c, 
         if (i >= c.bodies.size())
             continue;
         const double r = ringRadius(l, c.bodies[i], false);
-        p.setPen(QPen(suggestedInk, l.line * 2));
+        p.setPen(QPen(suggestedInk(), l.line * 2));
         p.drawEllipse(l.at(c.bodies[i].hc, c.bodies[i].zn), r, r);
     }
     if (selected >= 0 && size_t(selected) < c.bodies.size()) {
         const sight::Visible& b = c.bodies[size_t(selected)];
         const double r = ringRadius(l, b, true);
-        p.setPen(QPen(selectedInk, l.line * 2));
+        p.setPen(QPen(selectedInk(), l.line * 2));
         p.drawEllipse(l.at(b.hc, b.zn), r, r);
     }
 
@@ -419,10 +426,10 @@ void SkyChart::paint(QPainter& p, const QRectF& area, const SkyChartContent& c, 
         named[i] = true;
         const sight::Visible& b = c.bodies[i];
         const bool suggested = isSuggested(c, i);
-        const QColor ink = int(i) == selected ? selectedInk
-                           : suggested       ? suggestedInk.darker(130)
-                           : inBand(c, i)    ? QColor(30, 30, 30)
-                                             : greyInk.darker(115);
+        const QColor ink = int(i) == selected ? selectedInk()
+                           : suggested       ? suggestedInk().darker(130)
+                           : inBand(c, i)    ? toolkit::ink(QColor(30, 30, 30))
+                                             : greyInk().darker(115);
         drawName(p, l, area, b, l.at(b.hc, b.zn), ink, suggested || int(i) == selected, taken);
     }
     drawLegend(p, l);

@@ -78,6 +78,7 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
                             QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59), Qt::UTC));
     when_->setDateTime(QDateTime::currentDateTimeUtc());
     when_->setAccessibleName(QStringLiteral("Time of the sky, UTC"));
+    when_->setToolTip(tr("Time of the sky in UTC, e.g. 2026-12-07 22:00:00 UTC"));
 
     // The twilights, each button setting the time halfway through its
     // morning's or evening's.
@@ -118,6 +119,8 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     highest_->setValue(70);
     lowest_->setAccessibleName(QStringLiteral("Lowest altitude"));
     highest_->setAccessibleName(QStringLiteral("Highest altitude"));
+    lowest_->setToolTip(tr("Lowest altitude listed, degrees, e.g. 15"));
+    highest_->setToolTip(tr("Highest altitude listed, degrees, e.g. 70"));
     allAbove_ = new QCheckBox(QStringLiteral("&All above the horizon"), this);
     allAbove_->setObjectName(QStringLiteral("allAbove"));
     auto* altitudes = new QHBoxLayout;
@@ -131,6 +134,8 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     count_->setObjectName(QStringLiteral("count"));
     count_->addItem(QStringLiteral("3 bodies, 120° apart"), 3);
     count_->addItem(QStringLiteral("4 bodies, 90° apart"), 4);
+    count_->setAccessibleName(tr("Bodies suggested"));
+    count_->setToolTip(tr("How many bodies to suggest for a fix: 3, 120° apart, or 4, 90° apart"));
     suggestion_ = new QLabel(this);
     suggestion_->setWordWrap(true);
     suggestion_->setTextInteractionFlags(Qt::TextSelectableByMouse);

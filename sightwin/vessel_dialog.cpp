@@ -15,15 +15,18 @@ std::optional<std::pair<QString, QString>> askVesselAndNavigator(QWidget* parent
 {
     QDialog d(parent);
     d.setWindowTitle(QDialog::tr("Vessel and Navigator"));
-    auto field = [&](const QString& name, const QString& now, const QString& hint) {
+    auto field = [&](const QString& name, const QString& now, const QString& hint, const QString& tip) {
         auto* edit = new QLineEdit(now, &d);
         edit->setObjectName(name);
         edit->setPlaceholderText(hint);
+        edit->setToolTip(tip);
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 28);
         return edit;
     };
-    QLineEdit* ship = field(QStringLiteral("vessel"), vessel, QDialog::tr("the ship's name"));
-    QLineEdit* who = field(QStringLiteral("navigator"), navigator, QDialog::tr("who worked the sights"));
+    QLineEdit* ship = field(QStringLiteral("vessel"), vessel, QDialog::tr("the ship's name"),
+                          QDialog::tr("The vessel's name, e.g. Pilgrim"));
+    QLineEdit* who = field(QStringLiteral("navigator"), navigator, QDialog::tr("who worked the sights"),
+                         QDialog::tr("Who worked the sights, e.g. J. Slocum"));
     auto* note = new QLabel(QDialog::tr("Printed at the head of every page of sights, with a line for the "
                                         "navigator's signature. Kept for the next time."),
                             &d);

@@ -1,5 +1,7 @@
 #include "toolkit/controls.h"
 
+#include "toolkit/palette.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -40,8 +42,8 @@ QString mnemonicHtml(const QString& caption)
 void setColors(QWidget* w, QPalette::ColorRole backRole, QPalette::ColorRole foreRole, VbColor back, VbColor fore)
 {
     QPalette pal = w->palette();
-    pal.setColor(backRole, toQColor(back));
-    pal.setColor(foreRole, toQColor(fore));
+    pal.setColor(backRole, shown(back));
+    pal.setColor(foreRole, shown(fore));
     w->setPalette(pal);
 }
 
@@ -168,6 +170,8 @@ void Control::setForeColor(VbColor c)
 }
 
 void Control::colorsChanged() {}
+
+void Control::recolour() { colorsChanged(); }
 
 void Control::setTabStop(bool v)
 {
@@ -480,7 +484,7 @@ void Line::paint(QPainter& p) const
 {
     if (!std::isfinite(x1_) || !std::isfinite(y1_) || !std::isfinite(x2_) || !std::isfinite(y2_))
         return;
-    QPen pen(toQColor(borderColor()), 1);
+    QPen pen(shown(borderColor()), 1);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
     const double k = 1 / twipsPerPixel;
@@ -530,8 +534,8 @@ void Shape::paint(QPainter& p) const
         return;
     // Keep the one-pixel outline inside the box, as a control's border is.
     constexpr double inset = 0.5;
-    p.setPen(QPen(toQColor(borderColor()), 1));
-    p.setBrush(toQColor(backColor()));
+    p.setPen(QPen(shown(borderColor()), 1));
+    p.setBrush(shown(backColor()));
     const double d = std::min(box.width(), box.height());
     QRectF circle(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
     p.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
@@ -601,8 +605,16 @@ void ControlHost::setBackColor(VbColor c)
 {
     back_ = c;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(c));
+    pal.setColor(QPalette::Window, shown(c));
     setPalette(pal);
+}
+
+void ControlHost::recolour()
+{
+    setBackColor(back_);
+    for (const auto& c : controls_)
+        c->recolour();
+    update();
 }
 
 std::vector<Control*> ControlHost::tabOrder(bool tabStopsOnly) const

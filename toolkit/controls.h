@@ -69,6 +69,8 @@ public:
     void setBackColor(VbColor c);
     VbColor foreColor() const { return fore_; }
     void setForeColor(VbColor c);
+    /// Shows the colours again, as the palette in force has them.
+    void recolour();
 
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int i) { tabIndex_ = i; }
@@ -334,6 +336,8 @@ public:
 
     VbColor backColor() const { return back_; }
     void setBackColor(VbColor c);
+    /// Shows the window's colours again, as the palette in force has them.
+    void recolour();
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     /// The focusable controls in tab order (tab stops only).
     std::vector<Control*> tabOrder(bool tabStopsOnly = true) const;

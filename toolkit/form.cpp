@@ -1,11 +1,16 @@
 #include "toolkit/form.h"
 
+#include "toolkit/help.h"
+#include "toolkit/palette.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +43,42 @@ void Form::load()
     loaded_ = true;
     applyTabOrder();
     Form_Load();
+    nameBoxes();
+}
+
+void Form::nameBoxes()
+{
+    // A box is named for a screen reader by the row's caption (the first
+    // on its left) and the unit just after it ("Latitude of Departure,
+    // Min"), as a sighted user reads the window.
+    const auto plain = [](const QString& caption) {
+        QString t = caption;
+        return t.remove(QRegularExpression(QStringLiteral("&(?!&)"))).simplified();
+    };
+    for (const auto& c : controls()) {
+        auto* box = dynamic_cast<TextBox*>(c.get());
+        if (!box || box->container() || !box->widget()->accessibleName().isEmpty())
+            continue;
+        const double middle = box->top() + box->height() / 2;
+        const Label *before = nullptr, *after = nullptr;
+        for (const auto& other : controls()) {
+            auto* l = dynamic_cast<const Label*>(other.get());
+            if (!l || l->container() || middle < l->top() || middle > l->top() + l->height() || l->caption().isEmpty())
+                continue;
+            if (l->left() + l->width() <= box->left() + 1 && (!before || l->left() < before->left()))
+                before = l;
+            if (l->left() >= box->left() + box->width() - 1 && l->left() < box->left() + box->width() * 2 &&
+                (!after || l->left() < after->left()))
+                after = l;
+        }
+        QStringList name;
+        if (before)
+            name << plain(before->caption());
+        if (after && plain(after->caption()).size() <= 4)
+            name << plain(after->caption());
+        if (!name.isEmpty())
+            box->widget()->setAccessibleName(name.join(QStringLiteral(", ")));
+    }
 }
 
 void Form::showForm()
@@ -134,7 +175,10 @@ void Form::closeEvent(QCloseEvent* e)
 namespace {
 
 /// Routes Enter to the window's default button and Alt+letter to the
-/// control whose caption carries that access key, wherever the focus is.
+/// control whose caption carries that access key, wherever the focus is;
+/// F1 opens the manual at the window's page, Ctrl+Shift+N moves to the
+/// next palette and Ctrl+Shift+Page Down (Up) dims (brightens) it: these
+/// windows have no menu bar.
 class KeyRouter : public QObject {
 public:
     using QObject::QObject;
@@ -152,6 +196,19 @@ protected:
         const auto mods = k->modifiers() & ~Qt::KeypadModifier;
         if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && mods == Qt::NoModifier)
             return form->pressDefault();
+        if (k->key() == Qt::Key_F1 && mods == Qt::NoModifier) {
+            showHelp(helpPageOf(form->name()));
+            return true;
+        }
+        if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
+            Palettes& palettes = Palettes::instance();
+            switch (k->key()) {
+            case Qt::Key_N: palettes.cycle(); return true;
+            case Qt::Key_PageDown: palettes.dim(); return true;
+            case Qt::Key_PageUp: palettes.brighten(); return true;
+            default: break;
+            }
+        }
         if (mods == Qt::AltModifier && ((k->key() >= Qt::Key_A && k->key() <= Qt::Key_Z) ||
                                         (k->key() >= Qt::Key_0 && k->key() <= Qt::Key_9)))
             return form->accessKey(QChar(k->key()));
@@ -159,9 +216,9 @@ protected:
     }
 };
 
-/// Fusion with option buttons of the windows' size: their circle 12 pixels
-/// across at 96 dpi, not Fusion's 14, so that two buttons one above the
-/// other fit a frame two rows high.
+/// Fusion, drawing in the palette in force, with option buttons of the
+/// windows' size: their circle 12 pixels across at 96 dpi, not Fusion's 14,
+/// so that two buttons one above the other fit a frame two rows high.
 class WindowStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -172,6 +229,25 @@ public:
         if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
             return int(std::lround(fusion * 12.0 / 14));
         return fusion;
+    }
+
+    // Everything the style draws goes through the palette in force.
+    void drawPrimitive(PrimitiveElement e, const QStyleOption* o, QPainter* p, const QWidget* w) const override
+    {
+        drawInPalette(p, o->rect, [&](QPainter* q) { QProxyStyle::drawPrimitive(e, o, q, w); });
+    }
+    void drawControl(ControlElement e, const QStyleOption* o, QPainter* p, const QWidget* w) const override
+    {
+        drawInPalette(p, o->rect, [&](QPainter* q) { QProxyStyle::drawControl(e, o, q, w); });
+    }
+    void drawComplexControl(ComplexControl c, const QStyleOptionComplex* o, QPainter* p,
+                            const QWidget* w) const override
+    {
+        drawInPalette(p, o->rect, [&](QPainter* q) { QProxyStyle::drawComplexControl(c, o, q, w); });
+    }
+    void drawItemPixmap(QPainter* p, const QRect& r, int alignment, const QPixmap& pixmap) const override
+    {
+        drawInPalette(p, r, [&](QPainter* q) { QProxyStyle::drawItemPixmap(q, r, alignment, pixmap); });
     }
 };
 
@@ -192,6 +268,8 @@ void initialise()
     base.setPointSizeF(8.25);
     QApplication::setFont(base);
     qApp->installEventFilter(new KeyRouter(qApp));
+    // Qt's palette is the day palette from here on.
+    Palettes::instance();
 }
 
 }  // namespace morvel::toolkit

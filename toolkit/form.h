@@ -82,6 +82,8 @@ protected:
 
 private:
     void registerControl(std::unique_ptr<Control> c);
+    /// Accessible names of the text boxes from the captions beside them.
+    void nameBoxes();
 
     QString name_;
     double widthTwips_, heightTwips_;

@@ -1,6 +1,7 @@
 #include "toolkit/services.h"
 
 #include "toolkit/form.h"
+#include "toolkit/palette.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -87,6 +88,7 @@ QString pdfName(const QString& name, const QString& stamp, int n)
 
 bool QtPrinter::render(QWidget& window, const QString& heading, QPagedPaintDevice& device)
 {
+    const PrintingByDay day;
     device.setPageOrientation(QPageLayout::Landscape);
     device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter p;
@@ -167,6 +169,7 @@ QtPrinter::SavedPdf QtPrinter::savePdf(const PageDrawer& draw, const QString& na
             writer.setCreator(programTitle);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(1200);
+            const PrintingByDay day;
             drawn = draw(writer);
         }
         file.close();
@@ -199,7 +202,12 @@ void QtPrinter::printOrSave(const QString& name, const PageDrawer& draw, const Q
     if (!info.isNull()) {
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(name);
-        if (draw(printer))
+        bool drawn;
+        {
+            const PrintingByDay day;
+            drawn = draw(printer);
+        }
+        if (drawn)
             return;
         warnings.passOn();
         if (box)
@@ -224,6 +232,7 @@ void QtPrinter::printOrSave(const QString& name, const PageDrawer& draw, const Q
 
 void RecordingPrinter::print(Form& window, const QString& heading)
 {
+    const PrintingByDay day;
     jobs.push_back({window.image(), window.caption(), heading, {}});
 }
 
@@ -237,6 +246,7 @@ void RecordingPrinter::printPage(const QString& name, const PageDrawer& draw)
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setResolution(1200);
+        const PrintingByDay day;
         if (!draw(writer))
             job.pdf.clear();
     }
