@@ -45,6 +45,10 @@ DrBox::DrBox(QWidget* parent, bool watchTime) : QGroupBox(tr("Dead reckoning"), 
     fromGps_->setToolTip(tr("The position, time, course and speed from gpsd (localhost:2947)"));
     dr->addWidget(fromGps_);
     connect(fromGps_, &QPushButton::clicked, this, &DrBox::gpsWanted);
+    legs_ = new QPushButton(tr("&Legs..."));
+    legs_->setToolTip(tr("The changes of course and speed after the DR's time"));
+    dr->addWidget(legs_);
+    connect(legs_, &QPushButton::clicked, this, &DrBox::legsWanted);
     watch->addStretch(1);
     for (int i = 0; !watchTime && i < watch->count(); ++i)
         if (QWidget* w = watch->itemAt(i)->widget())
@@ -60,8 +64,8 @@ DrBox::DrBox(QWidget* parent, bool watchTime) : QGroupBox(tr("Dead reckoning"), 
 sightlog::DrTrack DrBox::track() const
 {
     auto typed = [](const QLineEdit* e) { return e->text().trimmed().toStdString(); };
-    return {typed(position_), typed(time_), typed(course_), typed(speed_),
-            typed(date_),     typed(zone_), typed(watchError_)};
+    return {typed(position_), typed(time_),       typed(course_), typed(speed_), typed(date_),
+            typed(zone_),     typed(watchError_), keptLegs_,      keptCurrent_};
 }
 
 void DrBox::showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read)
@@ -84,6 +88,13 @@ void DrBox::showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read)
         {watchError_, &dr.watchError, "watch error",
          tr("Fast: the right time is the watch's less the error; slow: plus it.")},
     };
+    keptLegs_ = dr.legs;
+    keptCurrent_ = dr.current;
+    legs_->setText(dr.legs.empty() ? tr("&Legs...") : tr("&Legs (%1)...").arg(dr.legs.size() + 1));
+    const bool legsAtFault = read.given && (read.field == "legs" || read.field == "current");
+    legs_->setStyleSheet(legsAtFault ? QStringLiteral("background: %1").arg(toolkit::ink(QColor(0xff, 0xb0, 0xb0)).name())
+                                     : QString());
+    legs_->setToolTip(legsAtFault ? text(read.error) : tr("The changes of course and speed after the DR's time"));
     const QString at = read.given && !read.error.empty() ? text(read.field) : QString();
     const QString clockAt = text(read.clockField);
     for (const auto& f : fields) {

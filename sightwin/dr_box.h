@@ -4,7 +4,9 @@
 /// description and the watch error of a log kept by the watch (empty: the
 /// log is kept in UTC). Each with its access key and a placeholder showing
 /// its form; the field at fault tinted with the reason in its tooltip;
-/// From GPS beside them.
+/// From GPS beside them, and Legs... (the changes of course and speed,
+/// which the box keeps as it last showed them, with the current carried
+/// on: the fields never drop them).
 #pragma once
 
 #include "sightlog/logbook.h"
@@ -31,6 +33,7 @@ public:
     QLineEdit& zone() { return *zone_; }
     QLineEdit& watchError() { return *watchError_; }
     QPushButton& fromGps() { return *fromGps_; }
+    QPushButton& legs() { return *legs_; }
 
     /// The fields as typed, blanks about them dropped.
     sightlog::DrTrack track() const;
@@ -42,11 +45,16 @@ signals:
     void edited();
     /// From GPS pressed.
     void gpsWanted();
+    /// Legs... pressed.
+    void legsWanted();
 
 private:
     QLineEdit *position_, *time_, *course_, *speed_;
     QLineEdit *date_, *zone_, *watchError_;
-    QPushButton* fromGps_;
+    QPushButton *fromGps_, *legs_;
+    /// The legs and the current carried on, as last shown.
+    std::vector<sightlog::DrLeg> keptLegs_;
+    std::string keptCurrent_;
 };
 
 }  // namespace morvel::sightwin
