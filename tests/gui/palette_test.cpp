@@ -274,7 +274,7 @@ TEST_F(PaletteTest, AutomaticFollowsTheSunAtTheDr)
                                                   {nautical, Scheme::night},
                                                   {civil.addSecs(-3 * 3600), Scheme::day}};
     for (const auto& [when, scheme] : times) {
-        toolkit::services().clock = [when] { return when; };
+        toolkit::services().clock = [at = when] { return at; };
         p.follow();
         EXPECT_EQ(p.scheme(), scheme) << when.toString(Qt::ISODate).toStdString();
     }
