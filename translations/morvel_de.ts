@@ -181,11 +181,11 @@
     </message>
     <message>
         <source>Output</source>
-        <translation>Ergebnis</translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>2 Outputs</source>
-        <translation>2 Lösungen</translation>
+        <translation>2 Ausg.</translation>
     </message>
     <message>
         <source>Many Other Solutions</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Select Output Set for Meridian Diagram</source>
-        <translation>Lösung für das Meridiandiagramm wählen</translation>
+        <translation>Lösung zum Zeichnen wählen</translation>
     </message>
     <message>
         <source>Plotted values of LHA &amp; Zn may differ from numerical values</source>

@@ -177,15 +177,15 @@
     </message>
     <message>
         <source>Input</source>
-        <translation>Dato</translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation>Resultado</translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>2 Outputs</source>
-        <translation>2 soluciones</translation>
+        <translation>2 salidas</translation>
     </message>
     <message>
         <source>Many Other Solutions</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Select Output Set for Meridian Diagram</source>
-        <translation>Elija la solución para el diagrama meridiano</translation>
+        <translation>Elija la solución a dibujar</translation>
     </message>
     <message>
         <source>Plotted values of LHA &amp; Zn may differ from numerical values</source>

@@ -177,15 +177,15 @@
     </message>
     <message>
         <source>Input</source>
-        <translation>Donnée</translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation>Résultat</translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>2 Outputs</source>
-        <translation>2 résultats</translation>
+        <translation>2 sorties</translation>
     </message>
     <message>
         <source>Many Other Solutions</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Select Output Set for Meridian Diagram</source>
-        <translation>Choisissez la solution à tracer sur le diagramme méridien</translation>
+        <translation>Choisissez la solution à tracer</translation>
     </message>
     <message>
         <source>Plotted values of LHA &amp; Zn may differ from numerical values</source>

@@ -196,6 +196,13 @@ TEST_F(LanguageTest, EveryTextTheCalculatorsShowIsTranslatedAndFits)
         for (toolkit::Form* f : forms()) {
             const std::string where = std::string(l.code) + " " + f->name().toStdString();
             for (const auto& c : f->controls()) {
+                // The words the window puts in its boxes on one line.
+                if (auto* box = dynamic_cast<toolkit::TextBox*>(c.get()); box && box->visible()) {
+                    const QString t = box->text();
+                    if (t.contains(QRegularExpression(QStringLiteral("[a-z]{3}"))))
+                        EXPECT_LE(box->widget()->fontMetrics().horizontalAdvance(t) + 6, box->widget()->width())
+                            << where << "." << c->name().toStdString() << " \"" << t.toStdString() << "\"";
+                }
                 auto* captioned = dynamic_cast<toolkit::CaptionedControl*>(c.get());
                 if (!captioned || captioned->caption().isEmpty())
                     continue;
