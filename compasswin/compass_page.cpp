@@ -6,6 +6,7 @@
 #include "sightwin/sight_page.h"
 #include "sightwin/texts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QObject>
@@ -23,9 +24,10 @@ using compass::BookColumn;
 using math::degree;
 using sightwin::text;
 
+/// The texts of this file in the context lupdate gives them, the namespace's.
 QString tr(const char* s)
 {
-    return QObject::tr(s);
+    return QCoreApplication::translate("morvel::compasswin", s);
 }
 
 constexpr int columns = 9;

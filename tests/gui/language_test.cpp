@@ -15,12 +15,10 @@
 #include "toolkit/services.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QFile>
 #include <QLabel>
 #include <QSet>
@@ -43,12 +41,13 @@ struct Language {
     const char* posix;
     const char* degreesAndMinutes;
     const char* decimalTitle;
+    const char* sightTitle;
 };
 const Language languages[] = {
-    {QLocale::English, "en", "C.UTF-8", "Degrees and minutes", "Morvel (Decimal Degrees)"},
-    {QLocale::French, "fr", "fr_FR.UTF-8", "Degrés et minutes", "Morvel (degrés décimaux)"},
-    {QLocale::German, "de", "de_DE.UTF-8", "Grad und Minuten", "Morvel (Dezimalgrad)"},
-    {QLocale::Spanish, "es", "es_ES.UTF-8", "Grados y minutos", "Morvel (grados decimales)"},
+    {QLocale::English, "en", "C.UTF-8", "Degrees and minutes", "Morvel (Decimal Degrees)", "Morvel (Sight Reduction)"},
+    {QLocale::French, "fr", "fr_FR.UTF-8", "Degrés et minutes", "Morvel (degrés décimaux)", "Morvel (droites de hauteur)"},
+    {QLocale::German, "de", "de_DE.UTF-8", "Grad und Minuten", "Morvel (Dezimalgrad)", "Morvel (Höhenstandlinien)"},
+    {QLocale::Spanish, "es", "es_ES.UTF-8", "Grados y minutos", "Morvel (grados decimales)", "Morvel (rectas de altura)"},
 };
 
 const QString qmDir = QStringLiteral(MORVEL_QM_DIR);
@@ -302,6 +301,7 @@ TEST_F(LanguageTest, TheSystemLocaleChoosesTheLanguage)
             (l.language == QLocale::English && QLocale::system().language() == QLocale::C)) {
             EXPECT_EQ(loaded, l.language != QLocale::English);
             EXPECT_EQ(program->locddf().windowTitle(), QString::fromUtf8(l.decimalTitle));
+            EXPECT_EQ(program->sight().windowTitle().remove(QStringLiteral("[*]")), QString::fromUtf8(l.sightTitle));
             EXPECT_EQ(program->morvelf().find(QStringLiteral("cmdDM"))->widget()->property("text").toString(),
                       QString::fromUtf8(l.degreesAndMinutes));
             return;
@@ -310,18 +310,3 @@ TEST_F(LanguageTest, TheSystemLocaleChoosesTheLanguage)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings and the recovery file in a folder of the test's own.
-    QTemporaryDir home;
-    for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
-        qputenv(v, home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvel"));
-    morvel::toolkit::initialise();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
