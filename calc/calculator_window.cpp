@@ -156,7 +156,7 @@ void CalculatorWindow::drawSet(int16_t n)
     engine::mdset = n;
     dc.txtMD.setVisible(true);
     dc.txtMD.setBackColor(toolkit::colors::white);
-    dc.txtMD.setText(QStringLiteral("Meridian Diagram #%1").arg(n));
+    dc.txtMD.setText(toolkit::shown(QStringLiteral("Meridian Diagram #%1")).arg(n));
     // The choice is made: the remark that waited in txtMD takes its box back.
     if (remarked_)
         remark();

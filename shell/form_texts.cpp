@@ -67,6 +67,7 @@ const char* const texts[] = {
     QT_TRANSLATE_NOOP("Calculator", "Sin&gle Step/ Stop Auto"),
     QT_TRANSLATE_NOOP("Calculator", "Sin&gle Step/  Auto Stop"),
     QT_TRANSLATE_NOOP("Calculator", "Continuous step"),
+    QT_TRANSLATE_NOOP("Calculator", "Meridian Diagram #%1"),
     QT_TRANSLATE_NOOP("Calculator", "Select Output Set for Meridian Diagram"),
     QT_TRANSLATE_NOOP("Calculator", "Plotted values of LHA & Zn may differ from numerical values"),
     QT_TRANSLATE_NOOP("Calculator", "Plotted values of DLo & Cn may differ from numerical values"),

@@ -377,6 +377,10 @@ oder 2 Längen und 2 weitere Werte, keine DLo</translation>
         <source>No Solution</source>
         <translation>Keine Lösung</translation>
     </message>
+    <message>
+        <source>Meridian Diagram #%1</source>
+        <translation>Meridiandiagramm %1</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -668,7 +672,7 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
     </message>
     <message>
         <source>&amp;Time (UTC)</source>
-        <translation>&amp;Zeit (UTC)</translation>
+        <translation>Z&amp;eit (UTC)</translation>
     </message>
     <message>
         <source>&amp;Course</source>
@@ -680,7 +684,7 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
     </message>
     <message>
         <source>Date on &amp;board</source>
-        <translation>&amp;Bordatum</translation>
+        <translation>B&amp;ordatum</translation>
     </message>
     <message>
         <source>&amp;Zone</source>
@@ -845,7 +849,7 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
     </message>
     <message>
         <source>S&amp;ky</source>
-        <translation>&amp;Himmel</translation>
+        <translation>Hi&amp;mmel</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -377,6 +377,10 @@ o 2 longitudes y 2 datos más, sin DLo</translation>
         <source>No Solution</source>
         <translation>Sin solución</translation>
     </message>
+    <message>
+        <source>Meridian Diagram #%1</source>
+        <translation>Diagrama meridiano %1</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -664,7 +668,7 @@ Se conservan tal cual y se guardan con las %2.</translation>
     </message>
     <message>
         <source>&amp;Position</source>
-        <translation>&amp;Posición</translation>
+        <translation>Pos&amp;ición</translation>
     </message>
     <message>
         <source>&amp;Time (UTC)</source>
@@ -676,7 +680,7 @@ Se conservan tal cual y se guardan con las %2.</translation>
     </message>
     <message>
         <source>Spee&amp;d (kn)</source>
-        <translation>&amp;Velocidad (nudos)</translation>
+        <translation>Veloci&amp;dad (nudos)</translation>
     </message>
     <message>
         <source>Date on &amp;board</source>
@@ -684,11 +688,11 @@ Se conservan tal cual y se guardan con las %2.</translation>
     </message>
     <message>
         <source>&amp;Zone</source>
-        <translation>&amp;Huso</translation>
+        <translation>Hu&amp;so</translation>
     </message>
     <message>
         <source>&amp;Watch error</source>
-        <translation>&amp;Error del reloj</translation>
+        <translation>Error del re&amp;loj</translation>
     </message>
     <message>
         <source>12 s fast, 12 s slow</source>
@@ -841,7 +845,7 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     <name>morvel::sightwin::SightWindow</name>
     <message>
         <source>Plotting &amp;sheet</source>
-        <translation>&amp;Hoja de ploteo</translation>
+        <translation>Hoja de plo&amp;teo</translation>
     </message>
     <message>
         <source>S&amp;ky</source>
@@ -905,7 +909,7 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     </message>
     <message>
         <source>&amp;Almanac</source>
-        <translation>&amp;Almanaque</translation>
+        <translation>Al&amp;manaque</translation>
     </message>
     <message>
         <source>&amp;Daily Pages...</source>

@@ -377,6 +377,10 @@ ou 2 longitudes et 2 autres données, sans DLo</translation>
         <source>No Solution</source>
         <translation>Pas de solution</translation>
     </message>
+    <message>
+        <source>Meridian Diagram #%1</source>
+        <translation>Diagramme méridien %1</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -684,7 +688,7 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
     </message>
     <message>
         <source>&amp;Zone</source>
-        <translation>&amp;Fuseau</translation>
+        <translation>Fu&amp;seau</translation>
     </message>
     <message>
         <source>&amp;Watch error</source>
@@ -841,7 +845,7 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     <name>morvel::sightwin::SightWindow</name>
     <message>
         <source>Plotting &amp;sheet</source>
-        <translation>&amp;Canevas</translation>
+        <translation>Ca&amp;nevas</translation>
     </message>
     <message>
         <source>S&amp;ky</source>
@@ -945,7 +949,7 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Sight Reduction &amp;Help</source>
