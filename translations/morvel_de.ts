@@ -640,6 +640,10 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
         <source>Watch (UT)</source>
         <translation>Uhr (UT)</translation>
     </message>
+    <message>
+        <source>No DR</source>
+        <translation>Kein DR</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::DailyPagesDialog</name>
@@ -778,6 +782,66 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
 Below 5° of apparent altitude refraction is unreliable.</source>
         <translation>
 Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Gestirn</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Hs</source>
+        <translation>Hs</translation>
+    </message>
+    <message>
+        <source>IC (&apos;)</source>
+        <translation>IC (&apos;)</translation>
+    </message>
+    <message>
+        <source>Eye (m or ft)</source>
+        <translation>Auge (m oder ft)</translation>
+    </message>
+    <message>
+        <source>Temp (°C)</source>
+        <translation>Temp. (°C)</translation>
+    </message>
+    <message>
+        <source>Press. (hPa)</source>
+        <translation>Druck (hPa)</translation>
+    </message>
+    <message>
+        <source>DR lat</source>
+        <translation>DR-Breite</translation>
+    </message>
+    <message>
+        <source>DR lon</source>
+        <translation>DR-Länge</translation>
+    </message>
+    <message>
+        <source>Ho</source>
+        <translation>Ho</translation>
+    </message>
+    <message>
+        <source>Hc</source>
+        <translation>Hc</translation>
+    </message>
+    <message>
+        <source>Zn</source>
+        <translation>Zn</translation>
+    </message>
+    <message>
+        <source>Intercept</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuum</translation>
     </message>
 </context>
 <context>

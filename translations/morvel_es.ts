@@ -640,6 +640,10 @@ Se conservan tal cual y se guardan con las %2.</translation>
         <source>Watch (UT)</source>
         <translation>Reloj (UT)</translation>
     </message>
+    <message>
+        <source>No DR</source>
+        <translation>Sin DR</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::DailyPagesDialog</name>
@@ -778,6 +782,66 @@ Se conservan tal cual y se guardan con las %2.</translation>
 Below 5° of apparent altitude refraction is unreliable.</source>
         <translation>
 Por debajo de 5° de altura aparente la refracción es incierta.</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Hora (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astro</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Limbo</translation>
+    </message>
+    <message>
+        <source>Hs</source>
+        <translation>Hs</translation>
+    </message>
+    <message>
+        <source>IC (&apos;)</source>
+        <translation>IC (&apos;)</translation>
+    </message>
+    <message>
+        <source>Eye (m or ft)</source>
+        <translation>Ojo (m o ft)</translation>
+    </message>
+    <message>
+        <source>Temp (°C)</source>
+        <translation>Temp. (°C)</translation>
+    </message>
+    <message>
+        <source>Press. (hPa)</source>
+        <translation>Pres. (hPa)</translation>
+    </message>
+    <message>
+        <source>DR lat</source>
+        <translation>Lat. DR</translation>
+    </message>
+    <message>
+        <source>DR lon</source>
+        <translation>Long. DR</translation>
+    </message>
+    <message>
+        <source>Ho</source>
+        <translation>Ho</translation>
+    </message>
+    <message>
+        <source>Hc</source>
+        <translation>Hc</translation>
+    </message>
+    <message>
+        <source>Zn</source>
+        <translation>Zn</translation>
+    </message>
+    <message>
+        <source>Intercept</source>
+        <translation>Dif. alturas</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuo</translation>
     </message>
 </context>
 <context>

@@ -640,6 +640,10 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
         <source>Watch (UT)</source>
         <translation>Montre (UT)</translation>
     </message>
+    <message>
+        <source>No DR</source>
+        <translation>Pas de DR</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::DailyPagesDialog</name>
@@ -778,6 +782,66 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
 Below 5° of apparent altitude refraction is unreliable.</source>
         <translation>
 Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Heure (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astre</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Hs</source>
+        <translation>Hs</translation>
+    </message>
+    <message>
+        <source>IC (&apos;)</source>
+        <translation>IC (&apos;)</translation>
+    </message>
+    <message>
+        <source>Eye (m or ft)</source>
+        <translation>Œil (m ou ft)</translation>
+    </message>
+    <message>
+        <source>Temp (°C)</source>
+        <translation>Temp. (°C)</translation>
+    </message>
+    <message>
+        <source>Press. (hPa)</source>
+        <translation>Press. (hPa)</translation>
+    </message>
+    <message>
+        <source>DR lat</source>
+        <translation>Lat. DR</translation>
+    </message>
+    <message>
+        <source>DR lon</source>
+        <translation>Long. DR</translation>
+    </message>
+    <message>
+        <source>Ho</source>
+        <translation>Ho</translation>
+    </message>
+    <message>
+        <source>Hc</source>
+        <translation>Hc</translation>
+    </message>
+    <message>
+        <source>Zn</source>
+        <translation>Zn</translation>
+    </message>
+    <message>
+        <source>Intercept</source>
+        <translation>Intercept</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Résidu</translation>
     </message>
 </context>
 <context>
