@@ -7,6 +7,7 @@
 #include "sightwin/texts.h"
 #include "toolkit/palette.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QObject>
@@ -24,9 +25,10 @@ using compass::BookColumn;
 using math::degree;
 using sightwin::text;
 
+/// The texts of this file in the context lupdate gives them, the namespace's.
 QString tr(const char* s)
 {
-    return QObject::tr(s);
+    return QCoreApplication::translate("morvel::compasswin", s);
 }
 
 constexpr int columns = 9;

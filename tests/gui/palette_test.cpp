@@ -19,14 +19,12 @@
 #include "toolkit/palette.h"
 #include "toolkit/services.h"
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTableView>
 #include <QTextBrowser>
@@ -346,18 +344,3 @@ TEST_F(PaletteTest, EveryLinkOfTheManualLeadsToAPage)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings and the recovery file in a folder of the test's own.
-    QTemporaryDir home;
-    for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
-        qputenv(v, home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvel"));
-    morvel::toolkit::initialise();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
