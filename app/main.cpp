@@ -1,6 +1,7 @@
 // Morvel: the celestial triangle and great-circle sailing for navigators.
 #include "shell/program.h"
 #include "toolkit/form.h"
+#include "toolkit/language.h"
 #include "toolkit/palette.h"
 #include "toolkit/services.h"
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("org.morvel.Morvel"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.morvel.Morvel")));
     morvel::toolkit::initialise();
+    // The windows in the system's language; numbers keep their point.
+    morvel::toolkit::loadTranslations();
 
     morvel::toolkit::QtMessageBox messages;
     morvel::toolkit::QtPrinter printer;

@@ -1,6 +1,7 @@
 #include "calc/calculator_window.h"
 
 #include "engine/angles.h"
+#include "toolkit/language.h"
 #include "toolkit/services.h"
 
 #include <cmath>
@@ -155,7 +156,7 @@ void CalculatorWindow::drawSet(int16_t n)
     engine::mdset = n;
     dc.txtMD.setVisible(true);
     dc.txtMD.setBackColor(toolkit::colors::white);
-    dc.txtMD.setText(QStringLiteral("Meridian Diagram #%1").arg(n));
+    dc.txtMD.setText(toolkit::shown(QStringLiteral("Meridian Diagram #%1")).arg(n));
     // The choice is made: the remark that waited in txtMD takes its box back.
     if (remarked_)
         remark();
@@ -181,7 +182,7 @@ void CalculatorWindow::remark()
 {
     remarked_ = true;
     txtOther.setVisible(true);
-    txtOther.setText(QStringLiteral("Many Other Solutions"));
+    txtOther.setText(toolkit::shown(QStringLiteral("Many Other Solutions")));
     txtOther.setBackColor(toolkit::colors::cyan);
 }
 
@@ -321,7 +322,7 @@ void CalculatorWindow::stop(const QString& text, toolkit::TextBox& fault)
 
 void CalculatorWindow::markInput(int i)
 {
-    txtIo(i).setText(QStringLiteral("Input"));
+    txtIo(i).setText(toolkit::shown(QStringLiteral("Input")));
     txtIo(i).setVisible(true);
 }
 
@@ -334,10 +335,10 @@ void CalculatorWindow::output(double x1, double x2, int16_t f, int16_t m)
     txtIo(i).setVisible(true);
     txtIo(i).setBackColor(toolkit::colors::cyan);
     if (f == 1) {
-        txtIo(i).setText(QStringLiteral("Output"));
+        txtIo(i).setText(toolkit::shown(QStringLiteral("Output")));
     } else {
         show(i, resultText(i, x2), true);
-        txtIo(i).setText(QStringLiteral("2 Outputs"));
+        txtIo(i).setText(toolkit::shown(QStringLiteral("2 Outputs")));
     }
     if (m == 1 || m == 3)
         showHemispheres(i, x1, x2, f, true);
@@ -447,7 +448,7 @@ void CalculatorWindow::Print_Click()
     if (!s.printer)
         return;
     const QString when = s.clock().toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    s.printer->print(*window, QStringLiteral("%1 — printed %2 UTC").arg(window->caption(), when));
+    s.printer->print(*window, toolkit::shown(QStringLiteral("%1 — printed %2 UTC")).arg(window->caption(), when));
 }
 
 void CalculatorWindow::cmdExit_Click()

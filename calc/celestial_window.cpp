@@ -2,6 +2,7 @@
 
 #include "engine/angles.h"
 #include "engine/cases.h"
+#include "toolkit/language.h"
 
 #include <cmath>
 
@@ -200,7 +201,7 @@ void CelestialWindow::calculate()
 void CelestialWindow::markStepInputs()
 {
     for (int i = 0; i <= 2; ++i) {
-        txtIo(i).setText(QStringLiteral("Input"));
+        txtIo(i).setText(shown(QStringLiteral("Input")));
         for (TextBox* b : inputs(i))
             b->setBackColor(colors::white);
         txtIo(i).setBackColor(colors::white);

@@ -3,6 +3,7 @@
 #include "compasswin/compass_document.h"
 #include "navtext/navtext.h"
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 
 #include <QBrush>
 #include <QColor>
@@ -73,12 +74,20 @@ int BookModel::columnCount(const QModelIndex& parent) const
 QVariant BookModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal) {
-        if (section == int(BookColumn::variation))
-            return tr("The chart's variation (2.5 E, 1.0 W), or auto for the World Magnetic Model's");
-        if (section == int(BookColumn::compass))
-            return tr("magnetic or gyro");
-        if (section == error)
-            return tr("True = bearing + error; a gyro reading more than true reads high");
+        // What each column takes, with an example; what each result is.
+        switch (section) {
+        case int(BookColumn::utc): return tr("Time of the bearing in UTC, e.g. 2026-12-07T19:33:00Z");
+        case int(BookColumn::body): return tr("Body: the Sun, the Moon, a planet or a navigational star, e.g. Vega");
+        case int(BookColumn::bearing): return tr("Bearing of the body's centre by the compass, e.g. 231.5 or 231 30");
+        case int(BookColumn::compass): return tr("Compass: magnetic or gyro (empty: magnetic)");
+        case int(BookColumn::heading):
+            return tr("Ship's head by the same compass, e.g. 045; needed for the deviation card");
+        case int(BookColumn::variation):
+            return tr("Variation from the chart, e.g. 14.5 W, 3.2 E or auto (the World Magnetic Model's)");
+        case azimuth: return tr("True azimuth Zn of the body from the almanac");
+        case error: return tr("True = bearing + error; a gyro reading more than true reads high");
+        case deviation: return tr("Deviation: the compass error less the variation, east or west");
+        }
         return {};
     }
     if (role != Qt::DisplayRole)
@@ -116,7 +125,7 @@ QVariant BookModel::data(const QModelIndex& index, int role) const
     if (role == Qt::TextAlignmentRole && !typedColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::BackgroundRole && r.status == RowStatus::bad)
-        return QBrush(column == int(r.column) ? QColor(0xff, 0xb0, 0xb0) : QColor(0xff, 0xe4, 0xe4));
+        return QBrush(toolkit::ink(column == int(r.column) ? QColor(0xff, 0xb0, 0xb0) : QColor(0xff, 0xe4, 0xe4)));
     if (role == Qt::ToolTipRole) {
         if (r.status == RowStatus::bad || r.status == RowStatus::incomplete)
             return text(r.why);

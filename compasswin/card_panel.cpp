@@ -2,6 +2,7 @@
 
 #include "navtext/navtext.h"
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -20,6 +21,12 @@ namespace {
 using math::degree;
 using sightwin::readOnlyCell;
 using sightwin::text;
+
+// The curve's colours by day, shown as the palette in force has them
+// (the printed page is drawn by day).
+QColor gridInk() { return toolkit::ink(QColor(200, 200, 200)); }
+QColor curveInk() { return toolkit::ink(QColor(0, 70, 160)); }
+QColor observedInk() { return toolkit::ink(QColor(200, 40, 40)); }
 
 QTableWidget* tableOf(const QStringList& headers)
 {
@@ -89,7 +96,7 @@ void paintCurve(QPainter& p, const QRectF& box, const compass::Worked& w)
     auto y = [&](double dev) { return plot.center().y() - plot.height() / 2 * (dev / degree) / reach; };
 
     const QPen ink = p.pen();
-    QPen grid(QColor(200, 200, 200), ink.widthF() / 2);
+    QPen grid(gridInk(), ink.widthF() / 2);
     p.setPen(grid);
     for (int h = 0; h <= 360; h += 45)
         p.drawLine(QPointF(x(h * degree), plot.top()), QPointF(x(h * degree), plot.bottom()));
@@ -112,12 +119,12 @@ void paintCurve(QPainter& p, const QRectF& box, const compass::Worked& w)
         for (int h = 0; h <= 360; h += 2)
             h == 0 ? curve.moveTo(x(h * degree), y(w.card.deviationOn(h * degree)))
                    : curve.lineTo(x(h * degree), y(w.card.deviationOn(h * degree)));
-        QPen line(QColor(0, 70, 160), ink.widthF() * 2);
+        QPen line(curveInk(), ink.widthF() * 2);
         p.setPen(line);
         p.drawPath(curve);
     }
     p.setPen(ink);
-    p.setBrush(QColor(200, 40, 40));
+    p.setBrush(observedInk());
     const double r = m.height() / 5;
     for (const compass::Swung& s : w.swung)
         p.drawEllipse(QPointF(x(s.heading), y(s.deviation)), r, r);
@@ -139,7 +146,8 @@ void DeviationCurve::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), toolkit::ink(Qt::white));
+    p.setPen(toolkit::ink(Qt::black));
     if (worked_)
         paintCurve(p, QRectF(rect()).adjusted(4, 4, -4, -4), *worked_);
 }

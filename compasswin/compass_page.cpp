@@ -5,7 +5,9 @@
 #include "navtext/navtext.h"
 #include "sightwin/sight_page.h"
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QObject>
@@ -23,9 +25,10 @@ using compass::BookColumn;
 using math::degree;
 using sightwin::text;
 
+/// The texts of this file in the context lupdate gives them, the namespace's.
 QString tr(const char* s)
 {
-    return QObject::tr(s);
+    return QCoreApplication::translate("morvel::compasswin", s);
 }
 
 constexpr int columns = 9;
@@ -125,7 +128,7 @@ bool drawCompassPages(QPagedPaintDevice& device, const compass::Book& book, cons
     const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const double pt = device.logicalDpiY() / 72.0;
     Page page{p, area, pt, sightwin::pageFont(8, pt), sightwin::pageFont(8, pt, true), sightwin::pageFont(14, pt, true)};
-    QPen pen(Qt::black);
+    QPen pen(toolkit::ink(Qt::black));
     pen.setWidthF(0.5 * pt);
     p.setPen(pen);
     const QFontMetricsF m(page.body, &device), b(page.bold, &device);

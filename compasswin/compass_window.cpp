@@ -9,6 +9,7 @@
 #include "sightwin/log_delegate.h"
 #include "sightwin/log_table.h"
 #include "sightwin/texts.h"
+#include "toolkit/palette.h"
 #include "toolkit/services.h"
 
 #include <QAction>
@@ -62,8 +63,6 @@ CompassWindow::CompassWindow(QWidget* parent)
          QStringLiteral("magnetic"), QStringLiteral("000°00.0'"), QStringLiteral("auto (00.0° W)"),
          QStringLiteral("000°00.0'"), QStringLiteral("00.0° high"), QStringLiteral("00.0° W")},
         [this](int row, int column) { return nextInBook(*model_, row, column); }, delegate);
-    table_->setWhatsThis(tr("One bearing a row. Enter adds a row, and in a cell keeps what was typed and moves on; "
-                            "F2 edits a cell; Escape leaves it as it was."));
     connect(table_, &sightwin::LogTable::rowWanted, this, &CompassWindow::addRow);
 
     problems_ = new QLabel;
@@ -88,6 +87,7 @@ CompassWindow::CompassWindow(QWidget* parent)
     layout->addWidget(tabs_, 1);
     setCentralWidget(central);
     buildMenus();
+    describeFields();
     setTabOrder(&dr_->speed(), table_);
 
     connect(document_, &CompassDocument::changed, this, &CompassWindow::changed);
@@ -135,6 +135,27 @@ void CompassWindow::buildMenus()
     actDelete = action(tr("&Delete Row"), QKeySequence(Qt::CTRL | Qt::Key_Delete), &CompassWindow::deleteRow);
     for (QAction* a : {actUndo, actRedo, actAdd, actDelete})
         edit->addAction(a);
+    actHelp = sightwin::addViewAndHelpMenus(*this, tr("Compass Error &Help"));
+}
+
+void CompassWindow::describeFields()
+{
+    // The DR's fields say what they take themselves (DrBox); the book's
+    // columns in their headings' tooltips.
+    table_->setAccessibleName(tr("Azimuth book"));
+    table_->setWhatsThis(tr("The azimuth book, one bearing of a body a row: its time in UTC, the body, the bearing "
+                            "and the compass it was taken by, the ship's head and the variation. Each column's "
+                            "heading says what it takes. Enter adds a row, and in a cell keeps what was typed and "
+                            "moves on; F2 edits a cell; Escape leaves it as it was. A complete row shows the true "
+                            "azimuth, the compass error and the deviation; a row that cannot be read is tinted, its "
+                            "tooltip saying why."));
+    problems_->setAccessibleName(tr("Rows that cannot be read"));
+    problems_->setWhatsThis(tr("Each row of the book that cannot be read, with its column and why, and what is "
+                               "doubtful about the others."));
+    card_->setAccessibleName(tr("Deviation card"));
+    card_->setWhatsThis(tr("The deviation card fitted to the magnetic rows that give a ship's head and a "
+                           "variation: the coefficients A to E, the deviation every 15 degrees of compass heading, "
+                           "each observation with its residual, and the curve with the observations as dots."));
 }
 
 void CompassWindow::addRow()
@@ -265,6 +286,7 @@ void CompassWindow::print()
 
 bool CompassWindow::drawPages(QPagedPaintDevice& device) const
 {
+    const toolkit::PrintingByDay day;
     return drawCompassPages(device, document_->book(), document_->worked(),
                             {document_->fileName(), toolkit::services().clock()});
 }

@@ -13,7 +13,9 @@
 /// moves on to the first cell the row lacks, or to the next row; Escape
 /// leaves the cell as it was, the table keeping the focus; Ctrl+Z and
 /// Ctrl+Shift+Z undo and redo; Ctrl+Delete deletes a row. Alt+P, Alt+T,
-/// Alt+C, Alt+D reach the DR; Alt+A the book, Alt+R the card.
+/// Alt+C, Alt+D reach the DR; Alt+A the book, Alt+R the card. The View
+/// and Help menus are the sight window's (F1 opens the window's page of
+/// the manual).
 #pragma once
 
 #include "sightwin/log_window.h"
@@ -69,7 +71,7 @@ public:
     /// The printed pages: the azimuth book, then the card.
     bool drawPages(QPagedPaintDevice& device) const;
 
-    QAction *actNew, *actOpen, *actSave, *actSaveAs, *actPrint, *actClose, *actUndo, *actRedo, *actAdd, *actDelete;
+    QAction *actNew, *actOpen, *actSave, *actSaveAs, *actPrint, *actClose, *actUndo, *actRedo, *actAdd, *actDelete, *actHelp;
 
 signals:
     /// The window closed (it then returns to the main menu).
@@ -80,6 +82,7 @@ protected:
 
 private:
     void buildMenus();
+    void describeFields();
     void addRow();
     void deleteRow();
     void openChosen();

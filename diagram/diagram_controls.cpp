@@ -1,5 +1,7 @@
 #include "diagram/diagram_controls.h"
 
+#include "toolkit/language.h"
+
 #include <QCoreApplication>
 
 namespace morvel::diagram {
@@ -79,7 +81,7 @@ DiagramControls::DiagramControls(Form& f, const DiagramPlacement& p)
     }
 
     place(txtCircarc, p.txtCircarc);
-    txtCircarc.setText(p.circarcText);
+    txtCircarc.setText(shown(p.circarcText));
     txtCircarc.setBackColor(colors::pink);
     txtCircarc.setVisible(false);
     // Names for a screen reader, which has no caption beside them to read.

@@ -2,6 +2,7 @@
 
 #include "diagram/drawing.h"
 #include "engine/state.h"
+#include "toolkit/language.h"
 
 #include <QFontMetricsF>
 #include <QWidget>
@@ -28,7 +29,7 @@ int sgn(double x)
 void showAt(Label& l, double left, double top)
 {
     const QFontMetricsF metrics(l.widget()->font());
-    l.setWidth((std::ceil(metrics.horizontalAdvance(l.caption())) + 2) * toolkit::twipsPerPixel);
+    l.setWidth((std::ceil(metrics.horizontalAdvance(l.shownCaption())) + 2) * toolkit::twipsPerPixel);
     const QWidget& window = l.form();
     l.setLeft(std::max(0.0, std::min(left, window.width() * toolkit::twipsPerPixel - l.width())));
     l.setTop(std::max(0.0, std::min(top, window.height() * toolkit::twipsPerPixel - l.height())));
@@ -158,7 +159,7 @@ void mdchoose()
     toolkit::TextBox& prompt = s->remarks();
     // A remark on show waits in txtMD, beside the Draw buttons, until a set
     // is drawn: both stay in sight.
-    const QString remark = QStringLiteral("Many Other Solutions");
+    const QString remark = toolkit::shown(QStringLiteral("Many Other Solutions"));
     if (prompt.visible() && prompt.text() == remark) {
         toolkit::TextBox& md = s->diagramControls().txtMD;
         md.setText(remark);
@@ -166,7 +167,7 @@ void mdchoose()
         md.setVisible(true);
     }
     prompt.setVisible(true);
-    prompt.setText(QStringLiteral("Select Output Set for Meridian Diagram"));
+    prompt.setText(toolkit::shown(QStringLiteral("Select Output Set for Meridian Diagram")));
     prompt.setBackColor(toolkit::colors::cyan);
     s->diagramControls().cmdDraw1.setVisible(true);
     s->diagramControls().cmdDraw2.setVisible(true);

@@ -7,9 +7,11 @@ MORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # What building and running Morvel needs (the window system's plugins too:
 # apt is told to leave recommended packages out); GeographicLib evaluates
 # the World Magnetic Model for the compass's variation; libgps reads the
-# ship's GPS from gpsd.
+# ship's GPS from gpsd; lrelease (qt6-l10n-tools, with qt6-tools-dev for
+# CMake's Qt6LinguistTools) makes the translations, and Qt's own for its
+# dialogs come from qt6-translations-l10n.
 MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-liberation liberfa-dev libnova-dev
-                     libgeographiclib-dev libgps-dev)
+                     libgeographiclib-dev libgps-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # What the tests, benchmarks and package checks need besides: GoogleTest,
 # Google Benchmark, GeographicLib's tools (GeodSolve, the independent
 # oracle of the batch's speed), clang and its
@@ -17,10 +19,11 @@ MORVEL_RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins font
 # packaging tools, xmllint (the GPX routes against their schema),
 # poppler-utils (pdfinfo and pdftotext read the printed page back), and
 # gpsd with gpsd-clients (gpsfake replays an NMEA log to a private gpsd
-# for morvel-solve --gps).
+# for morvel-solve --gps), and locales (French, German and Spanish made
+# with localedef, for the decimal point under those languages).
 MORVEL_TEST_PACKAGES=(libgtest-dev libbenchmark-dev geographiclib-tools clang
                       libclang-rt-14-dev dpkg-dev librsvg2-bin desktop-file-utils appstream lintian libxml2-utils
-                      poppler-utils gpsd gpsd-clients)
+                      poppler-utils gpsd gpsd-clients locales)
 
 # morvel_install PACKAGE...: installs those that are missing.
 morvel_install() {
@@ -35,6 +38,16 @@ morvel_install() {
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# morvel_locales: the French, German and Spanish locales the language tests
+# run under, made where missing.
+morvel_locales() {
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    for l in fr_FR de_DE es_ES; do
+        locale -a 2>/dev/null | grep -qix "$l.utf-\?8" || "${sudo[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
+    done
 }
 
 # morvel_build DIR [cmake options...]: everything, tests and benchmarks

@@ -6,6 +6,7 @@
 #include "shell/program.h"
 #include "compasswin/compass_window.h"
 #include "sightwin/sight_window.h"
+#include "toolkit/language.h"
 #include "toolkit/services.h"
 
 namespace morvel::shell {
@@ -47,7 +48,7 @@ Morvelf::Morvelf(Program& program)
     for (CommandButton* b : {&cmdDM, &cmdDD, &cmdGC, &cmdSight, &cmdCompass})
         b->setBackColor(colors::buttonFace);
 
-    Text1.setText(QStringLiteral("Version " MORVEL_VERSION));
+    Text1.setText(shown(QStringLiteral("Version %1")).arg(QStringLiteral(MORVEL_VERSION)));
     place(Text1, 360, 5160, 1215, 375, 6);
     Text1.setTabStop(false);
     Text1.setBackColor(colors::lightYellow);

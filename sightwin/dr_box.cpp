@@ -46,7 +46,7 @@ DrBox::DrBox(QWidget* parent, bool watchTime) : QGroupBox(tr("Dead reckoning"), 
     dr->addWidget(fromGps_);
     connect(fromGps_, &QPushButton::clicked, this, &DrBox::gpsWanted);
     legs_ = new QPushButton(tr("&Legs..."));
-    legs_->setToolTip(tr("The changes of course and speed after the DR's time"));
+    legs_->setAccessibleName(tr("Legs of the DR"));
     dr->addWidget(legs_);
     connect(legs_, &QPushButton::clicked, this, &DrBox::legsWanted);
     watch->addStretch(1);
@@ -59,6 +59,44 @@ DrBox::DrBox(QWidget* parent, bool watchTime) : QGroupBox(tr("Dead reckoning"), 
     setTabOrder(speed_, date_);
     setTabOrder(date_, zone_);
     setTabOrder(zone_, watchError_);
+    describeFields();
+    // The field at fault tinted in the new palette.
+    connect(&toolkit::Palettes::instance(), &toolkit::Palettes::changed, this, &DrBox::tint);
+}
+
+void DrBox::describeFields()
+{
+    // What each field takes, with one example: the tooltip, and the longer
+    // word of What's This (Shift+F1).
+    const struct {
+        QLineEdit* field;
+        QString name, tip, more;
+    } fields[] = {
+        {position_, tr("DR position"), tr("DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W"),
+         tr("The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S "
+            "and E or W (41 10.0N 66 30.0W), or signed decimal degrees.")},
+        {time_, tr("DR time (UTC)"), tr("DR time in UTC, e.g. 2026-12-07T17:00:00Z"),
+         tr("The time at which the DR position holds, in UTC with its Z. Each row's DR is run on from it by the "
+            "course and speed.")},
+        {course_, tr("Course"), tr("Course: degrees true, e.g. 090"),
+         tr("The course made good, in degrees true from 000 to 360.")},
+        {speed_, tr("Speed (knots)"), tr("Speed: knots, e.g. 12"),
+         tr("The speed made good in knots; 0 for a ship stopped.")},
+        {date_, tr("Date on board"), tr("Date on board: the date the watch keeps, e.g. 2026-12-07"),
+         tr("The date on board, when the sights are timed by the watch: the rows' times are then the watch's, "
+            "turned into UT by the zone and the watch error. Empty: the log is kept in UTC.")},
+        {zone_, tr("Zone"), tr("Zone: the hours added to zone time to give UT, e.g. +5, -3 or +9.5"),
+         tr("The zone description the watch keeps: the hours added to zone time to give UT (+5 west of "
+            "Greenwich, -3 east of it, 0 for a watch kept on UT).")},
+        {watchError_, tr("Watch error"), tr("Watch error: fast or slow, e.g. 12 s fast or 1 m 12 s slow"),
+         tr("How far the watch is out. Fast: the right time is the watch's less the error; slow: plus it.")},
+    };
+    for (const auto& f : fields) {
+        f.field->setProperty("hint", f.tip);
+        f.field->setToolTip(f.tip);
+        f.field->setWhatsThis(f.more);
+        f.field->setAccessibleName(f.name);
+    }
 }
 
 sightlog::DrTrack DrBox::track() const
@@ -70,46 +108,41 @@ sightlog::DrTrack DrBox::track() const
 
 void DrBox::showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read)
 {
-    // Each field, what it holds, and what it is when nothing is wrong.
-    const struct {
-        QLineEdit* edit;
-        const std::string* typed;
-        const char* field;
-        QString about;
-    } fields[] = {
-        {position_, &dr.position, "position", {}},
-        {time_, &dr.time, "time", {}},
-        {course_, &dr.course, "course", {}},
-        {speed_, &dr.speed, "speed", {}},
-        {date_, &dr.date, "date", tr("The date on board, when the sights are timed by the watch.")},
-        {zone_, &dr.zone, "zone",
-         tr("The zone description the watch keeps: the hours added to zone time to give UT (0 for a watch kept "
-            "on UT).")},
-        {watchError_, &dr.watchError, "watch error",
-         tr("Fast: the right time is the watch's less the error; slow: plus it.")},
-    };
+    const std::pair<QLineEdit*, const std::string*> typed[] = {
+        {position_, &dr.position}, {time_, &dr.time}, {course_, &dr.course}, {speed_, &dr.speed},
+        {date_, &dr.date},         {zone_, &dr.zone}, {watchError_, &dr.watchError}};
+    for (const auto& [edit, cell] : typed)
+        if (edit->text() != text(*cell))
+            edit->setText(text(*cell));
+    fault_ = read.given && !read.error.empty() ? std::pair{text(read.field), text(read.error)} : std::pair<QString, QString>{};
+    clockFault_ = {text(read.clockField), text(read.clockError)};
     keptLegs_ = dr.legs;
     keptCurrent_ = dr.current;
     legs_->setText(dr.legs.empty() ? tr("&Legs...") : tr("&Legs (%1)...").arg(dr.legs.size() + 1));
-    const bool legsAtFault = read.given && (read.field == "legs" || read.field == "current");
-    legs_->setStyleSheet(legsAtFault ? QStringLiteral("background: %1").arg(toolkit::ink(QColor(0xff, 0xb0, 0xb0)).name())
-                                     : QString());
-    legs_->setToolTip(legsAtFault ? text(read.error) : tr("The changes of course and speed after the DR's time"));
-    const QString at = read.given && !read.error.empty() ? text(read.field) : QString();
-    const QString clockAt = text(read.clockField);
-    for (const auto& f : fields) {
-        if (f.edit->text() != text(*f.typed))
-            f.edit->setText(text(*f.typed));
-        const QString name = QLatin1String(f.field);
-        const bool fault = name == at || name == clockAt;
+    tint();
+}
+
+void DrBox::tint()
+{
+    const std::pair<QLineEdit*, const char*> fields[] = {
+        {position_, "position"}, {time_, "time"},     {course_, "course"},           {speed_, "speed"},
+        {date_, "date"},         {zone_, "zone"},     {watchError_, "watch error"}};
+    for (const auto& [edit, field] : fields) {
+        const QString name = QLatin1String(field);
+        const bool fault = name == fault_.first || name == clockFault_.first;
         const QString style = fault ? QStringLiteral("background: %1").arg(toolkit::ink(QColor(0xff, 0xb0, 0xb0)).name()) : QString();
-        if (f.edit->styleSheet() != style)
-            f.edit->setStyleSheet(style);
-        // The fault, or what the field takes (the sight window's "hint").
-        f.edit->setToolTip(fault                ? text(name == at ? read.error : read.clockError)
-                           : f.about.isEmpty() ? f.edit->property("hint").toString()
-                                               : f.about);
+        if (edit->styleSheet() != style)
+            edit->setStyleSheet(style);
+        // The fault, or what the field takes.
+        edit->setToolTip(!fault ? edit->property("hint").toString()
+                         : name == fault_.first ? fault_.second
+                                                : clockFault_.second);
     }
+    // A leg or the current carried on at fault: Legs... tinted.
+    const bool legs = fault_.first == QLatin1String("legs") || fault_.first == QLatin1String("current");
+    legs_->setStyleSheet(legs ? QStringLiteral("background: %1").arg(toolkit::ink(QColor(0xff, 0xb0, 0xb0)).name())
+                              : QString());
+    legs_->setToolTip(legs ? fault_.second : tr("The changes of course and speed after the DR's time"));
 }
 
 }  // namespace morvel::sightwin

@@ -3,15 +3,18 @@
 /// (UTC), course and speed; under them the date on board, the zone
 /// description and the watch error of a log kept by the watch (empty: the
 /// log is kept in UTC). Each with its access key and a placeholder showing
-/// its form; the field at fault tinted with the reason in its tooltip;
-/// From GPS beside them, and Legs... (the changes of course and speed,
-/// which the box keeps as it last showed them, with the current carried
-/// on: the fields never drop them).
+/// its form, a tooltip with an example and What's This; the field at fault
+/// tinted (in the palette in force) with the reason in its tooltip; From
+/// GPS beside them, and Legs... (the changes of course and speed, which the
+/// box keeps as it last showed them, with the current carried on: the
+/// fields never drop them).
 #pragma once
 
 #include "sightlog/logbook.h"
 
 #include <QGroupBox>
+
+#include <utility>
 
 class QLineEdit;
 class QPushButton;
@@ -49,6 +52,13 @@ signals:
     void legsWanted();
 
 private:
+    void describeFields();
+    /// The field at fault tinted, the others' tooltips what they take.
+    void tint();
+
+    /// The field at fault and why; the date, zone or watch error at fault
+    /// and why.
+    std::pair<QString, QString> fault_, clockFault_;
     QLineEdit *position_, *time_, *course_, *speed_;
     QLineEdit *date_, *zone_, *watchError_;
     QPushButton *fromGps_, *legs_;

@@ -16,8 +16,22 @@ namespace {
 
 using sightlog::SightColumn;
 
-const char* headers[] = {"Time (UTC)", "Body", "Limb", "Hs", "IC (')", "Eye (m or ft)", "Temp (°C)", "Press. (hPa)",
-                         "DR lat",     "DR lon", "Ho",  "Hc", "Zn",     "Intercept", "Residual"};
+// Translated where shown, by LogModel::tr.
+const char* headers[] = {QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Time (UTC)"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Body"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Limb"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Hs"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "IC (')"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Eye (m or ft)"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Temp (°C)"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Press. (hPa)"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "DR lat"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "DR lon"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Ho"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Hc"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Zn"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Intercept"),
+                         QT_TRANSLATE_NOOP("morvel::sightwin::LogModel", "Residual")};
 
 }  // namespace
 

@@ -2,8 +2,8 @@
 /// \brief What the windows of a log kept as a file share (the sight log's
 /// and the azimuth book's): the question asked before changes are lost,
 /// the message told, the title with the file's name and the mark of
-/// changes, the undo and redo actions with their keys, the file chosen to
-/// save to, and a size that fits the screen.
+/// changes, the undo and redo actions with their keys, the View and Help
+/// menus, the file chosen to save to, and a size that fits the screen.
 #pragma once
 
 #include <QAction>
@@ -56,6 +56,13 @@ QAction* menuAction(Window* window, const QString& text, const QKeySequence& key
 
 /// The Edit menu's Undo (Ctrl+Z) and Redo (Ctrl+Shift+Z, Ctrl+Y).
 std::pair<QAction*, QAction*> undoActions(QUndoStack& stack, QObject* parent);
+
+/// The View menu (day, dusk, night or automatic, one checked; the next
+/// palette on Ctrl+Shift+N, dimmer and brighter on Ctrl+Shift+Page Down
+/// and Up) and the Help menu (helpCaption on F1, the window's page of the
+/// manual by its object name; the manual's contents; What's This) at the
+/// end of window's menu bar. Returns the action of F1.
+QAction* addViewAndHelpMenus(QMainWindow& window, const QString& helpCaption);
 
 /// The file to save to, chosen (by chooser when a test gives one) under
 /// caption; a name typed without its kind gets ".csv". Empty: none.

@@ -6,6 +6,7 @@
 #include "sightlog/sight_texts.h"
 #include "sightwin/texts.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QStringList>
 
@@ -19,9 +20,10 @@ namespace {
 
 using math::degree;
 
+/// The texts of this file in the context lupdate gives them, the namespace's.
 QString tr(const char* s, int n = -1)
 {
-    return QObject::tr(s, nullptr, n);
+    return QCoreApplication::translate("morvel::sightwin", s, nullptr, n);
 }
 
 /// "Row 3 (Vega)", or "Row 3" while it has no body.

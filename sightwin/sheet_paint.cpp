@@ -9,6 +9,7 @@
 #include "sightwin/texts.h"
 #include "toolkit/palette.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -681,7 +682,7 @@ void PlottingSheet::paint(QPainter& p, const QRectF& area, const SheetContent& c
     if (!c.hasDr()) {
         p.setPen(frame);
         p.drawRect(l.frame);
-        p.drawText(l.frame, Qt::AlignCenter, QStringLiteral("No DR"));
+        p.drawText(l.frame, Qt::AlignCenter, QCoreApplication::translate("morvel::sightwin", "No DR"));
         p.restore();
         return;
     }

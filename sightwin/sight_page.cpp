@@ -5,6 +5,7 @@
 #include "sightwin/results.h"
 #include "sightwin/texts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QObject>
@@ -23,9 +24,10 @@ namespace {
 using sightlog::SightColumn;
 using navtext::minutesText, navtext::navAltitudeText, navtext::navCircleText, navtext::navLatitudeText;
 
+/// The texts of this file in the context lupdate gives them, the namespace's.
 QString tr(const char* s)
 {
-    return QObject::tr(s);
+    return QCoreApplication::translate("morvel::sightwin", s);
 }
 
 // ---- the log's table -------------------------------------------------------

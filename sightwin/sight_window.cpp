@@ -14,12 +14,10 @@
 #include "sightwin/sky_panel.h"
 #include "sightwin/texts.h"
 #include "sightwin/vessel_dialog.h"
-#include "toolkit/help.h"
 #include "toolkit/palette.h"
 #include "toolkit/services.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -32,7 +30,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 namespace morvel::sightwin {
 
@@ -162,44 +159,7 @@ void SightWindow::buildMenus()
     actDailyPages = action(tr("&Daily Pages..."), QKeySequence(), &SightWindow::dailyPages);
     almanac->addAction(actDailyPages);
 
-    // The palettes: one chosen of four, the brightness stepped.
-    using toolkit::Palettes, toolkit::PaletteChoice;
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    auto* palettes = new QActionGroup(this);
-    const std::pair<PaletteChoice, QString> choices[] = {{PaletteChoice::day, tr("&Day")},
-                                                         {PaletteChoice::dusk, tr("D&usk")},
-                                                         {PaletteChoice::night, tr("&Night")},
-                                                         {PaletteChoice::automatic, tr("&Automatic (by the Sun at the DR)")}};
-    for (const auto& [choice, caption] : choices) {
-        QAction* a = palettes->addAction(caption);
-        a->setCheckable(true);
-        a->setObjectName(QStringLiteral("view-") + Palettes::key(choice));
-        a->setChecked(Palettes::instance().choice() == choice);
-        connect(a, &QAction::triggered, this, [c = choice] { Palettes::instance().choose(c); });
-        view->addAction(a);
-    }
-    connect(&Palettes::instance(), &Palettes::changed, palettes, [palettes] {
-        palettes->actions()[int(Palettes::instance().choice())]->setChecked(true);
-    });
-    // The DR's field at fault tinted in the new palette.
-    connect(&Palettes::instance(), &Palettes::changed, this,
-            [this] { dr_->showDr(document_->book().dr, document_->worked().dr); });
-    view->addSeparator();
-    view->addAction(action(tr("Next &Palette"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
-                           [] { Palettes::instance().cycle(); }));
-    view->addAction(action(tr("D&immer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown),
-                           [] { Palettes::instance().dim(); }));
-    view->addAction(action(tr("&Brighter"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp),
-                           [] { Palettes::instance().brighten(); }));
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    actHelp = action(tr("Sight Reduction &Help"), QKeySequence::HelpContents,
-                     [] { toolkit::showHelp(toolkit::helpPageOf(QStringLiteral("sightf"))); });
-    help->addAction(actHelp);
-    help->addAction(action(tr("Morvel &Manual"), QKeySequence(), [] { toolkit::showHelp(toolkit::helpPageOf({})); }));
-    QAction* whatsThis = QWhatsThis::createAction(this);
-    whatsThis->setText(tr("What's &This?"));
-    help->addAction(whatsThis);
+    actHelp = addViewAndHelpMenus(*this, tr("Sight Reduction &Help"));
 }
 
 void SightWindow::editLegs()
@@ -226,29 +186,7 @@ void SightWindow::carryCurrent(bool on)
 
 void SightWindow::describeFields()
 {
-    // What each field takes, with one example: the tooltip, and the longer
-    // word of What's This (Shift+F1).
-    const struct {
-        QWidget* field;
-        QString name, tip, more;
-    } fields[] = {
-        {&dr_->position(), tr("DR position"), tr("DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W"),
-         tr("The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S "
-            "and E or W (41 10.0N 66 30.0W), or signed decimal degrees.")},
-        {&dr_->time(), tr("DR time (UTC)"), tr("DR time in UTC, e.g. 2026-12-07T17:00:00Z"),
-         tr("The time at which the DR position holds, in UTC with its Z. Each sight's DR is run on from it by the "
-            "course and speed.")},
-        {&dr_->course(), tr("Course"), tr("Course: degrees true, e.g. 090"),
-         tr("The course made good, in degrees true from 000 to 360.")},
-        {&dr_->speed(), tr("Speed (knots)"), tr("Speed: knots, e.g. 12"),
-         tr("The speed made good in knots; 0 for a ship stopped.")},
-    };
-    for (const auto& f : fields) {
-        f.field->setProperty("hint", f.tip);
-        f.field->setToolTip(f.tip);
-        f.field->setWhatsThis(f.more);
-        f.field->setAccessibleName(f.name);
-    }
+    // The DR's fields say what they take themselves (DrBox).
     table_->setAccessibleName(tr("Sight log"));
     table_->setWhatsThis(tr("The sight log, one sight a row. Enter adds a row; F2 or typing edits a cell. Each "
                             "column's heading says what it takes. A complete row shows Ho, Hc, Zn and the "

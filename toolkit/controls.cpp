@@ -1,5 +1,6 @@
 #include "toolkit/controls.h"
 
+#include "toolkit/language.h"
 #include "toolkit/palette.h"
 
 #include <QCheckBox>
@@ -214,16 +215,20 @@ void CaptionedControl::setCaption(const QString& text)
     captionChanged();
 }
 
+QString CaptionedControl::shownCaption() const { return shown(caption_); }
+
 QChar CaptionedControl::accessKey() const
 {
-    for (qsizetype i = 0; i + 1 < caption_.size(); ++i) {
-        if (caption_[i] != u'&')
+    // The letter underlined in the language shown.
+    const QString c = shownCaption();
+    for (qsizetype i = 0; i + 1 < c.size(); ++i) {
+        if (c[i] != u'&')
             continue;
-        if (caption_[i + 1] == u'&') {
+        if (c[i + 1] == u'&') {
             ++i;
             continue;
         }
-        return caption_[i + 1].toUpper();
+        return c[i + 1].toUpper();
     }
     return {};
 }
@@ -250,7 +255,7 @@ Label::Label(ControlHost& form, Control* container, QString name, int index)
 
 QWidget* Label::widget() const { return label_; }
 
-void Label::captionChanged() { label_->setText(mnemonicHtml(caption())); }
+void Label::captionChanged() { label_->setText(mnemonicHtml(shownCaption())); }
 
 void Label::colorsChanged()
 {
@@ -327,7 +332,7 @@ QWidget* ButtonControl::widget() const { return button_; }
 
 void ButtonControl::captionChanged()
 {
-    button_->setText(caption());
+    button_->setText(shownCaption());
     // Access keys are routed by the window (Form::accessKey), not by Qt's
     // own mnemonic shortcuts, so that one path serves users and tests.
     button_->setShortcut(QKeySequence());

@@ -128,8 +128,11 @@ inline void place(Control& c, const Place& p) { place(c, p.left, p.top, p.width,
 /// A control with a caption that may carry an access key ("&Quit").
 class CaptionedControl : public Control {
 public:
+    /// The English caption, as the window's code and its scenarios know it.
     QString caption() const { return caption_; }
     void setCaption(const QString& text);
+    /// The caption in the user's language, as shown.
+    QString shownCaption() const;
     QChar accessKey() const override;
     QVariant property(const QString& prop) const override;
 

@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include "toolkit/help.h"
+#include "toolkit/language.h"
 #include "toolkit/palette.h"
 
 #include <QApplication>
@@ -21,12 +22,14 @@ Form::Form(QString name, const QString& caption, double widthTwips, double heigh
     : ControlHost(back), name_(std::move(name)), widthTwips_(widthTwips), heightTwips_(heightTwips)
 {
     setObjectName(name_);
-    setWindowTitle(caption);
+    setWindowTitle(shown(caption));
     setFixedSize(int(std::lround(widthTwips / twipsPerPixel)), int(std::lround(heightTwips / twipsPerPixel)));
     setAutoFillBackground(true);
 }
 
 Form::~Form() = default;
+
+void Form::setCaption(const QString& c) { setWindowTitle(shown(c)); }
 
 void Form::setFormFont(const QString& family, double points, bool bold)
 {
@@ -63,7 +66,7 @@ void Form::nameBoxes()
         const Label *before = nullptr, *after = nullptr;
         for (const auto& other : controls()) {
             auto* l = dynamic_cast<const Label*>(other.get());
-            if (!l || l->container() || middle < l->top() || middle > l->top() + l->height() || l->caption().isEmpty())
+            if (!l || l->container() || middle < l->top() || middle > l->top() + l->height() || l->shownCaption().isEmpty())
                 continue;
             if (l->left() + l->width() <= box->left() + 1 && (!before || l->left() < before->left()))
                 before = l;
@@ -73,9 +76,9 @@ void Form::nameBoxes()
         }
         QStringList name;
         if (before)
-            name << plain(before->caption());
-        if (after && plain(after->caption()).size() <= 4)
-            name << plain(after->caption());
+            name << plain(before->shownCaption());
+        if (after && plain(after->shownCaption()).size() <= 4)
+            name << plain(after->shownCaption());
         if (!name.isEmpty())
             box->widget()->setAccessibleName(name.join(QStringLiteral(", ")));
     }
@@ -267,6 +270,7 @@ void initialise()
     QFont base(QStringLiteral("MS Sans Serif"));
     base.setPointSizeF(8.25);
     QApplication::setFont(base);
+    keepDecimalPoint();
     qApp->installEventFilter(new KeyRouter(qApp));
     // Qt's palette is the day palette from here on.
     Palettes::instance();

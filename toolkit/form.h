@@ -26,7 +26,8 @@ public:
 
     const QString& name() const { return name_; }
     QString caption() const { return windowTitle(); }
-    void setCaption(const QString& c) { setWindowTitle(c); }
+    /// The title in the user's language (English is the source text).
+    void setCaption(const QString& c);
     double widthTwips() const { return widthTwips_; }
     double heightTwips() const { return heightTwips_; }
     /// "MS Sans Serif" 8.25 pt bold and the like; the family is substituted.

@@ -77,7 +77,7 @@ QString helpPageOf(const QString& windowName)
 {
     static const std::pair<const char*, const char*> pages[] = {
         {"morvelf", "main-menu"},       {"locddf", "decimal-degrees"}, {"locdmf", "degrees-minutes"},
-        {"gcsf", "great-circle"},       {"sightf", "sight-window"},
+        {"gcsf", "great-circle"},       {"sightf", "sight-window"},    {"compassf", "compass-window"},
     };
     for (const auto& [name, page] : pages)
         if (windowName == QLatin1String(name))

@@ -1,6 +1,7 @@
 #include "toolkit/services.h"
 
 #include "toolkit/form.h"
+#include "toolkit/language.h"
 #include "toolkit/palette.h"
 
 #include <QApplication>
@@ -29,7 +30,9 @@ Services& services()
 
 void QtMessageBox::show(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+    // The calculators' messages in the user's language; the English ones
+    // are what the engine and the scenarios know.
+    QMessageBox box(QMessageBox::NoIcon, programTitle, shown(text), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -3,11 +3,15 @@
 // remembered, automatic by the Sun at the DR, F1 at the window's page.
 // MORVEL_SNAPSHOT_DIR=DIR keeps every window's image in every palette there.
 #include "calc/decimal_window.h"
+#include "compasswin/book_model.h"
+#include "compasswin/compass_document.h"
+#include "compasswin/compass_window.h"
 #include "calc/dm_window.h"
 #include "gcs/gcs_window.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
 #include "sight/sky.h"
+#include "sightwin/dr_box.h"
 #include "sightwin/log_model.h"
 #include "sightwin/sight_document.h"
 #include "sightwin/sight_window.h"
@@ -15,18 +19,19 @@
 #include "toolkit/palette.h"
 #include "toolkit/services.h"
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QTableView>
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace morvel;
 using toolkit::PaletteChoice;
@@ -78,6 +83,7 @@ struct PaletteTest : ::testing::Test {
     {
         QSettings(QStringLiteral("Morvel"), QStringLiteral("Morvel")).clear();
         QFile::remove(sightwin::SightWindow::recoveryPath());
+        QFile::remove(compasswin::CompassDocument::recoveryPath());
         toolkit::services().messages = &box;
         toolkit::services().printer = &printer;
         toolkit::services().clock = [] { return QDateTime(QDate(2026, 12, 7), QTime(19, 30), Qt::UTC); };
@@ -93,7 +99,8 @@ struct PaletteTest : ::testing::Test {
     /// Every window as a navigator sees it at work: a triangle of two
     /// solutions on each celestial calculator, a passage on the great
     /// circle, a log of four stars on the sight window with its sheet, and
-    /// its sky.
+    /// its sky; the compass window's book of a ship swung through eight
+    /// headings, and its card.
     std::vector<std::pair<QString, std::function<QImage()>>> windows()
     {
         shell::Program& p = *program;
@@ -122,6 +129,8 @@ struct PaletteTest : ::testing::Test {
                 m.setData(m.index(r, int(c)), QString::fromUtf8(t), Qt::EditRole);
         }
         auto* tabs = s.findChild<QTabWidget*>();
+        compasswin::CompassWindow& c = p.compass();
+        swing(c);
         const auto grabbed = [](QWidget& w) { return w.grab().toImage(); };
         std::vector<std::pair<QString, std::function<QImage()>>> all = {
             {QStringLiteral("main-menu"), [&p] { return p.morvelf().image(); }},
@@ -130,9 +139,41 @@ struct PaletteTest : ::testing::Test {
             {QStringLiteral("great-circle"), [&p] { return p.gcsf().image(); }},
             {QStringLiteral("sight-window"), [&s, tabs, grabbed] { tabs->setCurrentIndex(0); return grabbed(s); }},
             {QStringLiteral("sky"), [&s, tabs, grabbed] { tabs->setCurrentIndex(1); return grabbed(s); }},
+            {QStringLiteral("compass-book"), [&c, grabbed] { c.tabs().setCurrentIndex(0); return grabbed(c); }},
+            {QStringLiteral("compass-card"), [&c, grabbed] { c.tabs().setCurrentIndex(1); return grabbed(c); }},
             {QStringLiteral("help"), [grabbed] { return grabbed(*toolkit::showHelp(QStringLiteral("sight-window")).window()); }},
         };
         return all;
+    }
+
+    /// Vega's bearing by a compass of 14.5 W variation on eight headings,
+    /// the deviation on each a card's of A 1.5 E, B 3 E, C 2 W, D 0.8 E.
+    static void swing(compasswin::CompassWindow& c)
+    {
+        c.show();
+        for (auto [field, text] : {std::pair{&c.drPosition(), "40 05.0N 35 45.0W"}, {&c.drTime(), "2026-12-07T19:30:00Z"}}) {
+            field->setText(QLatin1String(text));
+            emit field->editingFinished();
+        }
+        compasswin::BookModel& m = c.model();
+        using C = compass::BookColumn;
+        auto type = [&m](int r, C column, const QString& t) { m.setData(m.index(r, int(column)), t, Qt::EditRole); };
+        for (int h = 0; h < 360; h += 45) {
+            c.actAdd->trigger();
+            const int r = m.rowCount() - 1;
+            type(r, C::utc, QStringLiteral("2026-12-07T19:%1:00Z").arg(33 + r));
+            type(r, C::body, QStringLiteral("Vega"));
+            type(r, C::variation, QStringLiteral("14.5 W"));  // not the model's: a new row's is
+            type(r, C::bearing, QStringLiteral("0"));
+            const double zn = c.document().worked().rows[size_t(r)].check.azimuth / math::degree;
+            const double t = h * math::degree, dev = 1.5 + 3 * std::sin(t) - 2 * std::cos(t) + 0.8 * std::sin(2 * t);
+            type(r, C::bearing, QString::number(std::fmod(zn + 14.5 - dev + 360, 360), 'f', 1));
+            type(r, C::heading, QString::number(h));
+        }
+        // And one row that cannot be read, tinted.
+        c.actAdd->trigger();
+        for (auto [column, t] : {std::pair{C::body, "Vegas"}, {C::bearing, "300"}})
+            type(m.rowCount() - 1, column, QLatin1String(t));
     }
 };
 
@@ -231,7 +272,7 @@ TEST_F(PaletteTest, AutomaticFollowsTheSunAtTheDr)
                                                   {nautical, Scheme::night},
                                                   {civil.addSecs(-3 * 3600), Scheme::day}};
     for (const auto& [when, scheme] : times) {
-        toolkit::services().clock = [when] { return when; };
+        toolkit::services().clock = [at = when] { return at; };
         p.follow();
         EXPECT_EQ(p.scheme(), scheme) << when.toString(Qt::ISODate).toStdString();
     }
@@ -262,13 +303,25 @@ TEST_F(PaletteTest, HelpOpensAtTheWindowsPage)
     p.sight().actHelp->trigger();
     EXPECT_EQ(toolkit::helpBrowser()->source().fileName(), QStringLiteral("sight-window.md"));
     EXPECT_TRUE(toolkit::helpBrowser()->toPlainText().contains(QStringLiteral("Quick start")));
-    // Every field of the sight window says what it takes.
-    for (QLineEdit* e : {&p.sight().drPosition(), &p.sight().drTime(), &p.sight().drCourse(), &p.sight().drSpeed()}) {
-        EXPECT_TRUE(e->toolTip().contains(QStringLiteral("e.g."))) << e->toolTip().toStdString();
-        EXPECT_FALSE(e->whatsThis().isEmpty());
-    }
-    for (int c = 0; c < int(sightlog::sightColumns); ++c)
-        EXPECT_FALSE(p.sight().model().headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty()) << c;
+    // F1 in the compass window.
+    compasswin::CompassWindow& compass = p.compass();
+    compass.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&compass));
+    QTest::keyClick(&compass.table(), Qt::Key_F1);
+    EXPECT_EQ(toolkit::helpBrowser()->source().fileName(), QStringLiteral("compass-window.md"));
+    EXPECT_TRUE(toolkit::helpBrowser()->toPlainText().contains(QStringLiteral("utc,body,bearing,compass,heading,variation")));
+    // Every field of the two windows says what it takes, and every heading.
+    for (QWidget* w : {static_cast<QWidget*>(&p.sight()), static_cast<QWidget*>(&compass)})
+        for (QLineEdit* e : w->findChild<sightwin::DrBox*>()->findChildren<QLineEdit*>()) {
+            EXPECT_TRUE(e->toolTip().contains(QStringLiteral("e.g."))) << e->toolTip().toStdString();
+            EXPECT_FALSE(e->whatsThis().isEmpty()) << e->toolTip().toStdString();
+        }
+    const std::pair<const QAbstractItemModel*, int> tables[] = {{&p.sight().model(), int(sightlog::sightColumns)},
+                                                                {&compass.model(), compass.model().columnCount()}};
+    for (const auto& [m, columns] : tables)
+        for (int c = 0; c < columns; ++c)
+            EXPECT_FALSE(m->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty())
+                << m->headerData(c, Qt::Horizontal).toString().toStdString();
 }
 
 TEST_F(PaletteTest, EveryLinkOfTheManualLeadsToAPage)
@@ -276,7 +329,7 @@ TEST_F(PaletteTest, EveryLinkOfTheManualLeadsToAPage)
     QStringList pages;
     for (QDirIterator it(QStringLiteral(":/manual")); it.hasNext();)
         pages << QFileInfo(it.next()).fileName();
-    EXPECT_GE(pages.size(), 7);
+    EXPECT_GE(pages.size(), 8);
     const QRegularExpression link(QStringLiteral(R"(\]\(([^)#]+)\))"));
     for (const QString& page : pages) {
         QFile f(QStringLiteral(":/manual/") + page);
@@ -286,23 +339,8 @@ TEST_F(PaletteTest, EveryLinkOfTheManualLeadsToAPage)
             EXPECT_TRUE(pages.contains(target)) << page.toStdString() << " links to " << target.toStdString();
         }
     }
-    for (const char* window : {"morvelf", "locddf", "locdmf", "gcsf", "sightf", "elsewhere"})
+    for (const char* window : {"morvelf", "locddf", "locdmf", "gcsf", "sightf", "compassf", "elsewhere"})
         EXPECT_TRUE(pages.contains(toolkit::helpPageOf(QLatin1String(window)) + QStringLiteral(".md"))) << window;
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings and the recovery file in a folder of the test's own.
-    QTemporaryDir home;
-    for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
-        qputenv(v, home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvel"));
-    morvel::toolkit::initialise();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

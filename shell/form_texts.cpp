@@ -1,0 +1,117 @@
+#include "shell/form_texts.h"
+
+#include <QtGlobal>
+
+namespace morvel::shell {
+
+namespace {
+
+// The context is toolkit::formContext.
+const char* const texts[] = {
+    // The main menu.
+    QT_TRANSLATE_NOOP("Calculator", "Click below for data format"),
+    QT_TRANSLATE_NOOP("Calculator", "Degrees and minutes"),
+    QT_TRANSLATE_NOOP("Calculator", "Decimal degrees"),
+    QT_TRANSLATE_NOOP("Calculator", "Great Circle Sailing"),
+    QT_TRANSLATE_NOOP("Calculator", "&Sight Reduction"),
+    QT_TRANSLATE_NOOP("Calculator", "&Compass Error"),
+    QT_TRANSLATE_NOOP("Calculator", "Version %1"),
+    QT_TRANSLATE_NOOP("Calculator", "Check every result against the almanac and tables before you rely on it."),
+    // The windows' titles.
+    QT_TRANSLATE_NOOP("Calculator", "Morvel (Decimal Degrees)"),
+    QT_TRANSLATE_NOOP("Calculator", "Morvel (Degrees and Minutes)"),
+    // The calculators' controls.
+    QT_TRANSLATE_NOOP("Calculator", "&Latitude, deg"),
+    QT_TRANSLATE_NOOP("Calculator", "L&HA, deg"),
+    QT_TRANSLATE_NOOP("Calculator", "&Declination, deg"),
+    QT_TRANSLATE_NOOP("Calculator", "&Altitude, deg"),
+    QT_TRANSLATE_NOOP("Calculator", "A&zimuth, deg"),
+    QT_TRANSLATE_NOOP("Calculator", "&Latitude"),
+    QT_TRANSLATE_NOOP("Calculator", "L&HA"),
+    QT_TRANSLATE_NOOP("Calculator", "&Declination"),
+    QT_TRANSLATE_NOOP("Calculator", "&Altitude"),
+    QT_TRANSLATE_NOOP("Calculator", "A&zimuth"),
+    QT_TRANSLATE_NOOP("Calculator", "&Latitude of Departure"),
+    QT_TRANSLATE_NOOP("Calculator", "Longitude of Departure"),
+    QT_TRANSLATE_NOOP("Calculator", "Latitude of &Destination"),
+    QT_TRANSLATE_NOOP("Calculator", "Dist&ance"),
+    QT_TRANSLATE_NOOP("Calculator", "Initial Course (Cn)"),
+    QT_TRANSLATE_NOOP("Calculator", "Longitude of Destination"),
+    QT_TRANSLATE_NOOP("Calculator", "DLo"),
+    QT_TRANSLATE_NOOP("Calculator", "Final Course"),
+    QT_TRANSLATE_NOOP("Calculator", "&North"),
+    QT_TRANSLATE_NOOP("Calculator", "&South"),
+    QT_TRANSLATE_NOOP("Calculator", "Nor&th"),
+    QT_TRANSLATE_NOOP("Calculator", "So&uth"),
+    QT_TRANSLATE_NOOP("Calculator", "North"),
+    QT_TRANSLATE_NOOP("Calculator", "South"),
+    QT_TRANSLATE_NOOP("Calculator", "East"),
+    QT_TRANSLATE_NOOP("Calculator", "West"),
+    QT_TRANSLATE_NOOP("Calculator", "Deg"),
+    QT_TRANSLATE_NOOP("Calculator", "Min"),
+    QT_TRANSLATE_NOOP("Calculator", "nmi"),
+    QT_TRANSLATE_NOOP("Calculator", "&Calculate"),
+    QT_TRANSLATE_NOOP("Calculator", "Cl&ear"),
+    QT_TRANSLATE_NOOP("Calculator", "&Print"),
+    QT_TRANSLATE_NOOP("Calculator", "&Quit"),
+    QT_TRANSLATE_NOOP("Calculator", "Input"),
+    QT_TRANSLATE_NOOP("Calculator", "Output"),
+    QT_TRANSLATE_NOOP("Calculator", "2 Outputs"),
+    QT_TRANSLATE_NOOP("Calculator", "Many Other Solutions"),
+    QT_TRANSLATE_NOOP("Calculator", "%1 — printed %2 UTC"),
+    // The meridian diagram's controls.
+    QT_TRANSLATE_NOOP("Calculator", "Ell&ipse"),
+    QT_TRANSLATE_NOOP("Calculator", "Draw #&1"),
+    QT_TRANSLATE_NOOP("Calculator", "Draw #&2"),
+    QT_TRANSLATE_NOOP("Calculator", "Aut&o Step"),
+    QT_TRANSLATE_NOOP("Calculator", "Sin&gle Step/ Stop Auto"),
+    QT_TRANSLATE_NOOP("Calculator", "Sin&gle Step/  Auto Stop"),
+    QT_TRANSLATE_NOOP("Calculator", "Continuous step"),
+    QT_TRANSLATE_NOOP("Calculator", "Meridian Diagram #%1"),
+    QT_TRANSLATE_NOOP("Calculator", "Select Output Set for Meridian Diagram"),
+    QT_TRANSLATE_NOOP("Calculator", "Plotted values of LHA & Zn may differ from numerical values"),
+    QT_TRANSLATE_NOOP("Calculator", "Plotted values of DLo & Cn may differ from numerical values"),
+    // The calculators' messages, word for word.
+    QT_TRANSLATE_NOOP("Calculator", "Enter a Latitude Value from 0 to 90 deg."),
+    QT_TRANSLATE_NOOP("Calculator", "Enter an LHA Value from 0 to 360 deg."),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a Declination Value from 0 to 90 deg."),
+    QT_TRANSLATE_NOOP("Calculator", "Enter an Altitude Value from -90 to 90 deg."),
+    QT_TRANSLATE_NOOP("Calculator", "Enter an Azimuth Value from 0 to 360 deg."),
+    QT_TRANSLATE_NOOP("Calculator", "Select N or S Latitude"),
+    QT_TRANSLATE_NOOP("Calculator", "Select N or S Declination"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of latitude degrees from 0 to 90"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of latitude minutes from to to 59.9"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a Value of LHA degrees from 0 to 360"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of LHA minutes from to to 59.9 "),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of declination degrees from 0 to 90"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of declination minutes from 0 to 59.9"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of altitude degrees from -90 to 90"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of altitude minutes from 0 to 59.9"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of azimuth degrees from 0 to 360"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of azimuth minutes from 0 to 59.9"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a Value of DLo degrees from 0 to 360"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of DLo minutes from to to 59.9 "),
+    QT_TRANSLATE_NOOP("Calculator", "Select E or W DLo"),
+    QT_TRANSLATE_NOOP("Calculator", "Select N or S Latitude of Departure"),
+    QT_TRANSLATE_NOOP("Calculator", "Select N or S Latitude of destination"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of longitudeof departure  degrees from 0 to 180"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of longitude of departure minutes from 0 to 59.9"),
+    QT_TRANSLATE_NOOP("Calculator", "Select E or W Longitude of Departure"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of longitude of destination degrees from 0 to 180"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of longitude of destination minutes from 0 to 59.9"),
+    QT_TRANSLATE_NOOP("Calculator", "Select E or W Longitude of Destination"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter a value of distancefrom 0 to 10800 nm"),
+    QT_TRANSLATE_NOOP("Calculator",
+                      "Enter one or no longitude and 2 other inputs\r\nor 2 longitudes and 2 other inputs, no DLo"),
+    QT_TRANSLATE_NOOP("Calculator", "Enter three and only three inputs"),
+    QT_TRANSLATE_NOOP("Calculator", "LHA and Azimuth\\ Inconsistent. Reenter"),
+    QT_TRANSLATE_NOOP("Calculator", "DLo and Initial Course Inconsistent. Reenter"),
+    QT_TRANSLATE_NOOP("Calculator", "No solution"),
+    QT_TRANSLATE_NOOP("Calculator", "No Solution"),
+};
+
+}  // namespace
+
+std::span<const char* const> formTexts() { return texts; }
+
+}  // namespace morvel::shell

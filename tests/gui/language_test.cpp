@@ -1,0 +1,206 @@
+// Morvel in French, German and Spanish on the real windows, headless: the
+// translations complete, chosen by the system's locale, every calculator
+// text translated and fitting its control where the English one does, and
+// numbers with a point in every language. MORVEL_SNAPSHOT_DIR=DIR keeps the
+// main menu, the calculators and the sight window in each language there.
+#include "calc/decimal_window.h"
+#include "calc/dm_window.h"
+#include "gcs/gcs_window.h"
+#include "shell/form_texts.h"
+#include "shell/main_menu.h"
+#include "shell/program.h"
+#include "sightwin/sight_window.h"
+#include "toolkit/language.h"
+#include "toolkit/services.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+
+using namespace morvel;
+
+namespace {
+
+/// A language, its system locale, and its main menu's first button and two
+/// windows' titles.
+struct Language {
+    QLocale::Language language;
+    const char *code, *posix, *degreesAndMinutes, *decimalTitle, *sightTitle;
+};
+const Language languages[] = {
+    {QLocale::English, "en", "C.UTF-8", "Degrees and minutes", "Morvel (Decimal Degrees)", "Morvel (Sight Reduction)"},
+    {QLocale::French, "fr", "fr_FR.UTF-8", "Degrés et minutes", "Morvel (degrés décimaux)",
+     "Morvel (droites de hauteur)"},
+    {QLocale::German, "de", "de_DE.UTF-8", "Grad und Minuten", "Morvel (Dezimalgrad)", "Morvel (Höhenstandlinien)"},
+    {QLocale::Spanish, "es", "es_ES.UTF-8", "Grados y minutos", "Morvel (grados decimales)",
+     "Morvel (rectas de altura)"},
+};
+const QString qmDir = QStringLiteral(MORVEL_QM_DIR);
+const QRegularExpression accessMark(QStringLiteral("&(?!&)"));
+
+struct LanguageTest : ::testing::Test {
+    toolkit::RecordingMessageBox box;
+    std::unique_ptr<shell::Program> program;
+
+    void SetUp() override { toolkit::services().messages = &box; }
+    void TearDown() override
+    {
+        program.reset();
+        toolkit::loadTranslations(QLocale(QLocale::English), qmDir);
+    }
+    /// A fresh program in this language with a triangle worked in decimal degrees.
+    shell::Program& start(QLocale::Language language)
+    {
+        program.reset();
+        toolkit::loadTranslations(QLocale(language), qmDir);
+        program = std::make_unique<shell::Program>();
+        for (toolkit::Form* f : forms())
+            f->showForm();
+        toolkit::Form& d = program->locddf();
+        for (auto [row, text] : {std::pair{0, "12.5"}, {1, "30.25"}, {2, "10.5"}})
+            dynamic_cast<toolkit::TextBox&>(*d.find(QStringLiteral("txtDeg"), row)).setText(QLatin1String(text));
+        for (const char* b : {"optLatN", "optDecN", "cmdStart", "cmdDraw1"})
+            dynamic_cast<toolkit::ButtonControl&>(*d.find(QLatin1String(b))).click();
+        return *program;
+    }
+    std::vector<toolkit::Form*> forms()
+    {
+        return {&program->morvelf(), &program->locddf(), &program->locdmf(), &program->gcsf()};
+    }
+};
+
+TEST_F(LanguageTest, EveryTranslationIsCompleteAndKeepsWhatTheWindowPutsIn)
+{
+    const QRegularExpression message(
+        QStringLiteral("<source>(.*?)</source>\\s*<translation([^>]*)>(.*?)</translation>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    for (const char* code : {"fr", "de", "es"}) {
+        QFile ts(QStringLiteral(MORVEL_TS_DIR "/morvel_%1.ts").arg(QLatin1String(code)));
+        ASSERT_TRUE(ts.open(QIODevice::ReadOnly)) << code;
+        const QString text = QString::fromUtf8(ts.readAll());
+        EXPECT_EQ(text.count(QStringLiteral("<message")), text.count(message)) << code << ": a message unlike the rest";
+        for (auto m = message.globalMatch(text); m.hasNext();) {
+            const auto found = m.next();
+            const QString source = found.captured(1), attributes = found.captured(2), translated = found.captured(3);
+            const std::string where = std::string(code) + ": " + source.toStdString();
+            EXPECT_TRUE(attributes.isEmpty() && !translated.trimmed().isEmpty()) << where << attributes.toStdString();
+            // The values put in, the line breaks, and the navigators' abbreviations.
+            for (const char* kept : {"%1", "%2", "%3", "%4", "%5", "%n", "\n", "\\bLHA\\b", "\\bDLo\\b", "\\bZn\\b",
+                                     "\\bCn\\b", "\\bHc\\b", "\\bHo\\b", "\\bDRs?\\b"}) {
+                const QRegularExpression r(QString::fromUtf8(kept));
+                EXPECT_EQ(source.count(r), translated.count(r)) << where << " / " << kept;
+            }
+        }
+        // Every text the calculators show is there.
+        QTranslator t;
+        ASSERT_TRUE(t.load(QStringLiteral("morvel_%1").arg(QLatin1String(code)), qmDir)) << code;
+        for (const char* source : shell::formTexts())
+            EXPECT_FALSE(t.translate(toolkit::formContext, source).isEmpty()) << code << ": " << source;
+    }
+}
+
+TEST_F(LanguageTest, EveryTextTheCalculatorsShowIsTranslatedAndFits)
+{
+    QSet<QString> listed = {"Z", "Na", "N", "S", "Pn", "Ps", "Q", "Q'"};  // the diagram's letters stay
+    for (const char* t : shell::formTexts())
+        listed.insert(QString::fromUtf8(t));
+    for (const Language& l : languages) {
+        shell::Program& p = start(l.language);
+        for (toolkit::Form* f : forms())
+            for (const auto& c : f->controls()) {
+                const std::string what =
+                    std::string(l.code) + " " + f->name().toStdString() + "." + c->name().toStdString();
+                QWidget* w = c->widget();
+                // The words the window puts in its boxes, on one line.
+                if (auto* b = dynamic_cast<toolkit::TextBox*>(c.get());
+                    b && b->visible() && b->text().contains(QRegularExpression(QStringLiteral("[a-z]{3}")))) {
+                    EXPECT_LE(w->fontMetrics().horizontalAdvance(b->text()) + 6, w->width())
+                        << what << " " << b->text().toStdString();
+                }
+                auto* captioned = dynamic_cast<toolkit::CaptionedControl*>(c.get());
+                if (!captioned || captioned->caption().isEmpty())
+                    continue;
+                EXPECT_TRUE(listed.contains(captioned->caption()))
+                    << what << " " << captioned->caption().toStdString() << " is not translated";
+                // A caption's size: a label's lines, a button's text and frame or mark.
+                const auto needs = [w](QString text) {
+                    text.remove(accessMark);
+                    if (auto* label = qobject_cast<QLabel*>(w)) {
+                        QLabel probe(text);
+                        probe.setFont(label->font());
+                        probe.setWordWrap(true);
+                        return QSize(w->width(), probe.heightForWidth(w->width()));
+                    }
+                    const QStyle& s = *w->style();
+                    const int mark =
+                        qobject_cast<QPushButton*>(w) ? 2 * s.pixelMetric(QStyle::PM_ButtonMargin)
+                        : qobject_cast<QRadioButton*>(w)
+                            ? s.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                  s.pixelMetric(QStyle::PM_RadioButtonLabelSpacing)
+                            : s.pixelMetric(QStyle::PM_IndicatorWidth) + s.pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+                    return QSize(w->fontMetrics().horizontalAdvance(text) + mark, 0);
+                };
+                const QSize english = needs(captioned->caption()), shown = needs(captioned->shownCaption());
+                if (english.width() <= w->width() && english.height() <= w->height()) {
+                    EXPECT_TRUE(shown.width() <= w->width() && shown.height() <= w->height())
+                        << what << " " << captioned->shownCaption().toStdString();
+                }
+            }
+        if (const QString dir = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !dir.isEmpty()) {
+            for (toolkit::Form* f : forms())
+                f->image().save(QStringLiteral("%1/%2-%3.png").arg(dir, f->name(), QLatin1String(l.code)));
+            p.sight().show();
+            p.sight().grab().toImage().save(QStringLiteral("%1/sight-%2.png").arg(dir, QLatin1String(l.code)));
+        }
+    }
+}
+
+TEST_F(LanguageTest, NumbersKeepTheirPointInEveryLanguage)
+{
+    for (const Language& l : languages) {
+        // As QApplication leaves the C library where the system speaks the language.
+        const bool installed = std::setlocale(LC_ALL, l.posix) != nullptr;
+        toolkit::keepDecimalPoint();
+        const QString alt =
+            dynamic_cast<toolkit::TextBox&>(*start(l.language).locddf().find(QStringLiteral("txtDeg"), 3)).text();
+        EXPECT_TRUE(alt.contains(u'.') && !alt.contains(u',') && box.texts.empty())
+            << l.code << ": " << alt.toStdString();
+        char printed[16];
+        std::snprintf(printed, sizeof printed, "%.1f", 12.5);
+        EXPECT_STREQ(printed, "12.5") << l.code << (installed ? "" : " (locale not installed)");
+        EXPECT_EQ(QLocale().toString(12.5), QStringLiteral("12.5")) << l.code;
+    }
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST_F(LanguageTest, TheSystemLocaleChoosesTheLanguage)
+{
+    // Run under LANG=fr_FR.UTF-8 and the like by ctest.
+    const QLocale::Language system =
+        QLocale::system().language() == QLocale::C ? QLocale::English : QLocale::system().language();
+    const bool loaded = toolkit::loadTranslations(QLocale::system(), qmDir);
+    program = std::make_unique<shell::Program>();
+    const auto l = std::find_if(std::begin(languages), std::end(languages),
+                                [&](const Language& l) { return l.language == system; });
+    ASSERT_NE(l, std::end(languages)) << QLocale::system().name().toStdString();
+    EXPECT_EQ(loaded, system != QLocale::English);
+    EXPECT_EQ(program->locddf().windowTitle(), QString::fromUtf8(l->decimalTitle));
+    EXPECT_EQ(program->sight().windowTitle().remove(QStringLiteral("[*]")), QString::fromUtf8(l->sightTitle));
+    EXPECT_EQ(program->morvelf().find(QStringLiteral("cmdDM"))->widget()->property("text").toString(),
+              QString::fromUtf8(l->degreesAndMinutes));
+    // A calculator's message, English to its code, in the language on screen.
+    EXPECT_EQ(toolkit::shown(QStringLiteral("Enter three and only three inputs")) ==
+                  QLatin1String("Enter three and only three inputs"),
+              system == QLocale::English);
+}
+
+}  // namespace

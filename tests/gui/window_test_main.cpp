@@ -1,0 +1,24 @@
+// The main of the tests on the real windows: headless unless told
+// otherwise, settings and recovery files in a folder of their own, the
+// toolkit set up as the program sets it up.
+#include "toolkit/form.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings and the recovery file in a folder of the test's own.
+    QTemporaryDir home;
+    for (const char* v : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+        qputenv(v, home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvel"));
+    morvel::toolkit::initialise();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

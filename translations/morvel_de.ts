@@ -1,0 +1,1269 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Click below for data format</source>
+        <translation>Datenformat wählen:</translation>
+    </message>
+    <message>
+        <source>Degrees and minutes</source>
+        <translation>Grad und Minuten</translation>
+    </message>
+    <message>
+        <source>Decimal degrees</source>
+        <translation>Dezimalgrad</translation>
+    </message>
+    <message>
+        <source>Great Circle Sailing</source>
+        <translation>Großkreisnavigation</translation>
+    </message>
+    <message>
+        <source>&amp;Sight Reduction</source>
+        <translation>Höhen&amp;standlinien</translation>
+    </message>
+    <message>
+        <source>&amp;Compass Error</source>
+        <translation>&amp;Kompassfehlweisung</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Check every result against the almanac and tables before you rely on it.</source>
+        <translation>Prüfen Sie jedes Ergebnis mit Almanach und Tafeln, bevor Sie sich darauf verlassen.</translation>
+    </message>
+    <message>
+        <source>Morvel (Decimal Degrees)</source>
+        <translation>Morvel (Dezimalgrad)</translation>
+    </message>
+    <message>
+        <source>Morvel (Degrees and Minutes)</source>
+        <translation>Morvel (Grad und Minuten)</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude, deg</source>
+        <translation>&amp;Breite, Grad</translation>
+    </message>
+    <message>
+        <source>L&amp;HA, deg</source>
+        <translation>L&amp;HA, Grad</translation>
+    </message>
+    <message>
+        <source>&amp;Declination, deg</source>
+        <translation>&amp;Dekl., Grad</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude, deg</source>
+        <translation>&amp;Höhe, Grad</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth, deg</source>
+        <translation>A&amp;zimut, Grad</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude</source>
+        <translation>&amp;Breite</translation>
+    </message>
+    <message>
+        <source>L&amp;HA</source>
+        <translation>L&amp;HA</translation>
+    </message>
+    <message>
+        <source>&amp;Declination</source>
+        <translation>&amp;Deklination</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude</source>
+        <translation>&amp;Höhe</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth</source>
+        <translation>A&amp;zimut</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude of Departure</source>
+        <translation>&amp;Abfahrtsbreite</translation>
+    </message>
+    <message>
+        <source>Longitude of Departure</source>
+        <translation>Abfahrtslänge</translation>
+    </message>
+    <message>
+        <source>Latitude of &amp;Destination</source>
+        <translation>&amp;Zielbreite</translation>
+    </message>
+    <message>
+        <source>Dist&amp;ance</source>
+        <translation>Dis&amp;tanz</translation>
+    </message>
+    <message>
+        <source>Initial Course (Cn)</source>
+        <translation>Anfangskurs (Cn)</translation>
+    </message>
+    <message>
+        <source>Longitude of Destination</source>
+        <translation>Ziellänge</translation>
+    </message>
+    <message>
+        <source>DLo</source>
+        <translation>DLo</translation>
+    </message>
+    <message>
+        <source>Final Course</source>
+        <translation>Endkurs</translation>
+    </message>
+    <message>
+        <source>&amp;North</source>
+        <translation>&amp;Nord</translation>
+    </message>
+    <message>
+        <source>&amp;South</source>
+        <translation>&amp;Süd</translation>
+    </message>
+    <message>
+        <source>Nor&amp;th</source>
+        <translation>No&amp;rd</translation>
+    </message>
+    <message>
+        <source>So&amp;uth</source>
+        <translation>S&amp;üd</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>nmi</source>
+        <translation>sm</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Rechnen</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>2 Outputs</source>
+        <translation>2 Ausg.</translation>
+    </message>
+    <message>
+        <source>Many Other Solutions</source>
+        <translation>Viele weitere Lösungen</translation>
+    </message>
+    <message>
+        <source>%1 — printed %2 UTC</source>
+        <translation>%1 — gedruckt am %2 UTC</translation>
+    </message>
+    <message>
+        <source>Ell&amp;ipse</source>
+        <translation>Ell&amp;ipse</translation>
+    </message>
+    <message>
+        <source>Draw #&amp;1</source>
+        <translation>Bild &amp;1</translation>
+    </message>
+    <message>
+        <source>Draw #&amp;2</source>
+        <translation>Bild &amp;2</translation>
+    </message>
+    <message>
+        <source>Aut&amp;o Step</source>
+        <translation>Aut&amp;o-Lauf</translation>
+    </message>
+    <message>
+        <source>Sin&amp;gle Step/ Stop Auto</source>
+        <translation>Einzel&amp;schritt/ Stopp</translation>
+    </message>
+    <message>
+        <source>Sin&amp;gle Step/  Auto Stop</source>
+        <translation>Einzel&amp;schritt/ Stopp</translation>
+    </message>
+    <message>
+        <source>Continuous step</source>
+        <translation>Fortlaufend</translation>
+    </message>
+    <message>
+        <source>Select Output Set for Meridian Diagram</source>
+        <translation>Lösung zum Zeichnen wählen</translation>
+    </message>
+    <message>
+        <source>Plotted values of LHA &amp; Zn may differ from numerical values</source>
+        <translation>Gezeichnete LHA und Zn können von den Zahlenwerten abweichen</translation>
+    </message>
+    <message>
+        <source>Plotted values of DLo &amp; Cn may differ from numerical values</source>
+        <translation>Gezeichnete DLo und Cn können von den Zahlenwerten abweichen</translation>
+    </message>
+    <message>
+        <source>Enter a Latitude Value from 0 to 90 deg.</source>
+        <translation>Geben Sie eine Breite von 0 bis 90° ein.</translation>
+    </message>
+    <message>
+        <source>Enter an LHA Value from 0 to 360 deg.</source>
+        <translation>Geben Sie einen LHA von 0 bis 360° ein.</translation>
+    </message>
+    <message>
+        <source>Enter a Declination Value from 0 to 90 deg.</source>
+        <translation>Geben Sie eine Deklination von 0 bis 90° ein.</translation>
+    </message>
+    <message>
+        <source>Enter an Altitude Value from -90 to 90 deg.</source>
+        <translation>Geben Sie eine Höhe von -90 bis 90° ein.</translation>
+    </message>
+    <message>
+        <source>Enter an Azimuth Value from 0 to 360 deg.</source>
+        <translation>Geben Sie ein Azimut von 0 bis 360° ein.</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude</source>
+        <translation>Wählen Sie Breite N oder S</translation>
+    </message>
+    <message>
+        <source>Select N or S Declination</source>
+        <translation>Wählen Sie Deklination N oder S</translation>
+    </message>
+    <message>
+        <source>Enter a value of latitude degrees from 0 to 90</source>
+        <translation>Geben Sie die Breitengrade von 0 bis 90 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of latitude minutes from to to 59.9</source>
+        <translation>Geben Sie die Breitenminuten von 0 bis 59.9 ein</translation>
+    </message>
+    <message>
+        <source>Enter a Value of LHA degrees from 0 to 360</source>
+        <translation>Geben Sie die LHA-Grade von 0 bis 360 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of LHA minutes from to to 59.9 </source>
+        <translation>Geben Sie die LHA-Minuten von 0 bis 59.9 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of declination degrees from 0 to 90</source>
+        <translation>Geben Sie die Deklinationsgrade von 0 bis 90 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of declination minutes from 0 to 59.9</source>
+        <translation>Geben Sie die Deklinationsminuten von 0 bis 59.9 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of altitude degrees from -90 to 90</source>
+        <translation>Geben Sie die Höhengrade von -90 bis 90 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of altitude minutes from 0 to 59.9</source>
+        <translation>Geben Sie die Höhenminuten von 0 bis 59.9 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of azimuth degrees from 0 to 360</source>
+        <translation>Geben Sie die Azimutgrade von 0 bis 360 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of azimuth minutes from 0 to 59.9</source>
+        <translation>Geben Sie die Azimutminuten von 0 bis 59.9 ein</translation>
+    </message>
+    <message>
+        <source>Enter a Value of DLo degrees from 0 to 360</source>
+        <translation>Geben Sie die DLo-Grade von 0 bis 360 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of DLo minutes from to to 59.9 </source>
+        <translation>Geben Sie die DLo-Minuten von 0 bis 59.9 ein</translation>
+    </message>
+    <message>
+        <source>Select E or W DLo</source>
+        <translation>Wählen Sie DLo E oder W</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude of Departure</source>
+        <translation>Wählen Sie Abfahrtsbreite N oder S</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude of destination</source>
+        <translation>Wählen Sie Zielbreite N oder S</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitudeof departure  degrees from 0 to 180</source>
+        <translation>Geben Sie die Grade der Abfahrtslänge von 0 bis 180 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of departure minutes from 0 to 59.9</source>
+        <translation>Geben Sie die Minuten der Abfahrtslänge von 0 bis 59.9 ein</translation>
+    </message>
+    <message>
+        <source>Select E or W Longitude of Departure</source>
+        <translation>Wählen Sie Abfahrtslänge E oder W</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of destination degrees from 0 to 180</source>
+        <translation>Geben Sie die Grade der Ziellänge von 0 bis 180 ein</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of destination minutes from 0 to 59.9</source>
+        <translation>Geben Sie die Minuten der Ziellänge von 0 bis 59.9 ein</translation>
+    </message>
+    <message>
+        <source>Select E or W Longitude of Destination</source>
+        <translation>Wählen Sie Ziellänge E oder W</translation>
+    </message>
+    <message>
+        <source>Enter a value of distancefrom 0 to 10800 nm</source>
+        <translation>Geben Sie eine Distanz von 0 bis 10800 sm ein</translation>
+    </message>
+    <message>
+        <source>Enter one or no longitude and 2 other inputs<byte value="xd"/>
+or 2 longitudes and 2 other inputs, no DLo</source>
+        <translation>Geben Sie eine oder keine Länge und 2 weitere Werte ein<byte value="xd"/>
+oder 2 Längen und 2 weitere Werte, keine DLo</translation>
+    </message>
+    <message>
+        <source>Enter three and only three inputs</source>
+        <translation>Geben Sie genau drei Werte ein</translation>
+    </message>
+    <message>
+        <source>LHA and Azimuth\ Inconsistent. Reenter</source>
+        <translation>LHA und Azimut passen nicht zusammen. Neu eingeben</translation>
+    </message>
+    <message>
+        <source>DLo and Initial Course Inconsistent. Reenter</source>
+        <translation>DLo und Anfangskurs passen nicht zusammen. Neu eingeben</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Keine Lösung</translation>
+    </message>
+    <message>
+        <source>No Solution</source>
+        <translation>Keine Lösung</translation>
+    </message>
+    <message>
+        <source>Meridian Diagram #%1</source>
+        <translation>Meridiandiagramm %1</translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>Diagram remark</source>
+        <translation>Hinweis zum Diagramm</translation>
+    </message>
+    <message>
+        <source>Meridian diagram shown</source>
+        <translation>Gezeigtes Meridiandiagramm</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Morvel Help</source>
+        <translation>Morvel-Hilfe</translation>
+    </message>
+    <message>
+        <source>Manual page</source>
+        <translation>Handbuchseite</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Vessel and Navigator</source>
+        <translation>Schiff und Navigator</translation>
+    </message>
+    <message>
+        <source>the ship&apos;s name</source>
+        <translation>der Name des Schiffs</translation>
+    </message>
+    <message>
+        <source>The vessel&apos;s name, e.g. Pilgrim</source>
+        <translation>Der Name des Schiffs, z. B. Pilgrim</translation>
+    </message>
+    <message>
+        <source>who worked the sights</source>
+        <translation>wer die Beobachtungen ausgewertet hat</translation>
+    </message>
+    <message>
+        <source>Who worked the sights, e.g. J. Slocum</source>
+        <translation>Wer die Beobachtungen ausgewertet hat, z. B. J. Slocum</translation>
+    </message>
+    <message>
+        <source>Printed at the head of every page of sights, with a line for the navigator&apos;s signature. Kept for the next time.</source>
+        <translation>Oben auf jeder Seite der Beobachtungen gedruckt, mit einer Zeile für die Unterschrift des Navigators. Für das nächste Mal gemerkt.</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel</source>
+        <translation>&amp;Schiff</translation>
+    </message>
+    <message>
+        <source>&amp;Navigator</source>
+        <translation>&amp;Navigator</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>These lines could not be taken in:
+%1
+They are kept as they stand, and saved with the %2.</source>
+        <translation>Diese Zeilen konnten nicht übernommen werden:
+%1
+Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no host and port: 127.0.0.1:10110, plotter.local, [::1]:10110</source>
+        <translation>„%1“ ist kein Host mit Port: 127.0.0.1:10110, plotter.local, [::1]:10110</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit DR</source>
+        <translation>DR bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin</name>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>the line of %1 (%2) advanced by the run to %3, %4 nm %5</source>
+        <translation>die Standlinie von %1 (%2) auf %3 versegelt, %4 sm %5</translation>
+    </message>
+    <message>
+        <source>the lines of %1 (%2) advanced by the run to %3, %4 nm %5</source>
+        <translation>die Standlinien von %1 (%2) auf %3 versegelt, %4 sm %5</translation>
+    </message>
+    <message>
+        <source>Running fix:</source>
+        <translation>Standort mit versegelten Standlinien:</translation>
+    </message>
+    <message>
+        <source> the %1 lines of %2 advanced to %3 by the runs from their DRs, %4 to %5 nm</source>
+        <translation> die %1 Standlinien von %2 von ihren DRs auf %3 versegelt, %4 bis %5 sm</translation>
+    </message>
+    <message>
+        <source>DR %1: %2</source>
+        <translation>DR %1: %2</translation>
+    </message>
+    <message>
+        <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
+        <translation>und %n weitere unlesbare Zeile(n) (der Tooltip sagt warum).</translation>
+    </message>
+    <message>
+        <source>%n row(s) follow the DR and wait for it.</source>
+        <translation>%n Zeile(n) folgen dem DR und warten auf ihn.</translation>
+    </message>
+    <message>
+        <source>Fix %1 %2</source>
+        <translation>Standort %1 %2</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> um %1</translation>
+    </message>
+    <message>
+        <source>From the DR: %1 nm, %2</source>
+        <translation>Vom DR: %1 sm, %2</translation>
+    </message>
+    <message>
+        <source>95 % ellipse: semi-axes %1 and %2 nm, major axis %3°</source>
+        <translation>95-%-Ellipse: Halbachsen %1 und %2 sm, große Achse %3°</translation>
+    </message>
+    <message>
+        <source>Weak fix:</source>
+        <translation>Schwacher Standort:</translation>
+    </message>
+    <message>
+        <source> no two lines cut at 15° or more (widest cut %1°)</source>
+        <translation> keine zwei Standlinien schneiden sich unter 15° oder mehr (größter Winkel %1°)</translation>
+    </message>
+    <message>
+        <source>Doubtful fix:</source>
+        <translation>Zweifelhafter Standort:</translation>
+    </message>
+    <message>
+        <source>Excluded from the fix:</source>
+        <translation>Vom Standort ausgeschlossen:</translation>
+    </message>
+    <message>
+        <source> row %1 (%2), %3</source>
+        <translation> Zeile %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Two sights or more give a fix.</source>
+        <translation>Zwei oder mehr Beobachtungen ergeben einen Standort.</translation>
+    </message>
+    <message>
+        <source>No fix:</source>
+        <translation>Kein Standort:</translation>
+    </message>
+    <message>
+        <source>%1, excluded</source>
+        <translation>%1, ausgeschlossen</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>%1 °C, %2 hPa</source>
+        <translation>%1 °C, %2 hPa</translation>
+    </message>
+    <message>
+        <source>DR: each sight&apos;s own</source>
+        <translation>DR: je Beobachtung eigener</translation>
+    </message>
+    <message>
+        <source> at %1 UT</source>
+        <translation> um %1 UT</translation>
+    </message>
+    <message>
+        <source>DR %1</source>
+        <translation>DR %1</translation>
+    </message>
+    <message>
+        <source>Course %1, speed %2 kn</source>
+        <translation>Kurs %1, Fahrt %2 kn</translation>
+    </message>
+    <message>
+        <source>Watch: date on board %1, zone %2, watch error %3</source>
+        <translation>Uhr: Bordatum %1, Zone %2, Uhrfehler %3</translation>
+    </message>
+    <message>
+        <source>Printed %1 UT</source>
+        <translation>Gedruckt %1 UT</translation>
+    </message>
+    <message>
+        <source> from %1</source>
+        <translation> von %1</translation>
+    </message>
+    <message>
+        <source>Sight reduction</source>
+        <translation>Höhenstandlinien</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Vessel</source>
+        <translation>Schiff</translation>
+    </message>
+    <message>
+        <source>Navigator</source>
+        <translation>Navigator</translation>
+    </message>
+    <message>
+        <source>Navigator&apos;s signature</source>
+        <translation>Unterschrift des Navigators</translation>
+    </message>
+    <message>
+        <source>Watch (UT)</source>
+        <translation>Uhr (UT)</translation>
+    </message>
+    <message>
+        <source>No DR</source>
+        <translation>Kein DR</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::DailyPagesDialog</name>
+    <message>
+        <source>Daily Pages</source>
+        <translation>Tagesseiten</translation>
+    </message>
+    <message>
+        <source>&amp;Date (UT):</source>
+        <translation>&amp;Datum (UT):</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Morvel daily page %1</source>
+        <translation>Morvel Tagesseite %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::DrBox</name>
+    <message>
+        <source>Dead reckoning</source>
+        <translation>Koppelort</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>&amp;Position</translation>
+    </message>
+    <message>
+        <source>&amp;Time (UTC)</source>
+        <translation>Z&amp;eit (UTC)</translation>
+    </message>
+    <message>
+        <source>&amp;Course</source>
+        <translation>&amp;Kurs</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d (kn)</source>
+        <translation>&amp;Fahrt (kn)</translation>
+    </message>
+    <message>
+        <source>Date on &amp;board</source>
+        <translation>B&amp;ordatum</translation>
+    </message>
+    <message>
+        <source>&amp;Zone</source>
+        <translation>&amp;Zone</translation>
+    </message>
+    <message>
+        <source>&amp;Watch error</source>
+        <translation>&amp;Uhrfehler</translation>
+    </message>
+    <message>
+        <source>12 s fast, 12 s slow</source>
+        <translation>12 s fast, 12 s slow</translation>
+    </message>
+    <message>
+        <source>From &amp;GPS</source>
+        <translation>Vom &amp;GPS</translation>
+    </message>
+    <message>
+        <source>The position, time, course and speed from gpsd (localhost:2947)</source>
+        <translation>Position, Zeit, Kurs und Fahrt von gpsd (localhost:2947)</translation>
+    </message>
+    <message>
+        <source>The date on board, when the sights are timed by the watch.</source>
+        <translation>Das Bordatum, wenn die Beobachtungen nach der Uhr gestoppt werden.</translation>
+    </message>
+    <message>
+        <source>The zone description the watch keeps: the hours added to zone time to give UT (0 for a watch kept on UT).</source>
+        <translation>Die Zonenzeit der Uhr: die Stunden, die zur Zonenzeit addiert UT ergeben (0 für eine Uhr auf UT).</translation>
+    </message>
+    <message>
+        <source>Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
+        <translation>fast (vor): die richtige Zeit ist die der Uhr minus dem Fehler; slow (nach): plus dem Fehler.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::LogModel</name>
+    <message>
+        <source>Time of the sight in UTC, e.g. 2026-12-07T22:04:10Z</source>
+        <translation>Zeit der Beobachtung in UTC, z. B. 2026-12-07T22:04:10Z</translation>
+    </message>
+    <message>
+        <source>Body: the Sun, the Moon, a planet or a navigational star, e.g. Vega</source>
+        <translation>Gestirn: Sonne, Mond, ein Planet oder ein Navigationsstern, z. B. Vega</translation>
+    </message>
+    <message>
+        <source>Limb of the Sun or the Moon: lower, upper or centre</source>
+        <translation>Rand von Sonne oder Mond: lower, upper oder centre</translation>
+    </message>
+    <message>
+        <source>Sextant altitude Hs: degrees and minutes, e.g. 41 12.3 or 41 12 18</source>
+        <translation>Kimmabstand Hs: Grad und Minuten, z. B. 41 12.3 oder 41 12 18</translation>
+    </message>
+    <message>
+        <source>IC (′): + off the arc, − on; minutes signed, or 1.2 off, 1.2 on</source>
+        <translation>IC (′): + außerhalb des Bogens, − auf dem Bogen; Minuten mit Vorzeichen oder 1.2 off, 1.2 on</translation>
+    </message>
+    <message>
+        <source>Height of eye: metres or feet, e.g. 2.5 or 8 ft</source>
+        <translation>Augeshöhe: Meter oder Fuß, z. B. 2.5 oder 8 ft</translation>
+    </message>
+    <message>
+        <source>Air temperature in °C for the refraction, e.g. 12 (10 when empty)</source>
+        <translation>Lufttemperatur in °C für die Refraktion, z. B. 12 (10 wenn leer)</translation>
+    </message>
+    <message>
+        <source>Pressure in hPa for the refraction, e.g. 1013 (1010 when empty)</source>
+        <translation>Luftdruck in hPa für die Refraktion, z. B. 1013 (1010 wenn leer)</translation>
+    </message>
+    <message>
+        <source>The row&apos;s own DR latitude, e.g. 41 10.0N; empty follows the DR</source>
+        <translation>Eigene DR-Breite der Zeile, z. B. 41 10.0N; leer folgt sie dem DR</translation>
+    </message>
+    <message>
+        <source>The row&apos;s own DR longitude, e.g. 066 30.0W; empty follows the DR</source>
+        <translation>Eigene DR-Länge der Zeile, z. B. 066 30.0W; leer folgt sie dem DR</translation>
+    </message>
+    <message>
+        <source>Watch time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Excluded from the fix: %1</source>
+        <translation>Vom Standort ausgeschlossen: %1</translation>
+    </message>
+    <message>
+        <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
+        <translation>IC %1, Kimmtiefe %2, Refraktion %3, SD %4, Parallaxe %5</translation>
+    </message>
+    <message>
+        <source>
+Below 5° of apparent altitude refraction is unreliable.</source>
+        <translation>
+Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Gestirn</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Hs</source>
+        <translation>Hs</translation>
+    </message>
+    <message>
+        <source>IC (&apos;)</source>
+        <translation>IC (&apos;)</translation>
+    </message>
+    <message>
+        <source>Eye (m or ft)</source>
+        <translation>Auge (m oder ft)</translation>
+    </message>
+    <message>
+        <source>Temp (°C)</source>
+        <translation>Temp. (°C)</translation>
+    </message>
+    <message>
+        <source>Press. (hPa)</source>
+        <translation>Druck (hPa)</translation>
+    </message>
+    <message>
+        <source>DR lat</source>
+        <translation>DR-Breite</translation>
+    </message>
+    <message>
+        <source>DR lon</source>
+        <translation>DR-Länge</translation>
+    </message>
+    <message>
+        <source>Ho</source>
+        <translation>Ho</translation>
+    </message>
+    <message>
+        <source>Hc</source>
+        <translation>Hc</translation>
+    </message>
+    <message>
+        <source>Zn</source>
+        <translation>Zn</translation>
+    </message>
+    <message>
+        <source>Intercept</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuum</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::LogTable</name>
+    <message>
+        <source>One sight a row. Enter adds a row, and in a cell keeps what was typed and moves on; F2 edits a cell; Escape leaves it as it was.</source>
+        <translation>Eine Beobachtung je Zeile. Eingabe fügt eine Zeile an und übernimmt in einer Zelle das Getippte; F2 bearbeitet eine Zelle; Esc lässt sie, wie sie war.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::PlottingSheet</name>
+    <message>
+        <source>The plotting sheet: the DR and its track, the lines of position and the fix. The mouse wheel, + and - zoom (about the pointer), dragging or the arrow keys pan, Home or 0 fits the sheet to the DR, the lines and the fix again; the view stays where you put it while you edit the log. Hover a line for its sight.</source>
+        <translation>Die Leerkarte: der DR und sein Kurs, die Standlinien und der Standort. Mausrad, + und - zoomen (um den Zeiger), Ziehen oder die Pfeiltasten verschieben, Pos1 oder 0 passt die Karte wieder an DR, Standlinien und Standort an; die Ansicht bleibt, wo Sie sie hingestellt haben, während Sie das Journal bearbeiten. Über einer Standlinie zeigt der Zeiger ihre Beobachtung.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to the DR, Lines and Fix</source>
+        <translation>&amp;An DR, Standlinien und Standort anpassen</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag pans, Home fits</source>
+        <translation>Rad oder + und -: Zoom, Ziehen: Verschieben, Pos1: Anpassen</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SightDocument</name>
+    <message>
+        <source>Delete row</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a sight log: %2</source>
+        <translation>%1 ist kein Beobachtungsjournal: %2</translation>
+    </message>
+    <message>
+        <source>sights</source>
+        <translation>Beobachtungen</translation>
+    </message>
+    <message>
+        <source>The sights could not be saved in %1.</source>
+        <translation>Die Beobachtungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be kept for recovery in %1. Save the sights to keep them.</source>
+        <translation>Änderungen können nicht zur Wiederherstellung in %1 gesichert werden. Speichern Sie die Beobachtungen.</translation>
+    </message>
+    <message>
+        <source>The sights kept in %1 could not be read: %2</source>
+        <translation>Die in %1 gesicherten Beobachtungen konnten nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SightWindow</name>
+    <message>
+        <source>Plotting &amp;sheet</source>
+        <translation>&amp;Leerkarte</translation>
+    </message>
+    <message>
+        <source>S&amp;ky</source>
+        <translation>Hi&amp;mmel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel and Navigator...</source>
+        <translation>Schiff und &amp;Navigator...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>Zeile &amp;anfügen</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Row</source>
+        <translation>Zeile &amp;duplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Row</source>
+        <translation>Zeile &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Identify Body...</source>
+        <translation>Gestirn &amp;identifizieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Almanac</source>
+        <translation>&amp;Almanach</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Pages...</source>
+        <translation>&amp;Tagesseiten...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <source>D&amp;usk</source>
+        <translation>&amp;Dämmerung</translation>
+    </message>
+    <message>
+        <source>&amp;Night</source>
+        <translation>&amp;Nacht</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (by the Sun at the DR)</source>
+        <translation>&amp;Automatisch (nach der Sonne am DR)</translation>
+    </message>
+    <message>
+        <source>Next &amp;Palette</source>
+        <translation>Nächste &amp;Palette</translation>
+    </message>
+    <message>
+        <source>D&amp;immer</source>
+        <translation>D&amp;unkler</translation>
+    </message>
+    <message>
+        <source>&amp;Brighter</source>
+        <translation>&amp;Heller</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Sight Reduction &amp;Help</source>
+        <translation>&amp;Hilfe zu Höhenstandlinien</translation>
+    </message>
+    <message>
+        <source>Morvel &amp;Manual</source>
+        <translation>Morvel-&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <translation>&amp;Direkthilfe</translation>
+    </message>
+    <message>
+        <source>DR position</source>
+        <translation>DR-Position</translation>
+    </message>
+    <message>
+        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
+        <translation>DR-Position: Breite und Länge, z. B. 41 10.0N 66 30.0W</translation>
+    </message>
+    <message>
+        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
+        <translation>Der Koppelort zur DR-Zeit, wie Navigatoren ihn schreiben: Grad und Minuten mit N oder S und E oder W (41 10.0N 66 30.0W) oder Dezimalgrad mit Vorzeichen.</translation>
+    </message>
+    <message>
+        <source>DR time (UTC)</source>
+        <translation>DR-Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
+        <translation>DR-Zeit in UTC, z. B. 2026-12-07T17:00:00Z</translation>
+    </message>
+    <message>
+        <source>The time at which the DR position holds, in UTC with its Z. Each sight&apos;s DR is run on from it by the course and speed.</source>
+        <translation>Die Zeit, zu der die DR-Position gilt, in UTC mit Z. Der DR jeder Beobachtung wird daraus mit Kurs und Fahrt gekoppelt.</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Course: degrees true, e.g. 090</source>
+        <translation>Kurs: Grad rechtweisend, z. B. 090</translation>
+    </message>
+    <message>
+        <source>The course made good, in degrees true from 000 to 360.</source>
+        <translation>Der Kurs über Grund, in Grad rechtweisend von 000 bis 360.</translation>
+    </message>
+    <message>
+        <source>Speed (knots)</source>
+        <translation>Fahrt (Knoten)</translation>
+    </message>
+    <message>
+        <source>Speed: knots, e.g. 12</source>
+        <translation>Fahrt: Knoten, z. B. 12</translation>
+    </message>
+    <message>
+        <source>The speed made good in knots; 0 for a ship stopped.</source>
+        <translation>Die Fahrt über Grund in Knoten; 0 für ein gestopptes Schiff.</translation>
+    </message>
+    <message>
+        <source>Sight log</source>
+        <translation>Beobachtungsjournal</translation>
+    </message>
+    <message>
+        <source>The sight log, one sight a row. Enter adds a row; F2 or typing edits a cell. Each column&apos;s heading says what it takes. A complete row shows Ho, Hc, Zn and the intercept; a row that cannot be read is tinted, its tooltip saying why.</source>
+        <translation>Das Beobachtungsjournal, eine Beobachtung je Zeile. Eingabe fügt eine Zeile an; F2 oder Tippen bearbeitet eine Zelle. Jede Spaltenüberschrift sagt, was sie erwartet. Eine vollständige Zeile zeigt Ho, Hc, Zn und den Abstand; eine unlesbare Zeile ist getönt, ihr Tooltip sagt warum.</translation>
+    </message>
+    <message>
+        <source>What the log gives</source>
+        <translation>Was das Journal ergibt</translation>
+    </message>
+    <message>
+        <source>The fix from the sights, with its error ellipse, and each row that could not be read or is doubtful.</source>
+        <translation>Der Standort aus den Beobachtungen mit seiner Fehlerellipse und jede unlesbare oder zweifelhafte Zeile.</translation>
+    </message>
+    <message>
+        <source>Plotting sheet</source>
+        <translation>Leerkarte</translation>
+    </message>
+    <message>
+        <source>The plotting sheet around the DR and the fix. The wheel or + and - zoom, dragging or the arrows pan, Home or 0 fits it again.</source>
+        <translation>Die Leerkarte um DR und Standort. Rad oder + und - zoomen, Ziehen oder die Pfeile verschieben, Pos1 oder 0 passt sie wieder an.</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Zeile anfügen</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 anfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Zeile duplizieren</translation>
+    </message>
+    <message>
+        <source>This sight cannot be identified until its %1 is right: %2</source>
+        <translation>Diese Beobachtung kann erst identifiziert werden, wenn %1 stimmt: %2</translation>
+    </message>
+    <message>
+        <source>Morvel (Sight Reduction)</source>
+        <translation>Morvel (Höhenstandlinien)</translation>
+    </message>
+    <message>
+        <source>Sights from a run that did not end cleanly were kept. Restore them?</source>
+        <translation>Beobachtungen einer nicht sauber beendeten Sitzung wurden gesichert. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Save the sights</source>
+        <translation>Beobachtungen speichern</translation>
+    </message>
+    <message>
+        <source>Sight logs (*.csv);;All files (*)</source>
+        <translation>Beobachtungsjournale (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open sights</source>
+        <translation>Beobachtungen öffnen</translation>
+    </message>
+    <message>
+        <source>The sights have changes that are not saved. Save them?</source>
+        <translation>Die Beobachtungen haben ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+    <message>
+        <source>Morvel sights</source>
+        <translation>Morvel-Beobachtungen</translation>
+    </message>
+    <message>
+        <source>Morvel sights %1</source>
+        <translation>Morvel-Beobachtungen %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plotter</source>
+        <translation>&amp;Plotter</translation>
+    </message>
+    <message>
+        <source>Send Each &amp;Fix to the Plotter</source>
+        <translation>Jeden &amp;Standort an den Plotter senden</translation>
+    </message>
+    <message>
+        <source>Plotter &amp;Address...</source>
+        <translation>Plotter-&amp;Adresse...</translation>
+    </message>
+    <message>
+        <source>&amp;Send the Fix Now</source>
+        <translation>Standort jetzt &amp;senden</translation>
+    </message>
+    <message>
+        <source>Save the Fix as &amp;GPX...</source>
+        <translation>Standort als &amp;GPX speichern...</translation>
+    </message>
+    <message>
+        <source>Plotter Address</source>
+        <translation>Plotter-Adresse</translation>
+    </message>
+    <message>
+        <source>The plotter&apos;s host and UDP port (OpenCPN: 10110):</source>
+        <translation>Host und UDP-Port des Plotters (OpenCPN: 10110):</translation>
+    </message>
+    <message>
+        <source>There is no fix to send.</source>
+        <translation>Es gibt keinen Standort zum Senden.</translation>
+    </message>
+    <message>
+        <source>The fix was not sent: %1</source>
+        <translation>Der Standort wurde nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>%1 sent to the plotter at %2</source>
+        <translation>%1 an den Plotter unter %2 gesendet</translation>
+    </message>
+    <message>
+        <source>The fix was not sent to the plotter: %1</source>
+        <translation>Der Standort wurde nicht an den Plotter gesendet: %1</translation>
+    </message>
+    <message>
+        <source>There is no fix to save.</source>
+        <translation>Es gibt keinen Standort zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Save the fix as GPX</source>
+        <translation>Standort als GPX speichern</translation>
+    </message>
+    <message>
+        <source>GPX files (*.gpx);;All files (*)</source>
+        <translation>GPX-Dateien (*.gpx);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The fix was not saved: %1</source>
+        <translation>Der Standort wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>%1 saved in %2</source>
+        <translation>%1 in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Asking the GPS...</source>
+        <translation>GPS wird abgefragt...</translation>
+    </message>
+    <message>
+        <source>No position from the GPS: %1. The DR stays as it was.</source>
+        <translation>Keine Position vom GPS: %1. Der DR bleibt, wie er war.</translation>
+    </message>
+    <message>
+        <source>DR from the GPS (%1 %2)</source>
+        <translation>DR vom GPS (%1 %2)</translation>
+    </message>
+    <message>
+        <source>; the computer clock is %1 s %2 on GPS time</source>
+        <translation>; die Rechneruhr geht %1 s %2 gegenüber GPS-Zeit</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>vor</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>nach</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SkyPanel</name>
+    <message>
+        <source>Time of the sky in UTC, e.g. 2026-12-07 22:00:00 UTC</source>
+        <translation>Zeit des Himmels in UTC, z. B. 2026-12-07 22:00:00 UTC</translation>
+    </message>
+    <message>
+        <source>Lowest altitude listed, degrees, e.g. 15</source>
+        <translation>Niedrigste gelistete Höhe, Grad, z. B. 15</translation>
+    </message>
+    <message>
+        <source>Highest altitude listed, degrees, e.g. 70</source>
+        <translation>Höchste gelistete Höhe, Grad, z. B. 70</translation>
+    </message>
+    <message>
+        <source>Bodies suggested</source>
+        <translation>Vorgeschlagene Gestirne</translation>
+    </message>
+    <message>
+        <source>How many bodies to suggest for a fix: 3, 120° apart, or 4, 90° apart</source>
+        <translation>Wie viele Gestirne für einen Standort: 3 im Abstand von 120° oder 4 im Abstand von 90°</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::toolkit::ManualBrowser</name>
+    <message>
+        <source>Not part of the manual: %1</source>
+        <translation>Nicht Teil des Handbuchs: %1</translation>
+    </message>
+</context>
+</TS>

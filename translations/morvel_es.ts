@@ -1,0 +1,1269 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Click below for data format</source>
+        <translation>Formato de los datos:</translation>
+    </message>
+    <message>
+        <source>Degrees and minutes</source>
+        <translation>Grados y minutos</translation>
+    </message>
+    <message>
+        <source>Decimal degrees</source>
+        <translation>Grados decimales</translation>
+    </message>
+    <message>
+        <source>Great Circle Sailing</source>
+        <translation>Navegación ortodrómica</translation>
+    </message>
+    <message>
+        <source>&amp;Sight Reduction</source>
+        <translation>&amp;Rectas de altura</translation>
+    </message>
+    <message>
+        <source>&amp;Compass Error</source>
+        <translation>&amp;Corrección total</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Check every result against the almanac and tables before you rely on it.</source>
+        <translation>Compruebe cada resultado con el almanaque y las tablas antes de fiarse de él.</translation>
+    </message>
+    <message>
+        <source>Morvel (Decimal Degrees)</source>
+        <translation>Morvel (grados decimales)</translation>
+    </message>
+    <message>
+        <source>Morvel (Degrees and Minutes)</source>
+        <translation>Morvel (grados y minutos)</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude, deg</source>
+        <translation>&amp;Latitud, gr.</translation>
+    </message>
+    <message>
+        <source>L&amp;HA, deg</source>
+        <translation>L&amp;HA, gr.</translation>
+    </message>
+    <message>
+        <source>&amp;Declination, deg</source>
+        <translation>&amp;Declinación, gr.</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude, deg</source>
+        <translation>&amp;Altura, gr.</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth, deg</source>
+        <translation>A&amp;zimut, gr.</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude</source>
+        <translation>&amp;Latitud</translation>
+    </message>
+    <message>
+        <source>L&amp;HA</source>
+        <translation>L&amp;HA</translation>
+    </message>
+    <message>
+        <source>&amp;Declination</source>
+        <translation>&amp;Declinación</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude</source>
+        <translation>&amp;Altura</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth</source>
+        <translation>A&amp;zimut</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude of Departure</source>
+        <translation>&amp;Latitud de salida</translation>
+    </message>
+    <message>
+        <source>Longitude of Departure</source>
+        <translation>Longitud de salida</translation>
+    </message>
+    <message>
+        <source>Latitude of &amp;Destination</source>
+        <translation>Latitud de &amp;llegada</translation>
+    </message>
+    <message>
+        <source>Dist&amp;ance</source>
+        <translation>Dis&amp;tancia</translation>
+    </message>
+    <message>
+        <source>Initial Course (Cn)</source>
+        <translation>Rumbo inicial (Cn)</translation>
+    </message>
+    <message>
+        <source>Longitude of Destination</source>
+        <translation>Longitud de llegada</translation>
+    </message>
+    <message>
+        <source>DLo</source>
+        <translation>DLo</translation>
+    </message>
+    <message>
+        <source>Final Course</source>
+        <translation>Rumbo final</translation>
+    </message>
+    <message>
+        <source>&amp;North</source>
+        <translation>&amp;Norte</translation>
+    </message>
+    <message>
+        <source>&amp;South</source>
+        <translation>&amp;Sur</translation>
+    </message>
+    <message>
+        <source>Nor&amp;th</source>
+        <translation>No&amp;rte</translation>
+    </message>
+    <message>
+        <source>So&amp;uth</source>
+        <translation>S&amp;ur</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Gr</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>nmi</source>
+        <translation>mn</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>2 Outputs</source>
+        <translation>2 salidas</translation>
+    </message>
+    <message>
+        <source>Many Other Solutions</source>
+        <translation>Muchas otras soluciones</translation>
+    </message>
+    <message>
+        <source>%1 — printed %2 UTC</source>
+        <translation>%1 — impreso el %2 UTC</translation>
+    </message>
+    <message>
+        <source>Ell&amp;ipse</source>
+        <translation>El&amp;ipse</translation>
+    </message>
+    <message>
+        <source>Draw #&amp;1</source>
+        <translation>Dibujo &amp;1</translation>
+    </message>
+    <message>
+        <source>Draw #&amp;2</source>
+        <translation>Dibujo &amp;2</translation>
+    </message>
+    <message>
+        <source>Aut&amp;o Step</source>
+        <translation>Paso aut&amp;o</translation>
+    </message>
+    <message>
+        <source>Sin&amp;gle Step/ Stop Auto</source>
+        <translation>Un &amp;paso/ Parar</translation>
+    </message>
+    <message>
+        <source>Sin&amp;gle Step/  Auto Stop</source>
+        <translation>Un &amp;paso/ Parar</translation>
+    </message>
+    <message>
+        <source>Continuous step</source>
+        <translation>Paso continuo</translation>
+    </message>
+    <message>
+        <source>Select Output Set for Meridian Diagram</source>
+        <translation>Elija la solución a dibujar</translation>
+    </message>
+    <message>
+        <source>Plotted values of LHA &amp; Zn may differ from numerical values</source>
+        <translation>LHA y Zn dibujados pueden diferir de los valores numéricos</translation>
+    </message>
+    <message>
+        <source>Plotted values of DLo &amp; Cn may differ from numerical values</source>
+        <translation>DLo y Cn dibujados pueden diferir de los valores numéricos</translation>
+    </message>
+    <message>
+        <source>Enter a Latitude Value from 0 to 90 deg.</source>
+        <translation>Introduzca una latitud de 0 a 90°.</translation>
+    </message>
+    <message>
+        <source>Enter an LHA Value from 0 to 360 deg.</source>
+        <translation>Introduzca un LHA de 0 a 360°.</translation>
+    </message>
+    <message>
+        <source>Enter a Declination Value from 0 to 90 deg.</source>
+        <translation>Introduzca una declinación de 0 a 90°.</translation>
+    </message>
+    <message>
+        <source>Enter an Altitude Value from -90 to 90 deg.</source>
+        <translation>Introduzca una altura de -90 a 90°.</translation>
+    </message>
+    <message>
+        <source>Enter an Azimuth Value from 0 to 360 deg.</source>
+        <translation>Introduzca un azimut de 0 a 360°.</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude</source>
+        <translation>Elija latitud N o S</translation>
+    </message>
+    <message>
+        <source>Select N or S Declination</source>
+        <translation>Elija declinación N o S</translation>
+    </message>
+    <message>
+        <source>Enter a value of latitude degrees from 0 to 90</source>
+        <translation>Introduzca los grados de latitud de 0 a 90</translation>
+    </message>
+    <message>
+        <source>Enter a value of latitude minutes from to to 59.9</source>
+        <translation>Introduzca los minutos de latitud de 0 a 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a Value of LHA degrees from 0 to 360</source>
+        <translation>Introduzca los grados de LHA de 0 a 360</translation>
+    </message>
+    <message>
+        <source>Enter a value of LHA minutes from to to 59.9 </source>
+        <translation>Introduzca los minutos de LHA de 0 a 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a value of declination degrees from 0 to 90</source>
+        <translation>Introduzca los grados de declinación de 0 a 90</translation>
+    </message>
+    <message>
+        <source>Enter a value of declination minutes from 0 to 59.9</source>
+        <translation>Introduzca los minutos de declinación de 0 a 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a value of altitude degrees from -90 to 90</source>
+        <translation>Introduzca los grados de altura de -90 a 90</translation>
+    </message>
+    <message>
+        <source>Enter a value of altitude minutes from 0 to 59.9</source>
+        <translation>Introduzca los minutos de altura de 0 a 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a value of azimuth degrees from 0 to 360</source>
+        <translation>Introduzca los grados de azimut de 0 a 360</translation>
+    </message>
+    <message>
+        <source>Enter a value of azimuth minutes from 0 to 59.9</source>
+        <translation>Introduzca los minutos de azimut de 0 a 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a Value of DLo degrees from 0 to 360</source>
+        <translation>Introduzca los grados de DLo de 0 a 360</translation>
+    </message>
+    <message>
+        <source>Enter a value of DLo minutes from to to 59.9 </source>
+        <translation>Introduzca los minutos de DLo de 0 a 59.9</translation>
+    </message>
+    <message>
+        <source>Select E or W DLo</source>
+        <translation>Elija DLo E o W</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude of Departure</source>
+        <translation>Elija latitud de salida N o S</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude of destination</source>
+        <translation>Elija latitud de llegada N o S</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitudeof departure  degrees from 0 to 180</source>
+        <translation>Introduzca los grados de longitud de salida de 0 a 180</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of departure minutes from 0 to 59.9</source>
+        <translation>Introduzca los minutos de longitud de salida de 0 a 59.9</translation>
+    </message>
+    <message>
+        <source>Select E or W Longitude of Departure</source>
+        <translation>Elija longitud de salida E o W</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of destination degrees from 0 to 180</source>
+        <translation>Introduzca los grados de longitud de llegada de 0 a 180</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of destination minutes from 0 to 59.9</source>
+        <translation>Introduzca los minutos de longitud de llegada de 0 a 59.9</translation>
+    </message>
+    <message>
+        <source>Select E or W Longitude of Destination</source>
+        <translation>Elija longitud de llegada E o W</translation>
+    </message>
+    <message>
+        <source>Enter a value of distancefrom 0 to 10800 nm</source>
+        <translation>Introduzca una distancia de 0 a 10800 mn</translation>
+    </message>
+    <message>
+        <source>Enter one or no longitude and 2 other inputs<byte value="xd"/>
+or 2 longitudes and 2 other inputs, no DLo</source>
+        <translation>Introduzca una o ninguna longitud y 2 datos más<byte value="xd"/>
+o 2 longitudes y 2 datos más, sin DLo</translation>
+    </message>
+    <message>
+        <source>Enter three and only three inputs</source>
+        <translation>Introduzca tres datos, ni más ni menos</translation>
+    </message>
+    <message>
+        <source>LHA and Azimuth\ Inconsistent. Reenter</source>
+        <translation>LHA y azimut incompatibles. Vuelva a introducirlos</translation>
+    </message>
+    <message>
+        <source>DLo and Initial Course Inconsistent. Reenter</source>
+        <translation>DLo y rumbo inicial incompatibles. Vuelva a introducirlos</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Sin solución</translation>
+    </message>
+    <message>
+        <source>No Solution</source>
+        <translation>Sin solución</translation>
+    </message>
+    <message>
+        <source>Meridian Diagram #%1</source>
+        <translation>Diagrama meridiano %1</translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>Diagram remark</source>
+        <translation>Nota del diagrama</translation>
+    </message>
+    <message>
+        <source>Meridian diagram shown</source>
+        <translation>Diagrama meridiano mostrado</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Morvel Help</source>
+        <translation>Ayuda de Morvel</translation>
+    </message>
+    <message>
+        <source>Manual page</source>
+        <translation>Página del manual</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Vessel and Navigator</source>
+        <translation>Buque y navegante</translation>
+    </message>
+    <message>
+        <source>the ship&apos;s name</source>
+        <translation>el nombre del buque</translation>
+    </message>
+    <message>
+        <source>The vessel&apos;s name, e.g. Pilgrim</source>
+        <translation>El nombre del buque, p. ej. Pilgrim</translation>
+    </message>
+    <message>
+        <source>who worked the sights</source>
+        <translation>quién calculó las observaciones</translation>
+    </message>
+    <message>
+        <source>Who worked the sights, e.g. J. Slocum</source>
+        <translation>Quién calculó las observaciones, p. ej. J. Slocum</translation>
+    </message>
+    <message>
+        <source>Printed at the head of every page of sights, with a line for the navigator&apos;s signature. Kept for the next time.</source>
+        <translation>Impresos al principio de cada página de observaciones, con una línea para la firma del navegante. Se guardan para la próxima vez.</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel</source>
+        <translation>&amp;Buque</translation>
+    </message>
+    <message>
+        <source>&amp;Navigator</source>
+        <translation>&amp;Navegante</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>These lines could not be taken in:
+%1
+They are kept as they stand, and saved with the %2.</source>
+        <translation>Estas líneas no se pudieron leer:
+%1
+Se conservan tal cual y se guardan con las %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no host and port: 127.0.0.1:10110, plotter.local, [::1]:10110</source>
+        <translation>«%1» no es un host y puerto: 127.0.0.1:10110, plotter.local, [::1]:10110</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Edit DR</source>
+        <translation>Editar DR</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin</name>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Fila %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>the line of %1 (%2) advanced by the run to %3, %4 nm %5</source>
+        <translation>la recta de %1 (%2) trasladada a %3, %4 mn %5</translation>
+    </message>
+    <message>
+        <source>the lines of %1 (%2) advanced by the run to %3, %4 nm %5</source>
+        <translation>las rectas de %1 (%2) trasladadas a %3, %4 mn %5</translation>
+    </message>
+    <message>
+        <source>Running fix:</source>
+        <translation>Situación por rectas trasladadas:</translation>
+    </message>
+    <message>
+        <source> the %1 lines of %2 advanced to %3 by the runs from their DRs, %4 to %5 nm</source>
+        <translation> las %1 rectas de %2 trasladadas a %3 desde sus DR, %4 a %5 mn</translation>
+    </message>
+    <message>
+        <source>DR %1: %2</source>
+        <translation>DR %1: %2</translation>
+    </message>
+    <message>
+        <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
+        <translation>y %n fila(s) más ilegible(s) (la ayuda dice por qué).</translation>
+    </message>
+    <message>
+        <source>%n row(s) follow the DR and wait for it.</source>
+        <translation>%n fila(s) siguen el DR y lo esperan.</translation>
+    </message>
+    <message>
+        <source>Fix %1 %2</source>
+        <translation>Situación %1 %2</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> a las %1</translation>
+    </message>
+    <message>
+        <source>From the DR: %1 nm, %2</source>
+        <translation>Desde el DR: %1 mn, %2</translation>
+    </message>
+    <message>
+        <source>95 % ellipse: semi-axes %1 and %2 nm, major axis %3°</source>
+        <translation>Elipse del 95 %: semiejes %1 y %2 mn, eje mayor %3°</translation>
+    </message>
+    <message>
+        <source>Weak fix:</source>
+        <translation>Situación débil:</translation>
+    </message>
+    <message>
+        <source> no two lines cut at 15° or more (widest cut %1°)</source>
+        <translation> ningún par de rectas se corta a 15° o más (máximo %1°)</translation>
+    </message>
+    <message>
+        <source>Doubtful fix:</source>
+        <translation>Situación dudosa:</translation>
+    </message>
+    <message>
+        <source>Excluded from the fix:</source>
+        <translation>Excluidas de la situación:</translation>
+    </message>
+    <message>
+        <source> row %1 (%2), %3</source>
+        <translation> fila %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Two sights or more give a fix.</source>
+        <translation>Dos observaciones o más dan una situación.</translation>
+    </message>
+    <message>
+        <source>No fix:</source>
+        <translation>Sin situación:</translation>
+    </message>
+    <message>
+        <source>%1, excluded</source>
+        <translation>%1, excluida</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>omitida: %1</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>%1 °C, %2 hPa</source>
+        <translation>%1 °C, %2 hPa</translation>
+    </message>
+    <message>
+        <source>DR: each sight&apos;s own</source>
+        <translation>DR: el propio de cada observación</translation>
+    </message>
+    <message>
+        <source> at %1 UT</source>
+        <translation> a las %1 UT</translation>
+    </message>
+    <message>
+        <source>DR %1</source>
+        <translation>DR %1</translation>
+    </message>
+    <message>
+        <source>Course %1, speed %2 kn</source>
+        <translation>Rumbo %1, velocidad %2 nudos</translation>
+    </message>
+    <message>
+        <source>Watch: date on board %1, zone %2, watch error %3</source>
+        <translation>Reloj: fecha a bordo %1, huso %2, error %3</translation>
+    </message>
+    <message>
+        <source>Printed %1 UT</source>
+        <translation>Impreso el %1 UT</translation>
+    </message>
+    <message>
+        <source> from %1</source>
+        <translation> desde %1</translation>
+    </message>
+    <message>
+        <source>Sight reduction</source>
+        <translation>Rectas de altura</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Vessel</source>
+        <translation>Buque</translation>
+    </message>
+    <message>
+        <source>Navigator</source>
+        <translation>Navegante</translation>
+    </message>
+    <message>
+        <source>Navigator&apos;s signature</source>
+        <translation>Firma del navegante</translation>
+    </message>
+    <message>
+        <source>Watch (UT)</source>
+        <translation>Reloj (UT)</translation>
+    </message>
+    <message>
+        <source>No DR</source>
+        <translation>Sin DR</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::DailyPagesDialog</name>
+    <message>
+        <source>Daily Pages</source>
+        <translation>Páginas diarias</translation>
+    </message>
+    <message>
+        <source>&amp;Date (UT):</source>
+        <translation>&amp;Fecha (UT):</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Morvel daily page %1</source>
+        <translation>Morvel página diaria %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::DrBox</name>
+    <message>
+        <source>Dead reckoning</source>
+        <translation>Estima</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>Pos&amp;ición</translation>
+    </message>
+    <message>
+        <source>&amp;Time (UTC)</source>
+        <translation>&amp;Hora (UTC)</translation>
+    </message>
+    <message>
+        <source>&amp;Course</source>
+        <translation>&amp;Rumbo</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d (kn)</source>
+        <translation>Veloci&amp;dad (nudos)</translation>
+    </message>
+    <message>
+        <source>Date on &amp;board</source>
+        <translation>Fecha a &amp;bordo</translation>
+    </message>
+    <message>
+        <source>&amp;Zone</source>
+        <translation>Hu&amp;so</translation>
+    </message>
+    <message>
+        <source>&amp;Watch error</source>
+        <translation>Error del re&amp;loj</translation>
+    </message>
+    <message>
+        <source>12 s fast, 12 s slow</source>
+        <translation>12 s fast, 12 s slow</translation>
+    </message>
+    <message>
+        <source>From &amp;GPS</source>
+        <translation>Del &amp;GPS</translation>
+    </message>
+    <message>
+        <source>The position, time, course and speed from gpsd (localhost:2947)</source>
+        <translation>Posición, hora, rumbo y velocidad de gpsd (localhost:2947)</translation>
+    </message>
+    <message>
+        <source>The date on board, when the sights are timed by the watch.</source>
+        <translation>La fecha a bordo, cuando las observaciones se toman con el reloj.</translation>
+    </message>
+    <message>
+        <source>The zone description the watch keeps: the hours added to zone time to give UT (0 for a watch kept on UT).</source>
+        <translation>El huso que lleva el reloj: las horas que se suman a la hora del huso para dar la UT (0 para un reloj en UT).</translation>
+    </message>
+    <message>
+        <source>Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
+        <translation>fast (adelanta): la hora exacta es la del reloj menos el error; slow (atrasa): más el error.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::LogModel</name>
+    <message>
+        <source>Time of the sight in UTC, e.g. 2026-12-07T22:04:10Z</source>
+        <translation>Hora de la observación en UTC, p. ej. 2026-12-07T22:04:10Z</translation>
+    </message>
+    <message>
+        <source>Body: the Sun, the Moon, a planet or a navigational star, e.g. Vega</source>
+        <translation>Astro: el Sol, la Luna, un planeta o una estrella, p. ej. Vega</translation>
+    </message>
+    <message>
+        <source>Limb of the Sun or the Moon: lower, upper or centre</source>
+        <translation>Limbo del Sol o la Luna: lower, upper o centre</translation>
+    </message>
+    <message>
+        <source>Sextant altitude Hs: degrees and minutes, e.g. 41 12.3 or 41 12 18</source>
+        <translation>Altura instrumental Hs: grados y minutos, p. ej. 41 12.3 o 41 12 18</translation>
+    </message>
+    <message>
+        <source>IC (′): + off the arc, − on; minutes signed, or 1.2 off, 1.2 on</source>
+        <translation>IC (′): + fuera del limbo, − sobre él; minutos con signo, o 1.2 off, 1.2 on</translation>
+    </message>
+    <message>
+        <source>Height of eye: metres or feet, e.g. 2.5 or 8 ft</source>
+        <translation>Elevación del ojo: metros o pies, p. ej. 2.5 o 8 ft</translation>
+    </message>
+    <message>
+        <source>Air temperature in °C for the refraction, e.g. 12 (10 when empty)</source>
+        <translation>Temperatura del aire en °C para la refracción, p. ej. 12 (10 si vacío)</translation>
+    </message>
+    <message>
+        <source>Pressure in hPa for the refraction, e.g. 1013 (1010 when empty)</source>
+        <translation>Presión en hPa para la refracción, p. ej. 1013 (1010 si vacío)</translation>
+    </message>
+    <message>
+        <source>The row&apos;s own DR latitude, e.g. 41 10.0N; empty follows the DR</source>
+        <translation>Latitud DR propia de la fila, p. ej. 41 10.0N; vacía sigue el DR</translation>
+    </message>
+    <message>
+        <source>The row&apos;s own DR longitude, e.g. 066 30.0W; empty follows the DR</source>
+        <translation>Longitud DR propia de la fila, p. ej. 066 30.0W; vacía sigue el DR</translation>
+    </message>
+    <message>
+        <source>Watch time</source>
+        <translation>Hora de reloj</translation>
+    </message>
+    <message>
+        <source>Excluded from the fix: %1</source>
+        <translation>Excluida de la situación: %1</translation>
+    </message>
+    <message>
+        <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
+        <translation>IC %1, depresión %2, refracción %3, SD %4, paralaje %5</translation>
+    </message>
+    <message>
+        <source>
+Below 5° of apparent altitude refraction is unreliable.</source>
+        <translation>
+Por debajo de 5° de altura aparente la refracción es incierta.</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Hora (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astro</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Limbo</translation>
+    </message>
+    <message>
+        <source>Hs</source>
+        <translation>Hs</translation>
+    </message>
+    <message>
+        <source>IC (&apos;)</source>
+        <translation>IC (&apos;)</translation>
+    </message>
+    <message>
+        <source>Eye (m or ft)</source>
+        <translation>Ojo (m o ft)</translation>
+    </message>
+    <message>
+        <source>Temp (°C)</source>
+        <translation>Temp. (°C)</translation>
+    </message>
+    <message>
+        <source>Press. (hPa)</source>
+        <translation>Pres. (hPa)</translation>
+    </message>
+    <message>
+        <source>DR lat</source>
+        <translation>Lat. DR</translation>
+    </message>
+    <message>
+        <source>DR lon</source>
+        <translation>Long. DR</translation>
+    </message>
+    <message>
+        <source>Ho</source>
+        <translation>Ho</translation>
+    </message>
+    <message>
+        <source>Hc</source>
+        <translation>Hc</translation>
+    </message>
+    <message>
+        <source>Zn</source>
+        <translation>Zn</translation>
+    </message>
+    <message>
+        <source>Intercept</source>
+        <translation>Dif. alturas</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuo</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::LogTable</name>
+    <message>
+        <source>One sight a row. Enter adds a row, and in a cell keeps what was typed and moves on; F2 edits a cell; Escape leaves it as it was.</source>
+        <translation>Una observación por fila. Intro añade una fila y en una celda guarda lo escrito y avanza; F2 edita una celda; Escape la deja como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::PlottingSheet</name>
+    <message>
+        <source>The plotting sheet: the DR and its track, the lines of position and the fix. The mouse wheel, + and - zoom (about the pointer), dragging or the arrow keys pan, Home or 0 fits the sheet to the DR, the lines and the fix again; the view stays where you put it while you edit the log. Hover a line for its sight.</source>
+        <translation>La hoja de ploteo: el DR y su derrota, las rectas de altura y la situación. La rueda, + y - amplían (en torno al puntero), arrastrar o las flechas desplazan, Inicio o 0 vuelve a encuadrar el DR, las rectas y la situación; la vista queda donde la deje mientras edita el registro. Pase sobre una recta para ver su observación.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to the DR, Lines and Fix</source>
+        <translation>&amp;Encuadrar DR, rectas y situación</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag pans, Home fits</source>
+        <translation>Rueda o + y -: zoom, arrastrar: desplazar, Inicio: encuadrar</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SightDocument</name>
+    <message>
+        <source>Delete row</source>
+        <translation>Borrar fila</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>No se pudo abrir %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a sight log: %2</source>
+        <translation>%1 no es un registro de observaciones: %2</translation>
+    </message>
+    <message>
+        <source>sights</source>
+        <translation>observaciones</translation>
+    </message>
+    <message>
+        <source>The sights could not be saved in %1.</source>
+        <translation>Las observaciones no se pudieron guardar en %1.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be kept for recovery in %1. Save the sights to keep them.</source>
+        <translation>Los cambios no se pueden conservar para recuperación en %1. Guarde las observaciones para conservarlos.</translation>
+    </message>
+    <message>
+        <source>The sights kept in %1 could not be read: %2</source>
+        <translation>Las observaciones guardadas en %1 no se pudieron leer: %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SightWindow</name>
+    <message>
+        <source>Plotting &amp;sheet</source>
+        <translation>Hoja de plo&amp;teo</translation>
+    </message>
+    <message>
+        <source>S&amp;ky</source>
+        <translation>&amp;Cielo</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel and Navigator...</source>
+        <translation>Buque y &amp;navegante...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>&amp;Añadir fila</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Row</source>
+        <translation>D&amp;uplicar fila</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Row</source>
+        <translation>&amp;Borrar fila</translation>
+    </message>
+    <message>
+        <source>&amp;Identify Body...</source>
+        <translation>&amp;Identificar astro...</translation>
+    </message>
+    <message>
+        <source>&amp;Almanac</source>
+        <translation>Al&amp;manaque</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Pages...</source>
+        <translation>Páginas &amp;diarias...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Día</translation>
+    </message>
+    <message>
+        <source>D&amp;usk</source>
+        <translation>&amp;Crepúsculo</translation>
+    </message>
+    <message>
+        <source>&amp;Night</source>
+        <translation>&amp;Noche</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (by the Sun at the DR)</source>
+        <translation>&amp;Automático (según el Sol en el DR)</translation>
+    </message>
+    <message>
+        <source>Next &amp;Palette</source>
+        <translation>&amp;Paleta siguiente</translation>
+    </message>
+    <message>
+        <source>D&amp;immer</source>
+        <translation>Más &amp;oscuro</translation>
+    </message>
+    <message>
+        <source>&amp;Brighter</source>
+        <translation>Más &amp;claro</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Sight Reduction &amp;Help</source>
+        <translation>&amp;Ayuda de rectas de altura</translation>
+    </message>
+    <message>
+        <source>Morvel &amp;Manual</source>
+        <translation>&amp;Manual de Morvel</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <translation>¿&amp;Qué es esto?</translation>
+    </message>
+    <message>
+        <source>DR position</source>
+        <translation>Posición DR</translation>
+    </message>
+    <message>
+        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
+        <translation>Posición DR: latitud y longitud, p. ej. 41 10.0N 66 30.0W</translation>
+    </message>
+    <message>
+        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
+        <translation>La posición de estima a la hora del DR, como la escriben los navegantes: grados y minutos con N o S y E o W (41 10.0N 66 30.0W), o grados decimales con signo.</translation>
+    </message>
+    <message>
+        <source>DR time (UTC)</source>
+        <translation>Hora DR (UTC)</translation>
+    </message>
+    <message>
+        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
+        <translation>Hora DR en UTC, p. ej. 2026-12-07T17:00:00Z</translation>
+    </message>
+    <message>
+        <source>The time at which the DR position holds, in UTC with its Z. Each sight&apos;s DR is run on from it by the course and speed.</source>
+        <translation>La hora a la que vale la posición DR, en UTC con su Z. El DR de cada observación se estima a partir de ella con el rumbo y la velocidad.</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Rumbo</translation>
+    </message>
+    <message>
+        <source>Course: degrees true, e.g. 090</source>
+        <translation>Rumbo: grados verdaderos, p. ej. 090</translation>
+    </message>
+    <message>
+        <source>The course made good, in degrees true from 000 to 360.</source>
+        <translation>El rumbo efectivo, en grados verdaderos de 000 a 360.</translation>
+    </message>
+    <message>
+        <source>Speed (knots)</source>
+        <translation>Velocidad (nudos)</translation>
+    </message>
+    <message>
+        <source>Speed: knots, e.g. 12</source>
+        <translation>Velocidad: nudos, p. ej. 12</translation>
+    </message>
+    <message>
+        <source>The speed made good in knots; 0 for a ship stopped.</source>
+        <translation>La velocidad efectiva en nudos; 0 para un buque parado.</translation>
+    </message>
+    <message>
+        <source>Sight log</source>
+        <translation>Registro de observaciones</translation>
+    </message>
+    <message>
+        <source>The sight log, one sight a row. Enter adds a row; F2 or typing edits a cell. Each column&apos;s heading says what it takes. A complete row shows Ho, Hc, Zn and the intercept; a row that cannot be read is tinted, its tooltip saying why.</source>
+        <translation>El registro de observaciones, una por fila. Intro añade una fila; F2 o escribir edita una celda. El encabezado de cada columna dice lo que admite. Una fila completa muestra Ho, Hc, Zn y la diferencia de alturas; una fila ilegible se tiñe y su ayuda emergente dice por qué.</translation>
+    </message>
+    <message>
+        <source>What the log gives</source>
+        <translation>Lo que da el registro</translation>
+    </message>
+    <message>
+        <source>The fix from the sights, with its error ellipse, and each row that could not be read or is doubtful.</source>
+        <translation>La situación obtenida de las observaciones, con su elipse de error, y cada fila ilegible o dudosa.</translation>
+    </message>
+    <message>
+        <source>Plotting sheet</source>
+        <translation>Hoja de ploteo</translation>
+    </message>
+    <message>
+        <source>The plotting sheet around the DR and the fix. The wheel or + and - zoom, dragging or the arrows pan, Home or 0 fits it again.</source>
+        <translation>La hoja de ploteo en torno al DR y la situación. La rueda o + y - amplían, arrastrar o las flechas desplazan, Inicio o 0 la encuadra de nuevo.</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Añadir fila</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Añadir %1</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Duplicar fila</translation>
+    </message>
+    <message>
+        <source>This sight cannot be identified until its %1 is right: %2</source>
+        <translation>Esta observación no se puede identificar hasta que %1 sea correcto: %2</translation>
+    </message>
+    <message>
+        <source>Morvel (Sight Reduction)</source>
+        <translation>Morvel (rectas de altura)</translation>
+    </message>
+    <message>
+        <source>Sights from a run that did not end cleanly were kept. Restore them?</source>
+        <translation>Se conservaron observaciones de una sesión que no terminó bien. ¿Restaurarlas?</translation>
+    </message>
+    <message>
+        <source>Save the sights</source>
+        <translation>Guardar las observaciones</translation>
+    </message>
+    <message>
+        <source>Sight logs (*.csv);;All files (*)</source>
+        <translation>Registros de observaciones (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open sights</source>
+        <translation>Abrir observaciones</translation>
+    </message>
+    <message>
+        <source>The sights have changes that are not saved. Save them?</source>
+        <translation>Las observaciones tienen cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Morvel sights</source>
+        <translation>Observaciones Morvel</translation>
+    </message>
+    <message>
+        <source>Morvel sights %1</source>
+        <translation>Observaciones Morvel %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plotter</source>
+        <translation>&amp;Plóter</translation>
+    </message>
+    <message>
+        <source>Send Each &amp;Fix to the Plotter</source>
+        <translation>Enviar cada &amp;situación al plóter</translation>
+    </message>
+    <message>
+        <source>Plotter &amp;Address...</source>
+        <translation>&amp;Dirección del plóter...</translation>
+    </message>
+    <message>
+        <source>&amp;Send the Fix Now</source>
+        <translation>&amp;Enviar la situación ahora</translation>
+    </message>
+    <message>
+        <source>Save the Fix as &amp;GPX...</source>
+        <translation>Guardar la situación como &amp;GPX...</translation>
+    </message>
+    <message>
+        <source>Plotter Address</source>
+        <translation>Dirección del plóter</translation>
+    </message>
+    <message>
+        <source>The plotter&apos;s host and UDP port (OpenCPN: 10110):</source>
+        <translation>El host y el puerto UDP del plóter (OpenCPN: 10110):</translation>
+    </message>
+    <message>
+        <source>There is no fix to send.</source>
+        <translation>No hay situación que enviar.</translation>
+    </message>
+    <message>
+        <source>The fix was not sent: %1</source>
+        <translation>La situación no se envió: %1</translation>
+    </message>
+    <message>
+        <source>%1 sent to the plotter at %2</source>
+        <translation>%1 enviada al plóter en %2</translation>
+    </message>
+    <message>
+        <source>The fix was not sent to the plotter: %1</source>
+        <translation>La situación no se envió al plóter: %1</translation>
+    </message>
+    <message>
+        <source>There is no fix to save.</source>
+        <translation>No hay situación que guardar.</translation>
+    </message>
+    <message>
+        <source>Save the fix as GPX</source>
+        <translation>Guardar la situación como GPX</translation>
+    </message>
+    <message>
+        <source>GPX files (*.gpx);;All files (*)</source>
+        <translation>Archivos GPX (*.gpx);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The fix was not saved: %1</source>
+        <translation>La situación no se guardó: %1</translation>
+    </message>
+    <message>
+        <source>%1 saved in %2</source>
+        <translation>%1 guardada en %2</translation>
+    </message>
+    <message>
+        <source>Asking the GPS...</source>
+        <translation>Consultando el GPS...</translation>
+    </message>
+    <message>
+        <source>No position from the GPS: %1. The DR stays as it was.</source>
+        <translation>Sin posición del GPS: %1. El DR queda como estaba.</translation>
+    </message>
+    <message>
+        <source>DR from the GPS (%1 %2)</source>
+        <translation>DR del GPS (%1 %2)</translation>
+    </message>
+    <message>
+        <source>; the computer clock is %1 s %2 on GPS time</source>
+        <translation>; el reloj del ordenador va %1 s %2 respecto a la hora GPS</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>adelantado</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>atrasado</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SkyPanel</name>
+    <message>
+        <source>Time of the sky in UTC, e.g. 2026-12-07 22:00:00 UTC</source>
+        <translation>Hora del cielo en UTC, p. ej. 2026-12-07 22:00:00 UTC</translation>
+    </message>
+    <message>
+        <source>Lowest altitude listed, degrees, e.g. 15</source>
+        <translation>Altura mínima listada, grados, p. ej. 15</translation>
+    </message>
+    <message>
+        <source>Highest altitude listed, degrees, e.g. 70</source>
+        <translation>Altura máxima listada, grados, p. ej. 70</translation>
+    </message>
+    <message>
+        <source>Bodies suggested</source>
+        <translation>Astros sugeridos</translation>
+    </message>
+    <message>
+        <source>How many bodies to suggest for a fix: 3, 120° apart, or 4, 90° apart</source>
+        <translation>Cuántos astros sugerir para una situación: 3, a 120°, o 4, a 90°</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::toolkit::ManualBrowser</name>
+    <message>
+        <source>Not part of the manual: %1</source>
+        <translation>No forma parte del manual: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1269 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Click below for data format</source>
+        <translation>Format des données :</translation>
+    </message>
+    <message>
+        <source>Degrees and minutes</source>
+        <translation>Degrés et minutes</translation>
+    </message>
+    <message>
+        <source>Decimal degrees</source>
+        <translation>Degrés décimaux</translation>
+    </message>
+    <message>
+        <source>Great Circle Sailing</source>
+        <translation>Navigation orthodromique</translation>
+    </message>
+    <message>
+        <source>&amp;Sight Reduction</source>
+        <translation>&amp;Droites de hauteur</translation>
+    </message>
+    <message>
+        <source>&amp;Compass Error</source>
+        <translation>&amp;Contrôle du compas</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Check every result against the almanac and tables before you rely on it.</source>
+        <translation>Contrôlez chaque résultat avec les éphémérides et les tables avant de vous y fier.</translation>
+    </message>
+    <message>
+        <source>Morvel (Decimal Degrees)</source>
+        <translation>Morvel (degrés décimaux)</translation>
+    </message>
+    <message>
+        <source>Morvel (Degrees and Minutes)</source>
+        <translation>Morvel (degrés et minutes)</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude, deg</source>
+        <translation>&amp;Latitude, deg</translation>
+    </message>
+    <message>
+        <source>L&amp;HA, deg</source>
+        <translation>L&amp;HA, deg</translation>
+    </message>
+    <message>
+        <source>&amp;Declination, deg</source>
+        <translation>&amp;Déclinaison, deg</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude, deg</source>
+        <translation>Ha&amp;uteur, deg</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth, deg</source>
+        <translation>A&amp;zimut, deg</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude</source>
+        <translation>&amp;Latitude</translation>
+    </message>
+    <message>
+        <source>L&amp;HA</source>
+        <translation>L&amp;HA</translation>
+    </message>
+    <message>
+        <source>&amp;Declination</source>
+        <translation>&amp;Déclinaison</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude</source>
+        <translation>Ha&amp;uteur</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth</source>
+        <translation>A&amp;zimut</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude of Departure</source>
+        <translation>&amp;Latitude de départ</translation>
+    </message>
+    <message>
+        <source>Longitude of Departure</source>
+        <translation>Longitude de départ</translation>
+    </message>
+    <message>
+        <source>Latitude of &amp;Destination</source>
+        <translation>Latitude d&apos;&amp;arrivée</translation>
+    </message>
+    <message>
+        <source>Dist&amp;ance</source>
+        <translation>Dis&amp;tance</translation>
+    </message>
+    <message>
+        <source>Initial Course (Cn)</source>
+        <translation>Route initiale (Cn)</translation>
+    </message>
+    <message>
+        <source>Longitude of Destination</source>
+        <translation>Longitude d&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>DLo</source>
+        <translation>DLo</translation>
+    </message>
+    <message>
+        <source>Final Course</source>
+        <translation>Route finale</translation>
+    </message>
+    <message>
+        <source>&amp;North</source>
+        <translation>&amp;Nord</translation>
+    </message>
+    <message>
+        <source>&amp;South</source>
+        <translation>&amp;Sud</translation>
+    </message>
+    <message>
+        <source>Nor&amp;th</source>
+        <translation>No&amp;rd</translation>
+    </message>
+    <message>
+        <source>So&amp;uth</source>
+        <translation>S&amp;ud</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Deg</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>nmi</source>
+        <translation>NM</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>2 Outputs</source>
+        <translation>2 sorties</translation>
+    </message>
+    <message>
+        <source>Many Other Solutions</source>
+        <translation>Beaucoup d&apos;autres solutions</translation>
+    </message>
+    <message>
+        <source>%1 — printed %2 UTC</source>
+        <translation>%1 — imprimé le %2 UTC</translation>
+    </message>
+    <message>
+        <source>Ell&amp;ipse</source>
+        <translation>Ell&amp;ipse</translation>
+    </message>
+    <message>
+        <source>Draw #&amp;1</source>
+        <translation>Tracé &amp;1</translation>
+    </message>
+    <message>
+        <source>Draw #&amp;2</source>
+        <translation>Tracé &amp;2</translation>
+    </message>
+    <message>
+        <source>Aut&amp;o Step</source>
+        <translation>Pas aut&amp;o</translation>
+    </message>
+    <message>
+        <source>Sin&amp;gle Step/ Stop Auto</source>
+        <translation>&amp;Un pas/ Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Sin&amp;gle Step/  Auto Stop</source>
+        <translation>&amp;Un pas/ Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Continuous step</source>
+        <translation>Pas continu</translation>
+    </message>
+    <message>
+        <source>Select Output Set for Meridian Diagram</source>
+        <translation>Choisissez la solution à tracer</translation>
+    </message>
+    <message>
+        <source>Plotted values of LHA &amp; Zn may differ from numerical values</source>
+        <translation>LHA et Zn tracés peuvent différer des valeurs calculées</translation>
+    </message>
+    <message>
+        <source>Plotted values of DLo &amp; Cn may differ from numerical values</source>
+        <translation>DLo et Cn tracés peuvent différer des valeurs calculées</translation>
+    </message>
+    <message>
+        <source>Enter a Latitude Value from 0 to 90 deg.</source>
+        <translation>Entrez une latitude de 0 à 90°.</translation>
+    </message>
+    <message>
+        <source>Enter an LHA Value from 0 to 360 deg.</source>
+        <translation>Entrez un LHA de 0 à 360°.</translation>
+    </message>
+    <message>
+        <source>Enter a Declination Value from 0 to 90 deg.</source>
+        <translation>Entrez une déclinaison de 0 à 90°.</translation>
+    </message>
+    <message>
+        <source>Enter an Altitude Value from -90 to 90 deg.</source>
+        <translation>Entrez une hauteur de -90 à 90°.</translation>
+    </message>
+    <message>
+        <source>Enter an Azimuth Value from 0 to 360 deg.</source>
+        <translation>Entrez un azimut de 0 à 360°.</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude</source>
+        <translation>Choisissez latitude N ou S</translation>
+    </message>
+    <message>
+        <source>Select N or S Declination</source>
+        <translation>Choisissez déclinaison N ou S</translation>
+    </message>
+    <message>
+        <source>Enter a value of latitude degrees from 0 to 90</source>
+        <translation>Entrez les degrés de latitude de 0 à 90</translation>
+    </message>
+    <message>
+        <source>Enter a value of latitude minutes from to to 59.9</source>
+        <translation>Entrez les minutes de latitude de 0 à 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a Value of LHA degrees from 0 to 360</source>
+        <translation>Entrez les degrés de LHA de 0 à 360</translation>
+    </message>
+    <message>
+        <source>Enter a value of LHA minutes from to to 59.9 </source>
+        <translation>Entrez les minutes de LHA de 0 à 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a value of declination degrees from 0 to 90</source>
+        <translation>Entrez les degrés de déclinaison de 0 à 90</translation>
+    </message>
+    <message>
+        <source>Enter a value of declination minutes from 0 to 59.9</source>
+        <translation>Entrez les minutes de déclinaison de 0 à 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a value of altitude degrees from -90 to 90</source>
+        <translation>Entrez les degrés de hauteur de -90 à 90</translation>
+    </message>
+    <message>
+        <source>Enter a value of altitude minutes from 0 to 59.9</source>
+        <translation>Entrez les minutes de hauteur de 0 à 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a value of azimuth degrees from 0 to 360</source>
+        <translation>Entrez les degrés d&apos;azimut de 0 à 360</translation>
+    </message>
+    <message>
+        <source>Enter a value of azimuth minutes from 0 to 59.9</source>
+        <translation>Entrez les minutes d&apos;azimut de 0 à 59.9</translation>
+    </message>
+    <message>
+        <source>Enter a Value of DLo degrees from 0 to 360</source>
+        <translation>Entrez les degrés de DLo de 0 à 360</translation>
+    </message>
+    <message>
+        <source>Enter a value of DLo minutes from to to 59.9 </source>
+        <translation>Entrez les minutes de DLo de 0 à 59.9</translation>
+    </message>
+    <message>
+        <source>Select E or W DLo</source>
+        <translation>Choisissez DLo E ou W</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude of Departure</source>
+        <translation>Choisissez latitude de départ N ou S</translation>
+    </message>
+    <message>
+        <source>Select N or S Latitude of destination</source>
+        <translation>Choisissez latitude d&apos;arrivée N ou S</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitudeof departure  degrees from 0 to 180</source>
+        <translation>Entrez les degrés de longitude de départ de 0 à 180</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of departure minutes from 0 to 59.9</source>
+        <translation>Entrez les minutes de longitude de départ de 0 à 59.9</translation>
+    </message>
+    <message>
+        <source>Select E or W Longitude of Departure</source>
+        <translation>Choisissez longitude de départ E ou W</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of destination degrees from 0 to 180</source>
+        <translation>Entrez les degrés de longitude d&apos;arrivée de 0 à 180</translation>
+    </message>
+    <message>
+        <source>Enter a value of longitude of destination minutes from 0 to 59.9</source>
+        <translation>Entrez les minutes de longitude d&apos;arrivée de 0 à 59.9</translation>
+    </message>
+    <message>
+        <source>Select E or W Longitude of Destination</source>
+        <translation>Choisissez longitude d&apos;arrivée E ou W</translation>
+    </message>
+    <message>
+        <source>Enter a value of distancefrom 0 to 10800 nm</source>
+        <translation>Entrez une distance de 0 à 10800 NM</translation>
+    </message>
+    <message>
+        <source>Enter one or no longitude and 2 other inputs<byte value="xd"/>
+or 2 longitudes and 2 other inputs, no DLo</source>
+        <translation>Entrez une longitude ou aucune et 2 autres données<byte value="xd"/>
+ou 2 longitudes et 2 autres données, sans DLo</translation>
+    </message>
+    <message>
+        <source>Enter three and only three inputs</source>
+        <translation>Entrez trois données, ni plus ni moins</translation>
+    </message>
+    <message>
+        <source>LHA and Azimuth\ Inconsistent. Reenter</source>
+        <translation>LHA et azimut incompatibles. Entrez-les à nouveau</translation>
+    </message>
+    <message>
+        <source>DLo and Initial Course Inconsistent. Reenter</source>
+        <translation>DLo et route initiale incompatibles. Entrez-les à nouveau</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Pas de solution</translation>
+    </message>
+    <message>
+        <source>No Solution</source>
+        <translation>Pas de solution</translation>
+    </message>
+    <message>
+        <source>Meridian Diagram #%1</source>
+        <translation>Diagramme méridien %1</translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>Diagram remark</source>
+        <translation>Remarque du diagramme</translation>
+    </message>
+    <message>
+        <source>Meridian diagram shown</source>
+        <translation>Diagramme méridien affiché</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Morvel Help</source>
+        <translation>Aide de Morvel</translation>
+    </message>
+    <message>
+        <source>Manual page</source>
+        <translation>Page du manuel</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Vessel and Navigator</source>
+        <translation>Navire et navigateur</translation>
+    </message>
+    <message>
+        <source>the ship&apos;s name</source>
+        <translation>le nom du navire</translation>
+    </message>
+    <message>
+        <source>The vessel&apos;s name, e.g. Pilgrim</source>
+        <translation>Le nom du navire, p. ex. Pilgrim</translation>
+    </message>
+    <message>
+        <source>who worked the sights</source>
+        <translation>qui a calculé les visées</translation>
+    </message>
+    <message>
+        <source>Who worked the sights, e.g. J. Slocum</source>
+        <translation>Qui a calculé les visées, p. ex. J. Slocum</translation>
+    </message>
+    <message>
+        <source>Printed at the head of every page of sights, with a line for the navigator&apos;s signature. Kept for the next time.</source>
+        <translation>Imprimés en tête de chaque page de visées, avec une ligne pour la signature du navigateur. Gardés pour la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel</source>
+        <translation>&amp;Navire</translation>
+    </message>
+    <message>
+        <source>&amp;Navigator</source>
+        <translation>Na&amp;vigateur</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>These lines could not be taken in:
+%1
+They are kept as they stand, and saved with the %2.</source>
+        <translation>Ces lignes n&apos;ont pas pu être lues :
+%1
+Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no host and port: 127.0.0.1:10110, plotter.local, [::1]:10110</source>
+        <translation>« %1 » n&apos;est pas un hôte et un port : 127.0.0.1:10110, plotter.local, [::1]:10110</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Edit DR</source>
+        <translation>Modifier le DR</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin</name>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Ligne %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>the line of %1 (%2) advanced by the run to %3, %4 nm %5</source>
+        <translation>la droite de %1 (%2) transportée à %3, %4 NM %5</translation>
+    </message>
+    <message>
+        <source>the lines of %1 (%2) advanced by the run to %3, %4 nm %5</source>
+        <translation>les droites de %1 (%2) transportées à %3, %4 NM %5</translation>
+    </message>
+    <message>
+        <source>Running fix:</source>
+        <translation>Point par droites transportées :</translation>
+    </message>
+    <message>
+        <source> the %1 lines of %2 advanced to %3 by the runs from their DRs, %4 to %5 nm</source>
+        <translation> les %1 droites de %2 transportées à %3 depuis leurs DR, %4 à %5 NM</translation>
+    </message>
+    <message>
+        <source>DR %1: %2</source>
+        <translation>DR %1 : %2</translation>
+    </message>
+    <message>
+        <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
+        <translation>et %n autre(s) ligne(s) illisible(s) (l&apos;info-bulle dit pourquoi).</translation>
+    </message>
+    <message>
+        <source>%n row(s) follow the DR and wait for it.</source>
+        <translation>%n ligne(s) suivent le DR et l&apos;attendent.</translation>
+    </message>
+    <message>
+        <source>Fix %1 %2</source>
+        <translation>Point %1 %2</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> à %1</translation>
+    </message>
+    <message>
+        <source>From the DR: %1 nm, %2</source>
+        <translation>Depuis le DR : %1 NM, %2</translation>
+    </message>
+    <message>
+        <source>95 % ellipse: semi-axes %1 and %2 nm, major axis %3°</source>
+        <translation>Ellipse à 95 % : demi-axes %1 et %2 NM, grand axe %3°</translation>
+    </message>
+    <message>
+        <source>Weak fix:</source>
+        <translation>Point faible :</translation>
+    </message>
+    <message>
+        <source> no two lines cut at 15° or more (widest cut %1°)</source>
+        <translation> aucune paire de droites ne se coupe à 15° ou plus (au plus %1°)</translation>
+    </message>
+    <message>
+        <source>Doubtful fix:</source>
+        <translation>Point douteux :</translation>
+    </message>
+    <message>
+        <source>Excluded from the fix:</source>
+        <translation>Exclues du point :</translation>
+    </message>
+    <message>
+        <source> row %1 (%2), %3</source>
+        <translation> ligne %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Two sights or more give a fix.</source>
+        <translation>Il faut deux visées ou plus pour un point.</translation>
+    </message>
+    <message>
+        <source>No fix:</source>
+        <translation>Pas de point :</translation>
+    </message>
+    <message>
+        <source>%1, excluded</source>
+        <translation>%1, exclue</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>écartée : %1</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>%1 °C, %2 hPa</source>
+        <translation>%1 °C, %2 hPa</translation>
+    </message>
+    <message>
+        <source>DR: each sight&apos;s own</source>
+        <translation>DR : propre à chaque visée</translation>
+    </message>
+    <message>
+        <source> at %1 UT</source>
+        <translation> à %1 UT</translation>
+    </message>
+    <message>
+        <source>DR %1</source>
+        <translation>DR %1</translation>
+    </message>
+    <message>
+        <source>Course %1, speed %2 kn</source>
+        <translation>Route %1, vitesse %2 nd</translation>
+    </message>
+    <message>
+        <source>Watch: date on board %1, zone %2, watch error %3</source>
+        <translation>Montre : date à bord %1, fuseau %2, erreur %3</translation>
+    </message>
+    <message>
+        <source>Printed %1 UT</source>
+        <translation>Imprimé le %1 UT</translation>
+    </message>
+    <message>
+        <source> from %1</source>
+        <translation> depuis %1</translation>
+    </message>
+    <message>
+        <source>Sight reduction</source>
+        <translation>Droites de hauteur</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Vessel</source>
+        <translation>Navire</translation>
+    </message>
+    <message>
+        <source>Navigator</source>
+        <translation>Navigateur</translation>
+    </message>
+    <message>
+        <source>Navigator&apos;s signature</source>
+        <translation>Signature du navigateur</translation>
+    </message>
+    <message>
+        <source>Watch (UT)</source>
+        <translation>Montre (UT)</translation>
+    </message>
+    <message>
+        <source>No DR</source>
+        <translation>Pas de DR</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::DailyPagesDialog</name>
+    <message>
+        <source>Daily Pages</source>
+        <translation>Pages quotidiennes</translation>
+    </message>
+    <message>
+        <source>&amp;Date (UT):</source>
+        <translation>&amp;Date (UT) :</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Morvel daily page %1</source>
+        <translation>Morvel page quotidienne %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::DrBox</name>
+    <message>
+        <source>Dead reckoning</source>
+        <translation>Estime</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>&amp;Position</translation>
+    </message>
+    <message>
+        <source>&amp;Time (UTC)</source>
+        <translation>&amp;Heure (UTC)</translation>
+    </message>
+    <message>
+        <source>&amp;Course</source>
+        <translation>&amp;Route</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d (kn)</source>
+        <translation>&amp;Vitesse (nd)</translation>
+    </message>
+    <message>
+        <source>Date on &amp;board</source>
+        <translation>Date à &amp;bord</translation>
+    </message>
+    <message>
+        <source>&amp;Zone</source>
+        <translation>Fu&amp;seau</translation>
+    </message>
+    <message>
+        <source>&amp;Watch error</source>
+        <translation>&amp;Erreur de montre</translation>
+    </message>
+    <message>
+        <source>12 s fast, 12 s slow</source>
+        <translation>12 s fast, 12 s slow</translation>
+    </message>
+    <message>
+        <source>From &amp;GPS</source>
+        <translation>Du &amp;GPS</translation>
+    </message>
+    <message>
+        <source>The position, time, course and speed from gpsd (localhost:2947)</source>
+        <translation>La position, l&apos;heure, la route et la vitesse de gpsd (localhost:2947)</translation>
+    </message>
+    <message>
+        <source>The date on board, when the sights are timed by the watch.</source>
+        <translation>La date à bord, quand les visées sont chronométrées à la montre.</translation>
+    </message>
+    <message>
+        <source>The zone description the watch keeps: the hours added to zone time to give UT (0 for a watch kept on UT).</source>
+        <translation>Le fuseau que garde la montre : les heures ajoutées à l&apos;heure du fuseau pour donner l&apos;UT (0 pour une montre à l&apos;UT).</translation>
+    </message>
+    <message>
+        <source>Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
+        <translation>fast (avance) : l&apos;heure juste est celle de la montre moins l&apos;erreur ; slow (retard) : plus l&apos;erreur.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::LogModel</name>
+    <message>
+        <source>Time of the sight in UTC, e.g. 2026-12-07T22:04:10Z</source>
+        <translation>Heure de la visée en UTC, p. ex. 2026-12-07T22:04:10Z</translation>
+    </message>
+    <message>
+        <source>Body: the Sun, the Moon, a planet or a navigational star, e.g. Vega</source>
+        <translation>Astre : le Soleil, la Lune, une planète ou une étoile, p. ex. Vega</translation>
+    </message>
+    <message>
+        <source>Limb of the Sun or the Moon: lower, upper or centre</source>
+        <translation>Bord du Soleil ou de la Lune : lower, upper ou centre</translation>
+    </message>
+    <message>
+        <source>Sextant altitude Hs: degrees and minutes, e.g. 41 12.3 or 41 12 18</source>
+        <translation>Hauteur instrumentale Hs : degrés et minutes, p. ex. 41 12.3 ou 41 12 18</translation>
+    </message>
+    <message>
+        <source>IC (′): + off the arc, − on; minutes signed, or 1.2 off, 1.2 on</source>
+        <translation>IC (′) : + hors de l&apos;arc, − sur l&apos;arc ; minutes signées, ou 1.2 off, 1.2 on</translation>
+    </message>
+    <message>
+        <source>Height of eye: metres or feet, e.g. 2.5 or 8 ft</source>
+        <translation>Élévation de l&apos;œil : mètres ou pieds, p. ex. 2.5 ou 8 ft</translation>
+    </message>
+    <message>
+        <source>Air temperature in °C for the refraction, e.g. 12 (10 when empty)</source>
+        <translation>Température de l&apos;air en °C pour la réfraction, p. ex. 12 (10 si vide)</translation>
+    </message>
+    <message>
+        <source>Pressure in hPa for the refraction, e.g. 1013 (1010 when empty)</source>
+        <translation>Pression en hPa pour la réfraction, p. ex. 1013 (1010 si vide)</translation>
+    </message>
+    <message>
+        <source>The row&apos;s own DR latitude, e.g. 41 10.0N; empty follows the DR</source>
+        <translation>Latitude DR propre à la ligne, p. ex. 41 10.0N ; vide, elle suit le DR</translation>
+    </message>
+    <message>
+        <source>The row&apos;s own DR longitude, e.g. 066 30.0W; empty follows the DR</source>
+        <translation>Longitude DR propre à la ligne, p. ex. 066 30.0W ; vide, elle suit le DR</translation>
+    </message>
+    <message>
+        <source>Watch time</source>
+        <translation>Heure montre</translation>
+    </message>
+    <message>
+        <source>Excluded from the fix: %1</source>
+        <translation>Exclue du point : %1</translation>
+    </message>
+    <message>
+        <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
+        <translation>IC %1, dépression %2, réfraction %3, SD %4, parallaxe %5</translation>
+    </message>
+    <message>
+        <source>
+Below 5° of apparent altitude refraction is unreliable.</source>
+        <translation>
+Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Heure (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astre</translation>
+    </message>
+    <message>
+        <source>Limb</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Hs</source>
+        <translation>Hs</translation>
+    </message>
+    <message>
+        <source>IC (&apos;)</source>
+        <translation>IC (&apos;)</translation>
+    </message>
+    <message>
+        <source>Eye (m or ft)</source>
+        <translation>Œil (m ou ft)</translation>
+    </message>
+    <message>
+        <source>Temp (°C)</source>
+        <translation>Temp. (°C)</translation>
+    </message>
+    <message>
+        <source>Press. (hPa)</source>
+        <translation>Press. (hPa)</translation>
+    </message>
+    <message>
+        <source>DR lat</source>
+        <translation>Lat. DR</translation>
+    </message>
+    <message>
+        <source>DR lon</source>
+        <translation>Long. DR</translation>
+    </message>
+    <message>
+        <source>Ho</source>
+        <translation>Ho</translation>
+    </message>
+    <message>
+        <source>Hc</source>
+        <translation>Hc</translation>
+    </message>
+    <message>
+        <source>Zn</source>
+        <translation>Zn</translation>
+    </message>
+    <message>
+        <source>Intercept</source>
+        <translation>Intercept</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Résidu</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::LogTable</name>
+    <message>
+        <source>One sight a row. Enter adds a row, and in a cell keeps what was typed and moves on; F2 edits a cell; Escape leaves it as it was.</source>
+        <translation>Une visée par ligne. Entrée ajoute une ligne, et dans une cellule garde la saisie et passe à la suivante ; F2 modifie une cellule ; Échap la laisse telle quelle.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::PlottingSheet</name>
+    <message>
+        <source>The plotting sheet: the DR and its track, the lines of position and the fix. The mouse wheel, + and - zoom (about the pointer), dragging or the arrow keys pan, Home or 0 fits the sheet to the DR, the lines and the fix again; the view stays where you put it while you edit the log. Hover a line for its sight.</source>
+        <translation>Le canevas : le DR et sa route, les droites de hauteur et le point. La molette, + et - zooment (autour du pointeur), glisser ou les flèches déplacent, Origine ou 0 recadre sur le DR, les droites et le point ; la vue reste où vous l&apos;avez mise pendant que vous modifiez le journal. Survolez une droite pour voir sa visée.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to the DR, Lines and Fix</source>
+        <translation>&amp;Cadrer sur le DR, les droites et le point</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag pans, Home fits</source>
+        <translation>Molette ou + et - : zoom, glisser : déplacer, Origine : recadrer</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SightDocument</name>
+    <message>
+        <source>Delete row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a sight log: %2</source>
+        <translation>%1 n&apos;est pas un journal de visées : %2</translation>
+    </message>
+    <message>
+        <source>sights</source>
+        <translation>visées</translation>
+    </message>
+    <message>
+        <source>The sights could not be saved in %1.</source>
+        <translation>Les visées n&apos;ont pas pu être enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be kept for recovery in %1. Save the sights to keep them.</source>
+        <translation>Les modifications ne peuvent pas être gardées pour récupération dans %1. Enregistrez les visées pour les garder.</translation>
+    </message>
+    <message>
+        <source>The sights kept in %1 could not be read: %2</source>
+        <translation>Les visées gardées dans %1 n&apos;ont pas pu être lues : %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SightWindow</name>
+    <message>
+        <source>Plotting &amp;sheet</source>
+        <translation>Ca&amp;nevas</translation>
+    </message>
+    <message>
+        <source>S&amp;ky</source>
+        <translation>&amp;Ciel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel and Navigator...</source>
+        <translation>Navire et &amp;navigateur...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>&amp;Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Row</source>
+        <translation>D&amp;upliquer la ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Row</source>
+        <translation>&amp;Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Identify Body...</source>
+        <translation>&amp;Identifier l&apos;astre...</translation>
+    </message>
+    <message>
+        <source>&amp;Almanac</source>
+        <translation>É&amp;phémérides</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Pages...</source>
+        <translation>Pages &amp;quotidiennes...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Jour</translation>
+    </message>
+    <message>
+        <source>D&amp;usk</source>
+        <translation>&amp;Crépuscule</translation>
+    </message>
+    <message>
+        <source>&amp;Night</source>
+        <translation>&amp;Nuit</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (by the Sun at the DR)</source>
+        <translation>&amp;Automatique (selon le Soleil au DR)</translation>
+    </message>
+    <message>
+        <source>Next &amp;Palette</source>
+        <translation>&amp;Palette suivante</translation>
+    </message>
+    <message>
+        <source>D&amp;immer</source>
+        <translation>Plus so&amp;mbre</translation>
+    </message>
+    <message>
+        <source>&amp;Brighter</source>
+        <translation>Plus &amp;clair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Sight Reduction &amp;Help</source>
+        <translation>&amp;Aide des droites de hauteur</translation>
+    </message>
+    <message>
+        <source>Morvel &amp;Manual</source>
+        <translation>&amp;Manuel de Morvel</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
+    </message>
+    <message>
+        <source>DR position</source>
+        <translation>Position DR</translation>
+    </message>
+    <message>
+        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
+        <translation>Position DR : latitude et longitude, p. ex. 41 10.0N 66 30.0W</translation>
+    </message>
+    <message>
+        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
+        <translation>La position estimée à l&apos;heure du DR, comme l&apos;écrivent les navigateurs : degrés et minutes avec N ou S et E ou W (41 10.0N 66 30.0W), ou degrés décimaux signés.</translation>
+    </message>
+    <message>
+        <source>DR time (UTC)</source>
+        <translation>Heure DR (UTC)</translation>
+    </message>
+    <message>
+        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
+        <translation>Heure DR en UTC, p. ex. 2026-12-07T17:00:00Z</translation>
+    </message>
+    <message>
+        <source>The time at which the DR position holds, in UTC with its Z. Each sight&apos;s DR is run on from it by the course and speed.</source>
+        <translation>L&apos;heure où vaut la position DR, en UTC avec son Z. Le DR de chaque visée en est déduit par la route et la vitesse.</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Course: degrees true, e.g. 090</source>
+        <translation>Route : degrés vrais, p. ex. 090</translation>
+    </message>
+    <message>
+        <source>The course made good, in degrees true from 000 to 360.</source>
+        <translation>La route fond, en degrés vrais de 000 à 360.</translation>
+    </message>
+    <message>
+        <source>Speed (knots)</source>
+        <translation>Vitesse (nœuds)</translation>
+    </message>
+    <message>
+        <source>Speed: knots, e.g. 12</source>
+        <translation>Vitesse : nœuds, p. ex. 12</translation>
+    </message>
+    <message>
+        <source>The speed made good in knots; 0 for a ship stopped.</source>
+        <translation>La vitesse fond en nœuds ; 0 pour un navire stoppé.</translation>
+    </message>
+    <message>
+        <source>Sight log</source>
+        <translation>Journal des visées</translation>
+    </message>
+    <message>
+        <source>The sight log, one sight a row. Enter adds a row; F2 or typing edits a cell. Each column&apos;s heading says what it takes. A complete row shows Ho, Hc, Zn and the intercept; a row that cannot be read is tinted, its tooltip saying why.</source>
+        <translation>Le journal des visées, une visée par ligne. Entrée ajoute une ligne ; F2 ou la frappe modifie une cellule. L&apos;en-tête de chaque colonne dit ce qu&apos;elle attend. Une ligne complète montre Ho, Hc, Zn et l&apos;intercept ; une ligne illisible est teintée, son info-bulle dit pourquoi.</translation>
+    </message>
+    <message>
+        <source>What the log gives</source>
+        <translation>Ce que donne le journal</translation>
+    </message>
+    <message>
+        <source>The fix from the sights, with its error ellipse, and each row that could not be read or is doubtful.</source>
+        <translation>Le point tiré des visées, avec son ellipse d&apos;erreur, et chaque ligne illisible ou douteuse.</translation>
+    </message>
+    <message>
+        <source>Plotting sheet</source>
+        <translation>Canevas</translation>
+    </message>
+    <message>
+        <source>The plotting sheet around the DR and the fix. The wheel or + and - zoom, dragging or the arrows pan, Home or 0 fits it again.</source>
+        <translation>Le canevas autour du DR et du point. La molette ou + et - zooment, glisser ou les flèches déplacent, Origine ou 0 recadre.</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Ajouter %1</translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>Dupliquer la ligne</translation>
+    </message>
+    <message>
+        <source>This sight cannot be identified until its %1 is right: %2</source>
+        <translation>Cette visée ne peut être identifiée tant que %1 n&apos;est pas juste : %2</translation>
+    </message>
+    <message>
+        <source>Morvel (Sight Reduction)</source>
+        <translation>Morvel (droites de hauteur)</translation>
+    </message>
+    <message>
+        <source>Sights from a run that did not end cleanly were kept. Restore them?</source>
+        <translation>Des visées d&apos;une session mal terminée ont été gardées. Les restaurer ?</translation>
+    </message>
+    <message>
+        <source>Save the sights</source>
+        <translation>Enregistrer les visées</translation>
+    </message>
+    <message>
+        <source>Sight logs (*.csv);;All files (*)</source>
+        <translation>Journaux de visées (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open sights</source>
+        <translation>Ouvrir des visées</translation>
+    </message>
+    <message>
+        <source>The sights have changes that are not saved. Save them?</source>
+        <translation>Les visées ont des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Morvel sights</source>
+        <translation>Visées Morvel</translation>
+    </message>
+    <message>
+        <source>Morvel sights %1</source>
+        <translation>Visées Morvel %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plotter</source>
+        <translation>&amp;Traceur</translation>
+    </message>
+    <message>
+        <source>Send Each &amp;Fix to the Plotter</source>
+        <translation>Envoyer chaque &amp;point au traceur</translation>
+    </message>
+    <message>
+        <source>Plotter &amp;Address...</source>
+        <translation>&amp;Adresse du traceur...</translation>
+    </message>
+    <message>
+        <source>&amp;Send the Fix Now</source>
+        <translation>&amp;Envoyer le point maintenant</translation>
+    </message>
+    <message>
+        <source>Save the Fix as &amp;GPX...</source>
+        <translation>Enregistrer le point en &amp;GPX...</translation>
+    </message>
+    <message>
+        <source>Plotter Address</source>
+        <translation>Adresse du traceur</translation>
+    </message>
+    <message>
+        <source>The plotter&apos;s host and UDP port (OpenCPN: 10110):</source>
+        <translation>L&apos;hôte et le port UDP du traceur (OpenCPN : 10110) :</translation>
+    </message>
+    <message>
+        <source>There is no fix to send.</source>
+        <translation>Il n&apos;y a pas de point à envoyer.</translation>
+    </message>
+    <message>
+        <source>The fix was not sent: %1</source>
+        <translation>Le point n&apos;a pas été envoyé : %1</translation>
+    </message>
+    <message>
+        <source>%1 sent to the plotter at %2</source>
+        <translation>%1 envoyé au traceur à %2</translation>
+    </message>
+    <message>
+        <source>The fix was not sent to the plotter: %1</source>
+        <translation>Le point n&apos;a pas été envoyé au traceur : %1</translation>
+    </message>
+    <message>
+        <source>There is no fix to save.</source>
+        <translation>Il n&apos;y a pas de point à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Save the fix as GPX</source>
+        <translation>Enregistrer le point en GPX</translation>
+    </message>
+    <message>
+        <source>GPX files (*.gpx);;All files (*)</source>
+        <translation>Fichiers GPX (*.gpx);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The fix was not saved: %1</source>
+        <translation>Le point n&apos;a pas été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>%1 saved in %2</source>
+        <translation>%1 enregistré dans %2</translation>
+    </message>
+    <message>
+        <source>Asking the GPS...</source>
+        <translation>Interrogation du GPS...</translation>
+    </message>
+    <message>
+        <source>No position from the GPS: %1. The DR stays as it was.</source>
+        <translation>Pas de position du GPS : %1. Le DR reste tel quel.</translation>
+    </message>
+    <message>
+        <source>DR from the GPS (%1 %2)</source>
+        <translation>DR du GPS (%1 %2)</translation>
+    </message>
+    <message>
+        <source>; the computer clock is %1 s %2 on GPS time</source>
+        <translation> ; l&apos;horloge de l&apos;ordinateur a %1 s d&apos;écart (%2) sur l&apos;heure GPS</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>en avance</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>en retard</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SkyPanel</name>
+    <message>
+        <source>Time of the sky in UTC, e.g. 2026-12-07 22:00:00 UTC</source>
+        <translation>Heure du ciel en UTC, p. ex. 2026-12-07 22:00:00 UTC</translation>
+    </message>
+    <message>
+        <source>Lowest altitude listed, degrees, e.g. 15</source>
+        <translation>Hauteur la plus basse listée, degrés, p. ex. 15</translation>
+    </message>
+    <message>
+        <source>Highest altitude listed, degrees, e.g. 70</source>
+        <translation>Hauteur la plus haute listée, degrés, p. ex. 70</translation>
+    </message>
+    <message>
+        <source>Bodies suggested</source>
+        <translation>Astres proposés</translation>
+    </message>
+    <message>
+        <source>How many bodies to suggest for a fix: 3, 120° apart, or 4, 90° apart</source>
+        <translation>Combien d&apos;astres proposer pour un point : 3, à 120°, ou 4, à 90°</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::toolkit::ManualBrowser</name>
+    <message>
+        <source>Not part of the manual: %1</source>
+        <translation>Hors du manuel : %1</translation>
+    </message>
+</context>
+</TS>
