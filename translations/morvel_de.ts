@@ -485,6 +485,50 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
         <source>Edit DR</source>
         <translation>DR bearbeiten</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <source>D&amp;usk</source>
+        <translation>&amp;Dämmerung</translation>
+    </message>
+    <message>
+        <source>&amp;Night</source>
+        <translation>&amp;Nacht</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (by the Sun at the DR)</source>
+        <translation>&amp;Automatisch (nach der Sonne am DR)</translation>
+    </message>
+    <message>
+        <source>Next &amp;Palette</source>
+        <translation>Nächste &amp;Palette</translation>
+    </message>
+    <message>
+        <source>D&amp;immer</source>
+        <translation>D&amp;unkler</translation>
+    </message>
+    <message>
+        <source>&amp;Brighter</source>
+        <translation>&amp;Heller</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Morvel &amp;Manual</source>
+        <translation>Morvel-&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <translation>&amp;Direkthilfe</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin</name>
@@ -711,16 +755,88 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
         <translation>Position, Zeit, Kurs und Fahrt von gpsd (localhost:2947)</translation>
     </message>
     <message>
-        <source>The date on board, when the sights are timed by the watch.</source>
-        <translation>Das Bordatum, wenn die Beobachtungen nach der Uhr gestoppt werden.</translation>
+        <source>DR position</source>
+        <translation>DR-Position</translation>
     </message>
     <message>
-        <source>The zone description the watch keeps: the hours added to zone time to give UT (0 for a watch kept on UT).</source>
-        <translation>Die Zonenzeit der Uhr: die Stunden, die zur Zonenzeit addiert UT ergeben (0 für eine Uhr auf UT).</translation>
+        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
+        <translation>DR-Position: Breite und Länge, z. B. 41 10.0N 66 30.0W</translation>
     </message>
     <message>
-        <source>Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
-        <translation>fast (vor): die richtige Zeit ist die der Uhr minus dem Fehler; slow (nach): plus dem Fehler.</translation>
+        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
+        <translation>Der Koppelort zur DR-Zeit, wie Navigatoren ihn schreiben: Grad und Minuten mit N oder S und E oder W (41 10.0N 66 30.0W) oder Dezimalgrad mit Vorzeichen.</translation>
+    </message>
+    <message>
+        <source>DR time (UTC)</source>
+        <translation>DR-Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
+        <translation>DR-Zeit in UTC, z. B. 2026-12-07T17:00:00Z</translation>
+    </message>
+    <message>
+        <source>The time at which the DR position holds, in UTC with its Z. Each row&apos;s DR is run on from it by the course and speed.</source>
+        <translation>Die Zeit, zu der die DR-Position gilt, in UTC mit Z. Der DR jeder Zeile wird daraus mit Kurs und Fahrt gekoppelt.</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Course: degrees true, e.g. 090</source>
+        <translation>Kurs: Grad rechtweisend, z. B. 090</translation>
+    </message>
+    <message>
+        <source>The course made good, in degrees true from 000 to 360.</source>
+        <translation>Der Kurs über Grund, in Grad rechtweisend von 000 bis 360.</translation>
+    </message>
+    <message>
+        <source>Speed (knots)</source>
+        <translation>Fahrt (Knoten)</translation>
+    </message>
+    <message>
+        <source>Speed: knots, e.g. 12</source>
+        <translation>Fahrt: Knoten, z. B. 12</translation>
+    </message>
+    <message>
+        <source>The speed made good in knots; 0 for a ship stopped.</source>
+        <translation>Die Fahrt über Grund in Knoten; 0 für ein gestopptes Schiff.</translation>
+    </message>
+    <message>
+        <source>Date on board</source>
+        <translation>Bordatum</translation>
+    </message>
+    <message>
+        <source>Date on board: the date the watch keeps, e.g. 2026-12-07</source>
+        <translation>Bordatum: das Datum der Uhr, z. B. 2026-12-07</translation>
+    </message>
+    <message>
+        <source>The date on board, when the sights are timed by the watch: the rows&apos; times are then the watch&apos;s, turned into UT by the zone and the watch error. Empty: the log is kept in UTC.</source>
+        <translation>Das Bordatum, wenn die Beobachtungen nach der Uhr gestoppt werden: die Zeiten der Zeilen sind dann die der Uhr, mit Zonenzeit und Uhrstand in UT umgerechnet. Leer: das Journal wird in UTC geführt.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Zone: the hours added to zone time to give UT, e.g. +5, -3 or +9.5</source>
+        <translation>Zone: die Stunden, die zur Zonenzeit addiert UT ergeben, z. B. +5, -3 oder +9.5</translation>
+    </message>
+    <message>
+        <source>The zone description the watch keeps: the hours added to zone time to give UT (+5 west of Greenwich, -3 east of it, 0 for a watch kept on UT).</source>
+        <translation>Die Zone der Uhr: die Stunden, die zur Zonenzeit addiert UT ergeben (+5 westlich von Greenwich, -3 östlich, 0 für eine Uhr auf UT).</translation>
+    </message>
+    <message>
+        <source>Watch error</source>
+        <translation>Uhrstand</translation>
+    </message>
+    <message>
+        <source>Watch error: fast or slow, e.g. 12 s fast or 1 m 12 s slow</source>
+        <translation>Uhrstand: fast (vor) oder slow (nach), z. B. 12 s fast oder 1 m 12 s slow</translation>
+    </message>
+    <message>
+        <source>How far the watch is out. Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
+        <translation>Wie weit die Uhr abweicht. Fast (vor): die richtige Zeit ist die der Uhr weniger dem Stand; slow (nach): plus dem Stand.</translation>
     </message>
 </context>
 <context>
@@ -980,100 +1096,8 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
         <translation>&amp;Tagesseiten...</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Day</source>
-        <translation>&amp;Tag</translation>
-    </message>
-    <message>
-        <source>D&amp;usk</source>
-        <translation>&amp;Dämmerung</translation>
-    </message>
-    <message>
-        <source>&amp;Night</source>
-        <translation>&amp;Nacht</translation>
-    </message>
-    <message>
-        <source>&amp;Automatic (by the Sun at the DR)</source>
-        <translation>&amp;Automatisch (nach der Sonne am DR)</translation>
-    </message>
-    <message>
-        <source>Next &amp;Palette</source>
-        <translation>Nächste &amp;Palette</translation>
-    </message>
-    <message>
-        <source>D&amp;immer</source>
-        <translation>D&amp;unkler</translation>
-    </message>
-    <message>
-        <source>&amp;Brighter</source>
-        <translation>&amp;Heller</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
         <source>Sight Reduction &amp;Help</source>
         <translation>&amp;Hilfe zu Höhenstandlinien</translation>
-    </message>
-    <message>
-        <source>Morvel &amp;Manual</source>
-        <translation>Morvel-&amp;Handbuch</translation>
-    </message>
-    <message>
-        <source>What&apos;s &amp;This?</source>
-        <translation>&amp;Direkthilfe</translation>
-    </message>
-    <message>
-        <source>DR position</source>
-        <translation>DR-Position</translation>
-    </message>
-    <message>
-        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
-        <translation>DR-Position: Breite und Länge, z. B. 41 10.0N 66 30.0W</translation>
-    </message>
-    <message>
-        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
-        <translation>Der Koppelort zur DR-Zeit, wie Navigatoren ihn schreiben: Grad und Minuten mit N oder S und E oder W (41 10.0N 66 30.0W) oder Dezimalgrad mit Vorzeichen.</translation>
-    </message>
-    <message>
-        <source>DR time (UTC)</source>
-        <translation>DR-Zeit (UTC)</translation>
-    </message>
-    <message>
-        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
-        <translation>DR-Zeit in UTC, z. B. 2026-12-07T17:00:00Z</translation>
-    </message>
-    <message>
-        <source>The time at which the DR position holds, in UTC with its Z. Each sight&apos;s DR is run on from it by the course and speed.</source>
-        <translation>Die Zeit, zu der die DR-Position gilt, in UTC mit Z. Der DR jeder Beobachtung wird daraus mit Kurs und Fahrt gekoppelt.</translation>
-    </message>
-    <message>
-        <source>Course</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Course: degrees true, e.g. 090</source>
-        <translation>Kurs: Grad rechtweisend, z. B. 090</translation>
-    </message>
-    <message>
-        <source>The course made good, in degrees true from 000 to 360.</source>
-        <translation>Der Kurs über Grund, in Grad rechtweisend von 000 bis 360.</translation>
-    </message>
-    <message>
-        <source>Speed (knots)</source>
-        <translation>Fahrt (Knoten)</translation>
-    </message>
-    <message>
-        <source>Speed: knots, e.g. 12</source>
-        <translation>Fahrt: Knoten, z. B. 12</translation>
-    </message>
-    <message>
-        <source>The speed made good in knots; 0 for a ship stopped.</source>
-        <translation>Die Fahrt über Grund in Knoten; 0 für ein gestopptes Schiff.</translation>
     </message>
     <message>
         <source>Sight log</source>

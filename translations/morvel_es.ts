@@ -485,6 +485,50 @@ Se conservan tal cual y se guardan con las %2.</translation>
         <source>Edit DR</source>
         <translation>Editar DR</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Día</translation>
+    </message>
+    <message>
+        <source>D&amp;usk</source>
+        <translation>&amp;Crepúsculo</translation>
+    </message>
+    <message>
+        <source>&amp;Night</source>
+        <translation>&amp;Noche</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (by the Sun at the DR)</source>
+        <translation>&amp;Automático (según el Sol en el DR)</translation>
+    </message>
+    <message>
+        <source>Next &amp;Palette</source>
+        <translation>&amp;Paleta siguiente</translation>
+    </message>
+    <message>
+        <source>D&amp;immer</source>
+        <translation>Más &amp;oscuro</translation>
+    </message>
+    <message>
+        <source>&amp;Brighter</source>
+        <translation>Más &amp;claro</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Morvel &amp;Manual</source>
+        <translation>&amp;Manual de Morvel</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <translation>¿&amp;Qué es esto?</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin</name>
@@ -711,16 +755,88 @@ Se conservan tal cual y se guardan con las %2.</translation>
         <translation>Posición, hora, rumbo y velocidad de gpsd (localhost:2947)</translation>
     </message>
     <message>
-        <source>The date on board, when the sights are timed by the watch.</source>
-        <translation>La fecha a bordo, cuando las observaciones se toman con el reloj.</translation>
+        <source>DR position</source>
+        <translation>Posición DR</translation>
     </message>
     <message>
-        <source>The zone description the watch keeps: the hours added to zone time to give UT (0 for a watch kept on UT).</source>
-        <translation>El huso que lleva el reloj: las horas que se suman a la hora del huso para dar la UT (0 para un reloj en UT).</translation>
+        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
+        <translation>Posición DR: latitud y longitud, p. ej. 41 10.0N 66 30.0W</translation>
     </message>
     <message>
-        <source>Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
-        <translation>fast (adelanta): la hora exacta es la del reloj menos el error; slow (atrasa): más el error.</translation>
+        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
+        <translation>La posición de estima a la hora del DR, como la escriben los navegantes: grados y minutos con N o S y E o W (41 10.0N 66 30.0W), o grados decimales con signo.</translation>
+    </message>
+    <message>
+        <source>DR time (UTC)</source>
+        <translation>Hora DR (UTC)</translation>
+    </message>
+    <message>
+        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
+        <translation>Hora DR en UTC, p. ej. 2026-12-07T17:00:00Z</translation>
+    </message>
+    <message>
+        <source>The time at which the DR position holds, in UTC with its Z. Each row&apos;s DR is run on from it by the course and speed.</source>
+        <translation>La hora a la que vale la posición DR, en UTC con su Z. El DR de cada fila se estima a partir de ella con el rumbo y la velocidad.</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Rumbo</translation>
+    </message>
+    <message>
+        <source>Course: degrees true, e.g. 090</source>
+        <translation>Rumbo: grados verdaderos, p. ej. 090</translation>
+    </message>
+    <message>
+        <source>The course made good, in degrees true from 000 to 360.</source>
+        <translation>El rumbo efectivo, en grados verdaderos de 000 a 360.</translation>
+    </message>
+    <message>
+        <source>Speed (knots)</source>
+        <translation>Velocidad (nudos)</translation>
+    </message>
+    <message>
+        <source>Speed: knots, e.g. 12</source>
+        <translation>Velocidad: nudos, p. ej. 12</translation>
+    </message>
+    <message>
+        <source>The speed made good in knots; 0 for a ship stopped.</source>
+        <translation>La velocidad efectiva en nudos; 0 para un buque parado.</translation>
+    </message>
+    <message>
+        <source>Date on board</source>
+        <translation>Fecha a bordo</translation>
+    </message>
+    <message>
+        <source>Date on board: the date the watch keeps, e.g. 2026-12-07</source>
+        <translation>Fecha a bordo: la fecha que lleva el reloj, p. ej. 2026-12-07</translation>
+    </message>
+    <message>
+        <source>The date on board, when the sights are timed by the watch: the rows&apos; times are then the watch&apos;s, turned into UT by the zone and the watch error. Empty: the log is kept in UTC.</source>
+        <translation>La fecha a bordo, cuando las observaciones se cronometran con el reloj: las horas de las filas son entonces las del reloj, pasadas a UT con el huso y el estado del reloj. Vacío: el registro se lleva en UTC.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Huso</translation>
+    </message>
+    <message>
+        <source>Zone: the hours added to zone time to give UT, e.g. +5, -3 or +9.5</source>
+        <translation>Huso: las horas que sumadas a la hora del huso dan UT, p. ej. +5, -3 o +9.5</translation>
+    </message>
+    <message>
+        <source>The zone description the watch keeps: the hours added to zone time to give UT (+5 west of Greenwich, -3 east of it, 0 for a watch kept on UT).</source>
+        <translation>El huso que lleva el reloj: las horas que sumadas a la hora del huso dan UT (+5 al oeste de Greenwich, -3 al este, 0 para un reloj en UT).</translation>
+    </message>
+    <message>
+        <source>Watch error</source>
+        <translation>Estado del reloj</translation>
+    </message>
+    <message>
+        <source>Watch error: fast or slow, e.g. 12 s fast or 1 m 12 s slow</source>
+        <translation>Estado del reloj: fast (adelanta) o slow (atrasa), p. ej. 12 s fast o 1 m 12 s slow</translation>
+    </message>
+    <message>
+        <source>How far the watch is out. Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
+        <translation>Cuánto yerra el reloj. Fast (adelanta): la hora correcta es la del reloj menos el estado; slow (atrasa): más el estado.</translation>
     </message>
 </context>
 <context>
@@ -980,100 +1096,8 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
         <translation>Páginas &amp;diarias...</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>&amp;Day</source>
-        <translation>&amp;Día</translation>
-    </message>
-    <message>
-        <source>D&amp;usk</source>
-        <translation>&amp;Crepúsculo</translation>
-    </message>
-    <message>
-        <source>&amp;Night</source>
-        <translation>&amp;Noche</translation>
-    </message>
-    <message>
-        <source>&amp;Automatic (by the Sun at the DR)</source>
-        <translation>&amp;Automático (según el Sol en el DR)</translation>
-    </message>
-    <message>
-        <source>Next &amp;Palette</source>
-        <translation>&amp;Paleta siguiente</translation>
-    </message>
-    <message>
-        <source>D&amp;immer</source>
-        <translation>Más &amp;oscuro</translation>
-    </message>
-    <message>
-        <source>&amp;Brighter</source>
-        <translation>Más &amp;claro</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
         <source>Sight Reduction &amp;Help</source>
         <translation>&amp;Ayuda de rectas de altura</translation>
-    </message>
-    <message>
-        <source>Morvel &amp;Manual</source>
-        <translation>&amp;Manual de Morvel</translation>
-    </message>
-    <message>
-        <source>What&apos;s &amp;This?</source>
-        <translation>¿&amp;Qué es esto?</translation>
-    </message>
-    <message>
-        <source>DR position</source>
-        <translation>Posición DR</translation>
-    </message>
-    <message>
-        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
-        <translation>Posición DR: latitud y longitud, p. ej. 41 10.0N 66 30.0W</translation>
-    </message>
-    <message>
-        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
-        <translation>La posición de estima a la hora del DR, como la escriben los navegantes: grados y minutos con N o S y E o W (41 10.0N 66 30.0W), o grados decimales con signo.</translation>
-    </message>
-    <message>
-        <source>DR time (UTC)</source>
-        <translation>Hora DR (UTC)</translation>
-    </message>
-    <message>
-        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
-        <translation>Hora DR en UTC, p. ej. 2026-12-07T17:00:00Z</translation>
-    </message>
-    <message>
-        <source>The time at which the DR position holds, in UTC with its Z. Each sight&apos;s DR is run on from it by the course and speed.</source>
-        <translation>La hora a la que vale la posición DR, en UTC con su Z. El DR de cada observación se estima a partir de ella con el rumbo y la velocidad.</translation>
-    </message>
-    <message>
-        <source>Course</source>
-        <translation>Rumbo</translation>
-    </message>
-    <message>
-        <source>Course: degrees true, e.g. 090</source>
-        <translation>Rumbo: grados verdaderos, p. ej. 090</translation>
-    </message>
-    <message>
-        <source>The course made good, in degrees true from 000 to 360.</source>
-        <translation>El rumbo efectivo, en grados verdaderos de 000 a 360.</translation>
-    </message>
-    <message>
-        <source>Speed (knots)</source>
-        <translation>Velocidad (nudos)</translation>
-    </message>
-    <message>
-        <source>Speed: knots, e.g. 12</source>
-        <translation>Velocidad: nudos, p. ej. 12</translation>
-    </message>
-    <message>
-        <source>The speed made good in knots; 0 for a ship stopped.</source>
-        <translation>La velocidad efectiva en nudos; 0 para un buque parado.</translation>
     </message>
     <message>
         <source>Sight log</source>

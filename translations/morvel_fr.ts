@@ -485,6 +485,50 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
         <source>Edit DR</source>
         <translation>Modifier le DR</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Jour</translation>
+    </message>
+    <message>
+        <source>D&amp;usk</source>
+        <translation>&amp;Crépuscule</translation>
+    </message>
+    <message>
+        <source>&amp;Night</source>
+        <translation>&amp;Nuit</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (by the Sun at the DR)</source>
+        <translation>&amp;Automatique (selon le Soleil au DR)</translation>
+    </message>
+    <message>
+        <source>Next &amp;Palette</source>
+        <translation>&amp;Palette suivante</translation>
+    </message>
+    <message>
+        <source>D&amp;immer</source>
+        <translation>Plus so&amp;mbre</translation>
+    </message>
+    <message>
+        <source>&amp;Brighter</source>
+        <translation>Plus &amp;clair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Morvel &amp;Manual</source>
+        <translation>&amp;Manuel de Morvel</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin</name>
@@ -711,16 +755,88 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
         <translation>La position, l&apos;heure, la route et la vitesse de gpsd (localhost:2947)</translation>
     </message>
     <message>
-        <source>The date on board, when the sights are timed by the watch.</source>
-        <translation>La date à bord, quand les visées sont chronométrées à la montre.</translation>
+        <source>DR position</source>
+        <translation>Position DR</translation>
     </message>
     <message>
-        <source>The zone description the watch keeps: the hours added to zone time to give UT (0 for a watch kept on UT).</source>
-        <translation>Le fuseau que garde la montre : les heures ajoutées à l&apos;heure du fuseau pour donner l&apos;UT (0 pour une montre à l&apos;UT).</translation>
+        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
+        <translation>Position DR : latitude et longitude, p. ex. 41 10.0N 66 30.0W</translation>
     </message>
     <message>
-        <source>Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
-        <translation>fast (avance) : l&apos;heure juste est celle de la montre moins l&apos;erreur ; slow (retard) : plus l&apos;erreur.</translation>
+        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
+        <translation>La position estimée à l&apos;heure du DR, comme l&apos;écrivent les navigateurs : degrés et minutes avec N ou S et E ou W (41 10.0N 66 30.0W), ou degrés décimaux signés.</translation>
+    </message>
+    <message>
+        <source>DR time (UTC)</source>
+        <translation>Heure DR (UTC)</translation>
+    </message>
+    <message>
+        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
+        <translation>Heure DR en UTC, p. ex. 2026-12-07T17:00:00Z</translation>
+    </message>
+    <message>
+        <source>The time at which the DR position holds, in UTC with its Z. Each row&apos;s DR is run on from it by the course and speed.</source>
+        <translation>L&apos;heure où vaut la position DR, en UTC avec son Z. Le DR de chaque ligne en est déduit par la route et la vitesse.</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Course: degrees true, e.g. 090</source>
+        <translation>Route : degrés vrais, p. ex. 090</translation>
+    </message>
+    <message>
+        <source>The course made good, in degrees true from 000 to 360.</source>
+        <translation>La route fond, en degrés vrais de 000 à 360.</translation>
+    </message>
+    <message>
+        <source>Speed (knots)</source>
+        <translation>Vitesse (nœuds)</translation>
+    </message>
+    <message>
+        <source>Speed: knots, e.g. 12</source>
+        <translation>Vitesse : nœuds, p. ex. 12</translation>
+    </message>
+    <message>
+        <source>The speed made good in knots; 0 for a ship stopped.</source>
+        <translation>La vitesse fond en nœuds ; 0 pour un navire stoppé.</translation>
+    </message>
+    <message>
+        <source>Date on board</source>
+        <translation>Date à bord</translation>
+    </message>
+    <message>
+        <source>Date on board: the date the watch keeps, e.g. 2026-12-07</source>
+        <translation>Date à bord : la date que garde la montre, p. ex. 2026-12-07</translation>
+    </message>
+    <message>
+        <source>The date on board, when the sights are timed by the watch: the rows&apos; times are then the watch&apos;s, turned into UT by the zone and the watch error. Empty: the log is kept in UTC.</source>
+        <translation>La date à bord, quand les visées sont chronométrées à la montre : les heures des lignes sont alors celles de la montre, ramenées en UT par le fuseau et l&apos;état de la montre. Vide : le journal est tenu en UTC.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Fuseau</translation>
+    </message>
+    <message>
+        <source>Zone: the hours added to zone time to give UT, e.g. +5, -3 or +9.5</source>
+        <translation>Fuseau : les heures ajoutées à l&apos;heure du fuseau pour donner l&apos;UT, p. ex. +5, -3 ou +9.5</translation>
+    </message>
+    <message>
+        <source>The zone description the watch keeps: the hours added to zone time to give UT (+5 west of Greenwich, -3 east of it, 0 for a watch kept on UT).</source>
+        <translation>Le fuseau que garde la montre : les heures ajoutées à l&apos;heure du fuseau pour donner l&apos;UT (+5 à l&apos;ouest de Greenwich, -3 à l&apos;est, 0 pour une montre réglée sur l&apos;UT).</translation>
+    </message>
+    <message>
+        <source>Watch error</source>
+        <translation>État de la montre</translation>
+    </message>
+    <message>
+        <source>Watch error: fast or slow, e.g. 12 s fast or 1 m 12 s slow</source>
+        <translation>État de la montre : fast (avance) ou slow (retard), p. ex. 12 s fast ou 1 m 12 s slow</translation>
+    </message>
+    <message>
+        <source>How far the watch is out. Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
+        <translation>De combien la montre se trompe. Fast (avance) : l&apos;heure juste est celle de la montre moins l&apos;état ; slow (retard) : plus l&apos;état.</translation>
     </message>
 </context>
 <context>
@@ -980,100 +1096,8 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
         <translation>Pages &amp;quotidiennes...</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>&amp;Day</source>
-        <translation>&amp;Jour</translation>
-    </message>
-    <message>
-        <source>D&amp;usk</source>
-        <translation>&amp;Crépuscule</translation>
-    </message>
-    <message>
-        <source>&amp;Night</source>
-        <translation>&amp;Nuit</translation>
-    </message>
-    <message>
-        <source>&amp;Automatic (by the Sun at the DR)</source>
-        <translation>&amp;Automatique (selon le Soleil au DR)</translation>
-    </message>
-    <message>
-        <source>Next &amp;Palette</source>
-        <translation>&amp;Palette suivante</translation>
-    </message>
-    <message>
-        <source>D&amp;immer</source>
-        <translation>Plus so&amp;mbre</translation>
-    </message>
-    <message>
-        <source>&amp;Brighter</source>
-        <translation>Plus &amp;clair</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
-    <message>
         <source>Sight Reduction &amp;Help</source>
         <translation>&amp;Aide des droites de hauteur</translation>
-    </message>
-    <message>
-        <source>Morvel &amp;Manual</source>
-        <translation>&amp;Manuel de Morvel</translation>
-    </message>
-    <message>
-        <source>What&apos;s &amp;This?</source>
-        <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
-    </message>
-    <message>
-        <source>DR position</source>
-        <translation>Position DR</translation>
-    </message>
-    <message>
-        <source>DR position: latitude and longitude, e.g. 41 10.0N 66 30.0W</source>
-        <translation>Position DR : latitude et longitude, p. ex. 41 10.0N 66 30.0W</translation>
-    </message>
-    <message>
-        <source>The dead-reckoning position at the DR time, as navigators write it: degrees and minutes with N or S and E or W (41 10.0N 66 30.0W), or signed decimal degrees.</source>
-        <translation>La position estimée à l&apos;heure du DR, comme l&apos;écrivent les navigateurs : degrés et minutes avec N ou S et E ou W (41 10.0N 66 30.0W), ou degrés décimaux signés.</translation>
-    </message>
-    <message>
-        <source>DR time (UTC)</source>
-        <translation>Heure DR (UTC)</translation>
-    </message>
-    <message>
-        <source>DR time in UTC, e.g. 2026-12-07T17:00:00Z</source>
-        <translation>Heure DR en UTC, p. ex. 2026-12-07T17:00:00Z</translation>
-    </message>
-    <message>
-        <source>The time at which the DR position holds, in UTC with its Z. Each sight&apos;s DR is run on from it by the course and speed.</source>
-        <translation>L&apos;heure où vaut la position DR, en UTC avec son Z. Le DR de chaque visée en est déduit par la route et la vitesse.</translation>
-    </message>
-    <message>
-        <source>Course</source>
-        <translation>Route</translation>
-    </message>
-    <message>
-        <source>Course: degrees true, e.g. 090</source>
-        <translation>Route : degrés vrais, p. ex. 090</translation>
-    </message>
-    <message>
-        <source>The course made good, in degrees true from 000 to 360.</source>
-        <translation>La route fond, en degrés vrais de 000 à 360.</translation>
-    </message>
-    <message>
-        <source>Speed (knots)</source>
-        <translation>Vitesse (nœuds)</translation>
-    </message>
-    <message>
-        <source>Speed: knots, e.g. 12</source>
-        <translation>Vitesse : nœuds, p. ex. 12</translation>
-    </message>
-    <message>
-        <source>The speed made good in knots; 0 for a ship stopped.</source>
-        <translation>La vitesse fond en nœuds ; 0 pour un navire stoppé.</translation>
     </message>
     <message>
         <source>Sight log</source>
