@@ -53,6 +53,7 @@ CompassWindow::CompassWindow(QWidget* parent)
     dr_ = new sightwin::DrBox(nullptr, false);
     connect(dr_, &sightwin::DrBox::edited, this, [this] { document_->setDr(dr_->track()); });
     dr_->fromGps().hide();  // the book takes its DR as typed
+    dr_->legs().hide();     // on one course and speed
 
     auto* delegate = new sightwin::LogDelegate(int(BookColumn::body),
                                                {{int(BookColumn::compass), {QStringLiteral("magnetic"), QStringLiteral("gyro")}}});

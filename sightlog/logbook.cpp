@@ -19,6 +19,8 @@ using math::degree;
 using enum SightColumn;
 
 constexpr const char* drKey = "dr";
+constexpr const char* legKey = "leg";
+constexpr const char* currentKey = "current";
 
 bool blank(const std::string& s)
 {
@@ -70,21 +72,49 @@ std::string csvCell(const std::string& s)
 
 namespace {
 
-/// The DR's fields in a `# dr:` value, blanks around them dropped; the
-/// last takes whatever more the value holds, its separators and all.
-DrTrack drOf(const std::string& value)
+/// The n fields of a `# dr:`, `# leg:` or `# current:` value, separated
+/// by ';', blanks around them dropped; the last takes whatever more the
+/// value holds, its separators and all.
+std::vector<std::string> fieldsOf(const std::string& value, size_t n)
 {
     std::vector<std::string> parts;
     size_t from = 0;
-    for (size_t at; parts.size() < 3 && (at = value.find(';', from)) != std::string::npos; from = at + 1)
+    for (size_t at; parts.size() + 1 < n && (at = value.find(';', from)) != std::string::npos; from = at + 1)
         parts.push_back(value.substr(from, at - from));
     parts.push_back(value.substr(from));
     for (std::string& p : parts) {
         const size_t a = p.find_first_not_of(' ');
         p = a == std::string::npos ? std::string() : p.substr(a, p.find_last_not_of(' ') - a + 1);
     }
-    parts.resize(4);
+    parts.resize(n);
+    return parts;
+}
+
+DrTrack drOf(const std::string& value)
+{
+    const std::vector<std::string> parts = fieldsOf(value, 4);
     return {parts[0], parts[1], parts[2], parts[3]};
+}
+
+/// A course as typed, or why not.
+std::optional<double> courseOf(const std::string& typed, std::string& why)
+{
+    const navtext::AngleRead c = navtext::readNavAngle(typed, navtext::AngleKind::circle, "the course");
+    if (!c.ok)
+        why = c.error;
+    return c.ok ? std::optional(c.radians) : std::nullopt;
+}
+
+/// A speed in knots from 0 to 60 as typed (what: "speed", "drift"), or why
+/// not.
+std::optional<double> knotsOf(const std::string& typed, const char* what, std::string& why)
+{
+    const auto n = navtext::typedNumber(typed);
+    if (!n || n->overflow || !(n->value >= 0 && n->value <= 60)) {
+        why = navtext::quoted(typed) + " is not a " + what + " in knots from 0 to 60";
+        return std::nullopt;
+    }
+    return n->value;
 }
 
 }  // namespace
@@ -144,7 +174,11 @@ std::optional<sight::DeadReckoning> followed(const SightCells& cells, const DrRe
     const TimeRead t = readTime(cells[size_t(utc)], clock);
     if (!t.ok())
         return std::nullopt;
-    return dr.dr.after((t.when.jdTT() - dr.at.jdTT()) * 24);
+    sight::DeadReckoning at = dr.dr;
+    const reckoning::Place p = dr.runTo((t.when.jdTT() - dr.at.jdTT()) * 24);
+    at.lat = p.lat;
+    at.lon = p.lon;
+    return at;
 }
 
 SightCells filled(const SightCells& row, const DrRead& dr, const Clock* clock)
@@ -199,17 +233,88 @@ DrRead readDr(const DrTrack& track)
         refuse("time", navtext::quoted(track.time) + ": " + r.at.error());
     const bool moving = !blank(track.course) || !blank(track.speed);
     if (moving) {
-        const navtext::AngleRead c = navtext::readNavAngle(track.course, navtext::AngleKind::circle, "the course");
-        if (!c.ok)
-            refuse("course", c.error);
-        r.dr.course = c.radians;
-        const auto n = navtext::typedNumber(track.speed);
-        if (!n || n->overflow || !(n->value >= 0 && n->value <= 60))
-            refuse("speed", navtext::quoted(track.speed) + " is not a speed in knots from 0 to 60");
+        std::string why;
+        if (const auto c = courseOf(track.course, why))
+            r.dr.course = *c;
         else
-            r.dr.speed = n->value;
+            refuse("course", why);
+        if (const auto v = knotsOf(track.speed, "speed", why))
+            r.dr.speed = *v;
+        else
+            refuse("speed", why);
     }
+    if (!r.error.empty())
+        return r;
+    r.track.emplace(reckoning::Place{r.dr.lat, r.dr.lon}, 0, r.dr.course, r.dr.speed);
+    const auto hoursOf = [&](const std::string& typed, std::string& why) -> std::optional<double> {
+        const almanac::Instant t = almanac::Instant::parse(typed);
+        if (!t.ok())
+            why = navtext::quoted(typed) + ": " + t.error();
+        return t.ok() ? std::optional((t.jdTT() - r.at.jdTT()) * 24) : std::nullopt;
+    };
+    for (size_t i = 0; i < track.legs.size() && r.error.empty(); ++i) {
+        const DrLeg& l = track.legs[i];
+        std::string why;
+        const auto from = hoursOf(l.time, why);
+        const auto course = from ? courseOf(l.course, why) : std::nullopt;
+        const auto speed = course ? knotsOf(l.speed, "speed", why) : std::nullopt;
+        if (!speed)
+            refuse("legs", "leg " + std::to_string(i + 2) + ": " + why);
+        else
+            r.track->change(std::max(*from, 0.0), *course, *speed);
+    }
+    if (!blank(track.current) && r.error.empty()) {
+        const std::vector<std::string> f = fieldsOf(track.current, 3);
+        std::string why;
+        const auto set = courseOf(f[0], why);
+        const auto drift = set ? knotsOf(f[1], "drift", why) : std::nullopt;
+        const auto from = drift ? hoursOf(f[2], why) : std::nullopt;
+        if (!from)
+            refuse("current", "the current carried on: " + why);
+        else {
+            r.current = reckoning::Current{*set, *drift};
+            r.currentFrom = *from;
+        }
+    }
+    if (!r.error.empty())
+        r.track.reset();
     return r;
+}
+
+reckoning::Place DrRead::runTo(double hours) const
+{
+    if (current)
+        return reckoning::estimated(*track, *current, hours);
+    return track->at(hours);
+}
+
+std::string carriedCurrentText(const reckoning::Current& current, const std::string& from)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%03ld; %.2f; ", std::lround(current.set / degree) % 360, current.drift);
+    return buf + from;
+}
+
+std::optional<SetDrift> setAndDrift(const Worked& w)
+{
+    if (!w.fix.found() || !w.dr.ok() || !w.dr.track || w.fix.last >= w.sights.size())
+        return std::nullopt;
+    const almanac::Instant& when = w.sights[w.fix.last].when;
+    SetDrift s;
+    s.hours = (when.jdTT() - w.dr.at.jdTT()) * 24;
+    if (!(s.hours >= 0.5))
+        return std::nullopt;
+    s.found = reckoning::currentFrom(w.dr.track->at(s.hours), {w.fix.lat, w.fix.lon}, s.hours);
+    if (s.found.ok() && s.found.current.drift > 10) {
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "the fix is %.1f nm from the DR after %.1f h, more than any current sets a ship: "
+                      "is the DR right?", s.found.miles, s.hours);
+        s.found.error = buf;
+    }
+    const size_t row = w.rowOf[w.fix.last];
+    if (w.rows[row].ut)
+        s.from = w.rows[row].ut->text();
+    return s;
 }
 
 std::optional<Clock> rowClock(const Logbook& book, size_t row, const DrRead& dr)
@@ -260,9 +365,14 @@ std::string minuteShown(const RowResult& r)
 
 std::string drMinuteShown(const Logbook& book, const DrRead& dr)
 {
+    return minuteShownAt(book, dr, book.dr.time);
+}
+
+std::string minuteShownAt(const Logbook& book, const DrRead& dr, const std::string& utc)
+{
     std::string error;
-    const std::optional<sight::UtcTime> at = sight::UtcTime::parse(book.dr.time, error);
-    if (!at || book.dr.time.size() == 10)
+    const std::optional<sight::UtcTime> at = sight::UtcTime::parse(utc, error);
+    if (!at || utc.size() == 10)
         return {};
     if (!inWatchTime(book))
         return navtext::clockText(at->seconds, false);
@@ -439,9 +549,14 @@ void writeHead(std::ostream& out, const DrTrack& d, const std::vector<std::strin
     const bool drGiven = !blank(d.position) || !blank(d.time) || !blank(d.course) || !blank(d.speed);
     drAt = std::min(drAt, head.size());
     for (size_t i = 0; i <= head.size(); ++i) {
-        if (i == drAt && drGiven)
+        if (i == drAt && drGiven) {
             putLine(out,
                     "# " + std::string(drKey) + ": " + d.position + "; " + d.time + "; " + d.course + "; " + d.speed);
+            for (const DrLeg& l : d.legs)
+                putLine(out, "# " + std::string(legKey) + ": " + l.time + "; " + l.course + "; " + l.speed);
+            if (!blank(d.current))
+                putLine(out, "# " + std::string(currentKey) + ": " + d.current);
+        }
         if (i == drAt)
             for (size_t k = 0; k < clockKeys; ++k)
                 if (const std::string& value = *clockFields(d)[k]; !value.empty())
@@ -518,6 +633,16 @@ LogbookFile readLogbook(std::istream& in)
         if (l.beforeHeader) {
             if (drLine.take(line, book.head.size()))
                 return;
+            // The legs and the current carried on, read after the DR's line.
+            if (k && drFound && k->key == legKey) {
+                const std::vector<std::string> f = fieldsOf(k->value, 3);
+                book.dr.legs.push_back({f[0], f[1], f[2]});
+                return;
+            }
+            if (k && drFound && k->key == currentKey) {
+                book.dr.current = k->value;
+                return;
+            }
             if (key)
                 waiting.push_back({book.head.size(), l.line, *key, k->value});
             book.head.push_back(std::move(line));

@@ -18,6 +18,38 @@
 ///
 /// (position; time; course; speed, as typed; the speed takes whatever
 /// more a line holds), which morvel-solve skips.
+///
+/// The DR as legs. Under the DR's line, a line for each change of course
+/// and speed from its time (UTC) on, as typed,
+///
+///   # leg: 2026-12-07T19:00:00Z; 135; 10
+///
+/// and the rows follow the track (reckoning/reckoning.h, reckoning::Track):
+/// from the DR's position and time on its course and speed, each leg from
+/// its time. A leg at a time before the DR's holds from the DR's time (the
+/// run before the DR is sailed on the first course); two legs at one time:
+/// the later line counts. A leg that cannot be read makes the DR one that
+/// cannot be read, the leg named ("leg 2: ..."), until it is mended. The
+/// `# leg:` lines are read only after a `# dr:` line that gives a DR;
+/// elsewhere they are kept as they stood, as any other comment.
+///
+/// The current carried on. After a fix the navigator may carry the current
+/// it gives (setAndDrift) on from the fix's time: the line
+///
+///   # current: 045; 1.2; 2026-12-07T19:41:00Z
+///
+/// (set, degrees true; drift, knots; from: the fix's time, UTC), after the
+/// legs, makes the DR of every row that follows the DR its EP: the track's
+/// DR moved by the current over the hours since the DR's time
+/// (reckoning::estimated), the current having run all the while, so that
+/// the EP at from is the fix. The rows before from take it too: a line
+/// taken before the fix and advanced to a sight after it is advanced by
+/// the run between their EPs, the run the ship made; between track DRs
+/// before and EPs after it would carry the whole error the fix found, and
+/// the running fix would be out by it. (Their lines stand where they stood:
+/// a line of position does not depend on the DR it is worked from.)
+/// The rows' DRs are written into the file as always, so morvel-solve
+/// --sights reads the same DRs and works the same fix.
 /// Read back, a row whose DR is the one the DR gives it follows the DR
 /// again, so a file saved and opened holds the same log.
 ///
@@ -86,6 +118,7 @@
 #pragma once
 
 #include "sight/fix.h"
+#include "reckoning/reckoning.h"
 #include "sight/noon.h"
 #include "sightlog/sight_log.h"
 
@@ -100,11 +133,26 @@ namespace morvel::sightlog {
 /// The DR as typed: a position, the time it holds (UTC), course and speed;
 /// and beside it the date on board, the zone description and the watch
 /// error of a log kept by the watch.
+/// A change of course and speed from a time (UTC), as typed.
+struct DrLeg {
+    std::string time, course, speed;
+    bool operator==(const DrLeg&) const = default;
+};
+
 struct DrTrack {
     std::string position, time, course, speed;
     std::string date = {}, zone = {}, watchError = {};
+    /// The legs after the first, in the order of their lines.
+    std::vector<DrLeg> legs = {};
+    /// The `# current:` line's value: the current carried on from a fix
+    /// ("045; 1.2; 2026-12-07T19:41:00Z"); empty: none.
+    std::string current = {};
     bool operator==(const DrTrack&) const = default;
 };
+
+/// The `# current:` value carrying current on from the UTC instant from
+/// (ISO 8601): "045; 1.2; 2026-12-07T19:41:00Z".
+std::string carriedCurrentText(const reckoning::Current& current, const std::string& from);
 
 /// A line of the file among the rows that is no row (a comment, a blank
 /// line, a line that could not be taken in), as it stood.
@@ -149,6 +197,15 @@ struct DrRead {
     sight::DeadReckoning dr;
     almanac::Instant at;
     bool ok() const { return given && error.empty(); }
+    /// The track from the DR with its legs, hours counted from at (when
+    /// ok()); and the current carried on from a fix, found at hours
+    /// currentFrom.
+    std::optional<reckoning::Track> track;
+    std::optional<reckoning::Current> current;
+    double currentFrom = 0;
+    /// The DR at hours from at: the track's, or the EP with the current
+    /// carried on.
+    reckoning::Place runTo(double hours) const;
     /// The date on board, zone and watch error given with it, and the
     /// first of them at fault (date, zone or watch error) and why.
     Clock clock;
@@ -191,6 +248,21 @@ struct Worked {
 /// Every row read, reduced at its DR, and the fix of the reduced rows.
 Worked work(const Logbook& book, const sight::FixOptions& options = {});
 
+/// The set and drift the fix gives: the fix against the track's DR for
+/// the fix's time (the current carried on left out), over the hours since
+/// the DR's time, the previous fix the navigator ran the DR from
+/// (reckoning::currentFrom). Nothing without a fix or a track, nor for a
+/// fix within half an hour of the DR's time: an offset found so soon is
+/// the DR's error more than any current's work. found.error says why none
+/// where the fix stands further from the DR than a current of 10 knots
+/// carries a ship in the time (the DR is wrong, not the sea).
+struct SetDrift {
+    reckoning::CurrentFound found;
+    double hours = 0;
+    std::string from;  ///< the fix's UTC instant, ISO 8601
+};
+std::optional<SetDrift> setAndDrift(const Worked& w);
+
 /// One edit of a log: a row's cells, a row inserted or removed, or the DR.
 struct Edit {
     enum class Kind { cell, insert, remove, dr };
@@ -232,6 +304,8 @@ std::string shownTime(const RowResult& r, const std::string& typed);
 /// (the watch's, or the UT), and the DR's (empty when it has none).
 std::string minuteShown(const RowResult& r);
 std::string drMinuteShown(const Logbook& book, const DrRead& dr);
+/// The same for a UTC instant as typed (a leg's time).
+std::string minuteShownAt(const Logbook& book, const DrRead& dr, const std::string& utc);
 
 /// The log as its file holds it, every line it keeps in its place; keys,
 /// when given, stand first, before the log's own lines, in their order (a

@@ -45,6 +45,10 @@ DrBox::DrBox(QWidget* parent, bool watchTime) : QGroupBox(tr("Dead reckoning"), 
     fromGps_->setToolTip(tr("The position, time, course and speed from gpsd (localhost:2947)"));
     dr->addWidget(fromGps_);
     connect(fromGps_, &QPushButton::clicked, this, &DrBox::gpsWanted);
+    legs_ = new QPushButton(tr("&Legs..."));
+    legs_->setAccessibleName(tr("Legs of the DR"));
+    dr->addWidget(legs_);
+    connect(legs_, &QPushButton::clicked, this, &DrBox::legsWanted);
     watch->addStretch(1);
     for (int i = 0; !watchTime && i < watch->count(); ++i)
         if (QWidget* w = watch->itemAt(i)->widget())
@@ -98,8 +102,8 @@ void DrBox::describeFields()
 sightlog::DrTrack DrBox::track() const
 {
     auto typed = [](const QLineEdit* e) { return e->text().trimmed().toStdString(); };
-    return {typed(position_), typed(time_), typed(course_), typed(speed_),
-            typed(date_),     typed(zone_), typed(watchError_)};
+    return {typed(position_), typed(time_),       typed(course_), typed(speed_), typed(date_),
+            typed(zone_),     typed(watchError_), keptLegs_,      keptCurrent_};
 }
 
 void DrBox::showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read)
@@ -112,6 +116,9 @@ void DrBox::showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read)
             edit->setText(text(*cell));
     fault_ = read.given && !read.error.empty() ? std::pair{text(read.field), text(read.error)} : std::pair<QString, QString>{};
     clockFault_ = {text(read.clockField), text(read.clockError)};
+    keptLegs_ = dr.legs;
+    keptCurrent_ = dr.current;
+    legs_->setText(dr.legs.empty() ? tr("&Legs...") : tr("&Legs (%1)...").arg(dr.legs.size() + 1));
     tint();
 }
 
@@ -131,6 +138,11 @@ void DrBox::tint()
                          : name == fault_.first ? fault_.second
                                                 : clockFault_.second);
     }
+    // A leg or the current carried on at fault: Legs... tinted.
+    const bool legs = fault_.first == QLatin1String("legs") || fault_.first == QLatin1String("current");
+    legs_->setStyleSheet(legs ? QStringLiteral("background: %1").arg(toolkit::ink(QColor(0xff, 0xb0, 0xb0)).name())
+                              : QString());
+    legs_->setToolTip(legs ? fault_.second : tr("The changes of course and speed after the DR's time"));
 }
 
 }  // namespace morvel::sightwin

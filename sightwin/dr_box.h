@@ -5,7 +5,9 @@
 /// log is kept in UTC). Each with its access key and a placeholder showing
 /// its form, a tooltip with an example and What's This; the field at fault
 /// tinted (in the palette in force) with the reason in its tooltip; From
-/// GPS beside them.
+/// GPS beside them, and Legs... (the changes of course and speed, which the
+/// box keeps as it last showed them, with the current carried on: the
+/// fields never drop them).
 #pragma once
 
 #include "sightlog/logbook.h"
@@ -34,6 +36,7 @@ public:
     QLineEdit& zone() { return *zone_; }
     QLineEdit& watchError() { return *watchError_; }
     QPushButton& fromGps() { return *fromGps_; }
+    QPushButton& legs() { return *legs_; }
 
     /// The fields as typed, blanks about them dropped.
     sightlog::DrTrack track() const;
@@ -45,6 +48,8 @@ signals:
     void edited();
     /// From GPS pressed.
     void gpsWanted();
+    /// Legs... pressed.
+    void legsWanted();
 
 private:
     void describeFields();
@@ -56,7 +61,10 @@ private:
     std::pair<QString, QString> fault_, clockFault_;
     QLineEdit *position_, *time_, *course_, *speed_;
     QLineEdit *date_, *zone_, *watchError_;
-    QPushButton* fromGps_;
+    QPushButton *fromGps_, *legs_;
+    /// The legs and the current carried on, as last shown.
+    std::vector<sightlog::DrLeg> keptLegs_;
+    std::string keptCurrent_;
 };
 
 }  // namespace morvel::sightwin

@@ -2,6 +2,7 @@
 
 #include "navtext/navtext.h"
 #include "sight/plot.h"
+#include "sight/utc.h"
 #include "sightwin/sheet_layout.h"
 #include "sightwin/texts.h"
 
@@ -80,7 +81,7 @@ SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& 
     for (size_t i : carried) {
         const sight::Sight& s = sights[i];
         if (c.track.empty() || c.track.back().lat != s.drLat || c.track.back().lon != s.drLon)
-            c.track.push_back({s.drLat, s.drLon, withTime(QStringLiteral("DR"), timeOf(i))});
+            c.track.push_back({s.drLat, s.drLon, withTime(QStringLiteral("DR"), timeOf(i)), s.when.jdTT()});
     }
     if (fix.found()) {
         c.fix = std::pair(fix.lat, fix.lon);
@@ -105,10 +106,51 @@ SheetContent sheetOf(const sightlog::Logbook& book, const sightlog::Worked& work
         if (const QString time = text(sightlog::drMinuteShown(book, dr)); !time.isEmpty())
             c.drLabel += ' ' + time;
     }
-    if (c.hasDr() && dr.ok() && dr.dr.speed > 0 && std::isfinite(dr.dr.course)) {
-        c.course = dr.dr.course;
-        c.courseLabel = QStringLiteral("Course %1, %2 kn")
-                            .arg(text(navtext::navCourseText(dr.dr.course)), text(navtext::nmText(dr.dr.speed)));
+    if (!c.hasDr() || !dr.ok() || !dr.track)
+        return c;
+    const auto legText = [](const reckoning::Leg& l) {
+        return QStringLiteral("%1, %2 kn").arg(text(navtext::navCourseText(l.course)), text(navtext::nmText(l.speed)));
+    };
+    // Where the course was altered between the first DR of the track and
+    // the last sight's, in the order of time.
+    const std::vector<reckoning::Leg>& legs = dr.track->legs();
+    const double lastHours = worked.sights.empty()
+                                 ? 0
+                                 : (worked.sights[sight::lastOf(worked.sights)].when.jdTT() - dr.at.jdTT()) * 24;
+    if (!c.track.empty())
+        for (size_t i = 1; i < legs.size(); ++i) {
+            const double jd = dr.at.jdTT() + legs[i].from / 24;
+            if (!(jd > c.track.front().jd) || !(legs[i].from < lastHours))
+                continue;
+            const reckoning::Place p = dr.runTo(legs[i].from);
+            QString label = QStringLiteral("DR");
+            std::string error;
+            if (const auto start = sight::UtcTime::parse(book.dr.time, error))
+                if (const QString time =
+                        text(sightlog::minuteShownAt(book, dr, start->plus(legs[i].from * 3600).text()));
+                    !time.isEmpty())
+                    label += ' ' + time;
+            const auto at = std::find_if(c.track.begin(), c.track.end(), [&](const SheetMark& m) { return m.jd > jd; });
+            c.track.insert(at, {p.lat, p.lon, label + QStringLiteral(", ") + legText(legs[i]), jd, true});
+        }
+    // With the current carried on the sights' DRs are EPs, and so named.
+    if (dr.current && !worked.sights.empty()) {
+        const auto ep = [](QString& label) {
+            if (label.startsWith(QStringLiteral("DR")))
+                label.replace(0, 2, QStringLiteral("EP"));
+        };
+        ep(c.drLabel);
+        for (SheetMark& m : c.track)
+            ep(m.label);
+    }
+    // The leg in force at the DR's time.
+    const reckoning::Leg* now = &legs.front();
+    for (const reckoning::Leg& l : legs)
+        if (l.from <= lastHours)
+            now = &l;
+    if (now->speed > 0 && std::isfinite(now->course)) {
+        c.course = now->course;
+        c.courseLabel = QStringLiteral("Course ") + legText(*now);
     }
     return c;
 }

@@ -57,10 +57,13 @@ struct SheetLine {
     QString takenLabel = {};
 };
 
-/// A DR marked on the sheet with its time: "DR 14:30".
+/// A DR marked on the sheet with its time: "DR 14:30", or where the
+/// course was altered: "DR 16:00, 135° 10.0 kn".
 struct SheetMark {
     double lat = 0, lon = 0;
     QString label;
+    double jd = notANumber;  ///< its instant (TT Julian day), ordering the track
+    bool alteration = false;  ///< where the course was altered
 };
 
 struct SheetContent {
@@ -69,11 +72,13 @@ struct SheetContent {
     /// "No DR").
     double drLat = notANumber, drLon = notANumber;
     QString drLabel = QStringLiteral("DR");  ///< "DR 19:36"
-    /// The DRs of the carried lines' sights, earliest first: the track runs
-    /// through them to the DR.
+    /// The DRs of the carried lines' sights and of the legs' changes of
+    /// course between them, earliest first: the track runs through them to
+    /// the DR.
     std::vector<SheetMark> track;
-    /// The course the DR is run on, drawn on across the sheet through the
-    /// DR; not a number when the ship is stopped or there is no DR.
+    /// The course the DR is run on at its time (the leg then in force),
+    /// drawn on across the sheet through the DR; not a number when the
+    /// ship is stopped or there is no DR.
     double course = notANumber;
     QString courseLabel;  ///< "Course 090°, 12.0 kn"
     std::vector<SheetLine> lines;

@@ -99,6 +99,15 @@ std::optional<ResultLine> runningFix(const sightlog::Logbook& book, const sightl
                           .arg(times(all), to, text(navtext::nmText(shortest)), text(navtext::nmText(longest)))};
 }
 
+/// When the current carried on runs from, as the log shows a time ("21:03",
+/// by the watch in a log kept by it), or as typed.
+QString carriedFrom(const sightlog::Logbook& book, const sightlog::DrRead& dr, const std::string& carried)
+{
+    const QString from = text(carried.substr(carried.rfind(';') + 1)).trimmed();
+    const QString shown = text(sightlog::minuteShownAt(book, dr, from.toStdString()));
+    return shown.isEmpty() ? from : shown;
+}
+
 }  // namespace
 
 std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlog::Worked& w)
@@ -167,10 +176,30 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
                                  .arg(text(std::string(w.sights[e.sight].body.name)), text(e.why))});
         if (std::optional<ResultLine> running = runningFix(book, w))
             lines.push_back(*running);
+        // What the fix says of the current since the DR (the previous fix).
+        // A fix within a twentieth of a mile of the DR shows no current.
+        if (const std::optional<sightlog::SetDrift> sd = sightlog::setAndDrift(w); sd)
+            lines.push_back(
+                {tr("Set and drift:"),
+                 !sd->found.ok()          ? QStringLiteral(" none: ") + text(sd->found.error)
+                 : sd->found.miles < 0.05
+                     ? tr(" none: the fix is at the DR after %1 h").arg(QString::number(sd->hours, 'f', 1))
+                     : tr(" %1, %2 kn since the DR (%3 nm in %4 h)")
+                           .arg(text(navtext::navCourseText(sd->found.current.set)),
+                                text(navtext::nmText(sd->found.current.drift)), text(navtext::nmText(sd->found.miles)),
+                                QString::number(sd->hours, 'f', 1))});
     } else if (w.sights.size() < 2) {
         lines.push_back({{}, tr("Two sights or more give a fix.")});
     } else {
         lines.push_back({tr("No fix:"), QStringLiteral(" ") + text(fix.why)});
+    }
+    if (dr.ok() && dr.current) {
+        const std::string& carried = book.dr.current;
+        lines.push_back({tr("Current carried on:"),
+                         tr(" %1, %2 kn, found by the fix at %3; the rows' DRs are EPs")
+                             .arg(text(navtext::navCourseText(dr.current->set)),
+                                  text(navtext::nmText(dr.current->drift)),
+                                  carriedFrom(book, dr, carried))});
     }
     return lines;
 }

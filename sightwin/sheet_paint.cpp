@@ -373,6 +373,10 @@ Placement placementOf(const SheetLayout& l, const SheetContent& c, const Fonts& 
     placer.placeBeside(drBox, c.drLabel, toolkit::ink(Qt::black));
     if (std::isfinite(c.course) && !c.courseLabel.isEmpty())
         placer.placeAlong(dr, toward(c.course), along(c.course), c.courseLabel, trackInk());
+    // Where the course was altered, before the lines' labels crowd it out.
+    for (const SheetMark& m : c.track)
+        if (m.alteration && finite(m.lat, m.lon))
+            placer.placeBeside(earlier(m), m.label, trackInk());
     for (const SheetLine& s : c.lines)
         if (!s.label.isEmpty() && finite(s.lat, s.lon) && std::isfinite(s.zn))
             placer.placeAlong(l.at(s.lat, s.lon), along(s.zn), toward(s.zn), s.label, lineLabelInk());
@@ -380,7 +384,7 @@ Placement placementOf(const SheetLayout& l, const SheetContent& c, const Fonts& 
         if (!s.takenLabel.isEmpty() && finite(s.takenLat, s.takenLon) && std::isfinite(s.zn))
             placer.placeAlong(l.at(s.takenLat, s.takenLon), along(s.zn), toward(s.zn), s.takenLabel, takenInk().darker(130));
     for (const SheetMark& m : c.track)
-        if (finite(m.lat, m.lon))
+        if (!m.alteration && finite(m.lat, m.lon))
             placer.placeBeside(earlier(m), m.label, trackInk());
     out.labels = std::move(placer.placed);
     return out;
@@ -493,12 +497,16 @@ void drawTrack(QPainter& p, const SheetLayout& l, const SheetContent& c, const Q
     const double r = markRadius(fm) * 0.7, h = fm.height();
     const QPointF dr = track.back();
     if (std::isfinite(c.course)) {
-        // On from the DR, and back from the earliest DR of the track.
+        // On from the DR, and back from the earliest DR of the track on
+        // this course (after the last alteration).
         const QPointF u = toward(c.course);
         const auto [t0, t1] = spanIn(l.frame, dr, u);
         double back = 0;
-        for (const QPointF& m : track)
-            back = std::min(back, QPointF::dotProduct(m - dr, u));
+        for (size_t i = track.size(); i-- > 0;) {
+            back = std::min(back, QPointF::dotProduct(track[i] - dr, u));
+            if (track.size() == c.track.size() + 1 && i < c.track.size() && c.track[i].alteration)
+                break;
+        }
         if (t0 < t1) {
             p.setPen(QPen(trackInk(), l.unit, Qt::DashDotLine));
             if (t1 > 0)

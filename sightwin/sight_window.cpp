@@ -2,6 +2,7 @@
 
 #include "almanac/bodies.h"
 #include "sightwin/dr_box.h"
+#include "sightwin/legs_dialog.h"
 #include "sightwin/daily_pages_dialog.h"
 #include "sightwin/identify_dialog.h"
 #include "sightwin/log_model.h"
@@ -43,6 +44,8 @@ SightWindow::SightWindow(QWidget* parent)
     dr_ = new DrBox;
     connect(dr_, &DrBox::edited, this, [this] { document_->setDr(dr_->track()); });
     connect(dr_, &DrBox::gpsWanted, this, &SightWindow::fromGps);
+    connect(dr_, &DrBox::legsWanted, this, &SightWindow::editLegs);
+    chooseLegs = [this](const sightlog::DrTrack& dr) { return askLegs(this, dr); };
 
     table_ = new LogTable(*model_);
     connect(table_, &LogTable::rowWanted, this, &SightWindow::addRow);
@@ -143,6 +146,13 @@ void SightWindow::buildMenus()
     actIdentify = action(tr("&Identify Body..."), QKeySequence(Qt::CTRL | Qt::Key_I), &SightWindow::identifyRow);
     for (QAction* a : {actAdd, actDuplicate, actDelete, actIdentify})
         edit->addAction(a);
+    edit->addSeparator();
+    actLegs = action(tr("DR &Legs..."), QKeySequence(Qt::CTRL | Qt::Key_L), &SightWindow::editLegs);
+    edit->addAction(actLegs);
+    actCarryCurrent = edit->addAction(tr("&Carry the Current On"));
+    actCarryCurrent->setCheckable(true);
+    actCarryCurrent->setToolTip(tr("The DRs of the sights after the fix run with the set and drift it gives"));
+    connect(actCarryCurrent, &QAction::triggered, this, &SightWindow::carryCurrent);
     buildPlotterMenu();
 
     QMenu* almanac = menuBar()->addMenu(tr("&Almanac"));
@@ -150,6 +160,28 @@ void SightWindow::buildMenus()
     almanac->addAction(actDailyPages);
 
     actHelp = addViewAndHelpMenus(*this, tr("Sight Reduction &Help"));
+}
+
+void SightWindow::editLegs()
+{
+    const sightlog::DrTrack& now = document_->book().dr;
+    if (const auto legs = chooseLegs(now); legs && *legs != now.legs) {
+        sightlog::DrTrack dr = now;
+        dr.legs = *legs;
+        document_->setDr(dr);
+    }
+}
+
+void SightWindow::carryCurrent(bool on)
+{
+    sightlog::DrTrack dr = document_->book().dr;
+    const std::optional<sightlog::SetDrift> sd = sightlog::setAndDrift(document_->worked());
+    if (on && sd && sd->found.ok() && !sd->from.empty())
+        dr.current = sightlog::carriedCurrentText(sd->found.current, sd->from);
+    else
+        dr.current.clear();
+    document_->setDr(dr);
+    actCarryCurrent->setChecked(!document_->book().dr.current.empty());
 }
 
 void SightWindow::describeFields()
@@ -260,6 +292,10 @@ void SightWindow::changed()
     const sightlog::Worked& w = document_->worked();
     dr_->showDr(book.dr, w.dr);
     results_->setText(richText(resultLines(book, w)));
+    // Carried: the log holds a current; it may be carried once a fix gives one.
+    const std::optional<sightlog::SetDrift> sd = sightlog::setAndDrift(w);
+    actCarryCurrent->setChecked(!book.dr.current.empty());
+    actCarryCurrent->setEnabled(!book.dr.current.empty() || (sd && sd->found.ok() && !sd->from.empty()));
     sheet_->setContent(sheetOf(book, w));
     // The sky is worked out again only when the DR moves. It starts at the
     // DR's time, when the almanac takes it (in UTC, with its Z); the user

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "instruments/gps.h"
+#include "sightlog/logbook.h"
 #include "sightwin/log_window.h"
 #include "sightwin/plotter_link.h"
 
@@ -19,6 +20,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
@@ -53,6 +55,8 @@ public:
     /// The plotter's address asked for, showing the current one (empty:
     /// cancelled).
     std::function<QString(const QString& current)> chooseAddress;
+    /// The DR's legs asked for, showing the DR's (nothing: cancelled).
+    std::function<std::optional<std::vector<sightlog::DrLeg>>(const sightlog::DrTrack& dr)> chooseLegs;
     /// Reads the GPS (gpsd at localhost:2947, 3 s at most), off the
     /// window's thread; a test replaces it.
     std::function<instruments::GpsFix()> readGps;
@@ -102,6 +106,9 @@ public:
     // The plotter: each fix sent (checkable, remembered), its address, the
     // fix sent now, and saved as GPX.
     QAction *actSendFixes, *actPlotterAddress, *actSendFix, *actSaveFixGpx;
+    // The DR's legs, and the current the fix gives carried on from the fix
+    // (checkable, kept in the log).
+    QAction *actLegs, *actCarryCurrent;
 
 signals:
     /// The window closed (it then returns to the main menu).
@@ -119,6 +126,10 @@ private:
     void duplicateRow();
     void deleteRow();
     void identifyRow();
+    /// Legs...: the DR's legs edited, one undoable edit.
+    void editLegs();
+    /// The current the fix gives carried on from its time, or no longer.
+    void carryCurrent(bool on);
     /// Almanac > Daily Pages...: the page of the clock's UT date, left open beside the log.
     void dailyPages();
     void addBody(const QString& body);

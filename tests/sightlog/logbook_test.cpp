@@ -3,10 +3,12 @@
 // given and taken back, each followed by rework, compared with work. The
 // file's lines that are no rows: kept where they stood, notes moving with
 // the rows around them; a cell's blanks and tabs kept by quoting.
+#include "engine/angles.h"
 #include "sightlog/logbook.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <sstream>
 
@@ -170,7 +172,6 @@ TEST(Logbook, WatchLinesBesideTheDr)
     const LogbookFile file = readLogbook(in);
     EXPECT_TRUE(file.errors.empty());
     EXPECT_EQ(file.book.dr, (DrTrack{"40N 70W", "2026-12-08T00:30:00Z", "", "", "2026-12-07", "+5", ""}));
-    EXPECT_EQ(file.book.head, std::vector<std::string>{"# title"});
     std::ostringstream out;
     writeLogbook(out, file.book);
     EXPECT_EQ(out.str(), "# title\n# dr: 40N 70W; 2026-12-08T00:30:00Z; ; \n# date: 2026-12-07\n# zone: +5\n"
@@ -307,3 +308,42 @@ TEST(Logbook, CellsWithBlanksOrTabsAtTheirEndsQuoted)
 }
 
 }  // namespace
+
+// The legs and the current under the DR's line come back from the file as typed; a row follows
+// the track and the current; a leg or a current unread is the DR's fault, named; a `# leg:` line
+// with no DR above it stays a comment.
+TEST(Logbook, LegsUnderTheDrLineKept)
+{
+    const std::string header = "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon\n";
+    const std::string dr = "# dr: 40N 70W; 2026-12-07T17:00:00Z; 090; 12\n";
+    std::istringstream in("# title\n" + dr + "# leg: 2026-12-07T18:00:00Z; 180; 10\n" +
+                          "# leg: 2026-12-07T19:00:00Z; 045 ; 6\n# current: 045; 1.50; 2026-12-07T19:30:00Z\n" + header +
+                          "2026-12-07T19:33:00Z,Capella,,43,,3.5,,,,\n");
+    const LogbookFile file = readLogbook(in);
+    EXPECT_TRUE(file.errors.empty());
+    EXPECT_EQ(file.book.dr.legs,
+              (std::vector<DrLeg>{{"2026-12-07T18:00:00Z", "180", "10"}, {"2026-12-07T19:00:00Z", "045", "6"}}));
+    std::ostringstream out;
+    writeLogbook(out, file.book);
+    std::istringstream back(out.str());
+    EXPECT_EQ(readLogbook(back).book, file.book) << out.str();
+    // 12 miles east, 10 south, 045 at 6 kn for 0.55 h, the current 045 at 1.5 kn over 2.55 h.
+    const std::optional<sight::DeadReckoning> at = followedDr(file.book, 0, readDr(file.book.dr));
+    ASSERT_TRUE(at);
+    const double lat2 = 40 - 10.0 / 60, diagonal = (6 * 0.55 + 1.5 * 2.55) * std::sqrt(0.5), lat = lat2 + diagonal / 60;
+    EXPECT_NEAR(at->lat / math::degree, lat, 1e-5);
+    const double lon = -70 + 12.0 / 60 / std::cos(40 * math::degree) + diagonal / 60 / std::cos((lat2 + lat) / 2 * math::degree);
+    EXPECT_NEAR(at->lon / math::degree, lon, 1e-5);
+    const std::pair<std::string, std::string> faults[] = {  // lines before the header; the field at fault
+        {dr + "# leg: 18:00; 180; 10", "legs"},
+        {dr + "# leg: 2026-12-07T18:00:00Z; 400; 10", "legs"},
+        {dr + "# leg: 2026-12-07T18:00:00Z; 180; x", "legs"},
+        {dr + "# current: 045; fast; 2026-12-07T19:30:00Z", "current"},
+        {"# leg: 2026-12-07T18:00:00Z; 180; 10", ""}};  // no DR: a comment
+    for (const auto& [lines, field] : faults) {
+        std::istringstream one(lines + "\n" + header);
+        const Logbook book = readLogbook(one).book;
+        EXPECT_EQ(readDr(book.dr).field, field) << lines;
+        EXPECT_EQ(book.head.size(), field.empty() ? 1u : 0u) << lines;
+    }
+}

@@ -9,6 +9,8 @@
 #include "navtext/navtext.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
+#include "sight/corrections.h"
+#include "sightlog/logbook.h"
 #include "sightwin/dr_box.h"
 #include "sight/sky.h"
 #include "sightwin/daily_pages_dialog.h"
@@ -670,6 +672,128 @@ TEST_F(WindowTest, FixToThePlotterAndTheDrFromTheGps)
     EXPECT_TRUE(box.texts.back().startsWith(QStringLiteral("No position from the GPS: no gpsd")));
     box.texts.clear();
     EXPECT_EQ(w.drPosition().text(), QStringLiteral("40 05.0N 35 45.0W"));
+}
+
+namespace {
+
+/// Miles north and east from (lat, lon), degrees, by plane sailing written out here.
+std::pair<double, double> sailed(double lat, double lon, double north, double east)
+{
+    const double to = lat + north / 60;
+    return {to, lon + east / 60 / std::cos((lat + to) / 2 * math::degree)};
+}
+
+/// A row at utc: the star 20° to 70° high nearest azimuth zn, observed exactly from truth.
+void addExactRow(SightWindow& w, const QString& utc, std::pair<double, double> truth, double zn)
+{
+    const double lat = truth.first * math::degree;
+    const auto off = [&](const sight::Visible& v) { return std::abs(std::remainder(v.zn / math::degree - zn, 360)); };
+    const sight::SkyView sky = sight::skyAt(almanac::Instant::parse(utc.toStdString()), lat, truth.second * math::degree);
+    const sight::Visible* best = nullptr;
+    for (const sight::Visible& v : sky.bodies)
+        if (v.body.kind == almanac::BodyKind::star && std::abs(v.hc / math::degree - 45) < 25 && (!best || off(v) < off(*best)))
+            best = &v;
+    ASSERT_TRUE(best) << utc.toStdString();
+    const double hs = sight::sextantAltitude(best->hc, {.eye = 3.5}, sight::Limb::center, {}, lat);
+    w.actAdd->trigger();
+    LogModel& m = w.model();
+    const std::pair<Col, std::string> cells[] = {{Col::utc, utc.toStdString()}, {Col::body, std::string(best->body.name)},
+                                                 {Col::hs, navtext::navAltitudeText(hs, false)}, {Col::ic, "0"}, {Col::eye, "3.5"}};
+    for (const auto& [c, text] : cells)
+        m.setData(m.index(m.rowCount() - 1, int(c)), QString::fromStdString(text), Qt::EditRole);
+}
+
+void typeDr(SightWindow& w, const char* time)
+{
+    typeInto(w.drPosition(), QStringLiteral("41 18.0N 37 36.0W"));
+    typeInto(w.drTime(), QString::fromLatin1(time));
+    typeInto(w.drCourse(), QStringLiteral("090"));
+    typeInto(w.drSpeed(), QStringLiteral("12"));
+}
+
+/// The saved file gives morvel-solve the window's fix; a PNG kept in MORVEL_SNAPSHOT_DIR.
+void savedAndSolved(SightWindow& w, const QTemporaryDir& dir, const char* name)
+{
+    const QString path = dir.filePath(QLatin1String(name) + QStringLiteral(".csv"));
+    ASSERT_TRUE(w.saveTo(path));
+    const auto [lat, lon] = solvedFix(path);
+    EXPECT_NEAR(lat, w.model().worked().fix.lat / math::degree, 1e-5);
+    EXPECT_NEAR(lon, w.model().worked().fix.lon / math::degree, 1e-5);
+    if (const QString keep = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR"); !keep.isEmpty()) {
+        w.show();
+        QApplication::processEvents();
+        w.grab().save(keep + QStringLiteral("/sight-%1.png").arg(QLatin1String(name)));
+    }
+}
+
+}  // namespace
+
+// The DR as two legs, 090 at 12 kn from 19:00 and 180 at 10 kn from 19:30: each sight's DR is
+// on the track, the running fix on the ship that sailed so, the alteration on the sheet; the
+// leg removed and the removal undone.
+TEST_F(WindowTest, LegsGiveEachSightItsDrOnTheTrack)
+{
+    SightWindow w;
+    typeDr(w, "2026-12-07T19:00:00Z");
+    std::vector<sightlog::DrLeg> legs = {{"2026-12-07T19:30:00Z", "180", "10"}};
+    w.chooseLegs = [&](const sightlog::DrTrack&) { return std::optional(legs); };
+    w.actLegs->trigger();
+    const auto truthAt = [](int minutes) {
+        const auto turn = sailed(41.3, -37.6, 0, 12.0 * std::min(minutes, 30) / 60);
+        return sailed(turn.first, turn.second, -10.0 * std::max(minutes - 30, 0) / 60, 0);
+    };
+    const int minutes[] = {10, 20, 40, 50, 60};
+    for (int i = 0; i < 5; ++i)
+        addExactRow(w, QDateTime(QDate(2026, 12, 7), QTime(19, 0), Qt::UTC).addSecs(60 * minutes[i]).toString(Qt::ISODate),
+                    truthAt(minutes[i]), 72.0 * i);
+    const sightlog::Worked& worked = w.model().worked();
+    ASSERT_EQ(worked.sights.size(), 5u) << w.resultText().toStdString();
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_NEAR(worked.sights[i].drLat / math::degree, truthAt(minutes[i]).first, 1e-6) << i;
+        EXPECT_NEAR(worked.sights[i].drLon / math::degree, truthAt(minutes[i]).second, 1e-6) << i;
+    }
+    ASSERT_TRUE(worked.fix.found()) << worked.fix.why;
+    EXPECT_NEAR(worked.fix.lat / math::degree, truthAt(60).first, 0.2 / 60);
+    EXPECT_NEAR(worked.fix.lon / math::degree, truthAt(60).second, 0.2 / 60 / 0.75);
+    const sightwin::SheetContent& c = w.sheet().content();
+    EXPECT_NEAR(c.course / math::degree, 180, 1e-9);
+    EXPECT_TRUE(std::any_of(c.track.begin(), c.track.end(),
+                            [](const auto& m) { return m.label == QStringLiteral("DR 19:30, 180°, 10.0 kn"); }));
+    savedAndSolved(w, dir, "legs");
+    legs.clear();
+    w.actLegs->trigger();
+    EXPECT_NEAR(worked.sights[4].drLon / math::degree, sailed(41.3, -37.6, 0, 12).second, 1e-6);
+    w.actUndo->trigger();
+    EXPECT_EQ(w.document().book().dr.legs.size(), 1u);
+}
+
+// A ship on 090 at 12 kn from 17:00 in a current setting 045 at 1.5 kn: four stars at 21:00
+// from where she is give that set and drift; carried on, the next sight's DR is the EP, where
+// she is; undone, the current goes after that sight.
+TEST_F(WindowTest, SetAndDriftOfAKnownCurrent)
+{
+    SightWindow w;
+    typeDr(w, "2026-12-07T17:00:00Z");
+    const double drift = 1.5 * std::sqrt(0.5);
+    const auto truthAt = [&](double hours) { return sailed(41.3, -37.6, drift * hours, (12 + drift) * hours); };
+    for (int i = 0; i < 4; ++i)
+        addExactRow(w, QStringLiteral("2026-12-07T21:0%1:00Z").arg(i), truthAt(4 + i / 60.0), 90.0 * i + 30);
+    const std::optional<sightlog::SetDrift> sd = sightlog::setAndDrift(w.model().worked());
+    ASSERT_TRUE(sd && sd->found.ok()) << w.resultText().toStdString();
+    EXPECT_NEAR(std::remainder(sd->found.current.set / math::degree - 45, 360), 0, 2);
+    EXPECT_NEAR(sd->found.current.drift, 1.5, 0.1);
+    EXPECT_TRUE(w.resultText().contains(QStringLiteral("Set and drift:"))) << w.resultText().toStdString();
+    w.actCarryCurrent->trigger();
+    addExactRow(w, QStringLiteral("2026-12-07T22:00:00Z"), truthAt(5), 200);
+    const sightlog::Worked& worked = w.model().worked();
+    EXPECT_NEAR(worked.sights[4].drLat / math::degree, truthAt(5).first, 0.2 / 60);
+    EXPECT_NEAR(worked.sights[4].drLon / math::degree, truthAt(5).second, 0.2 / 60 / 0.75);
+    EXPECT_TRUE(w.resultText().contains(QStringLiteral("Current carried on:"))) << w.resultText().toStdString();
+    savedAndSolved(w, dir, "set-drift");
+    while (!w.document().book().dr.current.empty() && w.document().undoStack().canUndo())
+        w.actUndo->trigger();
+    EXPECT_EQ(w.model().rowCount(), 4);
+    EXPECT_FALSE(w.actCarryCurrent->isChecked());
 }
 
 int main(int argc, char** argv)
