@@ -454,6 +454,42 @@ oder 2 Längen und 2 weitere Werte, keine DLo</translation>
         <source>&amp;Navigator</source>
         <translation>&amp;Navigator</translation>
     </message>
+    <message>
+        <source>Legs of the DR</source>
+        <translation>Kursabschnitte des DR</translation>
+    </message>
+    <message>
+        <source>From %1: course %2, %3 kn (the DR&apos;s). Each line below changes course and speed from its time (UTC) on.</source>
+        <translation>Ab %1: Kurs %2, %3 kn (die des DR). Jede Zeile darunter ändert Kurs und Fahrt ab ihrer Zeit (UTC).</translation>
+    </message>
+    <message>
+        <source>the DR&apos;s time</source>
+        <translation>die Zeit des DR</translation>
+    </message>
+    <message>
+        <source>Legs</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Speed (kn)</source>
+        <translation>Fahrt (kn)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Leg</source>
+        <translation>Abschnitt &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Leg</source>
+        <translation>Abschnitt &amp;entfernen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -688,6 +724,26 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
         <source>No DR</source>
         <translation>Kein DR</translation>
     </message>
+    <message>
+        <source>Set and drift:</source>
+        <translation>Strom (Richtung und Rate):</translation>
+    </message>
+    <message>
+        <source> none: the fix is at the DR after %1 h</source>
+        <translation> keiner: das Besteck liegt nach %1 h am DR</translation>
+    </message>
+    <message>
+        <source> %1, %2 kn since the DR (%3 nm in %4 h)</source>
+        <translation> %1, %2 kn seit dem DR (%3 sm in %4 h)</translation>
+    </message>
+    <message>
+        <source>Current carried on:</source>
+        <translation>Strom mitgeführt:</translation>
+    </message>
+    <message>
+        <source> %1, %2 kn, found by the fix at %3; the rows&apos; DRs are EPs</source>
+        <translation> %1, %2 kn, gefunden durch das Besteck um %3; die DR der Zeilen sind EP</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::DailyPagesDialog</name>
@@ -837,6 +893,22 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
     <message>
         <source>How far the watch is out. Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
         <translation>Wie weit die Uhr abweicht. Fast (vor): die richtige Zeit ist die der Uhr weniger dem Stand; slow (nach): plus dem Stand.</translation>
+    </message>
+    <message>
+        <source>&amp;Legs...</source>
+        <translation>Ab&amp;schnitte...</translation>
+    </message>
+    <message>
+        <source>Legs of the DR</source>
+        <translation>Kursabschnitte des DR</translation>
+    </message>
+    <message>
+        <source>&amp;Legs (%1)...</source>
+        <translation>Ab&amp;schnitte (%1)...</translation>
+    </message>
+    <message>
+        <source>The changes of course and speed after the DR&apos;s time</source>
+        <translation>Die Kurs- und Fahrtänderungen nach der Zeit des DR</translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1330,18 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
     <message>
         <source>slow</source>
         <translation>nach</translation>
+    </message>
+    <message>
+        <source>DR &amp;Legs...</source>
+        <translation>DR-Ab&amp;schnitte...</translation>
+    </message>
+    <message>
+        <source>&amp;Carry the Current On</source>
+        <translation>Strom &amp;mitführen</translation>
+    </message>
+    <message>
+        <source>The DRs of the sights after the fix run with the set and drift it gives</source>
+        <translation>Die DR der Beobachtungen nach dem Besteck werden mit dem gefundenen Strom gekoppelt</translation>
     </message>
 </context>
 <context>

@@ -454,6 +454,42 @@ o 2 longitudes y 2 datos más, sin DLo</translation>
         <source>&amp;Navigator</source>
         <translation>&amp;Navegante</translation>
     </message>
+    <message>
+        <source>Legs of the DR</source>
+        <translation>Tramos del DR</translation>
+    </message>
+    <message>
+        <source>From %1: course %2, %3 kn (the DR&apos;s). Each line below changes course and speed from its time (UTC) on.</source>
+        <translation>Desde %1: rumbo %2, %3 nudos (los del DR). Cada línea de abajo cambia el rumbo y la velocidad a partir de su hora (UTC).</translation>
+    </message>
+    <message>
+        <source>the DR&apos;s time</source>
+        <translation>la hora del DR</translation>
+    </message>
+    <message>
+        <source>Legs</source>
+        <translation>Tramos</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Hora (UTC)</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Rumbo</translation>
+    </message>
+    <message>
+        <source>Speed (kn)</source>
+        <translation>Velocidad (nudos)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Leg</source>
+        <translation>&amp;Añadir tramo</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Leg</source>
+        <translation>&amp;Quitar tramo</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -688,6 +724,26 @@ Se conservan tal cual y se guardan con las %2.</translation>
         <source>No DR</source>
         <translation>Sin DR</translation>
     </message>
+    <message>
+        <source>Set and drift:</source>
+        <translation>Corriente (rumbo e intensidad):</translation>
+    </message>
+    <message>
+        <source> none: the fix is at the DR after %1 h</source>
+        <translation> ninguna: la situación está en el DR tras %1 h</translation>
+    </message>
+    <message>
+        <source> %1, %2 kn since the DR (%3 nm in %4 h)</source>
+        <translation> %1, %2 nudos desde el DR (%3 millas en %4 h)</translation>
+    </message>
+    <message>
+        <source>Current carried on:</source>
+        <translation>Corriente aplicada:</translation>
+    </message>
+    <message>
+        <source> %1, %2 kn, found by the fix at %3; the rows&apos; DRs are EPs</source>
+        <translation> %1, %2 nudos, hallada por la situación de las %3; los DR de las filas son EP</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::DailyPagesDialog</name>
@@ -837,6 +893,22 @@ Se conservan tal cual y se guardan con las %2.</translation>
     <message>
         <source>How far the watch is out. Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
         <translation>Cuánto yerra el reloj. Fast (adelanta): la hora correcta es la del reloj menos el estado; slow (atrasa): más el estado.</translation>
+    </message>
+    <message>
+        <source>&amp;Legs...</source>
+        <translation>&amp;Tramos...</translation>
+    </message>
+    <message>
+        <source>Legs of the DR</source>
+        <translation>Tramos del DR</translation>
+    </message>
+    <message>
+        <source>&amp;Legs (%1)...</source>
+        <translation>&amp;Tramos (%1)...</translation>
+    </message>
+    <message>
+        <source>The changes of course and speed after the DR&apos;s time</source>
+        <translation>Los cambios de rumbo y velocidad después de la hora del DR</translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1330,18 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     <message>
         <source>slow</source>
         <translation>atrasado</translation>
+    </message>
+    <message>
+        <source>DR &amp;Legs...</source>
+        <translation>&amp;Tramos del DR...</translation>
+    </message>
+    <message>
+        <source>&amp;Carry the Current On</source>
+        <translation>Aplicar la &amp;corriente</translation>
+    </message>
+    <message>
+        <source>The DRs of the sights after the fix run with the set and drift it gives</source>
+        <translation>Los DR de las observaciones tras la situación se estiman con la corriente que da</translation>
     </message>
 </context>
 <context>

@@ -454,6 +454,42 @@ ou 2 longitudes et 2 autres données, sans DLo</translation>
         <source>&amp;Navigator</source>
         <translation>Na&amp;vigateur</translation>
     </message>
+    <message>
+        <source>Legs of the DR</source>
+        <translation>Segments du DR</translation>
+    </message>
+    <message>
+        <source>From %1: course %2, %3 kn (the DR&apos;s). Each line below changes course and speed from its time (UTC) on.</source>
+        <translation>Depuis %1 : route %2, %3 nd (celles du DR). Chaque ligne ci-dessous change la route et la vitesse à partir de son heure (UTC).</translation>
+    </message>
+    <message>
+        <source>the DR&apos;s time</source>
+        <translation>l&apos;heure du DR</translation>
+    </message>
+    <message>
+        <source>Legs</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Heure (UTC)</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Speed (kn)</source>
+        <translation>Vitesse (nd)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Leg</source>
+        <translation>&amp;Ajouter un segment</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Leg</source>
+        <translation>&amp;Supprimer le segment</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -688,6 +724,26 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
         <source>No DR</source>
         <translation>Pas de DR</translation>
     </message>
+    <message>
+        <source>Set and drift:</source>
+        <translation>Courant (direction et vitesse) :</translation>
+    </message>
+    <message>
+        <source> none: the fix is at the DR after %1 h</source>
+        <translation> aucun : le point est au DR après %1 h</translation>
+    </message>
+    <message>
+        <source> %1, %2 kn since the DR (%3 nm in %4 h)</source>
+        <translation> %1, %2 nd depuis le DR (%3 M en %4 h)</translation>
+    </message>
+    <message>
+        <source>Current carried on:</source>
+        <translation>Courant reporté :</translation>
+    </message>
+    <message>
+        <source> %1, %2 kn, found by the fix at %3; the rows&apos; DRs are EPs</source>
+        <translation> %1, %2 nd, trouvé par le point de %3 ; les DR des lignes sont des positions estimées (EP)</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::DailyPagesDialog</name>
@@ -837,6 +893,22 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
     <message>
         <source>How far the watch is out. Fast: the right time is the watch&apos;s less the error; slow: plus it.</source>
         <translation>De combien la montre se trompe. Fast (avance) : l&apos;heure juste est celle de la montre moins l&apos;état ; slow (retard) : plus l&apos;état.</translation>
+    </message>
+    <message>
+        <source>&amp;Legs...</source>
+        <translation>Se&amp;gments...</translation>
+    </message>
+    <message>
+        <source>Legs of the DR</source>
+        <translation>Segments du DR</translation>
+    </message>
+    <message>
+        <source>&amp;Legs (%1)...</source>
+        <translation>Se&amp;gments (%1)...</translation>
+    </message>
+    <message>
+        <source>The changes of course and speed after the DR&apos;s time</source>
+        <translation>Les changements de route et de vitesse après l&apos;heure du DR</translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1330,18 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     <message>
         <source>slow</source>
         <translation>en retard</translation>
+    </message>
+    <message>
+        <source>DR &amp;Legs...</source>
+        <translation>Se&amp;gments du DR...</translation>
+    </message>
+    <message>
+        <source>&amp;Carry the Current On</source>
+        <translation>Reporter le &amp;courant</translation>
+    </message>
+    <message>
+        <source>The DRs of the sights after the fix run with the set and drift it gives</source>
+        <translation>Les DR des visées après le point sont estimés avec le courant qu&apos;il donne</translation>
     </message>
 </context>
 <context>
