@@ -340,21 +340,3 @@ TEST_F(WindowTest, ReachedFromTheMainMenuAndClosedBackToIt)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    // The model's files as the build tree holds them.
-    if (qEnvironmentVariableIsEmpty("MORVEL_MAGNETIC_PATH"))
-        qputenv("MORVEL_MAGNETIC_PATH", MORVEL_MAGNETIC_BUILD);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvel"));
-    morvel::toolkit::initialise();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -10,6 +10,9 @@
 
 int main(int argc, char** argv)
 {
+    // The magnetic model's files as the build tree holds them.
+    if (qEnvironmentVariableIsEmpty("MORVEL_MAGNETIC_PATH"))
+        qputenv("MORVEL_MAGNETIC_PATH", MORVEL_MAGNETIC_BUILD);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Settings and the recovery file in a folder of the test's own.

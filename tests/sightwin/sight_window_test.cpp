@@ -796,22 +796,6 @@ TEST_F(WindowTest, SetAndDriftOfAKnownCurrent)
     EXPECT_FALSE(w.actCarryCurrent->isChecked());
 }
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings and the recovery file in a folder of the test's own.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvel"));
-    morvel::toolkit::initialise();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
-
 // Almanac > Daily Pages...: the clock's UT date's page shown, another date
 // chosen, and Print gives the two pages of that date in vectors.
 TEST_F(WindowTest, DailyPages)
