@@ -565,6 +565,330 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
         <source>What&apos;s &amp;This?</source>
         <translation>&amp;Direkthilfe</translation>
     </message>
+    <message>
+        <source>No deviation card: %1</source>
+        <translation>Keine Deviationstabelle: %1</translation>
+    </message>
+    <message>
+        <source>Fitted to %1 observations on %2 headings.</source>
+        <translation>Angepasst an %1 Beobachtungen auf %2 Kursen.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin</name>
+    <message>
+        <source>left out: %1</source>
+        <translation>weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>gyro</source>
+        <translation>Kreisel</translation>
+    </message>
+    <message>
+        <source>magnetic</source>
+        <translation>magnetisch</translation>
+    </message>
+    <message>
+        <source> (WMM)</source>
+        <translation> (WMM)</translation>
+    </message>
+    <message>
+        <source>No DR given</source>
+        <translation>Kein DR angegeben</translation>
+    </message>
+    <message>
+        <source> at %1 UT</source>
+        <translation> um %1 UT</translation>
+    </message>
+    <message>
+        <source>, course %1, speed %2 kn</source>
+        <translation>, Kurs %1, Fahrt %2 kn</translation>
+    </message>
+    <message>
+        <source>DR %1</source>
+        <translation>DR %1</translation>
+    </message>
+    <message>
+        <source>Printed %1 UT</source>
+        <translation>Gedruckt %1 UT</translation>
+    </message>
+    <message>
+        <source> from %1</source>
+        <translation> von %1</translation>
+    </message>
+    <message>
+        <source>Azimuth book</source>
+        <translation>Azimutbuch</translation>
+    </message>
+    <message>
+        <source>Deviation card</source>
+        <translation>Deviationstabelle</translation>
+    </message>
+    <message>
+        <source>Coefficients</source>
+        <translation>Koeffizienten</translation>
+    </message>
+    <message>
+        <source>Observations (row, ship&apos;s head, deviation, residual)</source>
+        <translation>Beobachtungen (Zeile, Schiffskurs, Deviation, Restfehler)</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::BookModel</name>
+    <message>
+        <source>Time of the bearing in UTC, e.g. 2026-12-07T19:33:00Z</source>
+        <translation>Zeit der Peilung in UTC, z. B. 2026-12-07T19:33:00Z</translation>
+    </message>
+    <message>
+        <source>Body: the Sun, the Moon, a planet or a navigational star, e.g. Vega</source>
+        <translation>Gestirn: Sonne, Mond, ein Planet oder ein Navigationsstern, z. B. Vega</translation>
+    </message>
+    <message>
+        <source>Bearing of the body&apos;s centre by the compass, e.g. 231.5 or 231 30</source>
+        <translation>Peilung der Gestirnsmitte mit dem Kompass, z. B. 231.5 oder 231 30</translation>
+    </message>
+    <message>
+        <source>Compass: magnetic or gyro (empty: magnetic)</source>
+        <translation>Kompass: magnetic (Magnetkompass) oder gyro (leer: Magnetkompass)</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head by the same compass, e.g. 045; needed for the deviation card</source>
+        <translation>Schiffskurs nach demselben Kompass, z. B. 045; nötig für die Deviationstabelle</translation>
+    </message>
+    <message>
+        <source>Variation from the chart, e.g. 14.5 W, 3.2 E or auto (the World Magnetic Model&apos;s)</source>
+        <translation>Missweisung aus der Karte, z. B. 14.5 W, 3.2 E oder auto (die des World Magnetic Model)</translation>
+    </message>
+    <message>
+        <source>True azimuth Zn of the body from the almanac</source>
+        <translation>Rechtweisendes Azimut Zn des Gestirns aus dem Almanach</translation>
+    </message>
+    <message>
+        <source>True = bearing + error; a gyro reading more than true reads high</source>
+        <translation>Rechtweisend = Peilung + Fehlweisung; ein Kreisel, der mehr als rechtweisend zeigt, zeigt „high“ (zu hoch)</translation>
+    </message>
+    <message>
+        <source>Deviation: the compass error less the variation, east or west</source>
+        <translation>Deviation: die Fehlweisung weniger der Missweisung, Ost oder West</translation>
+    </message>
+    <message>
+        <source>auto (%1)</source>
+        <translation>auto (%1)</translation>
+    </message>
+    <message>
+        <source>Altitude %1 at %2</source>
+        <translation>Höhe %1 um %2</translation>
+    </message>
+    <message>
+        <source>
+Variation of the World Magnetic Model 2025</source>
+        <translation>
+Missweisung des World Magnetic Model 2025</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CardPanel</name>
+    <message>
+        <source>Coefficient</source>
+        <translation>Koeffizient</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Compass heading</source>
+        <translation>Kompasskurs</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Schiffskurs</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuum</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CompassDocument</name>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Edit DR</source>
+        <translation>DR bearbeiten</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>sie kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>bearings</source>
+        <translation>Peilungen</translation>
+    </message>
+    <message>
+        <source>The bearings could not be saved in %1.</source>
+        <translation>Die Peilungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be kept for recovery in %1. Save the bearings to keep them.</source>
+        <translation>Änderungen können in %1 nicht zur Wiederherstellung aufbewahrt werden. Speichern Sie die Peilungen, um sie zu behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CompassWindow</name>
+    <message>
+        <source>&amp;Azimuth book</source>
+        <translation>&amp;Azimutbuch</translation>
+    </message>
+    <message>
+        <source>Deviation ca&amp;rd</source>
+        <translation>Deviations&amp;tabelle</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>Zeile &amp;anfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Row</source>
+        <translation>Zeile &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Compass Error &amp;Help</source>
+        <translation>&amp;Hilfe zur Fehlweisung</translation>
+    </message>
+    <message>
+        <source>Azimuth book</source>
+        <translation>Azimutbuch</translation>
+    </message>
+    <message>
+        <source>The azimuth book, one bearing of a body a row: its time in UTC, the body, the bearing and the compass it was taken by, the ship&apos;s head and the variation. Each column&apos;s heading says what it takes. Enter adds a row, and in a cell keeps what was typed and moves on; F2 edits a cell; Escape leaves it as it was. A complete row shows the true azimuth, the compass error and the deviation; a row that cannot be read is tinted, its tooltip saying why.</source>
+        <translation>Das Azimutbuch, eine Gestirnspeilung je Zeile: ihre Zeit in UTC, das Gestirn, die Peilung und der Kompass, mit dem sie genommen wurde, der Schiffskurs und die Missweisung. Die Überschrift jeder Spalte sagt, was sie nimmt. Enter fügt eine Zeile an und behält in einer Zelle das Getippte und geht weiter; F2 bearbeitet eine Zelle; Escape lässt sie, wie sie war. Eine vollständige Zeile zeigt das rechtweisende Azimut, die Fehlweisung und die Deviation; eine unlesbare Zeile ist getönt, ihr Tooltip sagt warum.</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read</source>
+        <translation>Unlesbare Zeilen</translation>
+    </message>
+    <message>
+        <source>Each row of the book that cannot be read, with its column and why, and what is doubtful about the others.</source>
+        <translation>Jede unlesbare Zeile des Buchs, mit Spalte und Grund, und was an den anderen zweifelhaft ist.</translation>
+    </message>
+    <message>
+        <source>Deviation card</source>
+        <translation>Deviationstabelle</translation>
+    </message>
+    <message>
+        <source>The deviation card fitted to the magnetic rows that give a ship&apos;s head and a variation: the coefficients A to E, the deviation every 15 degrees of compass heading, each observation with its residual, and the curve with the observations as dots.</source>
+        <translation>Die Deviationstabelle, angepasst an die magnetischen Zeilen mit Schiffskurs und Missweisung: die Koeffizienten A bis E, die Deviation alle 15 Grad Kompasskurs, jede Beobachtung mit ihrem Restfehler und die Kurve mit den Beobachtungen als Punkte.</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Zeile anfügen</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>DR, %1: %2</source>
+        <translation>DR, %1: %2</translation>
+    </message>
+    <message>
+        <source>Each complete row gives its true azimuth, error and deviation.</source>
+        <translation>Jede vollständige Zeile gibt ihr rechtweisendes Azimut, ihre Fehlweisung und Deviation.</translation>
+    </message>
+    <message>
+        <source>Morvel (Compass Error)</source>
+        <translation>Morvel (Fehlweisung)</translation>
+    </message>
+    <message>
+        <source>Bearings from a run that did not end cleanly were kept. Restore them?</source>
+        <translation>Peilungen aus einer nicht sauber beendeten Sitzung wurden aufbewahrt. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Open an azimuth book</source>
+        <translation>Ein Azimutbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Save the azimuth book</source>
+        <translation>Das Azimutbuch speichern</translation>
+    </message>
+    <message>
+        <source>The bearings have changes that are not saved. Save them?</source>
+        <translation>Die Peilungen haben ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+    <message>
+        <source>Morvel azimuth book</source>
+        <translation>Morvel-Azimutbuch</translation>
+    </message>
+    <message>
+        <source>Morvel azimuth book %1</source>
+        <translation>Morvel-Azimutbuch %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::Page</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin</name>

@@ -565,6 +565,330 @@ Se conservan tal cual y se guardan con las %2.</translation>
         <source>What&apos;s &amp;This?</source>
         <translation>¿&amp;Qué es esto?</translation>
     </message>
+    <message>
+        <source>No deviation card: %1</source>
+        <translation>Sin tablilla de desvíos: %1</translation>
+    </message>
+    <message>
+        <source>Fitted to %1 observations on %2 headings.</source>
+        <translation>Ajustada a %1 observaciones en %2 rumbos.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin</name>
+    <message>
+        <source>left out: %1</source>
+        <translation>omitida: %1</translation>
+    </message>
+    <message>
+        <source>gyro</source>
+        <translation>giro</translation>
+    </message>
+    <message>
+        <source>magnetic</source>
+        <translation>magnética</translation>
+    </message>
+    <message>
+        <source> (WMM)</source>
+        <translation> (WMM)</translation>
+    </message>
+    <message>
+        <source>No DR given</source>
+        <translation>No se dio DR</translation>
+    </message>
+    <message>
+        <source> at %1 UT</source>
+        <translation> a las %1 UT</translation>
+    </message>
+    <message>
+        <source>, course %1, speed %2 kn</source>
+        <translation>, rumbo %1, velocidad %2 nudos</translation>
+    </message>
+    <message>
+        <source>DR %1</source>
+        <translation>DR %1</translation>
+    </message>
+    <message>
+        <source>Printed %1 UT</source>
+        <translation>Impreso el %1 UT</translation>
+    </message>
+    <message>
+        <source> from %1</source>
+        <translation> desde %1</translation>
+    </message>
+    <message>
+        <source>Azimuth book</source>
+        <translation>Libro de azimutes</translation>
+    </message>
+    <message>
+        <source>Deviation card</source>
+        <translation>Tablilla de desvíos</translation>
+    </message>
+    <message>
+        <source>Coefficients</source>
+        <translation>Coeficientes</translation>
+    </message>
+    <message>
+        <source>Observations (row, ship&apos;s head, deviation, residual)</source>
+        <translation>Observaciones (fila, proa, desvío, residuo)</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::BookModel</name>
+    <message>
+        <source>Time of the bearing in UTC, e.g. 2026-12-07T19:33:00Z</source>
+        <translation>Hora de la marcación en UTC, p. ej. 2026-12-07T19:33:00Z</translation>
+    </message>
+    <message>
+        <source>Body: the Sun, the Moon, a planet or a navigational star, e.g. Vega</source>
+        <translation>Astro: el Sol, la Luna, un planeta o una estrella, p. ej. Vega</translation>
+    </message>
+    <message>
+        <source>Bearing of the body&apos;s centre by the compass, e.g. 231.5 or 231 30</source>
+        <translation>Marcación del centro del astro con la aguja, p. ej. 231.5 o 231 30</translation>
+    </message>
+    <message>
+        <source>Compass: magnetic or gyro (empty: magnetic)</source>
+        <translation>Aguja: magnetic (magnética) o gyro (vacío: magnética)</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head by the same compass, e.g. 045; needed for the deviation card</source>
+        <translation>Proa por la misma aguja, p. ej. 045; necesaria para la tablilla de desvíos</translation>
+    </message>
+    <message>
+        <source>Variation from the chart, e.g. 14.5 W, 3.2 E or auto (the World Magnetic Model&apos;s)</source>
+        <translation>Declinación de la carta, p. ej. 14.5 W, 3.2 E o auto (la del World Magnetic Model)</translation>
+    </message>
+    <message>
+        <source>True azimuth Zn of the body from the almanac</source>
+        <translation>Azimut verdadero Zn del astro según el almanaque</translation>
+    </message>
+    <message>
+        <source>True = bearing + error; a gyro reading more than true reads high</source>
+        <translation>Verdadero = marcación + corrección; un girocompás que marca más que el verdadero marca «high» (alto)</translation>
+    </message>
+    <message>
+        <source>Deviation: the compass error less the variation, east or west</source>
+        <translation>Desvío: la corrección total menos la declinación, este u oeste</translation>
+    </message>
+    <message>
+        <source>auto (%1)</source>
+        <translation>auto (%1)</translation>
+    </message>
+    <message>
+        <source>Altitude %1 at %2</source>
+        <translation>Altura %1 a las %2</translation>
+    </message>
+    <message>
+        <source>
+Variation of the World Magnetic Model 2025</source>
+        <translation>
+Declinación magnética del World Magnetic Model 2025</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CardPanel</name>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coeficiente</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Grados</translation>
+    </message>
+    <message>
+        <source>Compass heading</source>
+        <translation>Rumbo de aguja</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Desvío</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Fila</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Proa</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuo</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CompassDocument</name>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Borrar fila</translation>
+    </message>
+    <message>
+        <source>Edit DR</source>
+        <translation>Editar DR</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no puede abrirse</translation>
+    </message>
+    <message>
+        <source>bearings</source>
+        <translation>marcaciones</translation>
+    </message>
+    <message>
+        <source>The bearings could not be saved in %1.</source>
+        <translation>No se pudieron guardar las marcaciones en %1.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be kept for recovery in %1. Save the bearings to keep them.</source>
+        <translation>Los cambios no pueden guardarse para recuperación en %1. Guarde las marcaciones para conservarlas.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CompassWindow</name>
+    <message>
+        <source>&amp;Azimuth book</source>
+        <translation>&amp;Libro de azimutes</translation>
+    </message>
+    <message>
+        <source>Deviation ca&amp;rd</source>
+        <translation>Tablilla de des&amp;víos</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>&amp;Añadir fila</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Row</source>
+        <translation>&amp;Borrar fila</translation>
+    </message>
+    <message>
+        <source>Compass Error &amp;Help</source>
+        <translation>&amp;Ayuda del error de la aguja</translation>
+    </message>
+    <message>
+        <source>Azimuth book</source>
+        <translation>Libro de azimutes</translation>
+    </message>
+    <message>
+        <source>The azimuth book, one bearing of a body a row: its time in UTC, the body, the bearing and the compass it was taken by, the ship&apos;s head and the variation. Each column&apos;s heading says what it takes. Enter adds a row, and in a cell keeps what was typed and moves on; F2 edits a cell; Escape leaves it as it was. A complete row shows the true azimuth, the compass error and the deviation; a row that cannot be read is tinted, its tooltip saying why.</source>
+        <translation>El libro de azimutes, una marcación de un astro por fila: su hora en UTC, el astro, la marcación y la aguja con que se tomó, la proa y la declinación. El encabezado de cada columna dice lo que admite. Intro añade una fila y, en una celda, conserva lo escrito y avanza; F2 edita una celda; Escape la deja como estaba. Una fila completa muestra el azimut verdadero, la corrección total y el desvío; una fila que no puede leerse se tiñe y su información dice por qué.</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read</source>
+        <translation>Filas que no pueden leerse</translation>
+    </message>
+    <message>
+        <source>Each row of the book that cannot be read, with its column and why, and what is doubtful about the others.</source>
+        <translation>Cada fila del libro que no puede leerse, con su columna y el motivo, y lo dudoso de las demás.</translation>
+    </message>
+    <message>
+        <source>Deviation card</source>
+        <translation>Tablilla de desvíos</translation>
+    </message>
+    <message>
+        <source>The deviation card fitted to the magnetic rows that give a ship&apos;s head and a variation: the coefficients A to E, the deviation every 15 degrees of compass heading, each observation with its residual, and the curve with the observations as dots.</source>
+        <translation>La tablilla de desvíos ajustada a las filas magnéticas con proa y declinación: los coeficientes A a E, el desvío cada 15 grados de rumbo de aguja, cada observación con su residuo, y la curva con las observaciones como puntos.</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Añadir fila</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Fila %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>DR, %1: %2</source>
+        <translation>DR, %1: %2</translation>
+    </message>
+    <message>
+        <source>Each complete row gives its true azimuth, error and deviation.</source>
+        <translation>Cada fila completa da su azimut verdadero, su corrección total y su desvío.</translation>
+    </message>
+    <message>
+        <source>Morvel (Compass Error)</source>
+        <translation>Morvel (Error de la aguja)</translation>
+    </message>
+    <message>
+        <source>Bearings from a run that did not end cleanly were kept. Restore them?</source>
+        <translation>Se guardaron marcaciones de una sesión que no terminó bien. ¿Restaurarlas?</translation>
+    </message>
+    <message>
+        <source>Open an azimuth book</source>
+        <translation>Abrir un libro de azimutes</translation>
+    </message>
+    <message>
+        <source>Save the azimuth book</source>
+        <translation>Guardar el libro de azimutes</translation>
+    </message>
+    <message>
+        <source>The bearings have changes that are not saved. Save them?</source>
+        <translation>Las marcaciones tienen cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Morvel azimuth book</source>
+        <translation>Libro de azimutes de Morvel</translation>
+    </message>
+    <message>
+        <source>Morvel azimuth book %1</source>
+        <translation>Libro de azimutes de Morvel %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::Page</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin</name>

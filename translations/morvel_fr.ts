@@ -565,6 +565,330 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
         <source>What&apos;s &amp;This?</source>
         <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
     </message>
+    <message>
+        <source>No deviation card: %1</source>
+        <translation>Pas de courbe de déviation : %1</translation>
+    </message>
+    <message>
+        <source>Fitted to %1 observations on %2 headings.</source>
+        <translation>Ajustée sur %1 observations à %2 caps.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin</name>
+    <message>
+        <source>left out: %1</source>
+        <translation>écartée : %1</translation>
+    </message>
+    <message>
+        <source>gyro</source>
+        <translation>gyro</translation>
+    </message>
+    <message>
+        <source>magnetic</source>
+        <translation>magnétique</translation>
+    </message>
+    <message>
+        <source> (WMM)</source>
+        <translation> (WMM)</translation>
+    </message>
+    <message>
+        <source>No DR given</source>
+        <translation>Aucun DR donné</translation>
+    </message>
+    <message>
+        <source> at %1 UT</source>
+        <translation> à %1 UT</translation>
+    </message>
+    <message>
+        <source>, course %1, speed %2 kn</source>
+        <translation>, route %1, vitesse %2 nd</translation>
+    </message>
+    <message>
+        <source>DR %1</source>
+        <translation>DR %1</translation>
+    </message>
+    <message>
+        <source>Printed %1 UT</source>
+        <translation>Imprimé le %1 UT</translation>
+    </message>
+    <message>
+        <source> from %1</source>
+        <translation> depuis %1</translation>
+    </message>
+    <message>
+        <source>Azimuth book</source>
+        <translation>Livre des azimuts</translation>
+    </message>
+    <message>
+        <source>Deviation card</source>
+        <translation>Courbe de déviation</translation>
+    </message>
+    <message>
+        <source>Coefficients</source>
+        <translation>Coefficients</translation>
+    </message>
+    <message>
+        <source>Observations (row, ship&apos;s head, deviation, residual)</source>
+        <translation>Observations (ligne, cap du navire, déviation, résidu)</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::BookModel</name>
+    <message>
+        <source>Time of the bearing in UTC, e.g. 2026-12-07T19:33:00Z</source>
+        <translation>Heure du relèvement en UTC, p. ex. 2026-12-07T19:33:00Z</translation>
+    </message>
+    <message>
+        <source>Body: the Sun, the Moon, a planet or a navigational star, e.g. Vega</source>
+        <translation>Astre : le Soleil, la Lune, une planète ou une étoile, p. ex. Vega</translation>
+    </message>
+    <message>
+        <source>Bearing of the body&apos;s centre by the compass, e.g. 231.5 or 231 30</source>
+        <translation>Relèvement du centre de l&apos;astre au compas, p. ex. 231.5 ou 231 30</translation>
+    </message>
+    <message>
+        <source>Compass: magnetic or gyro (empty: magnetic)</source>
+        <translation>Compas : magnetic (magnétique) ou gyro (vide : magnétique)</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head by the same compass, e.g. 045; needed for the deviation card</source>
+        <translation>Cap du navire au même compas, p. ex. 045 ; nécessaire à la courbe de déviation</translation>
+    </message>
+    <message>
+        <source>Variation from the chart, e.g. 14.5 W, 3.2 E or auto (the World Magnetic Model&apos;s)</source>
+        <translation>Déclinaison de la carte, p. ex. 14.5 W, 3.2 E ou auto (celle du World Magnetic Model)</translation>
+    </message>
+    <message>
+        <source>True azimuth Zn of the body from the almanac</source>
+        <translation>Azimut vrai Zn de l&apos;astre d&apos;après l&apos;almanach</translation>
+    </message>
+    <message>
+        <source>True = bearing + error; a gyro reading more than true reads high</source>
+        <translation>Vrai = relèvement + variation ; un gyro qui lit plus que le vrai lit « high » (fort)</translation>
+    </message>
+    <message>
+        <source>Deviation: the compass error less the variation, east or west</source>
+        <translation>Déviation : la variation du compas moins la déclinaison, est ou ouest</translation>
+    </message>
+    <message>
+        <source>auto (%1)</source>
+        <translation>auto (%1)</translation>
+    </message>
+    <message>
+        <source>Altitude %1 at %2</source>
+        <translation>Hauteur %1 à %2</translation>
+    </message>
+    <message>
+        <source>
+Variation of the World Magnetic Model 2025</source>
+        <translation>
+Déclinaison magnétique du World Magnetic Model 2025</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CardPanel</name>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coefficient</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Degrés</translation>
+    </message>
+    <message>
+        <source>Compass heading</source>
+        <translation>Cap compas</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Déviation</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Cap du navire</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Résidu</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CompassDocument</name>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Edit DR</source>
+        <translation>Modifier le DR</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>il ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>bearings</source>
+        <translation>relèvements</translation>
+    </message>
+    <message>
+        <source>The bearings could not be saved in %1.</source>
+        <translation>Les relèvements n&apos;ont pas pu être enregistrés dans %1.</translation>
+    </message>
+    <message>
+        <source>Changes cannot be kept for recovery in %1. Save the bearings to keep them.</source>
+        <translation>Les modifications ne peuvent pas être gardées pour récupération dans %1. Enregistrez les relèvements pour les garder.</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::CompassWindow</name>
+    <message>
+        <source>&amp;Azimuth book</source>
+        <translation>&amp;Livre des azimuts</translation>
+    </message>
+    <message>
+        <source>Deviation ca&amp;rd</source>
+        <translation>Courbe de dé&amp;viation</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Add Row</source>
+        <translation>&amp;Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Row</source>
+        <translation>&amp;Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Compass Error &amp;Help</source>
+        <translation>&amp;Aide de la variation du compas</translation>
+    </message>
+    <message>
+        <source>Azimuth book</source>
+        <translation>Livre des azimuts</translation>
+    </message>
+    <message>
+        <source>The azimuth book, one bearing of a body a row: its time in UTC, the body, the bearing and the compass it was taken by, the ship&apos;s head and the variation. Each column&apos;s heading says what it takes. Enter adds a row, and in a cell keeps what was typed and moves on; F2 edits a cell; Escape leaves it as it was. A complete row shows the true azimuth, the compass error and the deviation; a row that cannot be read is tinted, its tooltip saying why.</source>
+        <translation>Le livre des azimuts, un relèvement d&apos;astre par ligne : son heure en UTC, l&apos;astre, le relèvement et le compas qui l&apos;a pris, le cap du navire et la déclinaison. L&apos;en-tête de chaque colonne dit ce qu&apos;elle prend. Entrée ajoute une ligne et, dans une cellule, garde ce qui a été tapé et passe à la suivante ; F2 édite une cellule ; Échap la laisse telle quelle. Une ligne complète montre l&apos;azimut vrai, la variation du compas et la déviation ; une ligne illisible est teintée, son info-bulle dit pourquoi.</translation>
+    </message>
+    <message>
+        <source>Rows that cannot be read</source>
+        <translation>Lignes illisibles</translation>
+    </message>
+    <message>
+        <source>Each row of the book that cannot be read, with its column and why, and what is doubtful about the others.</source>
+        <translation>Chaque ligne du livre illisible, avec sa colonne et la raison, et ce qui est douteux dans les autres.</translation>
+    </message>
+    <message>
+        <source>Deviation card</source>
+        <translation>Courbe de déviation</translation>
+    </message>
+    <message>
+        <source>The deviation card fitted to the magnetic rows that give a ship&apos;s head and a variation: the coefficients A to E, the deviation every 15 degrees of compass heading, each observation with its residual, and the curve with the observations as dots.</source>
+        <translation>La courbe de déviation ajustée sur les lignes magnétiques qui donnent un cap du navire et une déclinaison : les coefficients A à E, la déviation tous les 15 degrés de cap compas, chaque observation avec son résidu, et la courbe avec les observations en points.</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2)</source>
+        <translation>Ligne %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>DR, %1: %2</source>
+        <translation>DR, %1 : %2</translation>
+    </message>
+    <message>
+        <source>Each complete row gives its true azimuth, error and deviation.</source>
+        <translation>Chaque ligne complète donne son azimut vrai, sa variation et sa déviation.</translation>
+    </message>
+    <message>
+        <source>Morvel (Compass Error)</source>
+        <translation>Morvel (Variation du compas)</translation>
+    </message>
+    <message>
+        <source>Bearings from a run that did not end cleanly were kept. Restore them?</source>
+        <translation>Des relèvements d&apos;une session qui ne s&apos;est pas terminée proprement ont été gardés. Les restaurer ?</translation>
+    </message>
+    <message>
+        <source>Open an azimuth book</source>
+        <translation>Ouvrir un livre des azimuts</translation>
+    </message>
+    <message>
+        <source>Save the azimuth book</source>
+        <translation>Enregistrer le livre des azimuts</translation>
+    </message>
+    <message>
+        <source>The bearings have changes that are not saved. Save them?</source>
+        <translation>Les relèvements ont des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Morvel azimuth book</source>
+        <translation>Livre des azimuts Morvel</translation>
+    </message>
+    <message>
+        <source>Morvel azimuth book %1</source>
+        <translation>Livre des azimuts Morvel %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::compasswin::Page</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin</name>
