@@ -2,6 +2,7 @@
 #include "navtext/navtext.h"
 
 #include "engine/angles.h"
+#include "navtext/say.h"
 
 #include <cmath>
 #include <cstdio>
@@ -28,8 +29,9 @@ AngleRead readEastWest(std::string_view text, std::string_view what)
     // A longitude's reading: E or W, or a sign, 0 to 180 degrees.
     AngleRead a = readNavAngle(text, AngleKind::longitude, what);
     if (!a.ok)
-        a.error = quoted(text) + ": " + std::string(what) +
-                  " is degrees east or west, 0 to 180 (2.5 E, 1.0 W, 3 15E), or signed, east positive (-1.0)";
+        a.error = refusal(text, say(MORVEL_TR("navtext", "%1 is degrees east or west, 0 to 180 (2.5 E, 1.0 W, 3 15E), "
+                                                         "or signed, east positive (-1.0)"),
+                                    {what}));
     return a;
 }
 
@@ -52,7 +54,9 @@ std::string gyroErrorText(double error)
     // An error west: the gyro reads more than true.
     bool nothing = false;
     const std::string t = tenthsOfDegree(error, nothing);
-    return nothing ? t : t + (error < 0 ? " high" : " low");
+    if (nothing)
+        return t;
+    return say(error < 0 ? MORVEL_TR("navtext", "%1 high") : MORVEL_TR("navtext", "%1 low"), {t});
 }
 
 std::string amplitudeText(double amplitude, bool rising)

@@ -329,6 +329,10 @@ std::string instantText(std::string_view iso);
 /// after 40 characters with "..." where it runs on, so that a line of a
 /// file that is no log cannot flood a message.
 std::string quoted(std::string_view text);
+/// A text the navigator gave and why it is refused, one message in the
+/// reader's language: the text quoted, then the reason ("'40 12.3X':
+/// unexpected 'X'; ...").
+std::string refusal(std::string_view text, std::string_view why);
 
 /// Nautical miles rounded to a tenth, halves up.
 double tenths(double miles);

@@ -4,6 +4,7 @@
 #include "navtext/chars.h"
 #include "navtext/degmin.h"
 #include "navtext/numtext.h"
+#include "navtext/say.h"
 
 #include <algorithm>
 #include <cmath>
@@ -199,19 +200,30 @@ bool dropMinuteSign(std::string_view& s)
 
 AngleRead fail(std::string_view text, const std::string& why)
 {
-    return {false, 0, false, quoted(text) + ": " + why};
+    return {false, 0, false, refusal(text, why)};
 }
 
 std::string kindName(AngleKind kind)
 {
     switch (kind) {
-    case AngleKind::latitude: return "a latitude";
-    case AngleKind::longitude: return "a longitude";
-    case AngleKind::altitude: return "an altitude";
-    case AngleKind::circle: return "an angle";
-    case AngleKind::dlo: return "a DLo";
+    case AngleKind::latitude: return say(MORVEL_TR("navtext", "a latitude"));
+    case AngleKind::longitude: return say(MORVEL_TR("navtext", "a longitude"));
+    case AngleKind::altitude: return say(MORVEL_TR("navtext", "an altitude"));
+    case AngleKind::circle: return say(MORVEL_TR("navtext", "an angle"));
+    case AngleKind::dlo: return say(MORVEL_TR("navtext", "a DLo"));
     }
     return {};
+}
+
+/// The minutes' and the seconds' range, each said where it is refused.
+std::string minutesRange()
+{
+    return say(MORVEL_TR("navtext", "minutes are a number from 0 to under 60"));
+}
+
+std::string secondsRange()
+{
+    return say(MORVEL_TR("navtext", "seconds are a number from 0 to under 60"));
 }
 
 }  // namespace
@@ -219,11 +231,14 @@ std::string kindName(AngleKind kind)
 std::string allowed(AngleKind kind)
 {
     switch (kind) {
-    case AngleKind::latitude: return "0 to 90 degrees with N or S, or signed (40 12.3N, 40°12.3'N, 40.205N, -40.205)";
-    case AngleKind::longitude: return "0 to 180 degrees with E or W, or signed (70 30.5W, 70.508W, -70.508)";
-    case AngleKind::altitude: return "-90 to 90 degrees (30 15.2, -12 15, -0 30, -12.25)";
-    case AngleKind::circle: return "0 to 360 degrees (351 41.9, 351.698)";
-    case AngleKind::dlo: return "0 to 360 degrees with E or W (73 22E, 73.367W)";
+    case AngleKind::latitude:
+        return say(MORVEL_TR("navtext", "0 to 90 degrees with N or S, or signed (40 12.3N, 40°12.3'N, 40.205N, "
+                                        "-40.205)"));
+    case AngleKind::longitude:
+        return say(MORVEL_TR("navtext", "0 to 180 degrees with E or W, or signed (70 30.5W, 70.508W, -70.508)"));
+    case AngleKind::altitude: return say(MORVEL_TR("navtext", "-90 to 90 degrees (30 15.2, -12 15, -0 30, -12.25)"));
+    case AngleKind::circle: return say(MORVEL_TR("navtext", "0 to 360 degrees (351 41.9, 351.698)"));
+    case AngleKind::dlo: return say(MORVEL_TR("navtext", "0 to 360 degrees with E or W (73 22E, 73.367W)"));
     }
     return {};
 }
@@ -237,9 +252,9 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
     std::pmr::vector<Token>& tokens = words.list;
     std::string bad;
     if (!tokenize(s, tokens, bad))
-        return fail(text, "unexpected " + quoted(bad) + "; " + name() + " is " + allowed(kind));
+        return fail(text, say(MORVEL_TR("navtext", "unexpected %1; %2 is %3"), {quoted(bad), name(), allowed(kind)}));
     if (tokens.empty())
-        return fail(text, "no value; " + name() + " is " + allowed(kind));
+        return fail(text, say(MORVEL_TR("navtext", "no value; %1 is %2"), {name(), allowed(kind)}));
 
     // At most one hemisphere letter, first or last.
     char letter = 0;
@@ -254,7 +269,8 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
             continue;
         }
         if (letter || (i != 0 && i + 1 != tokens.size()) || t.text.size() != 1)
-            return fail(text, "unexpected " + quoted(t.text) + "; " + name() + " is " + allowed(kind));
+            return fail(text,
+                        say(MORVEL_TR("navtext", "unexpected %1; %2 is %3"), {quoted(t.text), name(), allowed(kind)}));
         letter = upper(t.text[0]);
     }
     const bool northSouth = kind == AngleKind::latitude;
@@ -264,17 +280,19 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
                           : eastWest ? (letter == 'E' || letter == 'W')
                                      : false;
         if (!fits)
-            return fail(text, std::string("the letter ") + letter + " does not belong here; " + name() +
-                                  " is " + allowed(kind));
+            return fail(text, say(MORVEL_TR("navtext", "the letter %1 does not belong here; %2 is %3"),
+                                  {std::string(1, letter), name(), allowed(kind)}));
     } else if (kind == AngleKind::dlo) {
-        return fail(text, "say E or W; a DLo is " + allowed(kind));
+        return fail(text, say(MORVEL_TR("navtext", "say E or W; a DLo is %1"), {allowed(kind)}));
     }
     if (count == 0 || count > 3)
-        return fail(text, name() + " is degrees, degrees and minutes, or degrees, minutes and seconds: " +
-                              allowed(kind));
+        return fail(text, say(MORVEL_TR("navtext", "%1 is degrees, degrees and minutes, or degrees, minutes and "
+                                                   "seconds: %2"),
+                              {name(), allowed(kind)}));
     for (size_t i = 0; i < 2 && i < count; ++i)
         if (numbers[i]->seconds)
-            return fail(text, "the seconds sign stands after the seconds, the third number (41 12 18\")");
+            return fail(text, say(MORVEL_TR("navtext", "the seconds sign stands after the seconds, the third number "
+                                                       "(41 12 18\")")));
 
     // A sign only where the angle may carry one, and never beside a letter.
     const bool signAllowed = kind == AngleKind::altitude || ((northSouth || kind == AngleKind::longitude) && !letter);
@@ -284,36 +302,36 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
     const bool signed_ = degrees[0] == '-' || degrees[0] == '+';
     if (signed_ && !signAllowed && wellFormed(degrees, true, true)) {
         if (letter)
-            return fail(text, "give a sign or a hemisphere letter, not both");
+            return fail(text, say(MORVEL_TR("navtext", "give a sign or a hemisphere letter, not both")));
         if (degrees[0] == '-')
-            return fail(text, "out of range; " + name() + " is " + allowed(kind));
+            return fail(text, say(MORVEL_TR("navtext", "out of range; %1 is %2"), {name(), allowed(kind)}));
     }
     if (!wellFormed(degrees, signAllowed, !withMinutes)) {
         if (withMinutes && wellFormed(degrees, signAllowed, true))
-            return fail(text, "degrees before minutes must be whole");
-        return fail(text, "not a number of degrees; " + name() + " is " + allowed(kind));
+            return fail(text, say(MORVEL_TR("navtext", "degrees before minutes must be whole")));
+        return fail(text, say(MORVEL_TR("navtext", "not a number of degrees; %1 is %2"), {name(), allowed(kind)}));
     }
     const std::string_view minutes = withMinutes ? numbers[1]->text : std::string_view();
     if (withMinutes && !wellFormed(minutes, false, !withSeconds)) {
         if (withSeconds && wellFormed(minutes, false, true))
-            return fail(text, "minutes before seconds must be whole");
-        return fail(text, "minutes are a number from 0 to under 60");
+            return fail(text, say(MORVEL_TR("navtext", "minutes before seconds must be whole")));
+        return fail(text, minutesRange());
     }
     const std::string_view seconds = withSeconds ? numbers[2]->text : std::string_view();
     if (withSeconds && !wellFormed(seconds, false, true))
-        return fail(text, "seconds are a number from 0 to under 60");
+        return fail(text, secondsRange());
 
     const bool signedDegrees = kind == AngleKind::altitude || degrees[0] == '-';
     const AngleReading a = readAngle(degrees, minutes, signedDegrees);
     if (!minutesInRange(a.minutes))
-        return fail(text, "minutes are a number from 0 to under 60");
+        return fail(text, minutesRange());
     double c = a.combined;
     if (withSeconds) {
         // Whole minutes are exact in single precision; the seconds join
         // them in double, and the sum goes on by the rule of readAngle.
         const TextNumber n = textToNumber(seconds);
         if (n.overflow || !(n.value < 60))
-            return fail(text, "seconds are a number from 0 to under 60");
+            return fail(text, secondsRange());
         const double m = double(a.minutes) + n.value / 60;
         c = degrees[0] == '-' ? a.degrees - m / 60 : a.degrees + m / 60;
     }
@@ -326,7 +344,7 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
     case AngleKind::dlo: inRange = inRange && c >= 0 && c <= 360; break;
     }
     if (!inRange)
-        return fail(text, "out of range; " + name() + " is " + allowed(kind));
+        return fail(text, say(MORVEL_TR("navtext", "out of range; %1 is %2"), {name(), allowed(kind)}));
 
     double x = c * degree;
     if (kind != AngleKind::dlo && (letter == 'S' || letter == 'W'))
@@ -337,12 +355,12 @@ AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view w
 PositionRead readPosition(std::string_view text)
 {
     auto failed = [&](const std::string& why) {
-        return PositionRead{false, 0, std::nullopt, quoted(text) + ": " + why};
+        return PositionRead{false, 0, std::nullopt, refusal(text, why)};
     };
-    const std::string howto =
-        "a position is a latitude and a longitude (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)";
-    const std::string commaParts =
-        "a comma parts the latitude from the longitude, so a position's decimals take a point (41.205N 70.508W)";
+    const std::string howto = say(MORVEL_TR("navtext", "a position is a latitude and a longitude (40 12.3N 70 30.5W, "
+                                                       "40.205N,70.508W, 40.205 -70.508)"));
+    const std::string commaParts = say(MORVEL_TR("navtext", "a comma parts the latitude from the longitude, so a "
+                                                            "position's decimals take a point (41.205N 70.508W)"));
 
     // Where the latitude ends and the longitude begins.
     std::string lat, lon;
@@ -351,18 +369,18 @@ PositionRead readPosition(std::string_view text)
     const bool decimalComma = comma != std::string_view::npos && isDecimalComma(text, comma);
     if (comma != std::string_view::npos) {
         if (text.find(',', comma + 1) != std::string_view::npos)
-            return failed("more than one comma: " + commaParts);
+            return failed(say(MORVEL_TR("navtext", "more than one comma: %1"), {commaParts}));
         lat = std::string(text.substr(0, comma));
         lon = std::string(text.substr(comma + 1));
         if (lon.find_first_not_of(" \t") == std::string::npos)
-            return failed("no longitude after the comma; " + howto);
+            return failed(say(MORVEL_TR("navtext", "no longitude after the comma; %1"), {howto}));
     } else {
         const std::string s = normalize(text);
         Tokens words;
         std::pmr::vector<Token>& tokens = words.list;
         std::string bad;
         if (!tokenize(s, tokens, bad))
-            return failed("unexpected " + quoted(bad) + "; " + howto);
+            return failed(say(MORVEL_TR("navtext", "unexpected %1; %2"), {quoted(bad), howto}));
         size_t ns = tokens.size();
         for (size_t i = 0; i < tokens.size() && ns == tokens.size(); ++i)
             if (tokens[i].letter && (upper(tokens[i].text[0]) == 'N' || upper(tokens[i].text[0]) == 'S'))
@@ -382,12 +400,14 @@ PositionRead readPosition(std::string_view text)
             if (count == 2)
                 split = tokens[0].letter ? 2 : 1;
             else if (count != 1)
-                return failed("write minutes with hemisphere letters: without them the numbers part more than "
-                              "one way (41 12 18 could be a latitude in degrees, minutes and seconds, or a "
-                              "latitude of 41 and a longitude of 12 18); " + howto);
+                return failed(say(MORVEL_TR("navtext", "write minutes with hemisphere letters: without them the "
+                                                       "numbers part more than one way (41 12 18 could be a "
+                                                       "latitude in degrees, minutes and seconds, or a latitude of "
+                                                       "41 and a longitude of 12 18); %1"),
+                                  {howto}));
         }
         if (tokens.empty())
-            return failed("no value; " + howto);
+            return failed(say(MORVEL_TR("navtext", "no value; %1"), {howto}));
         lat = s.substr(tokens[0].begin, tokens[split - 1].end - tokens[0].begin);
         if (split < tokens.size())
             lon = s.substr(tokens[split].begin, tokens.back().end - tokens[split].begin);
@@ -398,17 +418,17 @@ PositionRead readPosition(std::string_view text)
     const auto [latNumbers, latLetter] = shapeOf(lat);
     const auto [lonNumbers, lonLetter] = shapeOf(lon);
     if ((latNumbers == 3 || lonNumbers == 3) && !(latLetter && (lonLetter || lon.empty())))
-        return failed("degrees, minutes and seconds in a position need N or S and E or W "
-                      "(41 12 18N 70 30 05W)");
+        return failed(say(MORVEL_TR("navtext", "degrees, minutes and seconds in a position need N or S and E or W "
+                                               "(41 12 18N 70 30 05W)")));
 
     const AngleRead la = readNavAngle(lat, AngleKind::latitude);
     if (!la.ok)
-        return failed(decimalComma ? commaParts : "latitude " + la.error);
+        return failed(decimalComma ? commaParts : say(MORVEL_TR("navtext", "latitude %1"), {la.error}));
     PositionRead p{true, la.radians, std::nullopt, {}};
     if (!lon.empty()) {
         const AngleRead lo = readNavAngle(lon, AngleKind::longitude);
         if (!lo.ok)
-            return failed(decimalComma ? commaParts : "longitude " + lo.error);
+            return failed(decimalComma ? commaParts : say(MORVEL_TR("navtext", "longitude %1"), {lo.error}));
         p.lon = lo.radians;
     }
     return p;
@@ -426,12 +446,12 @@ MilesRead readMiles(std::string_view text)
     std::string number = first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
     if (const size_t comma = number.find(','); comma != std::string::npos && isDecimalComma(number, comma))
         number[comma] = '.';
-    const std::string range = "a distance is 0 to 10800 nautical miles (2999.4, 500nm)";
+    const std::string range = say(MORVEL_TR("navtext", "a distance is 0 to 10800 nautical miles (2999.4, 500nm)"));
     if (!wellFormed(number, true, true))
-        return {false, 0, quoted(text) + ": not a number; " + range};
+        return {false, 0, refusal(text, say(MORVEL_TR("navtext", "not a number; %1"), {range}))};
     const TextNumber n = textToNumber(number);
     if (n.overflow || n.value < 0 || n.value > 10800)
-        return {false, 0, quoted(text) + ": out of range; " + range};
+        return {false, 0, refusal(text, say(MORVEL_TR("navtext", "out of range; %1"), {range}))};
     return {true, n.value, {}};
 }
 
@@ -441,12 +461,14 @@ ValueRead readIndexCorrection(std::string_view text)
     const bool off = dropWord(s, "off");
     const bool on = !off && dropWord(s, "on");
     dropMinuteSign(s);
-    const std::string convention = "off the arc positive: 1.2 off is +1.2, 1.2 on is -1.2";
+    const std::string convention = say(MORVEL_TR("navtext", "off the arc positive: 1.2 off is +1.2, 1.2 on is -1.2"));
     const std::optional<TextNumber> n = typedNumber(s);
     if (!n || n->overflow || !(std::abs(n->value) <= 30))
-        return {false, 0, quoted(text) + " is not a number of minutes of arc from -30 to 30 (" + convention + ")"};
+        return {false, 0, say(MORVEL_TR("navtext", "%1 is not a number of minutes of arc from -30 to 30 (%2)"),
+                              {quoted(text), convention})};
     if ((on || off) && (s[0] == '-' || s[0] == '+'))
-        return {false, 0, quoted(text) + ": give a sign or on or off, not both (" + convention + ")"};
+        return {false, 0, refusal(text, say(MORVEL_TR("navtext", "give a sign or on or off, not both (%1)"),
+                                            {convention}))};
     return {true, on ? 0.0 - n->value : n->value, {}};
 }
 
@@ -460,9 +482,10 @@ ValueRead readHeightOfEye(std::string_view text)
     constexpr double foot = 0.3048;  // metres, the international foot
     const double metres = n && !n->overflow ? (feet ? n->value * foot : n->value) : -1;
     if (!(metres >= 0 && metres <= 100))
-        return {false, 0, quoted(text) + (feet ? " is not a number of feet from 0 to 328.08 (100 metres)"
-                                               : " is not a number of metres from 0 to 100 (2.5, 2.5 m, or in "
-                                                 "feet 8 ft, 8')")};
+        return {false, 0, say(feet ? MORVEL_TR("navtext", "%1 is not a number of feet from 0 to 328.08 (100 metres)")
+                                   : MORVEL_TR("navtext", "%1 is not a number of metres from 0 to 100 (2.5, 2.5 m, "
+                                                          "or in feet 8 ft, 8')"),
+                              {quoted(text)})};
     return {true, metres, {}};
 }
 

@@ -3,6 +3,7 @@
 #include "navtext/navtext.h"
 
 #include "navtext/chars.h"
+#include "navtext/say.h"
 
 #include <algorithm>
 #include <charconv>
@@ -40,21 +41,24 @@ int daysIn(int year, int month)
     return month == 2 && leap ? 29 : days[month - 1];
 }
 
-const char* const dateForm = "a date is written 2026-12-07, from 1900-01-01 to 2100-12-31";
-const char* const watchForm = "a watch's time is 19:33 or 19:33:05, or 2026-12-08 00:15 for a sight on another day";
-const char* const zoneForm = "a zone description is the hours added to zone time to give UT, signed: +5 in 75° W, "
-                             "-3 in 45° E, +9.5, 0 (whole, half or quarter hours, -14 to +14)";
-const char* const errorForm = "a watch error is 12 s fast or 12 s slow (1 m 12 s fast; 0 when there is none), "
-                              "under an hour";
+// How each is written, said in the messages that refuse one.
+const Phrase dateForm = MORVEL_TR("navtext", "a date is written 2026-12-07, from 1900-01-01 to 2100-12-31");
+const Phrase watchForm =
+    MORVEL_TR("navtext", "a watch's time is 19:33 or 19:33:05, or 2026-12-08 00:15 for a sight on another day");
+const Phrase zoneForm = MORVEL_TR("navtext", "a zone description is the hours added to zone time to give UT, "
+                                             "signed: +5 in 75° W, -3 in 45° E, +9.5, 0 (whole, half or quarter "
+                                             "hours, -14 to +14)");
+const Phrase errorForm = MORVEL_TR("navtext", "a watch error is 12 s fast or 12 s slow (1 m 12 s fast; 0 when there "
+                                              "is none), under an hour");
 
 /// A date at the start of s, 10 characters, checked against the calendar.
 DateRead dateAt(std::string_view s, std::string_view text)
 {
     const int y = number(s, 0, 4), m = number(s, 5, 2), d = number(s, 8, 2);
     if (s.size() < 10 || y < 0 || s[4] != '-' || m < 0 || s[7] != '-' || d < 0)
-        return {false, {}, quoted(text) + ": " + dateForm};
+        return {false, {}, refusal(text, say(dateForm))};
     if (y < 1900 || y > 2100 || m < 1 || m > 12 || d < 1 || d > daysIn(y, m))
-        return {false, {}, quoted(text) + ": no such date; " + dateForm};
+        return {false, {}, refusal(text, say(MORVEL_TR("navtext", "no such date; %1"), {say(dateForm)}))};
     return {true, {y, m, d}, {}};
 }
 
@@ -64,7 +68,7 @@ DateRead readDate(std::string_view text)
 {
     const std::string_view s = trimmed(text);
     if (s.size() != 10)
-        return {false, {}, quoted(text) + ": " + dateForm};
+        return {false, {}, refusal(text, say(dateForm))};
     return dateAt(s, text);
 }
 
@@ -72,7 +76,7 @@ WatchTimeRead readWatchTime(std::string_view text)
 {
     WatchTimeRead r;
     auto fail = [&](const std::string& why) {
-        r.error = quoted(text) + ": " + why;
+        r.error = refusal(text, why);
         return r;
     };
     std::string_view s = trimmed(text);
@@ -85,7 +89,7 @@ WatchTimeRead readWatchTime(std::string_view text)
         r.date = d.date;
         s.remove_prefix(10);
         if (s.empty() || !(blank(s.front()) || s.front() == 'T'))
-            return fail(watchForm);
+            return fail(say(watchForm));
         s = trimmed(s.substr(1));
     }
     const size_t colon = s.find(':');
@@ -94,23 +98,24 @@ WatchTimeRead readWatchTime(std::string_view text)
     const size_t end = colon + 3;
     int sec = 0;
     if (m < 0)
-        return fail(watchForm);
+        return fail(say(watchForm));
     if (end < s.size() && s[end] == ':') {
         sec = number(s, end + 1, 2);
         if (sec < 0)
-            return fail(watchForm);
+            return fail(say(watchForm));
         if (end + 3 < s.size() && s[end + 3] == '.')
-            return fail("a watch is read to the whole second (19:33:05)");
+            return fail(say(MORVEL_TR("navtext", "a watch is read to the whole second (19:33:05)")));
     }
     const size_t used = end < s.size() && s[end] == ':' ? end + 3 : end;
     if (used < s.size()) {
         const char c = s[used];
         if (c == 'Z' || c == 'z' || c == '+' || c == '-')
-            return fail("a watch's time has no Z and no offset: the log's zone description gives UT");
-        return fail(watchForm);
+            return fail(say(MORVEL_TR("navtext", "a watch's time has no Z and no offset: the log's zone description "
+                                                 "gives UT")));
+        return fail(say(watchForm));
     }
     if (h > 23 || m > 59 || sec > 59)
-        return fail("no such time of day; " + std::string(watchForm));
+        return fail(say(MORVEL_TR("navtext", "no such time of day; %1"), {say(watchForm)}));
     r.ok = true;
     r.seconds = h * 3600 + m * 60 + sec;
     return r;
@@ -118,7 +123,7 @@ WatchTimeRead readWatchTime(std::string_view text)
 
 ZoneRead readZone(std::string_view text)
 {
-    auto fail = [&](const std::string& why) { return ZoneRead{false, 0, quoted(text) + ": " + why}; };
+    auto fail = [&](const std::string& why) { return ZoneRead{false, 0, refusal(text, why)}; };
     std::string s(trimmed(text));
     // The typographer's minus.
     if (s.starts_with("\xE2\x88\x92"))
@@ -126,8 +131,9 @@ ZoneRead readZone(std::string_view text)
     const bool sign = !s.empty() && (s[0] == '+' || s[0] == '-');
     const std::string_view n = std::string_view(s).substr(sign ? 1 : 0);
     if (n.find(':') != std::string_view::npos)
-        return fail("write the zone description in hours, +5.5 or -5.5: an offset +05:30 as ISO 8601 writes it is "
-                    "zone -5.5 (UT = zone time + zone description)");
+        return fail(say(MORVEL_TR("navtext", "write the zone description in hours, +5.5 or -5.5: an offset +05:30 "
+                                             "as ISO 8601 writes it is zone -5.5 (UT = zone time + zone "
+                                             "description)")));
     size_t digits = 0, point = std::string_view::npos;
     for (size_t i = 0; i < n.size(); ++i) {
         if (digit(n[i]))
@@ -135,22 +141,22 @@ ZoneRead readZone(std::string_view text)
         else if (n[i] == '.' && point == std::string_view::npos)
             point = i;
         else
-            return fail(zoneForm);
+            return fail(say(zoneForm));
     }
     if (digits == 0 || digits > 6)
-        return fail(zoneForm);
+        return fail(say(zoneForm));
     double hours = 0;
     std::from_chars(n.data(), n.data() + n.size(), hours);
     if (hours > 14 || std::floor(hours * 4) != hours * 4)
-        return fail(zoneForm);
+        return fail(say(zoneForm));
     if (hours != 0 && !sign)
-        return fail("say + or -: " + std::string(zoneForm));
+        return fail(say(MORVEL_TR("navtext", "say + or -: %1"), {say(zoneForm)}));
     return {true, s[0] == '-' ? -hours : hours, {}};
 }
 
 WatchErrorRead readWatchError(std::string_view text)
 {
-    auto fail = [&] { return WatchErrorRead{false, 0, quoted(text) + ": " + errorForm}; };
+    auto fail = [&] { return WatchErrorRead{false, 0, refusal(text, say(errorForm))}; };
     // Words and numbers apart: "1m12s fast" is 1 m 12 s fast.
     std::vector<std::string> words;
     for (const char c : trimmed(text)) {

@@ -3,6 +3,7 @@
 #include "engine/angles.h"
 #include "navtext/degmin.h"
 #include "navtext/numtext.h"
+#include "navtext/say.h"
 
 #include <algorithm>
 #include <array>
@@ -282,6 +283,11 @@ std::string quoted(std::string_view text)
     q += text.substr(0, end);
     q += end < text.size() ? "...'" : "'";
     return q;
+}
+
+std::string refusal(std::string_view text, std::string_view why)
+{
+    return say(MORVEL_TR("navtext", "%1: %2"), {quoted(text), why});
 }
 
 double minutesNumber(double x)
