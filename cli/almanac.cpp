@@ -198,7 +198,7 @@ int runAlmanac(const std::string& body, const std::string& at, const AlmanacOpti
     } else if (const std::optional<Body> b = almanac::findBody(body)) {
         chosen.push_back(*b);
     } else {
-        return failed(err, "--almanac: " + sightlog::noBodyText(body, "; " + knownBodies(), true));
+        return failed(err, "--almanac: " + sightlog::noBodyText(body, knownBodies(), true));
     }
     std::string error;
     const auto entries = placesAt(chosen, when, at, error);

@@ -151,7 +151,7 @@ int noon(const Reader& r, const AlmanacOptions& options, std::ostream& out, std:
         if (latitude) {
             rows.push_back({"Corrections", correctionsText(latitude->corrections)});
             if (latitude->corrections.lowAltitude)
-                rows.push_back({"Warning", lowAltitudeWarning});
+                rows.push_back({"Warning", lowAltitudeWarning()});
             rows.push_back({"Observed altitude", navAltitudeText(latitude->corrections.ho, d)});
             rows.push_back({"Sun bears", latitude->sunSouth ? "south" : "north"});
             rows.push_back({"Latitude", navLatitudeText(latitude->lat, d)});
@@ -202,7 +202,7 @@ int identify(const Reader& r, const AlmanacOptions& options, std::ostream& out, 
     } else {
         std::vector<std::vector<std::string>> rows = {{"Observed altitude", navAltitudeText(id.ho, d)}};
         if (id.lowAltitude)
-            rows.push_back({"Warning", lowAltitudeWarning});
+            rows.push_back({"Warning", lowAltitudeWarning()});
         rows.push_back({"Declination", navLatitudeText(id.dec, d)});
         rows.push_back({"SHA", navCircleText(id.sha, d)});
         writeTable(text, rows);

@@ -149,7 +149,7 @@ sight::Limb Reader::limb() const
     const std::string& l = text("limb");
     if (const std::optional<sight::Limb> read = sightlog::readLimb(l))
         return *read;
-    refuse(std::string("--limb takes ") + sightlog::limbsAllowed + "; not " + navtext::quoted(l));
+    refuse(std::string("--limb takes ") + sightlog::limbsAllowed() + "; not " + navtext::quoted(l));
     return sight::Limb::lower;
 }
 

@@ -98,7 +98,7 @@ void writeText(std::ostream& to, const std::vector<Logged>& logged, const sight:
     rows.clear();
     for (const Logged& l : logged) {
         if (l.at->corrections.lowAltitude) {
-            out += "Line " + std::to_string(l.line) + ": " + lowAltitudeWarning + "\n";
+            out += "Line " + std::to_string(l.line) + ": " + lowAltitudeWarning() + "\n";
             pass(out, to);
         }
         if (const std::string far = farInterceptText(l.at->intercept); !far.empty()) {

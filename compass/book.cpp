@@ -82,7 +82,7 @@ RowResult workRow(const BookCells& cells, const sightlog::DrRead& dr)
         b.when = *when;
     if (const auto found = almanac::findBody(cell(cells, body)); !found || found->kind == almanac::BodyKind::aries)
         refuse(RowStatus::bad, body,
-               sightlog::noBodyText(cell(cells, body), "; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star",
+               sightlog::noBodyText(cell(cells, body), "Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star",
                                     false));
     else
         b.body = *found;

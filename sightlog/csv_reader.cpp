@@ -1,5 +1,7 @@
 #include "sightlog/csv_reader.h"
 
+#include "navtext/say.h"
+
 #include <algorithm>
 #include <ostream>
 
@@ -219,10 +221,12 @@ std::string CsvReader::why() const
 {
     switch (fault_) {
     case LineFault::none: return {};
-    case LineFault::unclosedQuote: return "an unclosed quote";
-    case LineFault::tooLong: return "longer than " + std::to_string(maxLineBytes) + " bytes";
+    case LineFault::unclosedQuote: return navtext::say(MORVEL_TR("sightlog", "an unclosed quote"));
+    case LineFault::tooLong:
+        return navtext::say(MORVEL_TR("sightlog", "longer than %1 bytes"), {std::to_string(maxLineBytes)});
     case LineFault::tooManyCells:
-        return std::to_string(cells_) + " cells for " + std::to_string(width_) + " columns";
+        return navtext::say(MORVEL_TR("sightlog", "%1 cells for %2 columns"),
+                            {std::to_string(cells_), std::to_string(width_)});
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "engine/angles.h"
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
+#include "navtext/say.h"
 #include "sightlog/csv_reader.h"
 
 #include <algorithm>
@@ -16,6 +17,7 @@ namespace morvel::sightlog {
 namespace {
 
 using math::degree;
+using navtext::say;
 using enum SightColumn;
 
 constexpr const char* drKey = "dr";
@@ -26,6 +28,16 @@ bool blank(const std::string& s)
 {
     return s.find_first_not_of(" \t") == std::string::npos;
 }
+
+/// Where a clock's line among the rows stands, as Clock::set's message
+/// says it.
+std::string aboveThisRow()
+{
+    return say(MORVEL_TR("sightlog", "above this row"));
+}
+
+/// Why a speed of the DR or of a leg is refused.
+constexpr navtext::Phrase notASpeed = MORVEL_TR("sightlog", "%1 is not a speed in knots from 0 to 60");
 
 bool followsDr(const SightCells& row)
 {
@@ -99,19 +111,20 @@ DrTrack drOf(const std::string& value)
 /// A course as typed, or why not.
 std::optional<double> courseOf(const std::string& typed, std::string& why)
 {
-    const navtext::AngleRead c = navtext::readNavAngle(typed, navtext::AngleKind::circle, "the course");
+    const navtext::AngleRead c =
+        navtext::readNavAngle(typed, navtext::AngleKind::circle, say(MORVEL_TR("sightlog", "the course")));
     if (!c.ok)
         why = c.error;
     return c.ok ? std::optional(c.radians) : std::nullopt;
 }
 
-/// A speed in knots from 0 to 60 as typed (what: "speed", "drift"), or why
-/// not.
-std::optional<double> knotsOf(const std::string& typed, const char* what, std::string& why)
+/// A speed in knots from 0 to 60 as typed, or why not (refused, the
+/// message of a speed or a drift, %1 the text).
+std::optional<double> knotsOf(const std::string& typed, navtext::Phrase refused, std::string& why)
 {
     const auto n = navtext::typedNumber(typed);
     if (!n || n->overflow || !(n->value >= 0 && n->value <= 60)) {
-        why = navtext::quoted(typed) + " is not a " + what + " in knots from 0 to 60";
+        why = say(refused, {navtext::quoted(typed)});
         return std::nullopt;
     }
     return n->value;
@@ -155,7 +168,7 @@ public:
         for (; next_ < notes_.size() && notes_[next_].rowsBefore <= row; ++next_)
             if (const std::optional<LogKey> k = keyOf(notes_[next_].text))
                 if (const std::optional<ClockKey> key = clockKeyOf(k->key))
-                    clock_.set(*key, k->value, "above this row");
+                    clock_.set(*key, k->value, aboveThisRow());
         return clock_;
     }
 
@@ -203,7 +216,7 @@ DrRead readDr(const DrTrack& track)
     DrRead r;
     for (size_t k = 0; k < clockKeys; ++k)
         if (const std::string& value = *clockFields(track)[k]; !blank(value))
-            if (const std::string why = r.clock.set(ClockKey(k), value, "given for the log");
+            if (const std::string why = r.clock.set(ClockKey(k), value, givenForLog());
                 !why.empty() && r.clockError.empty()) {
                 r.clockField = clockKeyNames[k];
                 r.clockError = why;
@@ -221,16 +234,16 @@ DrRead readDr(const DrTrack& track)
     if (!p.ok)
         refuse("position", p.error);
     else if (!p.lon)
-        refuse("position", "the DR needs a longitude beside its latitude");
+        refuse("position", say(MORVEL_TR("sightlog", "the DR needs a longitude beside its latitude")));
     else if (std::abs(p.lat) > 89 * degree)
-        refuse("position", "a DR latitude beyond 89 degrees is not worked here");
+        refuse("position", drTooFarText());
     else {
         r.dr.lat = p.lat;
         r.dr.lon = *p.lon;
     }
     r.at = almanac::Instant::parse(track.time);
     if (!r.at.ok())
-        refuse("time", navtext::quoted(track.time) + ": " + r.at.error());
+        refuse("time", navtext::refusal(track.time, r.at.error()));
     const bool moving = !blank(track.course) || !blank(track.speed);
     if (moving) {
         std::string why;
@@ -238,7 +251,7 @@ DrRead readDr(const DrTrack& track)
             r.dr.course = *c;
         else
             refuse("course", why);
-        if (const auto v = knotsOf(track.speed, "speed", why))
+        if (const auto v = knotsOf(track.speed, notASpeed, why))
             r.dr.speed = *v;
         else
             refuse("speed", why);
@@ -249,7 +262,7 @@ DrRead readDr(const DrTrack& track)
     const auto hoursOf = [&](const std::string& typed, std::string& why) -> std::optional<double> {
         const almanac::Instant t = almanac::Instant::parse(typed);
         if (!t.ok())
-            why = navtext::quoted(typed) + ": " + t.error();
+            why = navtext::refusal(typed, t.error());
         return t.ok() ? std::optional((t.jdTT() - r.at.jdTT()) * 24) : std::nullopt;
     };
     for (size_t i = 0; i < track.legs.size() && r.error.empty(); ++i) {
@@ -257,9 +270,9 @@ DrRead readDr(const DrTrack& track)
         std::string why;
         const auto from = hoursOf(l.time, why);
         const auto course = from ? courseOf(l.course, why) : std::nullopt;
-        const auto speed = course ? knotsOf(l.speed, "speed", why) : std::nullopt;
+        const auto speed = course ? knotsOf(l.speed, notASpeed, why) : std::nullopt;
         if (!speed)
-            refuse("legs", "leg " + std::to_string(i + 2) + ": " + why);
+            refuse("legs", say(MORVEL_TR("sightlog", "leg %1: %2"), {std::to_string(i + 2), why}));
         else
             r.track->change(std::max(*from, 0.0), *course, *speed);
     }
@@ -267,10 +280,11 @@ DrRead readDr(const DrTrack& track)
         const std::vector<std::string> f = fieldsOf(track.current, 3);
         std::string why;
         const auto set = courseOf(f[0], why);
-        const auto drift = set ? knotsOf(f[1], "drift", why) : std::nullopt;
+        const auto drift = set ? knotsOf(f[1], MORVEL_TR("sightlog", "%1 is not a drift in knots from 0 to 60"), why)
+                                : std::nullopt;
         const auto from = drift ? hoursOf(f[2], why) : std::nullopt;
         if (!from)
-            refuse("current", "the current carried on: " + why);
+            refuse("current", say(MORVEL_TR("sightlog", "the current carried on: %1"), {why}));
         else {
             r.current = reckoning::Current{*set, *drift};
             r.currentFrom = *from;
@@ -306,10 +320,12 @@ std::optional<SetDrift> setAndDrift(const Worked& w)
         return std::nullopt;
     s.found = reckoning::currentFrom(w.dr.track->at(s.hours), {w.fix.lat, w.fix.lon}, s.hours);
     if (s.found.ok() && s.found.current.drift > 10) {
-        char buf[160];
-        std::snprintf(buf, sizeof buf, "the fix is %.1f nm from the DR after %.1f h, more than any current sets a ship: "
-                      "is the DR right?", s.found.miles, s.hours);
-        s.found.error = buf;
+        char miles[32], hours[32];
+        std::snprintf(miles, sizeof miles, "%.1f", s.found.miles);
+        std::snprintf(hours, sizeof hours, "%.1f", s.hours);
+        s.found.error = say(MORVEL_TR("sightlog", "the fix is %1 nm from the DR after %2 h, more than any current "
+                                                  "sets a ship: is the DR right?"),
+                            {miles, hours});
     }
     const size_t row = w.rowOf[w.fix.last];
     if (w.rows[row].ut)
@@ -414,12 +430,14 @@ void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr, cons
         if (blank(typed[size_t(c)]) && r.why.empty()) {
             r.status = RowStatus::incomplete;
             r.column = c;
-            r.why = std::string("no ") + (c == utc && clock ? watchColumnName : sightColumnNames[size_t(c)]) + " yet";
+            r.why = say(MORVEL_TR("sightlog", "no %1 yet"),
+                        {c == utc && clock ? watchColumnName : sightColumnNames[size_t(c)]});
         }
     if (r.why.empty() && followsDr(typed) && !dr.ok()) {
         r.status = dr.given ? RowStatus::bad : RowStatus::incomplete;
         r.column = drLat;
-        r.why = dr.given ? "the DR cannot be read: " + dr.error : "no DR: give the DR, or this sight's own";
+        r.why = dr.given ? say(MORVEL_TR("sightlog", "the DR cannot be read: %1"), {dr.error})
+                         : say(MORVEL_TR("sightlog", "no DR: give the DR, or this sight's own"));
     }
     if (!r.why.empty()) {
         timed(readTime(typed[size_t(utc)], clock));
@@ -650,7 +668,7 @@ LogbookFile readLogbook(std::istream& in)
         }
         if (key && l.fault == LineFault::none) {
             if (watch)
-                clock.set(*key, k->value, "above this row");
+                clock.set(*key, k->value, aboveThisRow());
             else
                 file.errors.push_back({l.line, 0, {}, refusedInUtc(k->key)});
         }

@@ -3,6 +3,7 @@
 #include "engine/angles.h"
 #include "navtext/navtext.h"
 #include "navtext/numtext.h"
+#include "navtext/say.h"
 #include "sightlog/csv_reader.h"
 #include "sightlog/sight_texts.h"
 
@@ -15,6 +16,7 @@ namespace morvel::sightlog {
 namespace {
 
 using math::degree;
+using navtext::say;
 
 using Column = SightColumn;
 using enum SightColumn;
@@ -31,11 +33,17 @@ std::optional<double> numberIn(const std::string& text, double lo, double hi)
     return n->value;
 }
 
+/// A number as %g writes it (a range's ends).
+std::string shortNumber(double x)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", x);
+    return buf;
+}
+
 std::string range(double lo, double hi, const char* unit)
 {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "a number of %s from %g to %g", unit, lo, hi);
-    return buf;
+    return say(MORVEL_TR("sightlog", "a number of %1 from %2 to %3"), {unit, shortNumber(lo), shortNumber(hi)});
 }
 
 /// The header, the reader's first line (left in cells): the places of the
@@ -49,13 +57,16 @@ std::optional<SightHeader> readSightHeader(CsvReader& reader, std::vector<std::s
     SightColumnPlaces& at = header.at;
     at.fill(-1);
     if (!reader.header(cells, passed)) {
-        errors.push_back({0, 0, {}, "no header: the log starts with a line naming its columns (" + columns + ")"});
+        errors.push_back(
+            {0, 0, {},
+             say(MORVEL_TR("sightlog", "no header: the log starts with a line naming its columns (%1)"), {columns})});
         return std::nullopt;
     }
     if (reader.fault() != LineFault::none) {
         errors.push_back({reader.line(), 0, {},
-                          reader.fault() == LineFault::tooLong ? "the header is " + reader.why()
-                                                               : reader.why() + " in the header"});
+                          say(reader.fault() == LineFault::tooLong ? MORVEL_TR("sightlog", "the header is %1")
+                                                                   : MORVEL_TR("sightlog", "%1 in the header"),
+                              {reader.why()})});
         return std::nullopt;
     }
     for (size_t i = 0; i < cells.size(); ++i) {
@@ -67,14 +78,17 @@ std::optional<SightHeader> readSightHeader(CsvReader& reader, std::vector<std::s
         if (watch)
             c = size_t(utc);
         const std::string why =
-            c == columnCount ? "unknown column " + navtext::quoted(cells[i])
+            c == columnCount ? say(MORVEL_TR("sightlog", "unknown column %1"), {navtext::quoted(cells[i])})
             : at[c] >= 0 && c == size_t(utc) && watch != header.watchTime
-                ? "a utc column and a time column: a log's times are UTC or the watch's, not both"
-            : at[c] >= 0 ? "column " + navtext::quoted(cells[i]) + " twice"
+                ? say(MORVEL_TR("sightlog", "a utc column and a time column: a log's times are UTC or the watch's, "
+                                            "not both"))
+            : at[c] >= 0 ? say(MORVEL_TR("sightlog", "column %1 twice"), {navtext::quoted(cells[i])})
                          : std::string();
         if (!why.empty()) {
-            errors.push_back({reader.line(), int(i) + 1, {},
-                              why + "; a sight log has the columns " + columns + " (time for utc, by the watch)"});
+            errors.push_back(
+                {reader.line(), int(i) + 1, {},
+                 say(MORVEL_TR("sightlog", "%1; a sight log has the columns %2 (time for utc, by the watch)"),
+                     {why, columns})});
             return std::nullopt;
         }
         at[c] = int(i);
@@ -83,16 +97,19 @@ std::optional<SightHeader> readSightHeader(CsvReader& reader, std::vector<std::s
     for (size_t c = 0; c < columnCount; ++c)
         if (needed[c] && at[c] < 0) {
             errors.push_back({reader.line(), 0, {},
-                              std::string("no column '") + names[c] + "'" +
-                                  (c == size_t(utc) ? " (or 'time', the watch's)" : "")});
+                              say(c == size_t(utc) ? MORVEL_TR("sightlog", "no column '%1' (or 'time', the watch's)")
+                                                   : MORVEL_TR("sightlog", "no column '%1'"),
+                                  {names[c]})});
             return std::nullopt;
         }
     header.line = reader.line();
     return header;
 }
 
-const std::array<const char*, clockKeys> settingNames = {"the date on board", "the zone description",
-                                                         "the watch error"};
+/// The settings of the clock, in the order of ClockKey, as a message names them.
+const std::array<navtext::Phrase, clockKeys> settingNames = {MORVEL_TR("sightlog", "the date on board"),
+                                                             MORVEL_TR("sightlog", "the zone description"),
+                                                             MORVEL_TR("sightlog", "the watch error")};
 
 /// A line's cells in the usual order.
 SightCells cellsInOrder(const std::vector<std::string>& cells, const SightColumnPlaces& at)
@@ -133,8 +150,19 @@ std::optional<ClockKey> clockKeyOf(std::string_view key)
 
 std::string refusedInUtc(std::string_view key)
 {
-    return "'# " + std::string(key) + ":' times a log kept by the watch (a time column); this log's times are UTC "
-                                      "(its utc column)";
+    return say(MORVEL_TR("sightlog", "'# %1:' times a log kept by the watch (a time column); this log's times are UTC "
+                                     "(its utc column)"),
+               {key});
+}
+
+std::string givenForLog()
+{
+    return say(MORVEL_TR("sightlog", "given for the log"));
+}
+
+std::string drTooFarText()
+{
+    return say(MORVEL_TR("sightlog", "a DR latitude beyond 89 degrees is not worked here"));
 }
 
 std::string Clock::set(ClockKey key, std::string_view value, const std::string& where)
@@ -161,7 +189,9 @@ std::string Clock::set(ClockKey key, std::string_view value, const std::string& 
     }
     }
     const size_t k = size_t(key);
-    refused[k] = why.empty() ? std::string() : settingNames[k] + (" " + where) + " cannot be read: " + why;
+    refused[k] = why.empty() ? std::string()
+                             : say(MORVEL_TR("sightlog", "%1 %2 cannot be read: %3"),
+                                   {say(settingNames[k]), where, why});
     return why;
 }
 
@@ -173,17 +203,19 @@ TimeRead readTime(std::string_view cell, const Clock* clock)
         if (t.when.ok())
             return t;
         t.why = navtext::readWatchTime(cell).ok
-                    ? navtext::quoted(cell) + " is a watch's time; this log's times are UTC, as 2026-12-07T19:33:00Z "
-                                              "(to keep them by the watch, give the date on board and the zone "
-                                              "description)"
-                    : navtext::quoted(cell) + ": " + t.when.error();
+                    ? say(MORVEL_TR("sightlog", "%1 is a watch's time; this log's times are UTC, as "
+                                                "2026-12-07T19:33:00Z (to keep them by the watch, give the date on "
+                                                "board and the zone description)"),
+                          {navtext::quoted(cell)})
+                    : navtext::refusal(cell, t.when.error());
         return t;
     }
     const navtext::WatchTimeRead w = navtext::readWatchTime(cell);
     if (!w.ok) {
         t.why = almanac::Instant::parse(cell).ok()
-                    ? navtext::quoted(cell) + " is a UTC instant; this log is kept by the watch: give the watch's "
-                                              "time, 19:33 or 19:33:05"
+                    ? say(MORVEL_TR("sightlog", "%1 is a UTC instant; this log is kept by the watch: give the "
+                                                "watch's time, 19:33 or 19:33:05"),
+                          {navtext::quoted(cell)})
                     : w.error;
         return t;
     }
@@ -191,11 +223,12 @@ TimeRead readTime(std::string_view cell, const Clock* clock)
     if (!w.date && !refused[size_t(ClockKey::date)].empty())
         t.why = refused[size_t(ClockKey::date)];
     else if (!w.date && !clock->date)
-        t.why = "no date on board: give the log's, or the sight's own (2026-12-08 00:15)";
+        t.why = say(MORVEL_TR("sightlog", "no date on board: give the log's, or the sight's own (2026-12-08 00:15)"));
     else if (!refused[size_t(ClockKey::zone)].empty())
         t.why = refused[size_t(ClockKey::zone)];
     else if (!clock->zone)
-        t.why = "no zone description: give the log's (+5 in 75° W, -3 in 45° E; 0 for a watch kept on UT)";
+        t.why = say(MORVEL_TR("sightlog", "no zone description: give the log's (+5 in 75° W, -3 in 45° E; 0 for a "
+                                          "watch kept on UT)"));
     else if (!refused[size_t(ClockKey::watchError)].empty())
         t.why = refused[size_t(ClockKey::watchError)];
     if (!t.why.empty())
@@ -205,7 +238,7 @@ TimeRead readTime(std::string_view cell, const Clock* clock)
     t.ut = sight::UtcTime{d.year, d.month, d.day, double(w.seconds)}.plus(*clock->zone * 3600 - clock->fast);
     t.when = t.ut->instant();
     if (!t.when.ok())
-        t.why = navtext::quoted(cell) + ": " + t.when.error();
+        t.why = navtext::refusal(cell, t.when.error());
     return t;
 }
 
@@ -220,10 +253,12 @@ std::optional<WatchReading> watchAt(const Clock& clock, const sight::UtcTime& ut
 
 std::string SightLogError::text() const
 {
-    std::string s = "line " + std::to_string(line);
-    if (column > 0)
-        s += ", column " + std::to_string(column) + (name.empty() ? "" : " (" + name + ")");
-    return s + ": " + why;
+    const std::string l = std::to_string(line);
+    if (column <= 0)
+        return say(MORVEL_TR("sightlog", "line %1: %2"), {l, why});
+    if (name.empty())
+        return say(MORVEL_TR("sightlog", "line %1, column %2: %3"), {l, std::to_string(column), why});
+    return say(MORVEL_TR("sightlog", "line %1, column %2 (%3): %4"), {l, std::to_string(column), name, why});
 }
 
 SightRead readSight(const SightCells& cells, const std::optional<std::pair<double, double>>& dr, const Clock* clock)
@@ -242,23 +277,28 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
     if (!read.time.ok())
         refuse(utc, read.time.why);
     if (const auto b = almanac::findBody(cell(body)); !b || b->kind == almanac::BodyKind::aries)
-        refuse(body, noBodyText(cell(body), "; Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star", false));
+        refuse(body, noBodyText(cell(body),
+                                say(MORVEL_TR("sightlog", "Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational "
+                                                          "star")),
+                                false));
     else
         s.body = *b;
     const std::string& l = cell(limb);
     const bool limbs = s.body.kind == almanac::BodyKind::sun || s.body.kind == almanac::BodyKind::moon;
     if (const std::optional<sight::Limb> read = readLimb(l); !l.empty() && !read)
-        refuse(limb, navtext::quoted(l) + " is not " + limbsAllowed);
+        refuse(limb, say(MORVEL_TR("sightlog", "%1 is not %2"), {navtext::quoted(l), limbsAllowed()}));
     else if (read && *read != sight::Limb::center) {
         if (!limbs)
-            refuse(limb, "only the Sun and the Moon have limbs; leave it empty or center");
+            refuse(limb, say(MORVEL_TR("sightlog", "only the Sun and the Moon have limbs; leave it empty or center")));
         s.limb = *read;
     }
-    const navtext::AngleRead a = navtext::readNavAngle(cell(hs), navtext::AngleKind::altitude, "a sextant altitude");
+    const navtext::AngleRead a = navtext::readNavAngle(cell(hs), navtext::AngleKind::altitude,
+                                                       say(MORVEL_TR("sightlog", "a sextant altitude")));
     if (!a.ok)
         refuse(hs, a.error);
     else if (a.radians < 0)
-        refuse(hs, "a sextant altitude runs from 0 to 90 degrees; not " + navtext::quoted(cell(hs)));
+        refuse(hs, say(MORVEL_TR("sightlog", "a sextant altitude runs from 0 to 90 degrees; not %1"),
+                       {navtext::quoted(cell(hs))}));
     s.hs = a.radians;
     if (const navtext::ValueRead r = navtext::readIndexCorrection(cell(ic)); cell(ic).empty() || r.ok)
         s.conditions.ic = r.value;
@@ -283,25 +323,28 @@ SightRead readSight(const SightCells& cells, const std::optional<std::pair<doubl
         if (const auto v = numberIn(text, n.lo, n.hi))
             *n.value = *v;
         else
-            refuse(n.column, navtext::quoted(text) + " is not " + range(n.lo, n.hi, n.unit));
+            refuse(n.column,
+                   say(MORVEL_TR("sightlog", "%1 is not %2"), {navtext::quoted(text), range(n.lo, n.hi, n.unit)}));
     }
     if (dr) {
         s.drLat = dr->first;
         s.drLon = dr->second;
     } else {
         const navtext::AngleRead la =
-            navtext::readNavAngle(cell(drLat), navtext::AngleKind::latitude, "the DR latitude");
+            navtext::readNavAngle(cell(drLat), navtext::AngleKind::latitude,
+                                  say(MORVEL_TR("sightlog", "the DR latitude")));
         if (!la.ok)
             refuse(drLat, la.error);
         const navtext::AngleRead lo =
-            navtext::readNavAngle(cell(drLon), navtext::AngleKind::longitude, "the DR longitude");
+            navtext::readNavAngle(cell(drLon), navtext::AngleKind::longitude,
+                                  say(MORVEL_TR("sightlog", "the DR longitude")));
         if (!lo.ok)
             refuse(drLon, lo.error);
         s.drLat = la.radians;
         s.drLon = lo.radians;
     }
     if (std::abs(s.drLat) > 89 * degree)
-        refuse(drLat, "a DR latitude beyond 89 degrees is not worked here");
+        refuse(drLat, drTooFarText());
     if (read.why.empty())
         read.sight = s;
     return read;
@@ -345,19 +388,20 @@ SightLog readSightLog(std::istream& in, const std::vector<LogKey>& given)
     std::array<bool, clockKeys> once{};
     for (const LogKey& k : given)
         if (const auto key = clockKeyOf(k.key)) {
-            clock.set(*key, k.value, "given for the log");
+            clock.set(*key, k.value, givenForLog());
             once[size_t(*key)] = true;
         }
     // The clock's lines before the header wait for it: whether they time
     // the log depends on its time column.
     std::vector<std::pair<int, LogKey>> waiting;
     const auto apply = [&](int line, const LogKey& k, ClockKey key) {
-        const std::string where = "on line " + std::to_string(line);
+        const std::string where = say(MORVEL_TR("sightlog", "on line %1"), {std::to_string(line)});
         if (!log.watchTime)
             log.errors.push_back({line, 0, {}, refusedInUtc(k.key)});
         else if (once[size_t(key)])
-            log.errors.push_back({line, 0, {}, settingNames[size_t(key)] + std::string(" is given for the whole log "
-                                                                                         "already; give it once")});
+            log.errors.push_back({line, 0, {},
+                                  say(MORVEL_TR("sightlog", "%1 is given for the whole log already; give it once"),
+                                      {say(settingNames[size_t(key)])})});
         else if (const std::string why = clock.set(key, k.value, where); !why.empty())
             log.errors.push_back({line, 0, {}, why});
     };
@@ -377,8 +421,8 @@ SightLog readSightLog(std::istream& in, const std::vector<LogKey>& given)
         log.watchTime = h.watchTime;
         if (!given.empty() && !h.watchTime) {
             log.errors.push_back({h.line, 0, {},
-                                  "this log's times are UTC (its utc column): it takes no date on board, zone "
-                                  "description or watch error"});
+                                  say(MORVEL_TR("sightlog", "this log's times are UTC (its utc column): it takes "
+                                                            "no date on board, zone description or watch error"))});
             return false;
         }
         for (const auto& [line, k] : waiting)

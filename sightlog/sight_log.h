@@ -105,6 +105,10 @@ std::optional<ClockKey> clockKeyOf(std::string_view key);
 /// Why such a line is refused in a log kept in UTC.
 std::string refusedInUtc(std::string_view key);
 
+/// Where a setting given once for the whole log stands, as Clock::set's
+/// message says it ("given for the log").
+std::string givenForLog();
+
 /// How a log kept by the watch is timed at a row: the date on board, the
 /// zone description (hours, UT = zone time + zone) and the watch error
 /// (seconds fast, slow negative), each as given above the row.
@@ -152,6 +156,9 @@ struct SightRead {
     std::string why;
     TimeRead time;  ///< read whatever else is wrong
 };
+
+/// Why a DR latitude beyond 89 degrees is refused, a row's or the DR's.
+std::string drTooFarText();
 
 /// dr, when given, is the DR already worked out for a row that follows
 /// one (latitude and longitude, radians): the DR cells are then not read.

@@ -2,14 +2,19 @@
 
 #include "almanac/bodies.h"
 #include "navtext/navtext.h"
+#include "navtext/say.h"
 
 #include <cmath>
 
 namespace morvel::sightlog {
 
 using navtext::minutesText;
+using navtext::say;
 
-const char* const limbsAllowed = "lower, upper or centre (LL, UL)";
+std::string limbsAllowed()
+{
+    return say(MORVEL_TR("sightlog", "lower, upper or centre (LL, UL)"));
+}
 
 std::optional<sight::Limb> readLimb(std::string_view text)
 {
@@ -29,26 +34,32 @@ std::string farInterceptText(double miles)
 {
     if (!(std::abs(miles) > sight::interceptWarning))
         return {};
-    return "the intercept is " + navtext::nmText(miles) +
-           " nm: the DR may be far off, or the sight mistaken (the fix is worked from it all the same)";
+    return say(MORVEL_TR("sightlog", "the intercept is %1 nm: the DR may be far off, or the sight mistaken (the fix "
+                                     "is worked from it all the same)"),
+               {navtext::nmText(miles)});
 }
 
 std::string noBodyText(std::string_view name, std::string_view otherwise, bool aries)
 {
-    const std::string said = "no body " + navtext::quoted(name);
+    const std::string said = navtext::quoted(name);
     const std::optional<almanac::Body> near = almanac::nearestBody(name);
     if (near && (aries || near->kind != almanac::BodyKind::aries))
-        return said + "; did you mean " + std::string(near->name) + "?";
-    return said + std::string(otherwise);
+        return say(MORVEL_TR("sightlog", "no body %1; did you mean %2?"), {said, near->name});
+    if (otherwise.empty())
+        return say(MORVEL_TR("sightlog", "no body %1"), {said});
+    return say(MORVEL_TR("sightlog", "no body %1; %2"), {said, otherwise});
 }
 
-const char* const lowAltitudeWarning = "below 5° of apparent altitude refraction is unreliable";
+std::string lowAltitudeWarning()
+{
+    return say(MORVEL_TR("sightlog", "below 5° of apparent altitude refraction is unreliable"));
+}
 
 std::string correctionsText(const sight::Corrections& k)
 {
-    return "IC " + minutesText(k.index, true) + ", dip " + minutesText(k.dip, true) + ", refraction "
-           + minutesText(k.refraction, true) + ", SD " + minutesText(k.semiDiameter, true) + ", parallax "
-           + minutesText(k.parallax, true);
+    return say(MORVEL_TR("sightlog", "IC %1, dip %2, refraction %3, SD %4, parallax %5"),
+               {minutesText(k.index, true), minutesText(k.dip, true), minutesText(k.refraction, true),
+                minutesText(k.semiDiameter, true), minutesText(k.parallax, true)});
 }
 
 }  // namespace morvel::sightlog

@@ -18,7 +18,7 @@ namespace morvel::sightlog {
 /// nothing when the text is none of them.
 std::optional<sight::Limb> readLimb(std::string_view text);
 /// What readLimb takes, for messages.
-extern const char* const limbsAllowed;
+std::string limbsAllowed();
 
 /// What is said of an intercept over sight::interceptWarning: "the
 /// intercept is 46.8 nm: the DR may be far off, or the sight mistaken (the
@@ -27,11 +27,12 @@ std::string farInterceptText(double miles);
 
 /// A body's name that finds none: "no body 'Capela'; did you mean
 /// Capella?" when one is near (almanac::nearestBody; Aries only where
-/// aries is set), else "no body 'Foo'" and otherwise after it.
+/// aries is set), else "no body 'Foo'", or with otherwise (what may be
+/// named) "no body 'Foo'; Sun, Moon, ...".
 std::string noBodyText(std::string_view name, std::string_view otherwise, bool aries);
 
 /// What is said of a sight whose apparent altitude is below 5 degrees.
-extern const char* const lowAltitudeWarning;
+std::string lowAltitudeWarning();
 
 /// A sight's corrections in minutes of arc, signed as added, one after the
 /// other: "IC -1.5', dip -6.1', refraction -1.9', SD +16.3', parallax

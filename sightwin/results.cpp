@@ -145,7 +145,7 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
         if (const std::string far = sightlog::farInterceptText(r.reduction.intercept); !far.empty())
             lines.push_back({rowName(book, i) + u':', QStringLiteral(" ") + text(far)});
         if (r.reduction.corrections.lowAltitude)
-            lines.push_back({rowName(book, i) + u':', QStringLiteral(" ") + text(sightlog::lowAltitudeWarning)});
+            lines.push_back({rowName(book, i) + u':', QStringLiteral(" ") + text(sightlog::lowAltitudeWarning())});
     }
 
     const sight::Fix& fix = w.fix;
