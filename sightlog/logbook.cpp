@@ -436,6 +436,7 @@ void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr, cons
     if (r.why.empty() && followsDr(typed) && !dr.ok()) {
         r.status = dr.given ? RowStatus::bad : RowStatus::incomplete;
         r.column = drLat;
+        r.waitsForDr = dr.given;
         r.why = dr.given ? say(MORVEL_TR("sightlog", "the DR cannot be read: %1"), {dr.error})
                          : say(MORVEL_TR("sightlog", "no DR: give the DR, or this sight's own"));
     }

@@ -221,6 +221,9 @@ struct RowResult {
     /// The column at fault (bad) or first missing (incomplete), and why.
     SightColumn column = SightColumn::utc;
     std::string why;
+    /// The row follows the DR, which cannot be read (bad, at dr_lat): it
+    /// waits for the DR to be mended.
+    bool waitsForDr = false;
     sight::Sight sight;
     /// The row's time, when it could be read (whatever else is wrong): the
     /// UT, and in a log kept by the watch the watch's reading.

@@ -125,7 +125,7 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
         const sightlog::RowResult& r = w.rows[i];
         if (r.status != sightlog::RowStatus::bad)
             continue;
-        if (dr.given && !dr.error.empty() && r.column == sightlog::SightColumn::drLat && r.why.starts_with("the DR")) {
+        if (r.waitsForDr) {
             ++waiting;
         } else if (++bad <= named) {
             lines.push_back({rowName(book, i) + QStringLiteral(", ") +
