@@ -148,6 +148,9 @@
 /// in UT the UT alone, "2026-12-07 19:33:00 UT" (instantText's form); a zone
 /// description "+5", "-5.5", "0" (zoneText).
 ///
+/// The messages (each read's error, allowed()) are said in the reader's
+/// language (say.h): English in morvel-solve.
+///
 /// Numbers (JSON and CSV) are decimal degrees with the decimal window's
 /// rounding (shown), signed north and east positive, nautical miles to a
 /// tenth (tenths) and minutes of arc to a hundredth (minutesNumber).
@@ -180,8 +183,8 @@ struct AngleRead {
     std::string error;  ///< what was wrong and what is allowed
 };
 
-/// what names the quantity in messages ("a declination"); by default the
-/// kind's own name.
+/// what names the quantity in messages ("a declination"), in the reader's
+/// language as the message is (say.h); by default the kind's own name.
 AngleRead readNavAngle(std::string_view text, AngleKind kind, std::string_view what = {});
 
 /// A position read: its latitude, and its longitude when it has one.
