@@ -357,10 +357,15 @@ PositionRead readPosition(std::string_view text)
     auto failed = [&](const std::string& why) {
         return PositionRead{false, 0, std::nullopt, refusal(text, why)};
     };
-    const std::string howto = say(MORVEL_TR("navtext", "a position is a latitude and a longitude (40 12.3N 70 30.5W, "
-                                                       "40.205N,70.508W, 40.205 -70.508)"));
-    const std::string commaParts = say(MORVEL_TR("navtext", "a comma parts the latitude from the longitude, so a "
-                                                            "position's decimals take a point (41.205N 70.508W)"));
+    // Said only when a text is refused: a batch reads a million positions.
+    const auto howto = [] {
+        return say(MORVEL_TR("navtext", "a position is a latitude and a longitude (40 12.3N 70 30.5W, "
+                                        "40.205N,70.508W, 40.205 -70.508)"));
+    };
+    const auto commaParts = [] {
+        return say(MORVEL_TR("navtext", "a comma parts the latitude from the longitude, so a position's decimals "
+                                        "take a point (41.205N 70.508W)"));
+    };
 
     // Where the latitude ends and the longitude begins.
     std::string lat, lon;
@@ -369,18 +374,18 @@ PositionRead readPosition(std::string_view text)
     const bool decimalComma = comma != std::string_view::npos && isDecimalComma(text, comma);
     if (comma != std::string_view::npos) {
         if (text.find(',', comma + 1) != std::string_view::npos)
-            return failed(say(MORVEL_TR("navtext", "more than one comma: %1"), {commaParts}));
+            return failed(say(MORVEL_TR("navtext", "more than one comma: %1"), {commaParts()}));
         lat = std::string(text.substr(0, comma));
         lon = std::string(text.substr(comma + 1));
         if (lon.find_first_not_of(" \t") == std::string::npos)
-            return failed(say(MORVEL_TR("navtext", "no longitude after the comma; %1"), {howto}));
+            return failed(say(MORVEL_TR("navtext", "no longitude after the comma; %1"), {howto()}));
     } else {
         const std::string s = normalize(text);
         Tokens words;
         std::pmr::vector<Token>& tokens = words.list;
         std::string bad;
         if (!tokenize(s, tokens, bad))
-            return failed(say(MORVEL_TR("navtext", "unexpected %1; %2"), {quoted(bad), howto}));
+            return failed(say(MORVEL_TR("navtext", "unexpected %1; %2"), {quoted(bad), howto()}));
         size_t ns = tokens.size();
         for (size_t i = 0; i < tokens.size() && ns == tokens.size(); ++i)
             if (tokens[i].letter && (upper(tokens[i].text[0]) == 'N' || upper(tokens[i].text[0]) == 'S'))
@@ -404,10 +409,10 @@ PositionRead readPosition(std::string_view text)
                                                        "numbers part more than one way (41 12 18 could be a "
                                                        "latitude in degrees, minutes and seconds, or a latitude of "
                                                        "41 and a longitude of 12 18); %1"),
-                                  {howto}));
+                                  {howto()}));
         }
         if (tokens.empty())
-            return failed(say(MORVEL_TR("navtext", "no value; %1"), {howto}));
+            return failed(say(MORVEL_TR("navtext", "no value; %1"), {howto()}));
         lat = s.substr(tokens[0].begin, tokens[split - 1].end - tokens[0].begin);
         if (split < tokens.size())
             lon = s.substr(tokens[split].begin, tokens.back().end - tokens[split].begin);
@@ -423,12 +428,12 @@ PositionRead readPosition(std::string_view text)
 
     const AngleRead la = readNavAngle(lat, AngleKind::latitude);
     if (!la.ok)
-        return failed(decimalComma ? commaParts : say(MORVEL_TR("navtext", "latitude %1"), {la.error}));
+        return failed(decimalComma ? commaParts() : say(MORVEL_TR("navtext", "latitude %1"), {la.error}));
     PositionRead p{true, la.radians, std::nullopt, {}};
     if (!lon.empty()) {
         const AngleRead lo = readNavAngle(lon, AngleKind::longitude);
         if (!lo.ok)
-            return failed(decimalComma ? commaParts : say(MORVEL_TR("navtext", "longitude %1"), {lo.error}));
+            return failed(decimalComma ? commaParts() : say(MORVEL_TR("navtext", "longitude %1"), {lo.error}));
         p.lon = lo.radians;
     }
     return p;
@@ -446,12 +451,14 @@ MilesRead readMiles(std::string_view text)
     std::string number = first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
     if (const size_t comma = number.find(','); comma != std::string::npos && isDecimalComma(number, comma))
         number[comma] = '.';
-    const std::string range = say(MORVEL_TR("navtext", "a distance is 0 to 10800 nautical miles (2999.4, 500nm)"));
+    const auto range = [] {
+        return say(MORVEL_TR("navtext", "a distance is 0 to 10800 nautical miles (2999.4, 500nm)"));
+    };
     if (!wellFormed(number, true, true))
-        return {false, 0, refusal(text, say(MORVEL_TR("navtext", "not a number; %1"), {range}))};
+        return {false, 0, refusal(text, say(MORVEL_TR("navtext", "not a number; %1"), {range()}))};
     const TextNumber n = textToNumber(number);
     if (n.overflow || n.value < 0 || n.value > 10800)
-        return {false, 0, refusal(text, say(MORVEL_TR("navtext", "out of range; %1"), {range}))};
+        return {false, 0, refusal(text, say(MORVEL_TR("navtext", "out of range; %1"), {range()}))};
     return {true, n.value, {}};
 }
 
@@ -461,14 +468,16 @@ ValueRead readIndexCorrection(std::string_view text)
     const bool off = dropWord(s, "off");
     const bool on = !off && dropWord(s, "on");
     dropMinuteSign(s);
-    const std::string convention = say(MORVEL_TR("navtext", "off the arc positive: 1.2 off is +1.2, 1.2 on is -1.2"));
+    const auto convention = [] {
+        return say(MORVEL_TR("navtext", "off the arc positive: 1.2 off is +1.2, 1.2 on is -1.2"));
+    };
     const std::optional<TextNumber> n = typedNumber(s);
     if (!n || n->overflow || !(std::abs(n->value) <= 30))
         return {false, 0, say(MORVEL_TR("navtext", "%1 is not a number of minutes of arc from -30 to 30 (%2)"),
-                              {quoted(text), convention})};
+                              {quoted(text), convention()})};
     if ((on || off) && (s[0] == '-' || s[0] == '+'))
         return {false, 0, refusal(text, say(MORVEL_TR("navtext", "give a sign or on or off, not both (%1)"),
-                                            {convention}))};
+                                            {convention()}))};
     return {true, on ? 0.0 - n->value : n->value, {}};
 }
 
