@@ -21,9 +21,9 @@ namespace {
 using math::degree;
 
 /// The texts of this file in the context lupdate gives them, the namespace's.
-QString tr(const char* s, int n = -1)
+QString tr(const char* s, const char* disambiguation = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("morvel::sightwin", s, nullptr, n);
+    return QCoreApplication::translate("morvel::sightwin", s, disambiguation, n);
 }
 
 /// "Row 3 (Vega)", or "Row 3" while it has no body.
@@ -134,9 +134,9 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
         }
     }
     if (bad > named)
-        lines.push_back({{}, tr("and %n more row(s) that cannot be read (their tooltips say why).", bad - named)});
+        lines.push_back({{}, tr("and %n more row(s) that cannot be read (their tooltips say why).", nullptr, bad - named)});
     if (waiting)
-        lines.push_back({{}, tr("%n row(s) follow the DR and wait for it.", waiting)});
+        lines.push_back({{}, tr("%n row(s) follow the DR and wait for it.", nullptr, waiting)});
     // What the reduced rows give that a navigator should look at again.
     for (size_t i = 0; i < w.rows.size(); ++i) {
         const sightlog::RowResult& r = w.rows[i];

@@ -924,13 +924,19 @@ Missweisung des World Magnetic Model 2025</translation>
         <source>DR %1: %2</source>
         <translation>DR %1: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
-        <translation>und %n weitere unlesbare Zeile(n) (der Tooltip sagt warum).</translation>
+        <translation>
+            <numerusform>und %n weitere unlesbare Zeile (ihr Tooltip sagt warum).</numerusform>
+            <numerusform>und %n weitere unlesbare Zeilen (ihre Tooltips sagen warum).</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n row(s) follow the DR and wait for it.</source>
-        <translation>%n Zeile(n) folgen dem DR und warten auf ihn.</translation>
+        <translation>
+            <numerusform>%n Zeile folgt dem DR und wartet auf ihn.</numerusform>
+            <numerusform>%n Zeilen folgen dem DR und warten auf ihn.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fix %1 %2</source>

@@ -924,13 +924,19 @@ Declinación magnética del World Magnetic Model 2025</translation>
         <source>DR %1: %2</source>
         <translation>DR %1: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
-        <translation>y %n fila(s) más ilegible(s) (la ayuda dice por qué).</translation>
+        <translation>
+            <numerusform>y %n fila más ilegible (su ayuda dice por qué).</numerusform>
+            <numerusform>y %n filas más ilegibles (su ayuda dice por qué).</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n row(s) follow the DR and wait for it.</source>
-        <translation>%n fila(s) siguen el DR y lo esperan.</translation>
+        <translation>
+            <numerusform>%n fila sigue el DR y lo espera.</numerusform>
+            <numerusform>%n filas siguen el DR y lo esperan.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fix %1 %2</source>

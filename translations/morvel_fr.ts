@@ -924,13 +924,19 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
         <source>DR %1: %2</source>
         <translation>DR %1 : %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
-        <translation>et %n autre(s) ligne(s) illisible(s) (l&apos;info-bulle dit pourquoi).</translation>
+        <translation>
+            <numerusform>et %n autre ligne illisible (son info-bulle dit pourquoi).</numerusform>
+            <numerusform>et %n autres lignes illisibles (leurs info-bulles disent pourquoi).</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n row(s) follow the DR and wait for it.</source>
-        <translation>%n ligne(s) suivent le DR et l&apos;attendent.</translation>
+        <translation>
+            <numerusform>%n ligne suit le DR et l&apos;attend.</numerusform>
+            <numerusform>%n lignes suivent le DR et l&apos;attendent.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fix %1 %2</source>
