@@ -24,6 +24,8 @@ QStringList folders(const QString& given)
             QStringLiteral(MORVEL_TRANSLATIONS_INSTALLED)};
 }
 
+QString loadedLanguage;
+
 /// The plain libraries' messages looked up where the windows' are.
 std::string libraryPhrase(const char* context, const char* english)
 {
@@ -52,6 +54,7 @@ bool loadTranslations(const QLocale& locale, const QString& folder)
         }
     // English holds only the plurals; the libraries say their own English.
     navtext::setTranslator(own && !english ? &libraryPhrase : nullptr);
+    loadedLanguage = own && !english ? QLocale::languageToCode(locale.language()) : QString();
     if (english)
         return false;
     // Qt's own dialogs (file, print, the message box's buttons) in the same
@@ -63,6 +66,11 @@ bool loadTranslations(const QLocale& locale, const QString& folder)
         QCoreApplication::installTranslator(qt.get());
     }
     return own != nullptr;
+}
+
+QString languageCode()
+{
+    return loadedLanguage;
 }
 
 void keepDecimalPoint()

@@ -24,6 +24,10 @@ inline constexpr char formContext[] = "Calculator";
 /// has no translation for the language.
 bool loadTranslations(const QLocale& locale = QLocale::system(), const QString& folder = {});
 
+/// The language of the translations loaded ("fr", "de", "es"), empty for
+/// English: the manual is shown in it where it has been written in it.
+QString languageCode();
+
 /// Numbers keep their decimal point whatever the user's language: the
 /// windows and the libraries read and write "12.5", never "12,5". Part of
 /// initialise().

@@ -10,15 +10,18 @@
 #include "shell/main_menu.h"
 #include "shell/program.h"
 #include "sightwin/sight_window.h"
+#include "toolkit/help.h"
 #include "toolkit/language.h"
 #include "toolkit/services.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -116,6 +119,35 @@ TEST_F(LanguageTest, EveryTranslationIsCompleteAndKeepsWhatTheWindowPutsIn)
         ASSERT_TRUE(t.load(QStringLiteral("morvel_%1").arg(QLatin1String(code)), qmDir)) << code;
         for (const char* source : shell::formTexts())
             EXPECT_FALSE(t.translate(toolkit::formContext, source).isEmpty()) << code << ": " << source;
+    }
+}
+
+TEST_F(LanguageTest, TheManualOpensInTheLanguageOnScreen)
+{
+    // The page's headings and the pages it links to, as written.
+    const QRegularExpression marks(QStringLiteral("^#+ |\\]\\(([^)]*)\\)"), QRegularExpression::MultilineOption);
+    const auto outline = [&](const QString& path) {
+        QFile page(path);
+        if (!page.open(QIODevice::ReadOnly))
+            return QStringList{QStringLiteral("missing")};
+        QStringList found;
+        for (auto m = marks.globalMatch(QString::fromUtf8(page.readAll())); m.hasNext();) {
+            const auto mark = m.next();
+            found << (mark.captured(1).isEmpty() ? QStringLiteral("#") : mark.captured(1));
+        }
+        return found;
+    };
+    const QStringList pages = QDir(QStringLiteral(":/manual")).entryList({QStringLiteral("*.md")});
+    ASSERT_FALSE(pages.isEmpty());
+    for (const Language& l : languages) {
+        toolkit::loadTranslations(QLocale(l.language), qmDir);
+        const QString folder = l.language == QLocale::English ? QString() : QString::fromLatin1(l.code) + u'/';
+        const QTextBrowser& shown = toolkit::showHelp(QStringLiteral("sight-window"));
+        EXPECT_EQ(shown.source().path(), QStringLiteral("/manual/%1sight-window.md").arg(folder)) << l.code;
+        EXPECT_GT(shown.document()->characterCount(), 2000) << l.code;
+        for (const QString& page : pages)
+            EXPECT_EQ(outline(QStringLiteral(":/manual/%1%2").arg(folder, page)), outline(QStringLiteral(":/manual/") + page))
+                << l.code << " " << page.toStdString();
     }
 }
 
