@@ -20,12 +20,6 @@ namespace {
 
 using math::degree;
 
-/// The texts of this file in the context lupdate gives them, the namespace's.
-QString tr(const char* s, const char* disambiguation = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("morvel::sightwin", s, disambiguation, n);
-}
-
 /// "Row 3 (Vega)", or "Row 3" while it has no body.
 QString rowName(const sightlog::Logbook& book, size_t row)
 {
