@@ -175,7 +175,7 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
         if (const std::optional<sightlog::SetDrift> sd = sightlog::setAndDrift(w); sd)
             lines.push_back(
                 {tr("Set and drift:"),
-                 !sd->found.ok()          ? QStringLiteral(" none: ") + text(sd->found.error)
+                 !sd->found.ok()          ? tr(" none: %1").arg(text(sd->found.error))
                  : sd->found.miles < 0.05
                      ? tr(" none: the fix is at the DR after %1 h").arg(QString::number(sd->hours, 'f', 1))
                      : tr(" %1, %2 kn since the DR (%3 nm in %4 h)")

@@ -82,7 +82,7 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
 
     // The twilights, each button setting the time halfway through its
     // morning's or evening's.
-    morning_ = new QPushButton(tr("Mo&rning twilight"), this);
+    morning_ = new QPushButton(tr("Mor&ning twilight"), this);
     morning_->setObjectName(QStringLiteral("morning"));
     evening_ = new QPushButton(tr("E&vening twilight"), this);
     evening_->setObjectName(QStringLiteral("evening"));

@@ -4,6 +4,7 @@
 // numbers with a point in every language. MORVEL_SNAPSHOT_DIR=DIR keeps the
 // main menu, the calculators and the sight window in each language there.
 #include "calc/decimal_window.h"
+#include "compasswin/compass_window.h"
 #include "calc/dm_window.h"
 #include "gcs/gcs_window.h"
 #include "shell/form_texts.h"
@@ -15,6 +16,12 @@
 #include "toolkit/services.h"
 
 #include <QDir>
+#include <QTabWidget>
+#include <QTabBar>
+#include <QMenuBar>
+#include <QKeySequence>
+#include <QGroupBox>
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -26,8 +33,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <cstdio>
+#include <map>
 #include <string_view>
 
 using namespace morvel;
@@ -203,6 +212,54 @@ TEST_F(LanguageTest, EveryTextTheCalculatorsShowIsTranslatedAndFits)
                 f->image().save(QStringLiteral("%1/%2-%3.png").arg(dir, f->name(), QLatin1String(l.code)));
             p.sight().show();
             p.sight().grab().toImage().save(QStringLiteral("%1/sight-%2.png").arg(dir, QLatin1String(l.code)));
+        }
+    }
+}
+
+/// The Alt keys of what a window shows: each key with the texts that take it.
+std::map<int, QStringList> altKeys(QWidget& window)
+{
+    std::map<int, QStringList> keys;
+    const auto take = [&](const QString& text) {
+        if (const QKeySequence k = QKeySequence::mnemonic(text); !k.isEmpty())
+            keys[k[0].toCombined()] << text;
+    };
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window))
+            continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            take(b->text());
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            take(l->text());
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            take(g->title());
+        else if (auto* t = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < t->count(); ++i)
+                take(t->tabText(i));
+        else if (auto* m = qobject_cast<QMenuBar*>(w))
+            for (QAction* a : m->actions())
+                take(a->text());
+    }
+    return keys;
+}
+
+TEST_F(LanguageTest, NoTwoTextsInAWindowShareAnAltKey)
+{
+    for (const Language& l : languages) {
+        shell::Program& p = start(l.language);
+        const std::array<QWidget*, 2> windows = {&p.sight(), &p.compass()};
+        for (QWidget* window : windows) {
+            window->show();
+            // Each page of each tabbed part in turn.
+            const QList<QTabWidget*> tabbed = window->findChildren<QTabWidget*>();
+            for (QTabWidget* tabs : tabbed)
+                for (int page = 0; page < tabs->count(); ++page) {
+                    tabs->setCurrentIndex(page);
+                    for (const auto& [key, texts] : altKeys(*window))
+                        EXPECT_EQ(texts.size(), 1) << l.code << " " << window->objectName().toStdString() << ": "
+                                                   << texts.join(QStringLiteral(" / ")).toStdString();
+                }
+            window->hide();
         }
     }
 }
