@@ -155,7 +155,7 @@ void SightWindow::buildMenus()
     connect(actCarryCurrent, &QAction::triggered, this, &SightWindow::carryCurrent);
     buildPlotterMenu();
 
-    QMenu* almanac = menuBar()->addMenu(tr("Al&manac"));
+    QMenu* almanac = menuBar()->addMenu(tr("&Almanac"));
     actDailyPages = action(tr("&Daily Pages..."), QKeySequence(), &SightWindow::dailyPages);
     almanac->addAction(actDailyPages);
 

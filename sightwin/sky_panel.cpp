@@ -82,9 +82,9 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
 
     // The twilights, each button setting the time halfway through its
     // morning's or evening's.
-    morning_ = new QPushButton(tr("Mor&ning twilight"), this);
+    morning_ = new QPushButton(tr("&Morning twilight"), this);
     morning_->setObjectName(QStringLiteral("morning"));
-    evening_ = new QPushButton(tr("E&vening twilight"), this);
+    evening_ = new QPushButton(tr("Eve&ning twilight"), this);
     evening_->setObjectName(QStringLiteral("evening"));
     auto* twilights = new QGridLayout;
     twilights->addWidget(new QLabel(tr("Nautical"), this), 0, 1);
@@ -121,7 +121,7 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     highest_->setAccessibleName(tr("Highest altitude"));
     lowest_->setToolTip(tr("Lowest altitude listed, degrees, e.g. 15"));
     highest_->setToolTip(tr("Highest altitude listed, degrees, e.g. 70"));
-    allAbove_ = new QCheckBox(tr("&All above the horizon"), this);
+    allAbove_ = new QCheckBox(tr("All above the horizon"), this);
     allAbove_->setObjectName(QStringLiteral("allAbove"));
     auto* altitudes = new QHBoxLayout;
     altitudes->addWidget(lowest_);
@@ -351,12 +351,10 @@ void SkyPanel::showSky()
     else if (sky_.bodies.empty())
         message_->setText(tr("No body above the horizon."));
     else if (allAbove_->isChecked())
-        message_->setText(tr("%1 bodies above the horizon.").arg(sky_.bodies.size()));
+        message_->setText(tr("%n bodies above the horizon.", nullptr, int(sky_.bodies.size())));
     else
-        message_->setText(tr("%1 of the %2 bodies above the horizon are %3.")
-                              .arg(shown)
-                              .arg(sky_.bodies.size())
-                              .arg(altitudes));
+        message_->setText(
+            tr("%1 of the %n bodies above the horizon are %2.", nullptr, int(sky_.bodies.size())).arg(shown).arg(altitudes));
 
     if (!at_ || !sky_.ok()) {
         suggestion_->clear();

@@ -18,4 +18,21 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>morvel::sightwin::SkyPanel</name>
+    <message numerus="yes">
+        <source>%n bodies above the horizon.</source>
+        <translation>
+            <numerusform>%n body above the horizon.</numerusform>
+            <numerusform>%n bodies above the horizon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n bodies above the horizon are %2.</source>
+        <translation>
+            <numerusform>%1 of the %n body above the horizon is %2.</numerusform>
+            <numerusform>%1 of the %n bodies above the horizon are %2.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
