@@ -41,7 +41,7 @@ std::string named(const almanac::Body& body)
         return say(MORVEL_TR("compass", "the Sun"));
     if (body.kind == almanac::BodyKind::moon)
         return say(MORVEL_TR("compass", "the Moon"));
-    return body.name;
+    return std::string(body.name);
 }
 
 /// The error, variation and deviation of a check whose azimuth is found.
