@@ -3,6 +3,7 @@
 #include "almanac/ephemeris.h"
 #include "almanac/magnitude.h"
 #include "almanac/stars.h"
+#include "navtext/say.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -133,7 +134,7 @@ Place Sky::solarSystem(const Body& body) const
                 planet = &f;
         if (!planet) {
             Place p;
-            p.error = "no ephemeris for " + std::string(body.name);
+            p.error = navtext::say(MORVEL_TR("almanac", "no ephemeris for %1"), {body.name});
             return p;
         }
         double now[3], v[3], h[3];

@@ -77,12 +77,13 @@ std::string DailyPage::eventText(size_t latitude, EventKind k) const
         return date.dayAndMinute(e.times.front()).second;
     const bool moon = k == EventKind::moonrise || k == EventKind::moonset;
     const Event& rise = d[moon ? EventKind::moonrise : EventKind::sunrise];
-    auto says = [](const Event& ev, const char* what) { return ev.note.find(what) != std::string::npos; };
-    if (says(e, "above the horizon all day") || says(rise, "above the horizon all day"))
+    // Above all day at rising and setting is above all day for the
+    // twilights too; a twilight's own above all day is one that never comes.
+    if (rise.absence == Event::Absence::aboveAll)
         return "\u25A1";
-    if (says(e, "never"))
+    if (e.absence == Event::Absence::aboveAll)
         return "////";
-    if (says(e, "below the horizon all day"))
+    if (e.absence == Event::Absence::belowAll)
         return "\u25A0";
     return "--";
 }

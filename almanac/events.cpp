@@ -1,5 +1,7 @@
 #include "almanac/events.h"
 
+#include "navtext/say.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -275,13 +277,12 @@ private:
 };
 
 /// Why a body did not cross an altitude in the day, from the day's samples.
-std::string whyNone(const std::vector<double>& s, const std::string& aboveAll, const std::string& belowAll,
-                    const std::string& other)
+Event::Absence whyNone(const std::vector<double>& s)
 {
     bool above = true, below = true;
     for (double v : s)
         (v >= 0 ? below : above) = false;
-    return above ? aboveAll : below ? belowAll : other;
+    return above ? Event::Absence::aboveAll : below ? Event::Absence::belowAll : Event::Absence::noCrossing;
 }
 
 }  // namespace
@@ -314,43 +315,57 @@ std::vector<DayEvents> eventsOf(const Track& sun, const Track& moon, const std::
     struct Level {
         EventKind up, down;
         double altitude;
-        const char *aboveAll, *belowAll, *noUp, *noDown;
+        navtext::Phrase aboveAll, belowAll, noUp, noDown;
     };
     const Level levels[] = {
-        {EventKind::sunrise, EventKind::sunset, -50 * arcminute, "the Sun above the horizon all day",
-         "the Sun below the horizon all day", "the Sun does not rise this day", "the Sun does not set this day"},
+        {EventKind::sunrise, EventKind::sunset, -50 * arcminute,
+         MORVEL_TR("almanac", "the Sun above the horizon all day"),
+         MORVEL_TR("almanac", "the Sun below the horizon all day"),
+         MORVEL_TR("almanac", "the Sun does not rise this day"),
+         MORVEL_TR("almanac", "the Sun does not set this day")},
         {EventKind::civilDawn, EventKind::civilDusk, -6 * degree,
-         "the Sun never 6° below the horizon: no civil twilight", "the Sun more than 6° below the horizon all day",
-         "the Sun does not rise through 6° below the horizon this day",
-         "the Sun does not sink through 6° below the horizon this day"},
+         MORVEL_TR("almanac", "the Sun never 6° below the horizon: no civil twilight"),
+         MORVEL_TR("almanac", "the Sun more than 6° below the horizon all day"),
+         MORVEL_TR("almanac", "the Sun does not rise through 6° below the horizon this day"),
+         MORVEL_TR("almanac", "the Sun does not sink through 6° below the horizon this day")},
         {EventKind::nauticalDawn, EventKind::nauticalDusk, -12 * degree,
-         "the Sun never 12° below the horizon: no nautical twilight",
-         "the Sun more than 12° below the horizon all day",
-         "the Sun does not rise through 12° below the horizon this day",
-         "the Sun does not sink through 12° below the horizon this day"},
-        {EventKind::moonrise, EventKind::moonset, 0, "the Moon above the horizon all day",
-         "the Moon below the horizon all day", "the Moon does not rise this day", "the Moon does not set this day"},
+         MORVEL_TR("almanac", "the Sun never 12° below the horizon: no nautical twilight"),
+         MORVEL_TR("almanac", "the Sun more than 12° below the horizon all day"),
+         MORVEL_TR("almanac", "the Sun does not rise through 12° below the horizon this day"),
+         MORVEL_TR("almanac", "the Sun does not sink through 12° below the horizon this day")},
+        {EventKind::moonrise, EventKind::moonset, 0, MORVEL_TR("almanac", "the Moon above the horizon all day"),
+         MORVEL_TR("almanac", "the Moon below the horizon all day"),
+         MORVEL_TR("almanac", "the Moon does not rise this day"),
+         MORVEL_TR("almanac", "the Moon does not set this day")},
     };
     const Meridian sunOn(sun, lon, from, false), moonOn(moon, lon, from, true);
     const std::vector<double> sunPasses = transits(sun, lon, from), moonPasses = transits(moon, lon, from);
     std::vector<DayEvents> all;
     for (double lat : lats) {
         DayEvents d;
-        auto set = [&](EventKind k, std::vector<double> times, const std::string& why) {
+        auto set = [&](EventKind k, std::vector<double> times, Event::Absence why, navtext::Phrase note) {
             Event& e = d.events[size_t(k)];
             e.times = std::move(times);
-            if (e.times.empty())
-                e.note = why;
+            if (e.times.empty()) {
+                e.absence = why;
+                e.note = navtext::say(note);
+            }
         };
         for (const Level& l : levels) {
             const Meridian& m = l.up == EventKind::moonrise ? moonOn : sunOn;
             const std::vector<double> s = m.samples(std::sin(lat), std::cos(lat), l.altitude);
+            const Event::Absence why = whyNone(s);
             for (bool rising : {true, false})
-                set(rising ? l.up : l.down, m.crossings(lat, l.altitude, rising, s),
-                    whyNone(s, l.aboveAll, l.belowAll, rising ? l.noUp : l.noDown));
+                set(rising ? l.up : l.down, m.crossings(lat, l.altitude, rising, s), why,
+                    why == Event::Absence::aboveAll   ? l.aboveAll
+                    : why == Event::Absence::belowAll ? l.belowAll
+                    : rising                          ? l.noUp
+                                                      : l.noDown);
         }
-        set(EventKind::sunTransit, sunPasses, "the Sun does not cross the meridian this day");
-        set(EventKind::moonTransit, moonPasses, "the Moon does not cross the meridian this day");
+        set(EventKind::sunTransit, sunPasses, Event::Absence::noCrossing,
+            MORVEL_TR("almanac", "the Sun does not cross the meridian this day"));
+        set(EventKind::moonTransit, moonPasses, Event::Absence::noCrossing,
+            MORVEL_TR("almanac", "the Moon does not cross the meridian this day"));
         all.push_back(std::move(d));
     }
     return all;

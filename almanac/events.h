@@ -35,7 +35,8 @@
 /// No event. In polar summer and winter, and on the day each month when the
 /// Moon rises (sets, crosses the meridian) after the day's end, an event
 /// has no time and says why in its note: "the Sun above the horizon all
-/// day", "the Moon does not rise this day", ... An event that happens
+/// day", "the Moon does not rise this day", ..., and as a value in its
+/// absence, which code reads rather than the words. An event that happens
 /// twice in the day (the Moon near the poles) has both times, in order.
 #pragma once
 
@@ -116,8 +117,13 @@ enum class EventKind {
 constexpr int eventKinds = 10;
 
 struct Event {
+    /// Why an event has no time: the body above (below) the altitude the
+    /// whole day, or crossing it only the other way or on another day.
+    enum class Absence { none, aboveAll, belowAll, noCrossing };
+
     std::vector<double> times;  ///< hours after the date's midnight, in order
-    std::string note;           ///< why there is none; empty when there is one
+    std::string note;           ///< why there is none, in words; empty when there is one
+    Absence absence = Absence::none;  ///< why there is none, as a value
 };
 
 struct DayEvents {

@@ -1,5 +1,7 @@
 #include "almanac/time.h"
 
+#include "navtext/say.h"
+
 #include <erfa.h>
 #include <erfam.h>
 
@@ -96,13 +98,16 @@ Instant Instant::parse(std::string_view text, double dut1)
     std::string quoted(1, '"');
     quoted.append(text.substr(0, 40));
     quoted += '"';
-    const std::string form = " is not a UTC instant of the form 2026-12-07T17:32:10Z";
+    const auto notInstant = [&] {
+        return refused(navtext::say(MORVEL_TR("almanac", "%1 is not a UTC instant of the form 2026-12-07T17:32:10Z"),
+                                    {quoted}));
+    };
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, whole = 0;
     if (!digits(text, 0, 4, year) || text.size() < 19 || text[4] != '-' || !digits(text, 5, 2, month)
         || text[7] != '-' || !digits(text, 8, 2, day) || (text[10] != 'T' && text[10] != ' ')
         || !digits(text, 11, 2, hour) || text[13] != ':' || !digits(text, 14, 2, minute) || text[16] != ':'
         || !digits(text, 17, 2, whole))
-        return refused(quoted + form);
+        return notInstant();
     std::size_t pos = 19;
     double second = whole;
     if (pos < text.size() && text[pos] == '.') {
@@ -112,24 +117,26 @@ Instant Instant::parse(std::string_view text, double dut1)
         for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos, scale /= 10)
             second += (text[pos] - '0') * scale;
         if (pos == start)
-            return refused(quoted + form);
+            return notInstant();
     }
     if (pos == text.size())
-        return refused("give the time in UTC with its Z: " + std::string(text) + "Z");
+        return refused(navtext::say(MORVEL_TR("almanac", "give the time in UTC with its Z: %1Z"), {text}));
     if (text[pos] != 'Z' || pos + 1 != text.size())
-        return refused(quoted + form);
+        return notInstant();
     return fromUtc(year, month, day, hour, minute, second, dut1);
 }
 
 Instant Instant::fromUtc(int year, int month, int day, int hour, int minute, double second, double dut1)
 {
     if (!(std::fabs(dut1) <= 0.9))
-        return refused("DUT1 must lie between -0.9 and +0.9 seconds");
+        return refused(navtext::say(MORVEL_TR("almanac", "DUT1 must lie between -0.9 and +0.9 seconds")));
     if (year < 1900 || year > 2100)
-        return refused("the almanac covers 1900 to 2100; " + std::to_string(year) + " is outside");
+        return refused(navtext::say(MORVEL_TR("almanac", "the almanac covers 1900 to 2100; %1 is outside"),
+                                    {std::to_string(year)}));
     const bool ut1 = year < firstUtcYear;
     if (ut1 && dut1 != 0)
-        return refused("DUT1 is UT1 - UTC, and UTC began on 1960-01-01: a time before it is UT1 itself");
+        return refused(navtext::say(
+            MORVEL_TR("almanac", "DUT1 is UT1 - UTC, and UTC began on 1960-01-01: a time before it is UT1 itself")));
     double u1 = 0, u2 = 0;
     // eraDtf2d checks the calendar and the clock: below 0 a bad field, 2 or
     // 3 a time past the end of the day; 1 only warns of a year beyond the
@@ -140,8 +147,10 @@ Instant Instant::fromUtc(int year, int month, int day, int hour, int minute, dou
     if (status < 0 || status >= 2)
     {
         const bool leap = status >= 2 && hour == 23 && minute == 59 && second < 61;
-        return refused("no such date and time: " + isoText(year, month, day, hour, minute, second)
-                       + (leap ? " (no leap second that long ended that day)" : ""));
+        return refused(navtext::say(
+            leap ? MORVEL_TR("almanac", "no such date and time: %1 (no leap second that long ended that day)")
+                 : MORVEL_TR("almanac", "no such date and time: %1"),
+            {isoText(year, month, day, hour, minute, second)}));
     }
     Instant i;
     if (ut1) {
@@ -164,10 +173,11 @@ Instant Instant::fromUtc(int year, int month, int day, int hour, int minute, dou
 Instant Instant::fromJulian(double jdTT, double jdUT1)
 {
     if (!std::isfinite(jdTT) || !std::isfinite(jdUT1) || std::fabs(jdTT - jdUT1) * ERFA_DAYSEC > 300)
-        return refused("TT and UT1 must be Julian dates less than 300 s apart");
+        return refused(navtext::say(MORVEL_TR("almanac", "TT and UT1 must be Julian dates less than 300 s apart")));
     if (jdUT1 < firstJd || jdUT1 >= endJd)
-        return refused("the almanac covers 1900 to 2100; the Julian date " + std::to_string(jdUT1)
-                       + " is outside");
+        return refused(navtext::say(MORVEL_TR("almanac", "the almanac covers 1900 to 2100; the Julian date %1 is "
+                                                         "outside"),
+                                    {std::to_string(jdUT1)}));
     Instant i;
     i.tt1_ = std::floor(jdTT);
     i.tt2_ = jdTT - i.tt1_;

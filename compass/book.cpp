@@ -2,6 +2,7 @@
 
 #include "compass/magnetic.h"
 #include "navtext/navtext.h"
+#include "navtext/say.h"
 #include "sightlog/csv_reader.h"
 #include "sightlog/sight_texts.h"
 
@@ -12,6 +13,7 @@ namespace morvel::compass {
 namespace {
 
 using enum BookColumn;
+using navtext::say;
 
 constexpr const char* headerText = "utc,body,bearing,compass,heading,variation";
 
@@ -65,10 +67,11 @@ RowResult workRow(const BookCells& cells, const sightlog::DrRead& dr)
     };
     for (BookColumn c : {utc, body, bearing})
         if (blank(cell(cells, c)))
-            refuse(RowStatus::incomplete, c, std::string("no ") + bookColumnNames[size_t(c)] + " yet");
+            refuse(RowStatus::incomplete, c, say(MORVEL_TR("compass", "no %1 yet"), {bookColumnNames[size_t(c)]}));
     if (!dr.ok())
         refuse(dr.given ? RowStatus::bad : RowStatus::incomplete, utc,
-               dr.given ? "the DR cannot be read: " + dr.error : "no DR: give the DR the bearings were taken at");
+               dr.given ? say(MORVEL_TR("compass", "the DR cannot be read: %1"), {dr.error})
+                        : say(MORVEL_TR("compass", "no DR: give the DR the bearings were taken at")));
     if (!r.why.empty())
         return r;
 
@@ -82,21 +85,25 @@ RowResult workRow(const BookCells& cells, const sightlog::DrRead& dr)
         b.when = *when;
     if (const auto found = almanac::findBody(cell(cells, body)); !found || found->kind == almanac::BodyKind::aries)
         refuse(RowStatus::bad, body,
-               sightlog::noBodyText(cell(cells, body), "Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star",
-                                    false));
+               sightlog::noBodyText(
+                   cell(cells, body),
+                   say(MORVEL_TR("compass", "Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star")),
+                   false));
     else
         b.body = *found;
-    const navtext::AngleRead a = navtext::readNavAngle(cell(cells, bearing), navtext::AngleKind::circle, "a bearing");
+    const navtext::AngleRead a =
+        navtext::readNavAngle(cell(cells, bearing), navtext::AngleKind::circle, say(MORVEL_TR("compass", "a bearing")));
     if (!a.ok)
         refuse(RowStatus::bad, bearing, a.error);
     b.bearing = a.radians;
     if (const std::optional<Instrument> i = instrumentOf(cell(cells, compass)))
         b.instrument = *i;
     else
-        refuse(RowStatus::bad, compass, navtext::quoted(cell(cells, compass)) + " is not magnetic or gyro");
+        refuse(RowStatus::bad, compass,
+               say(MORVEL_TR("compass", "%1 is not magnetic or gyro"), {navtext::quoted(cell(cells, compass))}));
     if (!blank(cell(cells, heading))) {
-        const navtext::AngleRead h =
-            navtext::readNavAngle(cell(cells, heading), navtext::AngleKind::circle, "a compass heading");
+        const navtext::AngleRead h = navtext::readNavAngle(cell(cells, heading), navtext::AngleKind::circle,
+                                                           say(MORVEL_TR("compass", "a compass heading")));
         if (!h.ok)
             refuse(RowStatus::bad, heading, h.error);
         r.heading = h.radians;
@@ -111,16 +118,17 @@ RowResult workRow(const BookCells& cells, const sightlog::DrRead& dr)
     const std::string& v = cell(cells, variation);
     if (!blank(v) && b.instrument == Instrument::gyro)
         refuse(RowStatus::bad, variation,
-               "a gyro takes no variation: it points to true north, and its error is the whole of it");
+               say(MORVEL_TR("compass", "a gyro takes no variation: it points to true north, and its error is the "
+                                        "whole of it")));
     else if (sightlog::sameName(v, "auto")) {
         const Field f = fieldAt(b.lat, b.lon, b.when);
         if (!f.ok())
-            refuse(RowStatus::bad, variation, f.why + "; give the chart's variation");
+            refuse(RowStatus::bad, variation, say(MORVEL_TR("compass", "%1; give the chart's variation"), {f.why}));
         b.variation = f.variation;
         r.modelled = true;
         r.warning = zoneWarning(f);
     } else if (!blank(v)) {
-        const navtext::AngleRead e = navtext::readEastWest(v, "a variation");
+        const navtext::AngleRead e = navtext::readEastWest(v, say(MORVEL_TR("compass", "a variation")));
         if (!e.ok)
             refuse(RowStatus::bad, variation, e.error);
         b.variation = e.radians;
@@ -197,10 +205,11 @@ BookFile readBook(std::istream& in)
         book.head.push_back(std::move(line));
     };
     if (!reader.header(cells, headLine))
-        return refuseHeader(0, std::string("no header: the book starts with a line naming its columns (") +
-                                   headerText + ")");
+        return refuseHeader(0, say(MORVEL_TR("compass", "no header: the book starts with a line naming its "
+                                                        "columns (%1)"),
+                                   {headerText}));
     if (reader.fault() != sightlog::LineFault::none)
-        return refuseHeader(0, reader.why() + " in the header");
+        return refuseHeader(0, say(MORVEL_TR("compass", "%1 in the header"), {reader.why()}));
     std::array<int, bookColumns> at;
     at.fill(-1);
     for (size_t i = 0; i < cells.size(); ++i) {
@@ -208,14 +217,16 @@ BookFile readBook(std::istream& in)
         while (c < bookColumns && !sightlog::sameName(cells[i], bookColumnNames[c]))
             ++c;
         if (c == bookColumns || at[c] >= 0)
-            return refuseHeader(int(i) + 1, (c == bookColumns ? "unknown column " : "column twice: ") +
-                                                navtext::quoted(cells[i]) + "; an azimuth book has the columns " +
-                                                headerText);
+            return refuseHeader(int(i) + 1,
+                                say(c == bookColumns
+                                        ? MORVEL_TR("compass", "unknown column %1; an azimuth book has the columns %2")
+                                        : MORVEL_TR("compass", "column twice: %1; an azimuth book has the columns %2"),
+                                    {navtext::quoted(cells[i]), headerText}));
         at[c] = int(i);
     }
     for (BookColumn c : {utc, body, bearing})
         if (at[size_t(c)] < 0)
-            return refuseHeader(0, std::string("no column '") + bookColumnNames[size_t(c)] + "'");
+            return refuseHeader(0, say(MORVEL_TR("compass", "no column '%1'"), {bookColumnNames[size_t(c)]}));
     if (!drLine.found)
         book.drAt = book.head.size();
     const size_t width = cells.size();

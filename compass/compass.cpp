@@ -3,6 +3,7 @@
 #include "almanac/almanac.h"
 #include "engine/triangle.h"
 #include "navtext/navtext.h"
+#include "navtext/say.h"
 #include "sight/corrections.h"
 #include "sight/horizon.h"
 #include "sight/reduction.h"
@@ -14,6 +15,7 @@ namespace morvel::compass {
 namespace {
 
 using math::degree, math::halfPi, math::pi;
+using navtext::say;
 
 /// Seconds within which the moment of the amplitude is taken as found.
 constexpr double momentTolerance = 0.5;
@@ -23,18 +25,23 @@ constexpr int momentIterations = 10;
 std::string refusedAtOnce(const Bearing& b)
 {
     if (b.body.kind == almanac::BodyKind::aries)
-        return "Aries is a point of the sky, not a body to take a bearing of";
+        return say(MORVEL_TR("compass", "Aries is a point of the sky, not a body to take a bearing of"));
     if (std::abs(b.lat) > halfPi - 1e-9)
-        return std::string("at a pole every direction is ") + (b.lat > 0 ? "south" : "north") +
-               ": a bearing there has no azimuth to check";
+        return say(b.lat > 0 ? MORVEL_TR("compass", "at a pole every direction is south: a bearing there has no "
+                                                    "azimuth to check")
+                             : MORVEL_TR("compass", "at a pole every direction is north: a bearing there has no "
+                                                    "azimuth to check"));
     return {};
 }
 
 /// The body's name as a message writes it: "the Sun", "Vega".
 std::string named(const almanac::Body& body)
 {
-    const bool article = body.kind == almanac::BodyKind::sun || body.kind == almanac::BodyKind::moon;
-    return (article ? "the " : "") + std::string(body.name);
+    if (body.kind == almanac::BodyKind::sun)
+        return say(MORVEL_TR("compass", "the Sun"));
+    if (body.kind == almanac::BodyKind::moon)
+        return say(MORVEL_TR("compass", "the Moon"));
+    return std::string(body.name);
 }
 
 /// The error, variation and deviation of a check whose azimuth is found.
@@ -87,7 +94,7 @@ Check byAzimuth(const Bearing& b)
         return refused(p.error);
     const sight::Horizon h = sight::horizonOf(p.gha, p.dec, b.lat, b.lon);
     if (h.hc > halfPi - degree / 60)
-        return refused(named(b.body) + " stands at the zenith, where it has no azimuth");
+        return refused(say(MORVEL_TR("compass", "%1 stands at the zenith, where it has no azimuth"), {named(b.body)}));
     // The sextant altitude of the upper limb from a height of eye of 0:
     // below 0 the body is below the horizon. Far below it the refraction
     // formula has nothing to say, and needs asking nothing.
@@ -95,9 +102,10 @@ Check byAzimuth(const Bearing& b)
                       sight::sextantAltitude(h.hc, sight::Conditions{}, sight::Limb::upper,
                                              sight::figuresOf(b.body, p), b.lat, h.zn) >= 0;
     if (!seen)
-        return refused(named(b.body) + " is below the horizon there and then (its centre " +
-                       navtext::degreesText(h.hc) + " true): no bearing of it could be taken; is the time, the "
-                       "position or the body mistyped?");
+        return refused(say(MORVEL_TR("compass", "%1 is below the horizon there and then (its centre %2 true): no "
+                                                "bearing of it could be taken; is the time, the position or the body "
+                                                "mistyped?"),
+                           {named(b.body), navtext::degreesText(h.hc)}));
     Check c;
     c.azimuth = h.zn;
     c.altitude = h.hc;
@@ -116,12 +124,17 @@ Check byAmplitude(const Bearing& b, const AmplitudeOptions& o)
         return refused(p.error);
     const sight::Horizon now = sight::horizonOf(p.gha, p.dec, b.lat, b.lon);
     double h0 = horizonAltitude(b.body, p, o, b.lat, now.zn);
-    const char* horizon = o.horizon == Horizon::visible ? "visible" : "celestial";
+    const std::string horizon = o.horizon == Horizon::visible ? say(MORVEL_TR("compass", "the visible horizon"))
+                                                              : say(MORVEL_TR("compass", "the celestial horizon"));
     if (std::abs(now.hc - h0) > amplitudeReach)
-        return refused(named(b.body) + "'s centre is " + navtext::degreesText(std::abs(now.hc - h0)) +
-                       (now.hc > h0 ? " above" : " below") + " the " + horizon +
-                       " horizon at that time: the amplitude is taken as it rises or sets, within " +
-                       navtext::degreesText(amplitudeReach) + " of the horizon; is the time right?");
+        return refused(say(now.hc > h0 ? MORVEL_TR("compass", "%1's centre is %2 above %3 at that time: the amplitude "
+                                                              "is taken as it rises or sets, within %4 of the horizon; "
+                                                              "is the time right?")
+                                       : MORVEL_TR("compass", "%1's centre is %2 below %3 at that time: the amplitude "
+                                                              "is taken as it rises or sets, within %4 of the horizon; "
+                                                              "is the time right?"),
+                           {named(b.body), navtext::degreesText(std::abs(now.hc - h0)), horizon,
+                            navtext::degreesText(amplitudeReach)}));
 
     double lha = sight::localHourAngle(p.gha, b.lon);
     const bool rising = lha > pi;
@@ -137,11 +150,13 @@ Check byAmplitude(const Bearing& b, const AmplitudeOptions& o)
     for (int i = 0; i < momentIterations; ++i) {
         const engine::Solved s = engine::solveTriangle(22, engine::givens(b.lat, 0, p.dec, h0, 0));
         if (s.count < 1)
-            return refused(named(b.body) + " does not rise or set there that day: at " +
-                           navtext::navLatitudeText(b.lat, false) + " with its declination " +
-                           navtext::navLatitudeText(p.dec, false) + " it stays " +
-                           (std::abs(p.dec - b.lat) < std::abs(p.dec + b.lat) ? "above" : "below") + " the " +
-                           horizon + " horizon");
+            return refused(say(std::abs(p.dec - b.lat) < std::abs(p.dec + b.lat)
+                                   ? MORVEL_TR("compass", "%1 does not rise or set there that day: at %2 with its "
+                                                          "declination %3 it stays above %4")
+                                   : MORVEL_TR("compass", "%1 does not rise or set there that day: at %2 with its "
+                                                          "declination %3 it stays below %4"),
+                               {named(b.body), navtext::navLatitudeText(b.lat, false),
+                                navtext::navLatitudeText(p.dec, false), horizon}));
         // The set on the side it stands: east of the meridian when rising.
         const engine::Triangle& at =
             s.count == 2 && ((s.sets[1].lha > pi) == rising) ? s.sets[1] : s.sets[0];
@@ -162,7 +177,7 @@ Check byAmplitude(const Bearing& b, const AmplitudeOptions& o)
         lha = sight::localHourAngle(p.gha, b.lon);
         h0 = horizonAltitude(b.body, p, o, b.lat, at.zn);
     }
-    return refused("the moment " + named(b.body) + " stands on the horizon did not settle");
+    return refused(say(MORVEL_TR("compass", "the moment %1 stands on the horizon did not settle"), {named(b.body)}));
 }
 
 }  // namespace morvel::compass

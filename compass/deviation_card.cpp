@@ -2,6 +2,7 @@
 
 #include "engine/angles.h"
 #include "navtext/navtext.h"
+#include "navtext/say.h"
 
 #include <algorithm>
 #include <array>
@@ -91,9 +92,15 @@ DeviationCard deviationCard(const std::vector<Swung>& observations)
     headings.erase(std::unique(headings.begin(), headings.end()), headings.end());
     card.headings = int(headings.size());
     if (card.headings < terms) {
-        card.why = "the five coefficients need deviations on five distinct headings or more (a degree or more "
-                   "apart); " + std::string(card.headings == 0 ? "none is" : std::to_string(card.headings) +
-                   (card.headings == 1 ? " is" : " are")) + " given";
+        const navtext::Phrase few =
+            card.headings == 0 ? MORVEL_TR("compass", "the five coefficients need deviations on five distinct headings "
+                                                      "or more (a degree or more apart); none is given")
+            : card.headings == 1
+                ? MORVEL_TR("compass", "the five coefficients need deviations on five distinct headings or more (a "
+                                       "degree or more apart); %1 is given")
+                : MORVEL_TR("compass", "the five coefficients need deviations on five distinct headings or more (a "
+                                       "degree or more apart); %1 are given");
+        card.why = navtext::say(few, {std::to_string(card.headings)});
         return card;
     }
 
@@ -107,18 +114,20 @@ DeviationCard deviationCard(const std::vector<Swung>& observations)
     card.A = x[0], card.B = x[1], card.C = x[2], card.D = x[3], card.E = x[4];
     for (int h = 0; h < 360; ++h)
         if (const double d = card.deviationOn(h * degree); !(std::abs(d) <= cardReach)) {
-            card.why = "the fit reaches " + navtext::eastWestText(d) + " on " + navtext::navCourseText(h * degree) +
-                       ", over the " + navtext::degreesText(cardReach) +
-                       " a compass may deviate: observe on headings spread round the compass (or is a deviation "
-                       "mistyped?)";
+            card.why = navtext::say(MORVEL_TR("compass", "the fit reaches %1 on %2, over the %3 a compass may "
+                                                         "deviate: observe on headings spread round the compass (or "
+                                                         "is a deviation mistyped?)"),
+                                    {navtext::eastWestText(d), navtext::navCourseText(h * degree),
+                                     navtext::degreesText(cardReach)});
             return card;
         }
     for (const Swung& s : observations)
         card.residuals.push_back(s.deviation - card.deviationOn(s.heading));
 
     if (card.headings == terms)
-        card.advice = "five headings give a card through every observation with nothing to check it: eight or "
-                      "more headings spread round the compass are advised";
+        card.advice = navtext::say(MORVEL_TR("compass", "five headings give a card through every observation with "
+                                                        "nothing to check it: eight or more headings spread round the "
+                                                        "compass are advised"));
     for (size_t i = 0; i < headings.size(); ++i) {
         const int from = headings[i], to = headings[(i + 1) % headings.size()];
         const int arc = (to - from + 360) % 360;
@@ -131,8 +140,9 @@ DeviationCard deviationCard(const std::vector<Swung>& observations)
 std::string gapText(const Gap& g)
 {
     const double arc = math::wrap(g.to - g.from);
-    return "no heading from " + navtext::navCourseText(g.from) + " to " + navtext::navCourseText(g.to) + " (" +
-           std::to_string(std::lround(arc / degree)) + "\xC2\xB0): the card is extrapolated there";
+    return navtext::say(MORVEL_TR("compass", "no heading from %1 to %2 (%3°): the card is extrapolated there"),
+                        {navtext::navCourseText(g.from), navtext::navCourseText(g.to),
+                         std::to_string(std::lround(arc / degree))});
 }
 
 }  // namespace morvel::compass

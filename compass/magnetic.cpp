@@ -2,6 +2,7 @@
 
 #include "engine/angles.h"
 #include "navtext/navtext.h"
+#include "navtext/say.h"
 
 #include <GeographicLib/MagneticModel.hpp>
 
@@ -19,6 +20,7 @@ namespace morvel::compass {
 namespace {
 
 using math::degree;
+using navtext::say;
 
 constexpr const char* modelName = "wmm2025";
 
@@ -59,13 +61,14 @@ const Loaded& loaded()
                 l.folder = folder.lexically_normal().string();
                 return l;
             } catch (const std::exception& e) {
-                l.why = "the World Magnetic Model in " + folder.lexically_normal().string() +
-                        " cannot be read: " + e.what();
+                l.why = say(MORVEL_TR("compass", "the World Magnetic Model in %1 cannot be read: %2"),
+                            {folder.lexically_normal().string(), e.what()});
                 return l;
             }
         }
-        l.why = "the World Magnetic Model's file " + std::string(modelName) + ".wmm is in none of " + tried +
-                " (MORVEL_MAGNETIC_PATH names its folder)";
+        l.why = say(MORVEL_TR("compass", "the World Magnetic Model's file %1.wmm is in none of %2 "
+                                         "(MORVEL_MAGNETIC_PATH names its folder)"),
+                    {modelName, tried});
         return l;
     }();
     return model;
@@ -83,16 +86,19 @@ Field fieldAt(double lat, double lon, double year, double height, const std::str
     }
     const GeographicLib::MagneticModel& m = *l.model;
     if (!(year >= m.MinTime() && year <= m.MaxTime())) {
-        char years[64];
-        std::snprintf(years, sizeof years, "%.1f to %.1f", m.MinTime(), m.MaxTime());
-        f.why = "the World Magnetic Model 2025 holds from " + std::string(years) + ", 1 January " +
-                std::to_string(int(m.MinTime())) + " to the end of " + std::to_string(int(m.MaxTime()) - 1) + "; " +
-                when + " is outside it";
+        char from[32], to[32];
+        std::snprintf(from, sizeof from, "%.1f", m.MinTime());
+        std::snprintf(to, sizeof to, "%.1f", m.MaxTime());
+        f.why = say(MORVEL_TR("compass", "the World Magnetic Model 2025 holds from %1 to %2, 1 January %3 to the "
+                                         "end of %4; %5 is outside it"),
+                    {from, to, std::to_string(int(m.MinTime())), std::to_string(int(m.MaxTime()) - 1), when});
         return f;
     }
     if (std::abs(lat) > math::halfPi - 1e-9) {
-        f.why = "at a geographic pole the variation has no meaning: every direction is " +
-                std::string(lat > 0 ? "south" : "north");
+        f.why = say(lat > 0 ? MORVEL_TR("compass", "at a geographic pole the variation has no meaning: every "
+                                                   "direction is south")
+                            : MORVEL_TR("compass", "at a geographic pole the variation has no meaning: every "
+                                                   "direction is north"));
         return f;
     }
     double bx = 0, by = 0, bz = 0;
@@ -131,14 +137,17 @@ Field fieldAt(double lat, double lon, double year, double height)
 
 std::string zoneWarning(const Field& f)
 {
-    const std::string strength = "the horizontal field is " + std::to_string(long(std::lround(f.horizontal))) + " nT";
+    const std::string strength = std::to_string(long(std::lround(f.horizontal)));
     switch (f.zone) {
     case Field::Zone::blackout:
-        return strength + ", under 2000 nT: the magnetic compass is unreliable here and the variation uncertain "
-                          "(the model's blackout zone, near a magnetic pole)";
+        return say(MORVEL_TR("compass", "the horizontal field is %1 nT, under 2000 nT: the magnetic compass is "
+                                        "unreliable here and the variation uncertain (the model's blackout zone, "
+                                        "near a magnetic pole)"),
+                   {strength});
     case Field::Zone::caution:
-        return strength + ", under 6000 nT: magnetic compass readings have large uncertainties here (the model's "
-                          "caution zone)";
+        return say(MORVEL_TR("compass", "the horizontal field is %1 nT, under 6000 nT: magnetic compass readings "
+                                        "have large uncertainties here (the model's caution zone)"),
+                   {strength});
     case Field::Zone::clear: break;
     }
     return {};

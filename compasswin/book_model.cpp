@@ -16,8 +16,15 @@ using compass::BookColumn;
 using compass::RowStatus;
 using sightwin::text;
 
-const char* headers[] = {"Time (UTC)", "Body",      "Bearing",     "Compass",  "Ship's head",
-                         "Variation",  "True Zn",   "Error",       "Deviation"};
+const char* headers[] = {QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "Time (UTC)"),
+                         QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "Body"),
+                         QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "Bearing"),
+                         QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "Compass"),
+                         QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "Ship's head"),
+                         QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "Variation"),
+                         QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "True Zn"),
+                         QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "Error"),
+                         QT_TRANSLATE_NOOP("morvel::compasswin::BookModel", "Deviation")};
 
 }  // namespace
 

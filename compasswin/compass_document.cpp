@@ -188,7 +188,7 @@ CompassDocument::Outcome CompassDocument::read(const QString& path, const char* 
 
 CompassDocument::Outcome CompassDocument::open(const QString& path)
 {
-    return read(path, "%1 is not an azimuth book: %2");
+    return read(path, QT_TR_NOOP("%1 is not an azimuth book: %2"));
 }
 
 CompassDocument::Outcome CompassDocument::saveTo(const QString& path)
@@ -221,7 +221,7 @@ void CompassDocument::discardRecovery()
 
 CompassDocument::Outcome CompassDocument::restoreRecovery()
 {
-    Outcome o = read(recoveryPath(), "The bearings kept in %1 could not be read: %2");
+    Outcome o = read(recoveryPath(), QT_TR_NOOP("The bearings kept in %1 could not be read: %2"));
     if (o.ok) {
         // Restored, not saved: modified until it is.
         undo_.resetClean();

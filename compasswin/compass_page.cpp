@@ -32,8 +32,15 @@ QString tr(const char* s)
 }
 
 constexpr int columns = 9;
-const char* heads[columns] = {"UT", "Body", "Bearing", "Compass", "Ship's head", "Variation", "True Zn", "Error",
-                              "Deviation"};
+const char* heads[columns] = {QT_TRANSLATE_NOOP("morvel::compasswin", "UT"),
+                              QT_TRANSLATE_NOOP("morvel::compasswin", "Body"),
+                              QT_TRANSLATE_NOOP("morvel::compasswin", "Bearing"),
+                              QT_TRANSLATE_NOOP("morvel::compasswin", "Compass"),
+                              QT_TRANSLATE_NOOP("morvel::compasswin", "Ship's head"),
+                              QT_TRANSLATE_NOOP("morvel::compasswin", "Variation"),
+                              QT_TRANSLATE_NOOP("morvel::compasswin", "True Zn"),
+                              QT_TRANSLATE_NOOP("morvel::compasswin", "Error"),
+                              QT_TRANSLATE_NOOP("morvel::compasswin", "Deviation")};
 /// A row left out says why from this column on.
 constexpr int whyFrom = 3;
 

@@ -32,7 +32,8 @@ using sightwin::text;
 
 namespace {
 
-const char* const filter = "Azimuth books (*.csv);;All files (*)";
+const char* const filter =
+    QT_TRANSLATE_NOOP("morvel::compasswin::CompassWindow", "Azimuth books (*.csv);;All files (*)");
 
 /// Where Enter in a cell goes: to the first cell the row still lacks, or
 /// on (-1) from a row that reads.

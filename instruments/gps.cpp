@@ -1,5 +1,7 @@
 #include "instruments/gps.h"
 
+#include "navtext/say.h"
+
 #include <gps.h>
 
 #include <algorithm>
@@ -12,16 +14,17 @@ namespace morvel::instruments {
 
 namespace {
 
-const char* qualityOf(int status)
+std::string qualityOf(int status)
 {
+    using navtext::say;
     switch (status) {
     case STATUS_DGPS_FIX: return "DGPS";
-    case STATUS_RTK_FIX: return "RTK fixed";
-    case STATUS_RTK_FLT: return "RTK float";
-    case STATUS_DR: return "dead reckoning";
-    case STATUS_GNSSDR: return "GNSS and dead reckoning";
-    case STATUS_TIME: return "time only";
-    case STATUS_SIM: return "simulated";
+    case STATUS_RTK_FIX: return say(MORVEL_TR("instruments", "RTK fixed"));
+    case STATUS_RTK_FLT: return say(MORVEL_TR("instruments", "RTK float"));
+    case STATUS_DR: return say(MORVEL_TR("instruments", "dead reckoning"));
+    case STATUS_GNSSDR: return say(MORVEL_TR("instruments", "GNSS and dead reckoning"));
+    case STATUS_TIME: return say(MORVEL_TR("instruments", "time only"));
+    case STATUS_SIM: return say(MORVEL_TR("instruments", "simulated"));
     case STATUS_PPS_FIX: return "PPS";
     default: return "GPS";
     }
@@ -39,7 +42,7 @@ GpsFix readGps(const std::string& host, int port, double timeout)
     gps_data_t data{};
     if (gps_open(host.c_str(), std::to_string(port).c_str(), &data) != 0) {
         f.status = GpsFix::Status::noGpsd;
-        f.why = "no gpsd at " + where + ": " + gps_errstr(errno);
+        f.why = navtext::say(MORVEL_TR("instruments", "no gpsd at %1: %2"), {where, gps_errstr(errno)});
         return f;
     }
     gps_stream(&data, WATCH_ENABLE | WATCH_JSON, nullptr);
@@ -47,7 +50,7 @@ GpsFix readGps(const std::string& host, int port, double timeout)
     const auto end = clock::now() + std::chrono::duration<double>(std::max(0.0, timeout));
     char waited[32];
     std::snprintf(waited, sizeof waited, "%g s", timeout);
-    f.why = "no fix from gpsd at " + where + " within " + waited;
+    f.why = navtext::say(MORVEL_TR("instruments", "no fix from gpsd at %1 within %2"), {where, waited});
     // A receiver's cycle comes as several reports (the position alone,
     // then the time, course and speed): after the first fix the rest are
     // gathered for a moment longer.
@@ -62,7 +65,8 @@ GpsFix readGps(const std::string& host, int port, double timeout)
             continue;
         if (gps_read(&data, nullptr, 0) < 0) {
             if (!f.ok())
-                f.why = "gpsd at " + where + " closed the connection without a fix";
+                f.why = navtext::say(MORVEL_TR("instruments", "gpsd at %1 closed the connection without a fix"),
+                                     {where});
             break;
         }
         const gps_fix_t& x = data.fix;

@@ -1,5 +1,7 @@
 #include "instruments/udp.h"
 
+#include "navtext/say.h"
+
 #include <cerrno>
 #include <cstring>
 #include <netdb.h>
@@ -54,7 +56,7 @@ std::string UdpSender::open(const std::string& host, int port)
     close();
     where_ = host + ":" + std::to_string(port);
     if (port < 1 || port > 65535)
-        return "the port " + std::to_string(port) + " is not 1 to 65535";
+        return navtext::say(MORVEL_TR("instruments", "the port %1 is not 1 to 65535"), {std::to_string(port)});
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_DGRAM;
@@ -86,12 +88,12 @@ std::string UdpSender::open(const std::string& host, int port)
 std::string UdpSender::send(const std::string& text) const
 {
     if (fd_ < 0)
-        return "no plotter to send to";
+        return navtext::say(MORVEL_TR("instruments", "no plotter to send to"));
     const ssize_t sent = ::send(fd_, text.data(), text.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     if (sent < 0)
         return where_ + ": " + std::strerror(errno);
     if (size_t(sent) != text.size())
-        return where_ + ": the datagram was cut short";
+        return navtext::say(MORVEL_TR("instruments", "%1: the datagram was cut short"), {where_});
     return {};
 }
 

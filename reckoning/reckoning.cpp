@@ -1,6 +1,7 @@
 #include "reckoning/reckoning.h"
 
 #include "engine/angles.h"
+#include "navtext/say.h"
 
 #include <algorithm>
 #include <cmath>
@@ -91,7 +92,7 @@ CurrentFound currentFrom(const Place& dr, const Place& fix, double hours)
 {
     CurrentFound f;
     if (!(hours > 0) || !std::isfinite(hours)) {
-        f.error = "the current needs the hours since the last fix, above 0";
+        f.error = navtext::say(MORVEL_TR("reckoning", "the current needs the hours since the last fix, above 0"));
         return f;
     }
     const gcs::Leg l = between(dr, fix);
@@ -104,7 +105,7 @@ CurrentSailing courseToSteer(double track, double speed, const Current& current)
 {
     CurrentSailing s;
     if (!(speed > 0)) {
-        s.error = "no course makes good a track without speed through the water";
+        s.error = navtext::say(MORVEL_TR("reckoning", "no course makes good a track without speed through the water"));
         return s;
     }
     // Across the track the ship's water motion must cancel the current's.
@@ -112,7 +113,8 @@ CurrentSailing courseToSteer(double track, double speed, const Current& current)
     const double along = current.drift * std::cos(current.set - track);
     const double x = -across / speed;
     if (std::abs(x) > 1) {
-        s.error = "cannot make good that track: the current sets across it faster than the ship can stem";
+        s.error = navtext::say(MORVEL_TR("reckoning", "cannot make good that track: the current sets across it faster "
+                                                      "than the ship can stem"));
         return s;
     }
     const double off = std::asin(x), ahead = speed * std::sqrt(1 - x * x);
@@ -122,9 +124,11 @@ CurrentSailing courseToSteer(double track, double speed, const Current& current)
     // square across the track as fast as the ship holds it there.
     const double nothing = 1e-9 * (speed + current.drift);
     if (!(first.speedMadeGood > nothing)) {
-        s.error = along < -nothing
-                      ? "cannot make good that track: the current sets against it faster than the ship runs"
-                      : "cannot make good that track: the current sets across it as fast as the ship can stem";
+        s.error = navtext::say(along < -nothing
+                                   ? MORVEL_TR("reckoning", "cannot make good that track: the current sets against "
+                                                            "it faster than the ship runs")
+                                   : MORVEL_TR("reckoning", "cannot make good that track: the current sets across "
+                                                            "it as fast as the ship can stem"));
         return s;
     }
     s.steer = first;

@@ -3,6 +3,7 @@
 #include "engine/angles.h"
 #include "reckoning/reckoning.h"
 #include "navtext/navtext.h"
+#include "navtext/say.h"
 
 #include <algorithm>
 #include <cmath>
@@ -154,7 +155,7 @@ Fix fit(const std::vector<Sight>& sights, const std::vector<almanac::Place>& pla
         const double cut = widestCut(keptZn);
         if (m.det() < 1e-9 || cut < 1e-4) {
             f.status = Fix::Status::parallel;
-            f.why = "the lines of position are parallel: they do not cross";
+            f.why = navtext::say(MORVEL_TR("sight", "the lines of position are parallel: they do not cross"));
             return f;
         }
         double bn = 0, be = 0;
@@ -190,7 +191,7 @@ Fix fit(const std::vector<Sight>& sights, const std::vector<almanac::Place>& pla
         }
     }
     f.status = Fix::Status::noConvergence;
-    f.why = "the position did not settle: no fix";
+    f.why = navtext::say(MORVEL_TR("sight", "the position did not settle: no fix"));
     f.iterations = std::min(f.iterations, options.maxIterations);
     return f;
 }
@@ -230,7 +231,7 @@ Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& p
     const size_t n = sights.size();
     if (n < 2) {
         Fix f;
-        f.why = "a fix needs two sights or more";
+        f.why = navtext::say(MORVEL_TR("sight", "a fix needs two sights or more"));
         return f;
     }
     const size_t last = lastOf(sights);
@@ -251,7 +252,7 @@ Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& p
     if (!f.found() || widestResidual(f) <= blunderMiles)
         return f;
 
-    const std::string agree = "within " + navtext::milesText(agreeMiles) + " nm";
+    const std::string agree = navtext::milesText(agreeMiles);
     std::optional<Fix> without;
     size_t cleared = 0, left = n;
     if (n > 3) {
@@ -272,19 +273,26 @@ Fix fixOf(const std::vector<Sight>& sights, const std::vector<almanac::Place>& p
     }
     if (cleared == 1) {
         f = std::move(*without);
-        f.excluded.push_back({left, "residual " + navtext::nmText(f.residuals[left]) + " nm; the other lines agree " +
-                                        agree + " without it"});
+        f.excluded.push_back(
+            {left, navtext::say(MORVEL_TR("sight", "residual %1 nm; the other lines agree within %2 nm without it"),
+                                {navtext::nmText(f.residuals[left]), agree})});
         return f;
     }
-    const std::string off = "a line stands " + navtext::nmText(widestResidual(f)) + " nm off the fix";
+    const std::string off = navtext::nmText(widestResidual(f));
     f.doubtful = true;
     if (n == 3)
-        f.doubt = off + "; with three lines a mistaken one cannot be told from the others";
+        f.doubt = navtext::say(MORVEL_TR("sight", "a line stands %1 nm off the fix; with three lines a mistaken one "
+                                                  "cannot be told from the others"),
+                               {off});
     else if (cleared > 1)
-        f.doubt = off + ", and leaving out any one of " + std::to_string(cleared) + " lines brings the others " +
-                  agree + ": which is mistaken cannot be told";
+        f.doubt = navtext::say(MORVEL_TR("sight", "a line stands %1 nm off the fix, and leaving out any one of %2 "
+                                                  "lines brings the others within %3 nm: which is mistaken cannot be "
+                                                  "told"),
+                               {off, std::to_string(cleared), agree});
     else
-        f.doubt = off + ", and no one line left out brings the others " + agree;
+        f.doubt = navtext::say(MORVEL_TR("sight", "a line stands %1 nm off the fix, and no one line left out brings "
+                                                  "the others within %2 nm"),
+                               {off, agree});
     return f;
 }
 

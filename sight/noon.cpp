@@ -2,6 +2,7 @@
 
 #include "almanac/almanac.h"
 #include "engine/angles.h"
+#include "navtext/say.h"
 #include "reckoning/reckoning.h"
 #include "sight/horizon.h"
 
@@ -54,7 +55,7 @@ Noon localApparentNoon(const UtcTime& date, const DeadReckoning& dr, double dut1
     // The DR's time, seconds after meanNoon.
     const double held = drTime ? drTime->secondsSince(meanNoon) : 0;
     if (!(std::fabs(held) <= drTimeLimit)) {
-        noon.error = "the DR's time lies more than 24 hours from noon of the date";
+        noon.error = navtext::say(MORVEL_TR("sight", "the DR's time lies more than 24 hours from noon of the date"));
         return noon;
     }
     double offset = 0;  // seconds from meanNoon
@@ -68,7 +69,8 @@ Noon localApparentNoon(const UtcTime& date, const DeadReckoning& dr, double dut1
         }
         noon = {meanNoon.plus(offset), ship.lat, ship.lon, p.dec, p.sd.value_or(0), p.hp.value_or(0), {}};
         if (std::fabs(ship.lat) >= 89 * degree) {
-            noon.error = "the ship runs within a degree of the pole, where noon has no meaning";
+            noon.error = navtext::say(
+                MORVEL_TR("sight", "the ship runs within a degree of the pole, where noon has no meaning"));
             return noon;
         }
         // The ship's longitude changes too: east adds to the Sun's rate.
@@ -80,7 +82,7 @@ Noon localApparentNoon(const UtcTime& date, const DeadReckoning& dr, double dut1
             return noon;
         }
     }
-    noon.error = "noon not found: the ship outruns the Sun";
+    noon.error = navtext::say(MORVEL_TR("sight", "noon not found: the ship outruns the Sun"));
     return noon;
 }
 
@@ -90,14 +92,14 @@ NoonLatitude noonLatitude(const Noon& noon, double hs, const Conditions& c, Limb
     r.corrections = correct(hs, c, limb, {noon.sd, noon.hp, false}, noon.lat);
     const double ho = r.corrections.ho;
     if (!(ho > 0 && ho < math::halfPi)) {
-        r.error = "the observed altitude must lie between 0 and 90 degrees";
+        r.error = navtext::say(MORVEL_TR("sight", "the observed altitude must lie between 0 and 90 degrees"));
         return r;
     }
     const double z = math::halfPi - ho;
     r.sunSouth = noon.lat >= noon.dec;
     r.lat = r.sunSouth ? noon.dec + z : noon.dec - z;
     if (std::fabs(r.lat) > math::halfPi)
-        r.error = "the altitude puts the latitude beyond the pole";
+        r.error = navtext::say(MORVEL_TR("sight", "the altitude puts the latitude beyond the pole"));
     return r;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/angles.h"
 #include "engine/triangle.h"
 #include "navtext/navtext.h"
+#include "navtext/say.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +42,8 @@ Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double
     const engine::Solved t = engine::solveTriangle(28, engine::givens(lat, r.lha, place.dec, 0, 0));
     if (t.count < 1) {
         r.corrections = correct(s.hs, s.conditions, s.limb, figuresOf(s.body, place), lat);
-        r.error = t.messages.count ? t.messages.joined() : "the triangle has no solution";
+        r.error =
+            t.messages.count ? t.messages.joined() : navtext::say(MORVEL_TR("sight", "the triangle has no solution"));
         return r;
     }
     r.hc = t.sets[0].alt;
@@ -49,7 +51,8 @@ Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double
     // The Moon's parallax depends on its azimuth, which the triangle gives.
     r.corrections = correct(s.hs, s.conditions, s.limb, figuresOf(s.body, place), lat, r.zn);
     if (r.corrections.ho > math::halfPi) {
-        r.error = "the corrections put the observed altitude beyond the zenith, above 90 degrees";
+        r.error = navtext::say(
+            MORVEL_TR("sight", "the corrections put the observed altitude beyond the zenith, above 90 degrees"));
         return r;
     }
     r.intercept = (r.corrections.ho - r.hc) / degree * 60;
@@ -59,11 +62,17 @@ Reduction reduce(const Sight& s, const almanac::Place& place, double lat, double
 Reduction reduceAtDr(const Sight& s, const almanac::Place& place)
 {
     Reduction r = reduce(s, place, s.drLat, s.drLon);
-    if (r.ok() && std::abs(r.intercept) > interceptReach)
-        r.error = "the intercept at the DR is " + navtext::nmText(r.intercept) + " nm " +
-                  (r.intercept > 0 ? "toward" : "away") + ", beyond the " + navtext::milesText(interceptReach) +
-                  " nm (" + navtext::milesText(interceptReach / 60) +
-                  "°) the intercept method reaches: is the altitude, the time, the body or the DR mistyped?";
+    if (r.ok() && std::abs(r.intercept) > interceptReach) {
+        const navtext::Phrase beyond =
+            r.intercept > 0 ? MORVEL_TR("sight", "the intercept at the DR is %1 nm toward, beyond the %2 nm (%3°) the "
+                                                 "intercept method reaches: is the altitude, the time, the body or the "
+                                                 "DR mistyped?")
+                            : MORVEL_TR("sight", "the intercept at the DR is %1 nm away, beyond the %2 nm (%3°) the "
+                                                 "intercept method reaches: is the altitude, the time, the body or the "
+                                                 "DR mistyped?");
+        r.error = navtext::say(beyond, {navtext::nmText(r.intercept), navtext::milesText(interceptReach),
+                                        navtext::milesText(interceptReach / 60)});
+    }
     return r;
 }
 

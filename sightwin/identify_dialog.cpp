@@ -25,8 +25,8 @@ constexpr double within = 5 * math::degree;
 
 IdentifyDialog::IdentifyDialog(const sight::Sight& s, QWidget* parent) : QDialog(parent), sight_(s)
 {
-    setWindowTitle(QStringLiteral("Identify the body"));
-    auto* facts = new QLabel(QStringLiteral("Hs %1 from %2")
+    setWindowTitle(tr("Identify the body"));
+    auto* facts = new QLabel(tr("Hs %1 from %2")
                                  .arg(text(navtext::navAltitudeText(s.hs, false)),
                                       text(navtext::navPositionText(s.drLat, s.drLon, false))),
                              this);
@@ -39,21 +39,21 @@ IdentifyDialog::IdentifyDialog(const sight::Sight& s, QWidget* parent) : QDialog
 
     candidates_ = new QTableWidget(0, 3, this);
     candidates_->setObjectName(QStringLiteral("candidates"));
-    candidates_->setHorizontalHeaderLabels({QStringLiteral("Body"), QStringLiteral("dAlt"), QStringLiteral("dZn")});
+    candidates_->setHorizontalHeaderLabels({tr("Body"), QStringLiteral("dAlt"), QStringLiteral("dZn")});
     candidates_->setSelectionBehavior(QAbstractItemView::SelectRows);
     candidates_->setSelectionMode(QAbstractItemView::SingleSelection);
     candidates_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     candidates_->setTabKeyNavigation(false);
     candidates_->verticalHeader()->hide();
     candidates_->horizontalHeader()->setStretchLastSection(true);
-    candidates_->setAccessibleName(QStringLiteral("Candidates, nearest first"));
+    candidates_->setAccessibleName(tr("Candidates, nearest first"));
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Sight"), facts);
-    form->addRow(QStringLiteral("&Azimuth (true)"), azimuth_);
+    form->addRow(tr("Sight"), facts);
+    form->addRow(tr("&Azimuth (true)"), azimuth_);
     auto* v = new QVBoxLayout(this);
     v->addLayout(form);
     v->addWidget(message_);
@@ -86,10 +86,11 @@ void IdentifyDialog::search()
     candidates_->setRowCount(0);
     const QString typed = azimuth_->text().trimmed();
     if (typed.isEmpty()) {
-        message_->setText(QStringLiteral("Type the body's azimuth, the compass corrected to true."));
+        message_->setText(tr("Type the body's azimuth, the compass corrected to true."));
         return;
     }
-    const navtext::AngleRead zn = navtext::readNavAngle(typed.toStdString(), navtext::AngleKind::circle, "an azimuth");
+    const navtext::AngleRead zn = navtext::readNavAngle(typed.toStdString(), navtext::AngleKind::circle,
+                                                        tr("an azimuth").toStdString());
     if (!zn.ok) {
         message_->setText(text(zn.error));
         return;
@@ -101,13 +102,13 @@ void IdentifyDialog::search()
         return;
     }
     if (id.candidates.empty()) {
-        message_->setText(QStringLiteral("No star or planet within %1 of Ho %2, Zn %3.")
+        message_->setText(tr("No star or planet within %1 of Ho %2, Zn %3.")
                               .arg(text(navtext::navAltitudeText(within, false)),
                                    text(navtext::navAltitudeText(id.ho, false)),
                                    text(navtext::navCircleText(zn.radians, false))));
         return;
     }
-    message_->setText(QStringLiteral("Ho %1: the nearest first.").arg(text(navtext::navAltitudeText(id.ho, false))));
+    message_->setText(tr("Ho %1: the nearest first.").arg(text(navtext::navAltitudeText(id.ho, false))));
     candidates_->setRowCount(int(id.candidates.size()));
     for (int i = 0; i < int(id.candidates.size()); ++i) {
         const sight::Candidate& c = id.candidates[size_t(i)];

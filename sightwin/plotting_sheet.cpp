@@ -57,19 +57,18 @@ SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& 
             tip << QStringLiteral("Ho %1").arg(text(navtext::navAltitudeText(r.corrections.ho, false)))
                 << QStringLiteral("Hc %1").arg(text(navtext::navAltitudeText(r.hc, false)))
                 << QStringLiteral("Zn %1").arg(text(navtext::navCircleText(r.zn, false)))
-                << QStringLiteral("Intercept %1 nm %2")
-                       .arg(text(navtext::milesText(navtext::tenths(std::abs(r.intercept)))),
-                            r.intercept >= 0 ? QStringLiteral("toward") : QStringLiteral("away"));
+                << (r.intercept >= 0 ? tr("Intercept %1 nm toward") : tr("Intercept %1 nm away"))
+                       .arg(text(navtext::milesText(navtext::tenths(std::abs(r.intercept)))));
         }
         if (pl.carried && std::isfinite(pl.run.miles) && std::isfinite(pl.run.course)) {
             // The run between the DRs moved the line to the time of the fix.
-            const QString run = QStringLiteral("advanced %1 nm %2")
-                                    .arg(text(navtext::nmText(pl.run.miles)), text(navtext::navCourseText(pl.run.course)));
-            line.label += ' ' + run;
+            const QString miles = text(navtext::nmText(pl.run.miles)),
+                          course = text(navtext::navCourseText(pl.run.course));
+            line.label += ' ' + tr("advanced %1 nm %2").arg(miles, course);
             line.takenLat = pl.takenLat;
             line.takenLon = pl.takenLon;
             line.takenLabel = withTime(body, time);
-            tip << run.left(1).toUpper() + run.mid(1) + QStringLiteral(" to the time of the fix");
+            tip << tr("Advanced %1 nm %2 to the time of the fix").arg(miles, course);
             carried.push_back(pl.sight);
         }
         line.tooltip = tip.join('\n');
@@ -86,7 +85,7 @@ SheetContent sheetOf(const std::vector<sight::Sight>& sights, const sight::Fix& 
     if (fix.found()) {
         c.fix = std::pair(fix.lat, fix.lon);
         c.ellipse = fix.ellipse;
-        c.fixLabel = withTime(carried.empty() ? QStringLiteral("Fix") : QStringLiteral("Running fix"), timeOf(fix.last));
+        c.fixLabel = withTime(carried.empty() ? tr("Fix") : tr("Running fix"), timeOf(fix.last));
     }
     return c;
 }
@@ -150,7 +149,7 @@ SheetContent sheetOf(const sightlog::Logbook& book, const sightlog::Worked& work
             now = &l;
     if (now->speed > 0 && std::isfinite(now->course)) {
         c.course = now->course;
-        c.courseLabel = QStringLiteral("Course ") + legText(*now);
+        c.courseLabel = tr("Course %1").arg(legText(*now));
     }
     return c;
 }

@@ -20,12 +20,6 @@ namespace {
 
 using math::degree;
 
-/// The texts of this file in the context lupdate gives them, the namespace's.
-QString tr(const char* s, int n = -1)
-{
-    return QCoreApplication::translate("morvel::sightwin", s, nullptr, n);
-}
-
 /// "Row 3 (Vega)", or "Row 3" while it has no body.
 QString rowName(const sightlog::Logbook& book, size_t row)
 {
@@ -134,9 +128,9 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
         }
     }
     if (bad > named)
-        lines.push_back({{}, tr("and %n more row(s) that cannot be read (their tooltips say why).", bad - named)});
+        lines.push_back({{}, tr("and %n more row(s) that cannot be read (their tooltips say why).", nullptr, bad - named)});
     if (waiting)
-        lines.push_back({{}, tr("%n row(s) follow the DR and wait for it.", waiting)});
+        lines.push_back({{}, tr("%n row(s) follow the DR and wait for it.", nullptr, waiting)});
     // What the reduced rows give that a navigator should look at again.
     for (size_t i = 0; i < w.rows.size(); ++i) {
         const sightlog::RowResult& r = w.rows[i];
@@ -181,7 +175,7 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
         if (const std::optional<sightlog::SetDrift> sd = sightlog::setAndDrift(w); sd)
             lines.push_back(
                 {tr("Set and drift:"),
-                 !sd->found.ok()          ? QStringLiteral(" none: ") + text(sd->found.error)
+                 !sd->found.ok()          ? tr(" none: %1").arg(text(sd->found.error))
                  : sd->found.miles < 0.05
                      ? tr(" none: the fix is at the DR after %1 h").arg(QString::number(sd->hours, 'f', 1))
                      : tr(" %1, %2 kn since the DR (%3 nm in %4 h)")

@@ -682,7 +682,7 @@ void PlottingSheet::paint(QPainter& p, const QRectF& area, const SheetContent& c
     if (!c.hasDr()) {
         p.setPen(frame);
         p.drawRect(l.frame);
-        p.drawText(l.frame, Qt::AlignCenter, QCoreApplication::translate("morvel::sightwin", "No DR"));
+        p.drawText(l.frame, Qt::AlignCenter, tr("No DR"));
         p.restore();
         return;
     }

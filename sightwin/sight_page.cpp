@@ -24,12 +24,6 @@ namespace {
 using sightlog::SightColumn;
 using navtext::minutesText, navtext::navAltitudeText, navtext::navCircleText, navtext::navLatitudeText;
 
-/// The texts of this file in the context lupdate gives them, the namespace's.
-QString tr(const char* s)
-{
-    return QCoreApplication::translate("morvel::sightwin", s);
-}
-
 // ---- the log's table -------------------------------------------------------
 
 /// Each column two figures, one over the other.

@@ -32,7 +32,7 @@ void SightWindow::buildPlotterMenu()
     // The status bar from the start, where the GPS's and the plotter's
     // messages go.
     statusBar()->setSizeGripEnabled(true);
-    QMenu* plotter = menuBar()->addMenu(tr("&Plotter"));
+    QMenu* plotter = menuBar()->addMenu(tr("Plotte&r"));
     actSendFixes = plotter->addAction(tr("Send Each &Fix to the Plotter"));
     actSendFixes->setCheckable(true);
     actSendFixes->setChecked(plotter_.sending());

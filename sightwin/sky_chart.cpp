@@ -80,12 +80,14 @@ Layout layoutOf(const QRectF& area, const SkyChartContent& c, const QFontMetrics
     }
 
     // The legend flows along the foot of the area, as many lines as it needs.
-    l.items = {{Sample::star, QStringLiteral("star"), {}},   {Sample::planet, QStringLiteral("planet"), {}},
-               {Sample::sun, QStringLiteral("Sun"), {}},      {Sample::moon, QStringLiteral("Moon"), {}},
-               {Sample::suggested, QStringLiteral("suggested"), {}}};
+    l.items = {{Sample::star, tr("star"), {}},
+               {Sample::planet, tr("planet"), {}},
+               {Sample::sun, tr("Sun"), {}},
+               {Sample::moon, tr("Moon"), {}},
+               {Sample::suggested, tr("suggested"), {}}};
     if (!fullSky(c.band))
         l.items.push_back({Sample::outside,
-                           QStringLiteral("outside %1 to %2").arg(degreesText(c.band.lowest), degreesText(c.band.highest)),
+                           tr("outside %1 to %2").arg(degreesText(c.band.lowest), degreesText(c.band.highest)),
                            {}});
     const double gap = l.unit * 0.9, rowHeight = l.unit * 1.25;
     double x = 0, rows = 1;
@@ -346,7 +348,7 @@ QString bodyFacts(const sight::Visible& b)
                         .arg(text(std::string(b.body.name)), text(navtext::navAltitudeText(b.hc, false)),
                              text(navtext::navCircleText(b.zn, false)));
     if (b.mag)
-        facts += QStringLiteral(", magnitude ") + magnitudeText(b);
+        facts += tr(", magnitude %1").arg(magnitudeText(b));
     return facts;
 }
 
@@ -446,7 +448,7 @@ SkyChart::SkyChart(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("Sky chart"));
+    setAccessibleName(tr("Sky chart"));
 }
 
 void SkyChart::setContent(SkyChartContent c)
@@ -523,9 +525,9 @@ bool SkyChart::event(QEvent* e)
         } else {
             QString tip = bodyFacts(content_.bodies[size_t(body)]);
             if (isSuggested(content_, size_t(body)))
-                tip += QStringLiteral("\nSuggested: well spread in azimuth");
+                tip += u'\n' + tr("Suggested: well spread in azimuth");
             else if (!inBand(content_, size_t(body)))
-                tip += QStringLiteral("\nOutside the altitudes chosen");
+                tip += u'\n' + tr("Outside the altitudes chosen");
             QToolTip::showText(h->globalPos(), tip, this);
         }
         return true;

@@ -77,27 +77,27 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     when_->setDateTimeRange(QDateTime(QDate(1900, 1, 2), QTime(0, 0), Qt::UTC),
                             QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59), Qt::UTC));
     when_->setDateTime(QDateTime::currentDateTimeUtc());
-    when_->setAccessibleName(QStringLiteral("Time of the sky, UTC"));
+    when_->setAccessibleName(tr("Time of the sky, UTC"));
     when_->setToolTip(tr("Time of the sky in UTC, e.g. 2026-12-07 22:00:00 UTC"));
 
     // The twilights, each button setting the time halfway through its
     // morning's or evening's.
-    morning_ = new QPushButton(QStringLiteral("Mo&rning twilight"), this);
+    morning_ = new QPushButton(tr("&Morning twilight"), this);
     morning_->setObjectName(QStringLiteral("morning"));
-    evening_ = new QPushButton(QStringLiteral("E&vening twilight"), this);
+    evening_ = new QPushButton(tr("Eve&ning twilight"), this);
     evening_->setObjectName(QStringLiteral("evening"));
     auto* twilights = new QGridLayout;
-    twilights->addWidget(new QLabel(QStringLiteral("Nautical"), this), 0, 1);
-    twilights->addWidget(new QLabel(QStringLiteral("Civil"), this), 0, 2);
+    twilights->addWidget(new QLabel(tr("Nautical"), this), 0, 1);
+    twilights->addWidget(new QLabel(tr("Civil"), this), 0, 2);
     twilights->addWidget(morning_, 1, 0);
     twilights->addWidget(evening_, 2, 0);
     const std::pair<int, int> cells[4] = {{1, 1}, {1, 2}, {2, 2}, {2, 1}};
-    const char* names[4] = {"Nautical twilight, morning", "Civil twilight, morning", "Civil twilight, evening",
-                            "Nautical twilight, evening"};
+    const char* names[4] = {QT_TR_NOOP("Nautical twilight, morning"), QT_TR_NOOP("Civil twilight, morning"),
+                            QT_TR_NOOP("Civil twilight, evening"), QT_TR_NOOP("Nautical twilight, evening")};
     for (int i = 0; i < 4; ++i) {
         twilightTimes_[i] = new QLabel(QStringLiteral("—"), this);
         twilightTimes_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        twilightTimes_[i]->setAccessibleName(QString::fromLatin1(names[i]));
+        twilightTimes_[i]->setAccessibleName(tr(names[i]));
         twilights->addWidget(twilightTimes_[i], cells[i].first, cells[i].second);
     }
     twilights->setColumnStretch(3, 1);
@@ -117,23 +117,23 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     }
     lowest_->setValue(15);
     highest_->setValue(70);
-    lowest_->setAccessibleName(QStringLiteral("Lowest altitude"));
-    highest_->setAccessibleName(QStringLiteral("Highest altitude"));
+    lowest_->setAccessibleName(tr("Lowest altitude"));
+    highest_->setAccessibleName(tr("Highest altitude"));
     lowest_->setToolTip(tr("Lowest altitude listed, degrees, e.g. 15"));
     highest_->setToolTip(tr("Highest altitude listed, degrees, e.g. 70"));
-    allAbove_ = new QCheckBox(QStringLiteral("&All above the horizon"), this);
+    allAbove_ = new QCheckBox(tr("All above the horizon"), this);
     allAbove_->setObjectName(QStringLiteral("allAbove"));
     auto* altitudes = new QHBoxLayout;
     altitudes->addWidget(lowest_);
-    altitudes->addWidget(new QLabel(QStringLiteral("to"), this));
+    altitudes->addWidget(new QLabel(tr("to"), this));
     altitudes->addWidget(highest_);
     altitudes->addWidget(allAbove_);
     altitudes->addStretch();
 
     count_ = new QComboBox(this);
     count_->setObjectName(QStringLiteral("count"));
-    count_->addItem(QStringLiteral("3 bodies, 120° apart"), 3);
-    count_->addItem(QStringLiteral("4 bodies, 90° apart"), 4);
+    count_->addItem(tr("3 bodies, 120° apart"), 3);
+    count_->addItem(tr("4 bodies, 90° apart"), 4);
     count_->setAccessibleName(tr("Bodies suggested"));
     count_->setToolTip(tr("How many bodies to suggest for a fix: 3, 120° apart, or 4, 90° apart"));
     suggestion_ = new QLabel(this);
@@ -141,13 +141,13 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     suggestion_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* top = new QFormLayout;
-    top->addRow(QStringLiteral("T&ime (UTC)"), when_);
+    top->addRow(tr("T&ime (UTC)"), when_);
     top->addRow(twilights);
     top->addRow(place_);
-    auto* altitudeLabel = new QLabel(QStringLiteral("Altitude fr&om"), this);
+    auto* altitudeLabel = new QLabel(tr("Altitude fr&om"), this);
     altitudeLabel->setBuddy(lowest_);
     top->addRow(altitudeLabel, altitudes);
-    top->addRow(QStringLiteral("S&uggest"), count_);
+    top->addRow(tr("S&uggest"), count_);
     top->addRow(suggestion_);
 
     chart_ = new SkyChart(this);
@@ -157,8 +157,8 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     facts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     table_ = new QTableWidget(0, 4, this);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Body"), QStringLiteral("Hc"), QStringLiteral("Zn"),
-                                       QStringLiteral("Mag")});
+    table_->setHorizontalHeaderLabels({tr("Body"), QStringLiteral("Hc"), QStringLiteral("Zn"),
+                                       tr("Mag")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -171,7 +171,7 @@ SkyPanel::SkyPanel(QWidget* parent) : QWidget(parent)
     // In skyAt's order, brightest first, until a column's header is clicked.
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
-    table_->setAccessibleName(QStringLiteral("Bodies within the altitudes"));
+    table_->setAccessibleName(tr("Bodies within the altitudes"));
     table_->installEventFilter(this);
 
     message_ = new QLabel(this);
@@ -271,7 +271,7 @@ void SkyPanel::recompute()
 {
     sky_ = {};
     if (!at_) {
-        place_->setText(QStringLiteral("No DR: the sky needs a position."));
+        place_->setText(tr("No DR: the sky needs a position."));
         twilight_ = {};
         twilightDate_ = {};
         showSky();
@@ -280,11 +280,11 @@ void SkyPanel::recompute()
     const QDateTime t = time();
     const auto [lat, lon] = *at_;
     // "At 40°05.0'N 035°45.0'W (the DR at 19:30), 2026-12-07 19:36 UTC".
-    const QString dr = !held_.isValid()           ? QStringLiteral("the DR")
-                       : held_.date() == t.date() ? QStringLiteral("the DR at ") + timeText(held_)
-                                                  : QStringLiteral("the DR at ") +
-                                                        held_.toString(QStringLiteral("yyyy-MM-dd ")) + timeText(held_);
-    place_->setText(QStringLiteral("At %1 (%2), %3 %4 UTC")
+    const QString dr = !held_.isValid()           ? tr("the DR")
+                       : held_.date() == t.date() ? tr("the DR at %1").arg(timeText(held_))
+                                                  : tr("the DR at %1").arg(held_.toString(QStringLiteral("yyyy-MM-dd ")) +
+                                                                           timeText(held_));
+    place_->setText(tr("At %1 (%2), %3 %4 UTC")
                         .arg(text(navtext::navPositionText(lat, lon, false)), dr,
                              t.toString(QStringLiteral("yyyy-MM-dd")), timeText(t)));
     sky_ = sight::skyAt(utcOf(t).instant(), lat, lon);
@@ -303,8 +303,8 @@ void SkyPanel::showSky()
     const sight::Suggestion suggestion = sight::wellSpread(sky_, within, count);
     const std::vector<size_t>& suggested = suggestion.bodies;
     const QString altitudes = allAbove_->isChecked()
-                                  ? QStringLiteral("above the horizon")
-                                  : QStringLiteral("between %1° and %2°").arg(lowest_->value()).arg(highest_->value());
+                                  ? tr("above the horizon")
+                                  : tr("between %1° and %2°").arg(lowest_->value()).arg(highest_->value());
 
     // The table, its order kept while the rows are put in.
     const int keep = chart_->selected();
@@ -326,7 +326,7 @@ void SkyPanel::showSky()
                 QFont bold = table_->font();
                 bold.setBold(true);
                 cells[c]->setFont(bold);
-                cells[c]->setToolTip(QStringLiteral("Suggested: well spread in azimuth"));
+                cells[c]->setToolTip(tr("Suggested: well spread in azimuth"));
             }
             table_->setItem(i, c, cells[c]);
         }
@@ -349,30 +349,28 @@ void SkyPanel::showSky()
     else if (!sky_.ok())
         message_->setText(text(sky_.error));
     else if (sky_.bodies.empty())
-        message_->setText(QStringLiteral("No body above the horizon."));
+        message_->setText(tr("No body above the horizon."));
     else if (allAbove_->isChecked())
-        message_->setText(QStringLiteral("%1 bodies above the horizon.").arg(sky_.bodies.size()));
+        message_->setText(tr("%n bodies above the horizon.", nullptr, int(sky_.bodies.size())));
     else
-        message_->setText(QStringLiteral("%1 of the %2 bodies above the horizon are %3.")
-                              .arg(shown)
-                              .arg(sky_.bodies.size())
-                              .arg(altitudes));
+        message_->setText(
+            tr("%1 of the %n bodies above the horizon are %2.", nullptr, int(sky_.bodies.size())).arg(shown).arg(altitudes));
 
     if (!at_ || !sky_.ok()) {
         suggestion_->clear();
     } else if (suggested.empty() && suggestion.byDay) {
-        suggestion_->setText(QStringLiteral("The Sun is up: by day only the Sun, the Moon and Venus can be taken, "
+        suggestion_->setText(tr("The Sun is up: by day only the Sun, the Moon and Venus can be taken, "
                                             "and fewer than %1 of them are %2.")
                                  .arg(count)
                                  .arg(altitudes));
     } else if (suggested.empty()) {
-        suggestion_->setText(QStringLiteral("Fewer than %1 bodies %2: none to suggest.").arg(count).arg(altitudes));
+        suggestion_->setText(tr("Fewer than %1 bodies %2: none to suggest.").arg(count).arg(altitudes));
     } else {
         QStringList names;
         for (size_t i : suggested)
             names << QStringLiteral("%1 %2").arg(bodyName(sky_.bodies[i]),
                                                  text(navtext::navCircleText(sky_.bodies[i].zn, false)));
-        suggestion_->setText(QStringLiteral("Well spread: ") + names.join(QStringLiteral(", ")));
+        suggestion_->setText(tr("Well spread: ") + names.join(QStringLiteral(", ")));
     }
 
     const std::optional<sight::UtcTime> times[4] = {twilight_.nauticalMorning, twilight_.civilMorning,
@@ -385,10 +383,10 @@ void SkyPanel::showSky()
         {morning_, twilight_.middleOfMorning()}, {evening_, twilight_.middleOfEvening()}};
     for (const auto& [button, middle] : buttons) {
         button->setEnabled(middle.has_value());
-        button->setToolTip(middle ? QStringLiteral("The sky at %1, halfway between the nautical and the civil "
+        button->setToolTip(middle ? tr("The sky at %1, halfway between the nautical and the civil "
                                                    "twilight: the time for star sights")
                                         .arg(twilightText(middle))
-                                  : QStringLiteral("No such twilight on this day here"));
+                                  : tr("No such twilight on this day here"));
     }
 }
 
@@ -406,7 +404,7 @@ void SkyPanel::filterRows()
 void SkyPanel::selectBody(int body)
 {
     if (body < 0 || size_t(body) >= sky_.bodies.size()) {
-        facts_->setText(QStringLiteral("Point at a body on the chart for its Hc, Zn and magnitude; a click, or "
+        facts_->setText(tr("Point at a body on the chart for its Hc, Zn and magnitude; a click, or "
                                        "the arrow keys, select it; double click or Enter adds a sight of it."));
         return;
     }

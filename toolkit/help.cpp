@@ -1,6 +1,9 @@
 #include "toolkit/help.h"
 
+#include "toolkit/language.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -13,8 +16,15 @@ namespace {
 
 const QString contents = QStringLiteral("index");
 
+/// The page in the language on screen where the manual has it in that
+/// language, else in English.
 QUrl pageUrl(const QString& page)
 {
+    if (const QString language = languageCode(); !language.isEmpty()) {
+        const QString translated = QStringLiteral("/manual/%1/%2.md").arg(language, page);
+        if (QFile::exists(u':' + translated))
+            return QUrl(QStringLiteral("qrc") + u':' + translated);
+    }
     return QUrl(QStringLiteral("qrc:/manual/%1.md").arg(page));
 }
 

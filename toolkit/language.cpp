@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "navtext/say.h"
+
 #include <clocale>
 #include <memory>
 
@@ -22,6 +24,14 @@ QStringList folders(const QString& given)
             QStringLiteral(MORVEL_TRANSLATIONS_INSTALLED)};
 }
 
+QString loadedLanguage;
+
+/// The plain libraries' messages looked up where the windows' are.
+std::string libraryPhrase(const char* context, const char* english)
+{
+    return QCoreApplication::translate(context, english).toStdString();
+}
+
 }  // namespace
 
 bool loadTranslations(const QLocale& locale, const QString& folder)
@@ -33,15 +43,20 @@ bool loadTranslations(const QLocale& locale, const QString& folder)
             QCoreApplication::removeTranslator(t->get());
             t->reset();
         }
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
-        return false;
+    const bool english = locale.language() == QLocale::English || locale.language() == QLocale::C;
     auto mine = std::make_unique<QTranslator>();
     for (const QString& dir : folders(folder))
-        if (mine->load(locale, QStringLiteral("morvel"), QStringLiteral("_"), dir)) {
+        if (mine->load(english ? QLocale(QLocale::English) : locale, QStringLiteral("morvel"), QStringLiteral("_"),
+                       dir)) {
             own = std::move(mine);
             QCoreApplication::installTranslator(own.get());
             break;
         }
+    // English holds only the plurals; the libraries say their own English.
+    navtext::setTranslator(own && !english ? &libraryPhrase : nullptr);
+    loadedLanguage = own && !english ? QLocale::languageToCode(locale.language()) : QString();
+    if (english)
+        return false;
     // Qt's own dialogs (file, print, the message box's buttons) in the same
     // language, from the system's Qt translations.
     auto theirs = std::make_unique<QTranslator>();
@@ -51,6 +66,11 @@ bool loadTranslations(const QLocale& locale, const QString& folder)
         QCoreApplication::installTranslator(qt.get());
     }
     return own != nullptr;
+}
+
+QString languageCode()
+{
+    return loadedLanguage;
 }
 
 void keepDecimalPoint()

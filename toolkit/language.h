@@ -18,9 +18,15 @@ namespace morvel::toolkit {
 inline constexpr char formContext[] = "Calculator";
 
 /// Installs the translations of locale's language, Morvel's from folder
-/// (by default where the program's package put them) and Qt's own; English
-/// needs none. Returns false when Morvel has no translation for it.
+/// (by default where the program's package put them) and Qt's own, and
+/// has the plain libraries' messages said in it; English needs only its
+/// plurals ("1 row", "2 rows"). Returns false for English and when Morvel
+/// has no translation for the language.
 bool loadTranslations(const QLocale& locale = QLocale::system(), const QString& folder = {});
+
+/// The language of the translations loaded ("fr", "de", "es"), empty for
+/// English: the manual is shown in it where it has been written in it.
+QString languageCode();
 
 /// Numbers keep their decimal point whatever the user's language: the
 /// windows and the libraries read and write "12.5", never "12,5". Part of

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -151,7 +152,7 @@ QtPrinter::SavedPdf QtPrinter::savePdf(const PageDrawer& draw, const QString& na
             saved.refused << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(folder), why);
         };
         if (!QDir().mkpath(folder)) {
-            refuse(QStringLiteral("the folder could not be created"));
+            refuse(QCoreApplication::translate("Printing", "the folder could not be created"));
             continue;
         }
         // Opening only a new file keeps every earlier print.
@@ -180,7 +181,7 @@ QtPrinter::SavedPdf QtPrinter::savePdf(const PageDrawer& draw, const QString& na
             saved.path = file.fileName();
             return saved;
         }
-        refuse(drawn ? file.errorString() : QStringLiteral("the page could not be drawn"));
+        refuse(drawn ? file.errorString() : QCoreApplication::translate("Printing", "the page could not be drawn"));
         file.remove();
     }
     return saved;
@@ -189,12 +190,12 @@ QtPrinter::SavedPdf QtPrinter::savePdf(const PageDrawer& draw, const QString& na
 void QtPrinter::print(Form& window, const QString& heading)
 {
     printOrSave(window.caption(), [&](QPagedPaintDevice& d) { return render(window, heading, d); },
-                QStringLiteral("window"));
+                QCoreApplication::translate("Printing", "window"));
 }
 
 void QtPrinter::printPage(const QString& name, const PageDrawer& draw)
 {
-    printOrSave(name, draw, QStringLiteral("page"));
+    printOrSave(name, draw, QCoreApplication::translate("Printing", "page"));
 }
 
 void QtPrinter::printOrSave(const QString& name, const PageDrawer& draw, const QString& what)
@@ -214,7 +215,7 @@ void QtPrinter::printOrSave(const QString& name, const PageDrawer& draw, const Q
             return;
         warnings.passOn();
         if (box)
-            box->show(QStringLiteral("The %1 could not be printed on %2.").arg(what, info.printerName()));
+            box->show(QCoreApplication::translate("Printing", "The %1 could not be printed on %2.").arg(what, info.printerName()));
         return;
     }
     const SavedPdf saved = savePdf(draw, name, pdfFolders());
@@ -224,12 +225,12 @@ void QtPrinter::printOrSave(const QString& name, const PageDrawer& draw, const Q
         return;
     const QString why = saved.refused.join(u'\n');
     if (!saved.path.isEmpty()) {
-        QString text = QStringLiteral("No printer is installed. The %1 was saved as %2").arg(what, QDir::toNativeSeparators(saved.path));
+        QString text = QCoreApplication::translate("Printing", "No printer is installed. The %1 was saved as %2").arg(what, QDir::toNativeSeparators(saved.path));
         if (!why.isEmpty())
-            text += QStringLiteral("\n\nIt could not be saved in\n%1").arg(why);
+            text += QCoreApplication::translate("Printing", "\n\nIt could not be saved in\n%1").arg(why);
         box->show(text);
     } else {
-        box->show(QStringLiteral("No printer is installed, and the %1 could not be saved as a PDF:\n%2").arg(what, why));
+        box->show(QCoreApplication::translate("Printing", "No printer is installed, and the %1 could not be saved as a PDF:\n%2").arg(what, why));
     }
 }
 

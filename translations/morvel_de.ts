@@ -421,6 +421,49 @@ oder 2 Längen und 2 weitere Werte, keine DLo</translation>
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>page</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>The %1 could not be printed on %2.</source>
+        <translation>Das %1 konnte nicht auf %2 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The %1 was saved as %2</source>
+        <translation>Es ist kein Drucker eingerichtet. Das %1 wurde als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be saved in
+%1</source>
+        <translation>
+
+Es konnte nicht gespeichert werden in
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is installed, and the %1 could not be saved as a PDF:
+%2</source>
+        <translation>Es ist kein Drucker eingerichtet, und das %1 konnte nicht als PDF gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Vessel and Navigator</source>
@@ -523,7 +566,7 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
+        <translation>Ans&amp;icht</translation>
     </message>
     <message>
         <source>&amp;Day</source>
@@ -632,6 +675,42 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
         <source>Observations (row, ship&apos;s head, deviation, residual)</source>
         <translation>Beobachtungen (Zeile, Schiffskurs, Deviation, Restfehler)</translation>
     </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Gestirn</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Peilung</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompass</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Schiffskurs</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Missweisung</translation>
+    </message>
+    <message>
+        <source>True Zn</source>
+        <translation>Zn (rw.)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehlweisung</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Deviation</translation>
+    </message>
 </context>
 <context>
     <name>morvel::compasswin::BookModel</name>
@@ -684,6 +763,42 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
 Variation of the World Magnetic Model 2025</source>
         <translation>
 Missweisung des World Magnetic Model 2025</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Zeit (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Gestirn</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Peilung</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompass</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Schiffskurs</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Missweisung</translation>
+    </message>
+    <message>
+        <source>True Zn</source>
+        <translation>Zn (rw.)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehlweisung</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Deviation</translation>
     </message>
 </context>
 <context>
@@ -746,6 +861,14 @@ Missweisung des World Magnetic Model 2025</translation>
     <message>
         <source>Changes cannot be kept for recovery in %1. Save the bearings to keep them.</source>
         <translation>Änderungen können in %1 nicht zur Wiederherstellung aufbewahrt werden. Speichern Sie die Peilungen, um sie zu behalten.</translation>
+    </message>
+    <message>
+        <source>%1 is not an azimuth book: %2</source>
+        <translation>%1 ist kein Azimutbuch: %2</translation>
+    </message>
+    <message>
+        <source>The bearings kept in %1 could not be read: %2</source>
+        <translation>Die in %1 aufbewahrten Peilungen konnten nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1005,10 @@ Missweisung des World Magnetic Model 2025</translation>
         <source>Morvel azimuth book %1</source>
         <translation>Morvel-Azimutbuch %1</translation>
     </message>
+    <message>
+        <source>Azimuth books (*.csv);;All files (*)</source>
+        <translation>Azimutbücher (*.csv);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>morvel::compasswin::Page</name>
@@ -924,13 +1051,19 @@ Missweisung des World Magnetic Model 2025</translation>
         <source>DR %1: %2</source>
         <translation>DR %1: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
-        <translation>und %n weitere unlesbare Zeile(n) (der Tooltip sagt warum).</translation>
+        <translation>
+            <numerusform>und %n weitere unlesbare Zeile (ihr Tooltip sagt warum).</numerusform>
+            <numerusform>und %n weitere unlesbare Zeilen (ihre Tooltips sagen warum).</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n row(s) follow the DR and wait for it.</source>
-        <translation>%n Zeile(n) folgen dem DR und warten auf ihn.</translation>
+        <translation>
+            <numerusform>%n Zeile folgt dem DR und wartet auf ihn.</numerusform>
+            <numerusform>%n Zeilen folgen dem DR und warten auf ihn.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fix %1 %2</source>
@@ -1045,10 +1178,6 @@ Missweisung des World Magnetic Model 2025</translation>
         <translation>Uhr (UT)</translation>
     </message>
     <message>
-        <source>No DR</source>
-        <translation>Kein DR</translation>
-    </message>
-    <message>
         <source>Set and drift:</source>
         <translation>Strom (Richtung und Rate):</translation>
     </message>
@@ -1067,6 +1196,66 @@ Missweisung des World Magnetic Model 2025</translation>
     <message>
         <source> %1, %2 kn, found by the fix at %3; the rows&apos; DRs are EPs</source>
         <translation> %1, %2 kn, gefunden durch das Besteck um %3; die DR der Zeilen sind EP</translation>
+    </message>
+    <message>
+        <source>Intercept %1 nm toward</source>
+        <translation>Abstand %1 sm zum Gestirn hin</translation>
+    </message>
+    <message>
+        <source>Intercept %1 nm away</source>
+        <translation>Abstand %1 sm vom Gestirn weg</translation>
+    </message>
+    <message>
+        <source>advanced %1 nm %2</source>
+        <translation>versegelt %1 sm %2</translation>
+    </message>
+    <message>
+        <source>Advanced %1 nm %2 to the time of the fix</source>
+        <translation>Versegelt %1 sm %2 auf die Zeit des Standorts</translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Running fix</source>
+        <translation>Standort mit versegelten Standlinien</translation>
+    </message>
+    <message>
+        <source>Course %1</source>
+        <translation>Kurs %1</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>suggested</source>
+        <translation>vorgeschlagen</translation>
+    </message>
+    <message>
+        <source>outside %1 to %2</source>
+        <translation>außerhalb %1 bis %2</translation>
+    </message>
+    <message>
+        <source>, magnitude %1</source>
+        <translation>, Helligkeit %1</translation>
+    </message>
+    <message>
+        <source> none: %1</source>
+        <translation> keine: %1</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1425,49 @@ Missweisung des World Magnetic Model 2025</translation>
     </message>
 </context>
 <context>
+    <name>morvel::sightwin::IdentifyDialog</name>
+    <message>
+        <source>Identify the body</source>
+        <translation>Gestirn identifizieren</translation>
+    </message>
+    <message>
+        <source>Hs %1 from %2</source>
+        <translation>Hs %1 aus %2</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Gestirn</translation>
+    </message>
+    <message>
+        <source>Candidates, nearest first</source>
+        <translation>Kandidaten, nächster zuerst</translation>
+    </message>
+    <message>
+        <source>Sight</source>
+        <translation>Beobachtung</translation>
+    </message>
+    <message>
+        <source>&amp;Azimuth (true)</source>
+        <translation>&amp;Azimut (rw.)</translation>
+    </message>
+    <message>
+        <source>Type the body&apos;s azimuth, the compass corrected to true.</source>
+        <translation>Geben Sie das Azimut des Gestirns ein, die Kompasspeilung auf rechtweisend beschickt.</translation>
+    </message>
+    <message>
+        <source>an azimuth</source>
+        <translation>ein Azimut</translation>
+    </message>
+    <message>
+        <source>No star or planet within %1 of Ho %2, Zn %3.</source>
+        <translation>Kein Stern oder Planet im Umkreis von %1 um Ho %2, Zn %3.</translation>
+    </message>
+    <message>
+        <source>Ho %1: the nearest first.</source>
+        <translation>Ho %1: die nächsten zuerst.</translation>
+    </message>
+</context>
+<context>
     <name>morvel::sightwin::LogModel</name>
     <message>
         <source>Time of the sight in UTC, e.g. 2026-12-07T22:04:10Z</source>
@@ -1385,6 +1617,10 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
         <source>Wheel or + and - zoom, drag pans, Home fits</source>
         <translation>Rad oder + und -: Zoom, Ziehen: Verschieben, Pos1: Anpassen</translation>
     </message>
+    <message>
+        <source>No DR</source>
+        <translation>Kein DR</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::SightDocument</name>
@@ -1484,10 +1720,6 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
         <translation>Gestirn &amp;identifizieren...</translation>
     </message>
     <message>
-        <source>&amp;Almanac</source>
-        <translation>&amp;Almanach</translation>
-    </message>
-    <message>
         <source>&amp;Daily Pages...</source>
         <translation>&amp;Tagesseiten...</translation>
     </message>
@@ -1566,10 +1798,6 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
     <message>
         <source>Morvel sights %1</source>
         <translation>Morvel-Beobachtungen %1</translation>
-    </message>
-    <message>
-        <source>&amp;Plotter</source>
-        <translation>&amp;Plotter</translation>
     </message>
     <message>
         <source>Send Each &amp;Fix to the Plotter</source>
@@ -1667,6 +1895,29 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
         <source>The DRs of the sights after the fix run with the set and drift it gives</source>
         <translation>Die DR der Beobachtungen nach dem Besteck werden mit dem gefundenen Strom gekoppelt</translation>
     </message>
+    <message>
+        <source>Plotte&amp;r</source>
+        <translation>Plotte&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Almanac</source>
+        <translation>&amp;Almanach</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SkyChart</name>
+    <message>
+        <source>Sky chart</source>
+        <translation>Sternfinderkarte</translation>
+    </message>
+    <message>
+        <source>Suggested: well spread in azimuth</source>
+        <translation>Vorgeschlagen: im Azimut gut verteilt</translation>
+    </message>
+    <message>
+        <source>Outside the altitudes chosen</source>
+        <translation>Außerhalb der gewählten Höhen</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::SkyPanel</name>
@@ -1689,6 +1940,160 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
     <message>
         <source>How many bodies to suggest for a fix: 3, 120° apart, or 4, 90° apart</source>
         <translation>Wie viele Gestirne für einen Standort: 3 im Abstand von 120° oder 4 im Abstand von 90°</translation>
+    </message>
+    <message>
+        <source>Time of the sky, UTC</source>
+        <translation>Zeit des Himmels, UTC</translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation>Nautisch</translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation>Bürgerlich</translation>
+    </message>
+    <message>
+        <source>Nautical twilight, morning</source>
+        <translation>Nautische Dämmerung, morgens</translation>
+    </message>
+    <message>
+        <source>Civil twilight, morning</source>
+        <translation>Bürgerliche Dämmerung, morgens</translation>
+    </message>
+    <message>
+        <source>Civil twilight, evening</source>
+        <translation>Bürgerliche Dämmerung, abends</translation>
+    </message>
+    <message>
+        <source>Nautical twilight, evening</source>
+        <translation>Nautische Dämmerung, abends</translation>
+    </message>
+    <message>
+        <source>Lowest altitude</source>
+        <translation>Niedrigste Höhe</translation>
+    </message>
+    <message>
+        <source>Highest altitude</source>
+        <translation>Höchste Höhe</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>3 bodies, 120° apart</source>
+        <translation>3 Gestirne, 120° auseinander</translation>
+    </message>
+    <message>
+        <source>4 bodies, 90° apart</source>
+        <translation>4 Gestirne, 90° auseinander</translation>
+    </message>
+    <message>
+        <source>T&amp;ime (UTC)</source>
+        <translation>Zei&amp;t (UTC)</translation>
+    </message>
+    <message>
+        <source>Altitude fr&amp;om</source>
+        <translation>Höhe &amp;von</translation>
+    </message>
+    <message>
+        <source>S&amp;uggest</source>
+        <translation>Vors&amp;chlagen</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Gestirn</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Mag</translation>
+    </message>
+    <message>
+        <source>Bodies within the altitudes</source>
+        <translation>Gestirne zwischen den Höhen</translation>
+    </message>
+    <message>
+        <source>No DR: the sky needs a position.</source>
+        <translation>Kein DR: der Himmel braucht eine Position.</translation>
+    </message>
+    <message>
+        <source>the DR</source>
+        <translation>der DR</translation>
+    </message>
+    <message>
+        <source>the DR at %1</source>
+        <translation>der DR um %1</translation>
+    </message>
+    <message>
+        <source>At %1 (%2), %3 %4 UTC</source>
+        <translation>Auf %1 (%2), %3 %4 UTC</translation>
+    </message>
+    <message>
+        <source>above the horizon</source>
+        <translation>über dem Horizont</translation>
+    </message>
+    <message>
+        <source>between %1° and %2°</source>
+        <translation>zwischen %1° und %2°</translation>
+    </message>
+    <message>
+        <source>Suggested: well spread in azimuth</source>
+        <translation>Vorgeschlagen: im Azimut gut verteilt</translation>
+    </message>
+    <message>
+        <source>No body above the horizon.</source>
+        <translation>Kein Gestirn über dem Horizont.</translation>
+    </message>
+    <message>
+        <source>The Sun is up: by day only the Sun, the Moon and Venus can be taken, and fewer than %1 of them are %2.</source>
+        <translation>Die Sonne ist aufgegangen: bei Tag lassen sich nur Sonne, Mond und Venus beobachten, und weniger als %1 davon stehen %2.</translation>
+    </message>
+    <message>
+        <source>Fewer than %1 bodies %2: none to suggest.</source>
+        <translation>Weniger als %1 Gestirne %2: nichts vorzuschlagen.</translation>
+    </message>
+    <message>
+        <source>Well spread: </source>
+        <translation>Gut verteilt: </translation>
+    </message>
+    <message>
+        <source>The sky at %1, halfway between the nautical and the civil twilight: the time for star sights</source>
+        <translation>Der Himmel um %1, in der Mitte zwischen nautischer und bürgerlicher Dämmerung: die Zeit für Sternbeobachtungen</translation>
+    </message>
+    <message>
+        <source>No such twilight on this day here</source>
+        <translation>Diese Dämmerung gibt es an diesem Tag hier nicht</translation>
+    </message>
+    <message>
+        <source>Point at a body on the chart for its Hc, Zn and magnitude; a click, or the arrow keys, select it; double click or Enter adds a sight of it.</source>
+        <translation>Zeigen Sie auf ein Gestirn der Karte, um sein Hc, Zn und seine Helligkeit zu sehen; ein Klick oder die Pfeiltasten wählen es aus; Doppelklick oder Enter fügt eine Beobachtung davon an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bodies above the horizon.</source>
+        <translation>
+            <numerusform>%n Gestirn über dem Horizont.</numerusform>
+            <numerusform>%n Gestirne über dem Horizont.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n bodies above the horizon are %2.</source>
+        <translation>
+            <numerusform>%1 von %n Gestirn über dem Horizont steht %2.</numerusform>
+            <numerusform>%1 der %n Gestirne über dem Horizont stehen %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Morning twilight</source>
+        <translation>Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Eve&amp;ning twilight</source>
+        <translation>Abe&amp;nddämmerung</translation>
+    </message>
+    <message>
+        <source>All above the horizon</source>
+        <translation>Alle über dem Horizont</translation>
     </message>
 </context>
 <context>

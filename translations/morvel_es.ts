@@ -421,6 +421,49 @@ o 2 longitudes y 2 datos más, sin DLo</translation>
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>no se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>no se pudo dibujar la página</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>ventana</translation>
+    </message>
+    <message>
+        <source>page</source>
+        <translation>página</translation>
+    </message>
+    <message>
+        <source>The %1 could not be printed on %2.</source>
+        <translation>No se pudo imprimir la %1 en %2.</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The %1 was saved as %2</source>
+        <translation>No hay ninguna impresora instalada. La %1 se guardó como %2</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be saved in
+%1</source>
+        <translation>
+
+No se pudo guardar en
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is installed, and the %1 could not be saved as a PDF:
+%2</source>
+        <translation>No hay ninguna impresora instalada, y la %1 no se pudo guardar como PDF:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Vessel and Navigator</source>
@@ -632,6 +675,42 @@ Se conservan tal cual y se guardan con las %2.</translation>
         <source>Observations (row, ship&apos;s head, deviation, residual)</source>
         <translation>Observaciones (fila, proa, desvío, residuo)</translation>
     </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astro</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Marcación</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Aguja</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Proa</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Declinación</translation>
+    </message>
+    <message>
+        <source>True Zn</source>
+        <translation>Zn verdadero</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Corrección</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Desvío</translation>
+    </message>
 </context>
 <context>
     <name>morvel::compasswin::BookModel</name>
@@ -684,6 +763,42 @@ Se conservan tal cual y se guardan con las %2.</translation>
 Variation of the World Magnetic Model 2025</source>
         <translation>
 Declinación magnética del World Magnetic Model 2025</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Hora (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astro</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Marcación</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Aguja</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Proa</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Declinación</translation>
+    </message>
+    <message>
+        <source>True Zn</source>
+        <translation>Zn verdadero</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Corrección</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Desvío</translation>
     </message>
 </context>
 <context>
@@ -747,6 +862,14 @@ Declinación magnética del World Magnetic Model 2025</translation>
         <source>Changes cannot be kept for recovery in %1. Save the bearings to keep them.</source>
         <translation>Los cambios no pueden guardarse para recuperación en %1. Guarde las marcaciones para conservarlas.</translation>
     </message>
+    <message>
+        <source>%1 is not an azimuth book: %2</source>
+        <translation>%1 no es un libro de azimutes: %2</translation>
+    </message>
+    <message>
+        <source>The bearings kept in %1 could not be read: %2</source>
+        <translation>Las marcaciones guardadas en %1 no se pudieron leer: %2</translation>
+    </message>
 </context>
 <context>
     <name>morvel::compasswin::CompassWindow</name>
@@ -756,7 +879,7 @@ Declinación magnética del World Magnetic Model 2025</translation>
     </message>
     <message>
         <source>Deviation ca&amp;rd</source>
-        <translation>Tablilla de des&amp;víos</translation>
+        <translation>&amp;Tablilla de desvíos</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -882,6 +1005,10 @@ Declinación magnética del World Magnetic Model 2025</translation>
         <source>Morvel azimuth book %1</source>
         <translation>Libro de azimutes de Morvel %1</translation>
     </message>
+    <message>
+        <source>Azimuth books (*.csv);;All files (*)</source>
+        <translation>Libros de azimutes (*.csv);;Todos los archivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>morvel::compasswin::Page</name>
@@ -924,13 +1051,19 @@ Declinación magnética del World Magnetic Model 2025</translation>
         <source>DR %1: %2</source>
         <translation>DR %1: %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
-        <translation>y %n fila(s) más ilegible(s) (la ayuda dice por qué).</translation>
+        <translation>
+            <numerusform>y %n fila más ilegible (su ayuda dice por qué).</numerusform>
+            <numerusform>y %n filas más ilegibles (su ayuda dice por qué).</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n row(s) follow the DR and wait for it.</source>
-        <translation>%n fila(s) siguen el DR y lo esperan.</translation>
+        <translation>
+            <numerusform>%n fila sigue el DR y lo espera.</numerusform>
+            <numerusform>%n filas siguen el DR y lo esperan.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fix %1 %2</source>
@@ -1045,10 +1178,6 @@ Declinación magnética del World Magnetic Model 2025</translation>
         <translation>Reloj (UT)</translation>
     </message>
     <message>
-        <source>No DR</source>
-        <translation>Sin DR</translation>
-    </message>
-    <message>
         <source>Set and drift:</source>
         <translation>Corriente (rumbo e intensidad):</translation>
     </message>
@@ -1067,6 +1196,66 @@ Declinación magnética del World Magnetic Model 2025</translation>
     <message>
         <source> %1, %2 kn, found by the fix at %3; the rows&apos; DRs are EPs</source>
         <translation> %1, %2 nudos, hallada por la situación de las %3; los DR de las filas son EP</translation>
+    </message>
+    <message>
+        <source>Intercept %1 nm toward</source>
+        <translation>Diferencia de alturas %1 mn hacia el astro</translation>
+    </message>
+    <message>
+        <source>Intercept %1 nm away</source>
+        <translation>Diferencia de alturas %1 mn en sentido contrario al astro</translation>
+    </message>
+    <message>
+        <source>advanced %1 nm %2</source>
+        <translation>trasladada %1 mn %2</translation>
+    </message>
+    <message>
+        <source>Advanced %1 nm %2 to the time of the fix</source>
+        <translation>Trasladada %1 mn %2 a la hora de la situación</translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Running fix</source>
+        <translation>Situación por rectas trasladadas</translation>
+    </message>
+    <message>
+        <source>Course %1</source>
+        <translation>Rumbo %1</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>estrella</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planeta</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>suggested</source>
+        <translation>sugerido</translation>
+    </message>
+    <message>
+        <source>outside %1 to %2</source>
+        <translation>fuera del intervalo %1 a %2</translation>
+    </message>
+    <message>
+        <source>, magnitude %1</source>
+        <translation>, magnitud %1</translation>
+    </message>
+    <message>
+        <source> none: %1</source>
+        <translation> ninguna: %1</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1425,49 @@ Declinación magnética del World Magnetic Model 2025</translation>
     </message>
 </context>
 <context>
+    <name>morvel::sightwin::IdentifyDialog</name>
+    <message>
+        <source>Identify the body</source>
+        <translation>Identificar el astro</translation>
+    </message>
+    <message>
+        <source>Hs %1 from %2</source>
+        <translation>Hs %1 de %2</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astro</translation>
+    </message>
+    <message>
+        <source>Candidates, nearest first</source>
+        <translation>Candidatos, el más próximo primero</translation>
+    </message>
+    <message>
+        <source>Sight</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>&amp;Azimuth (true)</source>
+        <translation>&amp;Azimut (verdadero)</translation>
+    </message>
+    <message>
+        <source>Type the body&apos;s azimuth, the compass corrected to true.</source>
+        <translation>Escriba el azimut del astro: la marcación de la aguja corregida a verdadera.</translation>
+    </message>
+    <message>
+        <source>an azimuth</source>
+        <translation>un azimut</translation>
+    </message>
+    <message>
+        <source>No star or planet within %1 of Ho %2, Zn %3.</source>
+        <translation>Ninguna estrella ni planeta a menos de %1 de Ho %2, Zn %3.</translation>
+    </message>
+    <message>
+        <source>Ho %1: the nearest first.</source>
+        <translation>Ho %1: el más próximo primero.</translation>
+    </message>
+</context>
+<context>
     <name>morvel::sightwin::LogModel</name>
     <message>
         <source>Time of the sight in UTC, e.g. 2026-12-07T22:04:10Z</source>
@@ -1385,6 +1617,10 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
         <source>Wheel or + and - zoom, drag pans, Home fits</source>
         <translation>Rueda o + y -: zoom, arrastrar: desplazar, Inicio: encuadrar</translation>
     </message>
+    <message>
+        <source>No DR</source>
+        <translation>Sin DR</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::SightDocument</name>
@@ -1421,7 +1657,7 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     <name>morvel::sightwin::SightWindow</name>
     <message>
         <source>Plotting &amp;sheet</source>
-        <translation>Hoja de plo&amp;teo</translation>
+        <translation>Hoja de ploteo</translation>
     </message>
     <message>
         <source>S&amp;ky</source>
@@ -1482,10 +1718,6 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     <message>
         <source>&amp;Identify Body...</source>
         <translation>&amp;Identificar astro...</translation>
-    </message>
-    <message>
-        <source>&amp;Almanac</source>
-        <translation>Al&amp;manaque</translation>
     </message>
     <message>
         <source>&amp;Daily Pages...</source>
@@ -1566,10 +1798,6 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     <message>
         <source>Morvel sights %1</source>
         <translation>Observaciones Morvel %1</translation>
-    </message>
-    <message>
-        <source>&amp;Plotter</source>
-        <translation>&amp;Plóter</translation>
     </message>
     <message>
         <source>Send Each &amp;Fix to the Plotter</source>
@@ -1667,6 +1895,29 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
         <source>The DRs of the sights after the fix run with the set and drift it gives</source>
         <translation>Los DR de las observaciones tras la situación se estiman con la corriente que da</translation>
     </message>
+    <message>
+        <source>Plotte&amp;r</source>
+        <translation>&amp;Plóter</translation>
+    </message>
+    <message>
+        <source>&amp;Almanac</source>
+        <translation>Al&amp;manaque</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SkyChart</name>
+    <message>
+        <source>Sky chart</source>
+        <translation>Carta celeste</translation>
+    </message>
+    <message>
+        <source>Suggested: well spread in azimuth</source>
+        <translation>Sugeridos: bien repartidos en azimut</translation>
+    </message>
+    <message>
+        <source>Outside the altitudes chosen</source>
+        <translation>Fuera de las alturas elegidas</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::SkyPanel</name>
@@ -1689,6 +1940,160 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     <message>
         <source>How many bodies to suggest for a fix: 3, 120° apart, or 4, 90° apart</source>
         <translation>Cuántos astros sugerir para una situación: 3, a 120°, o 4, a 90°</translation>
+    </message>
+    <message>
+        <source>Time of the sky, UTC</source>
+        <translation>Hora del cielo, UTC</translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation>Náutico</translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation>Civil</translation>
+    </message>
+    <message>
+        <source>Nautical twilight, morning</source>
+        <translation>Crepúsculo náutico, matutino</translation>
+    </message>
+    <message>
+        <source>Civil twilight, morning</source>
+        <translation>Crepúsculo civil, matutino</translation>
+    </message>
+    <message>
+        <source>Civil twilight, evening</source>
+        <translation>Crepúsculo civil, vespertino</translation>
+    </message>
+    <message>
+        <source>Nautical twilight, evening</source>
+        <translation>Crepúsculo náutico, vespertino</translation>
+    </message>
+    <message>
+        <source>Lowest altitude</source>
+        <translation>Altura mínima</translation>
+    </message>
+    <message>
+        <source>Highest altitude</source>
+        <translation>Altura máxima</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>3 bodies, 120° apart</source>
+        <translation>3 astros, a 120°</translation>
+    </message>
+    <message>
+        <source>4 bodies, 90° apart</source>
+        <translation>4 astros, a 90°</translation>
+    </message>
+    <message>
+        <source>T&amp;ime (UTC)</source>
+        <translation>H&amp;ora (UTC)</translation>
+    </message>
+    <message>
+        <source>Altitude fr&amp;om</source>
+        <translation>Alt&amp;ura desde</translation>
+    </message>
+    <message>
+        <source>S&amp;uggest</source>
+        <translation>Sugerir</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astro</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Mag</translation>
+    </message>
+    <message>
+        <source>Bodies within the altitudes</source>
+        <translation>Astros entre las alturas</translation>
+    </message>
+    <message>
+        <source>No DR: the sky needs a position.</source>
+        <translation>Sin DR: el cielo necesita una posición.</translation>
+    </message>
+    <message>
+        <source>the DR</source>
+        <translation>el DR</translation>
+    </message>
+    <message>
+        <source>the DR at %1</source>
+        <translation>el DR a las %1</translation>
+    </message>
+    <message>
+        <source>At %1 (%2), %3 %4 UTC</source>
+        <translation>En %1 (%2), %3 %4 UTC</translation>
+    </message>
+    <message>
+        <source>above the horizon</source>
+        <translation>sobre el horizonte</translation>
+    </message>
+    <message>
+        <source>between %1° and %2°</source>
+        <translation>entre %1° y %2°</translation>
+    </message>
+    <message>
+        <source>Suggested: well spread in azimuth</source>
+        <translation>Sugeridos: bien repartidos en azimut</translation>
+    </message>
+    <message>
+        <source>No body above the horizon.</source>
+        <translation>Ningún astro sobre el horizonte.</translation>
+    </message>
+    <message>
+        <source>The Sun is up: by day only the Sun, the Moon and Venus can be taken, and fewer than %1 of them are %2.</source>
+        <translation>El Sol está sobre el horizonte: de día solo pueden observarse el Sol, la Luna y Venus, y menos de %1 de ellos están %2.</translation>
+    </message>
+    <message>
+        <source>Fewer than %1 bodies %2: none to suggest.</source>
+        <translation>Menos de %1 astros %2: ninguno que sugerir.</translation>
+    </message>
+    <message>
+        <source>Well spread: </source>
+        <translation>Bien repartidos: </translation>
+    </message>
+    <message>
+        <source>The sky at %1, halfway between the nautical and the civil twilight: the time for star sights</source>
+        <translation>El cielo a las %1, a medio camino entre el crepúsculo náutico y el civil: la hora de las observaciones de estrellas</translation>
+    </message>
+    <message>
+        <source>No such twilight on this day here</source>
+        <translation>Ese día no hay tal crepúsculo en este lugar</translation>
+    </message>
+    <message>
+        <source>Point at a body on the chart for its Hc, Zn and magnitude; a click, or the arrow keys, select it; double click or Enter adds a sight of it.</source>
+        <translation>Señale un astro en la carta para ver su Hc, su Zn y su magnitud; un clic, o las flechas, lo seleccionan; doble clic o Intro añade una observación de él.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bodies above the horizon.</source>
+        <translation>
+            <numerusform>%n astro sobre el horizonte.</numerusform>
+            <numerusform>%n astros sobre el horizonte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n bodies above the horizon are %2.</source>
+        <translation>
+            <numerusform>%1 de %n astro sobre el horizonte está %2.</numerusform>
+            <numerusform>%1 de los %n astros sobre el horizonte están %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Morning twilight</source>
+        <translation>Crepúsculo matuti&amp;no</translation>
+    </message>
+    <message>
+        <source>Eve&amp;ning twilight</source>
+        <translation>Crepúsculo vespertino</translation>
+    </message>
+    <message>
+        <source>All above the horizon</source>
+        <translation>Todos sobre el horizonte</translation>
     </message>
 </context>
 <context>

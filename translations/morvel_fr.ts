@@ -421,6 +421,49 @@ ou 2 longitudes et 2 autres données, sans DLo</translation>
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>le dossier n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>la page n&apos;a pas pu être dessinée</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>fenêtre</translation>
+    </message>
+    <message>
+        <source>page</source>
+        <translation>page</translation>
+    </message>
+    <message>
+        <source>The %1 could not be printed on %2.</source>
+        <translation>La %1 n&apos;a pas pu être imprimée sur %2.</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The %1 was saved as %2</source>
+        <translation>Aucune imprimante n&apos;est installée. La %1 a été enregistrée sous %2</translation>
+    </message>
+    <message>
+        <source>
+
+It could not be saved in
+%1</source>
+        <translation>
+
+Elle n&apos;a pas pu être enregistrée dans
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is installed, and the %1 could not be saved as a PDF:
+%2</source>
+        <translation>Aucune imprimante n&apos;est installée, et la %1 n&apos;a pas pu être enregistrée en PDF :
+%2</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>Vessel and Navigator</source>
@@ -632,6 +675,42 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
         <source>Observations (row, ship&apos;s head, deviation, residual)</source>
         <translation>Observations (ligne, cap du navire, déviation, résidu)</translation>
     </message>
+    <message>
+        <source>UT</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astre</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Relèvement</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Compas</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Cap du navire</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Déclinaison</translation>
+    </message>
+    <message>
+        <source>True Zn</source>
+        <translation>Zn vrai</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Variation</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Déviation</translation>
+    </message>
 </context>
 <context>
     <name>morvel::compasswin::BookModel</name>
@@ -684,6 +763,42 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
 Variation of the World Magnetic Model 2025</source>
         <translation>
 Déclinaison magnétique du World Magnetic Model 2025</translation>
+    </message>
+    <message>
+        <source>Time (UTC)</source>
+        <translation>Heure (UTC)</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astre</translation>
+    </message>
+    <message>
+        <source>Bearing</source>
+        <translation>Relèvement</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Compas</translation>
+    </message>
+    <message>
+        <source>Ship&apos;s head</source>
+        <translation>Cap du navire</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Déclinaison</translation>
+    </message>
+    <message>
+        <source>True Zn</source>
+        <translation>Zn vrai</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Variation</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Déviation</translation>
     </message>
 </context>
 <context>
@@ -747,6 +862,14 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
         <source>Changes cannot be kept for recovery in %1. Save the bearings to keep them.</source>
         <translation>Les modifications ne peuvent pas être gardées pour récupération dans %1. Enregistrez les relèvements pour les garder.</translation>
     </message>
+    <message>
+        <source>%1 is not an azimuth book: %2</source>
+        <translation>%1 n&apos;est pas un livre des azimuts : %2</translation>
+    </message>
+    <message>
+        <source>The bearings kept in %1 could not be read: %2</source>
+        <translation>Les relèvements gardés dans %1 n&apos;ont pas pu être lus : %2</translation>
+    </message>
 </context>
 <context>
     <name>morvel::compasswin::CompassWindow</name>
@@ -756,7 +879,7 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
     </message>
     <message>
         <source>Deviation ca&amp;rd</source>
-        <translation>Courbe de dé&amp;viation</translation>
+        <translation>&amp;Courbe de déviation</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -882,6 +1005,10 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
         <source>Morvel azimuth book %1</source>
         <translation>Livre des azimuts Morvel %1</translation>
     </message>
+    <message>
+        <source>Azimuth books (*.csv);;All files (*)</source>
+        <translation>Livres des azimuts (*.csv);;Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>morvel::compasswin::Page</name>
@@ -924,13 +1051,19 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
         <source>DR %1: %2</source>
         <translation>DR %1 : %2</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>and %n more row(s) that cannot be read (their tooltips say why).</source>
-        <translation>et %n autre(s) ligne(s) illisible(s) (l&apos;info-bulle dit pourquoi).</translation>
+        <translation>
+            <numerusform>et %n autre ligne illisible (son info-bulle dit pourquoi).</numerusform>
+            <numerusform>et %n autres lignes illisibles (leurs info-bulles disent pourquoi).</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n row(s) follow the DR and wait for it.</source>
-        <translation>%n ligne(s) suivent le DR et l&apos;attendent.</translation>
+        <translation>
+            <numerusform>%n ligne suit le DR et l&apos;attend.</numerusform>
+            <numerusform>%n lignes suivent le DR et l&apos;attendent.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fix %1 %2</source>
@@ -1045,10 +1178,6 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
         <translation>Montre (UT)</translation>
     </message>
     <message>
-        <source>No DR</source>
-        <translation>Pas de DR</translation>
-    </message>
-    <message>
         <source>Set and drift:</source>
         <translation>Courant (direction et vitesse) :</translation>
     </message>
@@ -1067,6 +1196,66 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
     <message>
         <source> %1, %2 kn, found by the fix at %3; the rows&apos; DRs are EPs</source>
         <translation> %1, %2 nd, trouvé par le point de %3 ; les DR des lignes sont des positions estimées (EP)</translation>
+    </message>
+    <message>
+        <source>Intercept %1 nm toward</source>
+        <translation>Intercept %1 NM vers l&apos;astre</translation>
+    </message>
+    <message>
+        <source>Intercept %1 nm away</source>
+        <translation>Intercept %1 NM à l&apos;opposé de l&apos;astre</translation>
+    </message>
+    <message>
+        <source>advanced %1 nm %2</source>
+        <translation>transportée de %1 NM au %2</translation>
+    </message>
+    <message>
+        <source>Advanced %1 nm %2 to the time of the fix</source>
+        <translation>Transportée de %1 NM au %2 jusqu&apos;à l&apos;heure du point</translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Running fix</source>
+        <translation>Point par droites transportées</translation>
+    </message>
+    <message>
+        <source>Course %1</source>
+        <translation>Route %1</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>étoile</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planète</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>suggested</source>
+        <translation>proposé</translation>
+    </message>
+    <message>
+        <source>outside %1 to %2</source>
+        <translation>hors de la plage %1 à %2</translation>
+    </message>
+    <message>
+        <source>, magnitude %1</source>
+        <translation>, magnitude %1</translation>
+    </message>
+    <message>
+        <source> none: %1</source>
+        <translation> aucun : %1</translation>
     </message>
 </context>
 <context>
@@ -1220,7 +1409,7 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
     </message>
     <message>
         <source>&amp;Legs...</source>
-        <translation>Se&amp;gments...</translation>
+        <translation>Segme&amp;nts...</translation>
     </message>
     <message>
         <source>Legs of the DR</source>
@@ -1233,6 +1422,49 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
     <message>
         <source>The changes of course and speed after the DR&apos;s time</source>
         <translation>Les changements de route et de vitesse après l&apos;heure du DR</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::IdentifyDialog</name>
+    <message>
+        <source>Identify the body</source>
+        <translation>Identifier l&apos;astre</translation>
+    </message>
+    <message>
+        <source>Hs %1 from %2</source>
+        <translation>Hs %1 depuis %2</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astre</translation>
+    </message>
+    <message>
+        <source>Candidates, nearest first</source>
+        <translation>Candidats, le plus proche d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Sight</source>
+        <translation>Visée</translation>
+    </message>
+    <message>
+        <source>&amp;Azimuth (true)</source>
+        <translation>&amp;Azimut (vrai)</translation>
+    </message>
+    <message>
+        <source>Type the body&apos;s azimuth, the compass corrected to true.</source>
+        <translation>Tapez l&apos;azimut de l&apos;astre : le relèvement au compas corrigé en vrai.</translation>
+    </message>
+    <message>
+        <source>an azimuth</source>
+        <translation>un azimut</translation>
+    </message>
+    <message>
+        <source>No star or planet within %1 of Ho %2, Zn %3.</source>
+        <translation>Aucune étoile ni planète à moins de %1 de Ho %2, Zn %3.</translation>
+    </message>
+    <message>
+        <source>Ho %1: the nearest first.</source>
+        <translation>Ho %1 : les plus proches d&apos;abord.</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1617,10 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
         <source>Wheel or + and - zoom, drag pans, Home fits</source>
         <translation>Molette ou + et - : zoom, glisser : déplacer, Origine : recadrer</translation>
     </message>
+    <message>
+        <source>No DR</source>
+        <translation>Pas de DR</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::SightDocument</name>
@@ -1421,7 +1657,7 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     <name>morvel::sightwin::SightWindow</name>
     <message>
         <source>Plotting &amp;sheet</source>
-        <translation>Ca&amp;nevas</translation>
+        <translation>Canevas</translation>
     </message>
     <message>
         <source>S&amp;ky</source>
@@ -1482,10 +1718,6 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     <message>
         <source>&amp;Identify Body...</source>
         <translation>&amp;Identifier l&apos;astre...</translation>
-    </message>
-    <message>
-        <source>&amp;Almanac</source>
-        <translation>É&amp;phémérides</translation>
     </message>
     <message>
         <source>&amp;Daily Pages...</source>
@@ -1566,10 +1798,6 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     <message>
         <source>Morvel sights %1</source>
         <translation>Visées Morvel %1</translation>
-    </message>
-    <message>
-        <source>&amp;Plotter</source>
-        <translation>&amp;Traceur</translation>
     </message>
     <message>
         <source>Send Each &amp;Fix to the Plotter</source>
@@ -1667,6 +1895,29 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
         <source>The DRs of the sights after the fix run with the set and drift it gives</source>
         <translation>Les DR des visées après le point sont estimés avec le courant qu&apos;il donne</translation>
     </message>
+    <message>
+        <source>Plotte&amp;r</source>
+        <translation>&amp;Traceur</translation>
+    </message>
+    <message>
+        <source>&amp;Almanac</source>
+        <translation>Éphé&amp;mérides</translation>
+    </message>
+</context>
+<context>
+    <name>morvel::sightwin::SkyChart</name>
+    <message>
+        <source>Sky chart</source>
+        <translation>Carte du ciel</translation>
+    </message>
+    <message>
+        <source>Suggested: well spread in azimuth</source>
+        <translation>Proposé : bien réparti en azimut</translation>
+    </message>
+    <message>
+        <source>Outside the altitudes chosen</source>
+        <translation>Hors des hauteurs choisies</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::SkyPanel</name>
@@ -1689,6 +1940,160 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     <message>
         <source>How many bodies to suggest for a fix: 3, 120° apart, or 4, 90° apart</source>
         <translation>Combien d&apos;astres proposer pour un point : 3, à 120°, ou 4, à 90°</translation>
+    </message>
+    <message>
+        <source>Time of the sky, UTC</source>
+        <translation>Heure du ciel, UTC</translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation>Nautique</translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation>Civil</translation>
+    </message>
+    <message>
+        <source>Nautical twilight, morning</source>
+        <translation>Crépuscule nautique, matin</translation>
+    </message>
+    <message>
+        <source>Civil twilight, morning</source>
+        <translation>Crépuscule civil, matin</translation>
+    </message>
+    <message>
+        <source>Civil twilight, evening</source>
+        <translation>Crépuscule civil, soir</translation>
+    </message>
+    <message>
+        <source>Nautical twilight, evening</source>
+        <translation>Crépuscule nautique, soir</translation>
+    </message>
+    <message>
+        <source>Lowest altitude</source>
+        <translation>Hauteur la plus basse</translation>
+    </message>
+    <message>
+        <source>Highest altitude</source>
+        <translation>Hauteur la plus haute</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>3 bodies, 120° apart</source>
+        <translation>3 astres, à 120°</translation>
+    </message>
+    <message>
+        <source>4 bodies, 90° apart</source>
+        <translation>4 astres, à 90°</translation>
+    </message>
+    <message>
+        <source>T&amp;ime (UTC)</source>
+        <translation>He&amp;ure (UTC)</translation>
+    </message>
+    <message>
+        <source>Altitude fr&amp;om</source>
+        <translation>P&amp;lage de hauteur</translation>
+    </message>
+    <message>
+        <source>S&amp;uggest</source>
+        <translation>Proposer</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astre</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Mag</translation>
+    </message>
+    <message>
+        <source>Bodies within the altitudes</source>
+        <translation>Astres entre les hauteurs</translation>
+    </message>
+    <message>
+        <source>No DR: the sky needs a position.</source>
+        <translation>Pas de DR : le ciel demande une position.</translation>
+    </message>
+    <message>
+        <source>the DR</source>
+        <translation>le DR</translation>
+    </message>
+    <message>
+        <source>the DR at %1</source>
+        <translation>le DR de %1</translation>
+    </message>
+    <message>
+        <source>At %1 (%2), %3 %4 UTC</source>
+        <translation>À %1 (%2), %3 %4 UTC</translation>
+    </message>
+    <message>
+        <source>above the horizon</source>
+        <translation>au-dessus de l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>between %1° and %2°</source>
+        <translation>entre %1° et %2°</translation>
+    </message>
+    <message>
+        <source>Suggested: well spread in azimuth</source>
+        <translation>Proposé : bien réparti en azimut</translation>
+    </message>
+    <message>
+        <source>No body above the horizon.</source>
+        <translation>Aucun astre au-dessus de l&apos;horizon.</translation>
+    </message>
+    <message>
+        <source>The Sun is up: by day only the Sun, the Moon and Venus can be taken, and fewer than %1 of them are %2.</source>
+        <translation>Le Soleil est levé : de jour, seuls le Soleil, la Lune et Vénus peuvent être observés, et moins de %1 d&apos;entre eux sont %2.</translation>
+    </message>
+    <message>
+        <source>Fewer than %1 bodies %2: none to suggest.</source>
+        <translation>Moins de %1 astres %2 : aucun à proposer.</translation>
+    </message>
+    <message>
+        <source>Well spread: </source>
+        <translation>Bien répartis : </translation>
+    </message>
+    <message>
+        <source>The sky at %1, halfway between the nautical and the civil twilight: the time for star sights</source>
+        <translation>Le ciel à %1, à mi-chemin entre le crépuscule nautique et le crépuscule civil : l&apos;heure des visées d&apos;étoiles</translation>
+    </message>
+    <message>
+        <source>No such twilight on this day here</source>
+        <translation>Ce crépuscule n&apos;a pas lieu ici ce jour-là</translation>
+    </message>
+    <message>
+        <source>Point at a body on the chart for its Hc, Zn and magnitude; a click, or the arrow keys, select it; double click or Enter adds a sight of it.</source>
+        <translation>Pointez un astre sur la carte pour lire ses Hc, Zn et magnitude ; un clic, ou les flèches, le sélectionnent ; un double-clic ou Entrée lui ajoute une visée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bodies above the horizon.</source>
+        <translation>
+            <numerusform>%n astre au-dessus de l&apos;horizon.</numerusform>
+            <numerusform>%n astres au-dessus de l&apos;horizon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n bodies above the horizon are %2.</source>
+        <translation>
+            <numerusform>%1 sur %n astre au-dessus de l&apos;horizon est %2.</numerusform>
+            <numerusform>%1 des %n astres au-dessus de l&apos;horizon sont %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Morning twilight</source>
+        <translation>Cr&amp;épuscule du matin</translation>
+    </message>
+    <message>
+        <source>Eve&amp;ning twilight</source>
+        <translation>Crépuscule du s&amp;oir</translation>
+    </message>
+    <message>
+        <source>All above the horizon</source>
+        <translation>Tous au-dessus de l&apos;horizon</translation>
     </message>
 </context>
 <context>

@@ -4,27 +4,40 @@
 // numbers with a point in every language. MORVEL_SNAPSHOT_DIR=DIR keeps the
 // main menu, the calculators and the sight window in each language there.
 #include "calc/decimal_window.h"
+#include "compasswin/compass_window.h"
 #include "calc/dm_window.h"
 #include "gcs/gcs_window.h"
 #include "shell/form_texts.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
 #include "sightwin/sight_window.h"
+#include "toolkit/help.h"
 #include "toolkit/language.h"
 #include "toolkit/services.h"
 
+#include <QDir>
+#include <QTabWidget>
+#include <QTabBar>
+#include <QMenuBar>
+#include <QKeySequence>
+#include <QGroupBox>
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <cstdio>
+#include <map>
+#include <string_view>
 
 using namespace morvel;
 
@@ -83,7 +96,9 @@ TEST_F(LanguageTest, EveryTranslationIsCompleteAndKeepsWhatTheWindowPutsIn)
     const QRegularExpression message(
         QStringLiteral("<source>(.*?)</source>\\s*<translation([^>]*)>(.*?)</translation>"),
         QRegularExpression::DotMatchesEverythingOption);
-    for (const char* code : {"fr", "de", "es"}) {
+    const QRegularExpression plural(QStringLiteral("<numerusform>(.*?)</numerusform>"));
+    // English holds only the plurals of its source texts.
+    for (const char* code : {"en", "fr", "de", "es"}) {
         QFile ts(QStringLiteral(MORVEL_TS_DIR "/morvel_%1.ts").arg(QLatin1String(code)));
         ASSERT_TRUE(ts.open(QIODevice::ReadOnly)) << code;
         const QString text = QString::fromUtf8(ts.readAll());
@@ -93,18 +108,55 @@ TEST_F(LanguageTest, EveryTranslationIsCompleteAndKeepsWhatTheWindowPutsIn)
             const QString source = found.captured(1), attributes = found.captured(2), translated = found.captured(3);
             const std::string where = std::string(code) + ": " + source.toStdString();
             EXPECT_TRUE(attributes.isEmpty() && !translated.trimmed().isEmpty()) << where << attributes.toStdString();
-            // The values put in, the line breaks, and the navigators' abbreviations.
-            for (const char* kept : {"%1", "%2", "%3", "%4", "%5", "%n", "\n", "\\bLHA\\b", "\\bDLo\\b", "\\bZn\\b",
-                                     "\\bCn\\b", "\\bHc\\b", "\\bHo\\b", "\\bDRs?\\b"}) {
-                const QRegularExpression r(QString::fromUtf8(kept));
-                EXPECT_EQ(source.count(r), translated.count(r)) << where << " / " << kept;
-            }
+            QStringList forms;
+            for (auto f = plural.globalMatch(translated); f.hasNext();)
+                forms << f.next().captured(1);
+            if (forms.isEmpty())
+                forms << translated;
+            // The values put in, the line breaks, and the navigators' abbreviations, in every plural form.
+            for (const QString& form : forms)
+                for (const char* kept : {"%1", "%2", "%3", "%4", "%5", "%n", "\n", "\\bLHA\\b", "\\bDLo\\b",
+                                         "\\bZn\\b", "\\bCn\\b", "\\bHc\\b", "\\bHo\\b", "\\bDRs?\\b"}) {
+                    const QRegularExpression r(QString::fromUtf8(kept));
+                    EXPECT_TRUE(!form.isEmpty() && source.count(r) == form.count(r)) << where << " / " << kept;
+                }
         }
+        if (code == std::string_view("en"))
+            continue;
         // Every text the calculators show is there.
         QTranslator t;
         ASSERT_TRUE(t.load(QStringLiteral("morvel_%1").arg(QLatin1String(code)), qmDir)) << code;
         for (const char* source : shell::formTexts())
             EXPECT_FALSE(t.translate(toolkit::formContext, source).isEmpty()) << code << ": " << source;
+    }
+}
+
+TEST_F(LanguageTest, TheManualOpensInTheLanguageOnScreen)
+{
+    // The page's headings and the pages it links to, as written.
+    const QRegularExpression marks(QStringLiteral("^#+ |\\]\\(([^)]*)\\)"), QRegularExpression::MultilineOption);
+    const auto outline = [&](const QString& path) {
+        QFile page(path);
+        if (!page.open(QIODevice::ReadOnly))
+            return QStringList{QStringLiteral("missing")};
+        QStringList found;
+        for (auto m = marks.globalMatch(QString::fromUtf8(page.readAll())); m.hasNext();) {
+            const auto mark = m.next();
+            found << (mark.captured(1).isEmpty() ? QStringLiteral("#") : mark.captured(1));
+        }
+        return found;
+    };
+    const QStringList pages = QDir(QStringLiteral(":/manual")).entryList({QStringLiteral("*.md")});
+    ASSERT_FALSE(pages.isEmpty());
+    for (const Language& l : languages) {
+        toolkit::loadTranslations(QLocale(l.language), qmDir);
+        const QString folder = l.language == QLocale::English ? QString() : QString::fromLatin1(l.code) + u'/';
+        const QTextBrowser& shown = toolkit::showHelp(QStringLiteral("sight-window"));
+        EXPECT_EQ(shown.source().path(), QStringLiteral("/manual/%1sight-window.md").arg(folder)) << l.code;
+        EXPECT_GT(shown.document()->characterCount(), 2000) << l.code;
+        for (const QString& page : pages)
+            EXPECT_EQ(outline(QStringLiteral(":/manual/%1%2").arg(folder, page)), outline(QStringLiteral(":/manual/") + page))
+                << l.code << " " << page.toStdString();
     }
 }
 
@@ -160,6 +212,54 @@ TEST_F(LanguageTest, EveryTextTheCalculatorsShowIsTranslatedAndFits)
                 f->image().save(QStringLiteral("%1/%2-%3.png").arg(dir, f->name(), QLatin1String(l.code)));
             p.sight().show();
             p.sight().grab().toImage().save(QStringLiteral("%1/sight-%2.png").arg(dir, QLatin1String(l.code)));
+        }
+    }
+}
+
+/// The Alt keys of what a window shows: each key with the texts that take it.
+std::map<int, QStringList> altKeys(QWidget& window)
+{
+    std::map<int, QStringList> keys;
+    const auto take = [&](const QString& text) {
+        if (const QKeySequence k = QKeySequence::mnemonic(text); !k.isEmpty())
+            keys[k[0].toCombined()] << text;
+    };
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window))
+            continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            take(b->text());
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            take(l->text());
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            take(g->title());
+        else if (auto* t = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < t->count(); ++i)
+                take(t->tabText(i));
+        else if (auto* m = qobject_cast<QMenuBar*>(w))
+            for (QAction* a : m->actions())
+                take(a->text());
+    }
+    return keys;
+}
+
+TEST_F(LanguageTest, NoTwoTextsInAWindowShareAnAltKey)
+{
+    for (const Language& l : languages) {
+        shell::Program& p = start(l.language);
+        const std::array<QWidget*, 2> windows = {&p.sight(), &p.compass()};
+        for (QWidget* window : windows) {
+            window->show();
+            // Each page of each tabbed part in turn.
+            const QList<QTabWidget*> tabbed = window->findChildren<QTabWidget*>();
+            for (QTabWidget* tabs : tabbed)
+                for (int page = 0; page < tabs->count(); ++page) {
+                    tabs->setCurrentIndex(page);
+                    for (const auto& [key, texts] : altKeys(*window))
+                        EXPECT_EQ(texts.size(), 1) << l.code << " " << window->objectName().toStdString() << ": "
+                                                   << texts.join(QStringLiteral(" / ")).toStdString();
+                }
+            window->hide();
         }
     }
 }

@@ -2,6 +2,7 @@
 // otherwise, settings and recovery files in a folder of their own, the
 // toolkit set up as the program sets it up.
 #include "toolkit/form.h"
+#include "toolkit/language.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -22,6 +23,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvel"));
     morvel::toolkit::initialise();
+    // English as the program speaks it, its plurals included; another
+    // language to look at the windows in it (MORVEL_TEST_LANGUAGE=fr with
+    // MORVEL_SNAPSHOT_DIR), where texts in English are not expected.
+    const QString language = qEnvironmentVariable("MORVEL_TEST_LANGUAGE", QStringLiteral("en"));
+    morvel::toolkit::loadTranslations(QLocale(language), QStringLiteral(MORVEL_QM_DIR));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

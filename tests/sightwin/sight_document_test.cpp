@@ -7,6 +7,7 @@
 // when they change.
 #include "sightwin/results.h"
 #include "sightwin/sight_document.h"
+#include "toolkit/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -353,7 +354,7 @@ TEST(Results, Lines)
         {"one bad", with([](auto& b) { b.rows[2][size_t(Col::hs)] = "4S"; }),
          {{"Row 3 (Vega), hs:", " '4S'"}, {"Fix ", " at 2026-12-07 19:34:00 UT"}, {"", "From"}, {"Weak fix:", ""}}},
         {"a bad DR", with([](auto& b) { b.dr.position = "<b>41N"; }),
-         {{"", "DR position: '<b>41N'"}, {"", "3 row(s) follow the DR and wait for it."}, {"", "Two sights or more"}}},
+         {{"", "DR position: '<b>41N'"}, {"", "3 rows follow the DR and wait for it."}, {"", "Two sights or more"}}},
         {"the same star twice", with([](auto& b) { b.rows[1] = b.rows[0]; b.rows.pop_back(); }),
          {{"No fix:", " the lines of position are parallel"}}},
         {"Altair a degree out", with([](auto& b) { b.rows[1][size_t(Col::hs)] = "46 1.7"; }),
@@ -399,6 +400,8 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Morvel"));
+    // English as the program speaks it, its plurals included.
+    morvel::toolkit::loadTranslations(QLocale(QLocale::English), QStringLiteral(MORVEL_QM_DIR));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
