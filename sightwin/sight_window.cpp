@@ -51,6 +51,7 @@ SightWindow::SightWindow(QWidget* parent)
     connect(table_, &LogTable::rowWanted, this, &SightWindow::addRow);
 
     results_ = new QLabel;
+    results_->setObjectName(QStringLiteral("results"));
     results_->setTextFormat(Qt::RichText);
     results_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     results_->setWordWrap(true);

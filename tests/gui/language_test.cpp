@@ -4,9 +4,10 @@
 // numbers with a point in every language. MORVEL_SNAPSHOT_DIR=DIR keeps the
 // main menu, the calculators and the sight window in each language there.
 #include "calc/decimal_window.h"
-#include "compasswin/compass_window.h"
 #include "calc/dm_window.h"
+#include "compasswin/compass_window.h"
 #include "gcs/gcs_window.h"
+#include "navtext/navtext.h"
 #include "shell/form_texts.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
@@ -24,6 +25,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -261,6 +263,28 @@ TEST_F(LanguageTest, NoTwoTextsInAWindowShareAnAltKey)
                 }
             window->hide();
         }
+    }
+}
+
+TEST_F(LanguageTest, TheLibrariesMessagesShowInTheWindowsLanguage)
+{
+    // A DR the sight window cannot read: the reader's words, said by the
+    // plain library, in the language on screen.
+    const QString typed = QStringLiteral("41 12 18");
+    toolkit::loadTranslations(QLocale(QLocale::English), qmDir);
+    const std::string english = navtext::readPosition(typed.toStdString()).error;
+    for (const Language& l : languages) {
+        shell::Program& p = start(l.language);
+        const std::string said = navtext::readPosition(typed.toStdString()).error;
+        EXPECT_EQ(said == english, l.language == QLocale::English) << l.code << ": " << said;
+        sightwin::SightWindow& s = p.sight();
+        s.drPosition().setText(typed);
+        emit s.drPosition().editingFinished();
+        const QString shown = s.findChild<QLabel*>(QStringLiteral("results"))->text();
+        EXPECT_TRUE(shown.contains(QString::fromStdString(said).toHtmlEscaped())) << l.code << ": " << shown.toStdString();
+        // The next program offers no recovery of this one's change.
+        program.reset();
+        QFile::remove(sightwin::SightWindow::recoveryPath());
     }
 }
 
