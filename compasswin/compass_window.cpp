@@ -200,7 +200,7 @@ void CompassWindow::changed()
             lines << tr("%1: %2").arg(row, text(r.warning));
     }
     if (w.dr.given && !w.dr.ok())
-        lines.prepend(tr("DR, %1: %2").arg(text(w.dr.field), text(w.dr.error)));
+        lines.prepend(tr("DR, %1: %2").arg(sightwin::drFieldName(w.dr.field), text(w.dr.error)));
     problems_->setText(lines.isEmpty() ? tr("Each complete row gives its true azimuth, error and deviation.")
                                        : lines.join(u'\n'));
     card_->showCard(w);

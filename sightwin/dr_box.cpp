@@ -122,6 +122,22 @@ void DrBox::showDr(const sightlog::DrTrack& dr, const sightlog::DrRead& read)
     tint();
 }
 
+QString drFieldName(const std::string& field)
+{
+    static const std::pair<const char*, const char*> names[] = {
+        {"position", QT_TRANSLATE_NOOP("morvel::sightwin::DrBox", "position")},
+        {"time", QT_TRANSLATE_NOOP("morvel::sightwin::DrBox", "time")},
+        {"course", QT_TRANSLATE_NOOP("morvel::sightwin::DrBox", "course")},
+        {"speed", QT_TRANSLATE_NOOP("morvel::sightwin::DrBox", "speed")},
+        {"date", QT_TRANSLATE_NOOP("morvel::sightwin::DrBox", "date")},
+        {"zone", QT_TRANSLATE_NOOP("morvel::sightwin::DrBox", "zone")},
+        {"watch error", QT_TRANSLATE_NOOP("morvel::sightwin::DrBox", "watch error")}};
+    for (const auto& [key, name] : names)
+        if (field == key)
+            return DrBox::tr(name);
+    return text(field);
+}
+
 void DrBox::tint()
 {
     const std::pair<QLineEdit*, const char*> fields[] = {

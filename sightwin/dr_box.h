@@ -21,6 +21,10 @@ class QPushButton;
 
 namespace morvel::sightwin {
 
+/// A DR field's name as the reader reads it, from the key a DR read
+/// names its field by ("position", "watch error").
+QString drFieldName(const std::string& field);
+
 class DrBox : public QGroupBox {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "navtext/navtext.h"
 #include "sight/plot.h"
 #include "sightlog/sight_texts.h"
+#include "sightwin/dr_box.h"
 #include "sightwin/texts.h"
 
 #include <QCoreApplication>
@@ -109,7 +110,7 @@ std::vector<ResultLine> resultLines(const sightlog::Logbook& book, const sightlo
     std::vector<ResultLine> lines;
     const sightlog::DrRead& dr = w.dr;
     if (dr.given && !dr.error.empty())
-        lines.push_back({{}, tr("DR %1: %2").arg(text(dr.field), text(dr.error))});
+        lines.push_back({{}, tr("DR %1: %2").arg(drFieldName(dr.field), text(dr.error))});
     // Each row that cannot be read, named with its cell and why (the first
     // few: the tooltips say the rest); the rows that wait for a DR that
     // cannot be read, once.

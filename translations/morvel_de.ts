@@ -618,6 +618,343 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>almanac</name>
+    <message>
+        <source>no ephemeris for %1</source>
+        <translation>keine Ephemeride für %1</translation>
+    </message>
+    <message>
+        <source>the Sun above the horizon all day</source>
+        <translation>die Sonne steht den ganzen Tag über dem Horizont</translation>
+    </message>
+    <message>
+        <source>the Sun below the horizon all day</source>
+        <translation>die Sonne steht den ganzen Tag unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise this day</source>
+        <translation>die Sonne geht an diesem Tag nicht auf</translation>
+    </message>
+    <message>
+        <source>the Sun does not set this day</source>
+        <translation>die Sonne geht an diesem Tag nicht unter</translation>
+    </message>
+    <message>
+        <source>the Sun never 6° below the horizon: no civil twilight</source>
+        <translation>die Sonne steht nie 6° unter dem Horizont: keine bürgerliche Dämmerung</translation>
+    </message>
+    <message>
+        <source>the Sun more than 6° below the horizon all day</source>
+        <translation>die Sonne steht den ganzen Tag mehr als 6° unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise through 6° below the horizon this day</source>
+        <translation>die Sonne steigt an diesem Tag nicht durch 6° unter dem Horizont hindurch</translation>
+    </message>
+    <message>
+        <source>the Sun does not sink through 6° below the horizon this day</source>
+        <translation>die Sonne sinkt an diesem Tag nicht durch 6° unter dem Horizont hindurch</translation>
+    </message>
+    <message>
+        <source>the Sun never 12° below the horizon: no nautical twilight</source>
+        <translation>die Sonne steht nie 12° unter dem Horizont: keine nautische Dämmerung</translation>
+    </message>
+    <message>
+        <source>the Sun more than 12° below the horizon all day</source>
+        <translation>die Sonne steht den ganzen Tag mehr als 12° unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise through 12° below the horizon this day</source>
+        <translation>die Sonne steigt an diesem Tag nicht durch 12° unter dem Horizont hindurch</translation>
+    </message>
+    <message>
+        <source>the Sun does not sink through 12° below the horizon this day</source>
+        <translation>die Sonne sinkt an diesem Tag nicht durch 12° unter dem Horizont hindurch</translation>
+    </message>
+    <message>
+        <source>the Moon above the horizon all day</source>
+        <translation>der Mond steht den ganzen Tag über dem Horizont</translation>
+    </message>
+    <message>
+        <source>the Moon below the horizon all day</source>
+        <translation>der Mond steht den ganzen Tag unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>the Moon does not rise this day</source>
+        <translation>der Mond geht an diesem Tag nicht auf</translation>
+    </message>
+    <message>
+        <source>the Moon does not set this day</source>
+        <translation>der Mond geht an diesem Tag nicht unter</translation>
+    </message>
+    <message>
+        <source>the Sun does not cross the meridian this day</source>
+        <translation>die Sonne geht an diesem Tag nicht durch den Meridian</translation>
+    </message>
+    <message>
+        <source>the Moon does not cross the meridian this day</source>
+        <translation>der Mond geht an diesem Tag nicht durch den Meridian</translation>
+    </message>
+    <message>
+        <source>%1 is not a UTC instant of the form 2026-12-07T17:32:10Z</source>
+        <translation>%1 ist kein UTC-Zeitpunkt der Form 2026-12-07T17:32:10Z</translation>
+    </message>
+    <message>
+        <source>give the time in UTC with its Z: %1Z</source>
+        <translation>geben Sie die Zeit in UTC mit Z an: %1Z</translation>
+    </message>
+    <message>
+        <source>DUT1 must lie between -0.9 and +0.9 seconds</source>
+        <translation>DUT1 muss zwischen -0.9 und +0.9 Sekunden liegen</translation>
+    </message>
+    <message>
+        <source>the almanac covers 1900 to 2100; %1 is outside</source>
+        <translation>der Almanach reicht von 1900 bis 2100; %1 liegt außerhalb</translation>
+    </message>
+    <message>
+        <source>DUT1 is UT1 - UTC, and UTC began on 1960-01-01: a time before it is UT1 itself</source>
+        <translation>DUT1 ist UT1 - UTC, und UTC begann am 1960-01-01: eine Zeit davor ist selbst UT1</translation>
+    </message>
+    <message>
+        <source>no such date and time: %1 (no leap second that long ended that day)</source>
+        <translation>diesen Zeitpunkt gibt es nicht: %1 (dieser Tag endete mit keiner so langen Schaltsekunde)</translation>
+    </message>
+    <message>
+        <source>no such date and time: %1</source>
+        <translation>diesen Zeitpunkt gibt es nicht: %1</translation>
+    </message>
+    <message>
+        <source>TT and UT1 must be Julian dates less than 300 s apart</source>
+        <translation>TT und UT1 müssen julianische Daten sein, die weniger als 300 s auseinanderliegen</translation>
+    </message>
+    <message>
+        <source>the almanac covers 1900 to 2100; the Julian date %1 is outside</source>
+        <translation>der Almanach reicht von 1900 bis 2100; das julianische Datum %1 liegt außerhalb</translation>
+    </message>
+</context>
+<context>
+    <name>compass</name>
+    <message>
+        <source>no %1 yet</source>
+        <translation>%1 fehlt noch</translation>
+    </message>
+    <message>
+        <source>the DR cannot be read: %1</source>
+        <translation>der DR kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>no DR: give the DR the bearings were taken at</source>
+        <translation>kein DR: geben Sie den DR an, an dem die Peilungen genommen wurden</translation>
+    </message>
+    <message>
+        <source>a bearing</source>
+        <translation>eine Peilung</translation>
+    </message>
+    <message>
+        <source>%1 is not magnetic or gyro</source>
+        <translation>%1 ist weder magnetic noch gyro</translation>
+    </message>
+    <message>
+        <source>a compass heading</source>
+        <translation>ein Kompasskurs</translation>
+    </message>
+    <message>
+        <source>a gyro takes no variation: it points to true north, and its error is the whole of it</source>
+        <translation>ein Kreiselkompass nimmt keine Missweisung: er zeigt nach rechtweisend Nord, und seine Fehlweisung ist schon der ganze Fehler</translation>
+    </message>
+    <message>
+        <source>%1; give the chart&apos;s variation</source>
+        <translation>%1; geben Sie die Missweisung aus der Karte an</translation>
+    </message>
+    <message>
+        <source>a variation</source>
+        <translation>eine Missweisung</translation>
+    </message>
+    <message>
+        <source>no header: the book starts with a line naming its columns (%1)</source>
+        <translation>keine Kopfzeile: das Buch beginnt mit einer Zeile, die seine Spalten nennt (%1)</translation>
+    </message>
+    <message>
+        <source>%1 in the header</source>
+        <translation>%1 in der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>unknown column %1; an azimuth book has the columns %2</source>
+        <translation>unbekannte Spalte %1; ein Azimutbuch hat die Spalten %2</translation>
+    </message>
+    <message>
+        <source>column twice: %1; an azimuth book has the columns %2</source>
+        <translation>Spalte doppelt: %1; ein Azimutbuch hat die Spalten %2</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos;</source>
+        <translation>keine Spalte &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Aries is a point of the sky, not a body to take a bearing of</source>
+        <translation>Aries (der Widderpunkt) ist ein Punkt am Himmel, kein Gestirn, das sich peilen lässt</translation>
+    </message>
+    <message>
+        <source>at a pole every direction is south: a bearing there has no azimuth to check</source>
+        <translation>an einem Pol ist jede Richtung Süd: eine Peilung hat dort kein Azimut, das sich prüfen ließe</translation>
+    </message>
+    <message>
+        <source>at a pole every direction is north: a bearing there has no azimuth to check</source>
+        <translation>an einem Pol ist jede Richtung Nord: eine Peilung hat dort kein Azimut, das sich prüfen ließe</translation>
+    </message>
+    <message>
+        <source>the Sun</source>
+        <translation>die Sonne</translation>
+    </message>
+    <message>
+        <source>the Moon</source>
+        <translation>der Mond</translation>
+    </message>
+    <message>
+        <source>%1 stands at the zenith, where it has no azimuth</source>
+        <translation>%1 steht im Zenit und hat dort kein Azimut</translation>
+    </message>
+    <message>
+        <source>%1 is below the horizon there and then (its centre %2 true): no bearing of it could be taken; is the time, the position or the body mistyped?</source>
+        <translation>%1 steht dort und zu dieser Zeit unter dem Horizont (wahre Höhe der Mitte %2): eine Peilung kann nicht genommen worden sein; sind Zeit, Ort oder Gestirn falsch eingegeben?</translation>
+    </message>
+    <message>
+        <source>the visible horizon</source>
+        <translation>der Kimm</translation>
+    </message>
+    <message>
+        <source>the celestial horizon</source>
+        <translation>dem wahren Horizont</translation>
+    </message>
+    <message>
+        <source>%1&apos;s centre is %2 above %3 at that time: the amplitude is taken as it rises or sets, within %4 of the horizon; is the time right?</source>
+        <translation>%1 steht zu dieser Zeit mit der Mitte %2 über %3: die Amplitude wird beim Auf- oder Untergang genommen, nicht weiter als %4 vom Horizont; stimmt die Zeit?</translation>
+    </message>
+    <message>
+        <source>%1&apos;s centre is %2 below %3 at that time: the amplitude is taken as it rises or sets, within %4 of the horizon; is the time right?</source>
+        <translation>%1 steht zu dieser Zeit mit der Mitte %2 unter %3: die Amplitude wird beim Auf- oder Untergang genommen, nicht weiter als %4 vom Horizont; stimmt die Zeit?</translation>
+    </message>
+    <message>
+        <source>%1 does not rise or set there that day: at %2 with its declination %3 it stays above %4</source>
+        <translation>%1 geht dort an diesem Tag weder auf noch unter: auf der Breite %2 und bei der Deklination %3 bleibt das Gestirn über %4</translation>
+    </message>
+    <message>
+        <source>%1 does not rise or set there that day: at %2 with its declination %3 it stays below %4</source>
+        <translation>%1 geht dort an diesem Tag weder auf noch unter: auf der Breite %2 und bei der Deklination %3 bleibt das Gestirn unter %4</translation>
+    </message>
+    <message>
+        <source>the moment %1 stands on the horizon did not settle</source>
+        <translation>der Zeitpunkt, zu dem %1 auf dem Horizont steht, konvergierte nicht</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); none is given</source>
+        <translation>die fünf Koeffizienten brauchen Deviationen auf fünf oder mehr verschiedenen Kursen (mindestens ein Grad auseinander); es ist keiner angegeben</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); %1 is given</source>
+        <translation>die fünf Koeffizienten brauchen Deviationen auf fünf oder mehr verschiedenen Kursen (mindestens ein Grad auseinander); es ist %1 angegeben</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); %1 are given</source>
+        <translation>die fünf Koeffizienten brauchen Deviationen auf fünf oder mehr verschiedenen Kursen (mindestens ein Grad auseinander); es sind %1 angegeben</translation>
+    </message>
+    <message>
+        <source>the fit reaches %1 on %2, over the %3 a compass may deviate: observe on headings spread round the compass (or is a deviation mistyped?)</source>
+        <translation>die Anpassung erreicht %1 auf %2, mehr als die %3 Deviation, die ein Kompass haben kann: beobachten Sie auf rund um den Kompass verteilten Kursen (oder ist eine Deviation falsch eingegeben?)</translation>
+    </message>
+    <message>
+        <source>five headings give a card through every observation with nothing to check it: eight or more headings spread round the compass are advised</source>
+        <translation>fünf Kurse ergeben eine Tabelle durch jede Beobachtung, und nichts prüft sie: acht oder mehr rund um den Kompass verteilte Kurse werden empfohlen</translation>
+    </message>
+    <message>
+        <source>no heading from %1 to %2 (%3°): the card is extrapolated there</source>
+        <translation>kein Kurs von %1 bis %2 (%3°): die Tabelle ist dort extrapoliert</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model in %1 cannot be read: %2</source>
+        <translation>das World Magnetic Model in %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model&apos;s file %1.wmm is in none of %2 (MORVEL_MAGNETIC_PATH names its folder)</source>
+        <translation>die Datei %1.wmm des World Magnetic Model liegt in keinem von %2 (MORVEL_MAGNETIC_PATH nennt ihren Ordner)</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model 2025 holds from %1 to %2, 1 January %3 to the end of %4; %5 is outside it</source>
+        <translation>das World Magnetic Model 2025 gilt von %1 bis %2, vom 1. Januar %3 bis Ende %4; %5 liegt außerhalb</translation>
+    </message>
+    <message>
+        <source>at a geographic pole the variation has no meaning: every direction is south</source>
+        <translation>an einem geographischen Pol hat die Missweisung keine Bedeutung: jede Richtung ist Süd</translation>
+    </message>
+    <message>
+        <source>at a geographic pole the variation has no meaning: every direction is north</source>
+        <translation>an einem geographischen Pol hat die Missweisung keine Bedeutung: jede Richtung ist Nord</translation>
+    </message>
+    <message>
+        <source>the horizontal field is %1 nT, under 2000 nT: the magnetic compass is unreliable here and the variation uncertain (the model&apos;s blackout zone, near a magnetic pole)</source>
+        <translation>die Horizontalkomponente des Feldes beträgt %1 nT, unter 2000 nT: der Magnetkompass ist hier unzuverlässig und die Missweisung unsicher (die Blackout Zone des Modells, nahe einem Magnetpol)</translation>
+    </message>
+    <message>
+        <source>the horizontal field is %1 nT, under 6000 nT: magnetic compass readings have large uncertainties here (the model&apos;s caution zone)</source>
+        <translation>die Horizontalkomponente des Feldes beträgt %1 nT, unter 6000 nT: Magnetkompassablesungen sind hier mit großen Unsicherheiten behaftet (die Caution Zone des Modells)</translation>
+    </message>
+    <message>
+        <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
+        <translation>Sun (Sonne), Moon (Mond), Venus, Mars, Jupiter, Saturn oder ein Navigationsstern</translation>
+    </message>
+</context>
+<context>
+    <name>instruments</name>
+    <message>
+        <source>RTK fixed</source>
+        <translation>RTK-Fix</translation>
+    </message>
+    <message>
+        <source>RTK float</source>
+        <translation>RTK-Float</translation>
+    </message>
+    <message>
+        <source>dead reckoning</source>
+        <translation>Koppelnavigation</translation>
+    </message>
+    <message>
+        <source>GNSS and dead reckoning</source>
+        <translation>GNSS und Koppelnavigation</translation>
+    </message>
+    <message>
+        <source>time only</source>
+        <translation>nur Zeit</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>simuliert</translation>
+    </message>
+    <message>
+        <source>no gpsd at %1: %2</source>
+        <translation>kein gpsd unter %1: %2</translation>
+    </message>
+    <message>
+        <source>no fix from gpsd at %1 within %2</source>
+        <translation>keine Position von gpsd unter %1 innerhalb von %2</translation>
+    </message>
+    <message>
+        <source>gpsd at %1 closed the connection without a fix</source>
+        <translation>gpsd unter %1 hat die Verbindung ohne Position geschlossen</translation>
+    </message>
+    <message>
+        <source>the port %1 is not 1 to 65535</source>
+        <translation>der Port %1 liegt nicht zwischen 1 und 65535</translation>
+    </message>
+    <message>
+        <source>no plotter to send to</source>
+        <translation>kein Plotter, an den gesendet werden kann</translation>
+    </message>
+    <message>
+        <source>%1: the datagram was cut short</source>
+        <translation>%1: das Datagramm wurde abgeschnitten</translation>
+    </message>
+</context>
+<context>
     <name>morvel::compasswin</name>
     <message>
         <source>left out: %1</source>
@@ -1143,7 +1480,7 @@ Missweisung des World Magnetic Model 2025</translation>
     </message>
     <message>
         <source>Watch: date on board %1, zone %2, watch error %3</source>
-        <translation>Uhr: Bordatum %1, Zone %2, Uhrfehler %3</translation>
+        <translation>Uhr: Bordatum %1, Zone %2, Uhrstand %3</translation>
     </message>
     <message>
         <source>Printed %1 UT</source>
@@ -1183,7 +1520,7 @@ Missweisung des World Magnetic Model 2025</translation>
     </message>
     <message>
         <source> none: the fix is at the DR after %1 h</source>
-        <translation> keiner: das Besteck liegt nach %1 h am DR</translation>
+        <translation> keiner: der Standort liegt nach %1 h am DR</translation>
     </message>
     <message>
         <source> %1, %2 kn since the DR (%3 nm in %4 h)</source>
@@ -1195,7 +1532,7 @@ Missweisung des World Magnetic Model 2025</translation>
     </message>
     <message>
         <source> %1, %2 kn, found by the fix at %3; the rows&apos; DRs are EPs</source>
-        <translation> %1, %2 kn, gefunden durch das Besteck um %3; die DR der Zeilen sind EP</translation>
+        <translation> %1, %2 kn, gefunden durch den Standort um %3; die DR der Zeilen sind EP</translation>
     </message>
     <message>
         <source>Intercept %1 nm toward</source>
@@ -1309,7 +1646,7 @@ Missweisung des World Magnetic Model 2025</translation>
     </message>
     <message>
         <source>&amp;Watch error</source>
-        <translation>&amp;Uhrfehler</translation>
+        <translation>&amp;Uhrstand</translation>
     </message>
     <message>
         <source>12 s fast, 12 s slow</source>
@@ -1422,6 +1759,34 @@ Missweisung des World Magnetic Model 2025</translation>
     <message>
         <source>The changes of course and speed after the DR&apos;s time</source>
         <translation>Die Kurs- und Fahrtänderungen nach der Zeit des DR</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>course</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>Fahrt</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Bordatum</translation>
+    </message>
+    <message>
+        <source>zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>watch error</source>
+        <translation>Uhrstand</translation>
     </message>
 </context>
 <context>
@@ -1893,7 +2258,7 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
     </message>
     <message>
         <source>The DRs of the sights after the fix run with the set and drift it gives</source>
-        <translation>Die DR der Beobachtungen nach dem Besteck werden mit dem gefundenen Strom gekoppelt</translation>
+        <translation>Die DR der Beobachtungen nach dem Standort werden mit dem gefundenen Strom gekoppelt</translation>
     </message>
     <message>
         <source>Plotte&amp;r</source>
@@ -2101,6 +2466,542 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
     <message>
         <source>Not part of the manual: %1</source>
         <translation>Nicht Teil des Handbuchs: %1</translation>
+    </message>
+</context>
+<context>
+    <name>navtext</name>
+    <message>
+        <source>%1 is degrees east or west, 0 to 180 (2.5 E, 1.0 W, 3 15E), or signed, east positive (-1.0)</source>
+        <translation>%1 wird in Grad Ost oder West angegeben, 0 bis 180 (2.5 E, 1.0 W, 3 15E), oder mit Vorzeichen, Ost positiv (-1.0)</translation>
+    </message>
+    <message>
+        <source>%1 high</source>
+        <translation>%1 zu hoch</translation>
+    </message>
+    <message>
+        <source>%1 low</source>
+        <translation>%1 zu niedrig</translation>
+    </message>
+    <message>
+        <source>a latitude</source>
+        <translation>eine Breite</translation>
+    </message>
+    <message>
+        <source>a longitude</source>
+        <translation>eine Länge</translation>
+    </message>
+    <message>
+        <source>an altitude</source>
+        <translation>eine Höhe</translation>
+    </message>
+    <message>
+        <source>an angle</source>
+        <translation>ein Winkel</translation>
+    </message>
+    <message>
+        <source>a DLo</source>
+        <translation>ein DLo</translation>
+    </message>
+    <message>
+        <source>minutes are a number from 0 to under 60</source>
+        <translation>Minuten sind eine Zahl von 0 bis unter 60</translation>
+    </message>
+    <message>
+        <source>seconds are a number from 0 to under 60</source>
+        <translation>Sekunden sind eine Zahl von 0 bis unter 60</translation>
+    </message>
+    <message>
+        <source>0 to 90 degrees with N or S, or signed (40 12.3N, 40°12.3&apos;N, 40.205N, -40.205)</source>
+        <translation>0 bis 90 Grad mit N oder S, oder mit Vorzeichen (40 12.3N, 40°12.3&apos;N, 40.205N, -40.205)</translation>
+    </message>
+    <message>
+        <source>0 to 180 degrees with E or W, or signed (70 30.5W, 70.508W, -70.508)</source>
+        <translation>0 bis 180 Grad mit E oder W, oder mit Vorzeichen (70 30.5W, 70.508W, -70.508)</translation>
+    </message>
+    <message>
+        <source>-90 to 90 degrees (30 15.2, -12 15, -0 30, -12.25)</source>
+        <translation>-90 bis 90 Grad (30 15.2, -12 15, -0 30, -12.25)</translation>
+    </message>
+    <message>
+        <source>0 to 360 degrees (351 41.9, 351.698)</source>
+        <translation>0 bis 360 Grad (351 41.9, 351.698)</translation>
+    </message>
+    <message>
+        <source>0 to 360 degrees with E or W (73 22E, 73.367W)</source>
+        <translation>0 bis 360 Grad mit E oder W (73 22E, 73.367W)</translation>
+    </message>
+    <message>
+        <source>unexpected %1; %2 is %3</source>
+        <translation>unerwartet: %1; %2 ist %3</translation>
+    </message>
+    <message>
+        <source>no value; %1 is %2</source>
+        <translation>kein Wert; %1 ist %2</translation>
+    </message>
+    <message>
+        <source>the letter %1 does not belong here; %2 is %3</source>
+        <translation>der Buchstabe %1 gehört nicht hierher; %2 ist %3</translation>
+    </message>
+    <message>
+        <source>say E or W; a DLo is %1</source>
+        <translation>geben Sie E oder W an; ein DLo ist %1</translation>
+    </message>
+    <message>
+        <source>%1 is degrees, degrees and minutes, or degrees, minutes and seconds: %2</source>
+        <translation>%1 wird in Grad, Grad und Minuten oder Grad, Minuten und Sekunden angegeben: %2</translation>
+    </message>
+    <message>
+        <source>the seconds sign stands after the seconds, the third number (41 12 18&quot;)</source>
+        <translation>das Sekundenzeichen steht hinter den Sekunden, der dritten Zahl (41 12 18&quot;)</translation>
+    </message>
+    <message>
+        <source>give a sign or a hemisphere letter, not both</source>
+        <translation>geben Sie ein Vorzeichen oder einen Halbkugelbuchstaben an, nicht beides</translation>
+    </message>
+    <message>
+        <source>out of range; %1 is %2</source>
+        <translation>außerhalb des Bereichs; %1 ist %2</translation>
+    </message>
+    <message>
+        <source>degrees before minutes must be whole</source>
+        <translation>vor Minuten müssen die Grad ganzzahlig sein</translation>
+    </message>
+    <message>
+        <source>not a number of degrees; %1 is %2</source>
+        <translation>keine Gradzahl; %1 ist %2</translation>
+    </message>
+    <message>
+        <source>minutes before seconds must be whole</source>
+        <translation>vor Sekunden müssen die Minuten ganzzahlig sein</translation>
+    </message>
+    <message>
+        <source>a position is a latitude and a longitude (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)</source>
+        <translation>eine Position besteht aus einer Breite und einer Länge (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)</translation>
+    </message>
+    <message>
+        <source>a comma parts the latitude from the longitude, so a position&apos;s decimals take a point (41.205N 70.508W)</source>
+        <translation>ein Komma trennt die Breite von der Länge, daher stehen Dezimalstellen in einer Position nach einem Punkt (41.205N 70.508W)</translation>
+    </message>
+    <message>
+        <source>more than one comma: %1</source>
+        <translation>mehr als ein Komma: %1</translation>
+    </message>
+    <message>
+        <source>no longitude after the comma; %1</source>
+        <translation>keine Länge nach dem Komma; %1</translation>
+    </message>
+    <message>
+        <source>unexpected %1; %2</source>
+        <translation>unerwartet: %1; %2</translation>
+    </message>
+    <message>
+        <source>write minutes with hemisphere letters: without them the numbers part more than one way (41 12 18 could be a latitude in degrees, minutes and seconds, or a latitude of 41 and a longitude of 12 18); %1</source>
+        <translation>schreiben Sie Minuten mit Halbkugelbuchstaben: ohne sie lassen sich die Zahlen auf mehr als eine Weise aufteilen (41 12 18 könnte eine Breite in Grad, Minuten und Sekunden sein oder eine Breite von 41 und eine Länge von 12 18); %1</translation>
+    </message>
+    <message>
+        <source>no value; %1</source>
+        <translation>kein Wert; %1</translation>
+    </message>
+    <message>
+        <source>degrees, minutes and seconds in a position need N or S and E or W (41 12 18N 70 30 05W)</source>
+        <translation>Grad, Minuten und Sekunden in einer Position brauchen N oder S und E oder W (41 12 18N 70 30 05W)</translation>
+    </message>
+    <message>
+        <source>latitude %1</source>
+        <translation>Breite %1</translation>
+    </message>
+    <message>
+        <source>longitude %1</source>
+        <translation>Länge %1</translation>
+    </message>
+    <message>
+        <source>a distance is 0 to 10800 nautical miles (2999.4, 500nm)</source>
+        <translation>eine Distanz beträgt 0 bis 10800 Seemeilen (2999.4, 500nm)</translation>
+    </message>
+    <message>
+        <source>not a number; %1</source>
+        <translation>keine Zahl; %1</translation>
+    </message>
+    <message>
+        <source>out of range; %1</source>
+        <translation>außerhalb des Bereichs; %1</translation>
+    </message>
+    <message>
+        <source>off the arc positive: 1.2 off is +1.2, 1.2 on is -1.2</source>
+        <translation>außerhalb des Bogens positiv: 1.2 off ist +1.2, 1.2 on ist -1.2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of minutes of arc from -30 to 30 (%2)</source>
+        <translation>%1 ist keine Zahl von -30 bis 30 Bogenminuten (%2)</translation>
+    </message>
+    <message>
+        <source>give a sign or on or off, not both (%1)</source>
+        <translation>geben Sie ein Vorzeichen oder on oder off an, nicht beides (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of feet from 0 to 328.08 (100 metres)</source>
+        <translation>%1 ist keine Zahl von 0 bis 328.08 Fuß (100 Meter)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of metres from 0 to 100 (2.5, 2.5 m, or in feet 8 ft, 8&apos;)</source>
+        <translation>%1 ist keine Zahl von 0 bis 100 Metern (2.5, 2.5 m oder in Fuß 8 ft, 8&apos;)</translation>
+    </message>
+    <message>
+        <source>a date is written 2026-12-07, from 1900-01-01 to 2100-12-31</source>
+        <translation>ein Datum wird 2026-12-07 geschrieben, von 1900-01-01 bis 2100-12-31</translation>
+    </message>
+    <message>
+        <source>a watch&apos;s time is 19:33 or 19:33:05, or 2026-12-08 00:15 for a sight on another day</source>
+        <translation>eine Uhrzeit lautet 19:33 oder 19:33:05, oder 2026-12-08 00:15 für eine Beobachtung an einem anderen Tag</translation>
+    </message>
+    <message>
+        <source>a zone description is the hours added to zone time to give UT, signed: +5 in 75° W, -3 in 45° E, +9.5, 0 (whole, half or quarter hours, -14 to +14)</source>
+        <translation>eine Zone gibt mit Vorzeichen die Stunden an, die zur Zonenzeit addiert UT ergeben: +5 auf 75° W, -3 auf 45° E, +9.5, 0 (ganze, halbe oder Viertelstunden, -14 bis +14)</translation>
+    </message>
+    <message>
+        <source>a watch error is 12 s fast or 12 s slow (1 m 12 s fast; 0 when there is none), under an hour</source>
+        <translation>ein Uhrstand lautet 12 s fast oder 12 s slow (1 m 12 s fast; 0, wenn es keinen gibt), unter einer Stunde</translation>
+    </message>
+    <message>
+        <source>no such date; %1</source>
+        <translation>dieses Datum gibt es nicht; %1</translation>
+    </message>
+    <message>
+        <source>a watch is read to the whole second (19:33:05)</source>
+        <translation>eine Uhr wird auf die volle Sekunde abgelesen (19:33:05)</translation>
+    </message>
+    <message>
+        <source>a watch&apos;s time has no Z and no offset: the log&apos;s zone description gives UT</source>
+        <translation>eine Uhrzeit hat kein Z und keinen Offset: die Zone des Journals ergibt UT</translation>
+    </message>
+    <message>
+        <source>no such time of day; %1</source>
+        <translation>diese Tageszeit gibt es nicht; %1</translation>
+    </message>
+    <message>
+        <source>write the zone description in hours, +5.5 or -5.5: an offset +05:30 as ISO 8601 writes it is zone -5.5 (UT = zone time + zone description)</source>
+        <translation>schreiben Sie die Zone in Stunden, +5.5 oder -5.5: ein Offset +05:30, wie ISO 8601 ihn schreibt, ist Zone -5.5 (UT = Zonenzeit + Zone)</translation>
+    </message>
+    <message>
+        <source>say + or -: %1</source>
+        <translation>geben Sie + oder - an: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reckoning</name>
+    <message>
+        <source>the current needs the hours since the last fix, above 0</source>
+        <translation>für den Strom sind die Stunden seit dem letzten Standort nötig, mehr als 0</translation>
+    </message>
+    <message>
+        <source>no course makes good a track without speed through the water</source>
+        <translation>ohne Fahrt durchs Wasser hält kein Steuerkurs einen Kurs über Grund</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets across it faster than the ship can stem</source>
+        <translation>dieser Kurs über Grund ist nicht zu halten: der Strom setzt schneller quer dazu, als das Schiff dagegenhalten kann</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets against it faster than the ship runs</source>
+        <translation>dieser Kurs über Grund ist nicht zu halten: der Strom setzt schneller dagegen, als das Schiff läuft</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets across it as fast as the ship can stem</source>
+        <translation>dieser Kurs über Grund ist nicht zu halten: der Strom setzt so schnell quer dazu, wie das Schiff dagegenhalten kann</translation>
+    </message>
+</context>
+<context>
+    <name>sight</name>
+    <message>
+        <source>the lines of position are parallel: they do not cross</source>
+        <translation>die Standlinien sind parallel: sie schneiden sich nicht</translation>
+    </message>
+    <message>
+        <source>the position did not settle: no fix</source>
+        <translation>die Position konvergierte nicht: kein Standort</translation>
+    </message>
+    <message>
+        <source>a fix needs two sights or more</source>
+        <translation>ein Standort braucht zwei oder mehr Beobachtungen</translation>
+    </message>
+    <message>
+        <source>residual %1 nm; the other lines agree within %2 nm without it</source>
+        <translation>Residuum %1 sm; ohne sie stimmen die übrigen Standlinien auf %2 sm überein</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix; with three lines a mistaken one cannot be told from the others</source>
+        <translation>eine Standlinie liegt %1 sm vom Standort entfernt; bei drei Standlinien lässt sich eine falsche nicht von den anderen unterscheiden</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix, and leaving out any one of %2 lines brings the others within %3 nm: which is mistaken cannot be told</source>
+        <translation>eine Standlinie liegt %1 sm vom Standort entfernt, und das Weglassen jeder einzelnen von %2 Standlinien bringt die übrigen auf %3 sm zusammen: welche falsch ist, lässt sich nicht sagen</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix, and no one line left out brings the others within %2 nm</source>
+        <translation>eine Standlinie liegt %1 sm vom Standort entfernt, und keine einzelne weggelassene Standlinie bringt die übrigen auf %2 sm zusammen</translation>
+    </message>
+    <message>
+        <source>the DR&apos;s time lies more than 24 hours from noon of the date</source>
+        <translation>die Zeit des DR liegt mehr als 24 Stunden vom Mittag des Datums entfernt</translation>
+    </message>
+    <message>
+        <source>the ship runs within a degree of the pole, where noon has no meaning</source>
+        <translation>das Schiff fährt weniger als ein Grad vom Pol entfernt, wo der Mittag keine Bedeutung hat</translation>
+    </message>
+    <message>
+        <source>noon not found: the ship outruns the Sun</source>
+        <translation>Mittag nicht gefunden: das Schiff läuft der Sonne davon</translation>
+    </message>
+    <message>
+        <source>the observed altitude must lie between 0 and 90 degrees</source>
+        <translation>die beobachtete Höhe muss zwischen 0 und 90 Grad liegen</translation>
+    </message>
+    <message>
+        <source>the altitude puts the latitude beyond the pole</source>
+        <translation>die Höhe ergibt eine Breite jenseits des Pols</translation>
+    </message>
+    <message>
+        <source>the triangle has no solution</source>
+        <translation>das Dreieck hat keine Lösung</translation>
+    </message>
+    <message>
+        <source>the corrections put the observed altitude beyond the zenith, above 90 degrees</source>
+        <translation>die Beschickungen bringen die beobachtete Höhe über den Zenit hinaus, über 90 Grad</translation>
+    </message>
+    <message>
+        <source>the intercept at the DR is %1 nm toward, beyond the %2 nm (%3°) the intercept method reaches: is the altitude, the time, the body or the DR mistyped?</source>
+        <translation>der Abstand am DR beträgt %1 sm zum Gestirn hin, mehr als die %2 sm (%3°), bis zu denen das Höhendifferenzverfahren reicht: sind Höhe, Zeit, Gestirn oder DR falsch eingegeben?</translation>
+    </message>
+    <message>
+        <source>the intercept at the DR is %1 nm away, beyond the %2 nm (%3°) the intercept method reaches: is the altitude, the time, the body or the DR mistyped?</source>
+        <translation>der Abstand am DR beträgt %1 sm vom Gestirn weg, mehr als die %2 sm (%3°), bis zu denen das Höhendifferenzverfahren reicht: sind Höhe, Zeit, Gestirn oder DR falsch eingegeben?</translation>
+    </message>
+</context>
+<context>
+    <name>sightlog</name>
+    <message>
+        <source>an unclosed quote</source>
+        <translation>ein nicht geschlossenes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes</source>
+        <translation>länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 cells for %2 columns</source>
+        <translation>%1 Zellen für %2 Spalten</translation>
+    </message>
+    <message>
+        <source>above this row</source>
+        <translation>über dieser Zeile</translation>
+    </message>
+    <message>
+        <source>%1 is not a speed in knots from 0 to 60</source>
+        <translation>%1 ist keine Fahrt in Knoten von 0 bis 60</translation>
+    </message>
+    <message>
+        <source>the course</source>
+        <translation>der Kurs</translation>
+    </message>
+    <message>
+        <source>the DR needs a longitude beside its latitude</source>
+        <translation>der DR braucht neben seiner Breite eine Länge</translation>
+    </message>
+    <message>
+        <source>leg %1: %2</source>
+        <translation>Abschnitt %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a drift in knots from 0 to 60</source>
+        <translation>%1 ist keine Stromrate in Knoten von 0 bis 60</translation>
+    </message>
+    <message>
+        <source>the current carried on: %1</source>
+        <translation>der mitgeführte Strom: %1</translation>
+    </message>
+    <message>
+        <source>the fix is %1 nm from the DR after %2 h, more than any current sets a ship: is the DR right?</source>
+        <translation>der Standort liegt nach %2 h %1 sm vom DR entfernt, mehr als ein Strom ein Schiff je versetzt: stimmt der DR?</translation>
+    </message>
+    <message>
+        <source>no %1 yet</source>
+        <translation>%1 fehlt noch</translation>
+    </message>
+    <message>
+        <source>the DR cannot be read: %1</source>
+        <translation>der DR kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>no DR: give the DR, or this sight&apos;s own</source>
+        <translation>kein DR: geben Sie den DR an oder den eigenen dieser Beobachtung</translation>
+    </message>
+    <message>
+        <source>a number of %1 from %2 to %3</source>
+        <translation>eine Zahl in %1 von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>no header: the log starts with a line naming its columns (%1)</source>
+        <translation>keine Kopfzeile: das Journal beginnt mit einer Zeile, die seine Spalten nennt (%1)</translation>
+    </message>
+    <message>
+        <source>the header is %1</source>
+        <translation>die Kopfzeile ist %1</translation>
+    </message>
+    <message>
+        <source>%1 in the header</source>
+        <translation>%1 in der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>unknown column %1</source>
+        <translation>unbekannte Spalte %1</translation>
+    </message>
+    <message>
+        <source>a utc column and a time column: a log&apos;s times are UTC or the watch&apos;s, not both</source>
+        <translation>eine Spalte utc und eine Spalte time: die Zeiten eines Journals sind UTC oder die der Uhr, nicht beides</translation>
+    </message>
+    <message>
+        <source>column %1 twice</source>
+        <translation>Spalte %1 doppelt</translation>
+    </message>
+    <message>
+        <source>%1; a sight log has the columns %2 (time for utc, by the watch)</source>
+        <translation>%1; ein Beobachtungsjournal hat die Spalten %2 (time statt utc, nach der Uhr)</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos; (or &apos;time&apos;, the watch&apos;s)</source>
+        <translation>keine Spalte &apos;%1&apos; (oder &apos;time&apos;, die der Uhr)</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos;</source>
+        <translation>keine Spalte &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the date on board</source>
+        <translation>das Bordatum</translation>
+    </message>
+    <message>
+        <source>the zone description</source>
+        <translation>die Zone</translation>
+    </message>
+    <message>
+        <source>the watch error</source>
+        <translation>der Uhrstand</translation>
+    </message>
+    <message>
+        <source>&apos;# %1:&apos; times a log kept by the watch (a time column); this log&apos;s times are UTC (its utc column)</source>
+        <translation>&apos;# %1:&apos; gilt für ein nach der Uhr geführtes Journal (mit einer Spalte time); die Zeiten dieses Journals sind UTC (Spalte utc)</translation>
+    </message>
+    <message>
+        <source>given for the log</source>
+        <translation>für das Journal</translation>
+    </message>
+    <message>
+        <source>a DR latitude beyond 89 degrees is not worked here</source>
+        <translation>eine DR-Breite jenseits von 89 Grad wird hier nicht berechnet</translation>
+    </message>
+    <message>
+        <source>%1 %2 cannot be read: %3</source>
+        <translation>%1 %2 kann nicht gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 is a watch&apos;s time; this log&apos;s times are UTC, as 2026-12-07T19:33:00Z (to keep them by the watch, give the date on board and the zone description)</source>
+        <translation>%1 ist eine Uhrzeit; die Zeiten dieses Journals sind UTC in der Form 2026-12-07T19:33:00Z (um sie nach der Uhr zu führen, geben Sie Bordatum und Zone an)</translation>
+    </message>
+    <message>
+        <source>%1 is a UTC instant; this log is kept by the watch: give the watch&apos;s time, 19:33 or 19:33:05</source>
+        <translation>%1 ist ein UTC-Zeitpunkt; dieses Journal wird nach der Uhr geführt: geben Sie die Uhrzeit an, 19:33 oder 19:33:05</translation>
+    </message>
+    <message>
+        <source>no date on board: give the log&apos;s, or the sight&apos;s own (2026-12-08 00:15)</source>
+        <translation>kein Bordatum: geben Sie das des Journals an oder das eigene der Beobachtung (2026-12-08 00:15)</translation>
+    </message>
+    <message>
+        <source>no zone description: give the log&apos;s (+5 in 75° W, -3 in 45° E; 0 for a watch kept on UT)</source>
+        <translation>keine Zone: geben Sie die des Journals an (+5 auf 75° W, -3 auf 45° E; 0 für eine Uhr auf UT)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>line %1, column %2 (%3): %4</source>
+        <translation>Zeile %1, Spalte %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
+        <translation>Sun (Sonne), Moon (Mond), Venus, Mars, Jupiter, Saturn oder ein Navigationsstern</translation>
+    </message>
+    <message>
+        <source>%1 is not %2</source>
+        <translation>%1 ist nicht %2</translation>
+    </message>
+    <message>
+        <source>only the Sun and the Moon have limbs; leave it empty or center</source>
+        <translation>nur Sonne und Mond haben einen Rand; lassen Sie die Zelle leer oder schreiben Sie center</translation>
+    </message>
+    <message>
+        <source>a sextant altitude</source>
+        <translation>ein Kimmabstand</translation>
+    </message>
+    <message>
+        <source>a sextant altitude runs from 0 to 90 degrees; not %1</source>
+        <translation>ein Kimmabstand reicht von 0 bis 90 Grad; nicht %1</translation>
+    </message>
+    <message>
+        <source>the DR latitude</source>
+        <translation>die DR-Breite</translation>
+    </message>
+    <message>
+        <source>the DR longitude</source>
+        <translation>die DR-Länge</translation>
+    </message>
+    <message>
+        <source>on line %1</source>
+        <translation>in Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 is given for the whole log already; give it once</source>
+        <translation>%1 ist bereits für das ganze Journal angegeben; nur einmal angeben</translation>
+    </message>
+    <message>
+        <source>this log&apos;s times are UTC (its utc column): it takes no date on board, zone description or watch error</source>
+        <translation>die Zeiten dieses Journals sind UTC (Spalte utc): es nimmt kein Bordatum, keine Zone und keinen Uhrstand an</translation>
+    </message>
+    <message>
+        <source>lower, upper or centre (LL, UL)</source>
+        <translation>lower, upper oder centre (LL, UL)</translation>
+    </message>
+    <message>
+        <source>the intercept is %1 nm: the DR may be far off, or the sight mistaken (the fix is worked from it all the same)</source>
+        <translation>der Abstand beträgt %1 sm: der DR kann weit danebenliegen oder die Beobachtung falsch sein (der Standort wird trotzdem daraus berechnet)</translation>
+    </message>
+    <message>
+        <source>no body %1; did you mean %2?</source>
+        <translation>kein Gestirn %1; meinten Sie %2?</translation>
+    </message>
+    <message>
+        <source>no body %1</source>
+        <translation>kein Gestirn %1</translation>
+    </message>
+    <message>
+        <source>no body %1; %2</source>
+        <translation>kein Gestirn %1; %2</translation>
+    </message>
+    <message>
+        <source>below 5° of apparent altitude refraction is unreliable</source>
+        <translation>unter 5° scheinbarer Höhe ist die Refraktion unsicher</translation>
+    </message>
+    <message>
+        <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
+        <translation>IC %1, Kimmtiefe %2, Refraktion %3, SD %4, Parallaxe %5</translation>
     </message>
 </context>
 </TS>

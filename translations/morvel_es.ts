@@ -618,6 +618,343 @@ Se conservan tal cual y se guardan con las %2.</translation>
     </message>
 </context>
 <context>
+    <name>almanac</name>
+    <message>
+        <source>no ephemeris for %1</source>
+        <translation>sin efemérides para %1</translation>
+    </message>
+    <message>
+        <source>the Sun above the horizon all day</source>
+        <translation>el Sol sobre el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>the Sun below the horizon all day</source>
+        <translation>el Sol bajo el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise this day</source>
+        <translation>el Sol no sale este día</translation>
+    </message>
+    <message>
+        <source>the Sun does not set this day</source>
+        <translation>el Sol no se pone este día</translation>
+    </message>
+    <message>
+        <source>the Sun never 6° below the horizon: no civil twilight</source>
+        <translation>el Sol nunca desciende 6° bajo el horizonte: no hay crepúsculo civil</translation>
+    </message>
+    <message>
+        <source>the Sun more than 6° below the horizon all day</source>
+        <translation>el Sol a más de 6° bajo el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise through 6° below the horizon this day</source>
+        <translation>el Sol no cruza, subiendo, los 6° bajo el horizonte este día</translation>
+    </message>
+    <message>
+        <source>the Sun does not sink through 6° below the horizon this day</source>
+        <translation>el Sol no cruza, bajando, los 6° bajo el horizonte este día</translation>
+    </message>
+    <message>
+        <source>the Sun never 12° below the horizon: no nautical twilight</source>
+        <translation>el Sol nunca desciende 12° bajo el horizonte: no hay crepúsculo náutico</translation>
+    </message>
+    <message>
+        <source>the Sun more than 12° below the horizon all day</source>
+        <translation>el Sol a más de 12° bajo el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise through 12° below the horizon this day</source>
+        <translation>el Sol no cruza, subiendo, los 12° bajo el horizonte este día</translation>
+    </message>
+    <message>
+        <source>the Sun does not sink through 12° below the horizon this day</source>
+        <translation>el Sol no cruza, bajando, los 12° bajo el horizonte este día</translation>
+    </message>
+    <message>
+        <source>the Moon above the horizon all day</source>
+        <translation>la Luna sobre el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>the Moon below the horizon all day</source>
+        <translation>la Luna bajo el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>the Moon does not rise this day</source>
+        <translation>la Luna no sale este día</translation>
+    </message>
+    <message>
+        <source>the Moon does not set this day</source>
+        <translation>la Luna no se pone este día</translation>
+    </message>
+    <message>
+        <source>the Sun does not cross the meridian this day</source>
+        <translation>el Sol no pasa por el meridiano este día</translation>
+    </message>
+    <message>
+        <source>the Moon does not cross the meridian this day</source>
+        <translation>la Luna no pasa por el meridiano este día</translation>
+    </message>
+    <message>
+        <source>%1 is not a UTC instant of the form 2026-12-07T17:32:10Z</source>
+        <translation>%1 no es un instante UTC de la forma 2026-12-07T17:32:10Z</translation>
+    </message>
+    <message>
+        <source>give the time in UTC with its Z: %1Z</source>
+        <translation>dé la hora en UTC con su Z: %1Z</translation>
+    </message>
+    <message>
+        <source>DUT1 must lie between -0.9 and +0.9 seconds</source>
+        <translation>DUT1 debe estar entre -0.9 y +0.9 segundos</translation>
+    </message>
+    <message>
+        <source>the almanac covers 1900 to 2100; %1 is outside</source>
+        <translation>el almanaque abarca de 1900 a 2100; %1 queda fuera</translation>
+    </message>
+    <message>
+        <source>DUT1 is UT1 - UTC, and UTC began on 1960-01-01: a time before it is UT1 itself</source>
+        <translation>DUT1 es UT1 - UTC, y UTC empezó el 1960-01-01: una hora anterior es ya UT1</translation>
+    </message>
+    <message>
+        <source>no such date and time: %1 (no leap second that long ended that day)</source>
+        <translation>no existe esa fecha y hora: %1 (ningún segundo intercalar alargó tanto ese día)</translation>
+    </message>
+    <message>
+        <source>no such date and time: %1</source>
+        <translation>no existe esa fecha y hora: %1</translation>
+    </message>
+    <message>
+        <source>TT and UT1 must be Julian dates less than 300 s apart</source>
+        <translation>TT y UT1 deben ser fechas julianas separadas menos de 300 s</translation>
+    </message>
+    <message>
+        <source>the almanac covers 1900 to 2100; the Julian date %1 is outside</source>
+        <translation>el almanaque abarca de 1900 a 2100; la fecha juliana %1 queda fuera</translation>
+    </message>
+</context>
+<context>
+    <name>compass</name>
+    <message>
+        <source>no %1 yet</source>
+        <translation>aún falta %1</translation>
+    </message>
+    <message>
+        <source>the DR cannot be read: %1</source>
+        <translation>no se puede leer el DR: %1</translation>
+    </message>
+    <message>
+        <source>no DR: give the DR the bearings were taken at</source>
+        <translation>sin DR: dé el DR en el que se tomaron las marcaciones</translation>
+    </message>
+    <message>
+        <source>a bearing</source>
+        <translation>una marcación</translation>
+    </message>
+    <message>
+        <source>%1 is not magnetic or gyro</source>
+        <translation>%1 no es magnetic ni gyro</translation>
+    </message>
+    <message>
+        <source>a compass heading</source>
+        <translation>un rumbo de aguja</translation>
+    </message>
+    <message>
+        <source>a gyro takes no variation: it points to true north, and its error is the whole of it</source>
+        <translation>un girocompás no lleva declinación magnética: señala el norte verdadero, y su error es toda la corrección</translation>
+    </message>
+    <message>
+        <source>%1; give the chart&apos;s variation</source>
+        <translation>%1; dé la declinación magnética de la carta</translation>
+    </message>
+    <message>
+        <source>a variation</source>
+        <translation>una declinación magnética</translation>
+    </message>
+    <message>
+        <source>no header: the book starts with a line naming its columns (%1)</source>
+        <translation>sin encabezado: el libro empieza con una línea que nombra sus columnas (%1)</translation>
+    </message>
+    <message>
+        <source>%1 in the header</source>
+        <translation>%1 en el encabezado</translation>
+    </message>
+    <message>
+        <source>unknown column %1; an azimuth book has the columns %2</source>
+        <translation>columna desconocida %1; un libro de azimutes tiene las columnas %2</translation>
+    </message>
+    <message>
+        <source>column twice: %1; an azimuth book has the columns %2</source>
+        <translation>columna repetida: %1; un libro de azimutes tiene las columnas %2</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos;</source>
+        <translation>falta la columna &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Aries is a point of the sky, not a body to take a bearing of</source>
+        <translation>Aries es un punto del cielo, no un astro del que tomar una marcación</translation>
+    </message>
+    <message>
+        <source>at a pole every direction is south: a bearing there has no azimuth to check</source>
+        <translation>en un polo toda dirección es sur: allí una marcación no tiene azimut que comprobar</translation>
+    </message>
+    <message>
+        <source>at a pole every direction is north: a bearing there has no azimuth to check</source>
+        <translation>en un polo toda dirección es norte: allí una marcación no tiene azimut que comprobar</translation>
+    </message>
+    <message>
+        <source>the Sun</source>
+        <translation>el Sol</translation>
+    </message>
+    <message>
+        <source>the Moon</source>
+        <translation>la Luna</translation>
+    </message>
+    <message>
+        <source>%1 stands at the zenith, where it has no azimuth</source>
+        <translation>%1 está en el cenit, donde no tiene azimut</translation>
+    </message>
+    <message>
+        <source>%1 is below the horizon there and then (its centre %2 true): no bearing of it could be taken; is the time, the position or the body mistyped?</source>
+        <translation>%1 está bajo el horizonte en ese lugar y a esa hora (altura verdadera de su centro %2): no pudo tomarse su marcación; ¿está mal escrita la hora, la posición o el astro?</translation>
+    </message>
+    <message>
+        <source>the visible horizon</source>
+        <translation>el horizonte visible</translation>
+    </message>
+    <message>
+        <source>the celestial horizon</source>
+        <translation>el horizonte celeste</translation>
+    </message>
+    <message>
+        <source>%1&apos;s centre is %2 above %3 at that time: the amplitude is taken as it rises or sets, within %4 of the horizon; is the time right?</source>
+        <translation>%1 tiene el centro %2 sobre %3 a esa hora: la amplitud se toma al salir o ponerse el astro, a menos de %4 del horizonte; ¿es correcta la hora?</translation>
+    </message>
+    <message>
+        <source>%1&apos;s centre is %2 below %3 at that time: the amplitude is taken as it rises or sets, within %4 of the horizon; is the time right?</source>
+        <translation>%1 tiene el centro %2 bajo %3 a esa hora: la amplitud se toma al salir o ponerse el astro, a menos de %4 del horizonte; ¿es correcta la hora?</translation>
+    </message>
+    <message>
+        <source>%1 does not rise or set there that day: at %2 with its declination %3 it stays above %4</source>
+        <translation>%1 no sale ni se pone allí ese día: en la latitud %2, con su declinación %3, permanece sobre %4</translation>
+    </message>
+    <message>
+        <source>%1 does not rise or set there that day: at %2 with its declination %3 it stays below %4</source>
+        <translation>%1 no sale ni se pone allí ese día: en la latitud %2, con su declinación %3, permanece bajo %4</translation>
+    </message>
+    <message>
+        <source>the moment %1 stands on the horizon did not settle</source>
+        <translation>no se pudo fijar el instante en que %1 está en el horizonte</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); none is given</source>
+        <translation>los cinco coeficientes necesitan desvíos en cinco rumbos distintos o más (separados un grado o más); no se da ninguno</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); %1 is given</source>
+        <translation>los cinco coeficientes necesitan desvíos en cinco rumbos distintos o más (separados un grado o más); se da %1</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); %1 are given</source>
+        <translation>los cinco coeficientes necesitan desvíos en cinco rumbos distintos o más (separados un grado o más); se dan %1</translation>
+    </message>
+    <message>
+        <source>the fit reaches %1 on %2, over the %3 a compass may deviate: observe on headings spread round the compass (or is a deviation mistyped?)</source>
+        <translation>el ajuste llega a %1 en el rumbo %2, más de los %3 que puede desviarse una aguja: observe en rumbos repartidos por toda la rosa (¿o hay un desvío mal escrito?)</translation>
+    </message>
+    <message>
+        <source>five headings give a card through every observation with nothing to check it: eight or more headings spread round the compass are advised</source>
+        <translation>cinco rumbos dan una tablilla que pasa por todas las observaciones sin nada que la compruebe: se aconsejan ocho rumbos o más repartidos por toda la rosa</translation>
+    </message>
+    <message>
+        <source>no heading from %1 to %2 (%3°): the card is extrapolated there</source>
+        <translation>ningún rumbo entre %1 y %2 (%3°): ahí la tablilla se extrapola</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model in %1 cannot be read: %2</source>
+        <translation>no se puede leer el World Magnetic Model en %1: %2</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model&apos;s file %1.wmm is in none of %2 (MORVEL_MAGNETIC_PATH names its folder)</source>
+        <translation>el archivo %1.wmm del World Magnetic Model no está en ninguna de estas carpetas: %2 (MORVEL_MAGNETIC_PATH indica su carpeta)</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model 2025 holds from %1 to %2, 1 January %3 to the end of %4; %5 is outside it</source>
+        <translation>el World Magnetic Model 2025 vale de %1 a %2, del 1 de enero de %3 al final de %4; %5 queda fuera</translation>
+    </message>
+    <message>
+        <source>at a geographic pole the variation has no meaning: every direction is south</source>
+        <translation>en un polo geográfico la declinación magnética no tiene sentido: toda dirección es sur</translation>
+    </message>
+    <message>
+        <source>at a geographic pole the variation has no meaning: every direction is north</source>
+        <translation>en un polo geográfico la declinación magnética no tiene sentido: toda dirección es norte</translation>
+    </message>
+    <message>
+        <source>the horizontal field is %1 nT, under 2000 nT: the magnetic compass is unreliable here and the variation uncertain (the model&apos;s blackout zone, near a magnetic pole)</source>
+        <translation>el campo horizontal es de %1 nT, menos de 2000 nT: aquí la aguja magnética no es fiable y la declinación magnética es incierta (zona de apagón del modelo, cerca de un polo magnético)</translation>
+    </message>
+    <message>
+        <source>the horizontal field is %1 nT, under 6000 nT: magnetic compass readings have large uncertainties here (the model&apos;s caution zone)</source>
+        <translation>el campo horizontal es de %1 nT, menos de 6000 nT: aquí las lecturas de la aguja magnética tienen gran incertidumbre (zona de precaución del modelo)</translation>
+    </message>
+    <message>
+        <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
+        <translation>Sun, Moon, Venus, Mars, Jupiter, Saturn o una estrella de navegación</translation>
+    </message>
+</context>
+<context>
+    <name>instruments</name>
+    <message>
+        <source>RTK fixed</source>
+        <translation>RTK fijo</translation>
+    </message>
+    <message>
+        <source>RTK float</source>
+        <translation>RTK flotante</translation>
+    </message>
+    <message>
+        <source>dead reckoning</source>
+        <translation>estima</translation>
+    </message>
+    <message>
+        <source>GNSS and dead reckoning</source>
+        <translation>GNSS y estima</translation>
+    </message>
+    <message>
+        <source>time only</source>
+        <translation>solo hora</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>simulado</translation>
+    </message>
+    <message>
+        <source>no gpsd at %1: %2</source>
+        <translation>no hay gpsd en %1: %2</translation>
+    </message>
+    <message>
+        <source>no fix from gpsd at %1 within %2</source>
+        <translation>gpsd en %1 no dio situación en %2</translation>
+    </message>
+    <message>
+        <source>gpsd at %1 closed the connection without a fix</source>
+        <translation>gpsd en %1 cerró la conexión sin dar situación</translation>
+    </message>
+    <message>
+        <source>the port %1 is not 1 to 65535</source>
+        <translation>el puerto %1 no está entre 1 y 65535</translation>
+    </message>
+    <message>
+        <source>no plotter to send to</source>
+        <translation>no hay plóter al que enviar</translation>
+    </message>
+    <message>
+        <source>%1: the datagram was cut short</source>
+        <translation>%1: el datagrama quedó truncado</translation>
+    </message>
+</context>
+<context>
     <name>morvel::compasswin</name>
     <message>
         <source>left out: %1</source>
@@ -1187,7 +1524,7 @@ Declinación magnética del World Magnetic Model 2025</translation>
     </message>
     <message>
         <source> %1, %2 kn since the DR (%3 nm in %4 h)</source>
-        <translation> %1, %2 nudos desde el DR (%3 millas en %4 h)</translation>
+        <translation> %1, %2 nudos desde el DR (%3 mn en %4 h)</translation>
     </message>
     <message>
         <source>Current carried on:</source>
@@ -1309,7 +1646,7 @@ Declinación magnética del World Magnetic Model 2025</translation>
     </message>
     <message>
         <source>&amp;Watch error</source>
-        <translation>Error del re&amp;loj</translation>
+        <translation>Estado del re&amp;loj</translation>
     </message>
     <message>
         <source>12 s fast, 12 s slow</source>
@@ -1422,6 +1759,34 @@ Declinación magnética del World Magnetic Model 2025</translation>
     <message>
         <source>The changes of course and speed after the DR&apos;s time</source>
         <translation>Los cambios de rumbo y velocidad después de la hora del DR</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>posición</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>course</source>
+        <translation>rumbo</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>velocidad</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>fecha a bordo</translation>
+    </message>
+    <message>
+        <source>zone</source>
+        <translation>huso</translation>
+    </message>
+    <message>
+        <source>watch error</source>
+        <translation>estado del reloj</translation>
     </message>
 </context>
 <context>
@@ -2101,6 +2466,542 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     <message>
         <source>Not part of the manual: %1</source>
         <translation>No forma parte del manual: %1</translation>
+    </message>
+</context>
+<context>
+    <name>navtext</name>
+    <message>
+        <source>%1 is degrees east or west, 0 to 180 (2.5 E, 1.0 W, 3 15E), or signed, east positive (-1.0)</source>
+        <translation>%1 se da en grados este u oeste, de 0 a 180 (2.5 E, 1.0 W, 3 15E), o con signo, positivo al este (-1.0)</translation>
+    </message>
+    <message>
+        <source>%1 high</source>
+        <translation>%1 alto</translation>
+    </message>
+    <message>
+        <source>%1 low</source>
+        <translation>%1 bajo</translation>
+    </message>
+    <message>
+        <source>a latitude</source>
+        <translation>una latitud</translation>
+    </message>
+    <message>
+        <source>a longitude</source>
+        <translation>una longitud</translation>
+    </message>
+    <message>
+        <source>an altitude</source>
+        <translation>una altura</translation>
+    </message>
+    <message>
+        <source>an angle</source>
+        <translation>un ángulo</translation>
+    </message>
+    <message>
+        <source>a DLo</source>
+        <translation>una DLo</translation>
+    </message>
+    <message>
+        <source>minutes are a number from 0 to under 60</source>
+        <translation>los minutos son un número de 0 a menos de 60</translation>
+    </message>
+    <message>
+        <source>seconds are a number from 0 to under 60</source>
+        <translation>los segundos son un número de 0 a menos de 60</translation>
+    </message>
+    <message>
+        <source>0 to 90 degrees with N or S, or signed (40 12.3N, 40°12.3&apos;N, 40.205N, -40.205)</source>
+        <translation>de 0 a 90 grados con N o S, o con signo (40 12.3N, 40°12.3&apos;N, 40.205N, -40.205)</translation>
+    </message>
+    <message>
+        <source>0 to 180 degrees with E or W, or signed (70 30.5W, 70.508W, -70.508)</source>
+        <translation>de 0 a 180 grados con E o W, o con signo (70 30.5W, 70.508W, -70.508)</translation>
+    </message>
+    <message>
+        <source>-90 to 90 degrees (30 15.2, -12 15, -0 30, -12.25)</source>
+        <translation>de -90 a 90 grados (30 15.2, -12 15, -0 30, -12.25)</translation>
+    </message>
+    <message>
+        <source>0 to 360 degrees (351 41.9, 351.698)</source>
+        <translation>de 0 a 360 grados (351 41.9, 351.698)</translation>
+    </message>
+    <message>
+        <source>0 to 360 degrees with E or W (73 22E, 73.367W)</source>
+        <translation>de 0 a 360 grados con E o W (73 22E, 73.367W)</translation>
+    </message>
+    <message>
+        <source>unexpected %1; %2 is %3</source>
+        <translation>no se esperaba %1; %2 es %3</translation>
+    </message>
+    <message>
+        <source>no value; %1 is %2</source>
+        <translation>sin valor; %1 es %2</translation>
+    </message>
+    <message>
+        <source>the letter %1 does not belong here; %2 is %3</source>
+        <translation>la letra %1 no corresponde aquí; %2 es %3</translation>
+    </message>
+    <message>
+        <source>say E or W; a DLo is %1</source>
+        <translation>indique E o W; una DLo es %1</translation>
+    </message>
+    <message>
+        <source>%1 is degrees, degrees and minutes, or degrees, minutes and seconds: %2</source>
+        <translation>%1 se da en grados, en grados y minutos, o en grados, minutos y segundos: %2</translation>
+    </message>
+    <message>
+        <source>the seconds sign stands after the seconds, the third number (41 12 18&quot;)</source>
+        <translation>el signo de segundos va tras los segundos, el tercer número (41 12 18&quot;)</translation>
+    </message>
+    <message>
+        <source>give a sign or a hemisphere letter, not both</source>
+        <translation>dé un signo o una letra de hemisferio, no ambos</translation>
+    </message>
+    <message>
+        <source>out of range; %1 is %2</source>
+        <translation>fuera de rango; %1 es %2</translation>
+    </message>
+    <message>
+        <source>degrees before minutes must be whole</source>
+        <translation>los grados seguidos de minutos deben ser enteros</translation>
+    </message>
+    <message>
+        <source>not a number of degrees; %1 is %2</source>
+        <translation>no es un número de grados; %1 es %2</translation>
+    </message>
+    <message>
+        <source>minutes before seconds must be whole</source>
+        <translation>los minutos seguidos de segundos deben ser enteros</translation>
+    </message>
+    <message>
+        <source>a position is a latitude and a longitude (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)</source>
+        <translation>una posición es una latitud y una longitud (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)</translation>
+    </message>
+    <message>
+        <source>a comma parts the latitude from the longitude, so a position&apos;s decimals take a point (41.205N 70.508W)</source>
+        <translation>una coma separa la latitud de la longitud, así que los decimales de una posición llevan punto (41.205N 70.508W)</translation>
+    </message>
+    <message>
+        <source>more than one comma: %1</source>
+        <translation>más de una coma: %1</translation>
+    </message>
+    <message>
+        <source>no longitude after the comma; %1</source>
+        <translation>falta la longitud tras la coma; %1</translation>
+    </message>
+    <message>
+        <source>unexpected %1; %2</source>
+        <translation>no se esperaba %1; %2</translation>
+    </message>
+    <message>
+        <source>write minutes with hemisphere letters: without them the numbers part more than one way (41 12 18 could be a latitude in degrees, minutes and seconds, or a latitude of 41 and a longitude of 12 18); %1</source>
+        <translation>escriba los minutos con letras de hemisferio: sin ellas los números se pueden separar de más de una manera (41 12 18 podría ser una latitud en grados, minutos y segundos, o una latitud de 41 y una longitud de 12 18); %1</translation>
+    </message>
+    <message>
+        <source>no value; %1</source>
+        <translation>sin valor; %1</translation>
+    </message>
+    <message>
+        <source>degrees, minutes and seconds in a position need N or S and E or W (41 12 18N 70 30 05W)</source>
+        <translation>los grados, minutos y segundos en una posición necesitan N o S y E o W (41 12 18N 70 30 05W)</translation>
+    </message>
+    <message>
+        <source>latitude %1</source>
+        <translation>latitud %1</translation>
+    </message>
+    <message>
+        <source>longitude %1</source>
+        <translation>longitud %1</translation>
+    </message>
+    <message>
+        <source>a distance is 0 to 10800 nautical miles (2999.4, 500nm)</source>
+        <translation>una distancia es de 0 a 10800 millas náuticas (2999.4, 500nm)</translation>
+    </message>
+    <message>
+        <source>not a number; %1</source>
+        <translation>no es un número; %1</translation>
+    </message>
+    <message>
+        <source>out of range; %1</source>
+        <translation>fuera de rango; %1</translation>
+    </message>
+    <message>
+        <source>off the arc positive: 1.2 off is +1.2, 1.2 on is -1.2</source>
+        <translation>positivo fuera del limbo: 1.2 off es +1.2, 1.2 on es -1.2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of minutes of arc from -30 to 30 (%2)</source>
+        <translation>%1 no es un número de minutos de arco de -30 a 30 (%2)</translation>
+    </message>
+    <message>
+        <source>give a sign or on or off, not both (%1)</source>
+        <translation>dé un signo o bien on u off, no ambos (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of feet from 0 to 328.08 (100 metres)</source>
+        <translation>%1 no es un número de pies de 0 a 328.08 (100 metros)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of metres from 0 to 100 (2.5, 2.5 m, or in feet 8 ft, 8&apos;)</source>
+        <translation>%1 no es un número de metros de 0 a 100 (2.5, 2.5 m, o en pies 8 ft, 8&apos;)</translation>
+    </message>
+    <message>
+        <source>a date is written 2026-12-07, from 1900-01-01 to 2100-12-31</source>
+        <translation>una fecha se escribe 2026-12-07, de 1900-01-01 a 2100-12-31</translation>
+    </message>
+    <message>
+        <source>a watch&apos;s time is 19:33 or 19:33:05, or 2026-12-08 00:15 for a sight on another day</source>
+        <translation>una hora de reloj se escribe 19:33 o 19:33:05, o 2026-12-08 00:15 para una observación de otro día</translation>
+    </message>
+    <message>
+        <source>a zone description is the hours added to zone time to give UT, signed: +5 in 75° W, -3 in 45° E, +9.5, 0 (whole, half or quarter hours, -14 to +14)</source>
+        <translation>el huso son las horas que, sumadas a la hora del huso, dan UT, con signo: +5 en 75° W, -3 en 45° E, +9.5, 0 (horas enteras, medias o cuartos, de -14 a +14)</translation>
+    </message>
+    <message>
+        <source>a watch error is 12 s fast or 12 s slow (1 m 12 s fast; 0 when there is none), under an hour</source>
+        <translation>el estado del reloj se escribe 12 s fast o 12 s slow (1 m 12 s fast; 0 si no lo hay), menor de una hora</translation>
+    </message>
+    <message>
+        <source>no such date; %1</source>
+        <translation>no existe esa fecha; %1</translation>
+    </message>
+    <message>
+        <source>a watch is read to the whole second (19:33:05)</source>
+        <translation>el reloj se lee al segundo entero (19:33:05)</translation>
+    </message>
+    <message>
+        <source>a watch&apos;s time has no Z and no offset: the log&apos;s zone description gives UT</source>
+        <translation>una hora de reloj no lleva Z ni desfase: el huso del registro da UT</translation>
+    </message>
+    <message>
+        <source>no such time of day; %1</source>
+        <translation>no existe esa hora del día; %1</translation>
+    </message>
+    <message>
+        <source>write the zone description in hours, +5.5 or -5.5: an offset +05:30 as ISO 8601 writes it is zone -5.5 (UT = zone time + zone description)</source>
+        <translation>escriba el huso en horas, +5.5 o -5.5: un desfase +05:30, como lo escribe ISO 8601, es el huso -5.5 (UT = hora del huso + huso)</translation>
+    </message>
+    <message>
+        <source>say + or -: %1</source>
+        <translation>indique + o -: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reckoning</name>
+    <message>
+        <source>the current needs the hours since the last fix, above 0</source>
+        <translation>la corriente necesita las horas transcurridas desde la última situación, más de 0</translation>
+    </message>
+    <message>
+        <source>no course makes good a track without speed through the water</source>
+        <translation>ningún rumbo permite seguir una derrota sin velocidad en el agua</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets across it faster than the ship can stem</source>
+        <translation>no se puede seguir esa derrota: la corriente la cruza más deprisa de lo que el buque puede contrarrestar</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets against it faster than the ship runs</source>
+        <translation>no se puede seguir esa derrota: la corriente va en contra más deprisa de lo que anda el buque</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets across it as fast as the ship can stem</source>
+        <translation>no se puede seguir esa derrota: la corriente la cruza tan deprisa como el buque puede contrarrestar</translation>
+    </message>
+</context>
+<context>
+    <name>sight</name>
+    <message>
+        <source>the lines of position are parallel: they do not cross</source>
+        <translation>las rectas de altura son paralelas: no se cortan</translation>
+    </message>
+    <message>
+        <source>the position did not settle: no fix</source>
+        <translation>el cálculo de la posición no convergió: sin situación</translation>
+    </message>
+    <message>
+        <source>a fix needs two sights or more</source>
+        <translation>una situación necesita dos observaciones o más</translation>
+    </message>
+    <message>
+        <source>residual %1 nm; the other lines agree within %2 nm without it</source>
+        <translation>residuo %1 mn; sin ella, las demás rectas concuerdan a menos de %2 mn</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix; with three lines a mistaken one cannot be told from the others</source>
+        <translation>una recta queda a %1 mn de la situación; con tres rectas no se puede distinguir la errónea de las demás</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix, and leaving out any one of %2 lines brings the others within %3 nm: which is mistaken cannot be told</source>
+        <translation>una recta queda a %1 mn de la situación, y omitir cualquiera de %2 rectas hace que las demás concuerden a menos de %3 mn: no se puede saber cuál es la errónea</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix, and no one line left out brings the others within %2 nm</source>
+        <translation>una recta queda a %1 mn de la situación, y omitir una sola recta, sea cual sea, no hace que las demás concuerden a menos de %2 mn</translation>
+    </message>
+    <message>
+        <source>the DR&apos;s time lies more than 24 hours from noon of the date</source>
+        <translation>la hora del DR dista más de 24 horas del mediodía de la fecha</translation>
+    </message>
+    <message>
+        <source>the ship runs within a degree of the pole, where noon has no meaning</source>
+        <translation>el buque navega a menos de un grado del polo, donde el mediodía no tiene sentido</translation>
+    </message>
+    <message>
+        <source>noon not found: the ship outruns the Sun</source>
+        <translation>no se halló el mediodía: el buque va más deprisa que el Sol</translation>
+    </message>
+    <message>
+        <source>the observed altitude must lie between 0 and 90 degrees</source>
+        <translation>la altura observada debe estar entre 0 y 90 grados</translation>
+    </message>
+    <message>
+        <source>the altitude puts the latitude beyond the pole</source>
+        <translation>la altura sitúa la latitud más allá del polo</translation>
+    </message>
+    <message>
+        <source>the triangle has no solution</source>
+        <translation>el triángulo no tiene solución</translation>
+    </message>
+    <message>
+        <source>the corrections put the observed altitude beyond the zenith, above 90 degrees</source>
+        <translation>las correcciones llevan la altura observada más allá del cenit, por encima de 90 grados</translation>
+    </message>
+    <message>
+        <source>the intercept at the DR is %1 nm toward, beyond the %2 nm (%3°) the intercept method reaches: is the altitude, the time, the body or the DR mistyped?</source>
+        <translation>la diferencia de alturas en el DR es de %1 mn hacia el astro, más de las %2 mn (%3°) que alcanza el método de la diferencia de alturas: ¿está mal escrita la altura, la hora, el astro o el DR?</translation>
+    </message>
+    <message>
+        <source>the intercept at the DR is %1 nm away, beyond the %2 nm (%3°) the intercept method reaches: is the altitude, the time, the body or the DR mistyped?</source>
+        <translation>la diferencia de alturas en el DR es de %1 mn en sentido contrario al astro, más de las %2 mn (%3°) que alcanza el método de la diferencia de alturas: ¿está mal escrita la altura, la hora, el astro o el DR?</translation>
+    </message>
+</context>
+<context>
+    <name>sightlog</name>
+    <message>
+        <source>an unclosed quote</source>
+        <translation>unas comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes</source>
+        <translation>más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 cells for %2 columns</source>
+        <translation>%1 celdas para %2 columnas</translation>
+    </message>
+    <message>
+        <source>above this row</source>
+        <translation>por encima de esta fila</translation>
+    </message>
+    <message>
+        <source>%1 is not a speed in knots from 0 to 60</source>
+        <translation>%1 no es una velocidad en nudos de 0 a 60</translation>
+    </message>
+    <message>
+        <source>the course</source>
+        <translation>el rumbo</translation>
+    </message>
+    <message>
+        <source>the DR needs a longitude beside its latitude</source>
+        <translation>el DR necesita una longitud junto a su latitud</translation>
+    </message>
+    <message>
+        <source>leg %1: %2</source>
+        <translation>tramo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a drift in knots from 0 to 60</source>
+        <translation>%1 no es una intensidad de corriente en nudos de 0 a 60</translation>
+    </message>
+    <message>
+        <source>the current carried on: %1</source>
+        <translation>la corriente aplicada: %1</translation>
+    </message>
+    <message>
+        <source>the fix is %1 nm from the DR after %2 h, more than any current sets a ship: is the DR right?</source>
+        <translation>la situación está a %1 mn del DR tras %2 h, más de lo que ninguna corriente desplaza un buque: ¿es correcto el DR?</translation>
+    </message>
+    <message>
+        <source>no %1 yet</source>
+        <translation>aún falta %1</translation>
+    </message>
+    <message>
+        <source>the DR cannot be read: %1</source>
+        <translation>no se puede leer el DR: %1</translation>
+    </message>
+    <message>
+        <source>no DR: give the DR, or this sight&apos;s own</source>
+        <translation>sin DR: dé el DR, o el propio de esta observación</translation>
+    </message>
+    <message>
+        <source>a number of %1 from %2 to %3</source>
+        <translation>un número de %1 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>no header: the log starts with a line naming its columns (%1)</source>
+        <translation>sin encabezado: el registro empieza con una línea que nombra sus columnas (%1)</translation>
+    </message>
+    <message>
+        <source>the header is %1</source>
+        <translation>el encabezado es %1</translation>
+    </message>
+    <message>
+        <source>%1 in the header</source>
+        <translation>%1 en el encabezado</translation>
+    </message>
+    <message>
+        <source>unknown column %1</source>
+        <translation>columna desconocida %1</translation>
+    </message>
+    <message>
+        <source>a utc column and a time column: a log&apos;s times are UTC or the watch&apos;s, not both</source>
+        <translation>una columna utc y una columna time: las horas de un registro son UTC o las del reloj, no ambas</translation>
+    </message>
+    <message>
+        <source>column %1 twice</source>
+        <translation>columna %1 repetida</translation>
+    </message>
+    <message>
+        <source>%1; a sight log has the columns %2 (time for utc, by the watch)</source>
+        <translation>%1; un registro de observaciones tiene las columnas %2 (time en lugar de utc, con el reloj)</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos; (or &apos;time&apos;, the watch&apos;s)</source>
+        <translation>falta la columna &apos;%1&apos; (o &apos;time&apos;, la del reloj)</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos;</source>
+        <translation>falta la columna &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the date on board</source>
+        <translation>la fecha a bordo</translation>
+    </message>
+    <message>
+        <source>the zone description</source>
+        <translation>el huso</translation>
+    </message>
+    <message>
+        <source>the watch error</source>
+        <translation>el estado del reloj</translation>
+    </message>
+    <message>
+        <source>&apos;# %1:&apos; times a log kept by the watch (a time column); this log&apos;s times are UTC (its utc column)</source>
+        <translation>&apos;# %1:&apos; es para un registro cronometrado con el reloj (una columna time); las horas de este registro son UTC (su columna utc)</translation>
+    </message>
+    <message>
+        <source>given for the log</source>
+        <translation>del registro</translation>
+    </message>
+    <message>
+        <source>a DR latitude beyond 89 degrees is not worked here</source>
+        <translation>aquí no se calcula con una latitud DR de más de 89 grados</translation>
+    </message>
+    <message>
+        <source>%1 %2 cannot be read: %3</source>
+        <translation>no se puede leer %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is a watch&apos;s time; this log&apos;s times are UTC, as 2026-12-07T19:33:00Z (to keep them by the watch, give the date on board and the zone description)</source>
+        <translation>%1 es una hora de reloj; las horas de este registro son UTC, como 2026-12-07T19:33:00Z (para llevarlas por el reloj, dé la fecha a bordo y el huso)</translation>
+    </message>
+    <message>
+        <source>%1 is a UTC instant; this log is kept by the watch: give the watch&apos;s time, 19:33 or 19:33:05</source>
+        <translation>%1 es un instante UTC; este registro se lleva por el reloj: dé la hora del reloj, 19:33 o 19:33:05</translation>
+    </message>
+    <message>
+        <source>no date on board: give the log&apos;s, or the sight&apos;s own (2026-12-08 00:15)</source>
+        <translation>sin fecha a bordo: dé la del registro, o la propia de la observación (2026-12-08 00:15)</translation>
+    </message>
+    <message>
+        <source>no zone description: give the log&apos;s (+5 in 75° W, -3 in 45° E; 0 for a watch kept on UT)</source>
+        <translation>sin huso: dé el del registro (+5 en 75° W, -3 en 45° E; 0 para un reloj que lleva UT)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>line %1, column %2 (%3): %4</source>
+        <translation>línea %1, columna %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
+        <translation>Sun, Moon, Venus, Mars, Jupiter, Saturn o una estrella de navegación</translation>
+    </message>
+    <message>
+        <source>%1 is not %2</source>
+        <translation>%1 no es %2</translation>
+    </message>
+    <message>
+        <source>only the Sun and the Moon have limbs; leave it empty or center</source>
+        <translation>solo el Sol y la Luna tienen limbo; déjelo vacío o ponga center</translation>
+    </message>
+    <message>
+        <source>a sextant altitude</source>
+        <translation>una altura instrumental</translation>
+    </message>
+    <message>
+        <source>a sextant altitude runs from 0 to 90 degrees; not %1</source>
+        <translation>una altura instrumental va de 0 a 90 grados; no %1</translation>
+    </message>
+    <message>
+        <source>the DR latitude</source>
+        <translation>la latitud DR</translation>
+    </message>
+    <message>
+        <source>the DR longitude</source>
+        <translation>la longitud DR</translation>
+    </message>
+    <message>
+        <source>on line %1</source>
+        <translation>en la línea %1</translation>
+    </message>
+    <message>
+        <source>%1 is given for the whole log already; give it once</source>
+        <translation>%1 ya se da para todo el registro; indíquelo una sola vez</translation>
+    </message>
+    <message>
+        <source>this log&apos;s times are UTC (its utc column): it takes no date on board, zone description or watch error</source>
+        <translation>las horas de este registro son UTC (su columna utc): no lleva fecha a bordo, huso ni estado del reloj</translation>
+    </message>
+    <message>
+        <source>lower, upper or centre (LL, UL)</source>
+        <translation>lower, upper o centre (LL, UL)</translation>
+    </message>
+    <message>
+        <source>the intercept is %1 nm: the DR may be far off, or the sight mistaken (the fix is worked from it all the same)</source>
+        <translation>la diferencia de alturas es de %1 mn: puede que el DR esté lejos, o que la observación sea errónea (la situación se calcula con ella de todos modos)</translation>
+    </message>
+    <message>
+        <source>no body %1; did you mean %2?</source>
+        <translation>no existe el astro %1; ¿quiso decir %2?</translation>
+    </message>
+    <message>
+        <source>no body %1</source>
+        <translation>no existe el astro %1</translation>
+    </message>
+    <message>
+        <source>no body %1; %2</source>
+        <translation>no existe el astro %1; %2</translation>
+    </message>
+    <message>
+        <source>below 5° of apparent altitude refraction is unreliable</source>
+        <translation>por debajo de 5° de altura aparente la refracción es incierta</translation>
+    </message>
+    <message>
+        <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
+        <translation>IC %1, depresión %2, refracción %3, SD %4, paralaje %5</translation>
     </message>
 </context>
 </TS>

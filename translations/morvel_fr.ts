@@ -618,6 +618,343 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
     </message>
 </context>
 <context>
+    <name>almanac</name>
+    <message>
+        <source>no ephemeris for %1</source>
+        <translation>pas d&apos;éphéméride pour %1</translation>
+    </message>
+    <message>
+        <source>the Sun above the horizon all day</source>
+        <translation>le Soleil au-dessus de l&apos;horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>the Sun below the horizon all day</source>
+        <translation>le Soleil sous l&apos;horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise this day</source>
+        <translation>le Soleil ne se lève pas ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Sun does not set this day</source>
+        <translation>le Soleil ne se couche pas ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Sun never 6° below the horizon: no civil twilight</source>
+        <translation>le Soleil jamais à 6° sous l&apos;horizon : pas de crépuscule civil</translation>
+    </message>
+    <message>
+        <source>the Sun more than 6° below the horizon all day</source>
+        <translation>le Soleil à plus de 6° sous l&apos;horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise through 6° below the horizon this day</source>
+        <translation>le Soleil ne franchit pas en montant les 6° sous l&apos;horizon ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Sun does not sink through 6° below the horizon this day</source>
+        <translation>le Soleil ne franchit pas en descendant les 6° sous l&apos;horizon ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Sun never 12° below the horizon: no nautical twilight</source>
+        <translation>le Soleil jamais à 12° sous l&apos;horizon : pas de crépuscule nautique</translation>
+    </message>
+    <message>
+        <source>the Sun more than 12° below the horizon all day</source>
+        <translation>le Soleil à plus de 12° sous l&apos;horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>the Sun does not rise through 12° below the horizon this day</source>
+        <translation>le Soleil ne franchit pas en montant les 12° sous l&apos;horizon ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Sun does not sink through 12° below the horizon this day</source>
+        <translation>le Soleil ne franchit pas en descendant les 12° sous l&apos;horizon ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Moon above the horizon all day</source>
+        <translation>la Lune au-dessus de l&apos;horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>the Moon below the horizon all day</source>
+        <translation>la Lune sous l&apos;horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>the Moon does not rise this day</source>
+        <translation>la Lune ne se lève pas ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Moon does not set this day</source>
+        <translation>la Lune ne se couche pas ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Sun does not cross the meridian this day</source>
+        <translation>le Soleil ne passe pas au méridien ce jour-là</translation>
+    </message>
+    <message>
+        <source>the Moon does not cross the meridian this day</source>
+        <translation>la Lune ne passe pas au méridien ce jour-là</translation>
+    </message>
+    <message>
+        <source>%1 is not a UTC instant of the form 2026-12-07T17:32:10Z</source>
+        <translation>%1 n&apos;est pas un instant UTC de la forme 2026-12-07T17:32:10Z</translation>
+    </message>
+    <message>
+        <source>give the time in UTC with its Z: %1Z</source>
+        <translation>donnez l&apos;heure en UTC avec son Z : %1Z</translation>
+    </message>
+    <message>
+        <source>DUT1 must lie between -0.9 and +0.9 seconds</source>
+        <translation>DUT1 doit être compris entre -0.9 et +0.9 s</translation>
+    </message>
+    <message>
+        <source>the almanac covers 1900 to 2100; %1 is outside</source>
+        <translation>les éphémérides couvrent 1900 à 2100 ; %1 est en dehors</translation>
+    </message>
+    <message>
+        <source>DUT1 is UT1 - UTC, and UTC began on 1960-01-01: a time before it is UT1 itself</source>
+        <translation>DUT1 vaut UT1 - UTC, et l&apos;UTC a commencé le 1960-01-01 : une heure antérieure est l&apos;UT1 lui-même</translation>
+    </message>
+    <message>
+        <source>no such date and time: %1 (no leap second that long ended that day)</source>
+        <translation>date et heure inexistantes : %1 (aucune seconde intercalaire aussi longue n&apos;a terminé ce jour-là)</translation>
+    </message>
+    <message>
+        <source>no such date and time: %1</source>
+        <translation>date et heure inexistantes : %1</translation>
+    </message>
+    <message>
+        <source>TT and UT1 must be Julian dates less than 300 s apart</source>
+        <translation>TT et UT1 doivent être des dates juliennes à moins de 300 s l&apos;une de l&apos;autre</translation>
+    </message>
+    <message>
+        <source>the almanac covers 1900 to 2100; the Julian date %1 is outside</source>
+        <translation>les éphémérides couvrent 1900 à 2100 ; la date julienne %1 est en dehors</translation>
+    </message>
+</context>
+<context>
+    <name>compass</name>
+    <message>
+        <source>no %1 yet</source>
+        <translation>pas encore de %1</translation>
+    </message>
+    <message>
+        <source>the DR cannot be read: %1</source>
+        <translation>le DR est illisible : %1</translation>
+    </message>
+    <message>
+        <source>no DR: give the DR the bearings were taken at</source>
+        <translation>pas de DR : donnez le DR auquel les relèvements ont été pris</translation>
+    </message>
+    <message>
+        <source>a bearing</source>
+        <translation>un relèvement</translation>
+    </message>
+    <message>
+        <source>%1 is not magnetic or gyro</source>
+        <translation>%1 n&apos;est ni magnetic ni gyro</translation>
+    </message>
+    <message>
+        <source>a compass heading</source>
+        <translation>un cap compas</translation>
+    </message>
+    <message>
+        <source>a gyro takes no variation: it points to true north, and its error is the whole of it</source>
+        <translation>un gyro ne prend pas de déclinaison : il indique le nord vrai, et sa variation n&apos;est que son erreur propre</translation>
+    </message>
+    <message>
+        <source>%1; give the chart&apos;s variation</source>
+        <translation>%1 ; donnez la déclinaison de la carte</translation>
+    </message>
+    <message>
+        <source>a variation</source>
+        <translation>une déclinaison magnétique</translation>
+    </message>
+    <message>
+        <source>no header: the book starts with a line naming its columns (%1)</source>
+        <translation>pas d&apos;en-tête : le livre commence par une ligne qui nomme ses colonnes (%1)</translation>
+    </message>
+    <message>
+        <source>%1 in the header</source>
+        <translation>%1 dans l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>unknown column %1; an azimuth book has the columns %2</source>
+        <translation>colonne inconnue %1 ; un livre des azimuts a les colonnes %2</translation>
+    </message>
+    <message>
+        <source>column twice: %1; an azimuth book has the columns %2</source>
+        <translation>colonne en double : %1 ; un livre des azimuts a les colonnes %2</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos;</source>
+        <translation>pas de colonne &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Aries is a point of the sky, not a body to take a bearing of</source>
+        <translation>Aries (le point vernal) est un point du ciel, pas un astre que l&apos;on puisse relever</translation>
+    </message>
+    <message>
+        <source>at a pole every direction is south: a bearing there has no azimuth to check</source>
+        <translation>à un pôle, toute direction est le sud : un relèvement n&apos;y a pas d&apos;azimut à contrôler</translation>
+    </message>
+    <message>
+        <source>at a pole every direction is north: a bearing there has no azimuth to check</source>
+        <translation>à un pôle, toute direction est le nord : un relèvement n&apos;y a pas d&apos;azimut à contrôler</translation>
+    </message>
+    <message>
+        <source>the Sun</source>
+        <translation>le Soleil</translation>
+    </message>
+    <message>
+        <source>the Moon</source>
+        <translation>la Lune</translation>
+    </message>
+    <message>
+        <source>%1 stands at the zenith, where it has no azimuth</source>
+        <translation>%1 est au zénith, où il n&apos;y a pas d&apos;azimut</translation>
+    </message>
+    <message>
+        <source>%1 is below the horizon there and then (its centre %2 true): no bearing of it could be taken; is the time, the position or the body mistyped?</source>
+        <translation>%1 est sous l&apos;horizon en ce lieu et à cette heure (hauteur vraie de son centre %2) : aucun relèvement n&apos;a pu en être pris ; erreur de frappe dans l&apos;heure, la position ou l&apos;astre ?</translation>
+    </message>
+    <message>
+        <source>the visible horizon</source>
+        <translation>l&apos;horizon visible</translation>
+    </message>
+    <message>
+        <source>the celestial horizon</source>
+        <translation>l&apos;horizon céleste</translation>
+    </message>
+    <message>
+        <source>%1&apos;s centre is %2 above %3 at that time: the amplitude is taken as it rises or sets, within %4 of the horizon; is the time right?</source>
+        <translation>%1 a son centre à %2 au-dessus de %3 à cette heure : l&apos;amplitude se prend au lever ou au coucher, à moins de %4 de l&apos;horizon ; l&apos;heure est-elle juste ?</translation>
+    </message>
+    <message>
+        <source>%1&apos;s centre is %2 below %3 at that time: the amplitude is taken as it rises or sets, within %4 of the horizon; is the time right?</source>
+        <translation>%1 a son centre à %2 au-dessous de %3 à cette heure : l&apos;amplitude se prend au lever ou au coucher, à moins de %4 de l&apos;horizon ; l&apos;heure est-elle juste ?</translation>
+    </message>
+    <message>
+        <source>%1 does not rise or set there that day: at %2 with its declination %3 it stays above %4</source>
+        <translation>%1 ne se lève ni ne se couche en ce lieu ce jour-là : par %2, avec une déclinaison de %3, l&apos;astre reste au-dessus de %4</translation>
+    </message>
+    <message>
+        <source>%1 does not rise or set there that day: at %2 with its declination %3 it stays below %4</source>
+        <translation>%1 ne se lève ni ne se couche en ce lieu ce jour-là : par %2, avec une déclinaison de %3, l&apos;astre reste au-dessous de %4</translation>
+    </message>
+    <message>
+        <source>the moment %1 stands on the horizon did not settle</source>
+        <translation>l&apos;instant où %1 est sur l&apos;horizon n&apos;a pas convergé</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); none is given</source>
+        <translation>les cinq coefficients demandent des déviations à cinq caps distincts ou plus (à un degré ou plus l&apos;un de l&apos;autre) ; aucun n&apos;est donné</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); %1 is given</source>
+        <translation>les cinq coefficients demandent des déviations à cinq caps distincts ou plus (à un degré ou plus l&apos;un de l&apos;autre) ; %1 est donné</translation>
+    </message>
+    <message>
+        <source>the five coefficients need deviations on five distinct headings or more (a degree or more apart); %1 are given</source>
+        <translation>les cinq coefficients demandent des déviations à cinq caps distincts ou plus (à un degré ou plus l&apos;un de l&apos;autre) ; %1 sont donnés</translation>
+    </message>
+    <message>
+        <source>the fit reaches %1 on %2, over the %3 a compass may deviate: observe on headings spread round the compass (or is a deviation mistyped?)</source>
+        <translation>l&apos;ajustement atteint %1 au cap %2, plus que les %3 de déviation qu&apos;un compas peut avoir : observez à des caps répartis sur tout le tour du compas (ou erreur de frappe dans une déviation ?)</translation>
+    </message>
+    <message>
+        <source>five headings give a card through every observation with nothing to check it: eight or more headings spread round the compass are advised</source>
+        <translation>cinq caps donnent une courbe qui passe par chaque observation sans rien pour la contrôler : huit caps ou plus, répartis sur tout le tour du compas, sont conseillés</translation>
+    </message>
+    <message>
+        <source>no heading from %1 to %2 (%3°): the card is extrapolated there</source>
+        <translation>aucun cap de %1 à %2 (%3°) : la courbe y est extrapolée</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model in %1 cannot be read: %2</source>
+        <translation>le World Magnetic Model de %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model&apos;s file %1.wmm is in none of %2 (MORVEL_MAGNETIC_PATH names its folder)</source>
+        <translation>le fichier %1.wmm du World Magnetic Model n&apos;est dans aucun des dossiers %2 (MORVEL_MAGNETIC_PATH nomme son dossier)</translation>
+    </message>
+    <message>
+        <source>the World Magnetic Model 2025 holds from %1 to %2, 1 January %3 to the end of %4; %5 is outside it</source>
+        <translation>le World Magnetic Model 2025 vaut de %1 à %2, du 1er janvier %3 à la fin de %4 ; %5 est en dehors</translation>
+    </message>
+    <message>
+        <source>at a geographic pole the variation has no meaning: every direction is south</source>
+        <translation>à un pôle géographique, la déclinaison n&apos;a pas de sens : toute direction y est le sud</translation>
+    </message>
+    <message>
+        <source>at a geographic pole the variation has no meaning: every direction is north</source>
+        <translation>à un pôle géographique, la déclinaison n&apos;a pas de sens : toute direction y est le nord</translation>
+    </message>
+    <message>
+        <source>the horizontal field is %1 nT, under 2000 nT: the magnetic compass is unreliable here and the variation uncertain (the model&apos;s blackout zone, near a magnetic pole)</source>
+        <translation>le champ horizontal est de %1 nT, sous 2000 nT : le compas magnétique n&apos;est pas fiable ici et la déclinaison est incertaine (zone d&apos;exclusion du modèle, près d&apos;un pôle magnétique)</translation>
+    </message>
+    <message>
+        <source>the horizontal field is %1 nT, under 6000 nT: magnetic compass readings have large uncertainties here (the model&apos;s caution zone)</source>
+        <translation>le champ horizontal est de %1 nT, sous 6000 nT : les lectures du compas magnétique sont ici très incertaines (zone de vigilance du modèle)</translation>
+    </message>
+    <message>
+        <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
+        <translation>Sun, Moon, Venus, Mars, Jupiter, Saturn ou une étoile de navigation</translation>
+    </message>
+</context>
+<context>
+    <name>instruments</name>
+    <message>
+        <source>RTK fixed</source>
+        <translation>RTK fixe</translation>
+    </message>
+    <message>
+        <source>RTK float</source>
+        <translation>RTK flottant</translation>
+    </message>
+    <message>
+        <source>dead reckoning</source>
+        <translation>estime</translation>
+    </message>
+    <message>
+        <source>GNSS and dead reckoning</source>
+        <translation>GNSS et estime</translation>
+    </message>
+    <message>
+        <source>time only</source>
+        <translation>heure seule</translation>
+    </message>
+    <message>
+        <source>simulated</source>
+        <translation>simulé</translation>
+    </message>
+    <message>
+        <source>no gpsd at %1: %2</source>
+        <translation>pas de gpsd à %1 : %2</translation>
+    </message>
+    <message>
+        <source>no fix from gpsd at %1 within %2</source>
+        <translation>pas de point de gpsd à %1 dans les %2</translation>
+    </message>
+    <message>
+        <source>gpsd at %1 closed the connection without a fix</source>
+        <translation>gpsd à %1 a fermé la connexion sans point</translation>
+    </message>
+    <message>
+        <source>the port %1 is not 1 to 65535</source>
+        <translation>le port %1 n&apos;est pas entre 1 et 65535</translation>
+    </message>
+    <message>
+        <source>no plotter to send to</source>
+        <translation>pas de traceur où envoyer</translation>
+    </message>
+    <message>
+        <source>%1: the datagram was cut short</source>
+        <translation>%1 : le datagramme a été tronqué</translation>
+    </message>
+</context>
+<context>
     <name>morvel::compasswin</name>
     <message>
         <source>left out: %1</source>
@@ -1187,7 +1524,7 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
     </message>
     <message>
         <source> %1, %2 kn since the DR (%3 nm in %4 h)</source>
-        <translation> %1, %2 nd depuis le DR (%3 M en %4 h)</translation>
+        <translation> %1, %2 nd depuis le DR (%3 NM en %4 h)</translation>
     </message>
     <message>
         <source>Current carried on:</source>
@@ -1309,7 +1646,7 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
     </message>
     <message>
         <source>&amp;Watch error</source>
-        <translation>&amp;Erreur de montre</translation>
+        <translation>État d&amp;e la montre</translation>
     </message>
     <message>
         <source>12 s fast, 12 s slow</source>
@@ -1422,6 +1759,34 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
     <message>
         <source>The changes of course and speed after the DR&apos;s time</source>
         <translation>Les changements de route et de vitesse après l&apos;heure du DR</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>heure</translation>
+    </message>
+    <message>
+        <source>course</source>
+        <translation>route</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>vitesse</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>date à bord</translation>
+    </message>
+    <message>
+        <source>zone</source>
+        <translation>fuseau</translation>
+    </message>
+    <message>
+        <source>watch error</source>
+        <translation>état de la montre</translation>
     </message>
 </context>
 <context>
@@ -2101,6 +2466,542 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     <message>
         <source>Not part of the manual: %1</source>
         <translation>Hors du manuel : %1</translation>
+    </message>
+</context>
+<context>
+    <name>navtext</name>
+    <message>
+        <source>%1 is degrees east or west, 0 to 180 (2.5 E, 1.0 W, 3 15E), or signed, east positive (-1.0)</source>
+        <translation>%1 se donne en degrés est ou ouest, de 0 à 180 (2.5 E, 1.0 W, 3 15E), ou avec un signe, l&apos;est positif (-1.0)</translation>
+    </message>
+    <message>
+        <source>%1 high</source>
+        <translation>%1 fort</translation>
+    </message>
+    <message>
+        <source>%1 low</source>
+        <translation>%1 faible</translation>
+    </message>
+    <message>
+        <source>a latitude</source>
+        <translation>une latitude</translation>
+    </message>
+    <message>
+        <source>a longitude</source>
+        <translation>une longitude</translation>
+    </message>
+    <message>
+        <source>an altitude</source>
+        <translation>une hauteur</translation>
+    </message>
+    <message>
+        <source>an angle</source>
+        <translation>un angle</translation>
+    </message>
+    <message>
+        <source>a DLo</source>
+        <translation>un DLo</translation>
+    </message>
+    <message>
+        <source>minutes are a number from 0 to under 60</source>
+        <translation>les minutes sont un nombre de 0 à moins de 60</translation>
+    </message>
+    <message>
+        <source>seconds are a number from 0 to under 60</source>
+        <translation>les secondes sont un nombre de 0 à moins de 60</translation>
+    </message>
+    <message>
+        <source>0 to 90 degrees with N or S, or signed (40 12.3N, 40°12.3&apos;N, 40.205N, -40.205)</source>
+        <translation>0 à 90 degrés avec N ou S, ou avec un signe (40 12.3N, 40°12.3&apos;N, 40.205N, -40.205)</translation>
+    </message>
+    <message>
+        <source>0 to 180 degrees with E or W, or signed (70 30.5W, 70.508W, -70.508)</source>
+        <translation>0 à 180 degrés avec E ou W, ou avec un signe (70 30.5W, 70.508W, -70.508)</translation>
+    </message>
+    <message>
+        <source>-90 to 90 degrees (30 15.2, -12 15, -0 30, -12.25)</source>
+        <translation>-90 à 90 degrés (30 15.2, -12 15, -0 30, -12.25)</translation>
+    </message>
+    <message>
+        <source>0 to 360 degrees (351 41.9, 351.698)</source>
+        <translation>0 à 360 degrés (351 41.9, 351.698)</translation>
+    </message>
+    <message>
+        <source>0 to 360 degrees with E or W (73 22E, 73.367W)</source>
+        <translation>0 à 360 degrés avec E ou W (73 22E, 73.367W)</translation>
+    </message>
+    <message>
+        <source>unexpected %1; %2 is %3</source>
+        <translation>%1 inattendu ; %2 va de %3</translation>
+    </message>
+    <message>
+        <source>no value; %1 is %2</source>
+        <translation>pas de valeur ; %1 va de %2</translation>
+    </message>
+    <message>
+        <source>the letter %1 does not belong here; %2 is %3</source>
+        <translation>la lettre %1 n&apos;a pas sa place ici ; %2 va de %3</translation>
+    </message>
+    <message>
+        <source>say E or W; a DLo is %1</source>
+        <translation>précisez E ou W ; un DLo va de %1</translation>
+    </message>
+    <message>
+        <source>%1 is degrees, degrees and minutes, or degrees, minutes and seconds: %2</source>
+        <translation>%1 s&apos;écrit en degrés, en degrés et minutes, ou en degrés, minutes et secondes : de %2</translation>
+    </message>
+    <message>
+        <source>the seconds sign stands after the seconds, the third number (41 12 18&quot;)</source>
+        <translation>le signe des secondes se place après les secondes, le troisième nombre (41 12 18&quot;)</translation>
+    </message>
+    <message>
+        <source>give a sign or a hemisphere letter, not both</source>
+        <translation>donnez un signe ou une lettre d&apos;hémisphère, pas les deux</translation>
+    </message>
+    <message>
+        <source>out of range; %1 is %2</source>
+        <translation>hors limites ; %1 va de %2</translation>
+    </message>
+    <message>
+        <source>degrees before minutes must be whole</source>
+        <translation>les degrés suivis de minutes doivent être entiers</translation>
+    </message>
+    <message>
+        <source>not a number of degrees; %1 is %2</source>
+        <translation>pas un nombre de degrés ; %1 va de %2</translation>
+    </message>
+    <message>
+        <source>minutes before seconds must be whole</source>
+        <translation>les minutes suivies de secondes doivent être entières</translation>
+    </message>
+    <message>
+        <source>a position is a latitude and a longitude (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)</source>
+        <translation>une position est une latitude et une longitude (40 12.3N 70 30.5W, 40.205N,70.508W, 40.205 -70.508)</translation>
+    </message>
+    <message>
+        <source>a comma parts the latitude from the longitude, so a position&apos;s decimals take a point (41.205N 70.508W)</source>
+        <translation>une virgule sépare la latitude de la longitude : les décimales d&apos;une position prennent donc un point (41.205N 70.508W)</translation>
+    </message>
+    <message>
+        <source>more than one comma: %1</source>
+        <translation>plus d&apos;une virgule : %1</translation>
+    </message>
+    <message>
+        <source>no longitude after the comma; %1</source>
+        <translation>pas de longitude après la virgule ; %1</translation>
+    </message>
+    <message>
+        <source>unexpected %1; %2</source>
+        <translation>%1 inattendu ; %2</translation>
+    </message>
+    <message>
+        <source>write minutes with hemisphere letters: without them the numbers part more than one way (41 12 18 could be a latitude in degrees, minutes and seconds, or a latitude of 41 and a longitude of 12 18); %1</source>
+        <translation>écrivez les minutes avec les lettres d&apos;hémisphère : sans elles, les nombres se répartissent de plus d&apos;une façon (41 12 18 peut être une latitude en degrés, minutes et secondes, ou une latitude de 41 et une longitude de 12 18) ; %1</translation>
+    </message>
+    <message>
+        <source>no value; %1</source>
+        <translation>pas de valeur ; %1</translation>
+    </message>
+    <message>
+        <source>degrees, minutes and seconds in a position need N or S and E or W (41 12 18N 70 30 05W)</source>
+        <translation>des degrés, minutes et secondes dans une position demandent N ou S et E ou W (41 12 18N 70 30 05W)</translation>
+    </message>
+    <message>
+        <source>latitude %1</source>
+        <translation>latitude %1</translation>
+    </message>
+    <message>
+        <source>longitude %1</source>
+        <translation>longitude %1</translation>
+    </message>
+    <message>
+        <source>a distance is 0 to 10800 nautical miles (2999.4, 500nm)</source>
+        <translation>une distance va de 0 à 10800 milles marins (2999.4, 500nm)</translation>
+    </message>
+    <message>
+        <source>not a number; %1</source>
+        <translation>pas un nombre ; %1</translation>
+    </message>
+    <message>
+        <source>out of range; %1</source>
+        <translation>hors limites ; %1</translation>
+    </message>
+    <message>
+        <source>off the arc positive: 1.2 off is +1.2, 1.2 on is -1.2</source>
+        <translation>+ hors de l&apos;arc : 1.2 off vaut +1.2, 1.2 on vaut -1.2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of minutes of arc from -30 to 30 (%2)</source>
+        <translation>%1 n&apos;est pas un nombre de minutes d&apos;arc de -30 à 30 (%2)</translation>
+    </message>
+    <message>
+        <source>give a sign or on or off, not both (%1)</source>
+        <translation>donnez un signe ou bien on ou off, pas les deux (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of feet from 0 to 328.08 (100 metres)</source>
+        <translation>%1 n&apos;est pas un nombre de pieds de 0 à 328.08 (100 mètres)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of metres from 0 to 100 (2.5, 2.5 m, or in feet 8 ft, 8&apos;)</source>
+        <translation>%1 n&apos;est pas un nombre de mètres de 0 à 100 (2.5, 2.5 m, ou en pieds 8 ft, 8&apos;)</translation>
+    </message>
+    <message>
+        <source>a date is written 2026-12-07, from 1900-01-01 to 2100-12-31</source>
+        <translation>une date s&apos;écrit 2026-12-07, du 1900-01-01 au 2100-12-31</translation>
+    </message>
+    <message>
+        <source>a watch&apos;s time is 19:33 or 19:33:05, or 2026-12-08 00:15 for a sight on another day</source>
+        <translation>une heure montre s&apos;écrit 19:33 ou 19:33:05, ou 2026-12-08 00:15 pour une visée d&apos;un autre jour</translation>
+    </message>
+    <message>
+        <source>a zone description is the hours added to zone time to give UT, signed: +5 in 75° W, -3 in 45° E, +9.5, 0 (whole, half or quarter hours, -14 to +14)</source>
+        <translation>un fuseau se donne en heures ajoutées à l&apos;heure du fuseau pour donner l&apos;UT, avec leur signe : +5 par 75° W, -3 par 45° E, +9.5, 0 (heures entières, demi-heures ou quarts d&apos;heure, de -14 à +14)</translation>
+    </message>
+    <message>
+        <source>a watch error is 12 s fast or 12 s slow (1 m 12 s fast; 0 when there is none), under an hour</source>
+        <translation>l&apos;état de la montre s&apos;écrit 12 s fast (avance) ou 12 s slow (retard), ainsi 1 m 12 s fast, ou 0 s&apos;il est nul ; moins d&apos;une heure</translation>
+    </message>
+    <message>
+        <source>no such date; %1</source>
+        <translation>date inexistante ; %1</translation>
+    </message>
+    <message>
+        <source>a watch is read to the whole second (19:33:05)</source>
+        <translation>une montre se lit à la seconde entière (19:33:05)</translation>
+    </message>
+    <message>
+        <source>a watch&apos;s time has no Z and no offset: the log&apos;s zone description gives UT</source>
+        <translation>une heure montre n&apos;a ni Z ni décalage : le fuseau du journal donne l&apos;UT</translation>
+    </message>
+    <message>
+        <source>no such time of day; %1</source>
+        <translation>heure inexistante ; %1</translation>
+    </message>
+    <message>
+        <source>write the zone description in hours, +5.5 or -5.5: an offset +05:30 as ISO 8601 writes it is zone -5.5 (UT = zone time + zone description)</source>
+        <translation>écrivez le fuseau en heures, +5.5 ou -5.5 : un décalage +05:30 tel que l&apos;écrit l&apos;ISO 8601 est le fuseau -5.5 (UT = heure du fuseau + fuseau)</translation>
+    </message>
+    <message>
+        <source>say + or -: %1</source>
+        <translation>précisez + ou - : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>reckoning</name>
+    <message>
+        <source>the current needs the hours since the last fix, above 0</source>
+        <translation>le courant demande le nombre d&apos;heures depuis le dernier point, supérieur à 0</translation>
+    </message>
+    <message>
+        <source>no course makes good a track without speed through the water</source>
+        <translation>sans vitesse surface, aucun cap ne fait tenir une route fond</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets across it faster than the ship can stem</source>
+        <translation>impossible de tenir cette route fond : le courant porte en travers plus vite que le navire ne peut le compenser</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets against it faster than the ship runs</source>
+        <translation>impossible de tenir cette route fond : le courant porte à contre plus vite que le navire ne file</translation>
+    </message>
+    <message>
+        <source>cannot make good that track: the current sets across it as fast as the ship can stem</source>
+        <translation>impossible de tenir cette route fond : le courant porte en travers aussi vite que le navire peut le compenser</translation>
+    </message>
+</context>
+<context>
+    <name>sight</name>
+    <message>
+        <source>the lines of position are parallel: they do not cross</source>
+        <translation>les droites de hauteur sont parallèles : elles ne se coupent pas</translation>
+    </message>
+    <message>
+        <source>the position did not settle: no fix</source>
+        <translation>la position n&apos;a pas convergé : pas de point</translation>
+    </message>
+    <message>
+        <source>a fix needs two sights or more</source>
+        <translation>il faut deux visées ou plus pour un point</translation>
+    </message>
+    <message>
+        <source>residual %1 nm; the other lines agree within %2 nm without it</source>
+        <translation>résidu %1 NM ; sans elle, les autres droites s&apos;accordent à %2 NM près</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix; with three lines a mistaken one cannot be told from the others</source>
+        <translation>une droite passe à %1 NM du point ; avec trois droites, une droite fausse ne peut pas être distinguée des autres</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix, and leaving out any one of %2 lines brings the others within %3 nm: which is mistaken cannot be told</source>
+        <translation>une droite passe à %1 NM du point, et écarter n&apos;importe laquelle des %2 droites ramène les autres à %3 NM près : impossible de dire laquelle est fausse</translation>
+    </message>
+    <message>
+        <source>a line stands %1 nm off the fix, and no one line left out brings the others within %2 nm</source>
+        <translation>une droite passe à %1 NM du point, et aucune droite écartée seule ne ramène les autres à %2 NM près</translation>
+    </message>
+    <message>
+        <source>the DR&apos;s time lies more than 24 hours from noon of the date</source>
+        <translation>l&apos;heure du DR est à plus de 24 heures du midi de la date</translation>
+    </message>
+    <message>
+        <source>the ship runs within a degree of the pole, where noon has no meaning</source>
+        <translation>le navire fait route à moins d&apos;un degré du pôle, où midi n&apos;a pas de sens</translation>
+    </message>
+    <message>
+        <source>noon not found: the ship outruns the Sun</source>
+        <translation>midi introuvable : le navire va plus vite que le Soleil</translation>
+    </message>
+    <message>
+        <source>the observed altitude must lie between 0 and 90 degrees</source>
+        <translation>la hauteur observée doit être comprise entre 0 et 90 degrés</translation>
+    </message>
+    <message>
+        <source>the altitude puts the latitude beyond the pole</source>
+        <translation>la hauteur donne une latitude au-delà du pôle</translation>
+    </message>
+    <message>
+        <source>the triangle has no solution</source>
+        <translation>le triangle n&apos;a pas de solution</translation>
+    </message>
+    <message>
+        <source>the corrections put the observed altitude beyond the zenith, above 90 degrees</source>
+        <translation>les corrections portent la hauteur observée au-delà du zénith, au-dessus de 90 degrés</translation>
+    </message>
+    <message>
+        <source>the intercept at the DR is %1 nm toward, beyond the %2 nm (%3°) the intercept method reaches: is the altitude, the time, the body or the DR mistyped?</source>
+        <translation>l&apos;intercept au DR est de %1 NM vers l&apos;astre, au-delà des %2 NM (%3°) que couvre la méthode de l&apos;intercept : erreur de frappe dans la hauteur, l&apos;heure, l&apos;astre ou le DR ?</translation>
+    </message>
+    <message>
+        <source>the intercept at the DR is %1 nm away, beyond the %2 nm (%3°) the intercept method reaches: is the altitude, the time, the body or the DR mistyped?</source>
+        <translation>l&apos;intercept au DR est de %1 NM à l&apos;opposé de l&apos;astre, au-delà des %2 NM (%3°) que couvre la méthode de l&apos;intercept : erreur de frappe dans la hauteur, l&apos;heure, l&apos;astre ou le DR ?</translation>
+    </message>
+</context>
+<context>
+    <name>sightlog</name>
+    <message>
+        <source>an unclosed quote</source>
+        <translation>un guillemet non fermé</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>%1 cells for %2 columns</source>
+        <translation>%1 cellules pour %2 colonnes</translation>
+    </message>
+    <message>
+        <source>above this row</source>
+        <translation>au-dessus de cette ligne</translation>
+    </message>
+    <message>
+        <source>%1 is not a speed in knots from 0 to 60</source>
+        <translation>%1 n&apos;est pas une vitesse en nœuds de 0 à 60</translation>
+    </message>
+    <message>
+        <source>the course</source>
+        <translation>la route</translation>
+    </message>
+    <message>
+        <source>the DR needs a longitude beside its latitude</source>
+        <translation>le DR demande une longitude en plus de sa latitude</translation>
+    </message>
+    <message>
+        <source>leg %1: %2</source>
+        <translation>segment %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a drift in knots from 0 to 60</source>
+        <translation>%1 n&apos;est pas une vitesse de courant en nœuds de 0 à 60</translation>
+    </message>
+    <message>
+        <source>the current carried on: %1</source>
+        <translation>le courant reporté : %1</translation>
+    </message>
+    <message>
+        <source>the fix is %1 nm from the DR after %2 h, more than any current sets a ship: is the DR right?</source>
+        <translation>le point est à %1 NM du DR au bout de %2 h, plus qu&apos;aucun courant ne peut faire dériver un navire : le DR est-il juste ?</translation>
+    </message>
+    <message>
+        <source>no %1 yet</source>
+        <translation>pas encore de %1</translation>
+    </message>
+    <message>
+        <source>the DR cannot be read: %1</source>
+        <translation>le DR est illisible : %1</translation>
+    </message>
+    <message>
+        <source>no DR: give the DR, or this sight&apos;s own</source>
+        <translation>pas de DR : donnez le DR, ou celui de cette visée</translation>
+    </message>
+    <message>
+        <source>a number of %1 from %2 to %3</source>
+        <translation>un nombre de %1 de %2 à %3</translation>
+    </message>
+    <message>
+        <source>no header: the log starts with a line naming its columns (%1)</source>
+        <translation>pas d&apos;en-tête : le journal commence par une ligne qui nomme ses colonnes (%1)</translation>
+    </message>
+    <message>
+        <source>the header is %1</source>
+        <translation>l&apos;en-tête fait %1</translation>
+    </message>
+    <message>
+        <source>%1 in the header</source>
+        <translation>%1 dans l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>unknown column %1</source>
+        <translation>colonne inconnue %1</translation>
+    </message>
+    <message>
+        <source>a utc column and a time column: a log&apos;s times are UTC or the watch&apos;s, not both</source>
+        <translation>une colonne utc et une colonne time : les heures d&apos;un journal sont en UTC ou à la montre, pas les deux</translation>
+    </message>
+    <message>
+        <source>column %1 twice</source>
+        <translation>colonne %1 en double</translation>
+    </message>
+    <message>
+        <source>%1; a sight log has the columns %2 (time for utc, by the watch)</source>
+        <translation>%1 ; un journal de visées a les colonnes %2 (time au lieu de utc, à la montre)</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos; (or &apos;time&apos;, the watch&apos;s)</source>
+        <translation>pas de colonne &apos;%1&apos; (ni &apos;time&apos;, celle de la montre)</translation>
+    </message>
+    <message>
+        <source>no column &apos;%1&apos;</source>
+        <translation>pas de colonne &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the date on board</source>
+        <translation>la date à bord</translation>
+    </message>
+    <message>
+        <source>the zone description</source>
+        <translation>le fuseau</translation>
+    </message>
+    <message>
+        <source>the watch error</source>
+        <translation>l&apos;état de la montre</translation>
+    </message>
+    <message>
+        <source>&apos;# %1:&apos; times a log kept by the watch (a time column); this log&apos;s times are UTC (its utc column)</source>
+        <translation>&apos;# %1:&apos; sert à un journal tenu à la montre (une colonne time) ; les heures de ce journal sont en UTC (sa colonne utc)</translation>
+    </message>
+    <message>
+        <source>given for the log</source>
+        <translation>pour le journal</translation>
+    </message>
+    <message>
+        <source>a DR latitude beyond 89 degrees is not worked here</source>
+        <translation>une latitude DR au-delà de 89 degrés n&apos;est pas traitée ici</translation>
+    </message>
+    <message>
+        <source>%1 %2 cannot be read: %3</source>
+        <translation>%2, %1 est illisible : %3</translation>
+    </message>
+    <message>
+        <source>%1 is a watch&apos;s time; this log&apos;s times are UTC, as 2026-12-07T19:33:00Z (to keep them by the watch, give the date on board and the zone description)</source>
+        <translation>%1 est une heure montre ; les heures de ce journal sont en UTC, comme 2026-12-07T19:33:00Z (pour les tenir à la montre, donnez la date à bord et le fuseau)</translation>
+    </message>
+    <message>
+        <source>%1 is a UTC instant; this log is kept by the watch: give the watch&apos;s time, 19:33 or 19:33:05</source>
+        <translation>%1 est un instant UTC ; ce journal est tenu à la montre : donnez l&apos;heure de la montre, 19:33 ou 19:33:05</translation>
+    </message>
+    <message>
+        <source>no date on board: give the log&apos;s, or the sight&apos;s own (2026-12-08 00:15)</source>
+        <translation>pas de date à bord : donnez celle du journal, ou celle de la visée (2026-12-08 00:15)</translation>
+    </message>
+    <message>
+        <source>no zone description: give the log&apos;s (+5 in 75° W, -3 in 45° E; 0 for a watch kept on UT)</source>
+        <translation>pas de fuseau : donnez celui du journal (+5 par 75° W, -3 par 45° E ; 0 pour une montre réglée sur l&apos;UT)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>line %1, column %2 (%3): %4</source>
+        <translation>ligne %1, colonne %2 (%3) : %4</translation>
+    </message>
+    <message>
+        <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
+        <translation>Sun, Moon, Venus, Mars, Jupiter, Saturn ou une étoile de navigation</translation>
+    </message>
+    <message>
+        <source>%1 is not %2</source>
+        <translation>%1 n&apos;est pas %2</translation>
+    </message>
+    <message>
+        <source>only the Sun and the Moon have limbs; leave it empty or center</source>
+        <translation>seuls le Soleil et la Lune ont des bords ; laissez vide ou écrivez center</translation>
+    </message>
+    <message>
+        <source>a sextant altitude</source>
+        <translation>une hauteur instrumentale</translation>
+    </message>
+    <message>
+        <source>a sextant altitude runs from 0 to 90 degrees; not %1</source>
+        <translation>une hauteur instrumentale va de 0 à 90 degrés ; pas %1</translation>
+    </message>
+    <message>
+        <source>the DR latitude</source>
+        <translation>la latitude DR</translation>
+    </message>
+    <message>
+        <source>the DR longitude</source>
+        <translation>la longitude DR</translation>
+    </message>
+    <message>
+        <source>on line %1</source>
+        <translation>à la ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 is given for the whole log already; give it once</source>
+        <translation>%1 figure déjà pour tout le journal : une seule fois suffit</translation>
+    </message>
+    <message>
+        <source>this log&apos;s times are UTC (its utc column): it takes no date on board, zone description or watch error</source>
+        <translation>les heures de ce journal sont en UTC (sa colonne utc) : il ne prend ni date à bord, ni fuseau, ni état de la montre</translation>
+    </message>
+    <message>
+        <source>lower, upper or centre (LL, UL)</source>
+        <translation>lower, upper ou centre (LL, UL)</translation>
+    </message>
+    <message>
+        <source>the intercept is %1 nm: the DR may be far off, or the sight mistaken (the fix is worked from it all the same)</source>
+        <translation>l&apos;intercept est de %1 NM : le DR est peut-être loin, ou la visée fausse (le point en tient compte tout de même)</translation>
+    </message>
+    <message>
+        <source>no body %1; did you mean %2?</source>
+        <translation>astre inconnu %1 ; vouliez-vous dire %2 ?</translation>
+    </message>
+    <message>
+        <source>no body %1</source>
+        <translation>astre inconnu %1</translation>
+    </message>
+    <message>
+        <source>no body %1; %2</source>
+        <translation>astre inconnu %1 ; %2</translation>
+    </message>
+    <message>
+        <source>below 5° of apparent altitude refraction is unreliable</source>
+        <translation>sous 5° de hauteur apparente, la réfraction est incertaine</translation>
+    </message>
+    <message>
+        <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
+        <translation>IC %1, dépression %2, réfraction %3, SD %4, parallaxe %5</translation>
     </message>
 </context>
 </TS>
