@@ -125,7 +125,7 @@ MileScale mileScaleOf(const SheetLayout& l, const QFontMetricsF& fm)
         if (m * l.scale <= l.frame.width() / 3)
             s.miles = m;
     s.length = s.miles * l.scale;
-    s.text = text(navtext::milesText(s.miles)) + QStringLiteral(" nm");
+    s.text = tr("%1 nm").arg(text(navtext::milesText(s.miles)));
     const double h = fm.height(), w = fm.horizontalAdvance(s.text) + h / 2 + s.length + h / 2;
     s.box = QRectF(l.frame.right() - w, l.frame.bottom() + 1.7 * h, w, 1.4 * h);
     return s;

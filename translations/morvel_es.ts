@@ -1594,6 +1594,10 @@ Declinación magnética del World Magnetic Model 2025</translation>
         <source> none: %1</source>
         <translation> ninguna: %1</translation>
     </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 mn</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::DailyPagesDialog</name>
