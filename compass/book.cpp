@@ -65,9 +65,13 @@ RowResult workRow(const BookCells& cells, const sightlog::DrRead& dr)
             r.why = why;
         }
     };
-    for (BookColumn c : {utc, body, bearing})
+    // Each column's own phrase, so that a translation names the quantity.
+    const std::pair<BookColumn, navtext::Phrase> needed[] = {{utc, MORVEL_TR("compass", "no utc yet")},
+                                                             {body, MORVEL_TR("compass", "no body yet")},
+                                                             {bearing, MORVEL_TR("compass", "no bearing yet")}};
+    for (const auto& [c, missing] : needed)
         if (blank(cell(cells, c)))
-            refuse(RowStatus::incomplete, c, say(MORVEL_TR("compass", "no %1 yet"), {bookColumnNames[size_t(c)]}));
+            refuse(RowStatus::incomplete, c, say(missing));
     if (!dr.ok())
         refuse(dr.given ? RowStatus::bad : RowStatus::incomplete, utc,
                dr.given ? say(MORVEL_TR("compass", "the DR cannot be read: %1"), {dr.error})

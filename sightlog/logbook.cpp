@@ -426,12 +426,18 @@ void workRow(RowResult& r, const Logbook& book, size_t i, const DrRead& dr, cons
         r.ut = time.ut ? time.ut : sight::UtcTime::parse(typed[size_t(utc)], error);
         r.watch = time.watch;
     };
-    for (SightColumn c : {utc, body, hs, eye})
+    // Each column's own phrase, so that a translation names the quantity
+    // where the English names the column.
+    const std::pair<SightColumn, navtext::Phrase> needed[] = {
+        {utc, clock ? MORVEL_TR("sightlog", "no time yet") : MORVEL_TR("sightlog", "no utc yet")},
+        {body, MORVEL_TR("sightlog", "no body yet")},
+        {hs, MORVEL_TR("sightlog", "no hs yet")},
+        {eye, MORVEL_TR("sightlog", "no eye yet")}};
+    for (const auto& [c, missing] : needed)
         if (blank(typed[size_t(c)]) && r.why.empty()) {
             r.status = RowStatus::incomplete;
             r.column = c;
-            r.why = say(MORVEL_TR("sightlog", "no %1 yet"),
-                        {c == utc && clock ? watchColumnName : sightColumnNames[size_t(c)]});
+            r.why = say(missing);
         }
     if (r.why.empty() && followsDr(typed) && !dr.ok()) {
         r.status = dr.given ? RowStatus::bad : RowStatus::incomplete;

@@ -735,10 +735,6 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
 <context>
     <name>compass</name>
     <message>
-        <source>no %1 yet</source>
-        <translation>%1 fehlt noch</translation>
-    </message>
-    <message>
         <source>the DR cannot be read: %1</source>
         <translation>der DR kann nicht gelesen werden: %1</translation>
     </message>
@@ -901,6 +897,18 @@ Sie bleiben, wie sie sind, und werden mit den %2 gespeichert.</translation>
     <message>
         <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
         <translation>Sun (Sonne), Moon (Mond), Venus, Mars, Jupiter, Saturn oder ein Navigationsstern</translation>
+    </message>
+    <message>
+        <source>no utc yet</source>
+        <translation>Zeit (UTC) fehlt noch</translation>
+    </message>
+    <message>
+        <source>no body yet</source>
+        <translation>Gestirn fehlt noch</translation>
+    </message>
+    <message>
+        <source>no bearing yet</source>
+        <translation>Peilung fehlt noch</translation>
     </message>
 </context>
 <context>
@@ -2832,10 +2840,6 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
         <translation>der Standort liegt nach %2 h %1 sm vom DR entfernt, mehr als ein Strom ein Schiff je versetzt: stimmt der DR?</translation>
     </message>
     <message>
-        <source>no %1 yet</source>
-        <translation>%1 fehlt noch</translation>
-    </message>
-    <message>
         <source>the DR cannot be read: %1</source>
         <translation>der DR kann nicht gelesen werden: %1</translation>
     </message>
@@ -3006,6 +3010,26 @@ Unter 5° scheinbarer Höhe ist die Refraktion unsicher.</translation>
     <message>
         <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
         <translation>IC %1, Kimmtiefe %2, Refraktion %3, SD %4, Parallaxe %5</translation>
+    </message>
+    <message>
+        <source>no time yet</source>
+        <translation>Uhrzeit fehlt noch</translation>
+    </message>
+    <message>
+        <source>no utc yet</source>
+        <translation>Zeit (UTC) fehlt noch</translation>
+    </message>
+    <message>
+        <source>no body yet</source>
+        <translation>Gestirn fehlt noch</translation>
+    </message>
+    <message>
+        <source>no hs yet</source>
+        <translation>Kimmabstand (Hs) fehlt noch</translation>
+    </message>
+    <message>
+        <source>no eye yet</source>
+        <translation>Augeshöhe fehlt noch</translation>
     </message>
 </context>
 </TS>

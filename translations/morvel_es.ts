@@ -735,10 +735,6 @@ Se conservan tal cual y se guardan con las %2.</translation>
 <context>
     <name>compass</name>
     <message>
-        <source>no %1 yet</source>
-        <translation>aún falta %1</translation>
-    </message>
-    <message>
         <source>the DR cannot be read: %1</source>
         <translation>no se puede leer el DR: %1</translation>
     </message>
@@ -901,6 +897,18 @@ Se conservan tal cual y se guardan con las %2.</translation>
     <message>
         <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
         <translation>Sun, Moon, Venus, Mars, Jupiter, Saturn o una estrella de navegación</translation>
+    </message>
+    <message>
+        <source>no utc yet</source>
+        <translation>aún falta la hora (UTC)</translation>
+    </message>
+    <message>
+        <source>no body yet</source>
+        <translation>aún falta el astro</translation>
+    </message>
+    <message>
+        <source>no bearing yet</source>
+        <translation>aún falta la marcación</translation>
     </message>
 </context>
 <context>
@@ -2832,10 +2840,6 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
         <translation>la situación está a %1 mn del DR tras %2 h, más de lo que ninguna corriente desplaza un buque: ¿es correcto el DR?</translation>
     </message>
     <message>
-        <source>no %1 yet</source>
-        <translation>aún falta %1</translation>
-    </message>
-    <message>
         <source>the DR cannot be read: %1</source>
         <translation>no se puede leer el DR: %1</translation>
     </message>
@@ -3006,6 +3010,26 @@ Por debajo de 5° de altura aparente la refracción es incierta.</translation>
     <message>
         <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
         <translation>IC %1, depresión %2, refracción %3, SD %4, paralaje %5</translation>
+    </message>
+    <message>
+        <source>no time yet</source>
+        <translation>aún falta la hora de reloj</translation>
+    </message>
+    <message>
+        <source>no utc yet</source>
+        <translation>aún falta la hora (UTC)</translation>
+    </message>
+    <message>
+        <source>no body yet</source>
+        <translation>aún falta el astro</translation>
+    </message>
+    <message>
+        <source>no hs yet</source>
+        <translation>aún falta la altura instrumental (Hs)</translation>
+    </message>
+    <message>
+        <source>no eye yet</source>
+        <translation>aún falta la elevación del ojo</translation>
     </message>
 </context>
 </TS>

@@ -735,10 +735,6 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
 <context>
     <name>compass</name>
     <message>
-        <source>no %1 yet</source>
-        <translation>pas encore de %1</translation>
-    </message>
-    <message>
         <source>the DR cannot be read: %1</source>
         <translation>le DR est illisible : %1</translation>
     </message>
@@ -901,6 +897,18 @@ Elles sont gardées telles quelles et enregistrées avec les %2.</translation>
     <message>
         <source>Sun, Moon, Venus, Mars, Jupiter, Saturn or a navigational star</source>
         <translation>Sun, Moon, Venus, Mars, Jupiter, Saturn ou une étoile de navigation</translation>
+    </message>
+    <message>
+        <source>no utc yet</source>
+        <translation>pas encore d&apos;heure (UTC)</translation>
+    </message>
+    <message>
+        <source>no body yet</source>
+        <translation>pas encore d&apos;astre</translation>
+    </message>
+    <message>
+        <source>no bearing yet</source>
+        <translation>pas encore de relèvement</translation>
     </message>
 </context>
 <context>
@@ -2832,10 +2840,6 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
         <translation>le point est à %1 NM du DR au bout de %2 h, plus qu&apos;aucun courant ne peut faire dériver un navire : le DR est-il juste ?</translation>
     </message>
     <message>
-        <source>no %1 yet</source>
-        <translation>pas encore de %1</translation>
-    </message>
-    <message>
         <source>the DR cannot be read: %1</source>
         <translation>le DR est illisible : %1</translation>
     </message>
@@ -3006,6 +3010,26 @@ Sous 5° de hauteur apparente, la réfraction est incertaine.</translation>
     <message>
         <source>IC %1, dip %2, refraction %3, SD %4, parallax %5</source>
         <translation>IC %1, dépression %2, réfraction %3, SD %4, parallaxe %5</translation>
+    </message>
+    <message>
+        <source>no time yet</source>
+        <translation>pas encore d&apos;heure montre</translation>
+    </message>
+    <message>
+        <source>no utc yet</source>
+        <translation>pas encore d&apos;heure (UTC)</translation>
+    </message>
+    <message>
+        <source>no body yet</source>
+        <translation>pas encore d&apos;astre</translation>
+    </message>
+    <message>
+        <source>no hs yet</source>
+        <translation>pas encore de hauteur instrumentale (Hs)</translation>
+    </message>
+    <message>
+        <source>no eye yet</source>
+        <translation>pas encore d&apos;élévation de l&apos;œil</translation>
     </message>
 </context>
 </TS>
