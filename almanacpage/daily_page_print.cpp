@@ -324,7 +324,7 @@ void paintSide(QPainter& p, const QSizeF& page, double pt, const almanac::DailyP
     const QPaintDevice* device = p.device();
     const Ink ink = inkOf(points, pt);
     const double width = page.width(), height = page.height();
-    p.setPen(QPen(Qt::black, 0.4 * pt));
+    p.setPen(QPen(p.pen().color(), 0.4 * pt));
     const QFont heading = fontOf(12, pt, true);
     const double headingHeight = QFontMetricsF(heading, device).height() * 1.6;
     p.setFont(heading);

@@ -35,8 +35,9 @@ namespace morvel::almanacpage {
 double fittingPoints(const almanac::DailyPage& day, double width, double pt, const QPaintDevice* device);
 
 /// One side of a day (0 the left page, 1 the right) on a page of that size
-/// in the painter's units, pt of them a point, in type of that size: for
-/// the printed pages and the window's preview alike.
+/// in the painter's units, pt of them a point, in type of that size, in the
+/// colour of the painter's pen (black on paper): for the printed pages and
+/// the window's preview alike.
 void paintSide(QPainter& p, const QSizeF& page, double pt, const almanac::DailyPage& day, int side, double points);
 
 /// The pages of count days, day i drawn from page(i); false when nothing

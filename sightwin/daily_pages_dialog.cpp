@@ -1,6 +1,7 @@
 #include "sightwin/daily_pages_dialog.h"
 
 #include "almanacpage/daily_page_print.h"
+#include "toolkit/palette.h"
 #include "toolkit/services.h"
 
 #include <QDateEdit>
@@ -52,7 +53,10 @@ void DailyPreview::paintEvent(QPaintEvent*)
         p.save();
         p.translate(gap + side * (sheetW * scale + gap), gap);
         p.scale(scale, scale);
-        p.fillRect(QRectF(0, 0, sheetW, sheetH), Qt::white);
+        // The sheet as the palette shows paper: black on white by day,
+        // red on black at night.
+        p.fillRect(QRectF(0, 0, sheetW, sheetH), toolkit::ink(Qt::white));
+        p.setPen(toolkit::ink(Qt::black));
         p.translate(34 * tenth, 34 * tenth);
         almanacpage::paintSide(p, area, tenth, page_, side, points);
         p.restore();

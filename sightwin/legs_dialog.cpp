@@ -33,8 +33,12 @@ std::optional<std::vector<sightlog::DrLeg>> askLegs(QWidget* parent, const sight
     table->setAccessibleName(QDialog::tr("Legs"));
     table->setHorizontalHeaderLabels(
         {QDialog::tr("Time (UTC)"), QDialog::tr("Course"), QDialog::tr("Speed (kn)")});
+    // The time in full (2026-12-07T19:30:00Z) beside the course and speed.
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    table->setMinimumWidth(table->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 44);
+    for (int c : {1, 2})
+        table->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    table->setMinimumWidth(table->fontMetrics().horizontalAdvance(QStringLiteral("2026-12-07T19:30:00Z")) +
+                           table->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 30);
     for (int r = 0; r < int(dr.legs.size()); ++r) {
         const sightlog::DrLeg& l = dr.legs[size_t(r)];
         int c = 0;

@@ -11,14 +11,19 @@
 #include "shell/main_menu.h"
 #include "shell/program.h"
 #include "sight/sky.h"
+#include "sightwin/daily_pages_dialog.h"
 #include "sightwin/dr_box.h"
+#include "sightwin/identify_dialog.h"
+#include "sightwin/legs_dialog.h"
 #include "sightwin/log_model.h"
 #include "sightwin/sight_document.h"
 #include "sightwin/sight_window.h"
+#include "sightwin/vessel_dialog.h"
 #include "toolkit/help.h"
 #include "toolkit/palette.h"
 #include "toolkit/services.h"
 
+#include <QDialog>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
@@ -61,6 +66,21 @@ void keep(const QImage& image, const QString& name)
     const QString dir = qEnvironmentVariable("MORVEL_SNAPSHOT_DIR");
     if (!dir.isEmpty())
         image.save(QStringLiteral("%1/%2.png").arg(dir, name));
+}
+
+using Exec = std::function<int(QDialog&)>;
+
+/// A dialog's image as it opens: the exec that shows it grabs it and
+/// cancels.
+QImage inDialog(const std::function<void(const Exec&)>& open)
+{
+    QImage image;
+    open([&image](QDialog& d) {
+        d.show();
+        image = d.grab().toImage();
+        return int(QDialog::Rejected);
+    });
+    return image;
 }
 
 /// What a user types into a calculator's boxes (text), and clicks (none).
@@ -142,6 +162,29 @@ struct PaletteTest : ::testing::Test {
             {QStringLiteral("compass-book"), [&c, grabbed] { c.tabs().setCurrentIndex(0); return grabbed(c); }},
             {QStringLiteral("compass-card"), [&c, grabbed] { c.tabs().setCurrentIndex(1); return grabbed(c); }},
             {QStringLiteral("help"), [grabbed] { return grabbed(*toolkit::showHelp(QStringLiteral("sight-window")).window()); }},
+            // The dialogs, as they open over the sight window.
+            {QStringLiteral("legs"),
+             [&s] {
+                 sightlog::DrTrack dr{"40 05.0N 35 45.0W", "2026-12-07T19:30:00Z", "090", "12"};
+                 dr.legs = {{"2026-12-07T20:00:00Z", "135", "10"}};
+                 return inDialog([&](const Exec& exec) { sightwin::askLegs(&s, dr, exec); });
+             }},
+            {QStringLiteral("vessel"),
+             [&s] {
+                 return inDialog([&](const Exec& exec) {
+                     sightwin::askVesselAndNavigator(&s, QStringLiteral("Morvel"), QStringLiteral("A. Navigator"), exec);
+                 });
+             }},
+            {QStringLiteral("identify"),
+             [&s] {
+                 return inDialog([&](const Exec& exec) { sightwin::identifyBody(&s, s.model().worked().sights.front(), exec); });
+             }},
+            {QStringLiteral("daily-pages"),
+             [&s, grabbed] {
+                 sightwin::DailyPagesDialog d(QDate(2026, 12, 7), &s);
+                 d.show();
+                 return grabbed(d);
+             }},
         };
         return all;
     }
