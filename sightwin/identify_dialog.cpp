@@ -32,7 +32,7 @@ IdentifyDialog::IdentifyDialog(const sight::Sight& s, QWidget* parent) : QDialog
                              this);
     azimuth_ = new QLineEdit(this);
     azimuth_->setObjectName(QStringLiteral("azimuth"));
-    azimuth_->setPlaceholderText(QStringLiteral("e.g. 231 30"));
+    azimuth_->setPlaceholderText(tr("e.g. %1").arg(QStringLiteral("231 30")));
     azimuth_->setToolTip(text(navtext::allowed(navtext::AngleKind::circle)));
     message_ = new QLabel(this);
     message_->setWordWrap(true);
@@ -46,6 +46,7 @@ IdentifyDialog::IdentifyDialog(const sight::Sight& s, QWidget* parent) : QDialog
     candidates_->setTabKeyNavigation(false);
     candidates_->verticalHeader()->hide();
     candidates_->horizontalHeader()->setStretchLastSection(true);
+    candidates_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     candidates_->setAccessibleName(tr("Candidates, nearest first"));
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

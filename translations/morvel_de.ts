@@ -1843,6 +1843,10 @@ Missweisung des World Magnetic Model 2025</translation>
         <source>Ho %1: the nearest first.</source>
         <translation>Ho %1: die nächsten zuerst.</translation>
     </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation>z. B. %1</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::LogModel</name>

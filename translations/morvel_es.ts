@@ -1843,6 +1843,10 @@ Declinación magnética del World Magnetic Model 2025</translation>
         <source>Ho %1: the nearest first.</source>
         <translation>Ho %1: el más próximo primero.</translation>
     </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation>p. ej. %1</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::LogModel</name>

@@ -1843,6 +1843,10 @@ Déclinaison magnétique du World Magnetic Model 2025</translation>
         <source>Ho %1: the nearest first.</source>
         <translation>Ho %1 : les plus proches d&apos;abord.</translation>
     </message>
+    <message>
+        <source>e.g. %1</source>
+        <translation>p. ex. %1</translation>
+    </message>
 </context>
 <context>
     <name>morvel::sightwin::LogModel</name>
